@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts the program on the user's own program folder.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${BUILD_DIR:-$root/build}"
+"$root/scripts/setup.sh"
+BUILD_DIR="$build" "$root/scripts/build.sh"
+
+dir="${REDAZOR_DIR:-${XDG_DATA_HOME:-$HOME/.local/share}/redazor-tarvel}"
+mkdir -p "$dir"
+# Seed the folder from the templates by what it holds: a consumed "Ajuste.mdb" never comes back
+# once "Trabdados.mdb" exists, and a rebuild never touches an office's databases.
+if [ -d "$build/templates" ]; then
+  if [ ! -e "$dir/Ajuste.mdb" ] && [ ! -e "$dir/Trabdados.mdb" ] && [ -e "$build/templates/Ajuste.mdb" ]; then
+    cp "$build/templates/Ajuste.mdb" "$dir/Ajuste.mdb"
+  fi
+  if [ ! -e "$dir/Movimento.mdb" ] && [ -e "$build/templates/Movimento.mdb" ]; then
+    cp "$build/templates/Movimento.mdb" "$dir/Movimento.mdb"
+  fi
+fi
+export REDAZOR_DIR="$dir"
+exec "$build/bin/redazor-tarvel" "$@"

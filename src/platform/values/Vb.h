@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QStringView>
+#include <optional>
+
+#include "platform/values/Currency.h"
+
+namespace platform::values {
+
+// Val: the number at the start of a text (blanks skipped, '.' as the decimal point, an optional sign),
+// 0 when there is none. "12abc" -> 12; "1,5" -> 1.
+double Val(QStringView text);
+
+// Format with the patterns the program uses, independent of the machine's locale, in Brazilian form
+// ("." thousands, "," decimals): "###,###,##0.00", "#,###,##0.00", "####0.00", "#0.0000", "0000", ...
+// The digits are built from the exact value itself.
+QString Format(Currency value, QStringView pattern);
+QString Format(qint64 value, QStringView pattern);
+// Date patterns: "dd/mm/yyyy", "mm/yyyy", "dd", "mm", "yyyy", "yy", "mmyyyy"... A null date gives "".
+QString Format(const QDate& date, QStringView pattern);
+
+// "dd/mm/yyyy" <-> QDate. Parsing refuses impossible dates and anything but that exact form.
+QString formatDate(const QDate& date);
+std::optional<QDate> parseDate(QStringView text);
+// "mm/yyyy" <-> the first day of that month.
+QString formatPeriod(const QDate& date);
+std::optional<QDate> parsePeriod(QStringView text);
+
+// The latest date any date field accepts.
+inline const QDate MaximumDate{2099, 12, 31};
+
+}  // namespace platform::values
