@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QDialog>
+
 #include "platform/ui/MsgBox.h"
 
 namespace testsupport {
@@ -35,6 +37,11 @@ int MessageScript::answerMessage(const platform::ui::MessageRequest& request) {
     EXPECT_EQ(request.text.toStdString(), e.text.toStdString());
     if (e.checkTitle) EXPECT_EQ(request.title.toStdString(), e.title.toStdString());
     return e.answer;
+}
+
+void MessageScript::dialogShown(QDialog& dialog) {
+    ADD_FAILURE() << "unexpected dialog: " << dialog.objectName().toStdString();
+    dialog.reject();
 }
 
 }  // namespace testsupport

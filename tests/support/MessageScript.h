@@ -20,6 +20,8 @@ public:
     MessageScript& expect(const QString& text, const QString& title, int answer);
 
     int answerMessage(const platform::ui::MessageRequest& request) override;
+    // Dialogs are not expected by a plain message script: one shown fails the test and is rejected.
+    void dialogShown(QDialog& dialog) override;
 
     // Every box shown so far, in order.
     const std::deque<platform::ui::MessageRequest>& shown() const { return shown_; }
