@@ -35,7 +35,9 @@ int MessageScript::answerMessage(const platform::ui::MessageRequest& request) {
     Expected e = expected_.front();
     expected_.pop_front();
     EXPECT_EQ(request.text.toStdString(), e.text.toStdString());
-    if (e.checkTitle) EXPECT_EQ(request.title.toStdString(), e.title.toStdString());
+    if (e.checkTitle) {
+        EXPECT_EQ(request.title.toStdString(), e.title.toStdString());
+    }
     return e.answer;
 }
 
