@@ -9,7 +9,7 @@ namespace platform::values {
 
 // Money: a 64-bit count of ten-thousandths, exact. Never a double in arithmetic.
 class Currency {
-public:
+  public:
     static constexpr std::int64_t Scale = 10000;
 
     constexpr Currency() = default;
@@ -44,7 +44,7 @@ public:
 
     friend constexpr auto operator<=>(Currency, Currency) = default;
 
-private:
+  private:
     constexpr explicit Currency(std::int64_t raw) : raw_(raw) {}
     std::int64_t raw_ = 0;
 };

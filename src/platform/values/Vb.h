@@ -13,6 +13,15 @@ namespace platform::values {
 // 0 when there is none. "12abc" -> 12; "1,5" -> 1.
 double Val(QStringView text);
 
+// Trim as the original did it: blanks (code 32) only, at both ends; tabs and line ends stay.
+QString Trim(QStringView text);
+
+// A number written as text the way the Brazilian regional setting wrote it: decimal comma, no
+// thousands separator, no trailing decimal zeros ("1234,5", "-0,25", "12").
+QString regionalText(Currency value);
+QString regionalText(qint64 value);
+QString regionalText(double value);
+
 // Format with the patterns the program uses, independent of the machine's locale, in Brazilian form
 // ("." thousands, "," decimals): "###,###,##0.00", "#,###,##0.00", "####0.00", "#0.0000", "0000", ...
 // The digits are built from the exact value itself.
