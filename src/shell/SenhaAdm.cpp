@@ -1,0 +1,51 @@
+#include "shell/SenhaAdm.h"
+
+#include <QCryptographicHash>
+#include <QList>
+#include <QPasswordDigestor>
+#include <QRandomGenerator>
+
+namespace shell {
+
+namespace {
+constexpr QStringView Esquema = u"pbkdf2-sha256";
+constexpr int BytesSal = 16;
+constexpr int BytesChave = 32;
+// A stored text with more iterations than this is not ours: refuse it rather than hang the login.
+constexpr int IteracoesMaximas = 10'000'000;
+
+QByteArray Deriva(const QString& senha, const QByteArray& sal, int iteracoes) {
+    return QPasswordDigestor::deriveKeyPbkdf2(QCryptographicHash::Sha256, senha.toUtf8(), sal, iteracoes,
+                                              BytesChave);
+}
+
+// Compares in time independent of where the texts differ.
+bool Iguais(const QByteArray& a, const QByteArray& b) {
+    if (a.size() != b.size()) return false;
+    unsigned char diferenca = 0;
+    for (qsizetype i = 0; i < a.size(); ++i) diferenca |= static_cast<unsigned char>(a[i] ^ b[i]);
+    return diferenca == 0;
+}
+}  // namespace
+
+QString HashSenhaAdm(const QString& senha) {
+    QByteArray sal(BytesSal, '\0');
+    QRandomGenerator::system()->fillRange(reinterpret_cast<quint32*>(sal.data()), BytesSal / 4);
+    const QByteArray chave = Deriva(senha, sal, IteracoesSenhaAdm);
+    return Esquema.toString() + u'$' + QString::number(IteracoesSenhaAdm) + u'$' +
+           QString::fromLatin1(sal.toBase64()) + u'$' + QString::fromLatin1(chave.toBase64());
+}
+
+bool ConfereSenhaAdm(const QString& senha, const QString& hash) {
+    const QStringList partes = hash.split(u'$');
+    if (partes.size() != 4 || partes[0] != Esquema) return false;
+    bool ok = false;
+    const int iteracoes = partes[1].toInt(&ok);
+    if (!ok || iteracoes < 1 || iteracoes > IteracoesMaximas) return false;
+    const QByteArray sal = QByteArray::fromBase64(partes[2].toLatin1());
+    const QByteArray chave = QByteArray::fromBase64(partes[3].toLatin1());
+    if (sal.isEmpty() || chave.size() != BytesChave) return false;
+    return Iguais(Deriva(senha, sal, iteracoes), chave);
+}
+
+}  // namespace shell
