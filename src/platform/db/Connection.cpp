@@ -1,0 +1,378 @@
+#include "platform/db/Connection.h"
+
+#include <sqlite3.h>
+
+#include <QFile>
+#include <QVarLengthArray>
+#include <utility>
+
+#include "platform/db/TextFunctions.h"
+
+namespace platform::db {
+namespace {
+
+QString routineOf(const std::source_location& where) { return QString::fromUtf8(where.function_name()); }
+
+// Resets a statement on every way out, so that no cached statement keeps a read lock or old values.
+class ResetOnExit {
+public:
+    explicit ResetOnExit(sqlite3_stmt* stmt) : stmt_(stmt) {}
+    ~ResetOnExit() {
+        sqlite3_reset(stmt_);
+        sqlite3_clear_bindings(stmt_);
+    }
+    ResetOnExit(const ResetOnExit&) = delete;
+    ResetOnExit& operator=(const ResetOnExit&) = delete;
+
+private:
+    sqlite3_stmt* stmt_;
+};
+
+// yyyy-mm-dd into `out` (11 bytes with the terminator).
+int isoDate(const QDate& date, char* out) {
+    int y = date.year(), m = date.month(), d = date.day();
+    if (y < 0 || y > 9999) return 0;
+    out[0] = char('0' + y / 1000);
+    out[1] = char('0' + y / 100 % 10);
+    out[2] = char('0' + y / 10 % 10);
+    out[3] = char('0' + y % 10);
+    out[4] = '-';
+    out[5] = char('0' + m / 10);
+    out[6] = char('0' + m % 10);
+    out[7] = '-';
+    out[8] = char('0' + d / 10);
+    out[9] = char('0' + d % 10);
+    out[10] = 0;
+    return 10;
+}
+
+constexpr int CacheLimit = 256;
+
+}  // namespace
+
+Connection::~Connection() { Close(); }
+
+Connection::Connection(Connection&& other) noexcept
+    : db_(std::exchange(other.db_, nullptr)),
+      path_(std::move(other.path_)),
+      cache_(std::move(other.cache_)),
+      depth_(std::exchange(other.depth_, 0)) {
+    other.cache_.clear();
+}
+
+Connection& Connection::operator=(Connection&& other) noexcept {
+    if (this != &other) {
+        Close();
+        db_ = std::exchange(other.db_, nullptr);
+        path_ = std::move(other.path_);
+        cache_ = std::move(other.cache_);
+        other.cache_.clear();
+        depth_ = std::exchange(other.depth_, 0);
+    }
+    return *this;
+}
+
+QString Connection::dataSourceOf(const QString& connectionString) {
+    const auto parts = QStringView(connectionString).split(u';');
+    for (QStringView part : parts) {
+        const qsizetype eq = part.indexOf(u'=');
+        if (eq < 0) continue;
+        if (part.left(eq).trimmed().compare(u"Data Source", Qt::CaseInsensitive) == 0)
+            return part.mid(eq + 1).trimmed().toString();
+    }
+    return {};
+}
+
+void Connection::Open(const QString& connectionString, OpenMode mode, std::source_location where) {
+    const QString path = dataSourceOf(connectionString);
+    if (path.isEmpty()) {
+        Close();
+        throw Error(SQLITE_CANTOPEN, QStringLiteral("A cadeia de conexão não indica o arquivo (Data Source=)."),
+                    connectionString, routineOf(where));
+    }
+    OpenFile(path, mode, where);
+}
+
+void Connection::OpenFile(const QString& path, OpenMode mode, std::source_location where) {
+    Close();
+    int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_EXRESCODE;
+    if (mode == OpenMode::Create) flags |= SQLITE_OPEN_CREATE;
+    sqlite3* db = nullptr;
+    const QByteArray name = QFile::encodeName(path);
+    int rc = sqlite3_open_v2(name.constData(), &db, flags, nullptr);
+    auto failOpen = [&](int code, const QString& what) {
+        const QString message = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(code));
+        const long number = db ? sqlite3_extended_errcode(db) : code;
+        sqlite3_close_v2(db);
+        throw Error(number, message, what, routineOf(where));
+    };
+    if (rc != SQLITE_OK) failOpen(rc, path);
+    sqlite3_extended_result_codes(db, 1);
+    sqlite3_busy_timeout(db, DefaultBusyTimeoutMs);
+    rc = registerTextFunctions(db);
+    if (rc != SQLITE_OK) failOpen(rc, path);
+    // Reading the journal mode touches the file: a file that is no database fails here, not later.
+    static const char* const setup = "PRAGMA journal_mode=DELETE; PRAGMA synchronous=FULL; PRAGMA foreign_keys=OFF;";
+    rc = sqlite3_exec(db, setup, nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) failOpen(rc, QString::fromLatin1(setup));
+    db_ = db;
+    path_ = path;
+    depth_ = 0;
+}
+
+void Connection::finalizeAll() {
+    for (sqlite3_stmt* stmt : std::as_const(cache_)) sqlite3_finalize(stmt);
+    cache_.clear();
+}
+
+void Connection::Close() {
+    if (!db_) return;
+    finalizeAll();
+    sqlite3_close_v2(db_);
+    db_ = nullptr;
+    depth_ = 0;
+}
+
+void Connection::setBusyTimeout(int milliseconds) {
+    if (db_) sqlite3_busy_timeout(db_, milliseconds);
+}
+
+void Connection::fail(int code, const QString& sql, const std::source_location& where) const {
+    long number = code;
+    QString message = QString::fromUtf8(sqlite3_errstr(code));
+    if (db_) {
+        number = sqlite3_extended_errcode(db_);
+        message = QString::fromUtf8(sqlite3_errmsg(db_));
+    }
+    throw Error(number, message, sql, routineOf(where));
+}
+
+void Connection::requireOpen(const QString& sql, const std::source_location& where) const {
+    if (!db_)
+        throw Error(DbErrorNumber::ObjectClosed, QStringLiteral("A operação não é permitida com a conexão fechada."),
+                    sql, routineOf(where));
+}
+
+sqlite3_stmt* Connection::prepare(const QString& sql, const std::source_location& where) {
+    requireOpen(sql, where);
+    if (sqlite3_stmt* cached = cache_.value(sql)) return cached;
+    if (cache_.size() >= CacheLimit) finalizeAll();
+    const QByteArray text = sql.toUtf8();
+    sqlite3_stmt* stmt = nullptr;
+    const char* tail = nullptr;
+    const int rc = sqlite3_prepare_v3(db_, text.constData(), int(text.size()), SQLITE_PREPARE_PERSISTENT, &stmt, &tail);
+    if (rc != SQLITE_OK) {
+        sqlite3_finalize(stmt);
+        fail(rc, sql, where);
+    }
+    // One statement per call: a second one after a ';' would otherwise be silently ignored.
+    const bool trailing = tail && !QByteArray(tail).trimmed().isEmpty();
+    if (!stmt || trailing) {
+        sqlite3_finalize(stmt);
+        throw Error(SQLITE_MISUSE, QStringLiteral("Cada chamada executa exatamente um comando SQL."), sql,
+                    routineOf(where));
+    }
+    cache_.insert(sql, stmt);
+    return stmt;
+}
+
+void Connection::bind(sqlite3_stmt* stmt, const QString& sql, const Params& params, const std::source_location& where) {
+    if (int(params.size()) != sqlite3_bind_parameter_count(stmt))
+        throw Error(SQLITE_RANGE,
+                    QStringLiteral("O comando tem %1 parâmetros e recebeu %2.")
+                        .arg(sqlite3_bind_parameter_count(stmt))
+                        .arg(params.size()),
+                    sql, routineOf(where));
+    static const char16_t empty[] = u"";
+    int index = 0;
+    for (const Param& param : params) {
+        ++index;
+        int rc = SQLITE_OK;
+        const Param::Value& v = param.value();
+        switch (v.index()) {
+            case 0:
+                rc = sqlite3_bind_null(stmt, index);
+                break;
+            case 1:
+                rc = sqlite3_bind_int(stmt, index, std::get<bool>(v) ? 1 : 0);
+                break;
+            case 2:
+                rc = sqlite3_bind_int64(stmt, index, std::get<qint64>(v));
+                break;
+            case 3:
+                rc = sqlite3_bind_double(stmt, index, std::get<double>(v));
+                break;
+            case 4: {
+                // The Params outlive the statement's run, so SQLite may read the text in place.
+                const QString& s = std::get<QString>(v);
+                const void* data = s.isNull() ? static_cast<const void*>(empty) : static_cast<const void*>(s.utf16());
+                rc = sqlite3_bind_text16(stmt, index, data, int(s.size() * 2), SQLITE_STATIC);
+                break;
+            }
+            case 5:
+                rc = sqlite3_bind_int64(stmt, index, std::get<values::Currency>(v).raw());
+                break;
+            case 6: {
+                const QDate& d = std::get<QDate>(v);
+                char iso[11];
+                const int length = d.isValid() ? isoDate(d, iso) : 0;
+                rc = length ? sqlite3_bind_text(stmt, index, iso, length, SQLITE_TRANSIENT) : sqlite3_bind_null(stmt, index);
+                break;
+            }
+        }
+        if (rc != SQLITE_OK) fail(rc, sql, where);
+    }
+}
+
+long long Connection::Execute(const QString& sql, const Params& params, std::source_location where) {
+    sqlite3_stmt* stmt = prepare(sql, where);
+    ResetOnExit reset(stmt);
+    bind(stmt, sql, params, where);
+    int rc;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+    }
+    if (rc != SQLITE_DONE) fail(rc, sql, where);
+    return sqlite3_stmt_readonly(stmt) ? 0 : sqlite3_changes64(db_);
+}
+
+void Connection::fill(Recordset& rs, const QString& sql, const Params& params, const std::source_location& where) {
+    sqlite3_stmt* stmt = prepare(sql, where);
+    ResetOnExit reset(stmt);
+    bind(stmt, sql, params, where);
+
+    Recordset result;
+    const int columns = sqlite3_column_count(stmt);
+    result.columns_.reserve(columns);
+    for (int c = 0; c < columns; ++c) {
+        const char* decl = sqlite3_column_decltype(stmt, c);
+        Recordset::Column column{QString::fromUtf8(sqlite3_column_name(stmt, c)),
+                                 decl ? columnTypeOf(QString::fromUtf8(decl)) : ColumnType::None};
+        result.columns_.push_back(std::move(column));
+    }
+    // Of two columns of one name, the first answers to it.
+    for (int c = columns - 1; c >= 0; --c) result.byName_.insert(result.columns_[c].name.toLower(), c);
+
+    int rc;
+    long rows = 0;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+        ++rows;
+        for (int c = 0; c < columns; ++c) {
+            Recordset::Cell cell{};
+            switch (sqlite3_column_type(stmt, c)) {
+                case SQLITE_INTEGER:
+                    cell.kind = Recordset::KInteger;
+                    cell.integer = sqlite3_column_int64(stmt, c);
+                    break;
+                case SQLITE_FLOAT:
+                    cell.kind = Recordset::KReal;
+                    cell.real = sqlite3_column_double(stmt, c);
+                    break;
+                case SQLITE_TEXT: {
+                    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
+                    cell.kind = Recordset::KText;
+                    cell.length = sqlite3_column_bytes(stmt, c);
+                    cell.offset = qint64(result.text_.size());
+                    result.text_.append(text, std::size_t(cell.length));
+                    break;
+                }
+                case SQLITE_BLOB: {
+                    const auto* blob = static_cast<const char*>(sqlite3_column_blob(stmt, c));
+                    cell.kind = Recordset::KBlob;
+                    cell.length = sqlite3_column_bytes(stmt, c);
+                    cell.offset = qint64(result.text_.size());
+                    if (cell.length) result.text_.append(blob, std::size_t(cell.length));
+                    break;
+                }
+                default:
+                    cell.kind = Recordset::KNull;
+                    break;
+            }
+            result.cells_.push_back(cell);
+        }
+    }
+    if (rc != SQLITE_DONE) fail(rc, sql, where);
+    result.rows_ = rows;
+    result.position_ = 0;
+    result.statement_ = sql;
+    result.open_ = true;
+    rs = std::move(result);
+}
+
+Recordset Connection::OpenRecordset(const QString& sql, const Params& params, std::source_location where) {
+    Recordset rs;
+    fill(rs, sql, params, where);
+    return rs;
+}
+
+Recordset Connection::OpenSchema(Schema what, const QString& table, std::source_location where) {
+    if (what == Schema::Tables)
+        return OpenRecordset(QStringLiteral("SELECT name AS TABLE_NAME, CASE WHEN type = 'view' THEN 'VIEW' "
+                                            "WHEN substr(name, 1, 7) = 'sqlite_' THEN 'SYSTEM TABLE' ELSE 'TABLE' "
+                                            "END AS TABLE_TYPE FROM sqlite_schema WHERE type IN ('table', 'view') "
+                                            "ORDER BY name"),
+                             {}, where);
+    return OpenRecordset(
+        QStringLiteral("SELECT m.name AS TABLE_NAME, p.name AS COLUMN_NAME, p.cid + 1 AS ORDINAL_POSITION, "
+                       "p.type AS DATA_TYPE, p.dflt_value AS COLUMN_DEFAULT, p.\"notnull\" = 0 AS IS_NULLABLE "
+                       "FROM sqlite_schema AS m JOIN pragma_table_info(m.name) AS p "
+                       "WHERE m.type IN ('table', 'view') AND (? = '' OR m.name = ? COLLATE NOCASE) "
+                       "ORDER BY m.name, p.cid"),
+        {table, table}, where);
+}
+
+void Connection::BeginTrans(std::source_location where) {
+    Execute(depth_ == 0 ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("SAVEPOINT rt%1").arg(depth_), {}, where);
+    ++depth_;
+}
+
+void Connection::CommitTrans(std::source_location where) {
+    if (depth_ == 0)
+        throw Error(SQLITE_MISUSE, QStringLiteral("Não há transação aberta."), QStringLiteral("COMMIT"),
+                    routineOf(where));
+    Execute(depth_ == 1 ? QStringLiteral("COMMIT") : QStringLiteral("RELEASE rt%1").arg(depth_ - 1), {}, where);
+    --depth_;
+}
+
+void Connection::RollbackTrans(std::source_location where) {
+    if (depth_ == 0)
+        throw Error(SQLITE_MISUSE, QStringLiteral("Não há transação aberta."), QStringLiteral("ROLLBACK"),
+                    routineOf(where));
+    requireOpen(QStringLiteral("ROLLBACK"), where);
+    --depth_;
+    // Some failures (a full disk, an I/O error) end the transaction by themselves.
+    if (sqlite3_get_autocommit(db_)) {
+        depth_ = 0;
+        return;
+    }
+    if (depth_ == 0) {
+        Execute(QStringLiteral("ROLLBACK"), {}, where);
+    } else {
+        Execute(QStringLiteral("ROLLBACK TO rt%1").arg(depth_), {}, where);
+        Execute(QStringLiteral("RELEASE rt%1").arg(depth_), {}, where);
+    }
+}
+
+Transaction::Transaction(Connection& connection, std::source_location where) : connection_(connection) {
+    connection_.BeginTrans(where);
+}
+
+Transaction::~Transaction() {
+    if (done_) return;
+    try {
+        connection_.RollbackTrans();
+    } catch (...) {
+        // A destructor must not throw; SQLite rolls an unfinished transaction back at close anyway.
+    }
+}
+
+void Transaction::commit(std::source_location where) {
+    connection_.CommitTrans(where);
+    done_ = true;
+}
+
+void Transaction::rollback(std::source_location where) {
+    done_ = true;
+    connection_.RollbackTrans(where);
+}
+
+}  // namespace platform::db

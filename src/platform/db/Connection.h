@@ -1,0 +1,112 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <source_location>
+
+#include "platform/db/Error.h"
+#include "platform/db/Param.h"
+#include "platform/db/Recordset.h"
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace platform::db {
+
+// Existing: the file must exist (opening a missing database fails instead of creating an empty one).
+// Create: a missing file is created (the template tool, tests).
+enum class OpenMode { Existing, Create };
+
+// What OpenSchema lists. Tables: TABLE_NAME, TABLE_TYPE ("TABLE", "VIEW", "SYSTEM TABLE").
+// Columns: TABLE_NAME, COLUMN_NAME, ORDINAL_POSITION (from 1), DATA_TYPE (the declared type text,
+// "CURRENCY"), COLUMN_DEFAULT, IS_NULLABLE.
+enum class Schema { Tables, Columns };
+
+// One connection to a database file, in place of the original's connection object. Every value of a
+// statement is bound to a "?" (Params), never pasted into its text. Statements are prepared once per
+// connection and reused by their text. Text compares as the program compares text everywhere
+// (letter case ignored, accents kept, Portuguese order) through the collation of the text columns
+// and LIKE. Every failure throws Error, whose routine is the caller's.
+class Connection {
+public:
+    // The collation every text column of the schema names.
+    static constexpr const char* TextCollation = "PTBR";
+    static constexpr int DefaultBusyTimeoutMs = 10000;
+
+    Connection() = default;
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+    Connection(Connection&& other) noexcept;
+    Connection& operator=(Connection&& other) noexcept;
+
+    // Opens the file named by "Data Source=" in a connection string of the program ("Provider=...;
+    // Data Source=/x/Trabdados.mdb;Jet OLEDB:Database Password=;"); the other keys are ignored.
+    // Closes this connection first when it is open.
+    void Open(const QString& connectionString, OpenMode mode = OpenMode::Existing,
+              std::source_location where = std::source_location::current());
+    void OpenFile(const QString& path, OpenMode mode = OpenMode::Existing,
+                  std::source_location where = std::source_location::current());
+    // Closes the file; an open transaction is rolled back. Harmless when closed.
+    void Close();
+    ObjectState State() const { return db_ ? ObjectState::Open : ObjectState::Closed; }
+    const QString& path() const { return path_; }
+
+    // Runs one statement; returns the rows it inserted, changed or deleted (0 for others).
+    long long Execute(const QString& sql, const Params& params = {},
+                      std::source_location where = std::source_location::current());
+    // Runs one query and returns its snapshot (Recordset::Open).
+    Recordset OpenRecordset(const QString& sql, const Params& params = {},
+                            std::source_location where = std::source_location::current());
+    // The tables, or the columns of every table (or of `table` only), as a recordset.
+    Recordset OpenSchema(Schema what, const QString& table = {},
+                         std::source_location where = std::source_location::current());
+
+    // Transactions nest: the outermost one takes the write lock at once (a second copy waits for
+    // it through the busy time-out), inner ones are savepoints.
+    void BeginTrans(std::source_location where = std::source_location::current());
+    void CommitTrans(std::source_location where = std::source_location::current());
+    void RollbackTrans(std::source_location where = std::source_location::current());
+    int TransactionDepth() const { return depth_; }
+
+    // How long a statement waits for another connection's lock before failing with SQLITE_BUSY.
+    void setBusyTimeout(int milliseconds);
+
+    // The "Data Source=" value of a connection string (empty when there is none).
+    static QString dataSourceOf(const QString& connectionString);
+
+private:
+    friend class Recordset;
+
+    sqlite3_stmt* prepare(const QString& sql, const std::source_location& where);
+    void bind(sqlite3_stmt* stmt, const QString& sql, const Params& params, const std::source_location& where);
+    [[noreturn]] void fail(int code, const QString& sql, const std::source_location& where) const;
+    void requireOpen(const QString& sql, const std::source_location& where) const;
+    void fill(Recordset& rs, const QString& sql, const Params& params, const std::source_location& where);
+    void finalizeAll();
+
+    sqlite3* db_ = nullptr;
+    QString path_;
+    QHash<QString, sqlite3_stmt*> cache_;
+    int depth_ = 0;
+};
+
+// All or nothing: begins a transaction; commit() makes it final; leaving the scope without commit()
+// (an exception included) rolls it back.
+class Transaction {
+public:
+    explicit Transaction(Connection& connection,
+                         std::source_location where = std::source_location::current());
+    ~Transaction();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+
+    void commit(std::source_location where = std::source_location::current());
+    void rollback(std::source_location where = std::source_location::current());
+
+private:
+    Connection& connection_;
+    bool done_ = false;
+};
+
+}  // namespace platform::db

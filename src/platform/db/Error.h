@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+#include "platform/values/RuntimeError.h"
+
+namespace platform::db {
+
+// The numbers of the failures the layer raises itself, as the original data access numbered them;
+// every other number is SQLite's extended result code.
+namespace DbErrorNumber {
+constexpr long TypeMismatch = 13;
+constexpr long NoCurrentRecord = 3021;
+constexpr long ItemNotFound = 3265;
+constexpr long ObjectClosed = 3704;
+}  // namespace DbErrorNumber
+
+// A failed database operation: the number and description of the run-time error, plus the statement
+// that failed and the routine that ran it (the caller of the layer), so that a report names both.
+class Error : public values::RuntimeError {
+public:
+    Error(long number, const QString& description, const QString& statement, const QString& routine);
+
+    const QString& statement() const { return statement_; }
+    const QString& routine() const { return routine_; }
+
+private:
+    QString statement_;
+    QString routine_;
+};
+
+}  // namespace platform::db
