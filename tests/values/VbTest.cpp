@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
+#include "platform/values/RuntimeError.h"
 #include "platform/values/Vb.h"
 
 using namespace platform::values;
@@ -86,4 +89,17 @@ TEST(VbTest, DatesAndPeriods) {
     EXPECT_FALSE(parsePeriod(u"13/2024").has_value());
     EXPECT_FALSE(parsePeriod(u"__/____").has_value());
     EXPECT_EQ(MaximumDate, QDate(2099, 12, 31));
+}
+
+TEST(VbTest, CIntAndCLngRoundTiesToEvenAndRefuseOverflow) {
+    EXPECT_EQ(CInt(2.5), 2);
+    EXPECT_EQ(CInt(3.5), 4);
+    EXPECT_EQ(CInt(-2.5), -2);
+    EXPECT_EQ(CInt(1.6), 2);
+    EXPECT_EQ(CInt(32767.4), 32767);
+    EXPECT_THROW(CInt(32767.5), RuntimeError);
+    EXPECT_THROW(CInt(-32769), RuntimeError);
+    EXPECT_THROW(CInt(std::nan("")), RuntimeError);
+    EXPECT_EQ(CLng(-2147483648.0), INT32_MIN);
+    EXPECT_THROW(CLng(2147483648.0), RuntimeError);
 }

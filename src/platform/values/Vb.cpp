@@ -1,6 +1,9 @@
 #include "platform/values/Vb.h"
 
 #include <QByteArray>
+#include <cmath>
+
+#include "platform/values/RuntimeError.h"
 
 namespace platform::values {
 
@@ -183,6 +186,17 @@ double Val(QStringView text) {
     const double v = number.toDouble(&ok);
     return ok ? v : 0.0;
 }
+
+// Rounds to the nearest whole number, ties to even, within [low, high].
+static double wholeInRange(double value, double low, double high) {
+    const double r = std::nearbyint(value);
+    if (!(r >= low && r <= high)) throw RuntimeError(ErrorNumber::Overflow);
+    return r;
+}
+
+qint16 CInt(double value) { return static_cast<qint16>(wholeInRange(value, -32768.0, 32767.0)); }
+
+qint32 CLng(double value) { return static_cast<qint32>(wholeInRange(value, -2147483648.0, 2147483647.0)); }
 
 QString Trim(QStringView text) {
     qsizetype b = 0;

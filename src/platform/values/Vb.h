@@ -13,6 +13,11 @@ namespace platform::values {
 // 0 when there is none. "12abc" -> 12; "1,5" -> 1.
 double Val(QStringView text);
 
+// CInt and CLng: a number rounded to a whole one, ties to even, as the original converted; out of the
+// 16-bit (CInt) or 32-bit (CLng) range, or not a number, is a RuntimeError(Overflow).
+qint16 CInt(double value);
+qint32 CLng(double value);
+
 // Trim as the original did it: blanks (code 32) only, at both ends; tabs and line ends stay.
 QString Trim(QStringView text);
 
