@@ -3,16 +3,30 @@
 #include <gtest/gtest.h>
 
 #include <QDialog>
+#include <cstdio>
+#include <cstdlib>
 
 #include "platform/ui/MsgBox.h"
 
 namespace testsupport {
 
+bool inDeathTestChild() { return !GTEST_FLAG_GET(internal_run_death_test).empty(); }
+
 MessageScript::MessageScript() : previous_(platform::ui::uiScript()) { platform::ui::setUiScript(this); }
 
 MessageScript::~MessageScript() {
     platform::ui::setUiScript(previous_);
-    for (const auto& e : expected_) ADD_FAILURE() << "expected message never shown: " << e.text.toStdString();
+    for (const auto& e : expected_) fail("expected message never shown: " + e.text.toStdString());
+    for (const auto& d : dialogs_) fail("expected dialog never shown: " + d.nameOrClass.toStdString());
+}
+
+void MessageScript::fail(const std::string& what) {
+    if (inDeathTestChild()) {
+        std::fprintf(stderr, "%s\n", what.c_str());
+        std::fflush(stderr);
+        std::abort();
+    }
+    ADD_FAILURE() << what;
 }
 
 MessageScript& MessageScript::expect(const QString& text, int answer) {
@@ -25,25 +39,57 @@ MessageScript& MessageScript::expect(const QString& text, const QString& title, 
     return *this;
 }
 
+MessageScript& MessageScript::onDialog(const QString& nameOrClass, std::function<void(QDialog&)> drive) {
+    dialogs_.push_back({nameOrClass, std::move(drive)});
+    return *this;
+}
+
 int MessageScript::answerMessage(const platform::ui::MessageRequest& request) {
     shown_.push_back(request);
     if (expected_.empty()) {
-        ADD_FAILURE() << "unexpected message: \"" << request.text.toStdString() << "\" (title \""
-                      << request.title.toStdString() << "\")";
+        fail("unexpected message: \"" + request.text.toStdString() + "\" (title \"" +
+             request.title.toStdString() + "\")");
         return platform::ui::Msg::Cancel;
     }
     Expected e = expected_.front();
     expected_.pop_front();
-    EXPECT_EQ(request.text.toStdString(), e.text.toStdString());
-    if (e.checkTitle) {
-        EXPECT_EQ(request.title.toStdString(), e.title.toStdString());
-    }
+    if (request.text != e.text)
+        fail("message \"" + request.text.toStdString() + "\" where \"" + e.text.toStdString() +
+             "\" was expected");
+    if (e.checkTitle && request.title != e.title)
+        fail("message title \"" + request.title.toStdString() + "\" where \"" + e.title.toStdString() +
+             "\" was expected");
     return e.answer;
 }
 
 void MessageScript::dialogShown(QDialog& dialog) {
-    ADD_FAILURE() << "unexpected dialog: " << dialog.objectName().toStdString();
-    dialog.reject();
+    const std::string name =
+        dialog.objectName().toStdString() + " (" + dialog.metaObject()->className() + ")";
+    if (dialogs_.empty()) {
+        fail("unexpected dialog: " + name);
+        return;
+    }
+    DialogHandler h = std::move(dialogs_.front());
+    dialogs_.pop_front();
+    if (dialog.objectName() != h.nameOrClass && !dialog.inherits(h.nameOrClass.toLatin1().constData())) {
+        fail("dialog " + name + " where " + h.nameOrClass.toStdString() + " was expected");
+        return;
+    }
+    h.drive(dialog);
+    if (dialog.isVisible()) fail("dialog " + name + " still open after its script");
+}
+
+void MessageScript::programEnding() {
+    for (const auto& e : expected_) {
+        std::fprintf(stderr, "expected message never shown: %s\n", e.text.toStdString().c_str());
+        std::fflush(stderr);
+        std::abort();
+    }
+    for (const auto& d : dialogs_) {
+        std::fprintf(stderr, "expected dialog never shown: %s\n", d.nameOrClass.toStdString().c_str());
+        std::fflush(stderr);
+        std::abort();
+    }
 }
 
 }  // namespace testsupport

@@ -9,7 +9,7 @@ namespace platform::ui {
 // What every child window needs of the main window: its MDI area. The program's main window
 // registers itself; tests register a SimpleMdiHost.
 class MdiHost {
-public:
+  public:
     virtual ~MdiHost() = default;
     virtual QMainWindow* mainWindow() = 0;
     virtual QMdiArea* mdiArea() = 0;
@@ -21,13 +21,13 @@ MdiHost* mdiHost();
 // A main window titled "Redazor Tarvel" with an MDI area and nothing else.
 class SimpleMdiHost : public QMainWindow, public MdiHost {
     Q_OBJECT
-public:
+  public:
     explicit SimpleMdiHost(QWidget* parent = nullptr);
     ~SimpleMdiHost() override;
     QMainWindow* mainWindow() override { return this; }
     QMdiArea* mdiArea() override { return area_; }
 
-private:
+  private:
     QMdiArea* area_;
 };
 

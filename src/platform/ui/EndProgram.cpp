@@ -1,0 +1,18 @@
+#include "platform/ui/EndProgram.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/ui/Hourglass.h"
+#include "platform/ui/UiScript.h"
+
+namespace platform::ui {
+
+void EndProgram() {
+    if (UiScript* script = uiScript()) script->programEnding();
+    resetPointer();
+    std::fflush(nullptr);
+    std::exit(ProgramEndedExitCode);
+}
+
+}  // namespace platform::ui

@@ -1,0 +1,181 @@
+#include "platform/ui/Form.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <map>
+
+#include "platform/ui/Focus.h"
+#include "platform/ui/Handlers.h"
+#include "platform/ui/MdiHost.h"
+
+namespace platform::ui {
+
+namespace {
+// Not owners: the MDI area owns the windows.
+std::map<std::type_index, QPointer<Form>>& registry() {
+    static std::map<std::type_index, QPointer<Form>> forms;
+    return forms;
+}
+
+void forget(Form* form) {
+    auto& r = registry();
+    for (auto it = r.begin(); it != r.end();) {
+        if (it->second == form || it->second.isNull())
+            it = r.erase(it);
+        else
+            ++it;
+    }
+}
+}  // namespace
+
+Form::Form(QWidget* parent) : QWidget(parent) { markAsForm(this); }
+
+QMdiSubWindow* Form::subWindow() const { return qobject_cast<QMdiSubWindow*>(parentWidget()); }
+
+bool Form::Load() {
+    if (unloaded_ || loaded_) return !unloaded_;
+    loaded_ = true;
+    Guarded([this] { Form_Load(); });
+    return !unloaded_;
+}
+
+bool Form::Unload() {
+    if (unloaded_) return true;
+    close();
+    return unloaded_;
+}
+
+void Form::closeEvent(QCloseEvent* event) {
+    if (unloaded_) {
+        event->accept();
+        return;
+    }
+    bool cancel = false;
+    Guarded([&] { Form_Unload(cancel); });
+    if (cancel) {
+        event->ignore();
+        return;
+    }
+    unloaded_ = true;
+    event->accept();
+    forget(this);
+    if (QMdiSubWindow* sub = subWindow()) {
+        sub->hide();
+        sub->deleteLater();
+    } else {
+        deleteLater();
+    }
+}
+
+Dialog::Dialog(QWidget* parent) : QDialog(parent) { markAsForm(this); }
+
+bool Dialog::Load() {
+    if (unloaded_) {
+        unloaded_ = false;
+        loaded_ = false;
+    }
+    if (loaded_) return true;
+    loaded_ = true;
+    Guarded([this] { Form_Load(); });
+    return !unloaded_;
+}
+
+bool Dialog::runUnload() {
+    bool cancel = false;
+    Guarded([&] { Form_Unload(cancel); });
+    return !cancel;
+}
+
+void Dialog::done(int result) {
+    if (!unloaded_) {
+        if (!runUnload()) return;
+        unloaded_ = true;
+    }
+    QDialog::done(result);
+}
+
+void Dialog::closeEvent(QCloseEvent* event) {
+    if (!unloaded_) {
+        if (!runUnload()) {
+            event->ignore();
+            return;
+        }
+        unloaded_ = true;
+        QDialog::done(QDialog::Rejected);
+    }
+    event->accept();
+}
+
+namespace detail {
+
+Form* findForm(std::type_index type) {
+    auto& r = registry();
+    auto it = r.find(type);
+    if (it == r.end()) return nullptr;
+    if (it->second.isNull() || it->second->isUnloaded()) {
+        r.erase(it);
+        return nullptr;
+    }
+    return it->second;
+}
+
+void activateForm(Form* form) {
+    if (QMdiSubWindow* sub = form->subWindow()) {
+        sub->showNormal();
+        if (QMdiArea* area = sub->mdiArea()) area->setActiveSubWindow(sub);
+    } else {
+        form->show();
+        form->raise();
+        form->activateWindow();
+    }
+}
+
+Form* showNewForm(std::type_index type, Form* form) {
+    registry()[type] = form;
+    return ShowInstance(form);
+}
+
+}  // namespace detail
+
+Form* ShowInstance(Form* form) {
+    QMdiSubWindow* sub = nullptr;
+    if (MdiHost* host = mdiHost()) {
+        sub = host->mdiArea()->addSubWindow(form);
+        // The window decides its own end: it deletes its frame when it unloads.
+        sub->setAttribute(Qt::WA_DeleteOnClose, false);
+    }
+    QPointer<Form> guard = form;
+    if (!form->Load()) {
+        if (guard) forget(guard);
+        return nullptr;
+    }
+    if (!guard) return nullptr;
+    form->show();
+    detail::activateForm(form);
+    return form;
+}
+
+QList<Form*> loadedForms() {
+    QList<Form*> out;
+    for (auto& [type, f] : registry())
+        if (f && !f->isUnloaded()) out.push_back(f);
+    return out;
+}
+
+void destroyAllForms() {
+    auto& r = registry();
+    std::vector<QPointer<Form>> all;
+    for (auto& [type, f] : r) all.push_back(f);
+    r.clear();
+    for (auto& f : all) {
+        if (!f) continue;
+        if (QMdiSubWindow* sub = f->subWindow())
+            delete sub;
+        else
+            delete f.data();
+    }
+}
+
+}  // namespace platform::ui

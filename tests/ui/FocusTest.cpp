@@ -1,0 +1,235 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "platform/ui/Focus.h"
+#include "platform/ui/Form.h"
+#include "platform/ui/Handlers.h"
+#include "platform/ui/KeyFilter.h"
+#include "platform/ui/MsgBox.h"
+#include "platform/values/RuntimeError.h"
+#include "support/UiFixture.h"
+
+using namespace platform::ui;
+using namespace testsupport;
+
+namespace {
+
+// A small record window: a key field whose check may keep the focus, a detail field and a button.
+class frmFoco : public Form {
+  public:
+    frmFoco() {
+        setObjectName("frmFoco");
+        auto* lay = new QVBoxLayout(this);
+        txtCodigo = new QLineEdit(this);
+        txtCodigo->setObjectName("txtCodigo");
+        txtNome = new QLineEdit(this);
+        txtNome->setObjectName("txtNome");
+        cmdGravar = new QPushButton("&Gravar", this);
+        cmdGravar->setObjectName("cmdGravar");
+        chkAtivo = new QCheckBox("Ativo", this);
+        chkAtivo->setObjectName("chkAtivo");
+        optA = new QRadioButton("A", this);
+        optA->setObjectName("optA");
+        for (QWidget* w : std::initializer_list<QWidget*>{txtCodigo, txtNome, cmdGravar, chkAtivo, optA})
+            lay->addWidget(w);
+        setTabIndex(txtCodigo, 0);
+        setTabIndex(txtNome, 1);
+        setTabIndex(cmdGravar, 2);
+        setTabIndex(chkAtivo, 3);
+        setTabIndex(optA, 4);
+        applyTabOrder(this);
+        installEntryKeys(this);
+        onLostFocus(txtCodigo, this, &frmFoco::txtCodigo_LostFocus);
+        onGotFocus(txtCodigo, this, &frmFoco::txtCodigo_GotFocus);
+        onGotFocus(txtNome, [this] { ++nomeGot; });
+        onClick(cmdGravar, this, &frmFoco::cmdGravar_Click);
+        onClick(chkAtivo, [this] { ++chkClicks; });
+        onClick(optA, [this] { ++optClicks; });
+    }
+    void txtCodigo_LostFocus() {
+        ++codigoLost;
+        if (keepFocus) txtCodigo->setFocus();
+        if (!messageOnLeave.isEmpty()) MsgBox(messageOnLeave, Msg::OKOnly, "Atenção");
+    }
+    void txtCodigo_GotFocus() { ++codigoGot; }
+    void cmdGravar_Click() {
+        ++gravar;
+        if (throwOnSave) throw platform::values::RuntimeError(94, "Uso inválido de Nulo");
+    }
+
+    QLineEdit* txtCodigo;
+    QLineEdit* txtNome;
+    QPushButton* cmdGravar;
+    QCheckBox* chkAtivo;
+    QRadioButton* optA;
+    int codigoLost = 0, codigoGot = 0, nomeGot = 0, gravar = 0, chkClicks = 0, optClicks = 0;
+    bool keepFocus = false, throwOnSave = false;
+    QString messageOnLeave;
+    int loads = 0;
+
+  protected:
+    void Form_Load() override { ++loads; }
+};
+
+class FocusTest : public UiFixture {
+  protected:
+    frmFoco* open() {
+        auto* f = ShowForm<frmFoco>();
+        settle();
+        f->txtCodigo->setFocus();
+        settle();
+        return f;
+    }
+};
+
+}  // namespace
+
+// Everything else here depends on it: without an active window Qt sends no focus events.
+TEST_F(FocusTest, OpenerIsActiveAgainAfterARealMessageBox) {
+    delete script.release();
+    auto* f = open();
+    ASSERT_EQ(QApplication::activeWindow(), host.get());
+    QTimer::singleShot(0, [] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        box->close();
+    });
+    MsgBox("Fim", Msg::OKOnly, "Atenção");
+    EXPECT_EQ(QApplication::activeWindow(), host.get());
+    EXPECT_EQ(focused(), f->txtCodigo);
+    script = std::make_unique<MessageScript>();
+}
+
+TEST_F(FocusTest, TabAndEnterRunLostAndGotFocusOnceEach) {
+    auto* f = open();
+    const int got = f->codigoGot;
+    typeText("12");
+    pressEnter();
+    EXPECT_EQ(focusedName(), "txtNome");
+    EXPECT_EQ(f->codigoLost, 1);
+    EXPECT_EQ(f->nomeGot, 1);
+    pressKey(Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(focusedName(), "txtCodigo");
+    EXPECT_EQ(f->codigoGot, got + 1);
+}
+
+TEST_F(FocusTest, MessageBoxInLostFocusDoesNotRunGotFocusAgain) {
+    delete script.release();
+    auto* f = open();
+    f->messageOnLeave = "Código inválido";
+    f->keepFocus = true;
+    const int got = f->codigoGot;
+    QTimer::singleShot(0, [] {
+        if (QWidget* box = QApplication::activeModalWidget()) box->close();
+    });
+    pressTab();
+    EXPECT_EQ(f->codigoLost, 1);
+    // The field took the focus back once (its own SetFocus); the box closing added no GotFocus.
+    EXPECT_EQ(f->codigoGot, got + 1);
+    EXPECT_EQ(focused(), f->txtCodigo);
+    EXPECT_EQ(QApplication::activeWindow(), host.get());
+    script = std::make_unique<MessageScript>();
+}
+
+TEST_F(FocusTest, ScriptedMessageWhileFieldHasFocusFiresNoFocusEvent) {
+    auto* f = open();
+    const int got = f->codigoGot, lost = f->codigoLost;
+    script->expect("Olá", Msg::OK);
+    MsgBox("Olá");
+    settle();
+    EXPECT_EQ(f->codigoGot, got);
+    EXPECT_EQ(f->codigoLost, lost);
+    EXPECT_EQ(focused(), f->txtCodigo);
+}
+
+TEST_F(FocusTest, ClickOnButtonCompletesLostFocusAndIsCancelledWhenFocusKept) {
+    auto* f = open();
+    f->keepFocus = true;
+    click(f->cmdGravar);
+    EXPECT_EQ(f->codigoLost, 1);
+    EXPECT_EQ(f->gravar, 0);
+    EXPECT_EQ(focused(), f->txtCodigo);
+    f->keepFocus = false;
+    click(f->cmdGravar);
+    EXPECT_EQ(f->codigoLost, 2);
+    EXPECT_EQ(f->gravar, 1);
+}
+
+TEST_F(FocusTest, ShortcutRunsLostFocusFirstAndIsCancelledWhenFocusKept) {
+    auto* f = open();
+    f->keepFocus = true;
+    pressShortcut('g');
+    EXPECT_EQ(f->codigoLost, 1);
+    EXPECT_EQ(f->gravar, 0);
+    f->keepFocus = false;
+    pressShortcut('g');
+    EXPECT_EQ(f->gravar, 1);
+    EXPECT_EQ(focused(), f->cmdGravar);
+}
+
+TEST_F(FocusTest, EnterOnFocusedButtonPressesItAndQuoteNeverArrives) {
+    auto* f = open();
+    typeText("a\"b");
+    EXPECT_EQ(f->txtCodigo->text(), "ab");
+    paste("x\"y");
+    EXPECT_EQ(f->txtCodigo->text(), "abxy");
+    f->cmdGravar->setFocus();
+    pressEnter();
+    EXPECT_EQ(f->gravar, 1);
+}
+
+TEST_F(FocusTest, CheckBoxAndOptionSetInCodeRunTheirClick) {
+    auto* f = open();
+    f->chkAtivo->setChecked(true);
+    f->chkAtivo->setChecked(true);
+    f->chkAtivo->setChecked(false);
+    EXPECT_EQ(f->chkClicks, 2);
+    f->optA->setChecked(true);
+    EXPECT_EQ(f->optClicks, 1);
+    click(f->chkAtivo);
+    EXPECT_EQ(f->chkClicks, 3);
+}
+
+TEST_F(FocusTest, QueuedTabRunsAfterTheHandler) {
+    auto* f = open();
+    postTab();
+    EXPECT_EQ(focused(), f->txtCodigo);
+    settle();
+    EXPECT_EQ(focused(), f->txtNome);
+    EXPECT_EQ(f->codigoLost, 1);
+}
+
+TEST_F(FocusTest, ExceptionInHandlerIsShownAndTheProgramGoesOn) {
+    auto* f = open();
+    f->throwOnSave = true;
+    script->expect("Erro número 94 Uso inválido de Nulo", "Erro", Msg::OK);
+    click(f->cmdGravar);
+    EXPECT_EQ(f->gravar, 1);
+    f->throwOnSave = false;
+    click(f->cmdGravar);
+    EXPECT_EQ(f->gravar, 2);
+}
+
+TEST_F(FocusTest, SharedInstanceIsActivatedAndLoadedAfreshAfterClose) {
+    auto* f = ShowForm<frmFoco>();
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(f->loads, 1);
+    EXPECT_EQ(ShowForm<frmFoco>(), f);
+    EXPECT_EQ(f->loads, 1);
+    QPointer<frmFoco> old = f;
+    EXPECT_TRUE(f->Unload());
+    settle();
+    EXPECT_TRUE(old.isNull());
+    EXPECT_EQ(FindForm<frmFoco>(), nullptr);
+    auto* again = ShowForm<frmFoco>();
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(again->loads, 1);
+}
