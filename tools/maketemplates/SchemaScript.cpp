@@ -24,7 +24,8 @@ void runStatement(Connection& db, const QString& sql) {
         return;
     }
     for (int month = 1; month <= 12; ++month)
-        db.Execute(QString(sql).replace(QLatin1String("@MM@"), QString::number(month).rightJustified(2, u'0')));
+        db.Execute(
+            QString(sql).replace(QLatin1String("@MM@"), QString::number(month).rightJustified(2, u'0')));
 }
 
 void importCsv(Connection& db, const QString& directive, const QString& referenceDir, const QString& origin) {
@@ -48,7 +49,8 @@ void importCsv(Connection& db, const QString& directive, const QString& referenc
                  .arg(origin));
     QStringList marks;
     for (qsizetype i = 0; i < columns.size(); ++i) marks.append(QStringLiteral("?"));
-    const QString sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(table, columns.join(u','), marks.join(u','));
+    const QString sql =
+        QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(table, columns.join(u','), marks.join(u','));
     for (qsizetype r = 1; r < records.size(); ++r) {
         const QStringList& record = records[r];
         if (record.size() != columns.size())
@@ -80,7 +82,8 @@ void runSchemaScript(Connection& db, const QString& scriptPath, const QString& r
     for (const QString& line : lines) {
         ++lineNumber;
         if (line.trimmed().startsWith(QLatin1String("-- @import"))) {
-            if (!onlyComments(pending)) fail(QStringLiteral("%1:%2: directive inside a statement").arg(scriptPath).arg(lineNumber));
+            if (!onlyComments(pending))
+                fail(QStringLiteral("%1:%2: directive inside a statement").arg(scriptPath).arg(lineNumber));
             pending.clear();
             importCsv(db, line, referenceDir, QStringLiteral("%1:%2").arg(scriptPath).arg(lineNumber));
             continue;

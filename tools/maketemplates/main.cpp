@@ -67,8 +67,8 @@ int main(int argc, char** argv) {
         build(QDir(out).filePath(QStringLiteral("Ajuste.mdb")), registry, reference);
         build(QDir(out).filePath(QStringLiteral("Movimento.mdb")), movement, reference);
     } catch (const platform::db::Error& e) {
-        std::fprintf(stderr, "maketemplates: error %ld: %s\n  in: %s\n", e.number(), qPrintable(e.description()),
-                     qPrintable(e.statement()));
+        std::fprintf(stderr, "maketemplates: error %ld: %s\n  in: %s\n", e.number(),
+                     qPrintable(e.description()), qPrintable(e.statement()));
         return 1;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "maketemplates: %s\n", e.what());

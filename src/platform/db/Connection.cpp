@@ -15,7 +15,7 @@ QString routineOf(const std::source_location& where) { return QString::fromUtf8(
 
 // Resets a statement on every way out, so that no cached statement keeps a read lock or old values.
 class ResetOnExit {
-public:
+  public:
     explicit ResetOnExit(sqlite3_stmt* stmt) : stmt_(stmt) {}
     ~ResetOnExit() {
         sqlite3_reset(stmt_);
@@ -24,7 +24,7 @@ public:
     ResetOnExit(const ResetOnExit&) = delete;
     ResetOnExit& operator=(const ResetOnExit&) = delete;
 
-private:
+  private:
     sqlite3_stmt* stmt_;
 };
 
@@ -87,7 +87,8 @@ void Connection::Open(const QString& connectionString, OpenMode mode, std::sourc
     const QString path = dataSourceOf(connectionString);
     if (path.isEmpty()) {
         Close();
-        throw Error(SQLITE_CANTOPEN, QStringLiteral("A cadeia de conexão não indica o arquivo (Data Source=)."),
+        throw Error(SQLITE_CANTOPEN,
+                    QStringLiteral("A cadeia de conexão não indica o arquivo (Data Source=)."),
                     connectionString, routineOf(where));
     }
     OpenFile(path, mode, where);
@@ -101,7 +102,8 @@ void Connection::OpenFile(const QString& path, OpenMode mode, std::source_locati
     const QByteArray name = QFile::encodeName(path);
     int rc = sqlite3_open_v2(name.constData(), &db, flags, nullptr);
     auto failOpen = [&](int code, const QString& what) {
-        const QString message = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(code));
+        const QString message =
+            db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(code));
         const long number = db ? sqlite3_extended_errcode(db) : code;
         sqlite3_close_v2(db);
         throw Error(number, message, what, routineOf(where));
@@ -112,7 +114,8 @@ void Connection::OpenFile(const QString& path, OpenMode mode, std::source_locati
     rc = registerTextFunctions(db);
     if (rc != SQLITE_OK) failOpen(rc, path);
     // Reading the journal mode touches the file: a file that is no database fails here, not later.
-    static const char* const setup = "PRAGMA journal_mode=DELETE; PRAGMA synchronous=FULL; PRAGMA foreign_keys=OFF;";
+    static const char* const setup =
+        "PRAGMA journal_mode=DELETE; PRAGMA synchronous=FULL; PRAGMA foreign_keys=OFF;";
     rc = sqlite3_exec(db, setup, nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) failOpen(rc, QString::fromLatin1(setup));
     db_ = db;
@@ -149,8 +152,9 @@ void Connection::fail(int code, const QString& sql, const std::source_location& 
 
 void Connection::requireOpen(const QString& sql, const std::source_location& where) const {
     if (!db_)
-        throw Error(DbErrorNumber::ObjectClosed, QStringLiteral("A operação não é permitida com a conexão fechada."),
-                    sql, routineOf(where));
+        throw Error(DbErrorNumber::ObjectClosed,
+                    QStringLiteral("A operação não é permitida com a conexão fechada."), sql,
+                    routineOf(where));
 }
 
 sqlite3_stmt* Connection::prepare(const QString& sql, const std::source_location& where) {
@@ -160,7 +164,8 @@ sqlite3_stmt* Connection::prepare(const QString& sql, const std::source_location
     const QByteArray text = sql.toUtf8();
     sqlite3_stmt* stmt = nullptr;
     const char* tail = nullptr;
-    const int rc = sqlite3_prepare_v3(db_, text.constData(), int(text.size()), SQLITE_PREPARE_PERSISTENT, &stmt, &tail);
+    const int rc =
+        sqlite3_prepare_v3(db_, text.constData(), int(text.size()), SQLITE_PREPARE_PERSISTENT, &stmt, &tail);
     if (rc != SQLITE_OK) {
         sqlite3_finalize(stmt);
         fail(rc, sql, where);
@@ -176,7 +181,8 @@ sqlite3_stmt* Connection::prepare(const QString& sql, const std::source_location
     return stmt;
 }
 
-void Connection::bind(sqlite3_stmt* stmt, const QString& sql, const Params& params, const std::source_location& where) {
+void Connection::bind(sqlite3_stmt* stmt, const QString& sql, const Params& params,
+                      const std::source_location& where) {
     if (int(params.size()) != sqlite3_bind_parameter_count(stmt))
         throw Error(SQLITE_RANGE,
                     QStringLiteral("O comando tem %1 parâmetros e recebeu %2.")
@@ -205,7 +211,8 @@ void Connection::bind(sqlite3_stmt* stmt, const QString& sql, const Params& para
             case 4: {
                 // The Params outlive the statement's run, so SQLite may read the text in place.
                 const QString& s = std::get<QString>(v);
-                const void* data = s.isNull() ? static_cast<const void*>(empty) : static_cast<const void*>(s.utf16());
+                const void* data =
+                    s.isNull() ? static_cast<const void*>(empty) : static_cast<const void*>(s.utf16());
                 rc = sqlite3_bind_text16(stmt, index, data, int(s.size() * 2), SQLITE_STATIC);
                 break;
             }
@@ -216,7 +223,8 @@ void Connection::bind(sqlite3_stmt* stmt, const QString& sql, const Params& para
                 const QDate& d = std::get<QDate>(v);
                 char iso[11];
                 const int length = d.isValid() ? isoDate(d, iso) : 0;
-                rc = length ? sqlite3_bind_text(stmt, index, iso, length, SQLITE_TRANSIENT) : sqlite3_bind_null(stmt, index);
+                rc = length ? sqlite3_bind_text(stmt, index, iso, length, SQLITE_TRANSIENT)
+                            : sqlite3_bind_null(stmt, index);
                 break;
             }
         }
@@ -235,7 +243,8 @@ long long Connection::Execute(const QString& sql, const Params& params, std::sou
     return sqlite3_stmt_readonly(stmt) ? 0 : sqlite3_changes64(db_);
 }
 
-void Connection::fill(Recordset& rs, const QString& sql, const Params& params, const std::source_location& where) {
+void Connection::fill(Recordset& rs, const QString& sql, const Params& params,
+                      const std::source_location& where) {
     sqlite3_stmt* stmt = prepare(sql, where);
     ResetOnExit reset(stmt);
     bind(stmt, sql, params, where);
@@ -306,22 +315,25 @@ Recordset Connection::OpenRecordset(const QString& sql, const Params& params, st
 
 Recordset Connection::OpenSchema(Schema what, const QString& table, std::source_location where) {
     if (what == Schema::Tables)
-        return OpenRecordset(QStringLiteral("SELECT name AS TABLE_NAME, CASE WHEN type = 'view' THEN 'VIEW' "
-                                            "WHEN substr(name, 1, 7) = 'sqlite_' THEN 'SYSTEM TABLE' ELSE 'TABLE' "
-                                            "END AS TABLE_TYPE FROM sqlite_schema WHERE type IN ('table', 'view') "
-                                            "ORDER BY name"),
-                             {}, where);
+        return OpenRecordset(
+            QStringLiteral("SELECT name AS TABLE_NAME, CASE WHEN type = 'view' THEN 'VIEW' "
+                           "WHEN substr(name, 1, 7) = 'sqlite_' THEN 'SYSTEM TABLE' ELSE 'TABLE' "
+                           "END AS TABLE_TYPE FROM sqlite_schema WHERE type IN ('table', 'view') "
+                           "ORDER BY name"),
+            {}, where);
     return OpenRecordset(
-        QStringLiteral("SELECT m.name AS TABLE_NAME, p.name AS COLUMN_NAME, p.cid + 1 AS ORDINAL_POSITION, "
-                       "p.type AS DATA_TYPE, p.dflt_value AS COLUMN_DEFAULT, p.\"notnull\" = 0 AS IS_NULLABLE "
-                       "FROM sqlite_schema AS m JOIN pragma_table_info(m.name) AS p "
-                       "WHERE m.type IN ('table', 'view') AND (? = '' OR m.name = ? COLLATE NOCASE) "
-                       "ORDER BY m.name, p.cid"),
+        QStringLiteral(
+            "SELECT m.name AS TABLE_NAME, p.name AS COLUMN_NAME, p.cid + 1 AS ORDINAL_POSITION, "
+            "p.type AS DATA_TYPE, p.dflt_value AS COLUMN_DEFAULT, p.\"notnull\" = 0 AS IS_NULLABLE "
+            "FROM sqlite_schema AS m JOIN pragma_table_info(m.name) AS p "
+            "WHERE m.type IN ('table', 'view') AND (? = '' OR m.name = ? COLLATE NOCASE) "
+            "ORDER BY m.name, p.cid"),
         {table, table}, where);
 }
 
 void Connection::BeginTrans(std::source_location where) {
-    Execute(depth_ == 0 ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("SAVEPOINT rt%1").arg(depth_), {}, where);
+    Execute(depth_ == 0 ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("SAVEPOINT rt%1").arg(depth_),
+            {}, where);
     ++depth_;
 }
 
@@ -329,7 +341,8 @@ void Connection::CommitTrans(std::source_location where) {
     if (depth_ == 0)
         throw Error(SQLITE_MISUSE, QStringLiteral("Não há transação aberta."), QStringLiteral("COMMIT"),
                     routineOf(where));
-    Execute(depth_ == 1 ? QStringLiteral("COMMIT") : QStringLiteral("RELEASE rt%1").arg(depth_ - 1), {}, where);
+    Execute(depth_ == 1 ? QStringLiteral("COMMIT") : QStringLiteral("RELEASE rt%1").arg(depth_ - 1), {},
+            where);
     --depth_;
 }
 

@@ -28,7 +28,7 @@ enum class Schema { Tables, Columns };
 // (letter case ignored, accents kept, Portuguese order) through the collation of the text columns
 // and LIKE. Every failure throws Error, whose routine is the caller's.
 class Connection {
-public:
+  public:
     // The collation every text column of the schema names.
     static constexpr const char* TextCollation = "PTBR";
     static constexpr int DefaultBusyTimeoutMs = 10000;
@@ -75,11 +75,12 @@ public:
     // The "Data Source=" value of a connection string (empty when there is none).
     static QString dataSourceOf(const QString& connectionString);
 
-private:
+  private:
     friend class Recordset;
 
     sqlite3_stmt* prepare(const QString& sql, const std::source_location& where);
-    void bind(sqlite3_stmt* stmt, const QString& sql, const Params& params, const std::source_location& where);
+    void bind(sqlite3_stmt* stmt, const QString& sql, const Params& params,
+              const std::source_location& where);
     [[noreturn]] void fail(int code, const QString& sql, const std::source_location& where) const;
     void requireOpen(const QString& sql, const std::source_location& where) const;
     void fill(Recordset& rs, const QString& sql, const Params& params, const std::source_location& where);
@@ -94,7 +95,7 @@ private:
 // All or nothing: begins a transaction; commit() makes it final; leaving the scope without commit()
 // (an exception included) rolls it back.
 class Transaction {
-public:
+  public:
     explicit Transaction(Connection& connection,
                          std::source_location where = std::source_location::current());
     ~Transaction();
@@ -104,7 +105,7 @@ public:
     void commit(std::source_location where = std::source_location::current());
     void rollback(std::source_location where = std::source_location::current());
 
-private:
+  private:
     Connection& connection_;
     bool done_ = false;
 };

@@ -18,13 +18,13 @@ constexpr long ObjectClosed = 3704;
 // A failed database operation: the number and description of the run-time error, plus the statement
 // that failed and the routine that ran it (the caller of the layer), so that a report names both.
 class Error : public values::RuntimeError {
-public:
+  public:
     Error(long number, const QString& description, const QString& statement, const QString& routine);
 
     const QString& statement() const { return statement_; }
     const QString& routine() const { return routine_; }
 
-private:
+  private:
     QString statement_;
     QString routine_;
 };

@@ -81,7 +81,8 @@ QString Field::toString() const {
 }
 
 qint64 Field::toLongLong() const {
-    if (const auto* i = std::get_if<qint64>(&stored_)) return type_ == ColumnType::Currency ? unitsOf(*i) : *i;
+    if (const auto* i = std::get_if<qint64>(&stored_))
+        return type_ == ColumnType::Currency ? unitsOf(*i) : *i;
     if (const auto* d = std::get_if<double>(&stored_))
         return type_ == ColumnType::Currency ? unitsOf(std::llrint(*d)) : std::llrint(*d);
     if (const auto* text = std::get_if<QString>(&stored_)) {
@@ -97,15 +98,17 @@ qint64 Field::toLongLong() const {
 int Field::toInt() const {
     const qint64 value = toLongLong();
     if (value < INT_MIN || value > INT_MAX)
-        throw Error(values::ErrorNumber::Overflow, QStringLiteral("Estouro: o campo \"%1\" excede um inteiro.").arg(name_),
-                    QString(), QStringLiteral("Field::toInt"));
+        throw Error(values::ErrorNumber::Overflow,
+                    QStringLiteral("Estouro: o campo \"%1\" excede um inteiro.").arg(name_), QString(),
+                    QStringLiteral("Field::toInt"));
     return int(value);
 }
 
 double Field::toDouble() const {
     if (const auto* i = std::get_if<qint64>(&stored_))
         return type_ == ColumnType::Currency ? double(*i) / Currency::Scale : double(*i);
-    if (const auto* d = std::get_if<double>(&stored_)) return type_ == ColumnType::Currency ? *d / Currency::Scale : *d;
+    if (const auto* d = std::get_if<double>(&stored_))
+        return type_ == ColumnType::Currency ? *d / Currency::Scale : *d;
     if (const auto* text = std::get_if<QString>(&stored_)) {
         bool ok = false;
         const double value = text->trimmed().toDouble(&ok);

@@ -17,7 +17,7 @@ ColumnType columnTypeOf(QStringView declaredType);
 // One value of the current row of a recordset, converted on request by its column's declared type.
 // A Field is a copy: it stays valid after the recordset moves or closes.
 class Field {
-public:
+  public:
     using Stored = std::variant<std::monostate, qint64, double, QString, QByteArray>;
 
     Field(const QString& name, ColumnType type, Stored stored);
@@ -45,7 +45,7 @@ public:
     // Yes/no: null -> false, otherwise the number is not 0.
     bool toBool() const;
 
-private:
+  private:
     [[noreturn]] void mismatch(const char* wanted) const;
 
     QString name_;

@@ -21,7 +21,7 @@ inline constexpr Null DbNull{};
 // text, never NULL), whole numbers as INTEGER, money as INTEGER ten-thousandths, dates as ISO text
 // yyyy-mm-dd (a null QDate is NULL), true/false as 1/0, doubles as REAL, DbNull as NULL.
 class Param {
-public:
+  public:
     using Value = std::variant<Null, bool, qint64, double, QString, values::Currency, QDate>;
 
     Param(Null) {}
@@ -44,7 +44,7 @@ public:
 
     const Value& value() const { return value_; }
 
-private:
+  private:
     Value value_;
 };
 

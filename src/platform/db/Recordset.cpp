@@ -13,7 +13,8 @@ namespace {
 
 }  // namespace
 
-void Recordset::Open(Connection& connection, const QString& sql, const Params& params, std::source_location where) {
+void Recordset::Open(Connection& connection, const QString& sql, const Params& params,
+                     std::source_location where) {
     Close();
     connection.fill(*this, sql, params, where);
 }
@@ -30,8 +31,9 @@ void Recordset::Close() {
 
 void Recordset::requireOpen() const {
     if (!open_)
-        throw Error(DbErrorNumber::ObjectClosed, QStringLiteral("A operação não é permitida com o objeto fechado."),
-                    statement_, QStringLiteral("Recordset"));
+        throw Error(DbErrorNumber::ObjectClosed,
+                    QStringLiteral("A operação não é permitida com o objeto fechado."), statement_,
+                    QStringLiteral("Recordset"));
 }
 
 bool Recordset::Eof() const {
@@ -77,8 +79,9 @@ int Recordset::FieldCount() const {
 QString Recordset::FieldName(int index) const {
     requireOpen();
     if (index < 0 || index >= int(columns_.size()))
-        throw Error(DbErrorNumber::ItemNotFound, QStringLiteral("Campo %1 não existe no resultado.").arg(index),
-                    statement_, QStringLiteral("Recordset::FieldName"));
+        throw Error(DbErrorNumber::ItemNotFound,
+                    QStringLiteral("Campo %1 não existe no resultado.").arg(index), statement_,
+                    QStringLiteral("Recordset::FieldName"));
     return columns_[index].name;
 }
 
@@ -91,8 +94,9 @@ Field Recordset::Fields(const QString& name) const {
     requireOpen();
     const auto it = byName_.constFind(name.toLower());
     if (it == byName_.constEnd())
-        throw Error(DbErrorNumber::ItemNotFound, QStringLiteral("O campo \"%1\" não existe no resultado.").arg(name),
-                    statement_, QStringLiteral("Recordset::Fields"));
+        throw Error(DbErrorNumber::ItemNotFound,
+                    QStringLiteral("O campo \"%1\" não existe no resultado.").arg(name), statement_,
+                    QStringLiteral("Recordset::Fields"));
     return makeField(it.value());
 }
 

@@ -19,7 +19,7 @@ enum class ObjectState { Closed = 0, Open = 1 };
 // reset at once, so no lock is held while a window keeps the recordset (another connection may write
 // meanwhile). Field names match in any letter case.
 class Recordset {
-public:
+  public:
     Recordset() = default;
 
     // Runs `sql` with `params` on `connection` and reads the whole result; the position is the first
@@ -46,7 +46,7 @@ public:
     Field Fields(const QString& name) const;
     Field Fields(int index) const;
 
-private:
+  private:
     friend class Connection;
 
     enum Kind : unsigned char { KNull, KInteger, KReal, KText, KBlob };
@@ -65,7 +65,9 @@ private:
     };
 
     void requireOpen() const;
-    const Cell& cell(int row, int column) const { return cells_[std::size_t(row) * columns_.size() + column]; }
+    const Cell& cell(int row, int column) const {
+        return cells_[std::size_t(row) * columns_.size() + column];
+    }
     Field makeField(int column) const;
 
     bool open_ = false;

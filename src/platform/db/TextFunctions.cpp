@@ -39,7 +39,8 @@ void like(sqlite3_context* context, int, sqlite3_value** argv) {
         return;
     }
     try {
-        sqlite3_result_int(context, values::likeText(view(text, textBytes), view(pattern, patternBytes)) ? 1 : 0);
+        sqlite3_result_int(context,
+                           values::likeText(view(text, textBytes), view(pattern, patternBytes)) ? 1 : 0);
     } catch (...) {
         sqlite3_result_error(context, "LIKE failed", -1);
     }
@@ -48,7 +49,8 @@ void like(sqlite3_context* context, int, sqlite3_value** argv) {
 }  // namespace
 
 int registerTextFunctions(sqlite3* db) {
-    int rc = sqlite3_create_collation_v2(db, Connection::TextCollation, SQLITE_UTF16, nullptr, collate, nullptr);
+    int rc =
+        sqlite3_create_collation_v2(db, Connection::TextCollation, SQLITE_UTF16, nullptr, collate, nullptr);
     if (rc != SQLITE_OK) return rc;
     return sqlite3_create_function_v2(db, "like", 2, SQLITE_UTF16 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS,
                                       nullptr, like, nullptr, nullptr, nullptr);

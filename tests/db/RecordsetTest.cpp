@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "platform/db/Connection.h"
+
+using platform::db::ColumnType;
+using platform::db::Connection;
+using platform::db::DbNull;
+using platform::db::Error;
+using platform::db::ObjectState;
+using platform::db::OpenMode;
+using platform::db::Recordset;
+using platform::db::DbErrorNumber::ItemNotFound;
+using platform::db::DbErrorNumber::NoCurrentRecord;
+using platform::db::DbErrorNumber::ObjectClosed;
+using platform::values::Currency;
+
+namespace {
+
+long errorNumber(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const Error& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+class RecordsetTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        db.OpenFile(dir.filePath(QStringLiteral("r.mdb")), OpenMode::Create);
+        db.Execute(
+            QStringLiteral("CREATE TABLE t (codigo INTEGER, nome TEXT COLLATE PTBR, valor CURRENCY, "
+                           "quando DATE, sim YESNO, taxa DOUBLE)"));
+        db.Execute(QStringLiteral("INSERT INTO t VALUES (?, ?, ?, ?, ?, ?)"),
+                   {1, QStringLiteral("um"), *Currency::parse(QStringLiteral("1.234,5")), QDate(2008, 3, 31),
+                    true, 2.5});
+        db.Execute(QStringLiteral("INSERT INTO t VALUES (?, ?, ?, ?, ?, ?)"),
+                   {2, DbNull, *Currency::parse(QStringLiteral("-0,0001")), DbNull, DbNull, DbNull});
+        db.Execute(QStringLiteral("INSERT INTO t VALUES (?, ?, ?, ?, ?, ?)"),
+                   {3, QStringLiteral("três"), Currency::fromRaw(25000), QDate(2099, 12, 31), false, -1.0});
+    }
+
+    QTemporaryDir dir;
+    Connection db;
+};
+
+TEST_F(RecordsetTest, MovesThroughTheSnapshot) {
+    Recordset rs;
+    EXPECT_EQ(rs.State(), ObjectState::Closed);
+    EXPECT_EQ(errorNumber([&] { rs.Eof(); }), ObjectClosed);
+
+    rs.Open(db, QStringLiteral("SELECT * FROM t ORDER BY codigo"));
+    EXPECT_EQ(rs.State(), ObjectState::Open);
+    EXPECT_EQ(rs.RecordCount(), 3);
+    EXPECT_FALSE(rs.Eof());
+    EXPECT_FALSE(rs.Bof());
+    EXPECT_EQ(rs.Fields("codigo").toInt(), 1);
+    rs.MoveLast();
+    EXPECT_EQ(rs.Fields("CODIGO").toInt(), 3);
+    rs.MoveNext();
+    EXPECT_TRUE(rs.Eof());
+    EXPECT_EQ(errorNumber([&] { rs.Fields("codigo"); }), NoCurrentRecord);
+    EXPECT_EQ(errorNumber([&] { rs.MoveNext(); }), NoCurrentRecord);
+    rs.MovePrevious();
+    EXPECT_EQ(rs.Fields(0).toInt(), 3);
+    rs.MoveFirst();
+    rs.MovePrevious();
+    EXPECT_TRUE(rs.Bof());
+    EXPECT_EQ(errorNumber([&] { rs.MovePrevious(); }), NoCurrentRecord);
+    rs.MoveFirst();
+    EXPECT_EQ(errorNumber([&] { rs.Fields("nada"); }), ItemNotFound);
+    EXPECT_EQ(rs.FieldCount(), 6);
+    EXPECT_EQ(rs.FieldName(1), QStringLiteral("nome"));
+    EXPECT_EQ(rs.FieldType(2), ColumnType::Currency);
+
+    rs.Close();
+    EXPECT_EQ(rs.State(), ObjectState::Closed);
+
+    Recordset empty = db.OpenRecordset(QStringLiteral("SELECT * FROM t WHERE codigo = ?"), {99});
+    EXPECT_TRUE(empty.Eof());
+    EXPECT_TRUE(empty.Bof());
+    EXPECT_EQ(empty.RecordCount(), 0);
+    EXPECT_EQ(empty.FieldCount(), 6);
+}
+
+TEST_F(RecordsetTest, FieldsConvertByDeclaredType) {
+    Recordset rs = db.OpenRecordset(QStringLiteral("SELECT * FROM t ORDER BY codigo"));
+    EXPECT_EQ(rs.Fields("valor").toCurrency(), *Currency::parse(QStringLiteral("1234,5")));
+    EXPECT_EQ(rs.Fields("valor").toString(), QStringLiteral("1234,5"));
+    EXPECT_EQ(rs.Fields("valor").toLongLong(), 1234);
+    EXPECT_DOUBLE_EQ(rs.Fields("valor").toDouble(), 1234.5);
+    EXPECT_EQ(rs.Fields("quando").toDate(), QDate(2008, 3, 31));
+    EXPECT_EQ(rs.Fields("quando").toString(), QStringLiteral("31/03/2008"));
+    EXPECT_TRUE(rs.Fields("sim").toBool());
+    EXPECT_EQ(rs.Fields("taxa").toString(), QStringLiteral("2,5"));
+    EXPECT_EQ(rs.Fields("taxa").toCurrency(), *Currency::parse(QStringLiteral("2,5")));
+    EXPECT_EQ(rs.Fields("codigo").toCurrency(), Currency::fromUnits(1));
+
+    rs.MoveNext();  // the row of nulls
+    EXPECT_TRUE(rs.Fields("nome").isNull());
+    EXPECT_EQ(rs.Fields("nome").toString(), QString());
+    EXPECT_FALSE(rs.Fields("sim").toBool());
+    EXPECT_TRUE(rs.Fields("quando").toDate().isNull());
+    EXPECT_EQ(rs.Fields("taxa").toLongLong(), 0);
+    EXPECT_EQ(rs.Fields("valor").toString(), QStringLiteral("-0,0001"));
+    EXPECT_EQ(errorNumber([&] { rs.Fields("codigo").toDate(); }), platform::db::DbErrorNumber::TypeMismatch);
+
+    rs.MoveNext();
+    EXPECT_EQ(rs.Fields("nome").toString(), QStringLiteral("três"));
+    EXPECT_EQ(rs.Fields("valor").toLongLong(), 2);  // 2,5 to the nearest even
+    EXPECT_FALSE(rs.Fields("sim").toBool());
+    EXPECT_EQ(rs.Fields("sim").toString(), QStringLiteral("Falso"));
+
+    // A field is a copy: it outlives the recordset's move and close.
+    const auto kept = rs.Fields("nome");
+    rs.Close();
+    EXPECT_EQ(kept.toString(), QStringLiteral("três"));
+}
+
+TEST_F(RecordsetTest, ExpressionsHaveNoDeclaredType) {
+    Recordset rs = db.OpenRecordset(
+        QStringLiteral("SELECT Count(codigo) AS I, SUM(valor) AS total, MAX(quando) AS ultima FROM t"));
+    EXPECT_EQ(rs.Fields("i").toInt(), 3);
+    EXPECT_EQ(rs.FieldType(1), ColumnType::None);
+    EXPECT_EQ(rs.Fields("total").storedCurrency(),
+              *Currency::parse(QStringLiteral("1237,0")) - Currency::fromRaw(1));
+    EXPECT_EQ(rs.Fields("ultima").toDate(), QDate(2099, 12, 31));
+}
+
+TEST_F(RecordsetTest, TwoColumnsOfOneNameAnswerWithTheFirst) {
+    Recordset rs = db.OpenRecordset(
+        QStringLiteral("SELECT a.nome, b.nome FROM t a JOIN t b ON b.codigo = a.codigo + 2"));
+    ASSERT_EQ(rs.RecordCount(), 1);
+    EXPECT_EQ(rs.Fields("nome").toString(), QStringLiteral("um"));
+    EXPECT_EQ(rs.Fields(1).toString(), QStringLiteral("três"));
+}
+
+}  // namespace
