@@ -23,6 +23,8 @@ int ShowModal(QDialog& dialog) {
     if (UiScript* script = uiScript()) {
         QPointer<QDialog> shown = &dialog;
         QTimer::singleShot(0, &dialog, [shown, script] {
+            // The offscreen platform activates a new window only later; the script types into it now.
+            reactivate(shown);
             script->dialogShown(*shown);
             if (shown && shown->isVisible()) {
                 shown->reject();
