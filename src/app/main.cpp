@@ -1,14 +1,39 @@
-#include <QApplication>
+#include <QTranslator>
+#include <memory>
 
-#include "platform/ui/MdiHost.h"
+#include "app/MDIformTarvel.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/MsgBox.h"
+#include "platform/ui/Translation.h"
+#include "platform/values/RuntimeError.h"
 
+#ifdef RT_WITH_REPORT
+#include "platform/report/Fonts.h"
+#endif
+
+// The main window is the first thing that loads: its load is the whole start-up, login included.
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    platform::ui::Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Redazor Tarvel"));
     QApplication::setApplicationVersion(QStringLiteral(RT_VERSION));
+    QTranslator traducao;
+    platform::ui::installQtTranslation(traducao);
+#ifdef RT_WITH_REPORT
+    // Every page is measured with the program's own faces; without them nothing could print right.
+    std::unique_ptr<platform::report::ReportFonts> fontes;
+    try {
+        fontes =
+            std::make_unique<platform::report::ReportFonts>(platform::report::ReportFonts::programFolder());
+    } catch (const platform::values::RuntimeError& e) {
+        platform::ui::MsgBox(e.description() + QStringLiteral(", Sistema Encerrado !"),
+                             platform::ui::Msg::OKOnly + platform::ui::Msg::Critical,
+                             QStringLiteral("Erro Fatal"));
+        return 1;
+    }
+#endif
 
-    platform::ui::SimpleMdiHost host;
-    host.resize(1024, 720);
-    host.show();
+    app::MDIformTarvel janela;
+    janela.MDIForm_Load();
+    janela.show();
     return QApplication::exec();
 }

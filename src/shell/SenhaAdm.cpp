@@ -5,6 +5,8 @@
 #include <QPasswordDigestor>
 #include <QRandomGenerator>
 
+#include "platform/db/Connection.h"
+
 namespace shell {
 
 namespace {
@@ -46,6 +48,17 @@ bool ConfereSenhaAdm(const QString& senha, const QString& hash) {
     const QByteArray chave = QByteArray::fromBase64(partes[3].toLatin1());
     if (sal.isEmpty() || chave.size() != BytesChave) return false;
     return Iguais(Deriva(senha, sal, iteracoes), chave);
+}
+
+QString LeSenhaAdm(platform::db::Connection& cn) {
+    auto rs = cn.OpenRecordset(QStringLiteral("SELECT senha_adm FROM Parametros"));
+    return rs.Eof() ? QString() : rs.Fields(QStringLiteral("senha_adm")).toString();
+}
+
+void GravaSenhaAdm(platform::db::Connection& cn, const QString& hash) {
+    // The table holds one row; a registry that lost it gets it back rather than a password never kept.
+    if (cn.Execute(QStringLiteral("UPDATE Parametros SET senha_adm = ?"), {hash}) == 0)
+        cn.Execute(QStringLiteral("INSERT INTO Parametros (senha_adm) VALUES (?)"), {hash});
 }
 
 }  // namespace shell

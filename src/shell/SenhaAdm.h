@@ -17,3 +17,17 @@ bool ConfereSenhaAdm(const QString& senha, const QString& hash);
 inline constexpr int IteracoesSenhaAdm = 120000;
 
 }  // namespace shell
+
+namespace platform::db {
+class Connection;
+}
+
+namespace shell {
+
+// The administrator's stored form from Parametros.senha_adm; empty when none was set (or it was
+// cleared), in which case the next administrator login asks for a new password first.
+QString LeSenhaAdm(platform::db::Connection& cn);
+// Stores `hash` as the administrator's stored form.
+void GravaSenhaAdm(platform::db::Connection& cn, const QString& hash);
+
+}  // namespace shell

@@ -2,6 +2,14 @@
 
 #include <array>
 
+#include "platform/db/Connection.h"
+#include "platform/ui/EndProgram.h"
+#include "platform/ui/MsgBox.h"
+#include "platform/values/RuntimeError.h"
+#include "shell/EstadoGeral.h"
+#include "shell/Geral.h"
+#include "shell/SenhaAdm.h"
+
 namespace shell {
 
 namespace {
@@ -31,6 +39,56 @@ bool BotaoLiberado(int indice, const QString& usuario) {
 QString TituloPrincipal(const QString& usuario) {
     return QStringLiteral("Redazor Tarvel - Zelmor Informática Vs.") + QStringLiteral(RT_VERSION) +
            QStringLiteral(" - Usuário: ") + usuario;
+}
+
+ResultadoLogin ConfereLogin(platform::db::Connection& cn, const QString& nome, const QString& senha) {
+    ResultadoLogin r;
+    if (nome == Administrador) {
+        const QString hash = LeSenhaAdm(cn);
+        if (hash.isEmpty()) {
+            r.acesso = Acesso::SemSenhaAdm;
+            return r;
+        }
+        if (ConfereSenhaAdm(senha, hash)) {
+            r.acesso = Acesso::Administrador;
+            r.nome = Administrador.toString();
+            return r;
+        }
+    }
+    if (senha.isEmpty() || nome.isEmpty()) {
+        r.acesso = Acesso::Vazio;
+        return r;
+    }
+    auto rs = cn.OpenRecordset(QStringLiteral("SELECT * FROM Usuarios WHERE nome = ?"), {nome});
+    if (rs.Eof()) return r;
+    QString codificada;
+    try {
+        codificada = Geral::CodificaSenha(senha);
+    } catch (const platform::values::RuntimeError&) {
+        return r;
+    }
+    const auto guardada = rs.Fields(QStringLiteral("senha"));
+    if (guardada.isNull() || guardada.toString() != codificada) return r;
+    r.acesso = Acesso::Usuario;
+    r.nome = rs.Fields(QStringLiteral("nome")).toString();
+    r.impressora = rs.Fields(QStringLiteral("Impressora")).toString();
+    for (std::size_t i = 0; i < r.direitos.size(); ++i)
+        r.direitos[i] = rs.Fields(QString::fromLatin1(Geral::ColunasDireitos[i])).toBool();
+    return r;
+}
+
+void AbreCadastro(platform::db::Connection& cn, const QString& conexao) {
+    cn.Open(conexao);
+    cn.OpenRecordset(QStringLiteral("SELECT nome, senha, impressora FROM usuarios WHERE 0 = 1"));
+    cn.OpenRecordset(QStringLiteral("SELECT senha_adm FROM Parametros WHERE 0 = 1"));
+}
+
+void FalhaCadastro(long numero, const QString& descricao) {
+    platform::ui::MsgBox(
+        QStringLiteral("Trabdados.mdb não pode ser aberto (erro número ") + QString::number(numero) +
+            QStringLiteral(" ") + descricao + QStringLiteral("), Sistema Encerrado !"),
+        platform::ui::Msg::OKOnly + platform::ui::Msg::Critical, QStringLiteral("Erro Fatal"));
+    platform::ui::EndProgram();
 }
 
 }  // namespace shell

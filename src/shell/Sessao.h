@@ -2,6 +2,11 @@
 
 #include <QString>
 #include <QStringView>
+#include <array>
+
+namespace platform::db {
+class Connection;
+}
 
 namespace shell {
 
@@ -20,5 +25,37 @@ bool BotaoLiberado(int indice, const QString& usuario);
 
 // The main window's caption for `usuario`, with the program's version.
 QString TituloPrincipal(const QString& usuario);
+
+// What a login attempt comes to.
+enum class Acesso {
+    Administrador,  // the built-in administrator's name and password
+    SemSenhaAdm,    // the administrator's name while no administrator password is stored
+    Usuario,        // a row of usuarios whose password matches
+    Vazio,          // an empty name or password: not an attempt
+    Negado,         // a name not registered or a wrong password: a counted attempt
+};
+
+struct ResultadoLogin {
+    Acesso acesso = Acesso::Negado;
+    // For a user: the name as stored, the printer type and the nine rights in the order cfcon,
+    // cfadi, cfexc, cfalt, cfbai, bdcon, bdadi, bdexc, bdalt (null text as "", null right as false).
+    QString nome;
+    QString impressora;
+    std::array<bool, 9> direitos{};  // in the order of Geral::DireitosUsuario
+};
+
+// Checks a typed name and password on the registry connection `cn`. The built-in administrator is
+// recognised first (its name exactly, against the stored hash); users are found by name without
+// regard to letter case and checked with CodificaSenha. A password CodificaSenha cannot encode is a
+// wrong password.
+ResultadoLogin ConfereLogin(platform::db::Connection& cn, const QString& nome, const QString& senha);
+
+// Opens the registry connection for the login and checks that it is a registry of this program
+// (the tables the login reads are there). Throws the database error when not.
+void AbreCadastro(platform::db::Connection& cn, const QString& conexao);
+
+// Tells that the registry database cannot be used (what failed, from `erro`) under "Erro Fatal" and
+// ends the program.
+[[noreturn]] void FalhaCadastro(long numero, const QString& descricao);
 
 }  // namespace shell

@@ -1,0 +1,209 @@
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QToolBar>
+
+#include "AppFixture.h"
+#include "app/MotorImpressao.h"
+#include "platform/ui/Form.h"
+#include "platform/ui/MsgBox.h"
+#include "shell/EstadoGeral.h"
+#include "shell/SenhaAdm.h"
+
+using namespace apptest;
+using platform::ui::Msg::No;
+using platform::ui::Msg::OK;
+using platform::ui::Msg::Yes;
+
+namespace {
+const QString PrimeiraInstalacao = QStringLiteral("Trata-se da primeira instalação ?");
+const QString Saida = QStringLiteral("Você Quer Realmente Sair ?");
+
+// A window that counts how often the menus asked for it.
+struct Contador {
+    std::map<QString, int> vezes;
+    app::TabelaJanelas tabela(std::initializer_list<const char*> nomes) {
+        app::TabelaJanelas t;
+        for (const char* n : nomes) {
+            const QString nome = QString::fromUtf8(n);
+            t[nome] = [this, nome] { ++vezes[nome]; };
+        }
+        return t;
+    }
+};
+
+class JanelaTeste : public platform::ui::Form {
+  public:
+    JanelaTeste() { setWindowTitle(QStringLiteral("Janela de Teste")); }
+};
+
+// A register window holding an unsaved record: it refuses to close.
+class JanelaOcupada : public platform::ui::Form {
+  protected:
+    void Form_Unload(bool& Cancel) override { Cancel = true; }
+};
+}  // namespace
+
+class StartupTest : public AppTest {};
+
+TEST_F(StartupTest, FirstStartAnsweredYesInstallsTheTemplateAndAsksTheAdministratorsPassword) {
+    Prepara(PastaPrograma::Ajuste | PastaPrograma::Movimento);
+    script->expect(PrimeiraInstalacao, QStringLiteral("Atenção"), Yes)
+        .onDialog(QStringLiteral("frmSenhaAdm"), NovaSenhaAdm("Segredo1", "Segredo1"))
+        .onDialog(QStringLiteral("frmSenha"), Entra("Administrador", "Segredo1"));
+    Inicia();
+    EXPECT_TRUE(pasta->existe("Trabdados.mdb"));
+    EXPECT_FALSE(pasta->existe("Ajuste.mdb"));
+    EXPECT_TRUE(pasta->ehPasta("Tarvel"));
+    EXPECT_TRUE(shell::ConfereSenhaAdm("Segredo1", SenhaAdmGuardada()));
+    EXPECT_EQ(Geral::UsuarioAtual, "Administrador");
+    ASSERT_FALSE(script->shown().empty());
+    EXPECT_EQ(script->shown()[0].style,
+              platform::ui::Msg::YesNo + platform::ui::Msg::Critical + platform::ui::Msg::DefaultButton2);
+    EXPECT_TRUE(script->allAnswered());
+}
+
+TEST_F(StartupTest, CancelledFirstPasswordIsAskedAtTheFirstAdministratorLogin) {
+    Prepara(PastaPrograma::Ajuste | PastaPrograma::Movimento);
+    script->expect(PrimeiraInstalacao, Yes)
+        .onDialog(QStringLiteral("frmSenhaAdm"), [](QDialog& d) { testsupport::click(&d, "cmdCancelar"); })
+        .onDialog(QStringLiteral("frmSenha"), [](QDialog& d) {
+            // Any password: with none stored the administrator's name leads to the new password.
+            testsupport::typeInto(&d, "txtlogin", "Administrador");
+            testsupport::click(&d, "cmdOk");
+        });
+    script->onDialog(QStringLiteral("frmSenhaAdm"), NovaSenhaAdm("Nova", "Nova"));
+    Inicia();
+    EXPECT_TRUE(pasta->existe("Trabdados.mdb"));
+    EXPECT_EQ(Geral::UsuarioAtual, "Administrador");
+    EXPECT_TRUE(shell::ConfereSenhaAdm("Nova", SenhaAdmGuardada()));
+}
+
+TEST_F(StartupTest, ProgramFolderAndConnectionStrings) {
+    Prepara();
+    DefineSenhaAdm("adm");
+    // Without its final "/" the variable still gives a folder ending in one.
+    qputenv("REDAZOR_DIR", pasta->path().chopped(1).toUtf8());
+    script->onDialog(QStringLiteral("frmSenha"), Entra("Administrador", "adm"));
+    Inicia();
+    EXPECT_EQ(Geral::DiretorioSistema, pasta->path());
+    const QString esperada =
+        "Provider=Microsoft.Jet.OLEDB.4.0;Persist Security Info=false; Data Source=" + pasta->path() +
+        "Trabdados.mdb;Jet OLEDB:Database Password=;";
+    EXPECT_EQ(Geral::ConexaoAcesso, esperada);
+    EXPECT_EQ(Geral::ConexaoCadastro, esperada);
+    EXPECT_EQ(Geral::SenhaCadastro, "");
+    EXPECT_EQ(Geral::SenhaMovimento, "");
+    EXPECT_FALSE(Geral::Cancelado);
+    EXPECT_TRUE(app::MotorImpressaoAberto());
+    EXPECT_TRUE(pasta->ehPasta("Tarvel"));
+}
+
+TEST_F(StartupTest, CloseAnsweredNoKeepsTheProgramAndTheEngine) {
+    Prepara();
+    CriaUsuario({1, "Maria", "m1"});
+    script->onDialog(QStringLiteral("frmSenha"), Entra("Maria", "m1"));
+    auto& w = Inicia({{"frmTeste", [] { platform::ui::ShowForm<JanelaTeste>(); }}});
+    platform::ui::ShowForm<JanelaTeste>();
+    script->expect(Saida, QStringLiteral("Mensagem de Saída"), No);
+    EXPECT_FALSE(w.close());
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_TRUE(app::MotorImpressaoAberto());
+    // The child windows closed before the question stay closed.
+    testsupport::settle();
+    EXPECT_EQ(platform::ui::FindForm<JanelaTeste>(), nullptr);
+    EXPECT_EQ(script->shown().back().style,
+              platform::ui::Msg::YesNo + platform::ui::Msg::Question + platform::ui::Msg::DefaultButton2);
+}
+
+TEST_F(StartupTest, CloseAnsweredYesClosesTheEngineAndTheWindow) {
+    Prepara();
+    CriaUsuario({1, "Maria", "m1"});
+    script->onDialog(QStringLiteral("frmSenha"), Entra("Maria", "m1"));
+    auto& w = Inicia();
+    script->expect(Saida, Yes);
+    EXPECT_TRUE(w.close());
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_FALSE(app::MotorImpressaoAberto());
+}
+
+TEST_F(StartupTest, AWindowThatRefusesToCloseStopsTheCloseWithoutTheQuestion) {
+    Prepara();
+    CriaUsuario({1, "Maria", "m1"});
+    script->onDialog(QStringLiteral("frmSenha"), Entra("Maria", "m1"));
+    auto& w = Inicia();
+    platform::ui::ShowForm<JanelaOcupada>();
+    EXPECT_FALSE(w.close());
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_TRUE(app::MotorImpressaoAberto());
+}
+
+TEST_F(StartupTest, ToolbarButtonSixOpensTheTableFrom2003) {
+    Prepara();
+    CriaUsuario({1, "Maria", "m1"});
+    Contador c;
+    script->onDialog(QStringLiteral("frmSenha"), Entra("Maria", "m1"));
+    auto& w = Inicia(c.tabela({"frmCodFiscal", "frmCodFiscal03", "frmEmpresas", "frmAtImpr"}));
+    ASSERT_TRUE(w.botao(6)->isEnabled());
+    w.botao(6)->trigger();
+    EXPECT_EQ(c.vezes["frmCodFiscal03"], 1);
+    EXPECT_EQ(c.vezes["frmCodFiscal"], 0);
+    w.item("mnuCodfiscal")->trigger();
+    EXPECT_EQ(c.vezes["frmCodFiscal"], 1);
+    w.botao(2)->trigger();
+    w.botao(13)->trigger();
+    EXPECT_EQ(c.vezes["frmEmpresas"], 1);
+    EXPECT_EQ(c.vezes["frmAtImpr"], 1);
+}
+
+TEST_F(StartupTest, ItemsOfWindowsNotBuiltAndInertItemsAreDisabled) {
+    Prepara();
+    CriaUsuario({1, "Maria", "m1"});
+    Contador c;
+    script->onDialog(QStringLiteral("frmSenha"), Entra("Maria", "m1"));
+    auto& w = Inicia(c.tabela({"frmEmpresas"}));
+    EXPECT_TRUE(w.item("mnuEmpresas")->isEnabled());
+    EXPECT_TRUE(w.botao(2)->isEnabled());
+    for (const char* i : {"mnuSocios", "mnuCodfiscal03", "mnuMovICMS", "mnuSintegra", "mnuLICMS",
+                          "mnuUsuario", "mnuSobre", "mnuAjIndMov"})
+        EXPECT_FALSE(w.item(i)->isEnabled()) << i;
+    for (int b : {3, 4, 6, 7, 9, 10, 13}) EXPECT_FALSE(w.botao(b)->isEnabled()) << b;
+    for (const char* i :
+         {"mnuFinanceiro", "mnuAcumulos", "mnuRecibos", "mnuBaixa", "mnuEventos", "mnuEtiqNor"})
+        EXPECT_FALSE(w.item(i)->isEnabled()) << i;
+    for (const char* i : {"mnuSair", "mnuCascata", "mnuMusu", "mnuZelmorI", "mnuEscrita", "mnuConfig"})
+        EXPECT_TRUE(w.item(i)->isEnabled()) << i;
+    EXPECT_TRUE(w.botao(12)->isEnabled());
+}
+
+TEST_F(StartupTest, MenuCaptionsToolbarTipsAndTheWindowList) {
+    Prepara();
+    CriaUsuario({1, "Maria", "m1"});
+    script->onDialog(QStringLiteral("frmSenha"), Entra("Maria", "m1"));
+    auto& w = Inicia({{"frmTeste", [] { platform::ui::ShowForm<JanelaTeste>(); }}});
+    EXPECT_EQ(w.item("mnuArquivo")->text(), "&Arquivo");
+    EXPECT_EQ(w.item("mnuSair")->text(), "Sai&r");
+    EXPECT_EQ(w.item("mnuCodfiscal")->text(), "Código Fiscal - &Até 2002");
+    EXPECT_EQ(w.item("mnuSobre")->text(), "&Sobre o Redazor Tarvel...");
+    EXPECT_EQ(w.item("mnuPre")->text(), "&Pré Digitação");
+    EXPECT_EQ(w.item("mnuMusu")->text(), "&Mudar Usuário");
+    EXPECT_TRUE(w.item("mnuSep1")->isSeparator());
+    EXPECT_EQ(w.botao(6)->toolTip(), "Códigos Fiscais");
+    EXPECT_EQ(w.botao(12)->toolTip(), "Mudar Usuário");
+    EXPECT_EQ(w.botao(13)->toolTip(), "Mudar Impressora");
+    for (int b : {1, 5, 8, 11}) EXPECT_TRUE(w.botao(b)->isSeparator()) << b;
+    EXPECT_EQ(w.tobMdi()->objectName(), "tobMdi");
+
+    // One shared instance however often it is asked for, and listed under "&Janelas".
+    platform::ui::ShowForm<JanelaTeste>();
+    platform::ui::ShowForm<JanelaTeste>();
+    EXPECT_EQ(w.mdiArea()->subWindowList().size(), 1);
+    auto* janelas = w.item("mnuJanelas")->menu();
+    ASSERT_NE(janelas, nullptr);
+    emit janelas->aboutToShow();
+    QStringList textos;
+    for (QAction* a : janelas->actions()) textos << a->text();
+    EXPECT_TRUE(textos.contains("&1 Janela de Teste")) << textos.join('|').toStdString();
+    w.item("mnuCascata")->trigger();
+}
