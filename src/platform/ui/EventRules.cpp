@@ -49,6 +49,13 @@ ControlHandlers* handlersOf(QWidget* w, bool create) {
     return create ? new ControlHandlers(w) : nullptr;
 }
 
+// A composite control (a list over its inner view) takes its focus and keys through its focus proxy;
+// its handlers are its own.
+QWidget* ownerOf(QWidget* w) {
+    while (w && w->parentWidget() && w->parentWidget()->focusProxy() == w) w = w->parentWidget();
+    return w;
+}
+
 bool ignoredReason(Qt::FocusReason r) {
     return r == Qt::ActiveWindowFocusReason || r == Qt::PopupFocusReason || r == Qt::MenuBarFocusReason;
 }
@@ -166,10 +173,11 @@ class Rules : public QObject {
     }
 
   private:
-    void focusOut(QWidget* w, Qt::FocusReason reason) {
+    void focusOut(QWidget* inner, Qt::FocusReason reason) {
+        QWidget* w = ownerOf(inner);
         QPointer<QWidget> next = QApplication::focusWidget();
         lastOut_ = w;
-        if (ignoredReason(reason) || !next || formOf(next) != formOf(w)) return;
+        if (ignoredReason(reason) || !next || formOf(next) != formOf(w) || ownerOf(next) == w) return;
         if (auto* c = dynamic_cast<CommitsOnLeave*>(w)) Guarded([c] { c->commitEdit(); });
         auto* h = handlersOf(w, false);
         if (!h || h->lost.empty()) return;
@@ -182,7 +190,8 @@ class Rules : public QObject {
         }
     }
 
-    void focusIn(QWidget* w, Qt::FocusReason reason) {
+    void focusIn(QWidget* inner, Qt::FocusReason reason) {
+        QWidget* w = ownerOf(inner);
         QWidget* form = formOf(w);
         if (!form) return;
         if (quoteMode(entryForm(w)))
@@ -191,7 +200,7 @@ class Rules : public QObject {
         const bool first = !form->property(FocusSeenProperty).toBool();
         form->setProperty(FocusSeenProperty, true);
         QWidget* prev = lastOut_;
-        const bool inside = prev && prev != w && formOf(prev) == form && !ignoredReason(reason);
+        const bool inside = prev && ownerOf(prev) != w && formOf(prev) == form && !ignoredReason(reason);
         if (!inside && !first) return;
         auto* h = handlersOf(w, false);
         if (!h) return;
@@ -238,7 +247,7 @@ class Rules : public QObject {
                 }
             }
         }
-        auto* h = handlersOf(w, false);
+        auto* h = handlersOf(ownerOf(w), false);
         if (!h || h->keys.empty()) return false;
         const int original = keyAsciiOf(k);
         if (original < 0) return false;

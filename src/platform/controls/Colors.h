@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QColor>
+
+class QWidget;
+
+namespace platform::controls {
+
+// Back colour of an input field: white while it may be edited, the button face of the current palette
+// while it is disabled.
+inline const QColor White{255, 255, 255};
+QColor buttonFaceColor();
+void setBackColor(QWidget* field, const QColor& color);
+QColor backColor(const QWidget* field);
+
+}  // namespace platform::controls

@@ -1,0 +1,55 @@
+#include "platform/controls/TDBNumber.h"
+
+#include <QRegularExpressionValidator>
+
+#include "platform/values/Vb.h"
+
+namespace platform::controls {
+
+using values::Currency;
+
+TDBNumber::TDBNumber(QWidget* parent)
+    : QLineEdit(parent), min_(Currency::fromUnits(-99999999999LL)), max_(Currency::fromUnits(99999999999LL)) {
+    setProperty("rt_ownInput", true);
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Keys and pastes alike: digits, thousands points, one decimal comma, a leading minus.
+    setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("-?[0-9.]*,?[0-9]*")), this));
+    setValue(Currency());
+}
+
+void TDBNumber::setDisplayFormat(const QString& format) {
+    displayFormat_ = format;
+    setValue(value_);
+}
+
+int TDBNumber::decimals() const {
+    const int dot = displayFormat_.indexOf(QLatin1Char('.'));
+    return dot < 0 ? 0 : std::min(4, static_cast<int>(displayFormat_.size()) - dot - 1);
+}
+
+void TDBNumber::setValue(Currency value) {
+    const Currency v = values::roundHalfUp(value, decimals());
+    if (v < min_ || v > max_) {
+        QLineEdit::setText(values::Format(value_, displayFormat_));
+        return;
+    }
+    value_ = v;
+    QLineEdit::setText(values::Format(value_, displayFormat_));
+}
+
+void TDBNumber::commitEdit() {
+    const QString t = text().trimmed();
+    if (t.isEmpty()) {
+        setValue(Currency());
+        return;
+    }
+    const auto parsed = Currency::parse(t);
+    if (!parsed || (parsed->raw() < 0 && min_.raw() >= 0)) {
+        setValue(value_);
+        return;
+    }
+    setValue(*parsed);
+}
+
+}  // namespace platform::controls

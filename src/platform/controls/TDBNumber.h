@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QLineEdit>
+
+#include "platform/ui/Focus.h"
+#include "platform/values/Currency.h"
+
+namespace platform::controls {
+
+// A number field holding a Currency value, shown in its display format ("###,###,##0.00": Brazilian
+// points and comma). The user types digits, one comma and, when MinValue is negative, a minus sign;
+// when the focus leaves, the text is read, rounded half up to the format's decimals and shown again
+// in the format; a text that is not a number or lies outside the limits brings back the last value.
+// An empty text is 0.
+class TDBNumber : public QLineEdit, public ui::CommitsOnLeave {
+    Q_OBJECT
+  public:
+    explicit TDBNumber(QWidget* parent = nullptr);
+
+    QString DisplayFormat() const { return displayFormat_; }
+    void setDisplayFormat(const QString& format);
+    values::Currency Value() const { return value_; }
+    // Out of the limits the value is not changed.
+    void setValue(values::Currency value);
+    values::Currency MinValue() const { return min_; }
+    values::Currency MaxValue() const { return max_; }
+    void setMinValue(values::Currency v) { min_ = v; }
+    void setMaxValue(values::Currency v) { max_ = v; }
+    QString Text() const { return text(); }
+    // Sets the text as typed; it is read when the focus leaves (or at once by commitEdit).
+    void setText(const QString& text) { QLineEdit::setText(text); }
+
+    void commitEdit() override;
+
+  private:
+    int decimals() const;
+    QString displayFormat_ = QStringLiteral("###,###,##0.00");
+    values::Currency value_;
+    values::Currency min_;
+    values::Currency max_;
+};
+
+}  // namespace platform::controls

@@ -1,0 +1,303 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QSignalSpy>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include "platform/controls/MaskEdBox.h"
+#include "platform/controls/MultiLineText.h"
+#include "platform/controls/TDBDate.h"
+#include "platform/controls/TDBList.h"
+#include "platform/controls/TDBNumber.h"
+#include "platform/controls/XArrayDB.h"
+#include "platform/ui/Focus.h"
+#include "platform/ui/Form.h"
+#include "platform/ui/KeyFilter.h"
+#include "platform/values/RuntimeError.h"
+#include "platform/values/Vb.h"
+#include "support/UiFixture.h"
+
+using namespace platform::controls;
+using namespace platform::ui;
+using namespace testsupport;
+using platform::values::Currency;
+
+namespace {
+
+class frmCampos : public Form {
+  public:
+    frmCampos() {
+        setObjectName("frmCampos");
+        auto* lay = new QVBoxLayout(this);
+        mskCgc = new MaskEdBox(this);
+        mskCgc->setObjectName("mskCgc");
+        mskCgc->setMask("##.###.###/####-##");
+        mskCep = new MaskEdBox(this);
+        mskCep->setObjectName("mskCep");
+        mskCep->setMask("#####-###");
+        tdbData = new TDBDate(this);
+        tdbData->setObjectName("tdbData");
+        tdbPeriodo = new TDBDate(this);
+        tdbPeriodo->setObjectName("tdbPeriodo");
+        tdbPeriodo->setDisplayFormat("mm/yyyy");
+        tdnValor = new TDBNumber(this);
+        tdnValor->setObjectName("tdnValor");
+        txtObs = new MultiLineText(this);
+        txtObs->setObjectName("txtObs");
+        txtObs->setMaxLength(5);
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{mskCgc, mskCep, tdbData, tdbPeriodo, tdnValor, txtObs})
+            lay->addWidget(w);
+        installEntryKeys(this);
+        onLostFocus(tdbData, [this] { dataOnLeave = tdbData->Text(); });
+    }
+    MaskEdBox* mskCgc;
+    MaskEdBox* mskCep;
+    TDBDate* tdbData;
+    TDBDate* tdbPeriodo;
+    TDBNumber* tdnValor;
+    MultiLineText* txtObs;
+    QString dataOnLeave;
+};
+
+class ControlsTest : public UiFixture {
+  protected:
+    frmCampos* open() {
+        auto* f = ShowForm<frmCampos>();
+        settle();
+        return f;
+    }
+};
+
+}  // namespace
+
+TEST(MaskEngineTest, EmptyTextsClipTextAndPositionalText) {
+    MaskEngine cnpj("##.###.###/####-##");
+    EXPECT_EQ(cnpj.text(), "__.___.___/____-__");
+    EXPECT_EQ(cnpj.length(), 18);
+    cnpj.setText("12345678000190");
+    EXPECT_EQ(cnpj.text(), "12.345.678/0001-90");
+    EXPECT_EQ(cnpj.clipText(), "12345678000190");
+    cnpj.setText("12.345.6__/____-__");
+    EXPECT_EQ(cnpj.clipText(), "123456        ");
+    EXPECT_EQ(cnpj.textWithoutPrompts(), "12.345.6  /    -  ");
+    EXPECT_FALSE(cnpj.isComplete());
+    MaskEngine ie("#AA######/#-#");
+    ie.setText("1ab234567/8-9");
+    EXPECT_EQ(ie.text(), "1ab234567/8-9");
+    MaskEngine upper(">?\?-##");
+    EXPECT_EQ(upper.type(0, 's'), 1);
+    EXPECT_EQ(upper.text(), "S_-__");
+    EXPECT_EQ(upper.type(0, '1'), -1);  // a digit is not a letter
+}
+
+TEST_F(ControlsTest, MaskedBoxTakesDigitsOnlyAndKeepsPrompts) {
+    auto* f = open();
+    clickInto(f->mskCep);
+    typeText("12a-3-45");
+    EXPECT_EQ(f->mskCep->Text(), "12345-___");
+    pressKey(Qt::Key_Backspace);
+    EXPECT_EQ(f->mskCep->Text(), "1234_-___");
+    f->mskCep->setPromptInclude(false);
+    EXPECT_EQ(f->mskCep->Text(), "1234 -   ");
+    EXPECT_EQ(f->mskCep->ClipText().trimmed(), "1234");
+    f->mskCep->setPromptInclude(true);
+    f->mskCep->setText("");
+    clickInto(f->mskCep);
+    paste("01310-100");
+    EXPECT_EQ(f->mskCep->Text(), "01310-100");
+}
+
+TEST_F(ControlsTest, MaskedBoxRefusesTheQuoteByKeyAndPaste) {
+    auto* f = open();
+    auto* any = new MaskEdBox(f);
+    any->setObjectName("mskLivre");
+    any->setMask("&&&&");
+    any->show();
+    clickInto(any);
+    typeText("a\"b");
+    paste("\"c");
+    EXPECT_EQ(any->Text(), "abc_");
+}
+
+TEST_F(ControlsTest, DatesAndPeriodsWithTheirLimits) {
+    auto* f = open();
+    EXPECT_EQ(f->tdbData->Text(), "__/__/____");
+    EXPECT_EQ(f->tdbPeriodo->Text(), "__/____");
+    EXPECT_TRUE(f->tdbData->ValueIsNull());
+    clickInto(f->tdbData);
+    typeText("29022024");
+    pressEnter();
+    EXPECT_EQ(f->tdbData->Value(), QDate(2024, 2, 29));
+    EXPECT_EQ(f->dataOnLeave, "29/02/2024");
+    // An impossible date, and one past the program's last date, go back to the last valid one, before
+    // the window's own check sees the field.
+    clickInto(f->tdbData);
+    typeText("30022023");
+    click(f->tdbPeriodo);
+    EXPECT_EQ(f->tdbData->Text(), "29/02/2024");
+    EXPECT_EQ(f->dataOnLeave, "29/02/2024");
+    f->tdbData->setText("01/01/2100");
+    EXPECT_TRUE(f->tdbData->ValueIsNull());
+    f->tdbData->setMaxDate(QDate(2200, 1, 1));
+    EXPECT_EQ(f->tdbData->MaxDate(), platform::values::MaximumDate);
+    f->tdbData->setText("31/12/2099");
+    EXPECT_EQ(f->tdbData->Value(), platform::values::MaximumDate);
+    f->tdbData->setMinDate(QDate(2000, 1, 1));
+    f->tdbData->setText("31/12/1999");
+    EXPECT_TRUE(f->tdbData->ValueIsNull());
+    clickInto(f->tdbPeriodo);
+    typeText("132024");
+    pressTab();
+    EXPECT_EQ(f->tdbPeriodo->Text(), "__/____");
+    clickInto(f->tdbPeriodo);
+    typeText("032024");
+    pressTab();
+    EXPECT_EQ(f->tdbPeriodo->Value(), QDate(2024, 3, 1));
+}
+
+TEST_F(ControlsTest, NumberFieldFormatsRoundsAndKeepsLimits) {
+    auto* f = open();
+    EXPECT_EQ(f->tdnValor->Text(), "0,00");
+    f->tdnValor->setText("1234567,895");
+    f->tdnValor->commitEdit();
+    EXPECT_EQ(f->tdnValor->Value(), Currency::fromRaw(12345679000));
+    EXPECT_EQ(f->tdnValor->Text(), "1.234.567,90");
+    f->tdnValor->setMinValue(Currency());
+    f->tdnValor->setText("-5");
+    f->tdnValor->commitEdit();
+    EXPECT_EQ(f->tdnValor->Text(), "1.234.567,90");
+    f->tdnValor->setMaxValue(Currency::fromUnits(100));
+    f->tdnValor->setText("100,01");
+    f->tdnValor->commitEdit();
+    EXPECT_EQ(f->tdnValor->Value(), Currency::fromRaw(12345679000));
+    clickInto(f->tdnValor);
+    f->tdnValor->selectAll();
+    typeText("12a,5");
+    pressTab();
+    EXPECT_EQ(f->tdnValor->Value(), Currency::fromRaw(125000));
+    EXPECT_EQ(f->tdnValor->Text(), "12,50");
+}
+
+TEST_F(ControlsTest, MultiLineFieldMovesOnEnterAndKeepsItsLimitOnPaste) {
+    auto* f = open();
+    clickInto(f->txtObs);
+    typeText("abc");
+    paste("d\"efgh");
+    EXPECT_EQ(f->txtObs->Text(), "abcde");
+    typeText("x");
+    EXPECT_EQ(f->txtObs->Text(), "abcde");
+    pressEnter();
+    EXPECT_NE(focused(), f->txtObs);
+    EXPECT_EQ(f->txtObs->Text(), "abcde");
+}
+
+TEST(XArrayDBTest, SortsByMoneyDateNumberAndText) {
+    XArrayDB a;
+    a.ReDim(0, 3, 0, 3);
+    const char* rows[4][4] = {{"10", "05/03/2011", "1.234,56", "joão"},
+                              {"9", "28/02/2011", "99,90", "Álvaro"},
+                              {"000012", "05/03/2010", "-1,00", "alberto"},
+                              {"", "", "", "Bruno"}};
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 4; ++c) a(r, c) = QString(rows[r][c]);
+    auto column = [&](int c) {
+        QStringList out;
+        for (int r = 0; r <= a.UpperBound(1); ++r) out << a(r, c).toString();
+        return out.join('|');
+    };
+    a.QuickSort(0, 3, 0, XOrder::Ascending, XType::Integer);
+    EXPECT_EQ(column(0), "|9|10|000012");
+    a.QuickSort(0, 3, 1, XOrder::Descending, XType::Date);
+    EXPECT_EQ(column(1), "05/03/2011|28/02/2011|05/03/2010|");
+    a.QuickSort(0, 3, 2, XOrder::Ascending, XType::Currency);
+    EXPECT_EQ(column(2), "|-1,00|99,90|1.234,56");
+    a.QuickSort(0, 3, 3, XOrder::Ascending, XType::Text);
+    EXPECT_EQ(column(3), "alberto|Álvaro|Bruno|joão");
+    // Rows move whole.
+    EXPECT_EQ(a(0, 0).toString(), "000012");
+    a(1, 2) = QVariant::fromValue(Currency::fromUnits(5));
+    a.QuickSort(0, 3, 2, XOrder::Descending, XType::Currency);
+    EXPECT_EQ(a(0, 2).toString(), "1.234,56");
+    EXPECT_EQ(a(1, 2).value<Currency>(), Currency::fromUnits(5));
+    EXPECT_EQ(a(2, 2).toString(), "-1,00");
+    EXPECT_EQ(a(3, 2).toString(), "");
+}
+
+TEST(XArrayDBTest, FindIsLinearWithEqualityOrTextBeginning) {
+    XArrayDB a;
+    a.ReDim(0, 2, 0, 1);
+    a(0, 0) = "30";
+    a(0, 1) = "Zeca";
+    a(1, 0) = "7";
+    a(1, 1) = "JOÃO DA SILVA";
+    a(2, 0) = "0012";
+    a(2, 1) = "Maria";
+    // Descending data, found by code although the order passed says ascending.
+    EXPECT_EQ(a.Find(0, 0, 12, XOrder::Ascending, XComp::Equal, XType::Integer), 2);
+    EXPECT_EQ(a.Find(0, 0, 8, XOrder::Ascending, XComp::Equal, XType::Integer), -1);
+    EXPECT_EQ(a.Find(0, 1, "joão", XOrder::Descending, XComp::Like, XType::Text), 1);
+    EXPECT_EQ(a.Find(0, 1, "joao", XOrder::Ascending, XComp::Like, XType::Text), -1);
+    EXPECT_EQ(a.Find(2, 1, "jo", XOrder::Ascending, XComp::Like, XType::Text), -1);
+    EXPECT_EQ(a.Find(0, 0, 0, XOrder::Ascending, XComp::Equal, XType::Integer), -1);
+}
+
+TEST(XArrayDBTest, InsertDeleteAndBounds) {
+    XArrayDB a;
+    a.ReDim(0, 1, 0, 1);
+    a(0, 0) = "a";
+    a(1, 0) = "b";
+    a.Insert(1, 2);
+    a(2, 0) = "c";
+    a.Insert(1, 0);
+    EXPECT_EQ(a.Count(1), 4);
+    EXPECT_EQ(a(1, 0).toString(), "a");
+    a.Delete(1, 2);
+    EXPECT_EQ(a(2, 0).toString(), "c");
+    EXPECT_EQ(a.UpperBound(1), 2);
+    EXPECT_THROW(a(3, 0), platform::values::RuntimeError);
+    a.ReDim(0, -1, 0, 1);
+    EXPECT_EQ(a.Count(1), 0);
+    a.QuickSort(0, -1, 0, 0, XType::Text);
+    EXPECT_EQ(a.Find(0, 0, "a", 0, XComp::Like, XType::Text), -1);
+}
+
+TEST_F(ControlsTest, ListRaisesBothHeaderEventsAndKeepsTheBookmark) {
+    auto* f = open();
+    XArrayDB a;
+    a.ReDim(0, 2, 0, 1);
+    for (int r = 0; r < 3; ++r) {
+        a(r, 0) = QString::number(r + 1);
+        a(r, 1) = QString("Nome %1").arg(r + 1);
+    }
+    auto* tdbLista = new TDBList(f);
+    tdbLista->setObjectName("tdbLista");
+    tdbLista->setColumnCaption(0, "Código");
+    tdbLista->setColumnCaption(1, "Nome");
+    tdbLista->setArray(&a);
+    tdbLista->ReBind();
+    f->layout()->addWidget(tdbLista);
+    tdbLista->show();
+    settle();
+    QSignalSpy up(tdbLista, &ArrayList::HeadClick), down(tdbLista, &ArrayList::HeadRightClick),
+        moved(tdbLista, &ArrayList::RowColChange);
+    QHeaderView* header = tdbLista->view()->horizontalHeader();
+    const QPoint second(header->sectionViewportPosition(1) + 5, header->height() / 2);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, second);
+    ASSERT_EQ(up.count(), 1);
+    EXPECT_EQ(up[0][0].toInt(), 1);
+    emit header->customContextMenuRequested(second);
+    ASSERT_EQ(down.count(), 1);
+    EXPECT_EQ(down[0][0].toInt(), 1);
+    tdbLista->setBookmark(2);
+    EXPECT_EQ(moved.count(), 0);
+    EXPECT_EQ(tdbLista->Columns(1).toString(), "Nome 3");
+    tdbLista->Refresh();
+    EXPECT_EQ(tdbLista->Bookmark(), 2);
+    const QRect row0 = tdbLista->view()->visualRect(tdbLista->view()->model()->index(0, 0));
+    QTest::mouseClick(tdbLista->view()->viewport(), Qt::LeftButton, Qt::NoModifier, row0.center());
+    EXPECT_EQ(tdbLista->Bookmark(), 0);
+    EXPECT_EQ(moved.count(), 1);
+}
