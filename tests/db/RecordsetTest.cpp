@@ -140,3 +140,27 @@ TEST_F(RecordsetTest, TwoColumnsOfOneNameAnswerWithTheFirst) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(RecordsetTest, LargeResultsKeepEveryValue) {
+    db.Execute(QStringLiteral("DELETE FROM t"));
+    platform::db::Transaction tr(db);
+    const QString longText = QString(300, QChar(u'ç'));
+    const QString hugeText = QString(70000, QChar(u'x')) + QStringLiteral("fim");
+    for (int i = 0; i < 5000; ++i)
+        db.Execute(QStringLiteral("INSERT INTO t (codigo, nome, valor) VALUES (?, ?, ?)"),
+                   {i, i == 4000 ? hugeText : (i % 2 ? longText : QString::number(i)),
+                    Currency::fromRaw(qint64(i) * 10000000000LL)});
+    tr.commit();
+    Recordset rs = db.OpenRecordset(QStringLiteral("SELECT nome, codigo, valor FROM t ORDER BY codigo"));
+    ASSERT_EQ(rs.RecordCount(), 5000);
+    for (int i = 0; i < 5000; ++i, rs.MoveNext()) {
+        ASSERT_EQ(rs.Fields("codigo").toInt(), i);
+        ASSERT_EQ(rs.Fields("valor").storedCurrency().raw(), qint64(i) * 10000000000LL);
+        const QString expected = i == 4000 ? hugeText : (i % 2 ? longText : QString::number(i));
+        ASSERT_EQ(rs.Fields("nome").toString(), expected) << i;
+    }
+}
+
+}  // namespace

@@ -3,7 +3,6 @@
 #include <sqlite3.h>
 
 #include <QFile>
-#include <QVarLengthArray>
 #include <utility>
 
 #include "platform/db/TextFunctions.h"
@@ -28,8 +27,9 @@ class ResetOnExit {
     sqlite3_stmt* stmt_;
 };
 
-// yyyy-mm-dd into `out` (11 bytes with the terminator).
+// yyyy-mm-dd into `out`; 0 for a null date (bound as NULL).
 int isoDate(const QDate& date, char* out) {
+    if (!date.isValid()) return 0;
     int y = date.year(), m = date.month(), d = date.day();
     if (y < 0 || y > 9999) return 0;
     out[0] = char('0' + y / 1000);
@@ -42,8 +42,35 @@ int isoDate(const QDate& date, char* out) {
     out[7] = '-';
     out[8] = char('0' + d / 10);
     out[9] = char('0' + d % 10);
-    out[10] = 0;
     return 10;
+}
+
+// The UTF-8 form of `text` at `out` (at most 3 bytes a UTF-16 unit); returns its end. A lone
+// surrogate becomes U+FFFD, as Qt's own conversion does.
+char* appendUtf8(char* out, const QString& text) {
+    const char16_t* s = reinterpret_cast<const char16_t*>(text.constData());
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char32_t c = s[i];
+        if (c < 0x80) {
+            *out++ = char(c);
+        } else if (c < 0x800) {
+            *out++ = char(0xC0 | (c >> 6));
+            *out++ = char(0x80 | (c & 0x3F));
+        } else if (c >= 0xD800 && c < 0xDC00 && i + 1 < n && s[i + 1] >= 0xDC00 && s[i + 1] < 0xE000) {
+            const char32_t u = 0x10000 + ((c - 0xD800) << 10) + (s[++i] - 0xDC00);
+            *out++ = char(0xF0 | (u >> 18));
+            *out++ = char(0x80 | ((u >> 12) & 0x3F));
+            *out++ = char(0x80 | ((u >> 6) & 0x3F));
+            *out++ = char(0x80 | (u & 0x3F));
+        } else {
+            const char32_t u = (c >= 0xD800 && c < 0xE000) ? 0xFFFD : c;
+            *out++ = char(0xE0 | (u >> 12));
+            *out++ = char(0x80 | ((u >> 6) & 0x3F));
+            *out++ = char(0x80 | (u & 0x3F));
+        }
+    }
+    return out;
 }
 
 constexpr int CacheLimit = 256;
@@ -56,6 +83,10 @@ Connection::Connection(Connection&& other) noexcept
     : db_(std::exchange(other.db_, nullptr)),
       path_(std::move(other.path_)),
       cache_(std::move(other.cache_)),
+      lastSql_(std::move(other.lastSql_)),
+      lastStmt_(std::exchange(other.lastStmt_, nullptr)),
+      textBuffer_(std::move(other.textBuffer_)),
+      textCapacity_(std::exchange(other.textCapacity_, 0)),
       depth_(std::exchange(other.depth_, 0)) {
     other.cache_.clear();
 }
@@ -67,6 +98,10 @@ Connection& Connection::operator=(Connection&& other) noexcept {
         path_ = std::move(other.path_);
         cache_ = std::move(other.cache_);
         other.cache_.clear();
+        lastSql_ = std::move(other.lastSql_);
+        lastStmt_ = std::exchange(other.lastStmt_, nullptr);
+        textBuffer_ = std::move(other.textBuffer_);
+        textCapacity_ = std::exchange(other.textCapacity_, 0);
         depth_ = std::exchange(other.depth_, 0);
     }
     return *this;
@@ -126,6 +161,8 @@ void Connection::OpenFile(const QString& path, OpenMode mode, std::source_locati
 void Connection::finalizeAll() {
     for (sqlite3_stmt* stmt : std::as_const(cache_)) sqlite3_finalize(stmt);
     cache_.clear();
+    lastSql_.clear();
+    lastStmt_ = nullptr;
 }
 
 void Connection::Close() {
@@ -159,7 +196,14 @@ void Connection::requireOpen(const QString& sql, const std::source_location& whe
 
 sqlite3_stmt* Connection::prepare(const QString& sql, const std::source_location& where) {
     requireOpen(sql, where);
-    if (sqlite3_stmt* cached = cache_.value(sql)) return cached;
+    // The same text object as the last call (a loop, a constant): equal data means equal text.
+    if (lastStmt_ && sql.constData() == lastSql_.constData() && sql.size() == lastSql_.size())
+        return lastStmt_;
+    if (sqlite3_stmt* cached = cache_.value(sql)) {
+        lastSql_ = sql;
+        lastStmt_ = cached;
+        return cached;
+    }
     if (cache_.size() >= CacheLimit) finalizeAll();
     const QByteArray text = sql.toUtf8();
     sqlite3_stmt* stmt = nullptr;
@@ -178,10 +222,12 @@ sqlite3_stmt* Connection::prepare(const QString& sql, const std::source_location
                     routineOf(where));
     }
     cache_.insert(sql, stmt);
+    lastSql_ = sql;
+    lastStmt_ = stmt;
     return stmt;
 }
 
-void Connection::bind(sqlite3_stmt* stmt, const QString& sql, const Params& params,
+void Connection::bind(sqlite3_stmt* stmt, const QString& sql, ParamSpan params,
                       const std::source_location& where) {
     if (int(params.size()) != sqlite3_bind_parameter_count(stmt))
         throw Error(SQLITE_RANGE,
@@ -189,7 +235,18 @@ void Connection::bind(sqlite3_stmt* stmt, const QString& sql, const Params& para
                         .arg(sqlite3_bind_parameter_count(stmt))
                         .arg(params.size()),
                     sql, routineOf(where));
-    static const char16_t empty[] = u"";
+    // Texts and dates go into one buffer as UTF-8, sized first so that it does not move while the
+    // statement holds pointers into it.
+    std::size_t needed = 1;
+    for (const Param& param : params) {
+        if (const auto* s = std::get_if<QString>(&param.value())) needed += std::size_t(s->size()) * 3;
+        if (std::holds_alternative<QDate>(param.value())) needed += 10;
+    }
+    if (needed > textCapacity_) {
+        textCapacity_ = std::max(needed, 2 * textCapacity_);
+        textBuffer_ = std::make_unique<char[]>(textCapacity_);
+    }
+    char* out = textBuffer_.get();
     int index = 0;
     for (const Param& param : params) {
         ++index;
@@ -209,22 +266,20 @@ void Connection::bind(sqlite3_stmt* stmt, const QString& sql, const Params& para
                 rc = sqlite3_bind_double(stmt, index, std::get<double>(v));
                 break;
             case 4: {
-                // The Params outlive the statement's run, so SQLite may read the text in place.
                 const QString& s = std::get<QString>(v);
-                const void* data =
-                    s.isNull() ? static_cast<const void*>(empty) : static_cast<const void*>(s.utf16());
-                rc = sqlite3_bind_text16(stmt, index, data, int(s.size() * 2), SQLITE_STATIC);
+                char* end = appendUtf8(out, s);
+                rc = sqlite3_bind_text(stmt, index, out, int(end - out), SQLITE_STATIC);
+                out = end;
                 break;
             }
             case 5:
                 rc = sqlite3_bind_int64(stmt, index, std::get<values::Currency>(v).raw());
                 break;
             case 6: {
-                const QDate& d = std::get<QDate>(v);
-                char iso[11];
-                const int length = d.isValid() ? isoDate(d, iso) : 0;
-                rc = length ? sqlite3_bind_text(stmt, index, iso, length, SQLITE_TRANSIENT)
+                const int length = isoDate(std::get<QDate>(v), out);
+                rc = length ? sqlite3_bind_text(stmt, index, out, length, SQLITE_STATIC)
                             : sqlite3_bind_null(stmt, index);
+                out += length;
                 break;
             }
         }
@@ -232,7 +287,16 @@ void Connection::bind(sqlite3_stmt* stmt, const QString& sql, const Params& para
     }
 }
 
+long long Connection::Execute(const QString& sql, std::initializer_list<Param> params,
+                              std::source_location where) {
+    return execute(sql, ParamSpan(params.begin(), params.size()), where);
+}
+
 long long Connection::Execute(const QString& sql, const Params& params, std::source_location where) {
+    return execute(sql, params, where);
+}
+
+long long Connection::execute(const QString& sql, ParamSpan params, const std::source_location& where) {
     sqlite3_stmt* stmt = prepare(sql, where);
     ResetOnExit reset(stmt);
     bind(stmt, sql, params, where);
@@ -243,7 +307,7 @@ long long Connection::Execute(const QString& sql, const Params& params, std::sou
     return sqlite3_stmt_readonly(stmt) ? 0 : sqlite3_changes64(db_);
 }
 
-void Connection::fill(Recordset& rs, const QString& sql, const Params& params,
+void Connection::fill(Recordset& rs, const QString& sql, ParamSpan params,
                       const std::source_location& where) {
     sqlite3_stmt* stmt = prepare(sql, where);
     ResetOnExit reset(stmt);
@@ -265,38 +329,29 @@ void Connection::fill(Recordset& rs, const QString& sql, const Params& params,
     long rows = 0;
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
         ++rows;
+        Recordset::RowWriter row(result, std::size_t(columns) * 9);
         for (int c = 0; c < columns; ++c) {
-            Recordset::Cell cell{};
             switch (sqlite3_column_type(stmt, c)) {
                 case SQLITE_INTEGER:
-                    cell.kind = Recordset::KInteger;
-                    cell.integer = sqlite3_column_int64(stmt, c);
+                    row.integer(sqlite3_column_int64(stmt, c));
                     break;
                 case SQLITE_FLOAT:
-                    cell.kind = Recordset::KReal;
-                    cell.real = sqlite3_column_double(stmt, c);
+                    row.real(sqlite3_column_double(stmt, c));
                     break;
                 case SQLITE_TEXT: {
                     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
-                    cell.kind = Recordset::KText;
-                    cell.length = sqlite3_column_bytes(stmt, c);
-                    cell.offset = qint64(result.text_.size());
-                    result.text_.append(text, std::size_t(cell.length));
+                    row.bytes(Recordset::KText, text, std::size_t(sqlite3_column_bytes(stmt, c)));
                     break;
                 }
                 case SQLITE_BLOB: {
                     const auto* blob = static_cast<const char*>(sqlite3_column_blob(stmt, c));
-                    cell.kind = Recordset::KBlob;
-                    cell.length = sqlite3_column_bytes(stmt, c);
-                    cell.offset = qint64(result.text_.size());
-                    if (cell.length) result.text_.append(blob, std::size_t(cell.length));
+                    row.bytes(Recordset::KBlob, blob, std::size_t(sqlite3_column_bytes(stmt, c)));
                     break;
                 }
                 default:
-                    cell.kind = Recordset::KNull;
+                    row.null();
                     break;
             }
-            result.cells_.push_back(cell);
         }
     }
     if (rc != SQLITE_DONE) fail(rc, sql, where);
@@ -305,6 +360,13 @@ void Connection::fill(Recordset& rs, const QString& sql, const Params& params,
     result.statement_ = sql;
     result.open_ = true;
     rs = std::move(result);
+}
+
+Recordset Connection::OpenRecordset(const QString& sql, std::initializer_list<Param> params,
+                                    std::source_location where) {
+    Recordset rs;
+    fill(rs, sql, ParamSpan(params.begin(), params.size()), where);
+    return rs;
 }
 
 Recordset Connection::OpenRecordset(const QString& sql, const Params& params, std::source_location where) {

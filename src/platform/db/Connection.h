@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QString>
+#include <memory>
 #include <source_location>
 
 #include "platform/db/Error.h"
@@ -53,10 +54,14 @@ class Connection {
     const QString& path() const { return path_; }
 
     // Runs one statement; returns the rows it inserted, changed or deleted (0 for others).
-    long long Execute(const QString& sql, const Params& params = {},
+    long long Execute(const QString& sql, std::initializer_list<Param> params = {},
+                      std::source_location where = std::source_location::current());
+    long long Execute(const QString& sql, const Params& params,
                       std::source_location where = std::source_location::current());
     // Runs one query and returns its snapshot (Recordset::Open).
-    Recordset OpenRecordset(const QString& sql, const Params& params = {},
+    Recordset OpenRecordset(const QString& sql, std::initializer_list<Param> params = {},
+                            std::source_location where = std::source_location::current());
+    Recordset OpenRecordset(const QString& sql, const Params& params,
                             std::source_location where = std::source_location::current());
     // The tables, or the columns of every table (or of `table` only), as a recordset.
     Recordset OpenSchema(Schema what, const QString& table = {},
@@ -79,16 +84,22 @@ class Connection {
     friend class Recordset;
 
     sqlite3_stmt* prepare(const QString& sql, const std::source_location& where);
-    void bind(sqlite3_stmt* stmt, const QString& sql, const Params& params,
-              const std::source_location& where);
+    long long execute(const QString& sql, ParamSpan params, const std::source_location& where);
+    void bind(sqlite3_stmt* stmt, const QString& sql, ParamSpan params, const std::source_location& where);
     [[noreturn]] void fail(int code, const QString& sql, const std::source_location& where) const;
     void requireOpen(const QString& sql, const std::source_location& where) const;
-    void fill(Recordset& rs, const QString& sql, const Params& params, const std::source_location& where);
+    void fill(Recordset& rs, const QString& sql, ParamSpan params, const std::source_location& where);
     void finalizeAll();
 
     sqlite3* db_ = nullptr;
     QString path_;
     QHash<QString, sqlite3_stmt*> cache_;
+    // The statement last run: a loop that runs one statement text finds it without hashing the text.
+    QString lastSql_;
+    sqlite3_stmt* lastStmt_ = nullptr;
+    // The UTF-8 form of the bound texts of the statement being run.
+    std::unique_ptr<char[]> textBuffer_;
+    std::size_t textCapacity_ = 0;
     int depth_ = 0;
 };
 

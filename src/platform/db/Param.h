@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringView>
 #include <optional>
+#include <span>
 #include <variant>
 #include <vector>
 
@@ -49,5 +50,6 @@ class Param {
 };
 
 using Params = std::vector<Param>;
+using ParamSpan = std::span<const Param>;
 
 }  // namespace platform::db

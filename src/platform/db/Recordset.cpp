@@ -1,5 +1,7 @@
 #include "platform/db/Recordset.h"
 
+#include <cstring>
+
 #include "platform/db/Connection.h"
 
 namespace platform::db {
@@ -13,18 +15,87 @@ namespace {
 
 }  // namespace
 
+void Recordset::Open(Connection& connection, const QString& sql, std::initializer_list<Param> params,
+                     std::source_location where) {
+    Close();
+    connection.fill(*this, sql, ParamSpan(params.begin(), params.size()), where);
+}
+
 void Recordset::Open(Connection& connection, const QString& sql, const Params& params,
                      std::source_location where) {
     Close();
     connection.fill(*this, sql, params, where);
 }
 
+char* Recordset::chunkWithRoom(std::size_t n, const char* from, std::size_t keep) {
+    const std::size_t size = std::max(Chunk, 2 * (n + keep));
+    ChunkData chunk{std::make_unique<char[]>(size), 0, size};
+    if (keep) std::memcpy(chunk.get(), from, keep);
+    data_.push_back(std::move(chunk));
+    return data_.back().get();
+}
+
+Recordset::RowWriter::RowWriter(Recordset& rs, std::size_t reserve) : rs_(rs) {
+    if (rs_.data_.empty() || rs_.data_.back().size - rs_.data_.back().used < reserve)
+        start_ = rs_.chunkWithRoom(reserve, nullptr, 0);
+    else
+        start_ = rs_.data_.back().get() + rs_.data_.back().used;
+    at_ = start_;
+    end_ = rs_.data_.back().get() + rs_.data_.back().size;
+}
+
+void Recordset::RowWriter::room(std::size_t n) {
+    if (std::size_t(end_ - at_) >= n) return;
+    // The row moves whole into a new chunk: a row is always contiguous.
+    const std::size_t kept = std::size_t(at_ - start_);
+    start_ = rs_.chunkWithRoom(n, start_, kept);
+    at_ = start_ + kept;
+    end_ = rs_.data_.back().get() + rs_.data_.back().size;
+}
+
+void Recordset::RowWriter::integer(qint64 v) {
+    room(9);
+    if (v >= INT32_MIN && v <= INT32_MAX) {
+        *at_++ = KInt32;
+        put(qint32(v));
+    } else {
+        *at_++ = KInt64;
+        put(v);
+    }
+}
+
+void Recordset::RowWriter::real(double v) {
+    room(9);
+    *at_++ = KReal;
+    put(v);
+}
+
+void Recordset::RowWriter::bytes(Kind kind, const char* data, std::size_t length) {
+    room(length + 5);
+    if (kind == KText && length < 256) {
+        *at_++ = KText8;
+        *at_++ = char(quint8(length));
+    } else {
+        *at_++ = kind;
+        put(qint32(length));
+    }
+    if (length) std::memcpy(at_, data, length);
+    at_ += length;
+}
+
+Recordset::RowWriter::~RowWriter() {
+    ChunkData& chunk = rs_.data_.back();
+    const std::size_t offset = std::size_t(start_ - chunk.get());
+    rs_.rowStart_.push_back((qint64(rs_.data_.size() - 1) << 32) | qint64(offset));
+    chunk.used = offset + std::size_t(at_ - start_);
+}
+
 void Recordset::Close() {
     open_ = false;
     columns_.clear();
     byName_.clear();
-    cells_.clear();
-    text_.clear();
+    data_.clear();
+    rowStart_.clear();
     rows_ = 0;
     position_ = 0;
 }
@@ -107,25 +178,53 @@ Field Recordset::Fields(int index) const {
 
 Field Recordset::makeField(int column) const {
     if (Eof() || Bof()) noCurrentRecord(statement_);
-    const Cell& c = cell(int(position_), column);
-    Field::Stored stored;
-    switch (c.kind) {
-        case KInteger:
-            stored = c.integer;
-            break;
-        case KReal:
-            stored = c.real;
-            break;
-        case KText:
-            stored = QString::fromUtf8(text_.data() + c.offset, c.length);
-            break;
-        case KBlob:
-            stored = QByteArray(text_.data() + c.offset, c.length);
-            break;
-        case KNull:
-            break;
+    const char* p = rowData(position_);
+    for (int c = 0;; ++c) {
+        const Kind kind = Kind(*p++);
+        qint32 length = 0;
+        switch (kind) {
+            case KNull:
+                break;
+            case KInt32:
+                length = 4;
+                break;
+            case KInt64:
+            case KReal:
+                length = 8;
+                break;
+            case KText8:
+                length = quint8(*p++);
+                break;
+            case KText:
+            case KBlob:
+                std::memcpy(&length, p, 4);
+                p += 4;
+                break;
+        }
+        if (c < column) {
+            p += length;
+            continue;
+        }
+        Field::Stored stored;
+        if (kind == KInt32) {
+            qint32 v;
+            std::memcpy(&v, p, 4);
+            stored = qint64(v);
+        } else if (kind == KInt64) {
+            qint64 v;
+            std::memcpy(&v, p, 8);
+            stored = v;
+        } else if (kind == KReal) {
+            double v;
+            std::memcpy(&v, p, 8);
+            stored = v;
+        } else if (kind == KText || kind == KText8) {
+            stored = QString::fromUtf8(p, length);
+        } else if (kind == KBlob) {
+            stored = QByteArray(p, length);
+        }
+        return Field(columns_[column].name, columns_[column].type, std::move(stored));
     }
-    return Field(columns_[column].name, columns_[column].type, std::move(stored));
 }
 
 }  // namespace platform::db

@@ -2,8 +2,9 @@
 
 #include <QHash>
 #include <QString>
+#include <cstring>
+#include <memory>
 #include <source_location>
-#include <string>
 #include <vector>
 
 #include "platform/db/Field.h"
@@ -17,14 +18,16 @@ enum class ObjectState { Closed = 0, Open = 1 };
 
 // A static snapshot of a query: every row is read into memory when it opens and the statement is
 // reset at once, so no lock is held while a window keeps the recordset (another connection may write
-// meanwhile). Field names match in any letter case.
+// meanwhile). Field names match in any letter case. Movable, not copyable.
 class Recordset {
   public:
     Recordset() = default;
 
     // Runs `sql` with `params` on `connection` and reads the whole result; the position is the first
     // row (EOF and BOF both true when there is none). Throws Error when the statement fails.
-    void Open(Connection& connection, const QString& sql, const Params& params = {},
+    void Open(Connection& connection, const QString& sql, std::initializer_list<Param> params = {},
+              std::source_location where = std::source_location::current());
+    void Open(Connection& connection, const QString& sql, const Params& params,
               std::source_location where = std::source_location::current());
     void Close();
     ObjectState State() const { return open_ ? ObjectState::Open : ObjectState::Closed; }
@@ -49,32 +52,65 @@ class Recordset {
   private:
     friend class Connection;
 
-    enum Kind : unsigned char { KNull, KInteger, KReal, KText, KBlob };
-    struct Cell {
-        union {
-            qint64 integer;
-            double real;
-            qint64 offset;
-        };
-        qint32 length;
-        Kind kind;
-    };
+    // Each row is stored as its values one after the other, each a kind byte and its bytes (whole
+    // numbers in 4 or 8, doubles in 8, text and blobs as a length of 1 or 4 bytes and the UTF-8
+    // bytes), in chunks that never move; a snapshot of many rows costs little more memory than its
+    // values, and the row is written once, where it stays.
+    enum Kind : char { KNull, KInt32, KInt64, KReal, KText8, KText, KBlob };
     struct Column {
         QString name;
         ColumnType type;
     };
+    static constexpr std::size_t Chunk = 64 * 1024;
+
+    class RowWriter {
+      public:
+        // Starts a row with room for `reserve` bytes (more is found when a text needs it).
+        RowWriter(Recordset& rs, std::size_t reserve);
+        void null() { *at_++ = KNull; }
+        void integer(qint64 v);
+        void real(double v);
+        void bytes(Kind kind, const char* data, std::size_t length);
+
+      private:
+        void room(std::size_t n);
+        template <typename T>
+        void put(T v) {
+            std::memcpy(at_, &v, sizeof v);
+            at_ += sizeof v;
+        }
+        Recordset& rs_;
+        char* start_;
+        char* at_;
+        char* end_;
+
+      public:
+        ~RowWriter();
+        RowWriter(const RowWriter&) = delete;
+        RowWriter& operator=(const RowWriter&) = delete;
+    };
+
+    // A new chunk with room for `n` bytes after the `keep` bytes of a row begun at `from`, copied in.
+    char* chunkWithRoom(std::size_t n, const char* from, std::size_t keep);
+    const char* rowData(long row) const {
+        const qint64 at = rowStart_[std::size_t(row)];
+        return data_[std::size_t(at >> 32)].get() + (at & 0xffffffff);
+    }
 
     void requireOpen() const;
-    const Cell& cell(int row, int column) const {
-        return cells_[std::size_t(row) * columns_.size() + column];
-    }
     Field makeField(int column) const;
 
     bool open_ = false;
     std::vector<Column> columns_;
     QHash<QString, int> byName_;
-    std::vector<Cell> cells_;
-    std::string text_;  // the bytes of every text and blob value, UTF-8, one after the other
+    struct ChunkData {
+        std::unique_ptr<char[]> bytes;
+        std::size_t used;
+        std::size_t size;
+        char* get() const { return bytes.get(); }
+    };
+    std::vector<ChunkData> data_;
+    std::vector<qint64> rowStart_;  // chunk << 32 | position of each row
     long rows_ = 0;
     long position_ = 0;
     QString statement_;
