@@ -1,0 +1,42 @@
+#include "platform/report/BookHeading.h"
+
+namespace platform::report {
+
+double addBookHeading(ReportLayout& layout, const BookHeading& h, double left, double right) {
+    for (const QString* name :
+         {&h.companyFormula, &h.cnpjFormula, &h.ieFormula, &h.periodFormula, &h.lastPageFormula})
+        if (!name->isEmpty() && !layout.hasFormula(*name)) layout.declareFormula(*name);
+    if (!h.lastPageFormula.isEmpty()) layout.pageStartFormula = h.lastPageFormula;
+
+    const FontSpec titleFont = h.dotMatrix ? FontSpec::monoPitch(10, true) : FontSpec::sans(12, true);
+    const FontSpec body = h.dotMatrix ? FontSpec::monoPitch(17) : FontSpec::sans(9);
+    const double line = h.dotMatrix ? 4.2 : 5;
+    const double width = right - left;
+    const double top = layout.pageHeader.height;
+    Band& band = layout.pageHeader;
+
+    auto labelled = [](QString label, QString formula) {
+        return [label, formula](const ReportContext& c) { return label + c.formula(formula); };
+    };
+    const double pageWidth = 30;
+    band.text(left + pageWidth, top, width - 2 * pageWidth, line + 1, h.title, titleFont, Align::Center);
+    band.pageNumber(right - pageWidth, top, pageWidth, line + 1, body, Align::Right,
+                    QStringLiteral("Folha: "));
+    double y = top + line + 1;
+    band.computed(left, y, width, line, body, Align::Left,
+                  labelled(QStringLiteral("Empresa: "), h.companyFormula));
+    y += line;
+    const double third = width / 3;
+    band.computed(left, y, third, line, body, Align::Left, labelled(QStringLiteral("CNPJ: "), h.cnpjFormula));
+    band.computed(left + third, y, third, line, body, Align::Left,
+                  labelled(QStringLiteral("Inscrição Estadual: "), h.ieFormula));
+    band.computed(left + 2 * third, y, third, line, body, Align::Right,
+                  labelled(QStringLiteral("Período: "), h.periodFormula));
+    y += line + 1;
+    band.line(left, y, right, y, 0.3);
+    y += 1;
+    band.height = y;
+    return y - top;
+}
+
+}  // namespace platform::report

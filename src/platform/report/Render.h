@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+#include "platform/report/PageModel.h"
+
+class QPainter;
+class QPrinter;
+class QPagedPaintDevice;
+
+namespace platform::report {
+
+// Draws one page on a painter whose device has its origin at the paper's top-left corner, at
+// `dotsPerMm` device pixels per millimetre. The same drawing serves the preview, the PDF and the printer.
+void drawPage(QPainter& painter, const Page& page, double dotsPerMm);
+
+// Sets the device's paper to the document's page size with no margins.
+void setPaper(QPagedPaintDevice& device, const PageSize& size);
+
+// Writes the document to a PDF file; false when the file cannot be written.
+bool writePdf(const Document& document, const QString& path);
+
+// Prints the document on a printer the print dialog has set up (its page range and copies);
+// the paper is set to the document's page size. False when the printer cannot be opened.
+bool printDocument(const Document& document, QPrinter& printer);
+
+}  // namespace platform::report
