@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <vector>
+
+#include "platform/db/Connection.h"
+#include "platform/db/Recordset.h"
+#include "platform/values/Currency.h"
+
+// Every statement of the company family (Empresas with its tax-regime rows, contract changes,
+// partners and third parties as far as a company owns them), each value bound, never pasted.
+namespace Empresas {
+
+using platform::db::Connection;
+using platform::db::Recordset;
+using platform::values::Currency;
+
+// A company row as the company window writes it: texts as typed (masked fields with their literals
+// and prompt characters), a null date for an empty date field, codes as the lists store them.
+struct DadosEmpresa {
+    qint64 codigo = 0;
+    QString nome, endereco, numero, complemento, bairro, cidade, uf, cep, cMun, xPais, cPais;
+    QString cgc, inscr_estadual, cei, ccm;
+    QDate data_cadastro;
+    QString cnae, situ, atividade;
+    QString contato1, contato2, ddd, fax, fone1, fone2, email, homepage;
+    Currency perc_ipi, perc_convenio, irpj_vendas, irpj_servicos;
+    QString tipo_empresa;
+    QDate fundacao;
+    QString tpescri, tpipi, tpiss, icms, gricms, sp;
+    QString observacao;
+};
+
+// The company of number `codigo` (every column), or an empty recordset.
+Recordset LeEmpresa(Connection& db, qint64 codigo);
+
+// Inserts a new company; its working period starts null.
+void InsereEmpresa(Connection& db, const DadosEmpresa& empresa);
+
+// Rewrites the company of number `empresa.codigo`, every column but its number and its working period
+// (which the movement windows keep). Returns the rows changed: 0 when the company is gone.
+long long AtualizaEmpresa(Connection& db, const DadosEmpresa& empresa);
+
+// Deletes a company with its tax-regime rows (kept by company number), its third parties, partners
+// and contract changes (kept by automatic number), all or nothing.
+void ExcluiEmpresa(Connection& db, qint64 codigo, qint64 codauto);
+
+// The company's tax-regime rows with their descriptions, newest first (Denquadra, Descricao, codempr).
+Recordset LeEnquadramentos(Connection& db, qint64 codigo);
+
+// The capital of the company's contract changes, latest registration first.
+Recordset LeCapitais(Connection& db, qint64 codauto);
+
+// The company search.
+
+// One range condition of the search filter: a column of the companies table, "S" text or "N" number,
+// and the range, both ends included.
+struct CondicaoFiltro {
+    QString coluna;
+    QString tipo;
+    QString de, ate;
+    qint64 deNumero = 0, ateNumero = 0;
+};
+
+// The WHERE clause of the search (empty when no condition), its values to bind.
+struct FiltroEmpresas {
+    QString clausula;
+    platform::db::Params valores;
+};
+
+// " WHERE T.c >= ? AND T.c <= ? AND ..." for the conditions in order; no condition, no clause.
+FiltroEmpresas MontaFiltro(const QString& tabela, const std::vector<CondicaoFiltro>& condicoes);
+
+// How many rows the search would list.
+qint64 ContaEmpresas(Connection& db, const QString& tabela, const FiltroEmpresas& filtro);
+
+// The rows of the search list, by company number: codigo, nome, cgc, inscr_estadual, cei, uf,
+// mes_base_fiscal.
+Recordset ListaEmpresas(Connection& db, const QString& tabela, const FiltroEmpresas& filtro);
+
+// `nome` when it can name a table (letters, digits and "_"); otherwise a run-time error, so that no
+// text a caller hands over becomes part of a statement.
+const QString& NomeTabela(const QString& nome);
+
+}  // namespace Empresas
