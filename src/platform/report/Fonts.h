@@ -25,7 +25,7 @@ class ReportFonts {
     // The instance now loaded, or nullptr.
     static ReportFonts* current();
 
-    // The font of a spec, sized in points (a painter scales it to its device).
+    // The font of a FontSpec, sized in points (a painter scales it to its device).
     QFont font(const FontSpec& spec) const;
     // Width of a text in millimetres, measured at the fixed resolution.
     double widthMm(const QString& text, const FontSpec& spec) const;
