@@ -1,0 +1,208 @@
+#pragma once
+
+#include <QDate>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+#include "platform/db/Connection.h"
+#include "platform/db/Recordset.h"
+#include "platform/ui/Focus.h"
+#include "shell/JanelaCadastroLista.h"
+
+class QAbstractButton;
+class QLabel;
+class QWidget;
+
+namespace shell {
+
+// The guard texts of an open record: the CFOP and movement windows use the first, every other
+// record window the second.
+inline constexpr QStringView GuardaCurta =
+    u"Você não pode abandonar uma operação em andamento, grave ou cancele !";
+inline constexpr QStringView GuardaLonga =
+    u"Você não pode abandonar uma operação em andamento, grave ou cancele antes...";
+
+// One detail field of a record window: its control, the table column it edits (empty when the window
+// reads and writes it itself) and how the column is bound (a date field writes a date, a number field
+// money...). The kind is taken from the control when not given.
+struct CampoCadastro {
+    QWidget* controle = nullptr;
+    QString coluna;
+    // The list column that shows this field (-1: none); its cell is the field's text after a save.
+    int colunaLista = -1;
+};
+
+// What a record window declares: its table, key, owner filter, fields, list, buttons and texts.
+struct DefinicaoCadastro {
+    QString tabela;
+    QString colunaChave;
+    TipoColuna tipoChave = TipoColuna::Texto;
+    // The owner's key column: the window keeps to the rows whose column holds the owner's key, which
+    // the owner handed over in ChaveComum before opening it (the dated-history dialogs).
+    QString colunaDono;
+    TipoColuna tipoDono = TipoColuna::Numero;
+
+    QWidget* chave = nullptr;           // the key field (a mask, a date or a text field)
+    std::vector<CampoCadastro> campos;  // the detail fields; the first one receives the focus
+    platform::ui::LabelArray* lblTit = nullptr;
+
+    QAbstractButton* cmdGravar = nullptr;
+    QAbstractButton* cmdApagar = nullptr;
+    QAbstractButton* cmdCancelar = nullptr;
+    QAbstractButton* cmdSair = nullptr;
+    QAbstractButton* cmdPesquisar = nullptr;  // where present
+    // A window that prints the loaded record gives its print button here; one that prints the whole
+    // table leaves it out, so the button stays enabled in every state.
+    QAbstractButton* cmdImprimirRegistro = nullptr;
+    // Buttons that act on the loaded record: enabled only in state 2.
+    std::vector<QAbstractButton*> botoesRegistro;
+
+    // The list of the table's rows (none in a window without a list) and its columns; column 0 is
+    // the key.
+    platform::controls::TDBList* lista = nullptr;
+    std::vector<ColunaLista> colunas;
+    // The comparison kind of the sort that follows a save, until the first header event.
+    TipoColuna tipoOrdemInicial = TipoColuna::Texto;
+
+    QString perguntaInclusao = QStringLiteral("Código Não Cadastrado, Incluir Novo ?");
+    QString perguntaExclusao = QStringLiteral("Deseja Realmente Excluir Este Registro ?");
+    QString textoGuarda = GuardaLonga.toString();
+};
+
+// The record-window frame: key lookup on leaving the key field, load or offer a new record, save
+// through the error list, delete, cancel, the sorted list that follows the changes, the close guard,
+// the caption highlight and Enter as Tab. A window declares its table, fields and texts, gives its
+// rules in TestaRegras, and overrides the other hooks only where its own behaviour departs from the
+// frame's. Every handler leaves the window as it was before the event when a statement fails, and
+// then shows the error.
+//
+// The key is either a code (a mask or text field, ChaveComum holds it) or, with an owner column, a
+// date (the dated-history dialogs): ChaveComum then holds the owner's key for as long as the window is
+// open, and the frame keeps the date itself; such a window sets Alterado after each save and delete.
+class JanelaCadastro : public QObject {
+    Q_OBJECT
+  public:
+    // `janela` is the window's form (a window or a dialog), which owns this frame.
+    JanelaCadastro(QWidget& janela, DefinicaoCadastro definicao);
+    ~JanelaCadastro() override;
+
+    // Connects the handlers of the declared controls; the window calls it once its controls exist.
+    void Liga();
+
+    // Form_Load: opens the connection, state 1, fills the list, PosicionaLista.
+    void Form_Load();
+    // Form_Unload: the close guard. Sets `Cancel` while a record is open; otherwise closes the
+    // connection.
+    void Form_Unload(bool& Cancel);
+
+    int EstadoAtual() const { return estado_; }
+    bool Inclusao() const { return inclusao_; }
+    // The key of the record being looked up or saved: the code text or the date as "dd/mm/yyyy".
+    const QString& ChaveAtual() const { return chaveAtual_; }
+    // The owner's key handed over on load (empty without an owner column).
+    const QString& ChaveDono() const { return chaveDono_; }
+    bool Historico() const { return !def_.colunaDono.isEmpty(); }
+
+    platform::db::Connection& Conexao() { return conexao_; }
+    // The row the last lookup found (or the saved row).
+    platform::db::Recordset& Registro() { return registro_; }
+    ListaCadastro& Lista() { return lista_; }
+    const DefinicaoCadastro& Definicao() const { return def_; }
+    QWidget& Janela() { return janela_; }
+
+    // The frame's routines, as each window has them.
+    void Botao(int estado);
+    void TravaChave();
+    void CarregaRegistro();
+    void LimpaMask();
+    void DestacaCampo();
+    void PosicionaLista();
+
+    // Handlers.
+    void Chave_LostFocus();
+    void Chave_GotFocus();
+    void cmdGravar_Click();
+    // The save of cmdGravar_Click; true when the record was written (a print that saves first).
+    bool Grava();
+    void cmdApagar_Click();
+    void cmdCancelar_Click();
+    void cmdSair_Click();
+    void Lista_RowChosen(int linha);
+    void Lista_HeadClick(int coluna);
+    void Lista_FootClick(int coluna);
+
+    // The text the key field shows, as typed.
+    QString TextoChave() const;
+    void DefineTextoChave(const QString& texto);
+    // The query of the row of `chave` (with the owner filter), as the lookup and the save's duplicate
+    // test run it; true when a row exists.
+    bool ExisteChave(const QString& chave);
+
+  protected:
+    // Hooks: each has the frame's behaviour; a window overrides the ones its own behaviour changes.
+
+    // No key typed yet: the key field shows its empty mask.
+    virtual bool ChaveVazia(const QString& texto) const;
+    // The key is typed but incomplete: the lookup puts the focus back without a message.
+    virtual bool ChaveIncompleta(const QString& texto) const;
+    // The key as the table stores it (a cut of a mask's unused positions).
+    virtual QString NormalizaChave(const QString& texto) const;
+    // The key field's text for a key read from the list (completed to the mask).
+    virtual QString CompletaChave(const QString& chave) const;
+    // A list row can be chosen: its key is a number above 0 (a date window: any non-empty key).
+    virtual bool ChaveEscolhivel(const QString& chave) const;
+    // The key field's empty text, written by LimpaMask.
+    virtual void EsvaziaChave();
+
+    // Reads the row of `chave` into Registro(); true when found.
+    virtual bool LocalizaRegistro(const QString& chave);
+    // Copies Registro() into the detail fields.
+    virtual void MostraRegistro();
+    // The window's rules, as error-list rows (AdicionaErro); the frame has none.
+    virtual void TestaRegras() {}
+    // Writes the record: an INSERT when `inclusao`, else an UPDATE of the row of ChaveAtual().
+    virtual void GravaRegistro(bool inclusao);
+    // Deletes the row of ChaveAtual().
+    virtual void ApagaRegistro();
+    // The list cells of the record as just saved (column 0 the key).
+    virtual QStringList CelulasGravadas();
+    // Fills the list from the table on load.
+    virtual void PreencheLista();
+    // The window's own part of a state change, after the frame's (fields and buttons it alone has).
+    virtual void AjustaBotao(int /*estado*/) {}
+    // A record is open, so the window may not close.
+    virtual bool RegistroAberto() const { return estado_ == 2 || estado_ == 3; }
+
+    // Field helpers for windows and hooks.
+    void HabilitaDetalhes(bool habilita);
+    void EsvaziaDetalhes();
+    QWidget* PrimeiroDetalhe() const;
+    void FocaChave();
+
+  private:
+    struct Retrato;
+    Retrato Guarda() const;
+    void Restaura(const Retrato& r);
+    void AvisaFalha(const platform::values::RuntimeError& e);
+    void ConsultaChave(const QString& texto);
+    void ConsultaData(const QString& texto);
+    platform::db::Params ParametrosChave(const QString& chave) const;
+    QString CondicaoChave() const;
+    void SegueLista(bool inclusao);
+
+    QWidget& janela_;
+    DefinicaoCadastro def_;
+    platform::db::Connection conexao_;
+    platform::db::Recordset registro_;
+    ListaCadastro lista_;
+    int estado_ = 1;
+    bool inclusao_ = false;
+    QString chaveAtual_;
+    QString chaveDono_;
+};
+
+}  // namespace shell

@@ -1,0 +1,124 @@
+#include "shell/ListaPesquisa.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <cmath>
+
+#include "platform/controls/TDBList.h"
+#include "platform/controls/XArrayDB.h"
+#include "platform/ui/Focus.h"
+#include "platform/ui/ShowModal.h"
+#include "platform/values/Vb.h"
+#include "shell/EstadoGeral.h"
+#include "shell/JanelaCadastroCampos.h"
+
+namespace shell {
+
+namespace values = platform::values;
+
+ListaPesquisa::ListaPesquisa(platform::controls::TDBList& lista, std::vector<ColunaPesquisa> colunas,
+                             QComboBox* seletor, QObject* parent)
+    : QObject(parent),
+      lista_(lista),
+      dados_(std::make_unique<platform::controls::XArrayDB>()),
+      colunas_(std::move(colunas)),
+      seletor_(seletor) {
+    QStringList titulos;
+    for (int c = 0; c < int(colunas_.size()); ++c) {
+        titulos << colunas_[c].titulo;
+        lista_.setColumnCaption(c, colunas_[c].titulo);
+    }
+    dados_->ReDim(0, -1, 0, int(colunas_.size()) - 1);
+    lista_.setArray(dados_.get());
+    if (seletor_) {
+        seletor_->addItems(titulos);
+        seletor_->setCurrentIndex(-1);
+    }
+}
+
+ListaPesquisa::~ListaPesquisa() = default;
+
+int ListaPesquisa::Carrega(platform::db::Recordset& rs) {
+    std::vector<QStringList> linhas;
+    for (; !rs.Eof(); rs.MoveNext()) {
+        QStringList celulas;
+        for (int c = 0; c < int(colunas_.size()); ++c)
+            celulas << (c < rs.FieldCount() ? rs.Fields(c).toString() : QString());
+        linhas.push_back(std::move(celulas));
+    }
+    dados_->ReDim(0, int(linhas.size()) - 1, 0, int(colunas_.size()) - 1);
+    for (int i = 0; i < int(linhas.size()); ++i)
+        for (int c = 0; c < int(colunas_.size()); ++c) dados_->setValue(i, c, linhas[i][c]);
+    lista_.setArray(dados_.get());
+    return int(linhas.size());
+}
+
+int ListaPesquisa::Linhas() const { return dados_->Count(1); }
+QString ListaPesquisa::Celula(int linha, int coluna) const { return dados_->Value(linha, coluna).toString(); }
+
+void ListaPesquisa::Ordena(int coluna, int ordem) {
+    if (coluna < 0 || coluna >= int(colunas_.size())) return;
+    coluna_ = coluna;
+    ordem_ = ordem;
+    tipo_ = colunas_[coluna].tipo;
+    comparacao_ = colunas_[coluna].comparacao;
+    if (Linhas() > 1) dados_->QuickSort(0, Linhas() - 1, coluna, ordem_, tipo_);
+    lista_.ReBind();
+    if (seletor_) {
+        const QSignalBlocker calado(seletor_);
+        seletor_->setCurrentIndex(coluna);
+    }
+}
+
+void ListaPesquisa::SeletorMudou() {
+    if (!seletor_ || seletor_->currentIndex() < 0) return;
+    Ordena(seletor_->currentIndex(), Pesquisa::Ascendente);
+}
+
+namespace {
+// A code typed into the find box, read as the nearest 16-bit whole number; none outside that range.
+std::optional<qint64> CodigoDigitado(const QString& valor) {
+    const double numero = std::nearbyint(values::Val(valor));
+    if (numero < -32768 || numero > 32767) return std::nullopt;
+    return static_cast<qint64>(numero);
+}
+}  // namespace
+
+int ListaPesquisa::Procura(int coluna, const QString& valor) const {
+    QVariant procurado = valor;
+    if (comparacao_ == Pesquisa::CompIgual && tipo_ == Pesquisa::TipoInteiro) {
+        const auto codigo = CodigoDigitado(valor);
+        if (!codigo) return -1;
+        procurado = *codigo;
+    }
+    return dados_->Find(0, coluna, procurado, ordem_, comparacao_, tipo_);
+}
+
+int ListaPesquisa::LinhaAtual() const { return lista_.Bookmark(); }
+void ListaPesquisa::DefineLinhaAtual(int linha) { lista_.setBookmark(linha); }
+
+std::optional<QString> ListaPesquisa::ChaveAtual() const {
+    const int linha = LinhaAtual();
+    if (linha < 0 || linha >= Linhas()) return std::nullopt;
+    return Celula(linha, 0);
+}
+
+std::optional<QString> AbrePesquisa(QDialog& dialogo, const QString& titulo, const QString& tabela) {
+    Geral::TituloPesquisa = titulo;
+    Geral::TabelaPesquisa = tabela;
+    platform::ui::ShowModal(dialogo);
+    if (Geral::Cancelado) {
+        Geral::Cancelado = false;
+        return std::nullopt;
+    }
+    return Geral::ChaveComum;
+}
+
+void DevolveChave(QWidget* campoChave, const std::optional<QString>& chave) {
+    if (chave) DefineTextoCampo(campoChave, *chave);
+    platform::ui::setFocusTo(campoChave);
+    if (chave) platform::ui::postTab();
+}
+
+}  // namespace shell
