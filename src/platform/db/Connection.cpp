@@ -331,21 +331,24 @@ void Connection::fill(Recordset& rs, const QString& sql, ParamSpan params,
         ++rows;
         Recordset::RowWriter row(result, std::size_t(columns) * 9);
         for (int c = 0; c < columns; ++c) {
-            switch (sqlite3_column_type(stmt, c)) {
+            // One call into the statement a value; the value functions then take no lock. A
+            // connection is used by one thread only, which is what makes that safe.
+            sqlite3_value* value = sqlite3_column_value(stmt, c);
+            switch (sqlite3_value_type(value)) {
                 case SQLITE_INTEGER:
-                    row.integer(sqlite3_column_int64(stmt, c));
+                    row.integer(sqlite3_value_int64(value));
                     break;
                 case SQLITE_FLOAT:
-                    row.real(sqlite3_column_double(stmt, c));
+                    row.real(sqlite3_value_double(value));
                     break;
                 case SQLITE_TEXT: {
-                    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
-                    row.bytes(Recordset::KText, text, std::size_t(sqlite3_column_bytes(stmt, c)));
+                    const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(value));
+                    row.bytes(Recordset::KText, text, std::size_t(sqlite3_value_bytes(value)));
                     break;
                 }
                 case SQLITE_BLOB: {
-                    const auto* blob = static_cast<const char*>(sqlite3_column_blob(stmt, c));
-                    row.bytes(Recordset::KBlob, blob, std::size_t(sqlite3_column_bytes(stmt, c)));
+                    const auto* blob = static_cast<const char*>(sqlite3_value_blob(value));
+                    row.bytes(Recordset::KBlob, blob, std::size_t(sqlite3_value_bytes(value)));
                     break;
                 }
                 default:
