@@ -1,11 +1,9 @@
 #include "app/Janelas.h"
 
+#include "platform/ui/Form.h"
+
 namespace app {
 
-TabelaJanelas JanelasDoPrograma() {
-    return {
-        // {"frmEmpresas", [] { platform::ui::... }},
-    };
-}
+TabelaJanelas JanelasDoPrograma() { return {}; }
 
 }  // namespace app

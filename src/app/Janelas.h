@@ -13,7 +13,8 @@ using MostraJanela = std::function<void()>;
 using TabelaJanelas = std::map<QString, MostraJanela>;
 
 // Every window built so far. A menu item or toolbar button whose window is missing here is shown
-// disabled; a window becomes reachable from the main window by adding its line to this table.
+// disabled; a window becomes reachable from the main window by adding its line to this table, as
+// {"frmEmpresas", [] { platform::ui::ShowForm<frmEmpresas>(); }} (the menu wraps it in the hourglass).
 TabelaJanelas JanelasDoPrograma();
 
 }  // namespace app
