@@ -87,13 +87,8 @@ Recordset Impressao(Connection& cn, const QString& tabela) {
 }
 
 Recordset Pesquisa(Connection& cn, const QString& tabela) {
-    return cn.OpenRecordset(QStringLiteral("SELECT cgc,nome,uf,ie FROM ") + TabelaValida(tabela) +
+    return cn.OpenRecordset(QStringLiteral("SELECT cgc,nome,ie,uf FROM ") + TabelaValida(tabela) +
                             QStringLiteral(" Order By cgc"));
-}
-
-long ContaChaves(Connection& cn, const QString& tabela) {
-    Recordset rs = cn.OpenRecordset(QStringLiteral("SELECT Count(cgc) As I FROM ") + TabelaValida(tabela));
-    return rs.Eof() ? 0 : long(rs.Fields(QStringLiteral("I")).toLongLong());
 }
 
 }  // namespace registers::forcli

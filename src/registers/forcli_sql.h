@@ -47,9 +47,8 @@ void GravaInclusaoDupla(platform::db::Connection& cn, bool valor);
 // cgc and nome of every row of `tabela`, for the print, ordered by cgc (a fixed order for the page).
 platform::db::Recordset Impressao(platform::db::Connection& cn, const QString& tabela);
 
-// The rows of the CNPJ/CPF search: cgc, nome, uf, ie of every row of `tabela`, ordered by cgc.
+// The rows of the CNPJ/CPF search: cgc, nome, ie, uf (the order of its list's columns) of every row
+// of `tabela`, ordered by cgc.
 platform::db::Recordset Pesquisa(platform::db::Connection& cn, const QString& tabela);
-// The count of keys of `tabela` (Count(cgc)).
-long ContaChaves(platform::db::Connection& cn, const QString& tabela);
 
 }  // namespace registers::forcli

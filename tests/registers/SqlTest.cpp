@@ -70,7 +70,7 @@ TEST_F(Registers, DualInsertWritesBothOrNeither) {
 TEST_F(Registers, OnlyTheTwoRegistersAreTables) {
     EXPECT_THROW(forcli::Existe(cn, QStringLiteral("Usuarios"), QStringLiteral("1")),
                  platform::values::RuntimeError);
-    EXPECT_THROW(forcli::ContaChaves(cn, QStringLiteral("ForGeral; DROP TABLE CliGeral")),
+    EXPECT_THROW(forcli::Pesquisa(cn, QStringLiteral("ForGeral; DROP TABLE CliGeral")),
                  platform::values::RuntimeError);
 }
 
