@@ -37,17 +37,17 @@ struct ReportFonts::Impl {
     // Advances are kept per character: a text measures as the sum of its characters, which is also
     // how the pages are drawn (no ligatures, no kerning), so both agree on every machine.
     struct Face {
-        FontSpec spec;
+        FontSpec fontSpec;
         QFontMetricsF metrics;
         std::array<double, 256> latin;
         QHash<char16_t, double> other;
     };
     mutable std::deque<Face> faces;
 
-    Face& face(const ReportFonts& owner, const FontSpec& spec) const {
+    Face& face(const ReportFonts& owner, const FontSpec& fontSpec) const {
         for (auto& f : faces)
-            if (f.spec == spec) return f;
-        faces.push_back({spec, QFontMetricsF(owner.font(spec), &measureDevice), {}, {}});
+            if (f.fontSpec == fontSpec) return f;
+        faces.push_back({fontSpec, QFontMetricsF(owner.font(fontSpec), &measureDevice), {}, {}});
         faces.back().latin.fill(-1);
         return faces.back();
     }
@@ -95,35 +95,35 @@ QString ReportFonts::programFolder() {
 
 ReportFonts* ReportFonts::current() { return loaded; }
 
-QFont ReportFonts::font(const FontSpec& spec) const {
-    QFont f(d->families[static_cast<int>(spec.face)]);
+QFont ReportFonts::font(const FontSpec& fontSpec) const {
+    QFont f(d->families[static_cast<int>(fontSpec.face)]);
     f.setStyleStrategy(QFont::StyleStrategy(QFont::NoFontMerging | QFont::PreferOutline));
     f.setHintingPreference(QFont::PreferNoHinting);
     f.setKerning(false);
-    f.setPointSizeF(spec.sizePt);
-    f.setBold(spec.bold);
-    f.setItalic(spec.italic);
+    f.setPointSizeF(fontSpec.sizePt);
+    f.setBold(fontSpec.bold);
+    f.setItalic(fontSpec.italic);
     return f;
 }
 
-double ReportFonts::widthMm(const QString& text, const FontSpec& spec) const {
-    Impl::Face& f = d->face(*this, spec);
+double ReportFonts::widthMm(const QString& text, const FontSpec& fontSpec) const {
+    Impl::Face& f = d->face(*this, fontSpec);
     double sum = 0;
     for (QChar c : text) sum += Impl::advance(f, c);
     return sum * 25.4 / MeasureDpi;
 }
 
-double ReportFonts::ascentMm(const FontSpec& spec) const {
-    return d->face(*this, spec).metrics.ascent() * 25.4 / MeasureDpi;
+double ReportFonts::ascentMm(const FontSpec& fontSpec) const {
+    return d->face(*this, fontSpec).metrics.ascent() * 25.4 / MeasureDpi;
 }
 
-double ReportFonts::descentMm(const FontSpec& spec) const {
-    return d->face(*this, spec).metrics.descent() * 25.4 / MeasureDpi;
+double ReportFonts::descentMm(const FontSpec& fontSpec) const {
+    return d->face(*this, fontSpec).metrics.descent() * 25.4 / MeasureDpi;
 }
 
-QString ReportFonts::fit(const QString& text, const FontSpec& spec, double widthMm,
+QString ReportFonts::fit(const QString& text, const FontSpec& fontSpec, double widthMm,
                          double* fittedWidth) const {
-    Impl::Face& f = d->face(*this, spec);
+    Impl::Face& f = d->face(*this, fontSpec);
     const double limit = widthMm * MeasureDpi / 25.4 + 1e-6;
     double sum = 0;
     qsizetype n = 0;

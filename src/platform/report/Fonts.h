@@ -26,15 +26,15 @@ class ReportFonts {
     static ReportFonts* current();
 
     // The font of a FontSpec, sized in points (a painter scales it to its device).
-    QFont font(const FontSpec& spec) const;
+    QFont font(const FontSpec& fontSpec) const;
     // Width of a text in millimetres, measured at the fixed resolution.
-    double widthMm(const QString& text, const FontSpec& spec) const;
+    double widthMm(const QString& text, const FontSpec& fontSpec) const;
     // Ascent and descent of the face at its size, in millimetres.
-    double ascentMm(const FontSpec& spec) const;
-    double descentMm(const FontSpec& spec) const;
+    double ascentMm(const FontSpec& fontSpec) const;
+    double descentMm(const FontSpec& fontSpec) const;
     // The longest start of `text` that fits `widthMm` (a field prints cut at its box's edge); its
     // width goes to `fittedWidth` when given.
-    QString fit(const QString& text, const FontSpec& spec, double widthMm,
+    QString fit(const QString& text, const FontSpec& fontSpec, double widthMm,
                 double* fittedWidth = nullptr) const;
 
   private:

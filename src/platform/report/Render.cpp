@@ -26,7 +26,7 @@ constexpr int PdfDpi = 1200;
 class GlyphCache {
   public:
     struct Face {
-        FontSpec spec;
+        FontSpec fontSpec;
         QRawFont raw;
         double ascentMm;
         double descentMm;
@@ -36,14 +36,14 @@ class GlyphCache {
 
     explicit GlyphCache(double dotsPerMm) : k_(dotsPerMm) {}
 
-    Face& face(const FontSpec& spec) {
+    Face& face(const FontSpec& fontSpec) {
         for (auto& f : faces_)
-            if (f.spec == spec) return f;
+            if (f.fontSpec == fontSpec) return f;
         ReportFonts& fonts = reportFonts();
-        QFont font = fonts.font(spec);
+        QFont font = fonts.font(fontSpec);
         QRawFont raw = QRawFont::fromFont(font);
-        raw.setPixelSize(spec.sizePt / 72.0 * 25.4 * k_);
-        faces_.push_back({spec, raw, fonts.ascentMm(spec), fonts.descentMm(spec), {}, {}});
+        raw.setPixelSize(fontSpec.sizePt / 72.0 * 25.4 * k_);
+        faces_.push_back({fontSpec, raw, fonts.ascentMm(fontSpec), fonts.descentMm(fontSpec), {}, {}});
         faces_.back().latin.fill({0, -1});
         return faces_.back();
     }
