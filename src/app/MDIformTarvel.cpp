@@ -15,6 +15,7 @@
 
 #include "app/MotorImpressao.h"
 #include "platform/ui/EndProgram.h"
+#include "platform/ui/Handlers.h"
 #include "platform/ui/Hourglass.h"
 #include "platform/ui/MsgBox.h"
 #include "platform/ui/ShowModal.h"
@@ -172,7 +173,7 @@ void MDIformTarvel::CriaMenus() {
             acao = pai->addSeparator();
         } else {
             acao = pai->addAction(legenda);
-            if (i.acao) connect(acao, &QAction::triggered, this, i.acao);
+            if (i.acao) connect(acao, &QAction::triggered, this, platform::ui::handler(this, i.acao));
         }
         acao->setObjectName(nome);
         itens_[nome] = acao;
@@ -192,7 +193,9 @@ void MDIformTarvel::CriaBarra() {
         if (b.dica) {
             acao = tobMdi_->addAction(style()->standardIcon(b.icone), QString());
             acao->setToolTip(QString::fromUtf8(b.dica));
-            connect(acao, &QAction::triggered, this, [this, indice] { tobMdi_ButtonClick(indice); });
+            connect(acao, &QAction::triggered, this, [this, indice] {
+                platform::ui::Guarded([this, indice] { tobMdi_ButtonClick(indice); });
+            });
         } else {
             acao = tobMdi_->addSeparator();
         }

@@ -1,13 +1,17 @@
 #include <QAction>
+#include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QTimer>
 #include <QToolBar>
 
 #include "AppFixture.h"
 #include "app/MotorImpressao.h"
 #include "platform/ui/Form.h"
+#include "platform/ui/Hourglass.h"
 #include "platform/ui/MsgBox.h"
+#include "platform/values/RuntimeError.h"
 #include "shell/EstadoGeral.h"
 #include "shell/SenhaAdm.h"
 
@@ -128,6 +132,32 @@ TEST_F(StartupTest, CloseAnsweredYesClosesTheEngineAndTheWindow) {
     EXPECT_FALSE(app::MotorImpressaoAberto());
 }
 
+// Inside the program's main loop, as a person closes the window: Yes leaves the loop, No stays in it.
+TEST_F(StartupTest, CloseAsksTheApplicationToQuitOnlyOnYes) {
+    Prepara();
+    CriaUsuario({1, "Maria", "m1"});
+    script->onDialog(QStringLiteral("frmSenha"), Entra("Maria", "m1"));
+    auto& w = Inicia();
+    // Only the window's own request may end the loop, not Qt's rule for the last window.
+    QApplication::setQuitOnLastWindowClosed(false);
+    auto rodaFechando = [&w] {
+        QTimer::singleShot(0, &w, [&w] { w.close(); });
+        // Stopped with the loop, so that it never ends a later test's dialog.
+        QTimer limite;
+        limite.setSingleShot(true);
+        QObject::connect(&limite, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+        limite.start(2000);
+        return QApplication::exec();
+    };
+    script->expect(Saida, No);
+    EXPECT_EQ(rodaFechando(), 1);
+    EXPECT_TRUE(w.isVisible());
+    script->expect(Saida, Yes);
+    EXPECT_EQ(rodaFechando(), 0);
+    EXPECT_FALSE(w.isVisible());
+    QApplication::setQuitOnLastWindowClosed(true);
+}
+
 TEST_F(StartupTest, AWindowThatRefusesToCloseStopsTheCloseWithoutTheQuestion) {
     Prepara();
     CriaUsuario({1, "Maria", "m1"});
@@ -155,6 +185,17 @@ TEST_F(StartupTest, ToolbarButtonSixOpensTheTableFrom2003) {
     w.botao(13)->trigger();
     EXPECT_EQ(c.vezes["frmEmpresas"], 1);
     EXPECT_EQ(c.vezes["frmAtImpr"], 1);
+}
+
+TEST_F(StartupTest, AWindowFailingToOpenIsReportedAndTheProgramGoesOn) {
+    Prepara();
+    CriaUsuario({1, "Maria", "m1"});
+    script->onDialog(QStringLiteral("frmSenha"), Entra("Maria", "m1"));
+    auto& w = Inicia({{"frmEmpresas", [] { throw platform::values::RuntimeError(5, "Falhou"); }}});
+    script->expect("Erro número 5 Falhou", "Erro", OK);
+    w.botao(2)->trigger();
+    EXPECT_FALSE(platform::ui::hourglassShown());
+    EXPECT_TRUE(w.isVisible());
 }
 
 TEST_F(StartupTest, ItemsOfWindowsNotBuiltAndInertItemsAreDisabled) {
