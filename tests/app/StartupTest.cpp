@@ -248,3 +248,18 @@ TEST_F(StartupTest, MenuCaptionsToolbarTipsAndTheWindowList) {
     EXPECT_TRUE(textos.contains("&1 Janela de Teste")) << textos.join('|').toStdString();
     w.item("mnuCascata")->trigger();
 }
+
+TEST_F(StartupTest, TheProgramsOwnTableOpensTheCfopWindowsBuiltSoFar) {
+    Prepara();
+    CriaUsuario({1, "Maria", "m1"});
+    script->onDialog(QStringLiteral("frmSenha"), Entra("Maria", "m1"));
+    auto& w = Inicia(app::JanelasDoPrograma());
+    EXPECT_TRUE(w.item("mnuCodfiscal")->isEnabled());
+    ASSERT_TRUE(w.botao(6)->isEnabled());
+    w.botao(6)->trigger();
+    testsupport::settle();
+    ASSERT_NE(w.mdiArea()->activeSubWindow(), nullptr);
+    EXPECT_EQ(w.mdiArea()->activeSubWindow()->widget()->objectName(), "frmCodFiscal03");
+    w.botao(6)->trigger();
+    EXPECT_EQ(w.mdiArea()->subWindowList().size(), 1);
+}
