@@ -54,8 +54,8 @@ ResultadoLogin ConfereLogin(platform::db::Connection& cn, const QString& nome, c
 // (the tables the login reads are there). Throws the database error when not.
 void AbreCadastro(platform::db::Connection& cn, const QString& conexao);
 
-// Tells that the registry database cannot be used (what failed, from `erro`) under "Erro Fatal" and
-// ends the program.
+// Tells under "Erro Fatal" that the registry database cannot be used, with the number and description
+// of the error that said so, and ends the program.
 [[noreturn]] void FalhaCadastro(long numero, const QString& descricao);
 
 }  // namespace shell
