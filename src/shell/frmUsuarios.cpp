@@ -1,0 +1,480 @@
+#include "shell/frmUsuarios.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <optional>
+
+#include "platform/controls/MaskEdBox.h"
+#include "platform/ui/Handlers.h"
+#include "platform/ui/ShowModal.h"
+#include "platform/values/RuntimeError.h"
+#include "platform/values/Vb.h"
+#include "shell/ErrosLista.h"
+#include "shell/EstadoGeral.h"
+#include "shell/Geral.h"
+#include "shell/JanelaCadastro.h"
+#include "shell/JanelaCadastroCampos.h"
+#include "shell/ListaPesquisa.h"
+#include "shell/RelatorioUsuario.h"
+#include "shell/RotinasControles.h"
+#include "shell/Sessao.h"
+#include "shell/frmPesquisa.h"
+#include "shell/frmTrocasen.h"
+#include "shell/usuarios_sql.h"
+
+namespace shell {
+
+namespace ui = platform::ui;
+namespace values = platform::values;
+
+namespace {
+
+const QString MascaraCodigo = QStringLiteral("###");
+
+bool Administrando() { return EhAdministrador(Geral::UsuarioAtual); }
+
+qint64 NumeroDe(const QString& texto) { return static_cast<qint64>(values::Val(texto)); }
+
+void Apaga(QLabel* rotulo) {
+    if (rotulo) ui::setForeColor(rotulo, ui::CaptionNormal);
+}
+
+void CorDaCaixa(QCheckBox* caixa, const QColor& cor) {
+    QPalette p = caixa->palette();
+    for (auto grupo : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        p.setColor(grupo, QPalette::WindowText, cor);
+        p.setColor(grupo, QPalette::ButtonText, cor);
+    }
+    caixa->setPalette(p);
+}
+
+}  // namespace
+
+// The users window on the record-window frame: the lookup is the administrator's alone, the rights
+// and printer are read and written by the window, and the close guard watches the name field.
+class CadastroUsuarios : public JanelaCadastro {
+  public:
+    CadastroUsuarios(frmUsuarios& janela, DefinicaoCadastro definicao)
+        : JanelaCadastro(janela, std::move(definicao)), w_(janela) {}
+
+  protected:
+    // Another user's code field looks nothing up: his record comes as the field gets the focus.
+    // A lookup's own state change can pass the focus through the code field (Qt moves the focus off
+    // a button as it is disabled); leaving it then is not a new lookup.
+    bool ChaveVazia(const QString& texto) const override {
+        return w_.consultas_ > 1 || !Administrando() || NumeroDe(texto) == 0;
+    }
+    QString NormalizaChave(const QString& texto) const override { return QString::number(NumeroDe(texto)); }
+    void EsvaziaChave() override {
+        w_.mskCodigo->setMask(MascaraCodigo);
+        w_.mskCodigo->setText(QString());
+    }
+
+    // The administrator's lookup opens every field but the password, which only the password change
+    // alters once the user exists.
+    void MostraRegistro() override {
+        const bool administrador = Administrando();
+        if (administrador) {
+            Geral::HabilitaCampos(&w_, true);
+            HabilitaCampo(w_.txtsenha, false);
+            // Locked at once: a button disabled next must not hand the focus to the code field.
+            w_.mskCodigo->setEnabled(false);
+        }
+        auto& rs = Registro();
+        w_.txtNome->setText(rs.Fields(QStringLiteral("nome")).toString());
+        w_.MostraImpressora(rs.Fields(QStringLiteral("impressora")).toString());
+        const QDate dsenha = rs.Fields(QStringLiteral("dsenha")).toDate();
+        w_.lblDsenha->setText(dsenha.isValid() ? values::formatDate(dsenha) : QString());
+        const auto caixas = w_.Caixas();
+        for (QCheckBox* consulta : {w_.chkBdcon, w_.chkCfcon}) {
+            const int i = int(std::find(caixas.begin(), caixas.end(), consulta) - caixas.begin());
+            consulta->setChecked(rs.Fields(QString::fromLatin1(usuarios::ColunasDireitos[i])).toBool());
+            w_.Governa(consulta);
+            if (!consulta->isChecked()) continue;
+            for (QCheckBox* governada : w_.Governadas(consulta)) {
+                const int g = int(std::find(caixas.begin(), caixas.end(), governada) - caixas.begin());
+                governada->setChecked(rs.Fields(QString::fromLatin1(usuarios::ColunasDireitos[g])).toBool());
+            }
+        }
+        if (!administrador)
+            for (QCheckBox* consulta : {w_.chkBdcon, w_.chkCfcon})
+                for (QCheckBox* governada : w_.Governadas(consulta)) governada->setEnabled(false);
+    }
+
+    void TestaRegras() override {
+        Geral::PreencheBrancos(&w_);
+        const qint64 codigo = NumeroDe(ChaveAtual());
+        if (Inclusao() && usuarios::Existe(Conexao(), codigo))
+            AdicionaErro(ErroFatal, QStringLiteral("Código Já Cadastrado, Troque o Número !"));
+        if (values::Trim(w_.txtNome->text()).isEmpty())
+            AdicionaErro(ErroFatal, QStringLiteral("O nome do usuário é obrigatório !"));
+        // The stored form is made before anything changes, so a password that has none blocks the
+        // save instead of leaving the new user half entered.
+        if (Inclusao()) {
+            try {
+                senhaCodificada_ = Geral::CodificaSenha(w_.txtsenha->text());
+            } catch (const values::RuntimeError&) {
+                AdicionaErro(ErroFatal,
+                             QStringLiteral("A senha contém caracteres que não podem ser gravados !"));
+            }
+        }
+    }
+
+    void GravaRegistro(bool inclusao) override {
+        usuarios::Usuario u;
+        u.codigo = NumeroDe(ChaveAtual());
+        u.nome = w_.txtNome->text();
+        u.impressora = w_.LetraImpressora();
+        const auto caixas = w_.Caixas();
+        for (std::size_t i = 0; i < caixas.size(); ++i) u.direitos[i] = caixas[i]->isChecked();
+        if (inclusao) {
+            Geral::SenhaCodificada = senhaCodificada_;
+            usuarios::Inclui(Conexao(), u, Geral::SenhaCodificada, QDate::currentDate());
+        } else {
+            usuarios::Altera(Conexao(), u);
+            // A user saving his own record prints on the chosen kind from now on.
+            Geral::TipoImpressora = u.impressora;
+        }
+    }
+
+    void ApagaRegistro() override { usuarios::Exclui(Conexao(), NumeroDe(ChaveAtual())); }
+
+    void AjustaBotao(int estado) override { w_.AjustaBotao(estado); }
+
+    bool RegistroAberto() const override { return w_.txtNome->isEnabled(); }
+
+  private:
+    frmUsuarios& w_;
+    QString senhaCodificada_;
+};
+
+frmUsuarios::frmUsuarios(QWidget* parent)
+    : Form(parent),
+      mskCodigo(new platform::controls::MaskEdBox(this)),
+      txtNome(new QLineEdit(this)),
+      txtsenha(new QLineEdit(this)),
+      cmdTrocasen(new QPushButton(QStringLiteral("&Mudar"), this)),
+      lblData(new QLabel(QStringLiteral("Data "), this)),
+      lblDsenha(new QLabel(this)),
+      fraImp(new QGroupBox(QStringLiteral(" Impressora Ativa "), this)),
+      optIm(new QRadioButton(QStringLiteral("Matricial"), fraImp)),
+      OptIj(new QRadioButton(QStringLiteral("Jato de Tinta"), fraImp)),
+      optIl(new QRadioButton(QStringLiteral("Laser"), fraImp)),
+      optIn(new QRadioButton(QStringLiteral("Sem Impressora"), fraImp)),
+      frmBdados(new QGroupBox(QStringLiteral(" Tarefas do Banco de Dados "), this)),
+      chkBdcon(new QCheckBox(frmBdados)),
+      chkBdadi(new QCheckBox(frmBdados)),
+      chkBdexc(new QCheckBox(frmBdados)),
+      chkBdalt(new QCheckBox(frmBdados)),
+      frmCFinc(new QGroupBox(QStringLiteral(" Tarefas do Controle Financeiro "), this)),
+      chkCfcon(new QCheckBox(frmCFinc)),
+      chkCfadi(new QCheckBox(frmCFinc)),
+      chkCfexc(new QCheckBox(frmCFinc)),
+      chkCfalt(new QCheckBox(frmCFinc)),
+      chkCfbai(new QCheckBox(frmCFinc)),
+      cmdGravar(new QPushButton(QStringLiteral("&Gravar"), this)),
+      cmdCancelar(new QPushButton(QStringLiteral("&Cancelar"), this)),
+      cmdApagar(new QPushButton(QStringLiteral("&Apagar"), this)),
+      cmdImprimir(new QPushButton(QStringLiteral("&Imprimir"), this)),
+      cmdPesquisar(new QPushButton(QStringLiteral("&Pesquisar"), this)),
+      cmdSair(new QPushButton(QStringLiteral("&Sair"), this)) {
+    setObjectName(QStringLiteral("frmUsuarios"));
+    setWindowTitle(QStringLiteral("Cadastro de Usuários"));
+    auto nomeia = [](QWidget* w, const char* nome) { w->setObjectName(QString::fromLatin1(nome)); };
+    nomeia(mskCodigo, "mskCodigo");
+    nomeia(txtNome, "txtNome");
+    nomeia(txtsenha, "txtsenha");
+    nomeia(cmdTrocasen, "cmdTrocasen");
+    nomeia(lblData, "lblData");
+    nomeia(lblDsenha, "lblDsenha");
+    nomeia(fraImp, "fraImp");
+    nomeia(optIm, "optIm");
+    nomeia(OptIj, "OptIj");
+    nomeia(optIl, "optIl");
+    nomeia(optIn, "optIn");
+    nomeia(frmBdados, "frmBdados");
+    nomeia(frmCFinc, "frmCFinc");
+    nomeia(cmdGravar, "cmdGravar");
+    nomeia(cmdCancelar, "cmdCancelar");
+    nomeia(cmdApagar, "cmdApagar");
+    nomeia(cmdImprimir, "cmdImprimir");
+    nomeia(cmdPesquisar, "cmdPesquisar");
+    nomeia(cmdSair, "cmdSair");
+    const auto caixas = Caixas();
+    const char* nomesCaixas[Direitos] = {"chkBdcon", "chkBdadi", "chkBdexc", "chkBdalt", "chkCfcon",
+                                         "chkCfadi", "chkCfexc", "chkCfalt", "chkCfbai"};
+    for (int i = 0; i < Direitos; ++i) {
+        nomeia(caixas[i], nomesCaixas[i]);
+        caixas[i]->setText(QString::fromUtf8(usuarios::TitulosDireitos[i]));
+    }
+
+    mskCodigo->setMask(MascaraCodigo);
+    // The code is read without its prompts: an empty field reads as blanks.
+    mskCodigo->setPromptInclude(false);
+    mskCodigo->setMaximumWidth(60);
+    txtNome->setMaxLength(TamanhoNome);
+    txtsenha->setMaxLength(TamanhoSenha);
+    txtsenha->setEchoMode(QLineEdit::Password);
+    cmdTrocasen->setToolTip(QStringLiteral("Muda Senha"));
+    cmdGravar->setToolTip(QStringLiteral("Grava as informações"));
+    cmdCancelar->setToolTip(QStringLiteral("Cancela"));
+    cmdApagar->setToolTip(QStringLiteral("Exclui Informações"));
+    cmdImprimir->setToolTip(QStringLiteral("Imprimi Relatório"));
+    cmdPesquisar->setToolTip(QStringLiteral("Efetua uma Pesquisa"));
+    cmdSair->setToolTip(QStringLiteral("Sair"));
+
+    auto* lblCodigo = new QLabel(QStringLiteral("Código"), this);
+    auto* lblNome = new QLabel(QStringLiteral("Nome "), this);
+    auto* lblSenha = new QLabel(QStringLiteral("Senha"), this);
+    nomeia(lblCodigo, "lblTit0");
+    nomeia(lblNome, "lblTit1");
+    nomeia(lblSenha, "lblTit2");
+    lblTit.add(0, lblCodigo);
+    lblTit.add(1, lblNome);
+    lblTit.add(2, lblSenha);
+
+    int indice = 0;
+    for (QWidget* c : std::initializer_list<QWidget*>{mskCodigo, txtNome, txtsenha, cmdTrocasen, optIm, OptIj,
+                                                      optIl, optIn})
+        ui::setTabIndex(c, indice++);
+    for (QCheckBox* c : caixas) ui::setTabIndex(c, indice++);
+    for (QPushButton* b : {cmdGravar, cmdCancelar, cmdApagar, cmdImprimir, cmdPesquisar, cmdSair})
+        ui::setTabIndex(b, indice++);
+
+    auto* campos = new QGridLayout;
+    campos->addWidget(lblCodigo, 0, 0);
+    campos->addWidget(mskCodigo, 0, 1);
+    campos->addWidget(lblNome, 1, 0);
+    campos->addWidget(txtNome, 1, 1, 1, 3);
+    campos->addWidget(lblSenha, 2, 0);
+    campos->addWidget(txtsenha, 2, 1);
+    campos->addWidget(cmdTrocasen, 2, 2);
+    campos->addWidget(lblData, 3, 0);
+    campos->addWidget(lblDsenha, 3, 1);
+    campos->setColumnStretch(3, 1);
+    auto* impressoras = new QVBoxLayout(fraImp);
+    for (QRadioButton* o : {optIm, OptIj, optIl, optIn}) impressoras->addWidget(o);
+    auto* banco = new QVBoxLayout(frmBdados);
+    for (QCheckBox* c : {chkBdcon, chkBdadi, chkBdexc, chkBdalt}) banco->addWidget(c);
+    banco->addStretch(1);
+    auto* financeiro = new QVBoxLayout(frmCFinc);
+    for (QCheckBox* c : {chkCfcon, chkCfadi, chkCfexc, chkCfalt, chkCfbai}) financeiro->addWidget(c);
+    auto* quadros = new QHBoxLayout;
+    quadros->addWidget(fraImp);
+    quadros->addWidget(frmBdados);
+    quadros->addWidget(frmCFinc);
+    auto* botoes = new QHBoxLayout;
+    for (QPushButton* b : {cmdGravar, cmdCancelar, cmdApagar, cmdImprimir, cmdPesquisar, cmdSair}) {
+        b->setAutoDefault(false);
+        botoes->addWidget(b);
+    }
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(campos);
+    layout->addLayout(quadros);
+    layout->addLayout(botoes);
+    resize(680, 360);
+
+    DefinicaoCadastro d;
+    d.tabela = QStringLiteral("usuarios");
+    d.colunaChave = QStringLiteral("codigo");
+    d.tipoChave = TipoColuna::Numero;
+    d.chave = mskCodigo;
+    d.campos = {{txtNome, QString()}, {txtsenha, QString()}};
+    d.lblTit = &lblTit;
+    d.cmdGravar = cmdGravar;
+    d.cmdApagar = cmdApagar;
+    d.cmdCancelar = cmdCancelar;
+    d.cmdSair = cmdSair;
+    d.cmdPesquisar = cmdPesquisar;
+    d.cmdImprimirRegistro = cmdImprimir;
+    d.botoesRegistro = {cmdTrocasen};
+    d.perguntaExclusao = QStringLiteral("Deseja Realmente Excluir Este Usuário ?");
+    cadastro_ = new CadastroUsuarios(*this, std::move(d));
+    // The frame's lookup runs between these two: they count the lookups under way.
+    ui::onLostFocus(mskCodigo, [this] { ++consultas_; });
+    cadastro_->Liga();
+    ui::onLostFocus(mskCodigo, [this] { --consultas_; });
+
+    ui::onGotFocus(mskCodigo, this, &frmUsuarios::mskCodigo_GotFocus);
+    ui::onClick(cmdPesquisar, this, &frmUsuarios::cmdPesquisar_Click);
+    ui::onClick(cmdTrocasen, this, &frmUsuarios::cmdTrocasen_Click);
+    ui::onClick(cmdImprimir, this, &frmUsuarios::cmdImprimir_Click);
+    ui::onClick(chkBdcon, this, &frmUsuarios::chkBdcon_Click);
+    ui::onClick(chkCfcon, this, &frmUsuarios::chkCfcon_Click);
+    for (QCheckBox* consulta : {chkBdcon, chkCfcon}) {
+        ui::onGotFocus(consulta, [this, consulta] { Consulta_GotFocus(consulta); });
+        for (QCheckBox* governada : Governadas(consulta))
+            ui::onGotFocus(governada, [this, governada] { Governada_GotFocus(governada); });
+    }
+    for (QCheckBox* c : caixas) ui::onLostFocus(c, [this, c] { Caixa_LostFocus(c); });
+    ui::applyTabOrder(this);
+}
+
+frmUsuarios::~frmUsuarios() = default;
+
+std::array<QCheckBox*, frmUsuarios::Direitos> frmUsuarios::Caixas() const {
+    return {chkBdcon, chkBdadi, chkBdexc, chkBdalt, chkCfcon, chkCfadi, chkCfexc, chkCfalt, chkCfbai};
+}
+
+JanelaCadastro& frmUsuarios::Cadastro() { return *cadastro_; }
+
+void frmUsuarios::Form_Load() { cadastro_->Form_Load(); }
+
+void frmUsuarios::Form_Unload(bool& Cancel) { cadastro_->Form_Unload(Cancel); }
+
+void frmUsuarios::Botao(int estado) { cadastro_->Botao(estado); }
+
+void frmUsuarios::AjustaBotao(int estado) {
+    const bool administrador = Administrando();
+    switch (estado) {
+        case 1:
+            Geral::LimpaCampos(this);
+            cadastro_->LimpaMask();
+            Geral::HabilitaCampos(this, false);
+            for (QPushButton* b : {cmdImprimir, cmdGravar, cmdCancelar, cmdApagar, cmdTrocasen})
+                b->setEnabled(false);
+            cmdSair->setEnabled(true);
+            lblDsenha->clear();
+            HabilitaCampo(mskCodigo, true);
+            cmdPesquisar->setEnabled(administrador);
+            frmBdados->setEnabled(administrador);
+            frmCFinc->setEnabled(administrador);
+            break;
+        case 2:
+            for (QPushButton* b : {cmdImprimir, cmdGravar, cmdTrocasen}) b->setEnabled(true);
+            cmdPesquisar->setEnabled(false);
+            cmdApagar->setEnabled(administrador);
+            cmdCancelar->setEnabled(administrador);
+            frmBdados->setEnabled(administrador);
+            frmCFinc->setEnabled(administrador);
+            cmdSair->setEnabled(!administrador);
+            if (!administrador) {
+                ui::setForeColor(lblTit(0), palette().color(QPalette::ButtonText));
+                mskCodigo->setEnabled(false);
+                for (QRadioButton* o : {optIm, OptIj, optIl, optIn}) o->setEnabled(true);
+            }
+            break;
+        case 3:
+            // A new user starts from empty fields, every one of them open but the code, which the
+            // lookup locks next (so no button disabled here hands it the focus).
+            Geral::HabilitaCampos(this, true);
+            mskCodigo->setEnabled(false);
+            Geral::LimpaCampos(this);
+            for (QPushButton* b : {cmdPesquisar, cmdImprimir, cmdApagar, cmdTrocasen, cmdSair})
+                b->setEnabled(false);
+            cmdCancelar->setEnabled(true);
+            cmdGravar->setEnabled(administrador);
+            frmBdados->setEnabled(administrador);
+            frmCFinc->setEnabled(administrador);
+            break;
+        default:
+            break;
+    }
+}
+
+QString frmUsuarios::LetraImpressora() const {
+    if (optIm->isChecked()) return QStringLiteral("M");
+    if (OptIj->isChecked()) return QStringLiteral("J");
+    if (optIl->isChecked()) return QStringLiteral("L");
+    return QStringLiteral("S");
+}
+
+void frmUsuarios::MostraImpressora(const QString& letra) {
+    if (letra == QLatin1String("M"))
+        optIm->setChecked(true);
+    else if (letra == QLatin1String("J"))
+        OptIj->setChecked(true);
+    else if (letra == QLatin1String("L"))
+        optIl->setChecked(true);
+    else
+        optIn->setChecked(true);
+}
+
+// Another user's record is his own, found by the name he logged in with.
+void frmUsuarios::mskCodigo_GotFocus() {
+    if (Administrando()) return;
+    auto rs = usuarios::PorNome(cadastro_->Conexao(), Geral::UsuarioAtual);
+    if (rs.Eof()) return;
+    mskCodigo->setText(rs.Fields(QStringLiteral("codigo")).toString());
+    cadastro_->Registro() = std::move(rs);
+    cadastro_->CarregaRegistro();
+}
+
+// As a search button beside a key field: the list opens only while no code is typed.
+void frmUsuarios::cmdPesquisar_Click() {
+    try {
+        std::optional<QString> chave;
+        if (values::Trim(mskCodigo->Text()).isEmpty()) {
+            frmPesquisa pesquisa(this);
+            chave =
+                AbrePesquisa(pesquisa, QStringLiteral("Pesquisa de Usuários"), QStringLiteral("Usuarios"));
+        } else if (Geral::Cancelado) {
+            Geral::Cancelado = false;
+        } else {
+            chave = Geral::ChaveComum;
+        }
+        DevolveChave(mskCodigo, chave);
+    } catch (const values::RuntimeError&) {
+        // Whatever failed, the code field gets the focus back.
+    }
+    ui::setFocusTo(mskCodigo);
+    Geral::SelecionaTexto();
+}
+
+void frmUsuarios::cmdTrocasen_Click() {
+    Geral::ChaveComum = QString::number(NumeroDe(mskCodigo->Text()));
+    frmTrocasen dialogo(this);
+    ui::ShowModal(dialogo);
+    if (!Geral::Cancelado)
+        lblDsenha->setText(values::formatDate(QDate::currentDate()));
+    else
+        Geral::Cancelado = false;
+}
+
+void frmUsuarios::cmdImprimir_Click() { ImprimeUsuario(cadastro_->Conexao(), NumeroDe(mskCodigo->Text())); }
+
+std::vector<QCheckBox*> frmUsuarios::Governadas(const QCheckBox* consulta) const {
+    if (consulta == chkBdcon) return {chkBdadi, chkBdexc, chkBdalt};
+    if (consulta == chkCfcon) return {chkCfadi, chkCfexc, chkCfalt, chkCfbai};
+    return {};
+}
+
+void frmUsuarios::Governa(QCheckBox* consulta) {
+    const bool marcada = consulta->isChecked();
+    for (QCheckBox* governada : Governadas(consulta)) {
+        governada->setChecked(false);
+        governada->setEnabled(marcada);
+    }
+}
+
+void frmUsuarios::chkBdcon_Click() { Governa(chkBdcon); }
+void frmUsuarios::chkCfcon_Click() { Governa(chkCfcon); }
+
+void frmUsuarios::Consulta_GotFocus(QCheckBox* caixa) {
+    Apaga(lblTit(lblTit.highlighted()));
+    CorDaCaixa(caixa, ui::CaptionHighlight);
+}
+
+// A right can be given only under its consult right: without it, the box's whole frame is locked.
+void frmUsuarios::Governada_GotFocus(QCheckBox* caixa) {
+    Apaga(lblTit(lblTit.highlighted()));
+    CorDaCaixa(caixa, ui::CaptionHighlight);
+    QCheckBox* consulta = frmBdados->isAncestorOf(caixa) ? chkBdcon : chkCfcon;
+    const bool marcada = consulta->isChecked();
+    for (QCheckBox* governada : Governadas(consulta)) {
+        if (!marcada) governada->setChecked(false);
+        governada->setEnabled(marcada);
+    }
+}
+
+void frmUsuarios::Caixa_LostFocus(QCheckBox* caixa) { CorDaCaixa(caixa, ui::CaptionNormal); }
+
+}  // namespace shell
