@@ -242,8 +242,9 @@ frmUsuarios::frmUsuarios(QWidget* parent)
     lblTit.add(2, lblSenha);
 
     int indice = 0;
-    for (QWidget* c : std::initializer_list<QWidget*>{mskCodigo, txtNome, txtsenha, cmdTrocasen, optIm, OptIj,
-                                                      optIl, optIn})
+    // Another user, whose code field locks as his record loads, lands on the printer he may change.
+    for (QWidget* c : std::initializer_list<QWidget*>{mskCodigo, txtNome, txtsenha, optIm, OptIj, optIl,
+                                                      optIn, cmdTrocasen})
         ui::setTabIndex(c, indice++);
     for (QCheckBox* c : caixas) ui::setTabIndex(c, indice++);
     for (QPushButton* b : {cmdGravar, cmdCancelar, cmdApagar, cmdImprimir, cmdPesquisar, cmdSair})
@@ -358,8 +359,8 @@ void frmUsuarios::AjustaBotao(int estado) {
             cmdSair->setEnabled(!administrador);
             if (!administrador) {
                 ui::setForeColor(lblTit(0), palette().color(QPalette::ButtonText));
-                mskCodigo->setEnabled(false);
                 for (QRadioButton* o : {optIm, OptIj, optIl, optIn}) o->setEnabled(true);
+                mskCodigo->setEnabled(false);
             }
             break;
         case 3:

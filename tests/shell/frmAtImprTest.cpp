@@ -5,11 +5,13 @@
 
 #include "UsuariosFixture.h"
 #include "platform/ui/Form.h"
+#include "platform/ui/MsgBox.h"
 #include "shell/EstadoGeral.h"
 #include "shell/frmAtImpr.h"
 
 using namespace shell;
 using namespace testsupport;
+using platform::ui::Msg::OK;
 
 namespace {
 
@@ -80,6 +82,19 @@ TEST_F(frmAtImprTest, AUserWhoseRowIsGoneChangesTheKindUntilHeLogsOut) {
     settle();
     EXPECT_EQ(Geral::TipoImpressora, QStringLiteral("J"));
     EXPECT_EQ(Usuarios(), 2);
+}
+
+TEST_F(frmAtImprTest, AFailingWriteIsToldAndChangesNeitherTheRowNorTheRunningKind) {
+    auto* w = Abre(QStringLiteral("Maria"), QStringLiteral("S"));
+    ASSERT_NE(w, nullptr);
+    script->expect(BloqueiaEscrita(), QStringLiteral("Erro"), OK);
+    click(w->optIm);
+    click(w, QStringLiteral("cmdGravar"));
+    settle();
+    EXPECT_EQ(platform::ui::FindForm<frmAtImpr>(), w);
+    EXPECT_TRUE(w->optIm->isChecked());
+    EXPECT_EQ(Geral::TipoImpressora, QStringLiteral("S"));
+    EXPECT_EQ(Coluna(5, "impressora"), QStringLiteral("S"));
 }
 
 }  // namespace

@@ -150,4 +150,19 @@ TEST_F(frmTrocasenTest, AMissingUserOrTheCloseBoxEndsAsCancelled) {
     EXPECT_TRUE(Geral::Cancelado);
 }
 
+TEST_F(frmTrocasenTest, AFailingWriteIsToldAndKeepsTheDialogOpenWithItsInput) {
+    const QString falha = BloqueiaEscrita();
+    Troca(QStringLiteral("5"), [this, falha](frmTrocasen& d) {
+        Anterior(d, QStringLiteral("maria1"));
+        script->expect(falha, QStringLiteral("Erro"), OK);
+        Nova(d, QStringLiteral("nova"), QStringLiteral("nova"));
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_EQ(d.txtNova->text(), QStringLiteral("nova"));
+        EXPECT_EQ(d.txtConfirma->text(), QStringLiteral("nova"));
+        d.close();
+    });
+    EXPECT_TRUE(Geral::Cancelado);
+    EXPECT_EQ(Coluna(5, "senha"), Geral::CodificaSenha(QStringLiteral("maria1")));
+}
+
 }  // namespace
