@@ -2,6 +2,7 @@
 #include <memory>
 
 #include "app/MDIformTarvel.h"
+#include "app/Relatorios.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/MsgBox.h"
 #include "platform/ui/Translation.h"
@@ -31,6 +32,7 @@ int main(int argc, char** argv) {
         return 1;
     }
 #endif
+    app::RegistraRelatorios();
 
     app::MDIformTarvel janela;
     janela.MDIForm_Load();

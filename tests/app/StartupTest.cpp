@@ -263,3 +263,26 @@ TEST_F(StartupTest, TheProgramsOwnTableOpensTheCfopWindowsBuiltSoFar) {
     w.botao(6)->trigger();
     EXPECT_EQ(w.mdiArea()->subWindowList().size(), 1);
 }
+
+// Every window built so far is reachable from its menu item by an ordinary user, and opens once.
+TEST_F(StartupTest, TheProgramsOwnTableOpensEveryWindowBuiltFromItsMenuItem) {
+    Prepara();
+    CriaUsuario({1, "Maria", "m1"});
+    script->onDialog(QStringLiteral("frmSenha"), Entra("Maria", "m1"));
+    auto& w = Inicia(app::JanelasDoPrograma());
+    const std::pair<const char*, const char*> itens[] = {
+        {"mnuEmpresas", "frmEmpresas"},       {"mnuCodfiscal", "frmCodFiscal"},
+        {"mnuForCliGeral", "frmForCliGeral"}, {"mnuUsuario", "frmUsuarios"},
+        {"mnuSobre", "frmSobre"},
+    };
+    for (const auto& [item, janela] : itens) {
+        SCOPED_TRACE(item);
+        ASSERT_TRUE(w.item(item)->isEnabled());
+        w.item(item)->trigger();
+        testsupport::settle();
+        ASSERT_NE(w.mdiArea()->activeSubWindow(), nullptr);
+        EXPECT_EQ(w.mdiArea()->activeSubWindow()->widget()->objectName(), janela);
+    }
+    EXPECT_EQ(w.mdiArea()->subWindowList().size(), static_cast<int>(std::size(itens)));
+    ASSERT_TRUE(w.botao(13)->isEnabled());
+}
