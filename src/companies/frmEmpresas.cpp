@@ -5,15 +5,22 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "companies/CamposEmpresa.h"
 #include "companies/RegrasEmpresa.h"
+#include "companies/RelatorioEmpresa.h"
+#include "companies/frmCsocial.h"
 #include "companies/frmPesqJur.h"
+#include "companies/frmTenquad.h"
 #include "platform/controls/Colors.h"
 #include "platform/controls/MaskEdBox.h"
 #include "platform/controls/MultiLineText.h"
 #include "platform/controls/SSTab.h"
 #include "platform/controls/TDBDate.h"
 #include "platform/controls/TDBNumber.h"
+#include "platform/report/Automation.h"
+#include "platform/report/frmRelatorio.h"
 #include "platform/ui/Handlers.h"
+#include "platform/ui/Hourglass.h"
 #include "platform/ui/MsgBox.h"
 #include "platform/ui/ShowModal.h"
 #include "platform/values/Vb.h"
@@ -437,6 +444,76 @@ void frmEmpresas::cmdCancelar_Click() {
     Inclusao_ = false;
     Botao(1);
     setFocusTo(txtCodigo);
+}
+
+// The tax-regime rows are kept by the company number.
+void frmEmpresas::cmdEnquadra_Click() {
+    const qint64 codigo = registro_.Fields(QStringLiteral("codigo")).toLongLong();
+    Geral::ChaveComum = QString::number(codigo);
+    frmTenquad enquadramentos(this);
+    platform::ui::ShowModal(enquadramentos);
+    if (Geral::Alterado) {
+        Geral::Alterado = false;
+        lblEnquadramento->clear();
+        lblD_enquadr->clear();
+        MostraEnquadramento(codigo);
+    }
+    if (QLabel* titulo = lblTit(destaqueGuardado_))
+        platform::ui::setForeColor(titulo, platform::ui::CaptionNormal);
+    setFocusTo(tdbadipi);
+}
+
+// The contract changes are kept by the automatic number.
+void frmEmpresas::cmdContrato_Click() {
+    const qint64 codauto = registro_.Fields(QStringLiteral("codauto")).toLongLong();
+    Geral::ChaveComum = QString::number(codauto);
+    frmCsocial contratos(this);
+    platform::ui::ShowModal(contratos);
+    if (Geral::Alterado) {
+        Geral::Alterado = false;
+        lblCapital->clear();
+        MostraCapital(codauto);
+    }
+    if (QLabel* titulo = lblTit(destaqueGuardado_))
+        platform::ui::setForeColor(titulo, platform::ui::CaptionNormal);
+    setFocusTo(tdbfundacao);
+}
+
+// The sheet shows what the save has just written: a save refused by its rules prints nothing, and so
+// does a company no longer in the table. The save leaves the window idle, so the regime comes from
+// the texts it kept and the capital from the contract rows read when the company was loaded or its
+// contract changes were last edited.
+void frmEmpresas::cmdImprimir_Click() {
+    namespace report = platform::report;
+    platform::ui::HourglassGuard ampulheta;
+    cmdGravar_Click();
+    if (Geral::ComErros) return;
+    const auto codigo = ChaveNumerica(Geral::ChaveComum);
+    if (!codigo) return;
+    registro_ = LeEmpresa(conexaoRegistro_, *codigo);
+    if (registro_.Eof()) return;
+    Geral::Contador1 = 0;
+
+    ExtrasEmpresa extras{enquadramentoGravado_, desdeGravado_, {}};
+    if (contrato_.State() == platform::db::ObjectState::Open && contrato_.RecordCount() > 0) {
+        contrato_.MoveFirst();
+        extras.capatual = contrato_.Fields(QStringLiteral("capital")).toCurrency();
+    }
+    report::Application aplicacao;
+    std::unique_ptr<report::Report> rpt =
+        aplicacao.OpenReport(Geral::DiretorioSistema + QStringLiteral("Empr.rpt"));
+    if (!rpt) return;
+    report::DatabaseTable& tabela = rpt->Database().Tables().item(1);
+    report::CrystalDataObject dados;
+    DeclaraCamposEmpresa(dados);
+    dados.AddRows({LinhaEmpresa(registro_, extras)});
+    tabela.SetPrivateData(3, dados);
+    rpt->PrintWindowOptions().hasPrintSetupButton = true;
+    rpt->PrintWindowOptions().hasRefreshButton = true;
+    report::frmRelatorio* host = report::frmRelatorio::ShowShared();
+    host->setCaption(QString::fromUtf8(CaptionEmpresa));
+    platform::ui::resetPointer();
+    rpt->Preview(QString(), 1, 1, 0, 0, 0x1000000, host);
 }
 
 void frmEmpresas::cmdSair_Click() { Unload(); }

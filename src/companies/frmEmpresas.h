@@ -106,9 +106,12 @@ class frmEmpresas : public platform::ui::Form {
     void mskCep_LostFocus();
     void mskCgc_LostFocus();
     void txtUf_LostFocus();
+    void cmdEnquadra_Click();
+    void cmdContrato_Click();
     void cmdGravar_Click();
     void cmdApagar_Click();
     void cmdCancelar_Click();
+    void cmdImprimir_Click();
     void cmdSair_Click();
 
   protected:

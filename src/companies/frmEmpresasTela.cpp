@@ -251,6 +251,9 @@ void frmEmpresas::Liga() {
     onClick(cmdApagar, this, &frmEmpresas::cmdApagar_Click);
     onClick(cmdCancelar, this, &frmEmpresas::cmdCancelar_Click);
     onClick(cmdSair, this, &frmEmpresas::cmdSair_Click);
+    onClick(cmdEnquadra, this, &frmEmpresas::cmdEnquadra_Click);
+    onClick(cmdContrato, this, &frmEmpresas::cmdContrato_Click);
+    onClick(cmdImprimir, this, &frmEmpresas::cmdImprimir_Click);
 
     // The caption highlight; these fields also select their whole text.
     const QList<QWidget*> selecionam{txtNome, txtendereco, txtUf,  txtPais,  txtCPais,   txtInscrEstadual,

@@ -101,7 +101,10 @@ void ListaCadastro::Grava(const QString& chave, const QStringList& celulas, bool
     }
     for (int c = 0; c < int(colunas_.size()); ++c)
         dados_->setValue(linha, c, c < celulas.size() ? celulas[c] : QString());
-    Ordena(0);
+    // A date key always sorts as a date: in the kind of another column "dd/mm/yyyy" would put the
+    // same day of every month together.
+    const TipoColuna tipoChave = colunas_.front().tipo;
+    Ordena(0, tipoChave == TipoColuna::Data ? TipoColuna::Data : tipo_);
     lista_->ReBind();
 }
 
@@ -118,12 +121,12 @@ void ListaCadastro::OrdenaCabecalho(int coluna, int ordem) {
     lista_->clearBookmark();
     ordem_ = ordem;
     tipo_ = colunas_[coluna].tipo;
-    Ordena(coluna);
+    Ordena(coluna, tipo_);
     lista_->ReBind();
 }
 
-void ListaCadastro::Ordena(int coluna) {
-    if (Linhas() > 1) dados_->QuickSort(0, Linhas() - 1, coluna, ordem_, TipoDoArray(tipo_));
+void ListaCadastro::Ordena(int coluna, TipoColuna tipo) {
+    if (Linhas() > 1) dados_->QuickSort(0, Linhas() - 1, coluna, ordem_, TipoDoArray(tipo));
 }
 
 }  // namespace shell

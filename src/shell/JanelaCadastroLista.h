@@ -24,8 +24,8 @@ struct ColunaLista {
 
 // The list of a record window: an in-memory array of text cells, one row per table row (column 0
 // the key), shown by a TDBList, with the sort the list keeps: the sort that follows a save is always
-// on column 0, with the order and kind of the last header event. Rows are found by their key, never
-// taken as "the current row", since a header sort clears the current row.
+// on column 0, with the order and kind of the last header event (a date key always as dates). Rows are found
+// by their key, never taken as "the current row", since a header sort clears the current row.
 class ListaCadastro {
   public:
     ListaCadastro();
@@ -64,7 +64,7 @@ class ListaCadastro {
     TipoColuna TipoOrdem() const { return tipo_; }
 
   private:
-    void Ordena(int coluna);
+    void Ordena(int coluna, TipoColuna tipo);
 
     platform::controls::TDBList* lista_ = nullptr;
     std::unique_ptr<platform::controls::XArrayDB> dados_;

@@ -1,0 +1,41 @@
+#include "companies/HistoricoDatado.h"
+
+#include "platform/controls/TDBDate.h"
+#include "platform/values/Vb.h"
+#include "shell/ErrosLista.h"
+
+namespace Empresas {
+
+shell::DefinicaoCadastro HistoricoDatado::Definicao(const QString& tabela, const QString& colunaData,
+                                                    const QString& colunaDono,
+                                                    platform::controls::TDBDate* data) {
+    shell::DefinicaoCadastro d;
+    d.tabela = tabela;
+    d.colunaChave = colunaData;
+    d.tipoChave = shell::TipoColuna::Data;
+    d.colunaDono = colunaDono;
+    d.tipoDono = shell::TipoColuna::Numero;
+    d.chave = data;
+    d.tipoOrdemInicial = shell::TipoColuna::Data;
+    d.perguntaInclusao = QStringLiteral("Data Não Registrada, Incluir ?");
+    return d;
+}
+
+HistoricoDatado::HistoricoDatado(QWidget& janela, shell::DefinicaoCadastro definicao)
+    : JanelaCadastro(janela, std::move(definicao)) {}
+
+qint64 HistoricoDatado::Dono() const { return qint64(platform::values::Val(ChaveDono())); }
+
+QDate HistoricoDatado::DataAtual() const {
+    return platform::values::parseDate(ChaveAtual()).value_or(QDate());
+}
+
+void HistoricoDatado::TestaRegras() {
+    if (ChaveVazia(TextoChave()))
+        shell::AdicionaErro(shell::ErroFatal, QStringLiteral("Todo registro deve ter uma data !"));
+    else if (Inclusao() && ExisteChave(ChaveAtual()))
+        shell::AdicionaErro(shell::ErroFatal, QStringLiteral("Data Já Cadastrada !"));
+    RegrasProprias();
+}
+
+}  // namespace Empresas

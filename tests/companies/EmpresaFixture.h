@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+#include "companies/empresas_sql.h"
+#include "companies/frmEmpresas.h"
+#include "platform/db/Connection.h"
+#include "platform/report/PageModel.h"
+#include "support/TempProgramFolder.h"
+#include "support/UiFixture.h"
+
+namespace platform::controls {
+class TDBList;
+}
+
+// The company window open on an installed program folder, with a connection of the test's own that
+// plays another workstation, and the company registry's report layouts.
+class EmpresaFixture : public testsupport::UiFixture {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // A company as another copy of the program wrote it: name, UF, situation A, empty masks.
+    Empresas::DadosEmpresa Empresa(qint64 codigo, const QString& nome = QStringLiteral("Empresa"));
+    // Inserts it and returns its automatic number.
+    qint64 Insere(const Empresas::DadosEmpresa& e);
+    qint64 Insere(qint64 codigo, const QString& nome = QStringLiteral("Empresa"));
+    // Loads the company of `codigo` into the window.
+    void Carrega(qint64 codigo);
+
+    // Opens a child dialog of the company window through its button and runs `drive` on it; `drive`
+    // must close it.
+    void Abre(const QString& dialogo, const QString& botao, std::function<void(QDialog&)> drive);
+
+    // The cells of a list, row by row, each row's cells joined by "|".
+    static QStringList Linhas(platform::controls::TDBList* lista);
+    // Clicks row `linha` of a list, as the user chooses it.
+    static void EscolheLinha(platform::controls::TDBList* lista, int linha);
+    // The error-list rows the next error dialog shows (its OK closes it).
+    void EsperaErros(QStringList* linhas);
+
+    std::vector<platform::report::Document> Previas() const;
+    QString CaptionPrevia() const;
+
+    testsupport::TempProgramFolder pasta;
+    platform::db::Connection db;
+    Empresas::frmEmpresas* w = nullptr;
+};
