@@ -1,5 +1,6 @@
 #include "app/Relatorios.h"
 
+#include "companies/RelatorioEmpresa.h"
 #include "registers/Relatorios.h"
 #include "shell/RelatorioUsuario.h"
 
@@ -7,6 +8,7 @@ namespace app {
 
 void RegistraRelatorios() {
     shell::RegistraRelatoriosShell();
+    Empresas::RegistraRelatorios();
     registers::RegistraRelatorios();
 }
 

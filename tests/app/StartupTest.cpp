@@ -8,6 +8,8 @@
 
 #include "AppFixture.h"
 #include "app/MotorImpressao.h"
+#include "app/Relatorios.h"
+#include "platform/report/LayoutRegistry.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Hourglass.h"
 #include "platform/ui/MsgBox.h"
@@ -285,4 +287,12 @@ TEST_F(StartupTest, TheProgramsOwnTableOpensEveryWindowBuiltFromItsMenuItem) {
     }
     EXPECT_EQ(w.mdiArea()->subWindowList().size(), static_cast<int>(std::size(itens)));
     ASSERT_TRUE(w.botao(13)->isEnabled());
+}
+
+// The start-up registers the layout of every report file the built windows print.
+TEST(RelatoriosDoProgramaTest, EveryPrintedReportHasItsLayout) {
+    app::RegistraRelatorios();
+    for (const char* nome : {"Usuario.rpt", "Empr.rpt", "ForCliGeral.rpt", "CodFisc.rpt"}) {
+        EXPECT_TRUE(platform::report::layoutRegistry().contains(QString::fromLatin1(nome))) << nome;
+    }
 }
