@@ -2,18 +2,22 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
 
 #include "platform/controls/MaskEdBox.h"
 #include "platform/controls/MultiLineText.h"
+#include "platform/controls/SSTab.h"
 #include "platform/controls/TDBDate.h"
 #include "platform/controls/TDBList.h"
 #include "platform/controls/TDBNumber.h"
 #include "platform/controls/XArrayDB.h"
 #include "platform/ui/Focus.h"
 #include "platform/ui/Form.h"
+#include "platform/ui/Handlers.h"
 #include "platform/ui/KeyFilter.h"
 #include "platform/values/RuntimeError.h"
 #include "platform/values/Vb.h"
@@ -60,6 +64,52 @@ class frmCampos : public Form {
     TDBNumber* tdnValor;
     MultiLineText* txtObs;
     QString dataOnLeave;
+};
+
+// A window with a multi-line remarks field on a tab page, between a field and the buttons in tab order.
+class frmObs : public Form {
+  public:
+    frmObs() {
+        setObjectName("frmObs");
+        auto* lay = new QVBoxLayout(this);
+        txtNome = new QLineEdit(this);
+        txtNome->setObjectName("txtNome");
+        sstab = new SSTab(this);
+        sstab->setObjectName("sstab");
+        auto* page = new QWidget;
+        auto* pageLay = new QVBoxLayout(page);
+        txtContato = new QLineEdit(page);
+        txtContato->setObjectName("txtContato");
+        txtObserv = new MultiLineText(page);
+        txtObserv->setObjectName("txtObserv");
+        pageLay->addWidget(txtContato);
+        pageLay->addWidget(txtObserv);
+        sstab->addTab(page, "Obs.");
+        cmdGravar = new QPushButton("&Gravar", this);
+        cmdGravar->setObjectName("cmdGravar");
+        cmdSair = new QPushButton("&Sair", this);
+        cmdSair->setObjectName("cmdSair");
+        for (QWidget* w : std::initializer_list<QWidget*>{txtNome, sstab, cmdGravar, cmdSair})
+            lay->addWidget(w);
+        int index = 0;
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{txtNome, sstab, txtContato, txtObserv, cmdGravar, cmdSair})
+            setTabIndex(w, index++);
+        applyTabOrder(this);
+        installEntryKeys(this);
+        onClick(cmdGravar, [this] { ++gravar; });
+        onLostFocus(txtObserv, [this] {
+            if (refuseObserv) setFocusTo(txtObserv);
+        });
+    }
+    QLineEdit* txtNome;
+    SSTab* sstab;
+    QLineEdit* txtContato;
+    MultiLineText* txtObserv;
+    QPushButton* cmdGravar;
+    QPushButton* cmdSair;
+    int gravar = 0;
+    bool refuseObserv = false;
 };
 
 class ControlsTest : public UiFixture {
@@ -300,4 +350,55 @@ TEST_F(ControlsTest, ListRaisesBothHeaderEventsAndKeepsTheBookmark) {
     QTest::mouseClick(tdbLista->view()->viewport(), Qt::LeftButton, Qt::NoModifier, row0.center());
     EXPECT_EQ(tdbLista->Bookmark(), 0);
     EXPECT_EQ(moved.count(), 1);
+}
+
+TEST_F(ControlsTest, AMultiLineFieldTakesItsPlaceInTheTabOrder) {
+    auto* f = ShowForm<frmObs>();
+    settle();
+    clickInto(f->txtNome);
+    auto owner = [] {
+        QWidget* w = focused();
+        return w && w->parentWidget() && w->parentWidget()->focusProxy() == w
+                   ? w->parentWidget()->objectName()
+                   : focusedName();
+    };
+    QStringList forward;
+    for (int i = 0; i < 6; ++i) {
+        pressTab();
+        forward << owner();
+    }
+    EXPECT_EQ(forward.join(' ').toStdString(), "sstab txtContato txtObserv cmdGravar cmdSair txtNome");
+    QStringList back;
+    for (int i = 0; i < 6; ++i) {
+        pressKey(Qt::Key_Tab, Qt::ShiftModifier);
+        back << owner();
+    }
+    EXPECT_EQ(back.join(' ').toStdString(), "cmdSair cmdGravar txtObserv txtContato sstab txtNome");
+}
+
+// A move from the remarks to the button that the remarks' check refuses cancels no later click on the
+// button, made straight from the multi-line field.
+TEST_F(ControlsTest, AClickOnAButtonFromAMultiLineFieldIsDelivered) {
+    auto* f = ShowForm<frmObs>();
+    settle();
+    clickInto(f->txtObserv);
+    typeText("obs");
+    f->refuseObserv = true;
+    setFocusTo(f->cmdGravar);
+    EXPECT_EQ(focused(), f->txtObserv);
+    f->refuseObserv = false;
+    typeText("!");
+    click(f->cmdGravar);
+    EXPECT_EQ(f->gravar, 1);
+    EXPECT_EQ(focused(), f->cmdGravar);
+    EXPECT_EQ(f->txtObserv->Text().toStdString(), "obs!");
+    // A click on the button from the remarks while the check refuses is cancelled, and only that one.
+    clickInto(f->txtObserv);
+    f->refuseObserv = true;
+    click(f->cmdGravar);
+    EXPECT_EQ(f->gravar, 1);
+    EXPECT_EQ(focused(), f->txtObserv);
+    f->refuseObserv = false;
+    click(f->cmdGravar);
+    EXPECT_EQ(f->gravar, 2);
 }

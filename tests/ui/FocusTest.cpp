@@ -57,6 +57,7 @@ class frmFoco : public Form {
     void txtCodigo_LostFocus() {
         ++codigoLost;
         if (keepFocus) txtCodigo->setFocus();
+        if (keepFocus && selectOnKeep) txtCodigo->selectAll();
         if (!messageOnLeave.isEmpty()) MsgBox(messageOnLeave, Msg::OKOnly, "Atenção");
     }
     void txtCodigo_GotFocus() { ++codigoGot; }
@@ -71,7 +72,7 @@ class frmFoco : public Form {
     QCheckBox* chkAtivo;
     QRadioButton* optA;
     int codigoLost = 0, codigoGot = 0, nomeGot = 0, gravar = 0, chkClicks = 0, optClicks = 0;
-    bool keepFocus = false, throwOnSave = false;
+    bool keepFocus = false, throwOnSave = false, selectOnKeep = false;
     QString messageOnLeave;
     int loads = 0;
 
@@ -161,6 +162,49 @@ TEST_F(FocusTest, ClickOnButtonCompletesLostFocusAndIsCancelledWhenFocusKept) {
     click(f->cmdGravar);
     EXPECT_EQ(f->codigoLost, 2);
     EXPECT_EQ(f->gravar, 1);
+}
+
+// Tab from the name lands on the button, and the name's check sends the focus back to the code (as
+// the last field of a tab page sends it to the next page): no click on that button is cancelled by it.
+TEST_F(FocusTest, ACheckThatMovesTheFocusOnTabCancelsNoLaterClick) {
+    auto* f = open();
+    onLostFocus(f->txtNome, [f] { setFocusTo(f->txtCodigo); });
+    clickInto(f->txtNome);
+    pressTab();
+    EXPECT_EQ(focused(), f->txtCodigo);
+    // No event loop turn in between, as when a click comes right after the key.
+    click(f->cmdGravar);
+    EXPECT_EQ(f->gravar, 1);
+    EXPECT_EQ(focused(), f->cmdGravar);
+}
+
+TEST_F(FocusTest, TheTextACheckSelectsWhenItKeepsTheFocusStaysSelected) {
+    auto* f = open();
+    typeText("0000");
+    f->keepFocus = true;
+    f->selectOnKeep = true;
+    pressTab();
+    EXPECT_EQ(focused(), f->txtCodigo);
+    EXPECT_EQ(f->txtCodigo->selectedText(), "0000");
+    typeText("12");  // typed over, as after any refused entry
+    EXPECT_EQ(f->txtCodigo->text(), "12");
+    f->keepFocus = false;
+    click(f->cmdGravar);
+    EXPECT_EQ(f->gravar, 1);
+}
+
+TEST_F(FocusTest, AMessageBoxInTheCheckOfTheFieldLeftStillRunsGotFocusOfTheNext) {
+    delete script.release();
+    auto* f = open();
+    f->messageOnLeave = "Confira o código";
+    QTimer::singleShot(0, [] {
+        if (QWidget* box = QApplication::activeModalWidget()) box->close();
+    });
+    pressTab();
+    EXPECT_EQ(f->codigoLost, 1);
+    EXPECT_EQ(focused(), f->txtNome);
+    EXPECT_EQ(f->nomeGot, 1);
+    script = std::make_unique<MessageScript>();
 }
 
 TEST_F(FocusTest, ShortcutRunsLostFocusFirstAndIsCancelledWhenFocusKept) {

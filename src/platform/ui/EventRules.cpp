@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcutEvent>
-#include <QTimer>
 #include <algorithm>
 #include <vector>
 
@@ -153,15 +152,19 @@ class Rules : public QObject {
                 focusOut(w, static_cast<QFocusEvent*>(ev)->reason());
                 return false;
             case QEvent::FocusIn:
-                focusIn(w, static_cast<QFocusEvent*>(ev)->reason());
-                return false;
+                return focusIn(w, static_cast<QFocusEvent*>(ev)->reason());
             case QEvent::MouseButtonPress:
             case QEvent::MouseButtonDblClick:
-                if (cancelPressOn_ && (w == cancelPressOn_ || cancelPressOn_->isAncestorOf(w))) {
-                    cancelPressOn_ = nullptr;
+                // The press that took the focus reaches the filters only after the focus moved, so
+                // the first press seen after the cancel was armed is that press.
+                if (cancelPress_) {
+                    cancelPress_ = false;
                     return true;
                 }
                 if (ev->type() == QEvent::MouseButtonDblClick) dblClick(w);
+                return false;
+            case QEvent::MouseButtonRelease:
+                cancelPress_ = false;
                 return false;
             case QEvent::KeyPress:
                 return key(w, static_cast<QKeyEvent*>(ev));
@@ -173,39 +176,69 @@ class Rules : public QObject {
     }
 
   private:
+    // A field's own focus-out (a line edit drops its selection and hides its cursor) must be over
+    // before its `_LostFocus` runs, or what the handler does to the field it keeps (select its text)
+    // is undone at once. So the focus-out only notes the move, and the handler runs when the focus-in
+    // of the next control arrives, before that control sees it and before a click that moved the
+    // focus is delivered.
     void focusOut(QWidget* inner, Qt::FocusReason reason) {
         QWidget* w = ownerOf(inner);
         QPointer<QWidget> next = QApplication::focusWidget();
         lastOut_ = w;
+        pending_ = {};
+        // A control the focus left before its own focus-in arrived (the check of the field being
+        // left took the focus back) was never entered, so it is not left either.
+        if (inner == arriving_) return;
         if (ignoredReason(reason) || !next || formOf(next) != formOf(w) || ownerOf(next) == w) return;
-        if (auto* c = dynamic_cast<CommitsOnLeave*>(w)) Guarded([c] { c->commitEdit(); });
-        auto* h = handlersOf(w, false);
-        if (!h || h->lost.empty()) return;
-        const auto calls = h->lost;
-        for (const auto& f : calls) Guarded(f);
-        if (next && QApplication::focusWidget() != next) {
-            // The check kept (or moved) the focus: the click that was taking it is cancelled.
-            cancelPressOn_ = next;
-            QTimer::singleShot(0, this, [this] { cancelPressOn_ = nullptr; });
-        }
+        pending_ = {w, next, reason};
     }
 
-    void focusIn(QWidget* inner, Qt::FocusReason reason) {
+    // Runs the pending `_LostFocus` of the control being left, when the focus arrives at `inner`;
+    // false when that handler took the focus elsewhere.
+    bool completeLeave(QWidget* inner) {
+        const Leave leave = pending_;
+        pending_ = {};
+        if (!leave.from || leave.to != inner) return true;
+        QWidget* w = leave.from;
+        const QPointer<QWidget> arrivingBefore = arriving_;
+        arriving_ = inner;
+        if (auto* c = dynamic_cast<CommitsOnLeave*>(w)) Guarded([c] { c->commitEdit(); });
+        if (auto* h = handlersOf(w, false); h && !h->lost.empty()) {
+            const auto calls = h->lost;
+            for (const auto& f : calls) Guarded(f);
+        }
+        arriving_ = arrivingBefore;
+        if (QApplication::focusWidget() == inner) return true;
+        // The check kept (or moved) the focus: the click that was taking it is cancelled. Only that
+        // click: a move by Tab or by the code arms nothing, and the next press or release disarms it,
+        // so no later click is ever lost.
+        if (leave.reason == Qt::MouseFocusReason && QGuiApplication::mouseButtons() != Qt::NoButton)
+            cancelPress_ = true;
+        return false;
+    }
+
+    // Returns true when the focus-in is stale (the focus is no longer there) and must not be seen.
+    bool focusIn(QWidget* inner, Qt::FocusReason reason) {
+        const QPointer<QWidget> from = pending_.to == inner ? pending_.from : QPointer<QWidget>();
+        if (!completeLeave(inner)) return true;
         QWidget* w = ownerOf(inner);
         QWidget* form = formOf(w);
-        if (!form) return;
+        if (!form) return false;
         if (quoteMode(entryForm(w)))
             if (auto* le = qobject_cast<QLineEdit*>(w); le && !le->property(OwnInputProperty).toBool())
                 stripQuotesOnEdit(le);
         const bool first = !form->property(FocusSeenProperty).toBool();
         form->setProperty(FocusSeenProperty, true);
-        QWidget* prev = lastOut_;
+        // A message box opened by the check of the field being left moves the focus away and back;
+        // the move is still the one from that field.
+        QWidget* prev = from ? from.data() : lastOut_.data();
         const bool inside = prev && ownerOf(prev) != w && formOf(prev) == form && !ignoredReason(reason);
-        if (!inside && !first) return;
+        if (!inside && !first) return false;
         auto* h = handlersOf(w, false);
-        if (!h) return;
+        if (!h) return false;
         const auto calls = h->got;
         for (const auto& f : calls) Guarded(f);
+        return false;
     }
 
     void dblClick(QWidget* w) {
@@ -277,8 +310,14 @@ class Rules : public QObject {
         return true;
     }
 
+    struct Leave {
+        QPointer<QWidget> from, to;
+        Qt::FocusReason reason = Qt::OtherFocusReason;
+    };
     QPointer<QWidget> lastOut_;
-    QPointer<QWidget> cancelPressOn_;
+    Leave pending_;
+    QPointer<QWidget> arriving_;
+    bool cancelPress_ = false;
     bool replaying_ = false;
 };
 
@@ -377,7 +416,30 @@ void applyTabOrder(QWidget* form) {
         if (tabIndex(w) >= 0) ordered.push_back(w);
     std::stable_sort(ordered.begin(), ordered.end(),
                      [](QWidget* a, QWidget* b) { return tabIndex(a) < tabIndex(b); });
-    for (size_t i = 1; i < ordered.size(); ++i) QWidget::setTabOrder(ordered[i - 1], ordered[i]);
+    // Qt's setTabOrder moves a compound control together with what it takes for its last focus child
+    // (the last focusable widget after its focus proxy inside it, such as every field of a tab
+    // widget's pages, or a child that names the control as its own proxy, such as the viewport of a
+    // multi-line field) as if they stood together in the focus chain. They often do not, and the chain
+    // then splits in two rings, so that Tab never leaves one of them. So each control is chained by the
+    // widget that really takes its focus, with those children's proxies lifted while the chain is
+    // built: every move is one widget, and the ring stays whole.
+    std::vector<QWidget*> targets;
+    for (QWidget* w : ordered) {
+        QWidget* t = w;
+        while (t->focusProxy()) t = t->focusProxy();
+        if (t->focusPolicy() != Qt::NoFocus && std::find(targets.begin(), targets.end(), t) == targets.end())
+            targets.push_back(t);
+    }
+    std::vector<std::pair<QPointer<QWidget>, QWidget*>> lifted;
+    for (QWidget* t : targets)
+        for (QObject* o : t->children())
+            if (auto* c = qobject_cast<QWidget*>(o); c && c->focusProxy() == t) {
+                lifted.emplace_back(c, t);
+                c->setFocusProxy(nullptr);
+            }
+    for (size_t i = 1; i < targets.size(); ++i) QWidget::setTabOrder(targets[i - 1], targets[i]);
+    for (auto& [child, target] : lifted)
+        if (child) child->setFocusProxy(target);
 }
 
 QLabel* LabelArray::operator()(int index) const {
