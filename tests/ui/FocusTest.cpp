@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -228,6 +229,37 @@ TEST_F(FocusTest, EnterOnFocusedButtonPressesItAndQuoteNeverArrives) {
     f->cmdGravar->setFocus();
     pressEnter();
     EXPECT_EQ(f->gravar, 1);
+}
+
+// Loaded data is never changed behind the user's back: only the quote typed or pasted is dropped.
+TEST_F(FocusTest, EditingALoadedTextKeepsItsQuotesAndDropsOnlyThoseTypedOrPasted) {
+    auto* f = open();
+    QLineEdit* nome = f->txtNome;
+    nome->setText("Sete \"Aspas\"");
+    clickInto(nome);
+    nome->end(false);
+    typeText("x");
+    EXPECT_EQ(nome->text().toStdString(), "Sete \"Aspas\"x");
+    pressKey(Qt::Key_Backspace);
+    EXPECT_EQ(nome->text().toStdString(), "Sete \"Aspas\"");
+    // The paste of the context menu and Ctrl+V.
+    QApplication::clipboard()->setText("a\"b");
+    nome->paste();
+    EXPECT_EQ(nome->text().toStdString(), "Sete \"Aspas\"ab");
+    EXPECT_EQ(nome->cursorPosition(), nome->text().size());
+    nome->setCursorPosition(5);
+    paste("\"");
+    EXPECT_EQ(nome->text().toStdString(), "Sete \"Aspas\"ab");
+    // A quote put right before a loaded one, and a selection replaced by a text with a quote.
+    QApplication::clipboard()->setText("\"");
+    nome->paste();
+    EXPECT_EQ(nome->text().toStdString(), "Sete \"Aspas\"ab");
+    EXPECT_EQ(nome->cursorPosition(), 5);
+    nome->setSelection(6, 5);
+    QApplication::clipboard()->setText("y\"z");
+    nome->paste();
+    EXPECT_EQ(nome->text().toStdString(), "Sete \"yz\"ab");
+    EXPECT_EQ(nome->cursorPosition(), 8);
 }
 
 TEST_F(FocusTest, CheckBoxAndOptionSetInCodeRunTheirClick) {

@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QShortcutEvent>
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 #include "platform/ui/Focus.h"
@@ -125,17 +126,40 @@ void moveFocus(bool forward) {
         n->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
 }
 
+// The double quotes of the text an edit put in (typed, pasted from the context menu, dropped),
+// never those the field already held: loaded data is never changed behind the user's back.
 void stripQuotesOnEdit(QLineEdit* le) {
     if (le->property(QuoteHookProperty).toBool()) return;
     le->setProperty(QuoteHookProperty, true);
-    QObject::connect(le, &QLineEdit::textEdited, le, [le](const QString& text) {
+    // The text before the edit: Qt reports an edit before the change it makes. Read from the field,
+    // not from the signal, since a change that the filter itself made is reported afterwards with the
+    // text as it was edited.
+    auto before = std::make_shared<QString>(le->text());
+    QObject::connect(le, &QLineEdit::textChanged, le, [le, before] { *before = le->text(); });
+    QObject::connect(le, &QLineEdit::textEdited, le, [le, before](const QString& text) {
         if (!text.contains(QLatin1Char('"')) || !dropsQuotes(le)) return;
-        const int cursor = le->cursorPosition();
-        const int before = text.left(cursor).count(QLatin1Char('"'));
-        QString clean = text;
-        clean.remove(QLatin1Char('"'));
-        le->setText(clean);
-        le->setCursorPosition(cursor - before);
+        const QString& old = *before;
+        // The edit replaced old[prefix, old.size() - suffix) by text[prefix, text.size() - suffix).
+        // The cursor stands at the end of what was put in, which places the change among equal
+        // characters (a quote put before a quote).
+        const qsizetype cursor = le->cursorPosition();
+        const qsizetype shorter = std::min(old.size(), text.size());
+        const qsizetype growth = std::max<qsizetype>(0, text.size() - old.size());
+        const qsizetype limit = std::clamp<qsizetype>(cursor - growth, 0, shorter);
+        qsizetype prefix = 0;
+        while (prefix < limit && old[prefix] == text[prefix]) ++prefix;
+        qsizetype suffix = 0;
+        while (suffix < shorter - prefix && old[old.size() - 1 - suffix] == text[text.size() - 1 - suffix])
+            ++suffix;
+        const QString inserted = text.mid(prefix, text.size() - prefix - suffix);
+        if (!inserted.contains(QLatin1Char('"'))) return;
+        QString kept = inserted;
+        kept.remove(QLatin1Char('"'));
+        // The cursor keeps its place in the text; the quotes dropped before it move it back.
+        const qsizetype dropped =
+            inserted.left(std::clamp(cursor - prefix, qsizetype(0), inserted.size())).count(QLatin1Char('"'));
+        le->setText(text.left(prefix) + kept + text.right(suffix));
+        le->setCursorPosition(static_cast<int>(cursor - dropped));
     });
 }
 
