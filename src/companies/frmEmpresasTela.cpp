@@ -212,7 +212,7 @@ void frmEmpresas::Monta() {
     txtObserv->setObjectName(QStringLiteral("txtObserv"));
     txtObserv->setMaxLength(438);
     (new QVBoxLayout(obs))->addWidget(txtObserv);
-    ++indice;
+    platform::ui::setTabIndex(txtObserv, indice++);
     sstabCli->addTab(obs, QStringLiteral("Obs."));
 
     cmdPesquisar = botao(this, "cmdPesquisar", "&Pesquisar", "Efetua uma Pesquisa");

@@ -123,6 +123,11 @@ TEST_F(frmEmpresasTest, ANewCompanyIsSavedWithEveryFieldAsTyped) {
         EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
     DigitaCampos();
     ASSERT_EQ(focusedName().toStdString(), std::string("txtObserv"));
+    // The remarks take their place in the tab order: Tab goes on to the first button that is enabled.
+    pressTab();
+    EXPECT_EQ(focusedName().toStdString(), std::string("cmdGravar"));
+    pressKey(Qt::Key_Tab, Qt::ShiftModifier);
+    ASSERT_EQ(focusedName().toStdString(), std::string("txtObserv"));
     click(w, QStringLiteral("cmdGravar"));  // straight from the multi-line remarks field
     EXPECT_EQ(w->Estado(), 1);
     EXPECT_EQ(focusedName().toStdString(), std::string("txtCodigo"));
