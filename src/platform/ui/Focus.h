@@ -13,8 +13,11 @@ namespace platform::ui {
 // `_LostFocus` and `_GotFocus` of a control. They run only for focus moves inside one window (Tab,
 // Enter, a click, a move the code makes), never when a message box, a modal dialog or another window
 // takes the focus or gives it back; the first focus a window receives after it opens counts as a move
-// inside it. A click or shortcut on a button first completes the `_LostFocus` of the field being left;
-// when that handler keeps the focus in its field, the click is cancelled. Both run through Guarded.
+// inside it. `_LostFocus` runs once the field being left has finished its own focus-out (so the text a
+// check selects when it keeps the focus stays selected) and before the next control's `_GotFocus`. A
+// click or shortcut on a button first completes the `_LostFocus` of the field being left; when that
+// handler keeps the focus in its field, that click (and no later one) is cancelled. Both run through
+// Guarded.
 void onLostFocus(QWidget* control, std::function<void()> slot);
 void onGotFocus(QWidget* control, std::function<void()> slot);
 template <class R>
