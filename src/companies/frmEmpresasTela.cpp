@@ -204,9 +204,6 @@ void frmEmpresas::Monta() {
     cmbSp = g3.lista("cmbSp", "Simples Paulista", 2, 2);
     sstabCli->addTab(tributos, QStringLiteral("Tributação"));
 
-    // The remarks field takes no place in the built tab order: chaining a multi-line field (a scroll
-    // area with its viewport) splits the focus ring in two, so Tab would never reach the buttons. The
-    // focus comes to it from the last list of the tax tab, and Tab leaves it to the buttons.
     auto* obs = new QWidget;
     txtObserv = new X::MultiLineText(obs);
     txtObserv->setObjectName(QStringLiteral("txtObserv"));
