@@ -1,10 +1,26 @@
 #include "companies/HistoricoDatado.h"
 
+#include <QPushButton>
+
 #include "platform/controls/TDBDate.h"
 #include "platform/values/Vb.h"
 #include "shell/ErrosLista.h"
 
 namespace Empresas {
+
+void HistoricoDatado::PreparaBotoes(QPushButton* gravar, QPushButton* apagar, QPushButton* cancelar,
+                                    QPushButton* sair) {
+    const std::pair<QPushButton*, const char*> botoes[] = {
+        {gravar, "cmdGravar"}, {apagar, "cmdApagar"}, {cancelar, "cmdCancelar"}, {sair, "cmdSair"}};
+    for (auto [b, nome] : botoes) {
+        b->setObjectName(QString::fromLatin1(nome));
+        b->setAutoDefault(false);
+    }
+    gravar->setToolTip(QStringLiteral("Grava as informações"));
+    apagar->setToolTip(QStringLiteral("Exclui Informações"));
+    cancelar->setToolTip(QStringLiteral("Cancela"));
+    sair->setToolTip(QStringLiteral("Sair"));
+}
 
 shell::DefinicaoCadastro HistoricoDatado::Definicao(const QString& tabela, const QString& colunaData,
                                                     const QString& colunaDono,

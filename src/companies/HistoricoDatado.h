@@ -4,6 +4,8 @@
 
 #include "shell/JanelaCadastro.h"
 
+class QPushButton;
+
 namespace platform::controls {
 class TDBDate;
 }
@@ -21,6 +23,10 @@ class HistoricoDatado : public shell::JanelaCadastro {
                                               const QString& colunaDono, platform::controls::TDBDate* data);
 
     HistoricoDatado(QWidget& janela, shell::DefinicaoCadastro definicao);
+
+    // Names the four buttons both dialogs carry, with their tips; Enter never presses them.
+    static void PreparaBotoes(QPushButton* gravar, QPushButton* apagar, QPushButton* cancelar,
+                              QPushButton* sair);
 
     // The owner's key handed over on opening, as a number.
     qint64 Dono() const;

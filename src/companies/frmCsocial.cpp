@@ -60,18 +60,7 @@ frmCsocial::frmCsocial(QWidget* parent)
     txtBrelato->setObjectName(QStringLiteral("txtBrelato"));
     txtBrelato->setMaxLength(255);
     tdbCSocial->setObjectName(QStringLiteral("tdbCSocial"));
-    const std::pair<QPushButton*, const char*> botoes[] = {{cmdGravar, "cmdGravar"},
-                                                           {cmdApagar, "cmdApagar"},
-                                                           {cmdCancelar, "cmdCancelar"},
-                                                           {cmdSair, "cmdSair"}};
-    for (auto [b, nome] : botoes) {
-        b->setObjectName(QString::fromLatin1(nome));
-        b->setAutoDefault(false);
-    }
-    cmdGravar->setToolTip(QStringLiteral("Grava as informações"));
-    cmdApagar->setToolTip(QStringLiteral("Exclui Informações"));
-    cmdCancelar->setToolTip(QStringLiteral("Cancela"));
-    cmdSair->setToolTip(QStringLiteral("Sair"));
+    HistoricoDatado::PreparaBotoes(cmdGravar, cmdApagar, cmdCancelar, cmdSair);
 
     QWidget* campos[] = {tdbDregistro, txtnregistro, TDBcapital, txtBrelato};
     const char* titulos[] = {"Data Registro:", "Nº Registro:", "Capital:", "Breve Relato:"};

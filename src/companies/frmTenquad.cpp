@@ -64,18 +64,7 @@ frmTenquad::frmTenquad(QWidget* parent)
     cmbTenquadra->setObjectName(QStringLiteral("cmbTenquadra"));
     cmbTenquadra->setEditable(false);
     tdbEnquadra->setObjectName(QStringLiteral("tdbEnquadra"));
-    const std::pair<QPushButton*, const char*> botoes[] = {{cmdGravar, "cmdGravar"},
-                                                           {cmdApagar, "cmdApagar"},
-                                                           {cmdCancelar, "cmdCancelar"},
-                                                           {cmdSair, "cmdSair"}};
-    for (auto [b, nome] : botoes) {
-        b->setObjectName(QString::fromLatin1(nome));
-        b->setAutoDefault(false);
-    }
-    cmdGravar->setToolTip(QStringLiteral("Grava as informações"));
-    cmdApagar->setToolTip(QStringLiteral("Exclui Informações"));
-    cmdCancelar->setToolTip(QStringLiteral("Cancela"));
-    cmdSair->setToolTip(QStringLiteral("Sair"));
+    HistoricoDatado::PreparaBotoes(cmdGravar, cmdApagar, cmdCancelar, cmdSair);
 
     auto* lblData = new QLabel(QStringLiteral("Data"), this);
     auto* lblEnquadramento = new QLabel(QStringLiteral("Enquadramento:"), this);
