@@ -79,23 +79,11 @@ void frmAtImpr::Form_Load() {
     MostraLetra(rs.Eof() ? Geral::TipoImpressora : rs.Fields(0).toString());
 }
 
-void frmAtImpr::MostraLetra(const QString& letra) {
-    if (letra == QLatin1String("M"))
-        optIm->setChecked(true);
-    else if (letra == QLatin1String("J"))
-        OptIj->setChecked(true);
-    else if (letra == QLatin1String("L"))
-        optIl->setChecked(true);
-    else
-        optIn->setChecked(true);
-}
+void frmAtImpr::MostraLetra(const QString& letra) { Opcoes().Marca(letra); }
 
-QString frmAtImpr::LetraEscolhida() const {
-    if (optIm->isChecked()) return QStringLiteral("M");
-    if (OptIj->isChecked()) return QStringLiteral("J");
-    if (optIl->isChecked()) return QStringLiteral("L");
-    return QStringLiteral("S");
-}
+QString frmAtImpr::LetraEscolhida() const { return Opcoes().Letra(); }
+
+OpcoesImpressora frmAtImpr::Opcoes() const { return {optIm, OptIj, optIl, optIn}; }
 
 // The running program takes the new kind only once the row has it (or has no row to take it), so a
 // failed write leaves both as they were.

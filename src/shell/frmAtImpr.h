@@ -4,6 +4,7 @@
 
 #include "platform/db/Connection.h"
 #include "platform/ui/Form.h"
+#include "shell/OpcoesImpressora.h"
 
 class QGroupBox;
 class QLabel;
@@ -41,6 +42,7 @@ class frmAtImpr : public platform::ui::Form {
 
   private:
     void MostraLetra(const QString& letra);
+    OpcoesImpressora Opcoes() const;
     platform::db::Connection cn;
 };
 

@@ -381,23 +381,11 @@ void frmUsuarios::AjustaBotao(int estado) {
     }
 }
 
-QString frmUsuarios::LetraImpressora() const {
-    if (optIm->isChecked()) return QStringLiteral("M");
-    if (OptIj->isChecked()) return QStringLiteral("J");
-    if (optIl->isChecked()) return QStringLiteral("L");
-    return QStringLiteral("S");
-}
+QString frmUsuarios::LetraImpressora() const { return Opcoes().Letra(); }
 
-void frmUsuarios::MostraImpressora(const QString& letra) {
-    if (letra == QLatin1String("M"))
-        optIm->setChecked(true);
-    else if (letra == QLatin1String("J"))
-        OptIj->setChecked(true);
-    else if (letra == QLatin1String("L"))
-        optIl->setChecked(true);
-    else
-        optIn->setChecked(true);
-}
+OpcoesImpressora frmUsuarios::Opcoes() const { return {optIm, OptIj, optIl, optIn}; }
+
+void frmUsuarios::MostraImpressora(const QString& letra) { Opcoes().Marca(letra); }
 
 // Another user's record is his own, found by the name he logged in with.
 void frmUsuarios::mskCodigo_GotFocus() {

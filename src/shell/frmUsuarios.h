@@ -6,6 +6,7 @@
 
 #include "platform/ui/Focus.h"
 #include "platform/ui/Form.h"
+#include "shell/OpcoesImpressora.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -101,6 +102,7 @@ class frmUsuarios : public platform::ui::Form {
     void Governada_GotFocus(QCheckBox* caixa);
     void Caixa_LostFocus(QCheckBox* caixa);
     void MostraImpressora(const QString& letra);
+    OpcoesImpressora Opcoes() const;
 
     CadastroUsuarios* cadastro_;
     // Lookups of the code field under way (a second one starts only inside the first).
