@@ -138,6 +138,22 @@ void JanelaCadastro::Chave_LostFocus() {
         ConsultaChave(texto);
 }
 
+std::optional<bool> JanelaCadastro::LocalizaOuRestaura(const QString& chave, const Retrato& antes) {
+    try {
+        return LocalizaRegistro(chave);
+    } catch (const values::RuntimeError& e) {
+        Restaura(antes);
+        AvisaFalha(e);
+        return std::nullopt;
+    }
+}
+
+void JanelaCadastro::MostraEncontrado() {
+    HabilitaDetalhes(true);
+    CarregaRegistro();
+    TravaChave();
+}
+
 void JanelaCadastro::ConsultaChave(const QString& texto) {
     const Retrato antes = Guarda();
     inclusao_ = false;
@@ -150,18 +166,10 @@ void JanelaCadastro::ConsultaChave(const QString& texto) {
     const QString chave = NormalizaChave(texto);
     Geral::ChaveComum = chave;
     chaveAtual_ = chave;
-    bool achou = false;
-    try {
-        achou = LocalizaRegistro(chave);
-    } catch (const values::RuntimeError& e) {
-        Restaura(antes);
-        AvisaFalha(e);
-        return;
-    }
-    if (achou) {
-        HabilitaDetalhes(true);
-        CarregaRegistro();
-        TravaChave();
+    const auto achou = LocalizaOuRestaura(chave, antes);
+    if (!achou) return;
+    if (*achou) {
+        MostraEncontrado();
         return;
     }
     if (platform::ui::MsgBox(def_.perguntaInclusao, YesNo + Exclamation, QStringLiteral("Atenção...")) ==
@@ -189,16 +197,10 @@ void JanelaCadastro::ConsultaData(const QString& texto) {
     }
     const Retrato antes = Guarda();
     chaveAtual_ = values::formatDate(*data);
-    bool achou = false;
-    try {
-        achou = LocalizaRegistro(chaveAtual_);
-    } catch (const values::RuntimeError& e) {
-        Restaura(antes);
-        AvisaFalha(e);
-        return;
-    }
+    const auto achou = LocalizaOuRestaura(chaveAtual_, antes);
+    if (!achou) return;
     if (inclusao_) {
-        if (achou) {
+        if (*achou) {
             platform::ui::MsgBox(QStringLiteral("Data Já Cadastrado, Utilize Outro !"), Exclamation,
                                  QStringLiteral("Atenção..."));
             EsvaziaChave();
@@ -208,10 +210,8 @@ void JanelaCadastro::ConsultaData(const QString& texto) {
         }
         return;
     }
-    if (achou) {
-        HabilitaDetalhes(true);
-        CarregaRegistro();
-        TravaChave();
+    if (*achou) {
+        MostraEncontrado();
         return;
     }
     if (platform::ui::MsgBox(def_.perguntaInclusao, YesNo + Exclamation, QStringLiteral("Atenção...")) ==

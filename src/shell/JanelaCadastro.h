@@ -188,6 +188,11 @@ class JanelaCadastro : public QObject {
     Retrato Guarda() const;
     void Restaura(const Retrato& r);
     void AvisaFalha(const platform::values::RuntimeError& e);
+    // The lookup of a key; a failing statement puts the window back as it was, is shown, and gives
+    // no answer.
+    std::optional<bool> LocalizaOuRestaura(const QString& chave, const Retrato& antes);
+    // A found record: fields enabled, loaded, key locked.
+    void MostraEncontrado();
     void ConsultaChave(const QString& texto);
     void ConsultaData(const QString& texto);
     platform::db::Params ParametrosChave(const QString& chave) const;
