@@ -29,6 +29,7 @@ shell::DefinicaoCadastro HistoricoDatado::Definicao(const QString& tabela, const
     d.tabela = tabela;
     d.colunaChave = colunaData;
     d.tipoChave = shell::TipoColuna::Data;
+    d.procura = shell::Procura::DataDoDono;
     d.colunaDono = colunaDono;
     d.tipoDono = shell::TipoColuna::Numero;
     d.chave = data;

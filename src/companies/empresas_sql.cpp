@@ -1,64 +1,36 @@
 #include "companies/empresas_sql.h"
 
-#include "platform/values/RuntimeError.h"
+#include "platform/db/ColumnList.h"
+#include "platform/db/TableNames.h"
 
 namespace Empresas {
 
-using platform::db::Param;
-using platform::db::Params;
+using platform::db::ColumnList;
 using platform::db::Transaction;
+using namespace Qt::StringLiterals;
 
 namespace {
 
-// The columns both statements write, in the order of the window's fields, with the value of each.
-Params valoresComuns(const DadosEmpresa& e) {
-    return {e.nome,
-            e.endereco,
-            e.numero,
-            e.complemento,
-            e.bairro,
-            e.cidade,
-            e.uf,
-            e.cep,
-            e.cMun,
-            e.xPais,
-            e.cPais,
-            e.cgc,
-            e.inscr_estadual,
-            e.cei,
-            e.ccm,
-            e.data_cadastro,
-            e.cnae,
-            e.situ,
-            e.atividade,
-            e.contato1,
-            e.contato2,
-            e.ddd,
-            e.fax,
-            e.fone1,
-            e.fone2,
-            e.email,
-            e.homepage,
-            e.perc_ipi,
-            e.perc_convenio,
-            e.irpj_vendas,
-            e.irpj_servicos,
-            e.tipo_empresa,
-            e.fundacao,
-            e.tpescri,
-            e.tpipi,
-            e.tpiss,
-            e.icms,
-            e.gricms,
-            e.sp,
-            e.observacao};
-}
+const QString Tabela = QStringLiteral("Empresas");
 
-const QString ColunasComuns = QStringLiteral(
-    "nome,endereco,numero,complemento,bairro,cidade,uf,cep,cMun,xPais,cPais,cgc,inscr_estadual,cei,"
-    "ccm,data_cadastro,cnae,situ,atividade,contato1,contato2,ddd,fax,fone1,fone2,email,homepage,"
-    "perc_ipi,perc_convenio,irpj_vendas,irpj_servicos,tipo_empresa,fundacao,tpescri,tpipi,tpiss,icms,"
-    "gricms,sp,observacao");
+// Every column the window edits, each with its value: both statements write these.
+ColumnList colunasComuns(const DadosEmpresa& e) {
+    ColumnList c;
+    c.add(u"nome"_s, e.nome).add(u"endereco"_s, e.endereco).add(u"numero"_s, e.numero);
+    c.add(u"complemento"_s, e.complemento).add(u"bairro"_s, e.bairro).add(u"cidade"_s, e.cidade);
+    c.add(u"uf"_s, e.uf).add(u"cep"_s, e.cep).add(u"cMun"_s, e.cMun).add(u"xPais"_s, e.xPais);
+    c.add(u"cPais"_s, e.cPais).add(u"cgc"_s, e.cgc).add(u"inscr_estadual"_s, e.inscr_estadual);
+    c.add(u"cei"_s, e.cei).add(u"ccm"_s, e.ccm).add(u"data_cadastro"_s, e.data_cadastro);
+    c.add(u"cnae"_s, e.cnae).add(u"situ"_s, e.situ).add(u"atividade"_s, e.atividade);
+    c.add(u"contato1"_s, e.contato1).add(u"contato2"_s, e.contato2).add(u"ddd"_s, e.ddd);
+    c.add(u"fax"_s, e.fax).add(u"fone1"_s, e.fone1).add(u"fone2"_s, e.fone2).add(u"email"_s, e.email);
+    c.add(u"homepage"_s, e.homepage).add(u"perc_ipi"_s, e.perc_ipi).add(u"perc_convenio"_s, e.perc_convenio);
+    c.add(u"irpj_vendas"_s, e.irpj_vendas).add(u"irpj_servicos"_s, e.irpj_servicos);
+    c.add(u"tipo_empresa"_s, e.tipo_empresa).add(u"fundacao"_s, e.fundacao).add(u"tpescri"_s, e.tpescri);
+    c.add(u"tpipi"_s, e.tpipi).add(u"tpiss"_s, e.tpiss).add(u"icms"_s, e.icms).add(u"gricms"_s, e.gricms);
+    c.add(u"sp"_s, e.sp).add(u"observacao"_s, e.observacao);
+    return c;
+}
 
 }  // namespace
 
@@ -67,29 +39,15 @@ Recordset LeEmpresa(Connection& db, qint64 codigo) {
 }
 
 void InsereEmpresa(Connection& db, const DadosEmpresa& empresa) {
-    Params valores{empresa.codigo};
-    for (Param& p : valoresComuns(empresa)) valores.push_back(std::move(p));
-    // The working period, null for a new company, stands before the remarks.
-    valores.insert(valores.end() - 1, platform::db::DbNull);
-    QString marcas = QStringLiteral("?");
-    for (std::size_t i = 1; i < valores.size(); ++i) marcas += QStringLiteral(",?");
-    QString colunas = ColunasComuns;
-    colunas.replace(QStringLiteral(",observacao"), QStringLiteral(",mes_base_fiscal,observacao"));
-    db.Execute(QStringLiteral("INSERT INTO Empresas (codigo,") + colunas + QStringLiteral(")VALUES (") +
-                   marcas + u')',
-               valores);
+    ColumnList colunas = colunasComuns(empresa);
+    colunas.add(u"codigo"_s, empresa.codigo);
+    // The working period of a new company starts null.
+    colunas.add(u"mes_base_fiscal"_s, platform::db::DbNull);
+    db.Execute(colunas.insertSql(Tabela), colunas.values());
 }
 
 long long AtualizaEmpresa(Connection& db, const DadosEmpresa& empresa) {
-    Params valores = valoresComuns(empresa);
-    QString atribuicoes;
-    for (const QString& coluna : ColunasComuns.split(u',')) {
-        if (!atribuicoes.isEmpty()) atribuicoes += u',';
-        atribuicoes += coluna + QStringLiteral(" = ?");
-    }
-    valores.push_back(empresa.codigo);
-    return db.Execute(
-        QStringLiteral("UPDATE Empresas Set ") + atribuicoes + QStringLiteral(" Where codigo = ?"), valores);
+    return colunasComuns(empresa).update(db, Tabela, ColumnList().add(u"codigo"_s, empresa.codigo));
 }
 
 void ExcluiEmpresa(Connection& db, qint64 codigo, qint64 codauto) {
@@ -119,7 +77,7 @@ Recordset LeCapitais(Connection& db, qint64 codauto) {
 FiltroEmpresas MontaFiltro(const QString& tabela, const std::vector<CondicaoFiltro>& condicoes) {
     FiltroEmpresas filtro;
     for (const CondicaoFiltro& c : condicoes) {
-        const QString coluna = NomeTabela(tabela) + u'.' + NomeTabela(c.coluna);
+        const QString coluna = platform::db::tableName(tabela) + u'.' + platform::db::columnName(c.coluna);
         filtro.clausula += filtro.clausula.isEmpty() ? QStringLiteral(" WHERE ") : QStringLiteral(" AND ");
         filtro.clausula += coluna + QStringLiteral(" >= ? AND ") + coluna + QStringLiteral(" <= ?");
         if (c.tipo == u"N") {
@@ -135,9 +93,9 @@ FiltroEmpresas MontaFiltro(const QString& tabela, const std::vector<CondicaoFilt
 
 qint64 ContaEmpresas(Connection& db, const QString& tabela, const FiltroEmpresas& filtro) {
     return db
-        .OpenRecordset(
-            QStringLiteral("SELECT Count(codigo) As I FROM ") + NomeTabela(tabela) + filtro.clausula,
-            filtro.valores)
+        .OpenRecordset(QStringLiteral("SELECT Count(codigo) As I FROM ") + platform::db::tableName(tabela) +
+                           filtro.clausula,
+                       filtro.valores)
         .Fields(QStringLiteral("I"))
         .toLongLong();
 }
@@ -145,18 +103,8 @@ qint64 ContaEmpresas(Connection& db, const QString& tabela, const FiltroEmpresas
 Recordset ListaEmpresas(Connection& db, const QString& tabela, const FiltroEmpresas& filtro) {
     return db.OpenRecordset(
         QStringLiteral("SELECT codigo,nome,cgc,inscr_estadual,cei,uf,mes_base_fiscal FROM ") +
-            NomeTabela(tabela) + filtro.clausula + QStringLiteral(" ORDER BY codigo"),
+            platform::db::tableName(tabela) + filtro.clausula + QStringLiteral(" ORDER BY codigo"),
         filtro.valores);
-}
-
-const QString& NomeTabela(const QString& nome) {
-    bool valido = !nome.isEmpty();
-    for (QChar c : nome)
-        if (!(c.isLetterOrNumber() && c.unicode() < 128) && c != u'_') valido = false;
-    if (!valido)
-        throw platform::values::RuntimeError(platform::values::ErrorNumber::InvalidArgument,
-                                             QStringLiteral("Nome de tabela inválido: ") + nome);
-    return nome;
 }
 
 }  // namespace Empresas

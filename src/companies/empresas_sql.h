@@ -79,8 +79,4 @@ qint64 ContaEmpresas(Connection& db, const QString& tabela, const FiltroEmpresas
 // mes_base_fiscal.
 Recordset ListaEmpresas(Connection& db, const QString& tabela, const FiltroEmpresas& filtro);
 
-// `nome` when it can name a table (letters, digits and "_"); otherwise a run-time error, so that no
-// text a caller hands over becomes part of a statement.
-const QString& NomeTabela(const QString& nome);
-
 }  // namespace Empresas

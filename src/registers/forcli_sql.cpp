@@ -1,35 +1,43 @@
 #include "registers/forcli_sql.h"
 
+#include "platform/db/ColumnList.h"
+#include "platform/db/TableNames.h"
 #include "platform/values/RuntimeError.h"
 
 namespace registers::forcli {
 
+using platform::db::ColumnList;
 using platform::db::Connection;
-using platform::db::Params;
 using platform::db::Recordset;
+using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString ColunasInsert =
-    QStringLiteral("(cgc,nome,ie,endereco,bairro,cidade,uf,cep,numero,complemento,CodMun,xPais,cPais)");
-
-Params valoresInsert(const Parceiro& p) {
-    return {p.cgc, p.nome,   p.ie,          p.endereco, p.bairro, p.cidade, p.uf,
-            p.cep, p.numero, p.complemento, p.CodMun,   p.xPais,  p.cPais};
+// Every column of a party but its key, each with its value.
+ColumnList colunas(const Parceiro& p) {
+    ColumnList c;
+    c.add(u"nome"_s, p.nome).add(u"ie"_s, p.ie).add(u"endereco"_s, p.endereco).add(u"bairro"_s, p.bairro);
+    c.add(u"cidade"_s, p.cidade).add(u"uf"_s, p.uf).add(u"cep"_s, p.cep).add(u"numero"_s, p.numero);
+    c.add(u"complemento"_s, p.complemento).add(u"CodMun"_s, p.CodMun).add(u"xPais"_s, p.xPais);
+    c.add(u"cPais"_s, p.cPais);
+    return c;
 }
 
+ColumnList chave(const QString& cgc) { return ColumnList().add(u"cgc"_s, cgc); }
+
 void insere(Connection& cn, const QString& tabela, const Parceiro& p) {
-    cn.Execute(QStringLiteral("INSERT INTO ") + tabela + ColunasInsert +
-                   QStringLiteral(" VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?)"),
-               valoresInsert(p));
+    ColumnList c = colunas(p);
+    c.add(u"cgc"_s, p.cgc);
+    cn.Execute(c.insertSql(tabela), c.values());
 }
 
 }  // namespace
 
 QString TabelaValida(const QString& tabela) {
-    if (tabela.compare(Fornecedores, Qt::CaseInsensitive) == 0) return Fornecedores;
-    if (tabela.compare(Clientes, Qt::CaseInsensitive) == 0) return Clientes;
-    throw platform::values::RuntimeError(platform::values::ErrorNumber::InvalidArgument);
+    const QString nome = platform::db::tableName(tabela);
+    if (nome != Fornecedores && nome != Clientes)
+        throw platform::values::RuntimeError(platform::values::ErrorNumber::InvalidArgument);
+    return nome;
 }
 
 Recordset Procura(Connection& cn, const QString& tabela, const QString& cgc) {
@@ -60,11 +68,7 @@ void IncluiDupla(Connection& cn, const Parceiro& p) {
 }
 
 void Altera(Connection& cn, const QString& tabela, const Parceiro& p) {
-    cn.Execute(QStringLiteral("UPDATE ") + TabelaValida(tabela) +
-                   QStringLiteral(" Set nome = ?,ie = ?,endereco = ?,bairro = ?,cidade = ?,UF = ?,cep = ?,"
-                                  "numero = ?,complemento = ?,codMun = ?,xPais = ?,cPais = ? WHERE cgc = ?"),
-               {p.nome, p.ie, p.endereco, p.bairro, p.cidade, p.uf, p.cep, p.numero, p.complemento, p.CodMun,
-                p.xPais, p.cPais, p.cgc});
+    colunas(p).update(cn, TabelaValida(tabela), chave(p.cgc));
 }
 
 void Exclui(Connection& cn, const QString& tabela, const QString& cgc) {

@@ -165,8 +165,6 @@ frmCodFiscalBase::~frmCodFiscalBase() = default;
 
 shell::JanelaCadastro& frmCodFiscalBase::Cadastro() { return *cadastro_; }
 
-void frmCodFiscalBase::Botao(qint16 estado) { cadastro_->Botao(estado); }
-
 void frmCodFiscalBase::Form_Load() { cadastro_->Form_Load(); }
 
 void frmCodFiscalBase::Form_Unload(bool& Cancel) { cadastro_->Form_Unload(Cancel); }

@@ -50,8 +50,6 @@ class frmCodFiscalBase : public platform::ui::Form {
     // The record-window frame that runs the key lookup, save, delete, cancel and the list.
     shell::JanelaCadastro& Cadastro();
 
-    // 1 idle, 2 code loaded, 3 new code.
-    void Botao(qint16 estado);
     void cmdImprimir_Click();
     void mskCodigo_KeyPress(int& KeyAscii);
 

@@ -9,10 +9,10 @@
 #include <QVBoxLayout>
 
 #include "platform/controls/TDBList.h"
+#include "platform/db/TableNames.h"
 #include "platform/ui/Focus.h"
 #include "platform/ui/Handlers.h"
 #include "platform/ui/MsgBox.h"
-#include "platform/values/RuntimeError.h"
 #include "platform/values/Vb.h"
 #include "shell/EstadoGeral.h"
 #include "shell/GeralConsultas.h"
@@ -30,17 +30,6 @@ using shell::Pesquisa::TipoTexto;
 
 constexpr int ColunaUf = 2;
 constexpr int ColunaMunicipio = 3;
-
-// The table comes from the opener's code, never from the user; a name only.
-const QString& Tabela(const QString& nome) {
-    bool valido = !nome.isEmpty();
-    for (QChar c : nome)
-        if (!(c.isLetterOrNumber() && c.unicode() < 128) && c != u'_') valido = false;
-    if (!valido)
-        throw platform::values::RuntimeError(platform::values::ErrorNumber::InvalidArgument,
-                                             QStringLiteral("Nome de tabela inválido: ") + nome);
-    return nome;
-}
 
 struct Filtro {
     QString clausula;
@@ -72,8 +61,9 @@ constexpr int Larguras[] = {67, 53, 53, 200};
 platform::db::Recordset PesquisaMunicipios(platform::db::Connection& db, const QString& tabela,
                                            const QString& cidade, const QString& uf) {
     const Filtro f = FiltroMunicipios(cidade, uf);
-    return db.OpenRecordset(QStringLiteral("SELECT cMun, cuf, Uf, NomeMun FROM ") + Tabela(tabela) +
-                                f.clausula + QStringLiteral(" ORDER BY NomeMun"),
+    return db.OpenRecordset(QStringLiteral("SELECT cMun, cuf, Uf, NomeMun FROM ") +
+                                platform::db::tableName(tabela) + f.clausula +
+                                QStringLiteral(" ORDER BY NomeMun"),
                             f.valores);
 }
 

@@ -2,8 +2,10 @@
 
 #include <QAbstractButton>
 #include <QWidget>
+#include <algorithm>
 
 #include "platform/controls/TDBList.h"
+#include "platform/db/TableNames.h"
 #include "platform/ui/Handlers.h"
 #include "platform/ui/KeyFilter.h"
 #include "platform/ui/MsgBox.h"
@@ -14,6 +16,7 @@
 
 namespace shell {
 
+using platform::db::ColumnList;
 using platform::db::Param;
 using platform::db::Params;
 using platform::ui::Msg::Critical;
@@ -23,7 +26,7 @@ using platform::ui::Msg::YesNo;
 namespace values = platform::values;
 
 struct JanelaCadastro::Retrato {
-    int estado;
+    EstadoCadastro estado;
     bool inclusao;
     QString chaveAtual;
     QString chaveComum;
@@ -44,6 +47,7 @@ void JanelaCadastro::Liga() {
     if (def_.cmdApagar) onClick(def_.cmdApagar, this, &JanelaCadastro::cmdApagar_Click);
     if (def_.cmdCancelar) onClick(def_.cmdCancelar, this, &JanelaCadastro::cmdCancelar_Click);
     if (def_.cmdSair) onClick(def_.cmdSair, this, &JanelaCadastro::cmdSair_Click);
+    if (def_.cmdNovo) onClick(def_.cmdNovo, this, &JanelaCadastro::cmdNovo_Click);
     // A row is chosen by clicking it; moving the focus into the list chooses nothing.
     if (def_.lista) {
         auto* lista = def_.lista;
@@ -58,12 +62,28 @@ void JanelaCadastro::Liga() {
 }
 
 void JanelaCadastro::Form_Load() {
-    conexao_.Open(Geral::ConexaoCadastro);
+    AbreConexao(def_.conexao.isEmpty() ? Geral::ConexaoCadastro : def_.conexao, def_.tabela);
     if (Historico()) chaveDono_ = Geral::ChaveComum;
-    Botao(1);
+    Botao(Ocioso);
     if (lista_.Existe()) PreencheLista();
     if (!Historico()) chaveAtual_ = Geral::ChaveComum;
     PosicionaLista();
+}
+
+// The name is checked before the file is opened, so a bad name leaves the window where it was.
+void JanelaCadastro::AbreConexao(const QString& conexao, const QString& tabela) {
+    const QString nome = platform::db::tableName(tabela);
+    conexao_.Open(conexao);
+    tabela_ = nome;
+}
+
+void JanelaCadastro::UsaTabela(const QString& conexao, const QString& tabela) {
+    registro_.Close();
+    AbreConexao(conexao, tabela);
+    inclusao_ = false;
+    chaveAtual_.clear();
+    Botao(Ocioso);
+    if (lista_.Existe()) PreencheLista();
 }
 
 void JanelaCadastro::Form_Unload(bool& Cancel) {
@@ -76,27 +96,28 @@ void JanelaCadastro::Form_Unload(bool& Cancel) {
     conexao_.Close();
 }
 
-// State 1 empties and locks the detail fields and frees the key; states 2 and 3 leave the fields as
-// the lookup set them. Botao never moves the focus.
-void JanelaCadastro::Botao(int estado) {
+// States 1 and 4 empty and lock the detail fields; states 2 and 3 leave the fields as the lookup set
+// them. Botao never moves the focus.
+void JanelaCadastro::Botao(EstadoCadastro estado) {
     estado_ = estado;
-    const bool aberto = estado != 1;
-    auto liga = [](QAbstractButton* b, bool on) {
-        if (b) b->setEnabled(on);
-    };
-    liga(def_.cmdGravar, aberto);
-    liga(def_.cmdApagar, estado == 2);
-    liga(def_.cmdCancelar, aberto);
-    liga(def_.cmdSair, !aberto);
-    liga(def_.cmdPesquisar, !aberto);
-    liga(def_.cmdImprimirRegistro, estado == 2);
-    for (auto* b : def_.botoesRegistro) liga(b, estado == 2);
-    if (estado == 1) {
+    const std::vector<EstadoCadastro> aberto{Carregado, Novo};
+    const std::vector<EstadoCadastro> ocioso{Ocioso};
+    const std::vector<EstadoCadastro> carregado{Carregado};
+    std::vector<ControleEstados> tabela{{def_.cmdGravar, aberto},    {def_.cmdApagar, carregado},
+                                        {def_.cmdCancelar, aberto},  {def_.cmdSair, {Ocioso, SemEmpresa}},
+                                        {def_.cmdPesquisar, ocioso}, {def_.cmdImprimirRegistro, carregado},
+                                        {def_.cmdNovo, ocioso}};
+    for (auto* b : def_.botoesRegistro) tabela.push_back({b, carregado});
+    tabela.insert(tabela.end(), def_.controles.begin(), def_.controles.end());
+    for (const auto& [controle, estados] : tabela)
+        if (controle)
+            controle->setEnabled(std::find(estados.begin(), estados.end(), estado) != estados.end());
+    if (estado == Ocioso || estado == SemEmpresa) {
         EsvaziaDetalhes();
         HabilitaDetalhes(false);
         LimpaMask();
-        HabilitaCampo(def_.chave, true);
-        if (def_.lista) def_.lista->setEnabled(true);
+        HabilitaCampo(def_.chave, estado == Ocioso && def_.procura != Procura::EscolhaOuNovo);
+        if (def_.lista) def_.lista->setEnabled(estado == Ocioso);
     }
     AjustaBotao(estado);
 }
@@ -110,8 +131,11 @@ void JanelaCadastro::CarregaRegistro() {
     inclusao_ = false;
     MostraRegistro();
     PosicionaLista();
-    Botao(2);
+    Botao(Carregado);
     def_.chave->setEnabled(false);
+    carregado_.clear();
+    if (registro_.State() == platform::db::ObjectState::Open && !registro_.Eof())
+        for (int i = 0; i < registro_.FieldCount(); ++i) carregado_.push_back(registro_.Fields(i));
     platform::ui::setFocusTo(PrimeiroDetalhe());
 }
 
@@ -130,7 +154,15 @@ void JanelaCadastro::PosicionaLista() {
 
 void JanelaCadastro::Chave_GotFocus() { DestacaCampo(); }
 
+// A lookup's own state change can pass the focus through the key field; leaving it then is no new
+// lookup.
 void JanelaCadastro::Chave_LostFocus() {
+    if (consultando_ || !ConsultaPermitida() || def_.procura == Procura::EscolhaOuNovo) return;
+    consultando_ = true;
+    struct Fim {
+        bool& f;
+        ~Fim() { f = false; }
+    } fim{consultando_};
     const QString texto = TextoChave();
     if (Historico())
         ConsultaData(texto);
@@ -172,12 +204,10 @@ void JanelaCadastro::ConsultaChave(const QString& texto) {
         MostraEncontrado();
         return;
     }
-    if (platform::ui::MsgBox(def_.perguntaInclusao, YesNo + Exclamation, QStringLiteral("Atenção...")) ==
-        Yes) {
-        HabilitaDetalhes(true);
-        EsvaziaDetalhes();
-        Botao(3);
-        inclusao_ = true;
+    if (def_.procura == Procura::CodigoSemPergunta ||
+        platform::ui::MsgBox(def_.perguntaInclusao, YesNo + Exclamation, QStringLiteral("Atenção...")) ==
+            Yes) {
+        IniciaInclusao();
         TravaChave();
         platform::ui::setFocusTo(PrimeiroDetalhe());
     } else {
@@ -216,10 +246,7 @@ void JanelaCadastro::ConsultaData(const QString& texto) {
     }
     if (platform::ui::MsgBox(def_.perguntaInclusao, YesNo + Exclamation, QStringLiteral("Atenção...")) ==
         Yes) {
-        HabilitaDetalhes(true);
-        EsvaziaDetalhes();
-        Botao(3);
-        inclusao_ = true;
+        IniciaInclusao();
         DefineTextoChave(chaveAtual_);
         platform::ui::setFocusTo(PrimeiroDetalhe());
         TravaChave();
@@ -229,6 +256,21 @@ void JanelaCadastro::ConsultaData(const QString& texto) {
     }
 }
 
+void JanelaCadastro::IniciaInclusao() {
+    HabilitaDetalhes(true);
+    EsvaziaDetalhes();
+    Botao(Novo);
+    inclusao_ = true;
+}
+
+void JanelaCadastro::cmdNovo_Click() {
+    chaveAtual_.clear();
+    IniciaInclusao();
+    EsvaziaChave();
+    def_.chave->setEnabled(false);
+    platform::ui::setFocusTo(PrimeiroDetalhe());
+}
+
 void JanelaCadastro::cmdGravar_Click() { Grava(); }
 
 bool JanelaCadastro::Grava() {
@@ -236,7 +278,7 @@ bool JanelaCadastro::Grava() {
     const QString texto = TextoChave();
     if (Historico()) {
         if (const auto data = values::parseDate(texto)) chaveAtual_ = values::formatDate(*data);
-    } else {
+    } else if (def_.procura != Procura::EscolhaOuNovo) {
         chaveAtual_ = NormalizaChave(texto);
         Geral::ChaveComum = chaveAtual_;
     }
@@ -249,7 +291,13 @@ bool JanelaCadastro::Grava() {
             Restaura(antes);
             return false;
         }
+        platform::db::Transaction transacao(conexao_);
+        if (!inclusao && !RegistroComoCarregado()) {
+            Restaura(antes);
+            return false;
+        }
         GravaRegistro(inclusao);
+        transacao.commit();
         celulas = CelulasGravadas();
     } catch (const values::RuntimeError& e) {
         Restaura(antes);
@@ -259,7 +307,7 @@ bool JanelaCadastro::Grava() {
     if (lista_.Existe()) lista_.Grava(chaveAtual_, celulas, inclusao);
     inclusao_ = false;
     PosicionaLista();
-    Botao(1);
+    Botao(Ocioso);
     if (Historico()) Geral::Alterado = true;
     FocaChave();
     return true;
@@ -286,14 +334,14 @@ void JanelaCadastro::cmdApagar_Click() {
         return;
     }
     if (lista_.Existe()) lista_.Remove(chaveAtual_);
-    Botao(1);
+    Botao(Ocioso);
     if (Historico()) Geral::Alterado = true;
     FocaChave();
 }
 
 void JanelaCadastro::cmdCancelar_Click() {
     inclusao_ = false;
-    Botao(1);
+    Botao(Ocioso);
     FocaChave();
 }
 
@@ -306,7 +354,15 @@ void JanelaCadastro::Lista_RowChosen(int linha) {
     const QString chave = lista_.Celula(linha, 0);
     if (!ChaveEscolhivel(chave)) return;
     inclusao_ = false;
-    Botao(1);
+    Botao(Ocioso);
+    if (def_.procura == Procura::EscolhaOuNovo) {
+        DefineTextoChave(chave);
+        const Retrato antes = Guarda();
+        chaveAtual_ = chave;
+        const auto achou = LocalizaOuRestaura(chave, antes);
+        if (achou && *achou) MostraEncontrado();
+        return;
+    }
     FocaChave();
     DefineTextoChave(CompletaChave(chave));
     QWidget* primeiro = PrimeiroDetalhe();
@@ -369,59 +425,74 @@ Params JanelaCadastro::ParametrosChave(const QString& chave) const {
 
 bool JanelaCadastro::ExisteChave(const QString& chave) {
     auto rs = conexao_.OpenRecordset(QStringLiteral("SELECT ") + def_.colunaChave + QStringLiteral(" FROM ") +
-                                         def_.tabela + QStringLiteral(" WHERE ") + CondicaoChave(),
+                                         tabela_ + QStringLiteral(" WHERE ") + CondicaoChave(),
                                      ParametrosChave(chave));
     return !rs.Eof();
 }
 
 bool JanelaCadastro::LocalizaRegistro(const QString& chave) {
-    registro_.Open(
-        conexao_,
-        QStringLiteral("SELECT * FROM ") + def_.tabela + QStringLiteral(" WHERE ") + CondicaoChave(),
-        ParametrosChave(chave));
+    registro_.Open(conexao_,
+                   QStringLiteral("SELECT * FROM ") + tabela_ + QStringLiteral(" WHERE ") + CondicaoChave(),
+                   ParametrosChave(chave));
     return !registro_.Eof();
 }
 
 void JanelaCadastro::MostraRegistro() {
     for (const auto& campo : def_.campos)
-        if (!campo.coluna.isEmpty()) MostraValorCampo(campo.controle, registro_.Fields(campo.coluna));
+        if (!campo.coluna.isEmpty()) MostraValorCampo(campo.controle, registro_.Fields(campo.Coluna()));
+}
+
+ColumnList JanelaCadastro::ColunasRegistro() const {
+    ColumnList colunas;
+    for (const auto& campo : def_.campos)
+        if (!campo.coluna.isEmpty()) colunas.add(campo.Coluna(), ValorCampo(campo.controle));
+    return colunas;
+}
+
+ColumnList JanelaCadastro::ColunasChave(const QString& chave) const {
+    ColumnList colunas;
+    colunas.add(def_.colunaChave, ValorDoTipo(chave, def_.tipoChave));
+    if (Historico()) colunas.add(def_.colunaDono, ValorDoTipo(chaveDono_, def_.tipoDono));
+    return colunas;
 }
 
 void JanelaCadastro::GravaRegistro(bool inclusao) {
-    Params valores;
-    QStringList colunas;
-    for (const auto& campo : def_.campos) {
-        if (campo.coluna.isEmpty()) continue;
-        colunas << campo.coluna;
-        valores.push_back(ValorCampo(campo.controle));
-    }
-    const Params chave = ParametrosChave(chaveAtual_);
+    ColumnList colunas = ColunasRegistro();
     if (inclusao) {
-        QStringList todas{def_.colunaChave};
-        if (Historico()) todas << def_.colunaDono;
-        todas << colunas;
-        Params p = chave;
-        p.insert(p.end(), valores.begin(), valores.end());
-        QStringList marcas;
-        for (int i = 0; i < todas.size(); ++i) marcas << QStringLiteral("?");
-        conexao_.Execute(QStringLiteral("INSERT INTO ") + def_.tabela + QLatin1Char('(') +
-                             todas.join(QLatin1Char(',')) + QStringLiteral(") VALUES(") +
-                             marcas.join(QLatin1Char(',')) + QLatin1Char(')'),
-                         p);
-    } else if (!colunas.isEmpty()) {
-        Params p = valores;
-        p.insert(p.end(), chave.begin(), chave.end());
-        conexao_.Execute(QStringLiteral("UPDATE ") + def_.tabela + QStringLiteral(" SET ") +
-                             colunas.join(QStringLiteral(" = ?, ")) + QStringLiteral(" = ? WHERE ") +
-                             CondicaoChave(),
-                         p);
+        if (!def_.chaveAutomatica) colunas.add(def_.colunaChave, ValorDoTipo(chaveAtual_, def_.tipoChave));
+        if (Historico()) colunas.add(def_.colunaDono, ValorDoTipo(chaveDono_, def_.tipoDono));
+        const qint64 automatica = colunas.insert(conexao_, tabela_);
+        if (def_.chaveAutomatica) chaveAtual_ = QString::number(automatica);
+    } else if (!colunas.empty()) {
+        colunas.update(conexao_, tabela_, ColunasChave(chaveAtual_));
     }
 }
 
-void JanelaCadastro::ApagaRegistro() {
-    conexao_.Execute(
-        QStringLiteral("DELETE FROM ") + def_.tabela + QStringLiteral(" WHERE ") + CondicaoChave(),
+bool JanelaCadastro::RegistroComoCarregado() {
+    auto atual = conexao_.OpenRecordset(
+        QStringLiteral("SELECT * FROM ") + tabela_ + QStringLiteral(" WHERE ") + CondicaoChave(),
         ParametrosChave(chaveAtual_));
+    QString aviso;
+    if (atual.Eof()) {
+        aviso = QStringLiteral("Registro não encontrado, a gravação não foi realizada !");
+    } else {
+        for (const auto& antes : carregado_) {
+            if (def_.colunasAlheias.contains(antes.name(), Qt::CaseInsensitive)) continue;
+            if (!antes.sameValue(atual.Fields(antes.name()))) {
+                aviso = QStringLiteral(
+                    "Registro alterado em outra estação depois de carregado, a gravação não foi realizada !");
+                break;
+            }
+        }
+    }
+    if (aviso.isEmpty()) return true;
+    platform::ui::MsgBox(aviso, Critical, QStringLiteral("Atenção"));
+    return false;
+}
+
+void JanelaCadastro::ApagaRegistro() {
+    conexao_.Execute(QStringLiteral("DELETE FROM ") + tabela_ + QStringLiteral(" WHERE ") + CondicaoChave(),
+                     ParametrosChave(chaveAtual_));
 }
 
 QStringList JanelaCadastro::CelulasGravadas() {
@@ -439,7 +510,7 @@ void JanelaCadastro::PreencheLista() {
     QStringList colunas;
     for (const auto& c : def_.colunas) colunas << (c.coluna.isEmpty() ? QStringLiteral("NULL") : c.coluna);
     QString sql =
-        QStringLiteral("SELECT ") + colunas.join(QLatin1Char(',')) + QStringLiteral(" FROM ") + def_.tabela;
+        QStringLiteral("SELECT ") + colunas.join(QLatin1Char(',')) + QStringLiteral(" FROM ") + tabela_;
     Params p;
     if (Historico()) {
         sql += QStringLiteral(" WHERE ") + def_.colunaDono + QStringLiteral(" = ?");

@@ -8,7 +8,9 @@
 #include <optional>
 #include <vector>
 
+#include "platform/db/ColumnList.h"
 #include "platform/db/Connection.h"
+#include "platform/db/Field.h"
 #include "platform/db/Recordset.h"
 #include "platform/ui/Focus.h"
 #include "shell/JanelaCadastroLista.h"
@@ -26,6 +28,25 @@ inline constexpr QStringView GuardaCurta =
 inline constexpr QStringView GuardaLonga =
     u"Você não pode abandonar uma operação em andamento, grave ou cancele antes...";
 
+// The states of a record window, with the numbers the windows have always given them. SemEmpresa
+// exists only in the movement windows: no company is open, so nothing but the company choice and
+// the close button can be used.
+enum EstadoCadastro : int { Ocioso = 1, Carregado = 2, Novo = 3, SemEmpresa = 4 };
+
+// How a record is found.
+enum class Procura {
+    // A code typed in the key field, looked up on leaving it; an unknown code asks perguntaInclusao.
+    Codigo,
+    // The same, but an unknown code starts the new record without a question.
+    CodigoSemPergunta,
+    // A date typed in the key field among the rows of the owner whose key ChaveComum holds on
+    // opening (colunaDono); an unknown date asks perguntaInclusao (the dated histories).
+    DataDoDono,
+    // A row chosen in the list, whose key is an automatic number, or a new one started by cmdNovo;
+    // the key field only shows the number.
+    EscolhaOuNovo,
+};
+
 // One detail field of a record window: its control, the table column it edits (empty when the window
 // reads and writes it itself) and how the column is bound (a date field writes a date, a number field
 // money...). The kind is taken from the control when not given.
@@ -34,17 +55,38 @@ struct CampoCadastro {
     QString coluna;
     // The list column that shows this field (-1: none); its cell is the field's text after a save.
     int colunaLista = -1;
+    // A slot of a row of items: the column is `coluna` followed by this number ("baseicms" 2 is
+    // "baseicms2"); -1 for a plain column.
+    int posicao = -1;
+
+    QString Coluna() const { return posicao < 0 ? coluna : coluna + QString::number(posicao); }
 };
 
-// What a record window declares: its table, key, owner filter, fields, list, buttons and texts.
+// A control of the window's own and the states in which it is enabled.
+struct ControleEstados {
+    QWidget* controle = nullptr;
+    std::vector<EstadoCadastro> habilitado;
+};
+
+// What a record window declares: where its rows are, how one is found, its fields, list, buttons
+// and texts.
 struct DefinicaoCadastro {
+    // The connection string of the database (empty: the registry, ConexaoCadastro when the window
+    // loads) and the table, one of the program's tables or a month table ("DIGE03").
+    QString conexao;
     QString tabela;
     QString colunaChave;
     TipoColuna tipoChave = TipoColuna::Texto;
+    // The key is an automatic number: left out of the INSERT and read back after it.
+    bool chaveAutomatica = false;
+    Procura procura = Procura::Codigo;
     // The owner's key column: the window keeps to the rows whose column holds the owner's key, which
     // the owner handed over in ChaveComum before opening it (the dated-history dialogs).
     QString colunaDono;
     TipoColuna tipoDono = TipoColuna::Numero;
+    // Columns of the row that other windows keep (a working period, a password): a change of theirs
+    // since the load does not stop a save.
+    QStringList colunasAlheias;
 
     QWidget* chave = nullptr;           // the key field (a mask, a date or a text field)
     std::vector<CampoCadastro> campos;  // the detail fields; the first one receives the focus
@@ -60,6 +102,10 @@ struct DefinicaoCadastro {
     QAbstractButton* cmdImprimirRegistro = nullptr;
     // Buttons that act on the loaded record: enabled only in state 2.
     std::vector<QAbstractButton*> botoesRegistro;
+    // The button that starts a new record (Procura::EscolhaOuNovo): enabled while idle.
+    QAbstractButton* cmdNovo = nullptr;
+    // The window's other controls that follow the state.
+    std::vector<ControleEstados> controles;
 
     // The list of the table's rows (none in a window without a list) and its columns; column 0 is
     // the key.
@@ -83,6 +129,12 @@ struct DefinicaoCadastro {
 // The key is either a code (a mask or text field, ChaveComum holds it) or, with an owner column, a
 // date (the dated-history dialogs): ChaveComum then holds the owner's key for as long as the window is
 // open, and the frame keeps the date itself; such a window sets Alterado after each save and delete.
+//
+// A save runs the window's rules through the error list and then writes inside one transaction: a
+// failing statement writes nothing. An UPDATE writes only while the row is as this window loaded it
+// (columns declared alheias aside): a row deleted meanwhile says "Registro não encontrado...", a row
+// another copy changed says "Registro alterado em outra estação..."; either way nothing is written
+// and the window keeps what was typed.
 class JanelaCadastro : public QObject {
     Q_OBJECT
   public:
@@ -95,17 +147,21 @@ class JanelaCadastro : public QObject {
 
     // Form_Load: opens the connection, state 1, fills the list, PosicionaLista.
     void Form_Load();
+    // Moves the window to another database and table (a movement window choosing a company, year and
+    // month): the table is checked, the connection opened, the list filled again, state 1.
+    void UsaTabela(const QString& conexao, const QString& tabela);
+    const QString& Tabela() const { return tabela_; }
     // Form_Unload: the close guard. Sets `Cancel` while a record is open; otherwise closes the
     // connection.
     void Form_Unload(bool& Cancel);
 
-    int EstadoAtual() const { return estado_; }
+    EstadoCadastro EstadoAtual() const { return estado_; }
     bool Inclusao() const { return inclusao_; }
     // The key of the record being looked up or saved: the code text or the date as "dd/mm/yyyy".
     const QString& ChaveAtual() const { return chaveAtual_; }
     // The owner's key handed over on load (empty without an owner column).
     const QString& ChaveDono() const { return chaveDono_; }
-    bool Historico() const { return !def_.colunaDono.isEmpty(); }
+    bool Historico() const { return def_.procura == Procura::DataDoDono; }
 
     platform::db::Connection& Conexao() { return conexao_; }
     // The row the last lookup found (or the saved row).
@@ -114,8 +170,10 @@ class JanelaCadastro : public QObject {
     const DefinicaoCadastro& Definicao() const { return def_; }
     QWidget& Janela() { return janela_; }
 
-    // The frame's routines, as each window has them.
-    void Botao(int estado);
+    // The frame's routines, as each window has them. Botao applies the state table: the declared
+    // buttons and controls enabled as their states say, and while idle the detail fields emptied
+    // and locked and the key field open (in SemEmpresa the key and the list are locked too).
+    void Botao(EstadoCadastro estado);
     void TravaChave();
     void CarregaRegistro();
     void LimpaMask();
@@ -131,6 +189,8 @@ class JanelaCadastro : public QObject {
     void cmdApagar_Click();
     void cmdCancelar_Click();
     void cmdSair_Click();
+    // A new record without a key: the automatic number comes with the save.
+    void cmdNovo_Click();
     void Lista_RowChosen(int linha);
     void Lista_HeadClick(int coluna);
     void Lista_FootClick(int coluna);
@@ -147,6 +207,9 @@ class JanelaCadastro : public QObject {
 
     // No key typed yet: the key field shows its empty mask.
     virtual bool ChaveVazia(const QString& texto) const;
+    // Whether leaving the key field looks the key up now (a window whose user may not look others
+    // up says no).
+    virtual bool ConsultaPermitida() const { return true; }
     // The key is typed but incomplete: the lookup puts the focus back without a message.
     virtual bool ChaveIncompleta(const QString& texto) const;
     // The key as the table stores it (a cut of a mask's unused positions).
@@ -164,7 +227,10 @@ class JanelaCadastro : public QObject {
     virtual void MostraRegistro();
     // The window's rules, as error-list rows (AdicionaErro); the frame has none.
     virtual void TestaRegras() {}
-    // Writes the record: an INSERT when `inclusao`, else an UPDATE of the row of ChaveAtual().
+    // The columns the save writes with their values: the declared fields with a column.
+    virtual platform::db::ColumnList ColunasRegistro() const;
+    // Writes the record: an INSERT when `inclusao` (an automatic key is read back into ChaveAtual),
+    // else an UPDATE of the row of ChaveAtual(). Runs inside the save's transaction.
     virtual void GravaRegistro(bool inclusao);
     // Deletes the row of ChaveAtual().
     virtual void ApagaRegistro();
@@ -173,9 +239,9 @@ class JanelaCadastro : public QObject {
     // Fills the list from the table on load.
     virtual void PreencheLista();
     // The window's own part of a state change, after the frame's (fields and buttons it alone has).
-    virtual void AjustaBotao(int /*estado*/) {}
+    virtual void AjustaBotao(EstadoCadastro /*estado*/) {}
     // A record is open, so the window may not close.
-    virtual bool RegistroAberto() const { return estado_ == 2 || estado_ == 3; }
+    virtual bool RegistroAberto() const { return estado_ == Carregado || estado_ == Novo; }
 
     // Field helpers for windows and hooks.
     void HabilitaDetalhes(bool habilita);
@@ -197,14 +263,22 @@ class JanelaCadastro : public QObject {
     void ConsultaData(const QString& texto);
     platform::db::Params ParametrosChave(const QString& chave) const;
     QString CondicaoChave() const;
-    void SegueLista(bool inclusao);
+    platform::db::ColumnList ColunasChave(const QString& chave) const;
+    void AbreConexao(const QString& conexao, const QString& tabela);
+    // The row of ChaveAtual() is still as loaded; otherwise says why not.
+    bool RegistroComoCarregado();
+    void IniciaInclusao();
 
     QWidget& janela_;
     DefinicaoCadastro def_;
     platform::db::Connection conexao_;
     platform::db::Recordset registro_;
     ListaCadastro lista_;
-    int estado_ = 1;
+    QString tabela_;
+    // The loaded row as it was read, for the save's check.
+    std::vector<platform::db::Field> carregado_;
+    EstadoCadastro estado_ = Ocioso;
+    bool consultando_ = false;
     bool inclusao_ = false;
     QString chaveAtual_;
     QString chaveDono_;

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "platform/controls/TDBList.h"
+#include "platform/db/TableNames.h"
 #include "platform/ui/Focus.h"
 #include "platform/ui/Handlers.h"
 #include "platform/ui/MsgBox.h"
@@ -25,11 +26,6 @@ const QString Nome = QStringLiteral("Nome");
 constexpr int ColunaCodigo = 0;
 constexpr int ColunaNome = 1;
 
-// The table's name comes from the opener's code; quoted, it stays a name whatever it holds.
-QString NomeTabela(const QString& tabela) {
-    return QLatin1Char('"') + QString(tabela).replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
-           QLatin1Char('"');
-}
 }  // namespace
 
 frmPesquisa::frmPesquisa(QWidget* parent)
@@ -102,7 +98,7 @@ void frmPesquisa::Form_Load() {
 // Every row of the result is read, however many the count of codes would say.
 void frmPesquisa::PreencheLista() {
     auto rs = conexao_.OpenRecordset(QStringLiteral("SELECT codigo,nome FROM ") +
-                                     NomeTabela(Geral::TabelaPesquisa));
+                                     platform::db::tableName(Geral::TabelaPesquisa));
     if (lista_->Carrega(rs) <= 0) {
         platform::ui::MsgBox(QStringLiteral("Atenção, não há nenhum registro cadastrado !"),
                              platform::ui::Msg::Information, QCoreApplication::applicationName());

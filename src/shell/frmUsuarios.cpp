@@ -67,11 +67,8 @@ class CadastroUsuarios : public JanelaCadastro {
 
   protected:
     // Another user's code field looks nothing up: his record comes as the field gets the focus.
-    // A lookup's own state change can pass the focus through the code field (Qt moves the focus off
-    // a button as it is disabled); leaving it then is not a new lookup.
-    bool ChaveVazia(const QString& texto) const override {
-        return w_.consultas_ > 1 || !Administrando() || NumeroDe(texto) == 0;
-    }
+    bool ConsultaPermitida() const override { return Administrando(); }
+    bool ChaveVazia(const QString& texto) const override { return NumeroDe(texto) == 0; }
     QString NormalizaChave(const QString& texto) const override { return QString::number(NumeroDe(texto)); }
     void EsvaziaChave() override {
         w_.mskCodigo->setMask(MascaraCodigo);
@@ -147,7 +144,7 @@ class CadastroUsuarios : public JanelaCadastro {
 
     void ApagaRegistro() override { usuarios::Exclui(Conexao(), NumeroDe(ChaveAtual())); }
 
-    void AjustaBotao(int estado) override { w_.AjustaBotao(estado); }
+    void AjustaBotao(EstadoCadastro estado) override { w_.AjustaBotao(estado); }
 
     bool RegistroAberto() const override { return w_.txtNome->isEnabled(); }
 
@@ -298,11 +295,10 @@ frmUsuarios::frmUsuarios(QWidget* parent)
     d.cmdImprimirRegistro = cmdImprimir;
     d.botoesRegistro = {cmdTrocasen};
     d.perguntaExclusao = QStringLiteral("Deseja Realmente Excluir Este Usuário ?");
+    // The password change writes these while the user is loaded.
+    d.colunasAlheias = {QStringLiteral("senha"), QStringLiteral("dsenha")};
     cadastro_ = new CadastroUsuarios(*this, std::move(d));
-    // The frame's lookup runs between these two: they count the lookups under way.
-    ui::onLostFocus(mskCodigo, [this] { ++consultas_; });
     cadastro_->Liga();
-    ui::onLostFocus(mskCodigo, [this] { --consultas_; });
 
     ui::onGotFocus(mskCodigo, this, &frmUsuarios::mskCodigo_GotFocus);
     ui::onClick(cmdPesquisar, this, &frmUsuarios::cmdPesquisar_Click);
@@ -331,12 +327,10 @@ void frmUsuarios::Form_Load() { cadastro_->Form_Load(); }
 
 void frmUsuarios::Form_Unload(bool& Cancel) { cadastro_->Form_Unload(Cancel); }
 
-void frmUsuarios::Botao(int estado) { cadastro_->Botao(estado); }
-
-void frmUsuarios::AjustaBotao(int estado) {
+void frmUsuarios::AjustaBotao(EstadoCadastro estado) {
     const bool administrador = Administrando();
     switch (estado) {
-        case 1:
+        case Ocioso:
             Geral::LimpaCampos(this);
             cadastro_->LimpaMask();
             Geral::HabilitaCampos(this, false);
@@ -349,7 +343,7 @@ void frmUsuarios::AjustaBotao(int estado) {
             frmBdados->setEnabled(administrador);
             frmCFinc->setEnabled(administrador);
             break;
-        case 2:
+        case Carregado:
             for (QPushButton* b : {cmdImprimir, cmdGravar, cmdTrocasen}) b->setEnabled(true);
             cmdPesquisar->setEnabled(false);
             cmdApagar->setEnabled(administrador);
@@ -363,7 +357,7 @@ void frmUsuarios::AjustaBotao(int estado) {
                 mskCodigo->setEnabled(false);
             }
             break;
-        case 3:
+        case Novo:
             // A new user starts from empty fields, every one of them open but the code, which the
             // lookup locks next (so no button disabled here hands it the focus).
             Geral::HabilitaCampos(this, true);

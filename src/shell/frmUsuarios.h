@@ -6,6 +6,7 @@
 
 #include "platform/ui/Focus.h"
 #include "platform/ui/Form.h"
+#include "shell/JanelaCadastro.h"
 #include "shell/OpcoesImpressora.h"
 
 class QCheckBox;
@@ -21,7 +22,6 @@ class MaskEdBox;
 
 namespace shell {
 
-class JanelaCadastro;
 class CadastroUsuarios;
 
 // The users register. The built-in administrator looks users up by code, creates, changes, deletes,
@@ -74,8 +74,6 @@ class frmUsuarios : public platform::ui::Form {
 
     // The record-window frame that runs the lookup, save, delete, cancel and the close guard.
     JanelaCadastro& Cadastro();
-    // 1 idle, 2 user loaded, 3 new user.
-    void Botao(int estado);
 
     // The printer letter of the selected option: "M", "J", "L", otherwise "S".
     QString LetraImpressora() const;
@@ -94,7 +92,7 @@ class frmUsuarios : public platform::ui::Form {
   private:
     friend class CadastroUsuarios;
     // The window's part of a state change, after the frame's: what each kind of login may touch.
-    void AjustaBotao(int estado);
+    void AjustaBotao(EstadoCadastro estado);
     // The boxes that `consulta` governs.
     std::vector<QCheckBox*> Governadas(const QCheckBox* consulta) const;
     void Governa(QCheckBox* consulta);
@@ -105,8 +103,6 @@ class frmUsuarios : public platform::ui::Form {
     OpcoesImpressora Opcoes() const;
 
     CadastroUsuarios* cadastro_;
-    // Lookups of the code field under way (a second one starts only inside the first).
-    int consultas_ = 0;
 };
 
 }  // namespace shell

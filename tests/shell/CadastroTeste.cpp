@@ -7,6 +7,7 @@
 
 #include "platform/controls/TDBList.h"
 #include "platform/db/Connection.h"
+#include "platform/db/TableNames.h"
 #include "platform/values/Vb.h"
 #include "shell/ErrosLista.h"
 #include "shell/EstadoGeral.h"
@@ -104,6 +105,7 @@ void frmCadastroTeste::CriaTabela(const QString& conexao) {
     platform::db::Connection c;
     c.Open(conexao);
     c.Execute(QStringLiteral("CREATE TABLE Teste (codigo INTEGER, Descri TEXT COLLATE PTBR)"));
+    platform::db::registerTables({QStringLiteral("Teste")});
 }
 
 void frmCadastroTeste::Form_Load() { cadastro_->Form_Load(); }

@@ -7,6 +7,7 @@
 #include "CadastroTeste.h"
 #include "platform/controls/TDBList.h"
 #include "platform/db/Connection.h"
+#include "platform/db/TableNames.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/MsgBox.h"
 #include "shell/EstadoGeral.h"
@@ -32,6 +33,7 @@ class frmPesquisaTest : public UiFixture {
         Geral::ConexaoCadastro = pasta.registryConnection();
         db.Open(Geral::ConexaoCadastro);
         db.Execute(QStringLiteral("CREATE TABLE Pessoas (codigo INTEGER, nome TEXT COLLATE PTBR)"));
+        platform::db::registerTables({QStringLiteral("Pessoas")});
     }
     void Insere(std::initializer_list<std::pair<int, const char*>> linhas) {
         for (auto [codigo, nome] : linhas)

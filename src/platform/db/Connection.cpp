@@ -296,6 +296,8 @@ long long Connection::Execute(const QString& sql, const Params& params, std::sou
     return execute(sql, params, where);
 }
 
+qint64 Connection::LastInsertId() const { return db_ ? sqlite3_last_insert_rowid(db_) : 0; }
+
 long long Connection::execute(const QString& sql, ParamSpan params, const std::source_location& where) {
     sqlite3_stmt* stmt = prepare(sql, where);
     ResetOnExit reset(stmt);

@@ -58,6 +58,8 @@ class Connection {
                       std::source_location where = std::source_location::current());
     long long Execute(const QString& sql, const Params& params,
                       std::source_location where = std::source_location::current());
+    // The automatic key (INTEGER PRIMARY KEY) of the row the last INSERT of this connection wrote.
+    qint64 LastInsertId() const;
     // Runs one query and returns its snapshot (Recordset::Open).
     Recordset OpenRecordset(const QString& sql, std::initializer_list<Param> params = {},
                             std::source_location where = std::source_location::current());

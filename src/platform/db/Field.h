@@ -44,6 +44,8 @@ class Field {
     QDate toDate() const;
     // Yes/no: null -> false, otherwise the number is not 0.
     bool toBool() const;
+    // The same stored value (type and contents) as `other`, whatever the names.
+    bool sameValue(const Field& other) const { return stored_ == other.stored_; }
 
   private:
     [[noreturn]] void mismatch(const char* wanted) const;

@@ -1,0 +1,213 @@
+#include <gtest/gtest.h>
+
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+
+#include "platform/controls/TDBList.h"
+#include "platform/controls/TDBNumber.h"
+#include "platform/db/Connection.h"
+#include "platform/ui/Form.h"
+#include "platform/ui/Handlers.h"
+#include "platform/ui/MsgBox.h"
+#include "shell/EstadoGeral.h"
+#include "shell/JanelaCadastro.h"
+#include "support/TempProgramFolder.h"
+#include "support/UiFixture.h"
+
+using namespace shell;
+using namespace testsupport;
+using platform::controls::TDBNumber;
+using platform::ui::Msg::OK;
+using platform::values::Currency;
+
+namespace {
+
+const QString Alterado =
+    QStringLiteral("Registro alterado em outra estação depois de carregado, a gravação não foi realizada !");
+const QString NaoEncontrado = QStringLiteral("Registro não encontrado, a gravação não foi realizada !");
+constexpr int Posicoes = 5;
+
+// Copies the document's kind into the exits table after writing it: a second statement for the
+// save's transaction.
+class CadastroDocumento : public JanelaCadastro {
+  public:
+    using JanelaCadastro::JanelaCadastro;
+
+  protected:
+    void GravaRegistro(bool inclusao) override {
+        JanelaCadastro::GravaRegistro(inclusao);
+        Conexao().Execute(
+            QStringLiteral("INSERT INTO DIGS03 (especie) SELECT especie FROM DIGE03 WHERE codauto = ?"),
+            {ChaveAtual().toLongLong()});
+    }
+};
+
+// A document window of the shape the movement windows take: a month table of a company's movement
+// database, keyed by its automatic number, a record chosen in the list or started by Novo, and the
+// items grid's five slots declared as slot columns.
+class frmDocumentoTeste : public platform::ui::Form {
+  public:
+    explicit frmDocumentoTeste(const QString& conexao) {
+        setObjectName(QStringLiteral("frmDocumentoTeste"));
+        auto* layout = new QHBoxLayout(this);
+        for (QWidget* w : {static_cast<QWidget*>(txtCodauto), static_cast<QWidget*>(txtEspecie)})
+            layout->addWidget(w);
+        DefinicaoCadastro d;
+        d.conexao = conexao;
+        d.tabela = QStringLiteral("dige03");
+        d.colunaChave = QStringLiteral("codauto");
+        d.tipoChave = TipoColuna::Numero;
+        d.chaveAutomatica = true;
+        d.procura = Procura::EscolhaOuNovo;
+        d.chave = txtCodauto;
+        d.campos = {{txtEspecie, QStringLiteral("especie"), 1}};
+        for (int i = 0; i < Posicoes; ++i) {
+            base[i] = new TDBNumber(this);
+            layout->addWidget(base[i]);
+            d.campos.push_back({base[i], QStringLiteral("baseicms"), -1, i});
+        }
+        for (QWidget* w :
+             {static_cast<QWidget*>(lista), static_cast<QWidget*>(cmdNovo), static_cast<QWidget*>(cmdGravar),
+              static_cast<QWidget*>(cmdCancelar), static_cast<QWidget*>(cmdSair)})
+            layout->addWidget(w);
+        d.cmdNovo = cmdNovo;
+        d.cmdGravar = cmdGravar;
+        d.cmdCancelar = cmdCancelar;
+        d.cmdSair = cmdSair;
+        d.lista = lista;
+        d.colunas = {{QStringLiteral("Nº"), QStringLiteral("codauto"), TipoColuna::Numero},
+                     {QStringLiteral("Espécie"), QStringLiteral("especie"), TipoColuna::Texto}};
+        cadastro = new CadastroDocumento(*this, std::move(d));
+        cadastro->Liga();
+    }
+    void Form_Load() override { cadastro->Form_Load(); }
+    void Form_Unload(bool& Cancel) override { cadastro->Form_Unload(Cancel); }
+
+    QLineEdit* txtCodauto = new QLineEdit(this);
+    QLineEdit* txtEspecie = new QLineEdit(this);
+    TDBNumber* base[Posicoes];
+    platform::controls::TDBList* lista = new platform::controls::TDBList(this);
+    QPushButton* cmdNovo = new QPushButton(QStringLiteral("&Novo"), this);
+    QPushButton* cmdGravar = new QPushButton(QStringLiteral("&Gravar"), this);
+    QPushButton* cmdCancelar = new QPushButton(QStringLiteral("&Cancelar"), this);
+    QPushButton* cmdSair = new QPushButton(QStringLiteral("&Sair"), this);
+    JanelaCadastro* cadastro;
+};
+
+class JanelaDocumentoTest : public UiFixture {
+  protected:
+    void SetUp() override {
+        Geral::ReiniciaEstadoGeral();
+        UiFixture::SetUp();
+        conexao = pasta.movementConnection(QStringLiteral("MV260001.MDB"));
+        db.Open(conexao);
+        w = static_cast<frmDocumentoTeste*>(platform::ui::ShowInstance(new frmDocumentoTeste(conexao)));
+        ASSERT_NE(w, nullptr);
+        settle();
+    }
+    void TearDown() override {
+        delete w;
+        UiFixture::TearDown();
+    }
+    // A new document of `especie` with the bases 1,00 .. 5,00 in its slots.
+    void NovoDocumento(const QString& especie) {
+        click(w->cmdNovo);
+        w->txtEspecie->setText(especie);
+        for (int i = 0; i < Posicoes; ++i) w->base[i]->setValue(Currency::fromRaw((i + 1) * 10000));
+        click(w->cmdGravar);
+        settle();
+    }
+    void Escolhe(int linha) {
+        w->cadastro->Lista_RowChosen(linha);
+        settle();
+    }
+    QString Especie(qint64 codauto) {
+        auto rs = db.OpenRecordset(QStringLiteral("SELECT especie FROM DIGE03 WHERE codauto = ?"), {codauto});
+        return rs.Eof() ? QStringLiteral("<nenhum>") : rs.Fields(0).toString();
+    }
+
+    TempProgramFolder pasta;
+    QString conexao;
+    platform::db::Connection db;
+    QPointer<frmDocumentoTeste> w;
+};
+
+TEST_F(JanelaDocumentoTest, ANewDocumentGetsItsAutomaticNumberAndItsSlots) {
+    NovoDocumento(QStringLiteral("NF"));
+    NovoDocumento(QStringLiteral("CF"));
+    EXPECT_EQ(w->cadastro->EstadoAtual(), Ocioso);
+    auto rs = db.OpenRecordset(
+        QStringLiteral("SELECT codauto, especie, baseicms0, baseicms4 FROM DIGE03 ORDER BY codauto"));
+    ASSERT_EQ(rs.RecordCount(), 2);
+    rs.MoveLast();
+    EXPECT_EQ(rs.Fields(QStringLiteral("especie")).toString(), QStringLiteral("CF"));
+    EXPECT_EQ(rs.Fields(QStringLiteral("baseicms4")).toCurrency(), Currency::fromRaw(50000));
+    const QString codauto = rs.Fields(QStringLiteral("codauto")).toString();
+    EXPECT_EQ(w->cadastro->Lista().LinhaDaChave(codauto), 1);
+    EXPECT_EQ(w->cadastro->Lista().Celula(1, 1), QStringLiteral("CF"));
+
+    Escolhe(1);
+    EXPECT_EQ(w->cadastro->EstadoAtual(), Carregado);
+    EXPECT_EQ(w->txtCodauto->text(), codauto);
+    EXPECT_EQ(w->base[2]->Value(), Currency::fromRaw(30000));
+}
+
+// Another copy saved or deleted the document after this window loaded it: the later save writes
+// nothing and the window keeps what was typed.
+TEST_F(JanelaDocumentoTest, AnUpdateWritesOnlyWhileTheRowIsAsLoaded) {
+    NovoDocumento(QStringLiteral("NF"));
+    NovoDocumento(QStringLiteral("CF"));
+    Escolhe(0);
+    db.Execute(QStringLiteral("UPDATE DIGE03 SET baseicms1 = 990000 WHERE especie = 'NF'"));
+    w->txtEspecie->setText(QStringLiteral("NFE"));
+    script->expect(Alterado, QStringLiteral("Atenção"), OK);
+    click(w->cmdGravar);
+    settle();
+    EXPECT_EQ(Especie(1), QStringLiteral("NF"));
+    EXPECT_EQ(w->cadastro->EstadoAtual(), Carregado);
+    EXPECT_EQ(w->txtEspecie->text(), QStringLiteral("NFE"));
+
+    click(w->cmdCancelar);
+    Escolhe(0);
+    w->txtEspecie->setText(QStringLiteral("NFE"));
+    click(w->cmdGravar);
+    settle();
+    EXPECT_EQ(Especie(1), QStringLiteral("NFE"));
+
+    Escolhe(1);
+    db.Execute(QStringLiteral("DELETE FROM DIGE03 WHERE codauto = 2"));
+    script->expect(NaoEncontrado, QStringLiteral("Atenção"), OK);
+    click(w->cmdGravar);
+    settle();
+    EXPECT_EQ(w->cadastro->EstadoAtual(), Carregado);
+}
+
+// The save is one transaction: when its second statement fails, its first is undone.
+TEST_F(JanelaDocumentoTest, ASaveThatFailsInItsSecondStatementWritesNothing) {
+    db.Execute(QStringLiteral(
+        "CREATE TRIGGER recusa BEFORE INSERT ON DIGS03 BEGIN SELECT RAISE(ABORT, 'recusado'); END"));
+    QString esperado;
+    try {
+        db.Execute(QStringLiteral("INSERT INTO DIGS03 (especie) VALUES ('x')"));
+    } catch (const platform::values::RuntimeError& e) {
+        esperado = platform::ui::errorText(e.number(), e.description());
+    }
+    ASSERT_FALSE(esperado.isEmpty());
+    script->expect(esperado, OK);
+    NovoDocumento(QStringLiteral("NF"));
+    EXPECT_EQ(db.OpenRecordset(QStringLiteral("SELECT codauto FROM DIGE03")).RecordCount(), 0);
+    EXPECT_EQ(w->cadastro->EstadoAtual(), Novo);
+    EXPECT_EQ(w->txtEspecie->text(), QStringLiteral("NF"));
+}
+
+TEST_F(JanelaDocumentoTest, AMonthTableOutsideTheYearIsRefused) {
+    EXPECT_THROW(w->cadastro->UsaTabela(conexao, QStringLiteral("DIGE13")), platform::values::RuntimeError);
+    EXPECT_EQ(w->cadastro->Tabela(), QStringLiteral("DIGE03"));
+    w->cadastro->UsaTabela(conexao, QStringLiteral("DIGE04"));
+    NovoDocumento(QStringLiteral("NF"));
+    EXPECT_EQ(db.OpenRecordset(QStringLiteral("SELECT especie FROM DIGE04")).RecordCount(), 1);
+}
+
+}  // namespace
