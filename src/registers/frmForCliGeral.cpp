@@ -1,7 +1,6 @@
 #include "registers/frmForCliGeral.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -13,15 +12,12 @@
 
 #include "platform/controls/MaskEdBox.h"
 #include "platform/ui/Handlers.h"
-#include "platform/ui/KeyFilter.h"
-#include "platform/ui/MsgBox.h"
-#include "platform/ui/ShowModal.h"
 #include "platform/values/Vb.h"
+#include "registers/BlocoEndereco.h"
 #include "registers/ChaveCgc.h"
 #include "registers/Impressao.h"
 #include "registers/forcli_sql.h"
 #include "registers/frmPesqCGC.h"
-#include "registers/frmPesqMun.h"
 #include "shell/ErrosLista.h"
 #include "shell/EstadoGeral.h"
 #include "shell/Geral.h"
@@ -34,16 +30,8 @@ namespace registers {
 
 namespace ui = platform::ui;
 namespace values = platform::values;
-using ui::Msg::Critical;
-using ui::Msg::Exclamation;
-using ui::Msg::Yes;
-using ui::Msg::YesNo;
 
 namespace {
-const QString CepVazio = QStringLiteral("_____-___");
-const QString MascaraCep = QStringLiteral("#####-###");
-const QString Brasil = QStringLiteral("Brasil");
-const QString CodigoBrasil = QStringLiteral("1058");
 constexpr int ImagemFornecedores = 0;
 constexpr int ImagemClientes = 1;
 
@@ -62,6 +50,101 @@ QPushButton* botao(QWidget* pai, const char* nome, const QString& caption, const
     return b;
 }
 }  // namespace
+
+// The register on the record-window frame: the key is rewritten with its punctuation and checked
+// before its lookup, a key handed over by another window starts its record without a question, and
+// a new party may be written into both registers.
+class CadastroForCli : public shell::JanelaCadastro {
+  public:
+    CadastroForCli(frmForCliGeral& janela, shell::DefinicaoCadastro definicao)
+        : JanelaCadastro(janela, std::move(definicao)), w_(janela) {}
+
+  protected:
+    bool ChaveVazia(const QString& texto) const override { return values::Trim(texto).isEmpty(); }
+
+    // The key is rewritten whether or not its check digits are right; only a valid CNPJ/CPF is
+    // looked up. A key handed over is used by the first lookup after the load, found or not.
+    std::optional<QString> ChaveAceita(const QString& texto) override {
+        const ChaveCgc chave = ReescreveCgc(texto);
+        w_.txtCgc->setText(chave.texto);
+        bool valida = false;
+        if (chave.tipo == TipoChave::Cpf) valida = Geral::ValidaCPF(chave.digitos);
+        if (chave.tipo == TipoChave::Cnpj) valida = Geral::ValidaCGC(chave.digitos);
+        if (!valida) {
+            w_.FocaSelecionando(w_.txtCgc);
+            return std::nullopt;
+        }
+        semPergunta_ = w_.entregaPendente_ && Geral::InclusaoAtiva;
+        w_.entregaPendente_ = false;
+        Geral::InclusaoAtiva = false;
+        return chave.texto;
+    }
+    bool PerguntaInclusao() const override { return !semPergunta_; }
+
+    void MostraRegistro() override {
+        const forcli::Parceiro p = forcli::LeParceiro(Registro());
+        const std::pair<QLineEdit*, const QString*> campos[] = {
+            {w_.txtNome, &p.nome},         {w_.txtInscrEstadual, &p.ie}, {w_.txtUf, &p.uf},
+            {w_.txtendereco, &p.endereco}, {w_.txtNumero, &p.numero},    {w_.txtcomplemento, &p.complemento},
+            {w_.txtBairro, &p.bairro},     {w_.txtCidade, &p.cidade},    {w_.txtCMun, &p.CodMun},
+            {w_.txtPais, &p.xPais},        {w_.txtCPais, &p.cPais}};
+        for (auto [campo, valor] : campos) campo->setText(*valor);
+        w_.mskCep->setText(p.cep);
+    }
+
+    void TestaRegras() override {
+        const QString chave = ChaveAtual();
+        auto& cn = Conexao();
+        if (Inclusao() && forcli::Existe(cn, Tabela(), chave))
+            shell::AdicionaErro(shell::ErroFatal, QStringLiteral("Código Já Cadastrado, Troque o Número !"));
+        if (values::Trim(w_.txtNome->text()).isEmpty())
+            shell::AdicionaErro(shell::ErroFatal, QStringLiteral("O campo nome é obrigatório !"));
+        if (!Inclusao() || !w_.chkIncForCli->isChecked()) return;
+        if (w_.modoFornecedor_ && forcli::Existe(cn, forcli::Clientes, chave))
+            shell::AdicionaErro(
+                shell::ErroFatal,
+                QStringLiteral(
+                    "Este registro já existe no cadastro de clientes, desligue a opção de inclusão dupla "
+                    "se quiser coloca-lo apenas como fornecedor, verifique !"));
+        if (!w_.modoFornecedor_ && forcli::Existe(cn, forcli::Fornecedores, chave))
+            shell::AdicionaErro(
+                shell::ErroFatal,
+                QStringLiteral(
+                    "Este registro já existe no cadastro de fornecedores, desligue a opção de inclusão "
+                    "dupla se quiser coloca-lo apenas como cliente, verifique !"));
+    }
+
+    void GravaRegistro(bool inclusao) override {
+        const forcli::Parceiro p{ChaveAtual(),           w_.txtNome->text(),   w_.txtInscrEstadual->text(),
+                                 w_.txtendereco->text(), w_.txtNumero->text(), w_.txtcomplemento->text(),
+                                 w_.txtBairro->text(),   w_.txtCidade->text(), w_.txtUf->text(),
+                                 w_.mskCep->Text(),      w_.txtCMun->text(),   w_.txtPais->text(),
+                                 w_.txtCPais->text()};
+        if (!inclusao)
+            forcli::Altera(Conexao(), Tabela(), p);
+        else if (w_.chkIncForCli->isChecked())
+            forcli::IncluiDupla(Conexao(), p);
+        else
+            forcli::Inclui(Conexao(), Tabela(), p);
+    }
+
+    void AjustaBotao(shell::EstadoCadastro estado) override {
+        if (estado != shell::Ocioso && estado != shell::Novo) return;
+        w_.chkIncForCli->setChecked(w_.inclusaoDupla_);
+        w_.endereco_->LimpaCep();
+    }
+
+    // A hand-over this window did not read must not reach its next opening.
+    void AoFechar() override {
+        forcli::GravaInclusaoDupla(Conexao(), w_.chkIncForCli->isChecked());
+        Geral::InclusaoAtiva = false;
+        Geral::InclusaoCgc.clear();
+    }
+
+  private:
+    frmForCliGeral& w_;
+    bool semPergunta_ = false;
+};
 
 frmForCliGeral::frmForCliGeral(QWidget* parent)
     : Form(parent),
@@ -94,7 +177,6 @@ frmForCliGeral::frmForCliGeral(QWidget* parent)
           botao(this, "cmdPesquisar", QStringLiteral("&Pesquisar"), QStringLiteral("Efetua uma Pesquisa"))) {
     setObjectName(QStringLiteral("frmForCliGeral"));
     mskCep->setObjectName(QStringLiteral("mskCep"));
-    mskCep->setMask(MascaraCep);
     chkIncForCli->setObjectName(QStringLiteral("chkIncForCli"));
     franEnd->setObjectName(QStringLiteral("franEnd"));
     img1_[ImagemFornecedores] = style()->standardIcon(QStyle::SP_DriveNetIcon);
@@ -171,28 +253,42 @@ frmForCliGeral::frmForCliGeral(QWidget* parent)
     layout->addLayout(botoes);
     resize(680, 380);
 
-    ui::installEntryKeys(this, ui::EntryKeys::EnterAndQuote);
+    shell::DefinicaoCadastro d;
+    d.tabela = forcli::Fornecedores;
+    d.colunaChave = QStringLiteral("cgc");
+    d.chave = txtCgc;
+    // The district, complement and country fields leave the last caption lit; the state lights its
+    // own as it selects its text.
+    const auto campo = [](QWidget* controle, bool destaca) {
+        shell::CampoCadastro c;
+        c.controle = controle;
+        c.destaca = destaca;
+        return c;
+    };
+    d.campos = {campo(txtNome, true),   campo(txtInscrEstadual, true), campo(txtendereco, true),
+                campo(txtNumero, true), campo(txtcomplemento, false),  campo(txtBairro, false),
+                campo(txtCidade, true), campo(txtUf, false),           campo(mskCep, true),
+                campo(txtCMun, false),  campo(txtPais, false),         campo(txtCPais, false)};
+    d.lblTit = &lblTit;
+    d.cmdGravar = cmdGravar;
+    d.cmdApagar = cmdApagar;
+    d.cmdCancelar = cmdCancelar;
+    d.cmdSair = cmdSair;
+    d.cmdPesquisar = cmdPesquisar;
+    d.controles = {{cmdAltera, {shell::Ocioso}}, {chkIncForCli, {shell::Novo}}};
+    cadastro_ = new CadastroForCli(*this, std::move(d));
+    cadastro_->Liga();
+    endereco_ = new BlocoEndereco(*this, {txtCidade, txtUf, mskCep, txtCMun, txtPais, txtCPais, cmdPesqMun},
+                                  {[this] { return cadastro_->Inclusao(); },
+                                   [this] { return cadastro_->EstadoAtual() != shell::Ocioso; },
+                                   [this] { ui::setFocusTo(cmdGravar); }, true});
+
     ui::onClick(cmdAltera, this, &frmForCliGeral::cmdAltera_Click);
     ui::onClick(cmdPesquisar, this, &frmForCliGeral::cmdPesquisar_Click);
-    ui::onClick(cmdPesqMun, this, &frmForCliGeral::cmdPesqMun_Click);
-    ui::onClick(cmdGravar, this, &frmForCliGeral::cmdGravar_Click);
-    ui::onClick(cmdApagar, this, &frmForCliGeral::cmdApagar_Click);
-    ui::onClick(cmdCancelar, this, &frmForCliGeral::cmdCancelar_Click);
     ui::onClick(cmdImprimir, this, &frmForCliGeral::cmdImprimir_Click);
-    ui::onClick(cmdSair, this, &frmForCliGeral::cmdSair_Click);
     ui::onLostFocus(chkIncForCli, this, &frmForCliGeral::chkIncForCli_LostFocus);
     ui::onKeyPress(txtCgc, this, &frmForCliGeral::txtCgc_KeyPress);
-    ui::onLostFocus(txtCgc, this, &frmForCliGeral::txtCgc_LostFocus);
     ui::onGotFocus(txtUf, this, &frmForCliGeral::txtUf_GotFocus);
-    ui::onLostFocus(txtUf, this, &frmForCliGeral::txtUf_LostFocus);
-    ui::onLostFocus(mskCep, this, &frmForCliGeral::mskCep_LostFocus);
-    ui::onLostFocus(txtCMun, this, &frmForCliGeral::txtCMun_LostFocus);
-    // The district, complement and country fields have no caption highlight of their own.
-    for (QWidget* w :
-         {static_cast<QWidget*>(txtCgc), static_cast<QWidget*>(txtInscrEstadual),
-          static_cast<QWidget*>(txtNome), static_cast<QWidget*>(txtendereco),
-          static_cast<QWidget*>(txtNumero), static_cast<QWidget*>(txtCidade), static_cast<QWidget*>(mskCep)})
-        ui::onGotFocus(w, this, &frmForCliGeral::DestacaCampo);
     ui::applyTabOrder(this);
 }
 
@@ -200,12 +296,15 @@ frmForCliGeral::~frmForCliGeral() = default;
 
 QString frmForCliGeral::Tabela() const { return modoFornecedor_ ? forcli::Fornecedores : forcli::Clientes; }
 
+shell::JanelaCadastro& frmForCliGeral::Cadastro() { return *cadastro_; }
+int frmForCliGeral::EstadoAtual() const { return cadastro_->EstadoAtual(); }
+
 void frmForCliGeral::Form_Load() {
-    conexao_.Open(Geral::ConexaoCadastro);
     modoFornecedor_ = true;
     Geral::TabelaForCli = forcli::Fornecedores;
-    inclusaoDupla_ = forcli::LeInclusaoDupla(conexao_);
-    Botao(1);
+    cadastro_->Form_Load();
+    inclusaoDupla_ = forcli::LeInclusaoDupla(cadastro_->Conexao());
+    chkIncForCli->setChecked(inclusaoDupla_);
     if (!Geral::InclusaoAtiva) return;
     // The key handed over is looked up as soon as the window is shown, as if typed and left.
     carregando_ = true;
@@ -218,67 +317,9 @@ void frmForCliGeral::Form_Load() {
     ui::postTab();
 }
 
-// A hand-over this window did not read must not reach its next opening.
-void frmForCliGeral::Form_Unload(bool& Cancel) {
-    if (txtNome->isEnabled()) {
-        Cancel = true;
-        ui::MsgBox(shell::GuardaLonga.toString(), Critical, QStringLiteral("Atenção"));
-        return;
-    }
-    forcli::GravaInclusaoDupla(conexao_, chkIncForCli->isChecked());
-    conexao_.Close();
-    Geral::InclusaoAtiva = false;
-    Geral::InclusaoCgc.clear();
-}
+void frmForCliGeral::Form_Unload(bool& Cancel) { cadastro_->Form_Unload(Cancel); }
 
-void frmForCliGeral::Botao(qint16 estado) {
-    estado_ = estado;
-    const bool ocioso = estado == 1;
-    cmdPesquisar->setEnabled(ocioso);
-    cmdAltera->setEnabled(ocioso);
-    cmdGravar->setEnabled(!ocioso);
-    cmdCancelar->setEnabled(!ocioso);
-    cmdApagar->setEnabled(estado == 2);
-    cmdSair->setEnabled(ocioso);
-    if (!ocioso) return;
-    Geral::LimpaCampos(this);
-    chkIncForCli->setChecked(inclusaoDupla_);
-    LimpaMask();
-    Geral::HabilitaCampos(this, false);
-    Geral::HabilitaCampos(QList<QWidget*>{txtCgc}, true);
-}
-
-void frmForCliGeral::TravaChave() {
-    txtCgc->setEnabled(false);
-    if (!inclusao_) ui::setFocusTo(txtNome);
-}
-
-void frmForCliGeral::CarregaRegistro() {
-    inclusao_ = false;
-    const forcli::Parceiro p = forcli::LeParceiro(registro_);
-    txtNome->setText(p.nome);
-    txtInscrEstadual->setText(p.ie);
-    txtUf->setText(p.uf);
-    txtendereco->setText(p.endereco);
-    txtNumero->setText(p.numero);
-    txtcomplemento->setText(p.complemento);
-    txtBairro->setText(p.bairro);
-    mskCep->setText(p.cep);
-    txtCidade->setText(p.cidade);
-    txtCMun->setText(p.CodMun);
-    txtPais->setText(p.xPais);
-    txtCPais->setText(p.cPais);
-    Botao(2);
-}
-
-void frmForCliGeral::LimpaMask() {
-    mskCep->setText(CepVazio);
-    mskCep->setMask(MascaraCep);
-}
-
-void frmForCliGeral::DestacaCampo() {
-    if (QWidget* foco = focusWidget()) lblTit.highlight(ui::tabIndex(foco));
-}
+void frmForCliGeral::DestacaCampo() { cadastro_->DestacaCampo(); }
 
 void frmForCliGeral::FocaSelecionando(QWidget* campo) {
     ui::setFocusTo(campo);
@@ -301,61 +342,12 @@ void frmForCliGeral::cmdAltera_Click() {
         cmdAltera->setIcon(img1_[ImagemFornecedores]);
     }
     Geral::TabelaForCli = Tabela();
+    cadastro_->UsaTabela(Tabela());
     if (!carregando_) ui::setFocusTo(txtCgc);
 }
 
 void frmForCliGeral::txtCgc_KeyPress(int& KeyAscii) {
     if (KeyAscii != 8 && (KeyAscii < 45 || KeyAscii > 57)) KeyAscii = 0;
-}
-
-// The key is rewritten with its punctuation whether or not its check digits are right; only a valid
-// CNPJ/CPF is looked up. A key handed over by another window is used by the first lookup after the
-// load, found or not; any later lookup asks its question again.
-void frmForCliGeral::txtCgc_LostFocus() {
-    if (values::Trim(txtCgc->text()).isEmpty()) {
-        Geral::SelecionaTexto();
-        return;
-    }
-    const ChaveCgc chave = ReescreveCgc(txtCgc->text());
-    txtCgc->setText(chave.texto);
-    bool valida = false;
-    if (chave.tipo == TipoChave::Cpf) valida = Geral::ValidaCPF(chave.digitos);
-    if (chave.tipo == TipoChave::Cnpj) valida = Geral::ValidaCGC(chave.digitos);
-    if (!valida) {
-        FocaSelecionando(txtCgc);
-        return;
-    }
-    const bool entrega = entregaPendente_ && Geral::InclusaoAtiva;
-    entregaPendente_ = false;
-    Geral::InclusaoAtiva = false;
-    Geral::ChaveComum = chave.texto;
-    registro_ = forcli::Procura(conexao_, Tabela(), chave.texto);
-    if (!registro_.Eof()) {
-        Geral::HabilitaCampos(this, true);
-        CarregaRegistro();
-        TravaChave();
-        chkIncForCli->setEnabled(false);
-        return;
-    }
-    if (!entrega && ui::MsgBox(QStringLiteral("Código Não Cadastrado, Incluir Novo ?"), YesNo + Exclamation,
-                               QStringLiteral("Atenção...")) != Yes) {
-        txtCgc->clear();
-        ui::setFocusTo(txtCgc);
-        return;
-    }
-    IniciaInclusao();
-}
-
-void frmForCliGeral::IniciaInclusao() {
-    Geral::HabilitaCampos(this, true);
-    Geral::LimpaCampos(this);
-    chkIncForCli->setChecked(inclusaoDupla_);
-    LimpaMask();
-    Botao(3);
-    inclusao_ = true;
-    txtCgc->setText(Geral::ChaveComum);
-    ui::setFocusTo(txtNome);
-    TravaChave();
 }
 
 void frmForCliGeral::cmdPesquisar_Click() {
@@ -380,120 +372,9 @@ void frmForCliGeral::cmdPesquisar_Click() {
     FocaSelecionando(txtCgc);
 }
 
-// While no record is open the address fields are locked, so there is nothing to fill.
-void frmForCliGeral::cmdPesqMun_Click() {
-    if (estado_ == 1) return;
-    try {
-        const QString cidade = txtCidade->text();
-        const QString uf = txtUf->text();
-        if (!values::Trim(cidade).isEmpty() && !values::Trim(uf).isEmpty()) {
-            const QString codigo = Geral::CodigoMunicipio(uf, cidade);
-            if (txtCMun->text().size() == 7 && txtCMun->text() == codigo) {
-                ui::MsgBox(QStringLiteral("O código do Município ") + cidade + QLatin1Char('(') + uf +
-                               QStringLiteral(") é ") + codigo + QStringLiteral(" e está correto !"),
-                           ui::Msg::OKOnly, QCoreApplication::applicationName());
-                return;
-            }
-            if (!codigo.isEmpty() && txtCMun->text().size() != 7) {
-                txtCMun->setText(codigo);
-                txtPais->setText(Brasil);
-                txtCPais->setText(CodigoBrasil);
-                return;
-            }
-        }
-        Geral::TituloPesquisa = QStringLiteral("Pesquisa de Municípios");
-        Geral::TabelaPesquisa = QStringLiteral("Municipios");
-        Geral::CidadePesquisa = values::Trim(cidade);
-        Geral::UfPesquisa = uf;
-        frmPesqMun pesquisa(this);
-        ui::ShowModal(pesquisa);
-        if (Geral::Cancelado) {
-            Geral::Cancelado = false;
-        } else {
-            txtCMun->setText(Geral::ChaveComum);
-            txtUf->setText(Geral::UfPesquisa);
-            txtCidade->setText(Geral::CidadePesquisa);
-            ui::setFocusTo(txtCMun);
-            ui::postTab();
-        }
-    } catch (const values::RuntimeError&) {
-        // As the municipality button always did: whatever failed, the code field gets the focus.
-    }
-    ui::setFocusTo(txtCMun);
-}
-
-void frmForCliGeral::cmdGravar_Click() {
-    const QString chave = txtCgc->text();
-    shell::IniciaErros();
-    if (inclusao_ && forcli::Existe(conexao_, Tabela(), chave))
-        shell::AdicionaErro(shell::ErroFatal, QStringLiteral("Código Já Cadastrado, Troque o Número !"));
-    if (values::Trim(txtNome->text()).isEmpty())
-        shell::AdicionaErro(shell::ErroFatal, QStringLiteral("O campo nome é obrigatório !"));
-    if (inclusao_ && chkIncForCli->isChecked()) {
-        if (modoFornecedor_ && forcli::Existe(conexao_, forcli::Clientes, chave))
-            shell::AdicionaErro(
-                shell::ErroFatal,
-                QStringLiteral(
-                    "Este registro já existe no cadastro de clientes, desligue a opção de inclusão dupla "
-                    "se quiser coloca-lo apenas como fornecedor, verifique !"));
-        if (!modoFornecedor_ && forcli::Existe(conexao_, forcli::Fornecedores, chave))
-            shell::AdicionaErro(
-                shell::ErroFatal,
-                QStringLiteral(
-                    "Este registro já existe no cadastro de fornecedores, desligue a opção de inclusão "
-                    "dupla se quiser coloca-lo apenas como cliente, verifique !"));
-    }
-    if (!shell::ConcluiErros()) return;
-
-    const forcli::Parceiro p{chave,
-                             txtNome->text(),
-                             txtInscrEstadual->text(),
-                             txtendereco->text(),
-                             txtNumero->text(),
-                             txtcomplemento->text(),
-                             txtBairro->text(),
-                             txtCidade->text(),
-                             txtUf->text(),
-                             mskCep->Text(),
-                             txtCMun->text(),
-                             txtPais->text(),
-                             txtCPais->text()};
-    if (!inclusao_)
-        forcli::Altera(conexao_, Tabela(), p);
-    else if (chkIncForCli->isChecked())
-        forcli::IncluiDupla(conexao_, p);
-    else
-        forcli::Inclui(conexao_, Tabela(), p);
-    inclusao_ = false;
-    Botao(1);
-    ui::setFocusTo(txtCgc);
-}
-
-void frmForCliGeral::cmdApagar_Click() {
-    Geral::ChaveComum = txtCgc->text();
-    if (ui::MsgBox(QStringLiteral("Deseja Realmente Excluir Este Registro ?"), YesNo + Critical,
-                   QStringLiteral("Atenção...")) != Yes)
-        return;
-    forcli::Exclui(conexao_, Tabela(), Geral::ChaveComum);
-    Botao(1);
-    ui::setFocusTo(txtCgc);
-}
-
-void frmForCliGeral::cmdCancelar_Click() {
-    inclusao_ = false;
-    Botao(1);
-    ui::setFocusTo(txtCgc);
-}
-
 // A record being edited is saved first; the register prints whatever that save's outcome.
 void frmForCliGeral::cmdImprimir_Click() {
-    if (txtNome->isEnabled()) {
-        try {
-            cmdGravar_Click();
-        } catch (const values::RuntimeError& e) {
-            ui::showError(e.number(), e.description());
-        }
-    }
+    if (txtNome->isEnabled()) cadastro_->Grava();
     const QString tabela = Tabela();
     ImprimeRelacao(
         {QStringLiteral("ForCliGeral.rpt"),
@@ -502,51 +383,15 @@ void frmForCliGeral::cmdImprimir_Click() {
          modoFornecedor_ ? QStringLiteral("Fornecedores Cadastrados")
                          : QStringLiteral("Clientes Cadastrados"),
          modoFornecedor_ ? QStringLiteral("Relação de Fornecedores") : QStringLiteral("Relação de Clientes")},
-        [tabela](platform::db::Connection& cn) { return forcli::Impressao(cn, tabela); }, conexao_);
+        [tabela](platform::db::Connection& cn) { return forcli::Impressao(cn, tabela); },
+        cadastro_->Conexao());
 }
-
-void frmForCliGeral::cmdSair_Click() { close(); }
 
 void frmForCliGeral::chkIncForCli_LostFocus() { inclusaoDupla_ = chkIncForCli->isChecked(); }
 
 void frmForCliGeral::txtUf_GotFocus() {
     Geral::SelecionaTexto(this);
     DestacaCampo();
-}
-
-void frmForCliGeral::txtUf_LostFocus() {
-    if (!values::Trim(txtUf->text()).isEmpty() && !Geral::ExisteUF(txtUf->text())) {
-        FocaSelecionando(txtUf);
-        ui::MsgBox(QStringLiteral("Sigla do Estado Inválido, digite corretamente ou deixe o campo vazio"),
-                   Critical, QStringLiteral("Erro"));
-        return;
-    }
-    txtUf->setText(txtUf->text().toUpper());
-}
-
-// An incomplete CEP, or "00000-000", keeps the focus without a word; a complete one fills the
-// municipality code of a new party from its city and state.
-void frmForCliGeral::mskCep_LostFocus() {
-    if (mskCep->Text() == CepVazio) return;
-    const QString digitos = mskCep->ClipText().remove(QLatin1Char(' '));
-    if (digitos.size() < 8 || mskCep->Text() == QStringLiteral("00000-000")) {
-        FocaSelecionando(mskCep);
-        return;
-    }
-    if (!inclusao_) return;
-    txtCMun->setText(Geral::CodigoMunicipio(txtUf->text(), txtCidade->text()));
-    if (txtCMun->text().isEmpty()) return;
-    txtPais->setText(Brasil);
-    txtCPais->setText(CodigoBrasil);
-    ui::setFocusTo(cmdGravar);
-}
-
-// A foreign party (UF "EX") keeps its country, in a new record too.
-void frmForCliGeral::txtCMun_LostFocus() {
-    if (txtUf->text().compare(QStringLiteral("EX"), Qt::CaseInsensitive) == 0) return;
-    if (!txtPais->text().isEmpty() && !inclusao_) return;
-    txtPais->setText(Brasil);
-    txtCPais->setText(CodigoBrasil);
 }
 
 }  // namespace registers

@@ -3,7 +3,6 @@
 #include <QIcon>
 #include <QtGlobal>
 
-#include "platform/db/Connection.h"
 #include "platform/ui/Focus.h"
 #include "platform/ui/Form.h"
 
@@ -16,7 +15,14 @@ namespace platform::controls {
 class MaskEdBox;
 }
 
+namespace shell {
+class JanelaCadastro;
+}
+
 namespace registers {
+
+class BlocoEndereco;
+class CadastroForCli;
 
 // The suppliers' and clients' registers (ForGeral, CliGeral) in one record window, one table at a
 // time (cmdAltera switches them while no record is open). The key is the CNPJ or CPF, rewritten with
@@ -58,48 +64,33 @@ class frmForCliGeral : public platform::ui::Form {
 
     bool ModoFornecedor() const { return modoFornecedor_; }
     bool InclusaoDupla() const { return inclusaoDupla_; }
-    bool Inclusao() const { return inclusao_; }
-    int EstadoAtual() const { return estado_; }
-
+    // The record-window frame that runs the lookup, save, delete, cancel and the close guard.
+    shell::JanelaCadastro& Cadastro();
     // 1 idle, 2 record loaded, 3 new record.
-    void Botao(qint16 estado);
+    int EstadoAtual() const;
 
     void cmdAltera_Click();
     void cmdPesquisar_Click();
-    void cmdPesqMun_Click();
-    void cmdGravar_Click();
-    void cmdApagar_Click();
-    void cmdCancelar_Click();
     void cmdImprimir_Click();
-    void cmdSair_Click();
     void chkIncForCli_LostFocus();
     void txtCgc_KeyPress(int& KeyAscii);
-    void txtCgc_LostFocus();
     void txtUf_GotFocus();
-    void txtUf_LostFocus();
-    void mskCep_LostFocus();
-    void txtCMun_LostFocus();
 
   protected:
     void Form_Load() override;
     void Form_Unload(bool& Cancel) override;
 
   private:
-    void TravaChave();
-    void CarregaRegistro();
-    void LimpaMask();
+    friend class CadastroForCli;
     void DestacaCampo();
-    void IniciaInclusao();
     void FocaSelecionando(QWidget* campo);
     // The table of the current mode: ForGeral or CliGeral.
     QString Tabela() const;
 
-    platform::db::Connection conexao_;
-    platform::db::Recordset registro_;
+    CadastroForCli* cadastro_;
+    BlocoEndereco* endereco_;
     bool modoFornecedor_ = true;
     bool inclusaoDupla_ = false;
-    bool inclusao_ = false;
-    int estado_ = 1;
     // The hand-over read at load waits for its lookup; no other lookup may use it.
     bool entregaPendente_ = false;
     bool carregando_ = false;

@@ -42,7 +42,8 @@ void JanelaCadastro::Liga() {
     installEntryKeys(&janela_, EntryKeys::EnterAndQuote);
     onLostFocus(def_.chave, this, &JanelaCadastro::Chave_LostFocus);
     onGotFocus(def_.chave, this, &JanelaCadastro::Chave_GotFocus);
-    for (const auto& campo : def_.campos) onGotFocus(campo.controle, this, &JanelaCadastro::DestacaCampo);
+    for (const auto& campo : def_.campos)
+        if (campo.destaca) onGotFocus(campo.controle, this, &JanelaCadastro::DestacaCampo);
     if (def_.cmdGravar) onClick(def_.cmdGravar, this, &JanelaCadastro::cmdGravar_Click);
     if (def_.cmdApagar) onClick(def_.cmdApagar, this, &JanelaCadastro::cmdApagar_Click);
     if (def_.cmdCancelar) onClick(def_.cmdCancelar, this, &JanelaCadastro::cmdCancelar_Click);
@@ -86,12 +87,15 @@ void JanelaCadastro::UsaTabela(const QString& conexao, const QString& tabela) {
     if (lista_.Existe()) PreencheLista();
 }
 
+void JanelaCadastro::UsaTabela(const QString& tabela) { tabela_ = platform::db::tableName(tabela); }
+
 void JanelaCadastro::Form_Unload(bool& Cancel) {
     if (RegistroAberto()) {
         Cancel = true;
         platform::ui::MsgBox(def_.textoGuarda, Critical, QStringLiteral("Atenção"));
         return;
     }
+    AoFechar();
     registro_.Close();
     conexao_.Close();
 }
@@ -191,11 +195,9 @@ void JanelaCadastro::ConsultaChave(const QString& texto) {
     inclusao_ = false;
     Geral::ChaveComum = texto;
     if (ChaveVazia(texto)) return;
-    if (ChaveIncompleta(texto)) {
-        FocaChave();
-        return;
-    }
-    const QString chave = NormalizaChave(texto);
+    const auto aceita = ChaveAceita(texto);
+    if (!aceita) return;
+    const QString chave = *aceita;
     Geral::ChaveComum = chave;
     chaveAtual_ = chave;
     const auto achou = LocalizaOuRestaura(chave, antes);
@@ -204,9 +206,8 @@ void JanelaCadastro::ConsultaChave(const QString& texto) {
         MostraEncontrado();
         return;
     }
-    if (def_.procura == Procura::CodigoSemPergunta ||
-        platform::ui::MsgBox(def_.perguntaInclusao, YesNo + Exclamation, QStringLiteral("Atenção...")) ==
-            Yes) {
+    if (!PerguntaInclusao() || platform::ui::MsgBox(def_.perguntaInclusao, YesNo + Exclamation,
+                                                    QStringLiteral("Atenção...")) == Yes) {
         IniciaInclusao();
         TravaChave();
         platform::ui::setFocusTo(PrimeiroDetalhe());
@@ -383,6 +384,14 @@ bool JanelaCadastro::ChaveVazia(const QString& texto) const {
 }
 
 bool JanelaCadastro::ChaveIncompleta(const QString& /*texto*/) const { return false; }
+
+std::optional<QString> JanelaCadastro::ChaveAceita(const QString& texto) {
+    if (ChaveIncompleta(texto)) {
+        FocaChave();
+        return std::nullopt;
+    }
+    return NormalizaChave(texto);
+}
 QString JanelaCadastro::NormalizaChave(const QString& texto) const {
     return def_.tipoChave == TipoColuna::Texto ? texto : values::Trim(texto);
 }

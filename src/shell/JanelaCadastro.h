@@ -58,6 +58,8 @@ struct CampoCadastro {
     // A slot of a row of items: the column is `coluna` followed by this number ("baseicms" 2 is
     // "baseicms2"); -1 for a plain column.
     int posicao = -1;
+    // Its caption turns blue as it gets the focus (some fields leave the last caption lit).
+    bool destaca = true;
 
     QString Coluna() const { return posicao < 0 ? coluna : coluna + QString::number(posicao); }
 };
@@ -150,6 +152,8 @@ class JanelaCadastro : public QObject {
     // Moves the window to another database and table (a movement window choosing a company, year and
     // month): the table is checked, the connection opened, the list filled again, state 1.
     void UsaTabela(const QString& conexao, const QString& tabela);
+    // Another table of the same database, while idle (one window over two registers of one shape).
+    void UsaTabela(const QString& tabela);
     const QString& Tabela() const { return tabela_; }
     // Form_Unload: the close guard. Sets `Cancel` while a record is open; otherwise closes the
     // connection.
@@ -210,6 +214,12 @@ class JanelaCadastro : public QObject {
     // Whether leaving the key field looks the key up now (a window whose user may not look others
     // up says no).
     virtual bool ConsultaPermitida() const { return true; }
+    // The typed key as the lookup takes it (normalised; a window that writes keys its own way shows
+    // the rewritten key in the field); nothing when the key is refused, the focus then back in the
+    // key field.
+    virtual std::optional<QString> ChaveAceita(const QString& texto);
+    // An unknown key asks perguntaInclusao before a new record starts.
+    virtual bool PerguntaInclusao() const { return def_.procura != Procura::CodigoSemPergunta; }
     // The key is typed but incomplete: the lookup puts the focus back without a message.
     virtual bool ChaveIncompleta(const QString& texto) const;
     // The key as the table stores it (a cut of a mask's unused positions).
@@ -240,6 +250,8 @@ class JanelaCadastro : public QObject {
     virtual void PreencheLista();
     // The window's own part of a state change, after the frame's (fields and buttons it alone has).
     virtual void AjustaBotao(EstadoCadastro /*estado*/) {}
+    // The window's last work as it closes, before the connection closes.
+    virtual void AoFechar() {}
     // A record is open, so the window may not close.
     virtual bool RegistroAberto() const { return estado_ == Carregado || estado_ == Novo; }
 
