@@ -2,6 +2,7 @@
 
 #include "companies/empresas_sql.h"
 #include "platform/values/Vb.h"
+#include "shell/ErrosLista.h"
 #include "shell/EstadoGeral.h"
 
 namespace Empresas {
@@ -19,20 +20,12 @@ std::optional<qint64> ChaveNumerica(const QString& chave) {
     return valor;
 }
 
-void AdicionaErroFatal(const QString& mensagem) {
-    if (Geral::ContaErros >= 1 && Geral::ContaErros <= Geral::TabelaErros::Linhas) {
-        Geral::LinhaErro& linha = Geral::ListaErros[Geral::ContaErros];
-        linha.Numero = Geral::ContaErros;
-        linha.Tipo = QStringLiteral("Erro Fatal");
-        linha.Descricao = mensagem;
-    }
-    if (Geral::ContaErros <= Geral::TabelaErros::Linhas) ++Geral::ContaErros;
-}
-
 bool VerificaGravacao(platform::db::Connection& db, const CamposGravacao& campos,
                       platform::db::Recordset& atual) {
-    Geral::ContaErros = 1;
-    Geral::ListaErros.Apaga();
+    shell::IniciaErros();
+    const auto AdicionaErroFatal = [](const QString& mensagem) {
+        shell::AdicionaErro(shell::ErroFatal, mensagem);
+    };
     if (const auto codigo = ChaveNumerica(campos.chave)) {
         atual = LeEmpresa(db, *codigo);
         if (!atual.Eof() && campos.inclusao)

@@ -27,8 +27,4 @@ struct CamposGravacao {
 bool VerificaGravacao(platform::db::Connection& db, const CamposGravacao& campos,
                       platform::db::Recordset& atual);
 
-// Adds one row to the error list at ContaErros with severity "Erro Fatal"; a list already full keeps
-// its rows and the save still stops.
-void AdicionaErroFatal(const QString& mensagem);
-
 }  // namespace Empresas

@@ -24,11 +24,11 @@
 #include "platform/ui/MsgBox.h"
 #include "platform/ui/ShowModal.h"
 #include "platform/values/Vb.h"
-#include "registers/frmPesqMun.h"
-#include "shell/ErrosLista.h"
+#include "registers/BlocoEndereco.h"
 #include "shell/EstadoGeral.h"
 #include "shell/Geral.h"
 #include "shell/GeralConsultas.h"
+#include "shell/JanelaCadastro.h"
 #include "shell/RotinasControles.h"
 
 namespace Empresas {
@@ -40,29 +40,95 @@ using platform::ui::Msg::Critical;
 using platform::values::Format;
 using platform::values::Trim;
 
+// The company register on the record-window frame: the window reads and writes its many fields
+// itself, keeps its own caption highlight, and deletes a company with its dependants.
+class CadastroEmpresas : public shell::JanelaCadastro {
+  public:
+    CadastroEmpresas(frmEmpresas& janela, shell::DefinicaoCadastro definicao)
+        : JanelaCadastro(janela, std::move(definicao)), w_(janela) {}
+
+  protected:
+    // The key is looked up only in the idle state: the focus that a state change moves through the
+    // key field is no lookup.
+    bool ConsultaPermitida() const override { return EstadoAtual() == shell::Ocioso && !Inclusao(); }
+
+    // A key that is no number above 0 is left alone without a word; a number is shown without its
+    // leading zeros while it is looked up, and a new company keeps it as typed.
+    std::optional<QString> ChaveAceita(const QString& texto) override {
+        const auto codigo = ChaveNumerica(texto);
+        if (!codigo || *codigo <= 0) return std::nullopt;
+        w_.txtCodigo->setText(QString::number(*codigo));
+        return texto;
+    }
+
+    void MostraRegistro() override {
+        Geral::HabilitaCampos(&w_, true);
+        w_.CarregaRegistro();
+    }
+
+    void TestaRegras() override { w_.TestaRegras(); }
+    void GravaRegistro(bool inclusao) override {
+        const DadosEmpresa empresa = w_.Dados(*ChaveNumerica(ChaveAtual()));
+        if (inclusao)
+            InsereEmpresa(Conexao(), empresa);
+        else
+            AtualizaEmpresa(Conexao(), empresa);
+    }
+    void ApagaRegistro() override {
+        ExcluiEmpresa(Conexao(), Registro().Fields(QStringLiteral("codigo")).toLongLong(),
+                      Registro().Fields(QStringLiteral("codauto")).toLongLong());
+    }
+    void AjustaBotao(shell::EstadoCadastro estado) override { w_.AjustaBotao(estado); }
+
+  private:
+    frmEmpresas& w_;
+};
+
 frmEmpresas::frmEmpresas(QWidget* parent) : Form(parent) {
     Monta();
+    shell::DefinicaoCadastro d;
+    d.tabela = QStringLiteral("Empresas");
+    d.colunaChave = QStringLiteral("codigo");
+    d.tipoChave = shell::TipoColuna::Numero;
+    d.chave = txtCodigo;
+    shell::CampoCadastro nome;
+    nome.controle = txtNome;
+    nome.destaca = false;
+    d.campos = {nome};
+    d.cmdGravar = cmdGravar;
+    d.cmdApagar = cmdApagar;
+    d.cmdCancelar = cmdCancelar;
+    d.cmdSair = cmdSair;
+    d.cmdPesquisar = cmdPesquisar;
+    d.cmdImprimirRegistro = cmdImprimir;
+    d.controles = {{cmdPesqMun, {shell::Carregado, shell::Novo}}};
+    d.perguntaExclusao = QStringLiteral(
+        "Deseja Realmente Excluir Este Registro ? Todos os Sócios, Enquadramentos, Alterações de Contrato e "
+        "outras informações vinculados a empresa serão excluídas !");
+    d.estiloExclusao = platform::ui::Msg::YesNo | Critical | platform::ui::Msg::DefaultButton2;
+    // The movement windows keep the working period.
+    d.colunasAlheias = {QStringLiteral("mes_base_fiscal")};
+    cadastro_ = new CadastroEmpresas(*this, std::move(d));
+    cadastro_->Liga();
+    endereco_ = new registers::BlocoEndereco(
+        *this, {txtCidade, txtUf, mskCep, txtCMun, txtPais, txtCPais, cmdPesqMun},
+        {[this] { return cadastro_->Inclusao(); },
+         [this] { return cadastro_->EstadoAtual() != shell::Ocioso; }, [this] { setFocusTo(mskCgc); },
+         false});
     Liga();
 }
 
 frmEmpresas::~frmEmpresas() = default;
 
+shell::JanelaCadastro& frmEmpresas::Cadastro() { return *cadastro_; }
+int frmEmpresas::Estado() const { return cadastro_->EstadoAtual(); }
+
 void frmEmpresas::Form_Load() {
     destaque_ = 0;
-    for (Connection* c : {&conexaoRegistro_, &conexaoEnquadramento_, &conexaoContrato_})
-        c->Open(Geral::ConexaoCadastro);
-    Botao(1);
+    cadastro_->Form_Load();
 }
 
-void frmEmpresas::Form_Unload(bool& Cancel) {
-    if (txtNome->isEnabled()) {
-        MsgBox(QStringLiteral("Você não pode abandonar uma operação em andamento, grave ou cancele antes..."),
-               Critical, QStringLiteral("Atenção"));
-        Cancel = true;
-        return;
-    }
-    for (Connection* c : {&conexaoRegistro_, &conexaoEnquadramento_, &conexaoContrato_}) c->Close();
-}
+void frmEmpresas::Form_Unload(bool& Cancel) { cadastro_->Form_Unload(Cancel); }
 
 QComboBox* frmEmpresas::Combo(Lista lista) const {
     switch (lista) {
@@ -86,32 +152,26 @@ QComboBox* frmEmpresas::Combo(Lista lista) const {
     return cmbSp;
 }
 
-// The municipality search stays out of reach while the address cannot be edited.
-void frmEmpresas::Botao(int estado) {
-    estado_ = estado;
-    cmdPesquisar->setEnabled(estado == 1);
-    cmdImprimir->setEnabled(estado == 2);
-    cmdGravar->setEnabled(estado != 1);
-    cmdCancelar->setEnabled(estado != 1);
-    cmdApagar->setEnabled(estado == 2);
-    if (estado != 1) {
-        cmdEnquadra->setEnabled(estado == 2);
-        cmdContrato->setEnabled(estado == 2);
+// The tax-regime and contract buttons are left as they are by the idle state.
+void frmEmpresas::AjustaBotao(shell::EstadoCadastro estado) {
+    if (estado != shell::Ocioso) {
+        cmdEnquadra->setEnabled(estado == shell::Carregado);
+        cmdContrato->setEnabled(estado == shell::Carregado);
     }
-    cmdSair->setEnabled(estado == 1);
-    cmdPesqMun->setEnabled(estado != 1);
-    if (estado != 1) return;
+    if (estado == shell::Novo) {
+        Geral::HabilitaCampos(this, true);
+        PreencheCombos();
+        Geral::LimpaCampos(this);
+        LimpaMask();
+        txtCodigo->setText(Geral::ChaveComum);
+    }
+    if (estado != shell::Ocioso) return;
     Geral::LimpaCampos(this);
     PreencheCombos();
     LimpaMask();
     Geral::HabilitaCampos(this, false);
     txtCodigo->setEnabled(true);
     X::setBackColor(txtCodigo, X::White);
-}
-
-void frmEmpresas::TravaChave() {
-    txtCodigo->setEnabled(false);
-    if (!Inclusao_) setFocusTo(txtNome);
 }
 
 void frmEmpresas::PreencheCombos() {
@@ -124,12 +184,9 @@ void frmEmpresas::PreencheCombos() {
 }
 
 void frmEmpresas::LimpaMask() {
-    const std::pair<X::MaskEdBox*, const QString*> caixas[] = {{mskCep, &MascaraCep},
-                                                               {mskCei, &MascaraCei},
-                                                               {mskCgc, &MascaraCgc},
-                                                               {mskCcm, &MascaraCcm},
-                                                               {mskCnae, &MascaraCnae}};
-    mskCep->setPromptInclude(true);
+    const std::pair<X::MaskEdBox*, const QString*> caixas[] = {
+        {mskCei, &MascaraCei}, {mskCgc, &MascaraCgc}, {mskCcm, &MascaraCcm}, {mskCnae, &MascaraCnae}};
+    endereco_->LimpaCep();
     for (auto [caixa, mascara] : caixas) {
         caixa->setMask(QString());
         caixa->setText(MascaraVazia(*mascara));
@@ -159,43 +216,8 @@ void frmEmpresas::txtCodigo_KeyPress(int& KeyAscii) {
     if ((KeyAscii < '0' || KeyAscii > '9') && KeyAscii != 8) KeyAscii = 0;
 }
 
-// An empty key, or one that is no number above 0, is left alone without a word. The key is looked up
-// only in the idle state: the focus that a state change moves through the key field is no lookup.
-void frmEmpresas::txtCodigo_LostFocus() {
-    if (estado_ != 1 || Inclusao_) return;
-    Geral::ChaveComum = txtCodigo->text();
-    const auto codigo = ChaveNumerica(Geral::ChaveComum);
-    if (!codigo || *codigo <= 0) return;
-    txtCodigo->setText(QString::number(*codigo));
-    registro_ = LeEmpresa(conexaoRegistro_, *codigo);
-    if (!registro_.Eof()) {
-        Geral::HabilitaCampos(this, true);
-        CarregaRegistro();
-        TravaChave();
-        return;
-    }
-    if (MsgBox(QStringLiteral("Código Não Cadastrado, Incluir Novo ?"),
-               platform::ui::Msg::YesNo | platform::ui::Msg::Exclamation,
-               QStringLiteral("Atenção...")) == platform::ui::Msg::Yes) {
-        Geral::HabilitaCampos(this, true);
-        PreencheCombos();
-        Geral::LimpaCampos(this);
-        LimpaMask();
-        Botao(3);
-        Inclusao_ = true;
-        txtCodigo->setText(Geral::ChaveComum);
-        setFocusTo(txtNome);
-        TravaChave();
-    } else {
-        txtCodigo->clear();
-        setFocusTo(txtCodigo);
-    }
-}
-
 void frmEmpresas::CarregaRegistro() {
-    const Recordset& r = registro_;
-    Inclusao_ = false;
-    Botao(2);
+    const Recordset& r = cadastro_->Registro();
     const auto texto = [&r](const char* coluna) { return r.Fields(QString::fromLatin1(coluna)).toString(); };
     txtCodigo->setText(texto("codigo"));
     txtNome->setText(texto("nome"));
@@ -243,14 +265,14 @@ void frmEmpresas::CarregaRegistro() {
 
 // Without a tax-regime row the labels stay as they are: empty, since a company is only loaded from idle.
 void frmEmpresas::MostraEnquadramento(qint64 codigo) {
-    enquadramento_ = LeEnquadramentos(conexaoEnquadramento_, codigo);
+    enquadramento_ = LeEnquadramentos(cadastro_->Conexao(), codigo);
     if (enquadramento_.Eof()) return;
     lblEnquadramento->setText(enquadramento_.Fields(QStringLiteral("Descricao")).toString());
     lblD_enquadr->setText(Format(enquadramento_.Fields(QStringLiteral("Denquadra")).toDate(), u"dd/mm/yyyy"));
 }
 
 void frmEmpresas::MostraCapital(qint64 codauto) {
-    contrato_ = LeCapitais(conexaoContrato_, codauto);
+    contrato_ = LeCapitais(cadastro_->Conexao(), codauto);
     if (contrato_.Eof()) return;
     lblCapital->setText(Format(contrato_.Fields(QStringLiteral("capital")).toCurrency(), u"###,###,##0.00"));
 }
@@ -272,67 +294,11 @@ void frmEmpresas::cmdPesquisar_Click() {
             setFocusTo(txtCodigo);
             platform::ui::postTab();
         }
-    } catch (const std::exception&) {
+    } catch (const platform::values::RuntimeError&) {
+        // As the search button always did: whatever failed, the key field gets the focus back.
     }
     setFocusTo(txtCodigo);
     Geral::SelecionaTexto();
-}
-
-// A run-time error of the lookup or the search ends at the last step, the focus in the code field.
-void frmEmpresas::cmdPesqMun_Click() {
-    try {
-        if (!txtCidade->text().isEmpty() && !txtUf->text().isEmpty()) {
-            const QString codigo = Geral::CodigoMunicipio(txtUf->text(), txtCidade->text());
-            if (txtCMun->text().size() == 7 && txtCMun->text() == codigo) {
-                MsgBox(QStringLiteral("O código do Município ") + txtCidade->text() + u'(' + txtUf->text() +
-                       QStringLiteral(") é ") + codigo + QStringLiteral(" e está correto !"));
-                return;
-            }
-            if (txtCMun->text().size() != 7 && !codigo.isEmpty()) {
-                txtCMun->setText(codigo);
-                txtPais->setText(PaisBrasil);
-                txtCPais->setText(CodigoPaisBrasil);
-                return;
-            }
-        }
-        Geral::TituloPesquisa = QStringLiteral("Pesquisa de Municípios");
-        Geral::TabelaPesquisa = QStringLiteral("Municipios");
-        Geral::CidadePesquisa = Trim(txtCidade->text());
-        Geral::UfPesquisa = txtUf->text();
-        registers::frmPesqMun municipios(this);
-        platform::ui::ShowModal(municipios);
-        if (Geral::Cancelado) {
-            Geral::Cancelado = false;
-            setFocusTo(txtCMun);
-        } else {
-            txtCMun->setText(Geral::ChaveComum);
-            txtUf->setText(Geral::UfPesquisa);
-            txtCidade->setText(Geral::CidadePesquisa);
-            setFocusTo(txtCMun);
-            platform::ui::postTab();
-        }
-    } catch (const std::exception&) {
-    }
-    setFocusTo(txtCMun);
-}
-
-// The municipality, its country and the jump to the CNPJ come only while a new company is entered.
-void frmEmpresas::mskCep_LostFocus() {
-    if (mskCep->Text() == MascaraVazia(MascaraCep)) return;
-    mskCep->setPromptInclude(false);
-    const QString semPrompt = Trim(mskCep->Text());
-    mskCep->setPromptInclude(true);
-    if (semPrompt.size() < 8 || mskCep->Text() == QStringLiteral("00000-000")) {
-        setFocusTo(mskCep);
-        Geral::SelecionaTexto();
-        return;
-    }
-    if (!Inclusao_) return;
-    txtCMun->setText(Geral::CodigoMunicipio(txtUf->text(), txtCidade->text()));
-    if (txtCMun->text().isEmpty()) return;
-    txtPais->setText(PaisBrasil);
-    txtCPais->setText(CodigoPaisBrasil);
-    setFocusTo(mskCgc);
 }
 
 void frmEmpresas::mskCgc_LostFocus() {
@@ -341,17 +307,6 @@ void frmEmpresas::mskCgc_LostFocus() {
         setFocusTo(mskCgc);
         Geral::SelecionaTexto();
     }
-}
-
-void frmEmpresas::txtUf_LostFocus() {
-    if (!Trim(txtUf->text()).isEmpty() && !Geral::ExisteUF(txtUf->text())) {
-        setFocusTo(txtUf);
-        Geral::SelecionaTexto();
-        MsgBox(QStringLiteral("Sigla do Estado Inválido, digite corretamente ou deixe o campo vazio"),
-               Critical, QStringLiteral("Erro"));
-        return;
-    }
-    txtUf->setText(txtUf->text().toUpper());
 }
 
 DadosEmpresa frmEmpresas::Dados(qint64 codigo) const {
@@ -400,55 +355,22 @@ DadosEmpresa frmEmpresas::Dados(qint64 codigo) const {
     return e;
 }
 
-// A new company stops being new only once its row is written; an update that finds no row (the
-// company was deleted meanwhile) writes nothing and keeps the window as it is.
-void frmEmpresas::cmdGravar_Click() {
-    Geral::ChaveComum = txtCodigo->text();
+// The save keeps the tax-regime texts for the print that follows it.
+void frmEmpresas::TestaRegras() {
     enquadramentoGravado_ = lblEnquadramento->text();
     desdeGravado_ = Trim(lblD_enquadr->text());
     for (X::TDBNumber* n : {tdbadipi, tdbadconvenio, tdbpercvendas, tdbpercservicos}) n->commitEdit();
     for (X::TDBDate* d : {tdbcadastro, tdbfundacao}) d->commitEdit();
-    VerificaGravacao(
-        conexaoRegistro_,
-        {Geral::ChaveComum, Inclusao_, txtNome->text(), txtUf->text(), cmbSituacao->currentText()},
-        registro_);
-    if (!shell::ConcluiErros()) return;
-    const DadosEmpresa empresa = Dados(*ChaveNumerica(Geral::ChaveComum));
-    if (Inclusao_) {
-        InsereEmpresa(conexaoRegistro_, empresa);
-        Inclusao_ = false;
-    } else if (AtualizaEmpresa(conexaoRegistro_, empresa) == 0) {
-        MsgBox(QStringLiteral("Registro não encontrado, a gravação não foi realizada !"), Critical,
-               QStringLiteral("Atenção"));
-        return;
-    }
-    Botao(1);
-    setFocusTo(txtCodigo);
-}
-
-void frmEmpresas::cmdApagar_Click() {
-    const qint64 codauto = registro_.Fields(QStringLiteral("codauto")).toLongLong();
-    Geral::ChaveComum = QString::number(codauto);
-    if (MsgBox(QStringLiteral("Deseja Realmente Excluir Este Registro ? Todos os Sócios, Enquadramentos, "
-                              "Alterações de Contrato e outras informações vinculados a empresa serão "
-                              "excluídas !"),
-               platform::ui::Msg::YesNo | Critical | platform::ui::Msg::DefaultButton2,
-               QStringLiteral("Atenção...")) != platform::ui::Msg::Yes)
-        return;
-    ExcluiEmpresa(conexaoRegistro_, registro_.Fields(QStringLiteral("codigo")).toLongLong(), codauto);
-    Botao(1);
-    setFocusTo(txtCodigo);
-}
-
-void frmEmpresas::cmdCancelar_Click() {
-    Inclusao_ = false;
-    Botao(1);
-    setFocusTo(txtCodigo);
+    Recordset atual;
+    VerificaGravacao(cadastro_->Conexao(),
+                     {txtCodigo->text(), cadastro_->Inclusao(), txtNome->text(), txtUf->text(),
+                      cmbSituacao->currentText()},
+                     atual);
 }
 
 // The tax-regime rows are kept by the company number.
 void frmEmpresas::cmdEnquadra_Click() {
-    const qint64 codigo = registro_.Fields(QStringLiteral("codigo")).toLongLong();
+    const qint64 codigo = cadastro_->Registro().Fields(QStringLiteral("codigo")).toLongLong();
     Geral::ChaveComum = QString::number(codigo);
     frmTenquad enquadramentos(this);
     platform::ui::ShowModal(enquadramentos);
@@ -465,7 +387,7 @@ void frmEmpresas::cmdEnquadra_Click() {
 
 // The contract changes are kept by the automatic number.
 void frmEmpresas::cmdContrato_Click() {
-    const qint64 codauto = registro_.Fields(QStringLiteral("codauto")).toLongLong();
+    const qint64 codauto = cadastro_->Registro().Fields(QStringLiteral("codauto")).toLongLong();
     Geral::ChaveComum = QString::number(codauto);
     frmCsocial contratos(this);
     platform::ui::ShowModal(contratos);
@@ -486,12 +408,11 @@ void frmEmpresas::cmdContrato_Click() {
 void frmEmpresas::cmdImprimir_Click() {
     namespace report = platform::report;
     platform::ui::HourglassGuard ampulheta;
-    cmdGravar_Click();
-    if (Geral::ComErros) return;
+    if (!cadastro_->Grava()) return;
     const auto codigo = ChaveNumerica(Geral::ChaveComum);
     if (!codigo) return;
-    registro_ = LeEmpresa(conexaoRegistro_, *codigo);
-    if (registro_.Eof()) return;
+    const Recordset registro = LeEmpresa(cadastro_->Conexao(), *codigo);
+    if (registro.Eof()) return;
     Geral::Contador1 = 0;
 
     ExtrasEmpresa extras{enquadramentoGravado_, desdeGravado_, {}};
@@ -506,7 +427,7 @@ void frmEmpresas::cmdImprimir_Click() {
     report::DatabaseTable& tabela = rpt->Database().Tables().item(1);
     report::CrystalDataObject dados;
     DeclaraCamposEmpresa(dados);
-    dados.AddRows({LinhaEmpresa(registro_, extras)});
+    dados.AddRows({LinhaEmpresa(registro, extras)});
     tabela.SetPrivateData(3, dados);
     rpt->PrintWindowOptions().hasPrintSetupButton = true;
     rpt->PrintWindowOptions().hasRefreshButton = true;
@@ -515,7 +436,5 @@ void frmEmpresas::cmdImprimir_Click() {
     platform::ui::resetPointer();
     rpt->Preview(QString(), 1, 1, 0, 0, 0x1000000, host);
 }
-
-void frmEmpresas::cmdSair_Click() { Unload(); }
 
 }  // namespace Empresas

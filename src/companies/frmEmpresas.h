@@ -6,6 +6,7 @@
 #include "companies/empresas_sql.h"
 #include "platform/ui/Focus.h"
 #include "platform/ui/Form.h"
+#include "shell/JanelaCadastro.h"
 
 class QComboBox;
 class QGroupBox;
@@ -21,11 +22,17 @@ class TDBDate;
 class TDBNumber;
 }  // namespace platform::controls
 
+namespace registers {
+class BlocoEndereco;
+}
+
 namespace Empresas {
 
-// The company register ("Arquivo de Empresas"): a company is looked up by its number when the number
-// field is left, loaded or offered as a new company, edited, saved through the error list, deleted
-// with its dependants, or dropped by Cancel. States (Botao): 1 idle, 2 company loaded, 3 new company.
+class CadastroEmpresas;
+
+// The company register ("Arquivo de Empresas") on the record-window frame: a company is looked up by
+// its number when the number field is left, loaded or offered as a new company, edited, saved through
+// the error list, deleted with its dependants, or dropped by Cancel.
 class frmEmpresas : public platform::ui::Form {
     Q_OBJECT
   public:
@@ -94,35 +101,30 @@ class frmEmpresas : public platform::ui::Form {
     // Caption labels, by the tab index of the field each captions.
     platform::ui::LabelArray lblTit;
 
-    int Estado() const { return estado_; }
-    bool Inclusao() const { return Inclusao_; }
+    // The record-window frame that runs the lookup, save, delete, cancel and the close guard.
+    shell::JanelaCadastro& Cadastro();
+    // 1 idle, 2 company loaded, 3 new company.
+    int Estado() const;
 
     // Handlers.
     void txtCodigo_GotFocus();
     void txtCodigo_KeyPress(int& KeyAscii);
-    void txtCodigo_LostFocus();
     void cmdPesquisar_Click();
-    void cmdPesqMun_Click();
-    void mskCep_LostFocus();
     void mskCgc_LostFocus();
-    void txtUf_LostFocus();
     void cmdEnquadra_Click();
     void cmdContrato_Click();
-    void cmdGravar_Click();
-    void cmdApagar_Click();
-    void cmdCancelar_Click();
     void cmdImprimir_Click();
-    void cmdSair_Click();
 
   protected:
     void Form_Load() override;
     void Form_Unload(bool& Cancel) override;
 
   private:
+    friend class CadastroEmpresas;
     void Monta();
     void Liga();
-    void Botao(int estado);
-    void TravaChave();
+    void AjustaBotao(shell::EstadoCadastro estado);
+    void TestaRegras();
     void PreencheCombos();
     void LimpaMask();
     void CarregaRegistro();
@@ -132,15 +134,11 @@ class frmEmpresas : public platform::ui::Form {
     void MostraEnquadramento(qint64 codigo);
     void MostraCapital(qint64 codauto);
 
-    // The record, tax-regime and contract connections, each with its result.
-    Connection conexaoRegistro_;
-    Connection conexaoEnquadramento_;
-    Connection conexaoContrato_;
-    Recordset registro_;
+    CadastroEmpresas* cadastro_;
+    registers::BlocoEndereco* endereco_;
+    // The tax-regime and contract rows of the loaded company.
     Recordset enquadramento_;
     Recordset contrato_;
-    bool Inclusao_ = false;
-    int estado_ = 1;
     int destaque_ = 0;
     int destaqueGuardado_ = 0;
     // The tax-regime labels as the last save found them, for the print.

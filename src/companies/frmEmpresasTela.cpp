@@ -19,7 +19,6 @@
 #include "platform/controls/TDBNumber.h"
 #include "platform/ui/Focus.h"
 #include "platform/ui/Handlers.h"
-#include "platform/ui/KeyFilter.h"
 #include "shell/RotinasControles.h"
 
 namespace Empresas {
@@ -231,23 +230,14 @@ void frmEmpresas::Monta() {
     layout->addWidget(sstabCli);
     layout->addLayout(botoes);
     platform::ui::applyTabOrder(this);
-    platform::ui::installEntryKeys(this);
 }
 
 void frmEmpresas::Liga() {
     using namespace platform::ui;
     onGotFocus(txtCodigo, this, &frmEmpresas::txtCodigo_GotFocus);
     onKeyPress(txtCodigo, this, &frmEmpresas::txtCodigo_KeyPress);
-    onLostFocus(txtCodigo, this, &frmEmpresas::txtCodigo_LostFocus);
-    onLostFocus(mskCep, this, &frmEmpresas::mskCep_LostFocus);
     onLostFocus(mskCgc, this, &frmEmpresas::mskCgc_LostFocus);
-    onLostFocus(txtUf, this, &frmEmpresas::txtUf_LostFocus);
     onClick(cmdPesquisar, this, &frmEmpresas::cmdPesquisar_Click);
-    onClick(cmdPesqMun, this, &frmEmpresas::cmdPesqMun_Click);
-    onClick(cmdGravar, this, &frmEmpresas::cmdGravar_Click);
-    onClick(cmdApagar, this, &frmEmpresas::cmdApagar_Click);
-    onClick(cmdCancelar, this, &frmEmpresas::cmdCancelar_Click);
-    onClick(cmdSair, this, &frmEmpresas::cmdSair_Click);
     onClick(cmdEnquadra, this, &frmEmpresas::cmdEnquadra_Click);
     onClick(cmdContrato, this, &frmEmpresas::cmdContrato_Click);
     onClick(cmdImprimir, this, &frmEmpresas::cmdImprimir_Click);

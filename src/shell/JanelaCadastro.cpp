@@ -323,7 +323,8 @@ void JanelaCadastro::cmdApagar_Click() {
         chaveAtual_ = NormalizaChave(texto);
         Geral::ChaveComum = chaveAtual_;
     }
-    if (platform::ui::MsgBox(def_.perguntaExclusao, YesNo + Critical, QStringLiteral("Atenção...")) != Yes) {
+    if (platform::ui::MsgBox(def_.perguntaExclusao, def_.estiloExclusao, QStringLiteral("Atenção...")) !=
+        Yes) {
         Restaura(antes);
         return;
     }

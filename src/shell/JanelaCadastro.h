@@ -13,6 +13,7 @@
 #include "platform/db/Field.h"
 #include "platform/db/Recordset.h"
 #include "platform/ui/Focus.h"
+#include "platform/ui/MsgBox.h"
 #include "shell/JanelaCadastroLista.h"
 
 class QAbstractButton;
@@ -118,6 +119,7 @@ struct DefinicaoCadastro {
 
     QString perguntaInclusao = QStringLiteral("Código Não Cadastrado, Incluir Novo ?");
     QString perguntaExclusao = QStringLiteral("Deseja Realmente Excluir Este Registro ?");
+    int estiloExclusao = platform::ui::Msg::YesNo | platform::ui::Msg::Critical;
     QString textoGuarda = GuardaLonga.toString();
 };
 
