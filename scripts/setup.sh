@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the program and the tests need; does nothing when all are there.
 set -euo pipefail
 packages=(
-  cmake g++ make
+  cmake g++ make clang-format
   qt6-base-dev qt6-translations-l10n
   libsqlite3-dev sqlite3
   libgtest-dev

@@ -4,6 +4,7 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${BUILD_DIR:-$root/build}"
 "$root/scripts/setup.sh"
+"$root/scripts/format-check.sh"
 BUILD_DIR="$build" "$root/scripts/build.sh"
 cd "$build"
 export QT_QPA_PLATFORM=offscreen

@@ -173,8 +173,6 @@ class JanelaCadastro : public QObject {
     // The row the last lookup found (or the saved row).
     platform::db::Recordset& Registro() { return registro_; }
     ListaCadastro& Lista() { return lista_; }
-    const DefinicaoCadastro& Definicao() const { return def_; }
-    QWidget& Janela() { return janela_; }
 
     // The frame's routines, as each window has them. Botao applies the state table: the declared
     // buttons and controls enabled as their states say, and while idle the detail fields emptied

@@ -273,8 +273,10 @@ TEST_F(StartupTest, TheProgramsOwnTableOpensEveryWindowBuiltFromItsMenuItem) {
     script->onDialog(QStringLiteral("frmSenha"), Entra("Maria", "m1"));
     auto& w = Inicia(app::JanelasDoPrograma());
     const std::pair<const char*, const char*> itens[] = {
-        {"mnuEmpresas", "frmEmpresas"},       {"mnuCodfiscal", "frmCodFiscal"},
-        {"mnuForCliGeral", "frmForCliGeral"}, {"mnuUsuario", "frmUsuarios"},
+        {"mnuEmpresas", "frmEmpresas"},
+        {"mnuCodfiscal", "frmCodFiscal"},
+        {"mnuForCliGeral", "frmForCliGeral"},
+        {"mnuUsuario", "frmUsuarios"},
         {"mnuSobre", "frmSobre"},
     };
     for (const auto& [item, janela] : itens) {
