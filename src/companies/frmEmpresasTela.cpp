@@ -18,6 +18,7 @@
 #include "platform/controls/TDBDate.h"
 #include "platform/controls/TDBNumber.h"
 #include "platform/ui/Focus.h"
+#include "platform/ui/FormBuilder.h"
 #include "platform/ui/Handlers.h"
 #include "shell/RotinasControles.h"
 
@@ -27,61 +28,25 @@ namespace X = platform::controls;
 
 namespace {
 
-// Places a field with its caption (none when `titulo` is empty) in a grid, names it and gives it its
-// tab index; the caption joins the window's caption array at that index.
-class Grade {
-  public:
-    Grade(QWidget* dono, platform::ui::LabelArray& titulos, int& indice)
-        : layout_(new QGridLayout(dono)), dono_(dono), titulos_(titulos), indice_(indice) {}
-    template <class W>
-    W* campo(W* w, const char* nome, const char* titulo, int linha, int coluna, int largura = 1) {
-        w->setObjectName(QString::fromLatin1(nome));
-        if (*titulo) {
-            auto* rotulo = new QLabel(QString::fromUtf8(titulo), dono_);
-            rotulo->setObjectName(QStringLiteral("lblTit") + QString::number(indice_));
-            layout_->addWidget(rotulo, linha, coluna);
-            titulos_.add(indice_, rotulo);
-        }
-        layout_->addWidget(w, linha, coluna + 1, 1, largura);
-        platform::ui::setTabIndex(w, indice_++);
-        return w;
-    }
-    QLineEdit* texto(const char* nome, const char* titulo, int limite, int linha, int coluna,
-                     int largura = 1) {
-        auto* t = campo(new QLineEdit(dono_), nome, titulo, linha, coluna, largura);
-        t->setMaxLength(limite);
-        return t;
-    }
-    X::MaskEdBox* mascara(const char* nome, const char* titulo, int linha, int coluna) {
-        return campo(new X::MaskEdBox(dono_), nome, titulo, linha, coluna);
-    }
-    X::TDBDate* data(const char* nome, const char* titulo, int linha, int coluna) {
-        return campo(new X::TDBDate(dono_), nome, titulo, linha, coluna);
-    }
-    X::TDBNumber* numero(const char* nome, const char* titulo, int linha, int coluna) {
-        auto* n = campo(new X::TDBNumber(dono_), nome, titulo, linha, coluna);
-        n->setDisplayFormat(QStringLiteral("###,###,##0.00"));
-        n->setMinValue(Currency());
-        return n;
-    }
-    QComboBox* lista(const char* nome, const char* titulo, int linha, int coluna) {
-        return campo(new QComboBox(dono_), nome, titulo, linha, coluna);
-    }
-    QGridLayout* layout() const { return layout_; }
+using platform::ui::FormBuilder;
 
-  private:
-    QGridLayout* layout_;
-    QWidget* dono_;
-    platform::ui::LabelArray& titulos_;
-    int& indice_;
-};
+X::MaskEdBox* mascara(FormBuilder& g, const char* nome, const char* titulo, int linha, int coluna) {
+    return g.field(new X::MaskEdBox(g.owner()), nome, titulo, linha, coluna);
+}
 
-QPushButton* botao(QWidget* dono, const char* nome, const char* legenda, const char* dica) {
-    auto* b = new QPushButton(QString::fromUtf8(legenda), dono);
-    b->setObjectName(QString::fromLatin1(nome));
-    b->setToolTip(QString::fromUtf8(dica));
-    b->setAutoDefault(false);
-    return b;
+X::TDBDate* campoData(FormBuilder& g, const char* nome, const char* titulo, int linha, int coluna) {
+    return g.field(new X::TDBDate(g.owner()), nome, titulo, linha, coluna);
+}
+
+X::TDBNumber* numero(FormBuilder& g, const char* nome, const char* titulo, int linha, int coluna) {
+    auto* n = g.field(new X::TDBNumber(g.owner()), nome, titulo, linha, coluna);
+    n->setDisplayFormat(QStringLiteral("###,###,##0.00"));
+    n->setMinValue(Currency());
+    return n;
+}
+
+QComboBox* lista(FormBuilder& g, const char* nome, const char* titulo, int linha, int coluna) {
+    return g.field(new QComboBox(g.owner()), nome, titulo, linha, coluna);
 }
 
 QLabel* informacao(QWidget* dono, const char* nome) {
@@ -102,73 +67,71 @@ void frmEmpresas::Monta() {
 
     fraCliente = new QGroupBox(this);
     fraCliente->setObjectName(QStringLiteral("fraCliente"));
-    Grade cliente(fraCliente, lblTit, indice);
-    txtCodigo = cliente.texto("txtCodigo", "Código", 4, 0, 0);
+    FormBuilder cliente(fraCliente, lblTit, indice);
+    txtCodigo = cliente.text("txtCodigo", "Código", 4, 0, 0);
     txtCodigo->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), txtCodigo));
-    txtNome = cliente.texto("txtNome", "Razão Social", 40, 0, 2);
+    txtNome = cliente.text("txtNome", "Razão Social", 40, 0, 2);
 
     franEnd = new QGroupBox(QStringLiteral("Endereço"), this);
     franEnd->setObjectName(QStringLiteral("franEnd"));
-    Grade endereco(franEnd, lblTit, indice);
-    txtendereco = endereco.texto("txtendereco", "Rua/Praça/Avenida", 40, 0, 0, 3);
-    txtNumero = endereco.texto("txtNumero", "Nr.:", 6, 0, 4);
-    txtcomplemento = endereco.texto("txtcomplemento", "Complemento:", 20, 1, 0);
-    txtBairro = endereco.texto("txtBairro", "Bairro:", 30, 1, 2, 3);
-    txtCidade = endereco.texto("txtCidade", "Cidade:", 30, 2, 0);
-    txtUf = endereco.texto("txtUf", "UF:", 2, 2, 2);
-    mskCep = endereco.mascara("mskCep", "Cep:", 2, 4);
-    txtPais = endereco.texto("txtPais", "País", 20, 3, 0);
-    txtCPais = endereco.texto("txtCPais", "Cod.País", 4, 3, 2);
-    txtCMun = endereco.texto("txtCMun", "Cód.Munic.", 7, 3, 4);
-    cmdPesqMun = new QPushButton(franEnd);
-    cmdPesqMun->setObjectName(QStringLiteral("cmdPesqMun"));
+    FormBuilder endereco(franEnd, lblTit, indice);
+    txtendereco = endereco.text("txtendereco", "Rua/Praça/Avenida", 40, 0, 0, 3);
+    txtNumero = endereco.text("txtNumero", "Nr.:", 6, 0, 4);
+    txtcomplemento = endereco.text("txtcomplemento", "Complemento:", 20, 1, 0);
+    txtBairro = endereco.text("txtBairro", "Bairro:", 30, 1, 2, 3);
+    txtCidade = endereco.text("txtCidade", "Cidade:", 30, 2, 0);
+    txtUf = endereco.text("txtUf", "UF:", 2, 2, 2);
+    mskCep = mascara(endereco, "mskCep", "Cep:", 2, 4);
+    txtPais = endereco.text("txtPais", "País", 20, 3, 0);
+    txtCPais = endereco.text("txtCPais", "Cod.País", 4, 3, 2);
+    txtCMun = endereco.text("txtCMun", "Cód.Munic.", 7, 3, 4);
+    cmdPesqMun = endereco.next(new QPushButton(franEnd), "cmdPesqMun");
     cmdPesqMun->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
     cmdPesqMun->setToolTip(QStringLiteral("Pesquisa de Municípios Brasileiros"));
     cmdPesqMun->setAutoDefault(false);
     endereco.layout()->addWidget(cmdPesqMun, 3, 6);
-    platform::ui::setTabIndex(cmdPesqMun, indice++);
 
     fraIdent = new QGroupBox(QStringLiteral("Informações Adicionais"), this);
     fraIdent->setObjectName(QStringLiteral("fraIdent"));
-    Grade ident(fraIdent, lblTit, indice);
-    mskCgc = ident.mascara("mskCgc", "C.N.P.J.", 0, 0);
-    txtInscrEstadual = ident.texto("txtInscrEstadual", "Inscrição Estadual", 14, 0, 2);
-    mskCei = ident.mascara("mskCei", "CEI", 0, 4);
-    mskCcm = ident.mascara("mskCcm", "CCM", 1, 0);
-    tdbcadastro = ident.data("tdbcadastro", "D.Cadastro", 1, 2);
-    mskCnae = ident.mascara("mskCnae", "CNAE", 1, 4);
-    cmbSituacao = ident.lista("cmbSituacao", "Situação", 2, 0);
-    txtAtividade = ident.texto("txtAtividade", "Descrição da Atividade", 50, 2, 2, 3);
+    FormBuilder ident(fraIdent, lblTit, indice);
+    mskCgc = mascara(ident, "mskCgc", "C.N.P.J.", 0, 0);
+    txtInscrEstadual = ident.text("txtInscrEstadual", "Inscrição Estadual", 14, 0, 2);
+    mskCei = mascara(ident, "mskCei", "CEI", 0, 4);
+    mskCcm = mascara(ident, "mskCcm", "CCM", 1, 0);
+    tdbcadastro = campoData(ident, "tdbcadastro", "D.Cadastro", 1, 2);
+    mskCnae = mascara(ident, "mskCnae", "CNAE", 1, 4);
+    cmbSituacao = lista(ident, "cmbSituacao", "Situação", 2, 0);
+    txtAtividade = ident.text("txtAtividade", "Descrição da Atividade", 50, 2, 2, 3);
 
     sstabCli = new X::SSTab(this);
     sstabCli->setObjectName(QStringLiteral("sstabCli"));
     platform::ui::setTabIndex(sstabCli, indice++);
     auto* fone = new QWidget;
-    Grade g0(fone, lblTit, indice);
-    txtcontato1 = g0.texto("txtcontato1", "Contato 1", 20, 0, 0);
-    txtcontato2 = g0.texto("txtcontato2", "Contato 2", 20, 0, 2);
-    txtDdd = g0.texto("txtDdd", "DDD", 5, 1, 0);
-    txtFone1 = g0.texto("txtFone1", "Telefones", 11, 1, 2);
-    txtFone2 = g0.texto("txtFone2", "", 11, 1, 3);
-    txtFax = g0.texto("txtFax", "Fax", 11, 2, 0);
-    txtEmail = g0.texto("txtEmail", "E-mail", 30, 2, 2);
-    txtHomepage = g0.texto("txtHomepage", "Home-Page", 30, 3, 0);
+    FormBuilder g0(fone, lblTit, indice);
+    txtcontato1 = g0.text("txtcontato1", "Contato 1", 20, 0, 0);
+    txtcontato2 = g0.text("txtcontato2", "Contato 2", 20, 0, 2);
+    txtDdd = g0.text("txtDdd", "DDD", 5, 1, 0);
+    txtFone1 = g0.text("txtFone1", "Telefones", 11, 1, 2);
+    txtFone2 = g0.text("txtFone2", "", 11, 1, 3);
+    txtFax = g0.text("txtFax", "Fax", 11, 2, 0);
+    txtEmail = g0.text("txtEmail", "E-mail", 30, 2, 2);
+    txtHomepage = g0.text("txtHomepage", "Home-Page", 30, 3, 0);
     sstabCli->addTab(fone, QStringLiteral("Fone"));
 
     auto* imp = new QWidget;
     auto* impLayout = new QGridLayout(imp);
     fraSimples = new QGroupBox(QStringLiteral("Simples"), imp);
     fraSimples->setObjectName(QStringLiteral("fraSimples"));
-    Grade simples(fraSimples, lblTit, indice);
-    tdbadipi = simples.numero("tdbadipi", "Adicional IPI", 0, 0);
-    tdbadconvenio = simples.numero("tdbadconvenio", "Ad.Convênios", 1, 0);
+    FormBuilder simples(fraSimples, lblTit, indice);
+    tdbadipi = numero(simples, "tdbadipi", "Adicional IPI", 0, 0);
+    tdbadconvenio = numero(simples, "tdbadconvenio", "Ad.Convênios", 1, 0);
     fraNotsimples = new QGroupBox(QStringLiteral("Normal"), imp);
     fraNotsimples->setObjectName(QStringLiteral("fraNotsimples"));
-    Grade normal(fraNotsimples, lblTit, indice);
-    tdbpercvendas = normal.numero("tdbpercvendas", "% Vendas", 0, 0);
-    tdbpercservicos = normal.numero("tdbpercservicos", "% Serviços", 1, 0);
-    cmdEnquadra = botao(imp, "cmdEnquadra", "&Enquadramento", "Edita Enquadramento");
+    FormBuilder normal(fraNotsimples, lblTit, indice);
+    tdbpercvendas = numero(normal, "tdbpercvendas", "% Vendas", 0, 0);
+    tdbpercservicos = numero(normal, "tdbpercservicos", "% Serviços", 1, 0);
+    cmdEnquadra = FormBuilder::button(imp, "cmdEnquadra", "&Enquadramento", "Edita Enquadramento");
     platform::ui::setTabIndex(cmdEnquadra, indice++);
     lblEnquadramento = informacao(imp, "lblEnquadramento");
     lblD_enquadr = informacao(imp, "lblD_enquadr");
@@ -182,10 +145,10 @@ void frmEmpresas::Monta() {
     sstabCli->addTab(imp, QStringLiteral("Imp"));
 
     auto* cs = new QWidget;
-    Grade g2(cs, lblTit, indice);
-    tdbfundacao = g2.data("tdbfundacao", "Data de Fundação", 0, 0);
-    cmbTipo_empresa = g2.lista("cmbTipo_empresa", "Tipo de Empresa:", 1, 0);
-    cmdContrato = botao(cs, "cmdContrato", "&C.Social", "Alterações de Contrato");
+    FormBuilder g2(cs, lblTit, indice);
+    tdbfundacao = campoData(g2, "tdbfundacao", "Data de Fundação", 0, 0);
+    cmbTipo_empresa = lista(g2, "cmbTipo_empresa", "Tipo de Empresa:", 1, 0);
+    cmdContrato = FormBuilder::button(cs, "cmdContrato", "&C.Social", "Alterações de Contrato");
     platform::ui::setTabIndex(cmdContrato, indice++);
     lblCapital = informacao(cs, "lblCapital");
     g2.layout()->addWidget(cmdContrato, 2, 0);
@@ -194,13 +157,13 @@ void frmEmpresas::Monta() {
     sstabCli->addTab(cs, QStringLiteral("C.S."));
 
     auto* tributos = new QWidget;
-    Grade g3(tributos, lblTit, indice);
-    cmbTpEscri = g3.lista("cmbTpEscri", "Tipo de Redazor", 0, 0);
-    cmbTpIpi = g3.lista("cmbTpIpi", "Tipo de IPI", 1, 0);
-    cmbTpIss = g3.lista("cmbTpIss", "Tipo de ISS", 2, 0);
-    cmbIcms = g3.lista("cmbIcms", "Regime de Apuração do ICMS", 0, 2);
-    cmbGrIcms = g3.lista("cmbGrIcms", "Vencimento GR.ICMS", 1, 2);
-    cmbSp = g3.lista("cmbSp", "Simples Paulista", 2, 2);
+    FormBuilder g3(tributos, lblTit, indice);
+    cmbTpEscri = lista(g3, "cmbTpEscri", "Tipo de Redazor", 0, 0);
+    cmbTpIpi = lista(g3, "cmbTpIpi", "Tipo de IPI", 1, 0);
+    cmbTpIss = lista(g3, "cmbTpIss", "Tipo de ISS", 2, 0);
+    cmbIcms = lista(g3, "cmbIcms", "Regime de Apuração do ICMS", 0, 2);
+    cmbGrIcms = lista(g3, "cmbGrIcms", "Vencimento GR.ICMS", 1, 2);
+    cmbSp = lista(g3, "cmbSp", "Simples Paulista", 2, 2);
     sstabCli->addTab(tributos, QStringLiteral("Tributação"));
 
     auto* obs = new QWidget;
@@ -211,12 +174,12 @@ void frmEmpresas::Monta() {
     platform::ui::setTabIndex(txtObserv, indice++);
     sstabCli->addTab(obs, QStringLiteral("Obs."));
 
-    cmdPesquisar = botao(this, "cmdPesquisar", "&Pesquisar", "Efetua uma Pesquisa");
-    cmdGravar = botao(this, "cmdGravar", "&Gravar", "Grava Informações");
-    cmdApagar = botao(this, "cmdApagar", "&Apagar", "Exclui Informações");
-    cmdCancelar = botao(this, "cmdCancelar", "&Cancelar", "Cancela");
-    cmdImprimir = botao(this, "cmdImprimir", "&Imprimir", "Imprimi Relatório");
-    cmdSair = botao(this, "cmdSair", "&Sair", "Sair");
+    cmdPesquisar = FormBuilder::button(this, "cmdPesquisar", "&Pesquisar", "Efetua uma Pesquisa");
+    cmdGravar = FormBuilder::button(this, "cmdGravar", "&Gravar", "Grava Informações");
+    cmdApagar = FormBuilder::button(this, "cmdApagar", "&Apagar", "Exclui Informações");
+    cmdCancelar = FormBuilder::button(this, "cmdCancelar", "&Cancelar", "Cancela");
+    cmdImprimir = FormBuilder::button(this, "cmdImprimir", "&Imprimir", "Imprimi Relatório");
+    cmdSair = FormBuilder::button(this, "cmdSair", "&Sair", "Sair");
     auto* botoes = new QHBoxLayout;
     for (QPushButton* b : {cmdPesquisar, cmdGravar, cmdApagar, cmdCancelar, cmdImprimir, cmdSair}) {
         platform::ui::setTabIndex(b, indice++);

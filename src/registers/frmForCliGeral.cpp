@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "platform/controls/MaskEdBox.h"
+#include "platform/ui/FormBuilder.h"
 #include "platform/ui/Handlers.h"
 #include "platform/values/Vb.h"
 #include "registers/BlocoEndereco.h"
@@ -42,13 +43,6 @@ QLineEdit* campoTexto(QWidget* pai, const char* nome, int tamanho) {
     return e;
 }
 
-QPushButton* botao(QWidget* pai, const char* nome, const QString& caption, const QString& dica) {
-    auto* b = new QPushButton(caption, pai);
-    b->setObjectName(QString::fromLatin1(nome));
-    b->setToolTip(dica);
-    b->setAutoDefault(false);
-    return b;
-}
 }  // namespace
 
 // The register on the record-window frame: the key is rewritten with its punctuation and checked
@@ -162,19 +156,18 @@ frmForCliGeral::frmForCliGeral(QWidget* parent)
       txtCMun(campoTexto(franEnd, "txtCMun", 7)),
       txtPais(campoTexto(franEnd, "txtPais", 20)),
       txtCPais(campoTexto(franEnd, "txtCPais", 4)),
-      cmdPesqMun(botao(franEnd, "cmdPesqMun", QStringLiteral("..."),
-                       QStringLiteral("Pesquisa de Municípios Brasileiros"))),
+      cmdPesqMun(platform::ui::FormBuilder::button(franEnd, "cmdPesqMun", "...",
+                                                   "Pesquisa de Municípios Brasileiros")),
       chkIncForCli(new QCheckBox(QStringLiteral("Incluir como Cliente e Fornecedor"), this)),
-      cmdGravar(botao(this, "cmdGravar", QStringLiteral("&Gravar"), QStringLiteral("Grava as informações"))),
-      cmdImprimir(
-          botao(this, "cmdImprimir", QStringLiteral("&Imprimir"), QStringLiteral("Imprimi Relatório"))),
-      cmdCancelar(botao(this, "cmdCancelar", QStringLiteral("&Cancelar"), QStringLiteral("Cancela"))),
-      cmdApagar(botao(this, "cmdApagar", QStringLiteral("&Apagar"), QStringLiteral("Exclui Informações"))),
-      cmdAltera(botao(this, "cmdAltera", QStringLiteral("&Clientes"),
-                      QStringLiteral("Altera entre Clientes e Fornecedores"))),
-      cmdSair(botao(this, "cmdSair", QStringLiteral("&Sair"), QStringLiteral("Sair"))),
+      cmdGravar(platform::ui::FormBuilder::button(this, "cmdGravar", "&Gravar", "Grava as informações")),
+      cmdImprimir(platform::ui::FormBuilder::button(this, "cmdImprimir", "&Imprimir", "Imprimi Relatório")),
+      cmdCancelar(platform::ui::FormBuilder::button(this, "cmdCancelar", "&Cancelar", "Cancela")),
+      cmdApagar(platform::ui::FormBuilder::button(this, "cmdApagar", "&Apagar", "Exclui Informações")),
+      cmdAltera(platform::ui::FormBuilder::button(this, "cmdAltera", "&Clientes",
+                                                  "Altera entre Clientes e Fornecedores")),
+      cmdSair(platform::ui::FormBuilder::button(this, "cmdSair", "&Sair", "Sair")),
       cmdPesquisar(
-          botao(this, "cmdPesquisar", QStringLiteral("&Pesquisar"), QStringLiteral("Efetua uma Pesquisa"))) {
+          platform::ui::FormBuilder::button(this, "cmdPesquisar", "&Pesquisar", "Efetua uma Pesquisa")) {
     setObjectName(QStringLiteral("frmForCliGeral"));
     mskCep->setObjectName(QStringLiteral("mskCep"));
     chkIncForCli->setObjectName(QStringLiteral("chkIncForCli"));

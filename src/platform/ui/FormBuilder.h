@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QString>
+
+#include "platform/ui/Focus.h"
+
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace platform::ui {
+
+// Builds the controls of a window part on a grid: one call creates a control's place, gives it its
+// name (its objectName, as tests find it), its caption and its tab index. Tab indexes are counted on
+// one counter shared by every part of the window, so the tab order follows the calls; a caption
+// joins the window's caption array at its control's tab index.
+class FormBuilder {
+  public:
+    // A grid on `owner`; `captions` and `tabIndex` belong to the window and outlive the builder.
+    FormBuilder(QWidget* owner, LabelArray& captions, int& tabIndex);
+
+    // Names `control`, captions it (no caption when `caption` is empty) at (row, column) with the
+    // control itself in the next column over `span` columns, and gives it the next tab index.
+    template <class W>
+    W* field(W* control, const char* name, const char* caption, int row, int column, int span = 1) {
+        place(control, name, caption, row, column, span);
+        return control;
+    }
+    // A text box of at most `maxLength` characters.
+    QLineEdit* text(const char* name, const char* caption, int maxLength, int row, int column, int span = 1);
+    // Gives `control` (a button, a tab control) its name and the next tab index, without a caption.
+    template <class W>
+    W* next(W* control, const char* name) {
+        name_(control, name);
+        return control;
+    }
+    QGridLayout* layout() const { return layout_; }
+    QWidget* owner() const { return owner_; }
+
+    // A button of the window that Enter never presses, with its name, caption and tool tip.
+    static QPushButton* button(QWidget* owner, const char* name, const char* caption, const char* tip);
+
+  private:
+    void place(QWidget* control, const char* name, const char* caption, int row, int column, int span);
+    void name_(QWidget* control, const char* name);
+
+    QGridLayout* layout_;
+    QWidget* owner_;
+    LabelArray& captions_;
+    int& tabIndex_;
+};
+
+}  // namespace platform::ui
