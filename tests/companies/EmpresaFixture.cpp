@@ -3,55 +3,22 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
-#include <memory>
 
 #include "companies/RelatorioEmpresa.h"
 #include "platform/controls/SSTab.h"
 #include "platform/controls/TDBList.h"
 #include "platform/controls/XArrayDB.h"
-#include "platform/report/Fonts.h"
-#include "platform/report/ReportPreview.h"
-#include "platform/report/frmRelatorio.h"
 #include "platform/ui/Form.h"
 #include "shell/EstadoGeral.h"
 
 using namespace testsupport;
 
-namespace {
-
-// The report fonts are loaded once for the whole test binary, from the build's own copies.
-class FontesRelatorio : public ::testing::Environment {
-  public:
-    void SetUp() override {
-        fontes_ = std::make_unique<platform::report::ReportFonts>(QStringLiteral(RT_BIN_DIR "/fonts"));
-        Empresas::RegistraRelatorios();
-    }
-    void TearDown() override { fontes_.reset(); }
-
-  private:
-    std::unique_ptr<platform::report::ReportFonts> fontes_;
-};
-
-[[maybe_unused]] ::testing::Environment* const fontesRelatorio =
-    ::testing::AddGlobalTestEnvironment(new FontesRelatorio);
-
-}  // namespace
-
 void EmpresaFixture::SetUp() {
-    Geral::ReiniciaEstadoGeral();
-    UiFixture::SetUp();
-    Geral::ConexaoCadastro = pasta.registryConnection();
-    Geral::DiretorioSistema = pasta.path();
-    db.Open(Geral::ConexaoCadastro);
+    RegistryWindowFixture::SetUp();
+    Empresas::RegistraRelatorios();
     w = platform::ui::ShowForm<Empresas::frmEmpresas>();
     ASSERT_TRUE(w);
     settle();
-}
-
-void EmpresaFixture::TearDown() {
-    db.Close();
-    UiFixture::TearDown();
-    Geral::ReiniciaEstadoGeral();
 }
 
 Empresas::DadosEmpresa EmpresaFixture::Empresa(qint64 codigo, const QString& nome) {
@@ -118,16 +85,4 @@ void EmpresaFixture::EsperaErros(QStringList* linhas) {
             *linhas << lista->Array()->Value(lista->Array()->LowerBound(1) + i, 2).toString();
         click(&d, QStringLiteral("cmdOk"));
     });
-}
-
-std::vector<platform::report::Document> EmpresaFixture::Previas() const {
-    std::vector<platform::report::Document> r;
-    if (auto* host = platform::report::frmRelatorio::shared())
-        for (auto* p : host->previews()) r.push_back(p->document());
-    return r;
-}
-
-QString EmpresaFixture::CaptionPrevia() const {
-    auto* host = platform::report::frmRelatorio::shared();
-    return host ? host->caption() : QString();
 }

@@ -8,21 +8,16 @@
 
 #include "companies/empresas_sql.h"
 #include "companies/frmEmpresas.h"
-#include "platform/db/Connection.h"
-#include "platform/report/PageModel.h"
-#include "support/TempProgramFolder.h"
-#include "support/UiFixture.h"
+#include "support/RegistryWindowFixture.h"
 
 namespace platform::controls {
 class TDBList;
 }
 
-// The company window open on an installed program folder, with a connection of the test's own that
-// plays another workstation, and the company registry's report layouts.
-class EmpresaFixture : public testsupport::UiFixture {
+// The company window open on an installed program folder, with the company registry's report layouts.
+class EmpresaFixture : public testsupport::RegistryWindowFixture {
   protected:
     void SetUp() override;
-    void TearDown() override;
 
     // A company as another copy of the program wrote it: name, UF, situation A, empty masks.
     Empresas::DadosEmpresa Empresa(qint64 codigo, const QString& nome = QStringLiteral("Empresa"));
@@ -43,10 +38,5 @@ class EmpresaFixture : public testsupport::UiFixture {
     // The error-list rows the next error dialog shows (its OK closes it).
     void EsperaErros(QStringList* linhas);
 
-    std::vector<platform::report::Document> Previas() const;
-    QString CaptionPrevia() const;
-
-    testsupport::TempProgramFolder pasta;
-    platform::db::Connection db;
     Empresas::frmEmpresas* w = nullptr;
 };

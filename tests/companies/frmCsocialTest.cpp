@@ -79,7 +79,7 @@ TEST_F(frmCsocialTest, ACapitalWithCentsRoundTripsAndTheWindowShowsTheNewestCapi
         script->expect(Incluir, Msg::Yes);
         Data(c, QStringLiteral("05052008"));
         EXPECT_EQ(c.Cadastro().EstadoAtual(), 3);
-        EXPECT_EQ(focusedName().toStdString(), std::string("txtnregistro"));
+        EXPECT_EQ(focusedName(), QStringLiteral("txtnregistro"));
         EXPECT_EQ(c.TDBcapital->Value(), Currency());
         EXPECT_EQ(c.tdbDregistro->Text(), QStringLiteral("05/05/2008"));
         typeText(QStringLiteral("JUCESP'9"));
@@ -111,7 +111,7 @@ TEST_F(frmCsocialTest, ACapitalWithCentsRoundTripsAndTheWindowShowsTheNewestCapi
     EXPECT_EQ(r.Fields("Nregistro").toString(), QStringLiteral("JUCESP'9"));
     EXPECT_FALSE(Geral::Alterado);
     EXPECT_EQ(w->lblCapital->text(), QStringLiteral("1.234.567,89"));
-    EXPECT_EQ(focusedName().toStdString(), std::string("tdbfundacao"));
+    EXPECT_EQ(focusedName(), QStringLiteral("tdbfundacao"));
 }
 
 TEST_F(frmCsocialTest, AnEmptyRowIsSavedAsItIsAndTheListSortsByDate) {
@@ -122,14 +122,14 @@ TEST_F(frmCsocialTest, AnEmptyRowIsSavedAsItIsAndTheListSortsByDate) {
         EXPECT_EQ(c.Cadastro().EstadoAtual(), 2);
         EXPECT_TRUE(c.txtnregistro->text().isEmpty());
         EXPECT_TRUE(c.txtBrelato->Text().isEmpty());
-        EXPECT_EQ(focusedName().toStdString(), std::string("txtnregistro"));
+        EXPECT_EQ(focusedName(), QStringLiteral("txtnregistro"));
         click(c.cmdCancelar);
         settle();
 
         script->expect(Incluir, Msg::No);
         Data(c, QStringLiteral("15012006"));
         EXPECT_EQ(c.tdbDregistro->Text(), QStringLiteral("__/__/____"));
-        EXPECT_EQ(focusedName().toStdString(), std::string("tdbDregistro"));
+        EXPECT_EQ(focusedName(), QStringLiteral("tdbDregistro"));
 
         script->expect(Incluir, Msg::Yes);
         Data(c, QStringLiteral("15012004"));

@@ -79,7 +79,7 @@ class frmEmpresasTest : public UiFixture {
         typeInto(w, "txtUf", "ba");
         typeInto(w, "mskCep", "42850000");
         pressTab();  // the CEP fills the municipality and jumps to the CNPJ
-        EXPECT_EQ(focusedName().toStdString(), std::string("mskCgc"));
+        EXPECT_EQ(focusedName(), QStringLiteral("mskCgc"));
         typeText("11222333000181");
         typeInto(w, "txtInscrEstadual", "123'456");
         typeInto(w, "mskCei", "12345678901");
@@ -88,7 +88,7 @@ class frmEmpresasTest : public UiFixture {
         w->cmbSituacao->setCurrentIndex(1);
         typeInto(w, "txtAtividade", "Pães");
         pressTab();
-        EXPECT_EQ(focusedName().toStdString(), std::string("txtcontato1"));
+        EXPECT_EQ(focusedName(), QStringLiteral("txtcontato1"));
         typeText("João");
         typeInto(w, "txtHomepage", "www.b.com.br");
         w->tdbadipi->setText(QString());
@@ -118,19 +118,19 @@ TEST_F(frmEmpresasTest, ANewCompanyIsSavedWithEveryFieldAsTyped) {
     NovaEmpresa(QStringLiteral("007"));
     EXPECT_EQ(w->txtCodigo->text(), "007");
     EXPECT_FALSE(w->txtCodigo->isEnabled());
-    EXPECT_EQ(focusedName().toStdString(), std::string("txtNome"));
+    EXPECT_EQ(focusedName(), QStringLiteral("txtNome"));
     for (QPushButton* b : {w->cmdEnquadra, w->cmdContrato, w->cmdApagar, w->cmdImprimir, w->cmdSair})
         EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
     DigitaCampos();
-    ASSERT_EQ(focusedName().toStdString(), std::string("txtObserv"));
+    ASSERT_EQ(focusedName(), QStringLiteral("txtObserv"));
     // The remarks take their place in the tab order: Tab goes on to the first button that is enabled.
     pressTab();
-    EXPECT_EQ(focusedName().toStdString(), std::string("cmdGravar"));
+    EXPECT_EQ(focusedName(), QStringLiteral("cmdGravar"));
     pressKey(Qt::Key_Tab, Qt::ShiftModifier);
-    ASSERT_EQ(focusedName().toStdString(), std::string("txtObserv"));
+    ASSERT_EQ(focusedName(), QStringLiteral("txtObserv"));
     click(w, QStringLiteral("cmdGravar"));  // straight from the multi-line remarks field
     EXPECT_EQ(w->Estado(), 1);
-    EXPECT_EQ(focusedName().toStdString(), std::string("txtCodigo"));
+    EXPECT_EQ(focusedName(), QStringLiteral("txtCodigo"));
     Recordset r = Linha(7);
     ASSERT_FALSE(r.Eof());
     EXPECT_EQ(r.Fields("nome").toString(), "Padaria D'Ávila");
@@ -217,7 +217,7 @@ TEST_F(frmEmpresasTest, KeysThatAreNoPositiveNumberAreIgnoredAndNoEmptiesTheKey)
     pressTab();
     settle();
     EXPECT_EQ(w->txtCodigo->text(), "");
-    EXPECT_EQ(focusedName().toStdString(), std::string("txtCodigo"));
+    EXPECT_EQ(focusedName(), QStringLiteral("txtCodigo"));
     EXPECT_EQ(w->Estado(), 1);
 }
 
@@ -252,7 +252,7 @@ TEST_F(frmEmpresasTest, AnInvalidCnpjOrStateKeepsTheFocusAndTheSaveWaits) {
     typeInto(w, "mskCgc", "11222333000182");
     script->expect(QStringLiteral("CGC Inválido !"), Msg::OK);
     click(w, QStringLiteral("cmdGravar"));
-    EXPECT_EQ(focusedName().toStdString(), std::string("mskCgc"));
+    EXPECT_EQ(focusedName(), QStringLiteral("mskCgc"));
     EXPECT_EQ(w->Estado(), 2);
     EXPECT_EQ(Linha(7).Fields("cgc").toString(), "__.___.___/____-__");
 
@@ -262,7 +262,7 @@ TEST_F(frmEmpresasTest, AnInvalidCnpjOrStateKeepsTheFocusAndTheSaveWaits) {
     script->expect(QStringLiteral("Sigla do Estado Inválido, digite corretamente ou deixe o campo vazio"),
                    "Erro", Msg::OK);
     pressTab();
-    EXPECT_EQ(focusedName().toStdString(), std::string("txtUf"));
+    EXPECT_EQ(focusedName(), QStringLiteral("txtUf"));
     w->txtUf->setText(QStringLiteral("rj"));
     pressTab();
     EXPECT_EQ(w->txtUf->text(), "RJ");
@@ -284,18 +284,18 @@ TEST_F(frmEmpresasTest, ANewCompanyTakesTheMunicipalityFromAFullCep) {
     typeInto(w, "txtUf", "SP");
     typeInto(w, "mskCep", "00000000");
     pressTab();
-    EXPECT_EQ(focusedName().toStdString(), std::string("mskCep"));  // refused without a word
-    EXPECT_EQ(w->mskCep->selectedText(), "00000-000");              // selected, to be typed over
+    EXPECT_EQ(focusedName(), QStringLiteral("mskCep"));  // refused without a word
+    EXPECT_EQ(w->mskCep->selectedText(), "00000-000");   // selected, to be typed over
     typeText("0100");
     EXPECT_EQ(w->mskCep->Text(), "0100_-___");
     pressTab();
-    EXPECT_EQ(focusedName().toStdString(), std::string("mskCep"));
+    EXPECT_EQ(focusedName(), QStringLiteral("mskCep"));
     typeInto(w, "mskCep", "01001000");
     pressTab();
     EXPECT_EQ(w->txtCMun->text(), "3550308");
     EXPECT_EQ(w->txtPais->text(), "Brasil");
     EXPECT_EQ(w->txtCPais->text(), "1058");
-    EXPECT_EQ(focusedName().toStdString(), std::string("mskCgc"));
+    EXPECT_EQ(focusedName(), QStringLiteral("mskCgc"));
 }
 
 TEST_F(frmEmpresasTest, TheMunicipalityButtonChecksFillsOrSearches) {
@@ -364,7 +364,7 @@ TEST_F(Exclusao, NoKeepsEverythingAndYesRemovesTheCompanyWithItsRows) {
     script->expect(Excluir, Msg::Yes);
     click(w, QStringLiteral("cmdApagar"));
     EXPECT_EQ(w->Estado(), 1);
-    EXPECT_EQ(focusedName().toStdString(), std::string("txtCodigo"));
+    EXPECT_EQ(focusedName(), QStringLiteral("txtCodigo"));
     EXPECT_TRUE(Linha(7).Eof());
     EXPECT_FALSE(Linha(50).Eof());
     EXPECT_EQ(Dependentes(), 0);

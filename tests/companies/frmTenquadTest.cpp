@@ -87,7 +87,7 @@ TEST_F(frmTenquadTest, AHistorySavedInAnyOrderListsByDateAndTheWindowShowsTheNew
                                QStringLiteral("20/03/2006|Microempresa")}));
         EXPECT_EQ(t.tdbEnquadra->Bookmark(), 1);
         EXPECT_TRUE(Geral::Alterado);
-        EXPECT_EQ(focusedName().toStdString(), std::string("tdbDenquad"));
+        EXPECT_EQ(focusedName(), QStringLiteral("tdbDenquad"));
         // A new row starts with the type last shown.
         script->expect(Incluir, Msg::Yes);
         Data(t, QStringLiteral("01012001"));
@@ -97,7 +97,7 @@ TEST_F(frmTenquadTest, AHistorySavedInAnyOrderListsByDateAndTheWindowShowsTheNew
     EXPECT_FALSE(Geral::Alterado);
     EXPECT_EQ(w->lblEnquadramento->text(), QStringLiteral("Microempresa"));
     EXPECT_EQ(w->lblD_enquadr->text(), QStringLiteral("20/03/2006"));
-    EXPECT_EQ(focusedName().toStdString(), std::string("tdbadipi"));
+    EXPECT_EQ(focusedName(), QStringLiteral("tdbadipi"));
     EXPECT_EQ(Regimes(7), 4);
     EXPECT_EQ(Regimes(50), 1);
     EXPECT_EQ(db.OpenRecordset(QStringLiteral("SELECT codtipo FROM Enquadramento WHERE codempr = 7 AND "
@@ -124,7 +124,7 @@ TEST_F(frmTenquadTest, LookupLoadsAKnownDateAndAsksForAnUnknownOne) {
         EXPECT_EQ(t.Cadastro().EstadoAtual(), 3);
         EXPECT_EQ(t.tdbDenquad->Text(), QStringLiteral("02/02/2005"));
         EXPECT_FALSE(t.tdbDenquad->isEnabled());
-        EXPECT_EQ(focusedName().toStdString(), std::string("cmbTenquadra"));
+        EXPECT_EQ(focusedName(), QStringLiteral("cmbTenquadra"));
         EXPECT_FALSE(t.cmdApagar->isEnabled());
 
         // No type shown yet: the save refuses and writes nothing.
@@ -150,7 +150,7 @@ TEST_F(frmTenquadTest, LookupLoadsAKnownDateAndAsksForAnUnknownOne) {
         EXPECT_TRUE(t.isVisible());
         click(t.cmdCancelar);
         settle();
-        EXPECT_EQ(focusedName().toStdString(), std::string("tdbDenquad"));
+        EXPECT_EQ(focusedName(), QStringLiteral("tdbDenquad"));
 
         Data(t, QStringLiteral("01022005"));
         EXPECT_EQ(t.Cadastro().EstadoAtual(), 2);
@@ -159,14 +159,14 @@ TEST_F(frmTenquadTest, LookupLoadsAKnownDateAndAsksForAnUnknownOne) {
         EXPECT_FALSE(t.cmdSair->isEnabled());
         EXPECT_FALSE(t.tdbDenquad->isEnabled());
         EXPECT_EQ(t.tdbEnquadra->Bookmark(), 1);
-        EXPECT_EQ(focusedName().toStdString(), std::string("cmbTenquadra"));
+        EXPECT_EQ(focusedName(), QStringLiteral("cmbTenquadra"));
         click(t.cmdCancelar);
         settle();
 
         script->expect(Incluir, Msg::No);
         Data(t, QStringLiteral("02022005"));
         EXPECT_EQ(t.tdbDenquad->Text(), QStringLiteral("__/__/____"));
-        EXPECT_EQ(focusedName().toStdString(), std::string("tdbDenquad"));
+        EXPECT_EQ(focusedName(), QStringLiteral("tdbDenquad"));
         EXPECT_EQ(t.Cadastro().EstadoAtual(), 1);
     });
     // Nothing saved nor deleted: the labels are not read again and Alterado stays clear.

@@ -1,9 +1,9 @@
 #include "UsuariosFixture.h"
 
+#include <QDialog>
+
 #include "platform/controls/TDBList.h"
 #include "platform/db/Error.h"
-#include "platform/report/ReportPreview.h"
-#include "platform/report/frmRelatorio.h"
 #include "platform/ui/Handlers.h"
 #include "shell/EstadoGeral.h"
 #include "shell/Geral.h"
@@ -13,21 +13,8 @@
 using namespace testsupport;
 
 void UsuariosFixture::SetUp() {
-    Geral::ReiniciaEstadoGeral();
-    UiFixture::SetUp();
-    if (!platform::report::ReportFonts::current())
-        fontes_ = std::make_unique<platform::report::ReportFonts>(QStringLiteral(RT_BIN_DIR "/fonts"));
+    RegistryWindowFixture::SetUp();
     shell::RegistraRelatoriosShell();
-    Geral::ConexaoCadastro = pasta.registryConnection();
-    Geral::DiretorioSistema = pasta.path();
-    db.Open(Geral::ConexaoCadastro);
-}
-
-void UsuariosFixture::TearDown() {
-    db.Close();
-    UiFixture::TearDown();
-    Geral::ReiniciaEstadoGeral();
-    fontes_.reset();
 }
 
 void UsuariosFixture::InsereUsuario(int codigo, const QString& nome, const QString& senha,
@@ -80,18 +67,6 @@ QString UsuariosFixture::BloqueiaEscrita() {
         return platform::ui::errorText(e.number(), e.description());
     }
     return QStringLiteral("<nenhuma falha>");
-}
-
-std::vector<platform::report::Document> UsuariosFixture::Previas() const {
-    std::vector<platform::report::Document> r;
-    if (auto* host = platform::report::frmRelatorio::shared())
-        for (auto* p : host->previews()) r.push_back(p->document());
-    return r;
-}
-
-QString UsuariosFixture::CaptionPrevia() const {
-    auto* host = platform::report::frmRelatorio::shared();
-    return host ? host->caption() : QString();
 }
 
 void UsuariosFixture::EsperaErros(QStringList* linhas) {

@@ -6,19 +6,12 @@
 #include <memory>
 #include <vector>
 
-#include "platform/db/Connection.h"
-#include "platform/report/Fonts.h"
-#include "platform/report/PageModel.h"
-#include "support/TempProgramFolder.h"
-#include "support/UiFixture.h"
+#include "support/RegistryWindowFixture.h"
 
-// A window test of the users family: an installed program folder whose registry the module state
-// names, a connection of the test's own to prepare and check the rows, the report fonts and the
-// shell's report layouts.
-class UsuariosFixture : public testsupport::UiFixture {
+// A window test of the users family, with the shell's report layouts.
+class UsuariosFixture : public testsupport::RegistryWindowFixture {
   protected:
     void SetUp() override;
-    void TearDown() override;
 
     // A user row as another copy of the program (or an older registry) left it: `senha` is the
     // typed password, stored in its encoded form; an empty `impressora` is stored as null.
@@ -36,15 +29,6 @@ class UsuariosFixture : public testsupport::UiFixture {
     // refuses every write.
     QString BloqueiaEscrita();
 
-    // The documents of the previews in the shared preview window, and its caption.
-    std::vector<platform::report::Document> Previas() const;
-    QString CaptionPrevia() const;
     // The error-list rows that the next error dialog shows (its OK closes it).
     void EsperaErros(QStringList* linhas);
-
-    testsupport::TempProgramFolder pasta;
-    platform::db::Connection db;
-
-  private:
-    std::unique_ptr<platform::report::ReportFonts> fontes_;
 };

@@ -8,6 +8,7 @@
 #include "platform/ui/MdiHost.h"
 #include "support/Drive.h"
 #include "support/MessageScript.h"
+#include "support/QtPrinters.h"
 
 namespace testsupport {
 

@@ -1,0 +1,3 @@
+#include "support/QtPrinters.h"
+
+void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }

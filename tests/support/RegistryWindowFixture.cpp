@@ -1,0 +1,42 @@
+#include "support/RegistryWindowFixture.h"
+
+#include "platform/report/Fonts.h"
+#include "platform/report/ReportPreview.h"
+#include "platform/report/frmRelatorio.h"
+#include "shell/EstadoGeral.h"
+
+namespace testsupport {
+
+RegistryWindowFixture::RegistryWindowFixture() = default;
+RegistryWindowFixture::~RegistryWindowFixture() = default;
+
+void RegistryWindowFixture::SetUp() {
+    Geral::ReiniciaEstadoGeral();
+    UiFixture::SetUp();
+    if (!platform::report::ReportFonts::current())
+        fontes_ = std::make_unique<platform::report::ReportFonts>(QStringLiteral(RT_BIN_DIR "/fonts"));
+    Geral::ConexaoCadastro = pasta.registryConnection();
+    Geral::DiretorioSistema = pasta.path();
+    db.Open(Geral::ConexaoCadastro);
+}
+
+void RegistryWindowFixture::TearDown() {
+    db.Close();
+    UiFixture::TearDown();
+    Geral::ReiniciaEstadoGeral();
+    fontes_.reset();
+}
+
+std::vector<platform::report::Document> RegistryWindowFixture::Previas() const {
+    std::vector<platform::report::Document> r;
+    if (auto* host = platform::report::frmRelatorio::shared())
+        for (auto* p : host->previews()) r.push_back(p->document());
+    return r;
+}
+
+QString RegistryWindowFixture::CaptionPrevia() const {
+    auto* host = platform::report::frmRelatorio::shared();
+    return host ? host->caption() : QString();
+}
+
+}  // namespace testsupport
