@@ -184,6 +184,22 @@ std::optional<bool> JanelaCadastro::LocalizaOuRestaura(const QString& chave, con
     }
 }
 
+// The row written holds only its key; the fields keep their empty values until the save.
+std::optional<bool> JanelaCadastro::LocalizaOuCria(const QString& chave, const Retrato& antes) {
+    const auto achou = LocalizaOuRestaura(chave, antes);
+    if (!achou || *achou) return achou;
+    try {
+        platform::db::Transaction transacao(conexao_);
+        ColunasChave(chave).insert(conexao_, tabela_);
+        transacao.commit();
+    } catch (const values::RuntimeError& e) {
+        Restaura(antes);
+        AvisaFalha(e);
+        return std::nullopt;
+    }
+    return LocalizaOuRestaura(chave, antes);
+}
+
 void JanelaCadastro::MostraEncontrado() {
     HabilitaDetalhes(true);
     CarregaRegistro();
@@ -200,7 +216,8 @@ void JanelaCadastro::ConsultaChave(const QString& texto) {
     const QString chave = *aceita;
     Geral::ChaveComum = chave;
     chaveAtual_ = chave;
-    const auto achou = LocalizaOuRestaura(chave, antes);
+    const auto achou = def_.procura == Procura::CriaSemPergunta ? LocalizaOuCria(chave, antes)
+                                                                : LocalizaOuRestaura(chave, antes);
     if (!achou) return;
     if (*achou) {
         MostraEncontrado();

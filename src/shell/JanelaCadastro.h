@@ -46,6 +46,9 @@ enum class Procura {
     // A row chosen in the list, whose key is an automatic number, or a new one started by cmdNovo;
     // the key field only shows the number.
     EscolhaOuNovo,
+    // A key (an owner's, such as a company's) whose row is created when missing, without a
+    // question, holding only its key, and then loaded as found (the terms of a company).
+    CriaSemPergunta,
 };
 
 // One detail field of a record window: its control, the table column it edits (empty when the window
@@ -269,6 +272,8 @@ class JanelaCadastro : public QObject {
     // The lookup of a key; a failing statement puts the window back as it was, is shown, and gives
     // no answer.
     std::optional<bool> LocalizaOuRestaura(const QString& chave, const Retrato& antes);
+    // The same, creating the row of `chave` first when it is missing.
+    std::optional<bool> LocalizaOuCria(const QString& chave, const Retrato& antes);
     // A found record: fields enabled, loaded, key locked.
     void MostraEncontrado();
     void ConsultaChave(const QString& texto);

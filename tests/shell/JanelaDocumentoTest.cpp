@@ -8,6 +8,7 @@
 #include "platform/controls/TDBList.h"
 #include "platform/controls/TDBNumber.h"
 #include "platform/db/Connection.h"
+#include "platform/db/TableNames.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Handlers.h"
 #include "platform/ui/MsgBox.h"
@@ -208,6 +209,62 @@ TEST_F(JanelaDocumentoTest, AMonthTableOutsideTheYearIsRefused) {
     w->cadastro->UsaTabela(conexao, QStringLiteral("DIGE04"));
     NovoDocumento(QStringLiteral("NF"));
     EXPECT_EQ(db.OpenRecordset(QStringLiteral("SELECT especie FROM DIGE04")).RecordCount(), 1);
+}
+
+// A window keyed by its owner: the owner's row is created without a question the first time.
+class frmDonoTeste : public platform::ui::Form {
+  public:
+    frmDonoTeste() {
+        auto* layout = new QHBoxLayout(this);
+        for (QWidget* w : {static_cast<QWidget*>(txtCodigo), static_cast<QWidget*>(txtTexto),
+                           static_cast<QWidget*>(cmdGravar), static_cast<QWidget*>(cmdCancelar),
+                           static_cast<QWidget*>(cmdSair)})
+            layout->addWidget(w);
+        txtCodigo->setObjectName(QStringLiteral("txtCodigo"));
+        DefinicaoCadastro d;
+        d.tabela = QStringLiteral("Notas");
+        d.colunaChave = QStringLiteral("codempr");
+        d.tipoChave = TipoColuna::Numero;
+        d.procura = Procura::CriaSemPergunta;
+        d.chave = txtCodigo;
+        d.campos = {{txtTexto, QStringLiteral("texto")}};
+        d.cmdGravar = cmdGravar;
+        d.cmdCancelar = cmdCancelar;
+        d.cmdSair = cmdSair;
+        cadastro = new JanelaCadastro(*this, std::move(d));
+        cadastro->Liga();
+    }
+    void Form_Load() override { cadastro->Form_Load(); }
+    void Form_Unload(bool& Cancel) override { cadastro->Form_Unload(Cancel); }
+
+    QLineEdit* txtCodigo = new QLineEdit(this);
+    QLineEdit* txtTexto = new QLineEdit(this);
+    QPushButton* cmdSair = new QPushButton(QStringLiteral("&Sair"), this);
+    QPushButton* cmdGravar = new QPushButton(QStringLiteral("&Gravar"), this);
+    QPushButton* cmdCancelar = new QPushButton(QStringLiteral("&Cancelar"), this);
+    JanelaCadastro* cadastro;
+};
+
+TEST_F(JanelaDocumentoTest, AnOwnersRowIsCreatedWithoutAQuestionAndThenEdited) {
+    platform::db::Connection registro;
+    registro.Open(pasta.registryConnection());
+    registro.Execute(QStringLiteral("CREATE TABLE Notas (codempr INTEGER, texto TEXT)"));
+    platform::db::registerTables({QStringLiteral("Notas")});
+    Geral::ConexaoCadastro = pasta.registryConnection();
+    QPointer<frmDonoTeste> dono = static_cast<frmDonoTeste*>(platform::ui::ShowInstance(new frmDonoTeste));
+    ASSERT_NE(dono, nullptr);
+    settle();
+    typeInto(dono, QStringLiteral("txtCodigo"), QStringLiteral("5"));
+    pressTab();
+    settle();
+    EXPECT_EQ(dono->cadastro->EstadoAtual(), Carregado);
+    EXPECT_EQ(registro.OpenRecordset(QStringLiteral("SELECT codempr FROM Notas")).RecordCount(), 1);
+    dono->txtTexto->setText(QStringLiteral("nota"));
+    click(dono->cmdGravar);
+    settle();
+    auto rs = registro.OpenRecordset(QStringLiteral("SELECT texto FROM Notas WHERE codempr = 5"));
+    ASSERT_EQ(rs.RecordCount(), 1);
+    EXPECT_EQ(rs.Fields(0).toString(), QStringLiteral("nota"));
 }
 
 }  // namespace
