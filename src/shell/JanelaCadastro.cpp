@@ -32,8 +32,14 @@ struct JanelaCadastro::Retrato {
     QString chaveComum;
 };
 
+// The declared column names are pasted into the frame's statements, so they pass the name guard.
 JanelaCadastro::JanelaCadastro(QWidget& janela, DefinicaoCadastro definicao)
-    : QObject(&janela), janela_(janela), def_(std::move(definicao)) {}
+    : QObject(&janela), janela_(janela), def_(std::move(definicao)) {
+    platform::db::columnName(def_.colunaChave);
+    if (!def_.colunaDono.isEmpty()) platform::db::columnName(def_.colunaDono);
+    for (const auto& c : def_.colunas)
+        if (!c.coluna.isEmpty()) platform::db::columnName(c.coluna);
+}
 
 JanelaCadastro::~JanelaCadastro() = default;
 

@@ -137,6 +137,13 @@ struct DefinicaoCadastro {
 // date (the dated-history dialogs): ChaveComum then holds the owner's key for as long as the window is
 // open, and the frame keeps the date itself; such a window sets Alterado after each save and delete.
 //
+// A new window declares itself in a DefinicaoCadastro: where its rows are (conexao, tabela: a month
+// table through platform::db::monthTable), how a record is found (procura, colunaChave,
+// chaveAutomatica, colunaDono), its fields (campos, with slot columns by posicao), its buttons and the
+// states its other controls follow (controles). It subclasses the frame only for its own rules
+// (TestaRegras) and where its reading or writing departs from the declared columns (MostraRegistro,
+// ColunasRegistro, GravaRegistro, ApagaRegistro), and forwards Form_Load and Form_Unload.
+//
 // A save runs the window's rules through the error list and then writes inside one transaction: a
 // failing statement writes nothing. An UPDATE writes only while the row is as this window loaded it
 // (columns declared alheias aside): a row deleted meanwhile says "Registro não encontrado...", a row

@@ -203,6 +203,19 @@ TEST_F(JanelaDocumentoTest, ASaveThatFailsInItsSecondStatementWritesNothing) {
     EXPECT_EQ(w->txtEspecie->text(), QStringLiteral("NF"));
 }
 
+// With no company open only the close button can be used.
+TEST_F(JanelaDocumentoTest, WithoutACompanyNothingButCloseIsEnabled) {
+    NovoDocumento(QStringLiteral("NF"));
+    w->cadastro->Botao(SemEmpresa);
+    for (QWidget* c : std::initializer_list<QWidget*>{w->txtCodauto, w->txtEspecie, w->base[0], w->lista,
+                                                      w->cmdNovo, w->cmdGravar, w->cmdCancelar})
+        EXPECT_FALSE(c->isEnabled()) << c->metaObject()->className();
+    EXPECT_TRUE(w->cmdSair->isEnabled());
+    w->cadastro->Botao(Ocioso);
+    EXPECT_TRUE(w->lista->isEnabled());
+    EXPECT_TRUE(w->cmdNovo->isEnabled());
+}
+
 TEST_F(JanelaDocumentoTest, AMonthTableOutsideTheYearIsRefused) {
     EXPECT_THROW(w->cadastro->UsaTabela(conexao, QStringLiteral("DIGE13")), platform::values::RuntimeError);
     EXPECT_EQ(w->cadastro->Tabela(), QStringLiteral("DIGE03"));
