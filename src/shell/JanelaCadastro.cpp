@@ -1,6 +1,7 @@
 #include "shell/JanelaCadastro.h"
 
 #include <QAbstractButton>
+#include <QScopeGuard>
 #include <QWidget>
 #include <algorithm>
 
@@ -169,10 +170,7 @@ void JanelaCadastro::Chave_GotFocus() { DestacaCampo(); }
 void JanelaCadastro::Chave_LostFocus() {
     if (consultando_ || !ConsultaPermitida() || def_.procura == Procura::EscolhaOuNovo) return;
     consultando_ = true;
-    struct Fim {
-        bool& f;
-        ~Fim() { f = false; }
-    } fim{consultando_};
+    const auto fim = qScopeGuard([this] { consultando_ = false; });
     const QString texto = TextoChave();
     if (Historico())
         ConsultaData(texto);
