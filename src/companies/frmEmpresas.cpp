@@ -95,6 +95,7 @@ frmEmpresas::frmEmpresas(QWidget* parent) : Form(parent) {
     nome.controle = txtNome;
     nome.destaca = false;
     d.campos = {nome};
+    d.lblTit = &lblTit;
     d.cmdGravar = cmdGravar;
     d.cmdApagar = cmdApagar;
     d.cmdCancelar = cmdCancelar;
@@ -123,10 +124,7 @@ frmEmpresas::~frmEmpresas() = default;
 shell::JanelaCadastro& frmEmpresas::Cadastro() { return *cadastro_; }
 int frmEmpresas::Estado() const { return cadastro_->EstadoAtual(); }
 
-void frmEmpresas::Form_Load() {
-    destaque_ = 0;
-    cadastro_->Form_Load();
-}
+void frmEmpresas::Form_Load() { cadastro_->Form_Load(); }
 
 void frmEmpresas::Form_Unload(bool& Cancel) { cadastro_->Form_Unload(Cancel); }
 
@@ -197,19 +195,8 @@ void frmEmpresas::LimpaMask() {
     lblD_enquadr->clear();
 }
 
-void frmEmpresas::DestacaCampo(QWidget* campo) {
-    if (QLabel* anterior = lblTit(destaque_))
-        platform::ui::setForeColor(anterior, platform::ui::CaptionNormal);
-    destaque_ = platform::ui::tabIndex(campo);
-    if (QLabel* atual = lblTit(destaque_))
-        platform::ui::setForeColor(atual, platform::ui::CaptionHighlight);
-    else
-        destaque_ = 0;
-}
-
 void frmEmpresas::txtCodigo_GotFocus() {
     if (!txtCodigo->text().isEmpty()) Geral::SelecionaTexto();
-    DestacaCampo(txtCodigo);
 }
 
 void frmEmpresas::txtCodigo_KeyPress(int& KeyAscii) {

@@ -128,7 +128,6 @@ class frmEmpresas : public platform::ui::Form {
     void PreencheCombos();
     void LimpaMask();
     void CarregaRegistro();
-    void DestacaCampo(QWidget* campo);
     QComboBox* Combo(Lista lista) const;
     DadosEmpresa Dados(qint64 codigo) const;
     void MostraEnquadramento(qint64 codigo);
@@ -139,7 +138,6 @@ class frmEmpresas : public platform::ui::Form {
     // The tax-regime and contract rows of the loaded company.
     Recordset enquadramento_;
     Recordset contrato_;
-    int destaque_ = 0;
     int destaqueGuardado_ = 0;
     // The tax-regime labels as the last save found them, for the print.
     QString enquadramentoGravado_;

@@ -20,6 +20,7 @@
 #include "platform/ui/Focus.h"
 #include "platform/ui/FormBuilder.h"
 #include "platform/ui/Handlers.h"
+#include "shell/JanelaCadastro.h"
 #include "shell/RotinasControles.h"
 
 namespace Empresas {
@@ -216,13 +217,13 @@ void frmEmpresas::Liga() {
         cmbTipo_empresa, cmbTpEscri,     cmbTpIpi,      cmbTpIss,        cmbIcms,
         cmbGrIcms,       cmbSp};
     for (QWidget* w : selecionam)
-        onGotFocus(w, [this, w] {
-            DestacaCampo(w);
+        onGotFocus(w, [this] {
+            Cadastro().DestacaCampo();
             Geral::SelecionaTexto();
         });
-    for (QWidget* w : destacam) onGotFocus(w, [this, w] { DestacaCampo(w); });
+    for (QWidget* w : destacam) onGotFocus(w, [this] { Cadastro().DestacaCampo(); });
     for (QPushButton* b : {cmdEnquadra, cmdContrato})
-        onGotFocus(b, [this] { destaqueGuardado_ = destaque_; });
+        onGotFocus(b, [this] { destaqueGuardado_ = lblTit.highlighted(); });
 
     // Leaving the last field of a part shows the next tab and its first field.
     const std::pair<QWidget*, std::pair<int, QWidget*>> viradas[] = {{txtAtividade, {0, txtcontato1}},
