@@ -35,14 +35,6 @@ namespace values = platform::values;
 namespace {
 constexpr int ImagemFornecedores = 0;
 constexpr int ImagemClientes = 1;
-
-QLineEdit* campoTexto(QWidget* pai, const char* nome, int tamanho) {
-    auto* e = new QLineEdit(pai);
-    e->setObjectName(QString::fromLatin1(nome));
-    e->setMaxLength(tamanho);
-    return e;
-}
-
 }  // namespace
 
 // The register on the record-window frame: the key is rewritten with its punctuation and checked
@@ -140,107 +132,59 @@ class CadastroForCli : public shell::JanelaCadastro {
     bool semPergunta_ = false;
 };
 
-frmForCliGeral::frmForCliGeral(QWidget* parent)
-    : Form(parent),
-      txtCgc(campoTexto(this, "txtCgc", 18)),
-      txtInscrEstadual(campoTexto(this, "txtInscrEstadual", 15)),
-      txtNome(campoTexto(this, "txtNome", 40)),
-      franEnd(new QGroupBox(QStringLiteral("Endereço"), this)),
-      txtendereco(campoTexto(franEnd, "txtendereco", 40)),
-      txtNumero(campoTexto(franEnd, "txtNumero", 6)),
-      txtcomplemento(campoTexto(franEnd, "txtcomplemento", 20)),
-      txtBairro(campoTexto(franEnd, "txtBairro", 30)),
-      txtCidade(campoTexto(franEnd, "txtCidade", 30)),
-      txtUf(campoTexto(franEnd, "txtUf", 2)),
-      mskCep(new platform::controls::MaskEdBox(franEnd)),
-      txtCMun(campoTexto(franEnd, "txtCMun", 7)),
-      txtPais(campoTexto(franEnd, "txtPais", 20)),
-      txtCPais(campoTexto(franEnd, "txtCPais", 4)),
-      cmdPesqMun(platform::ui::FormBuilder::button(franEnd, "cmdPesqMun", "...",
-                                                   "Pesquisa de Municípios Brasileiros")),
-      chkIncForCli(new QCheckBox(QStringLiteral("Incluir como Cliente e Fornecedor"), this)),
-      cmdGravar(platform::ui::FormBuilder::button(this, "cmdGravar", "&Gravar", "Grava as informações")),
-      cmdImprimir(platform::ui::FormBuilder::button(this, "cmdImprimir", "&Imprimir", "Imprimi Relatório")),
-      cmdCancelar(platform::ui::FormBuilder::button(this, "cmdCancelar", "&Cancelar", "Cancela")),
-      cmdApagar(platform::ui::FormBuilder::button(this, "cmdApagar", "&Apagar", "Exclui Informações")),
-      cmdAltera(platform::ui::FormBuilder::button(this, "cmdAltera", "&Clientes",
-                                                  "Altera entre Clientes e Fornecedores")),
-      cmdSair(platform::ui::FormBuilder::button(this, "cmdSair", "&Sair", "Sair")),
-      cmdPesquisar(
-          platform::ui::FormBuilder::button(this, "cmdPesquisar", "&Pesquisar", "Efetua uma Pesquisa")) {
+frmForCliGeral::frmForCliGeral(QWidget* parent) : Form(parent) {
     setObjectName(QStringLiteral("frmForCliGeral"));
-    mskCep->setObjectName(QStringLiteral("mskCep"));
-    chkIncForCli->setObjectName(QStringLiteral("chkIncForCli"));
+    using ui::FormBuilder;
+    int indice = 0;
+    auto* topo = new QWidget(this);
+    FormBuilder chave(topo, lblTit, indice);
+    txtCgc = chave.text("txtCgc", "CNPJ/CPF", 18, 0, 0);
+    txtInscrEstadual = chave.text("txtInscrEstadual", "Inscrição Estadual", 15, 0, 3);
+    txtNome = chave.text("txtNome", "Fornecedor", 40, 1, 0, 4);
+    cmdPesquisar = FormBuilder::button(topo, "cmdPesquisar", "&Pesquisar", "Efetua uma Pesquisa");
+    chave.layout()->addWidget(cmdPesquisar, 0, 2);
+
+    franEnd = new QGroupBox(QStringLiteral("Endereço"), this);
     franEnd->setObjectName(QStringLiteral("franEnd"));
+    FormBuilder endereco(franEnd, lblTit, indice);
+    txtendereco = endereco.text("txtendereco", "Rua/Praça/Avenida", 40, 0, 0, 3);
+    txtNumero = endereco.text("txtNumero", "Nr.:", 6, 0, 4);
+    txtcomplemento = endereco.text("txtcomplemento", "Complemento:", 20, 1, 0);
+    txtBairro = endereco.text("txtBairro", "Bairro:", 30, 1, 2, 3);
+    txtCidade = endereco.text("txtCidade", "Cidade:", 30, 2, 0);
+    txtUf = endereco.text("txtUf", "UF:", 2, 2, 2);
+    mskCep = endereco.field(new platform::controls::MaskEdBox(franEnd), "mskCep", "Cep:", 2, 4);
+    txtCMun = endereco.text("txtCMun", "Cód.Munic.", 7, 3, 0);
+    txtPais = endereco.text("txtPais", "País", 20, 3, 3);
+    txtCPais = endereco.text("txtCPais", "Cod.País", 4, 4, 3);
+    cmdPesqMun = FormBuilder::button(franEnd, "cmdPesqMun", "...", "Pesquisa de Municípios Brasileiros");
+    endereco.layout()->addWidget(cmdPesqMun, 3, 2);
+
+    chkIncForCli = new QCheckBox(QStringLiteral("Incluir como Cliente e Fornecedor"), this);
+    chkIncForCli->setObjectName(QStringLiteral("chkIncForCli"));
+    ui::setTabIndex(chkIncForCli, indice++);
+    cmdGravar = FormBuilder::button(this, "cmdGravar", "&Gravar", "Grava as informações");
+    cmdImprimir = FormBuilder::button(this, "cmdImprimir", "&Imprimir", "Imprimi Relatório");
+    cmdCancelar = FormBuilder::button(this, "cmdCancelar", "&Cancelar", "Cancela");
+    cmdApagar = FormBuilder::button(this, "cmdApagar", "&Apagar", "Exclui Informações");
+    cmdAltera = FormBuilder::button(this, "cmdAltera", "&Clientes", "Altera entre Clientes e Fornecedores");
+    cmdSair = FormBuilder::button(this, "cmdSair", "&Sair", "Sair");
+    auto* botoes = new QHBoxLayout;
+    for (QPushButton* b : {cmdGravar, cmdImprimir, cmdCancelar, cmdApagar, cmdAltera, cmdSair}) {
+        ui::setTabIndex(b, indice++);
+        botoes->addWidget(b);
+    }
+    // The search buttons come last in the tab order.
+    ui::setTabIndex(cmdPesquisar, 23);
+    ui::setTabIndex(cmdPesqMun, 25);
+
     img1_[ImagemFornecedores] = style()->standardIcon(QStyle::SP_DriveNetIcon);
     img1_[ImagemClientes] = style()->standardIcon(QStyle::SP_DirHomeIcon);
     setWindowIcon(img1_[ImagemFornecedores]);
     cmdAltera->setIcon(img1_[ImagemClientes]);
 
-    // Captions, indexed by the tab index of the field each one captions.
-    const std::pair<int, const char*> captions[] = {{0, "CNPJ/CPF"},    {1, "Inscrição Estadual"},
-                                                    {2, "Fornecedor"},  {3, "Rua/Praça/Avenida"},
-                                                    {4, "Nr.:"},        {5, "Complemento:"},
-                                                    {6, "Bairro:"},     {7, "Cidade:"},
-                                                    {8, "UF:"},         {9, "Cep:"},
-                                                    {10, "Cód.Munic."}, {11, "País"},
-                                                    {12, "Cod.País"}};
-    QWidget* campos[] = {txtCgc,         txtInscrEstadual, txtNome,   txtendereco, txtNumero,
-                         txtcomplemento, txtBairro,        txtCidade, txtUf,       mskCep,
-                         txtCMun,        txtPais,          txtCPais};
-    QLabel* rotulos[13];
-    for (const auto& [indice, texto] : captions) {
-        auto* l = new QLabel(QString::fromUtf8(texto), indice >= 3 ? static_cast<QWidget*>(franEnd) : this);
-        l->setObjectName(QStringLiteral("lblTit") + QString::number(indice));
-        lblTit.add(indice, l);
-        rotulos[indice] = l;
-        ui::setTabIndex(campos[indice], indice);
-    }
-    ui::setTabIndex(chkIncForCli, 13);
-    ui::setTabIndex(cmdGravar, 14);
-    ui::setTabIndex(cmdImprimir, 15);
-    ui::setTabIndex(cmdCancelar, 16);
-    ui::setTabIndex(cmdApagar, 17);
-    ui::setTabIndex(cmdAltera, 18);
-    ui::setTabIndex(cmdSair, 19);
-    ui::setTabIndex(cmdPesquisar, 23);
-    ui::setTabIndex(cmdPesqMun, 25);
-
-    auto* topo = new QGridLayout;
-    topo->addWidget(rotulos[0], 0, 0);
-    topo->addWidget(txtCgc, 0, 1);
-    topo->addWidget(cmdPesquisar, 0, 2);
-    topo->addWidget(rotulos[1], 0, 3);
-    topo->addWidget(txtInscrEstadual, 0, 4);
-    topo->addWidget(rotulos[2], 1, 0);
-    topo->addWidget(txtNome, 1, 1, 1, 4);
-    auto* endereco = new QGridLayout(franEnd);
-    endereco->addWidget(rotulos[3], 0, 0);
-    endereco->addWidget(txtendereco, 0, 1, 1, 3);
-    endereco->addWidget(rotulos[4], 0, 4);
-    endereco->addWidget(txtNumero, 0, 5);
-    endereco->addWidget(rotulos[5], 1, 0);
-    endereco->addWidget(txtcomplemento, 1, 1);
-    endereco->addWidget(rotulos[6], 1, 2);
-    endereco->addWidget(txtBairro, 1, 3, 1, 3);
-    endereco->addWidget(rotulos[7], 2, 0);
-    endereco->addWidget(txtCidade, 2, 1);
-    endereco->addWidget(rotulos[8], 2, 2);
-    endereco->addWidget(txtUf, 2, 3);
-    endereco->addWidget(rotulos[9], 2, 4);
-    endereco->addWidget(mskCep, 2, 5);
-    endereco->addWidget(rotulos[10], 3, 0);
-    endereco->addWidget(txtCMun, 3, 1);
-    endereco->addWidget(cmdPesqMun, 3, 2);
-    endereco->addWidget(rotulos[11], 3, 3);
-    endereco->addWidget(txtPais, 3, 4);
-    endereco->addWidget(rotulos[12], 4, 3);
-    endereco->addWidget(txtCPais, 4, 4);
-    auto* botoes = new QHBoxLayout;
-    for (QPushButton* b : {cmdGravar, cmdImprimir, cmdCancelar, cmdApagar, cmdAltera, cmdSair})
-        botoes->addWidget(b);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(topo);
+    layout->addWidget(topo);
     layout->addWidget(franEnd);
     layout->addWidget(chkIncForCli);
     layout->addLayout(botoes);
