@@ -1,9 +1,11 @@
 #include "shell/usuarios_sql.h"
 
+#include "platform/db/ColumnList.h"
+
 namespace shell::usuarios {
 
+using platform::db::ColumnList;
 using platform::db::Connection;
-using platform::db::Params;
 using platform::db::Recordset;
 
 Recordset PorNome(Connection& cn, const QString& nome) {
@@ -18,22 +20,30 @@ bool Existe(Connection& cn, qint64 codigo) {
     return !cn.OpenRecordset(QStringLiteral("SELECT codigo FROM usuarios WHERE codigo = ?"), {codigo}).Eof();
 }
 
+namespace {
+
+// The columns both statements write: the name, the printer and the nine rights.
+ColumnList colunas(const Usuario& u) {
+    ColumnList c;
+    c.add(QStringLiteral("nome"), u.nome).add(QStringLiteral("impressora"), u.impressora);
+    for (std::size_t i = 0; i < ColunasDireitos.size(); ++i)
+        c.add(QString::fromLatin1(ColunasDireitos[i]), u.direitos[i]);
+    return c;
+}
+
+}  // namespace
+
 void Inclui(Connection& cn, const Usuario& u, const QString& senhaCodificada, const QDate& dsenha) {
-    Params p{u.codigo, u.nome, senhaCodificada, u.impressora, dsenha};
-    for (bool d : u.direitos) p.emplace_back(d);
-    cn.Execute(QStringLiteral("INSERT INTO usuarios(codigo,nome,senha,impressora,dsenha,bdcon,bdadi,bdexc,"
-                              "bdalt,cfcon,cfadi,cfexc,cfalt,cfbai) VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?)"),
-               p);
+    ColumnList c = colunas(u);
+    c.add(QStringLiteral("codigo"), u.codigo)
+        .add(QStringLiteral("senha"), senhaCodificada)
+        .add(QStringLiteral("dsenha"), dsenha);
+    cn.Execute(c.insertSql(QStringLiteral("usuarios")), c.values());
 }
 
 long long Altera(Connection& cn, const Usuario& u) {
-    Params p{u.nome, u.impressora};
-    for (bool d : u.direitos) p.emplace_back(d);
-    p.emplace_back(u.codigo);
-    return cn.Execute(QStringLiteral("UPDATE usuarios SET nome = ?, impressora = ?, bdcon = ?, bdadi = ?, "
-                                     "bdexc = ?, bdalt = ?, cfcon = ?, cfadi = ?, cfexc = ?, cfalt = ?, "
-                                     "cfbai = ? WHERE codigo = ?"),
-                      p);
+    return colunas(u).update(cn, QStringLiteral("usuarios"),
+                             ColumnList().add(QStringLiteral("codigo"), u.codigo));
 }
 
 void Exclui(Connection& cn, qint64 codigo) {
