@@ -31,7 +31,6 @@ QString CodigoDe(Lista lista, int indice);
 int IndiceDe(Lista lista, const QString& codigo);
 
 // Masks of the masked boxes ('#' a digit) and their text when empty ('_' the prompt character).
-inline const QString MascaraCep = QStringLiteral("#####-###");
 inline const QString MascaraCei = QStringLiteral("##.###.#####-##");
 inline const QString MascaraCgc = QStringLiteral("##.###.###/####-##");
 inline const QString MascaraCcm = QStringLiteral("##.###.###-##");
@@ -42,9 +41,5 @@ QString MascaraVazia(const QString& mascara);
 // The text the CNAE box shows for a stored activity code: old codes of five characters are widened to
 // the seven-digit form ("12345" -> "12345-00", "_____" -> "_____-__"); any other length as stored.
 QString CnaeParaTela(const QString& cnae);
-
-// Filled automatically with a municipality code.
-inline const QString PaisBrasil = QStringLiteral("Brasil");
-inline const QString CodigoPaisBrasil = QStringLiteral("1058");
 
 }  // namespace Empresas

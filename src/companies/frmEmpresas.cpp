@@ -27,21 +27,19 @@
 #include "registers/BlocoEndereco.h"
 #include "shell/EstadoGeral.h"
 #include "shell/Geral.h"
-#include "shell/GeralConsultas.h"
 #include "shell/JanelaCadastro.h"
 #include "shell/RotinasControles.h"
 
 namespace Empresas {
 
 namespace X = platform::controls;
-using platform::ui::MsgBox;
 using platform::ui::setFocusTo;
 using platform::ui::Msg::Critical;
 using platform::values::Format;
 using platform::values::Trim;
 
 // The company register on the record-window frame: the window reads and writes its many fields
-// itself, keeps its own caption highlight, and deletes a company with its dependants.
+// itself and deletes a company with its dependants.
 class CadastroEmpresas : public shell::JanelaCadastro {
   public:
     CadastroEmpresas(frmEmpresas& janela, shell::DefinicaoCadastro definicao)
