@@ -21,7 +21,6 @@
 #include "platform/report/frmRelatorio.h"
 #include "platform/ui/Handlers.h"
 #include "platform/ui/Hourglass.h"
-#include "platform/ui/MsgBox.h"
 #include "platform/ui/ShowModal.h"
 #include "platform/values/Vb.h"
 #include "registers/BlocoEndereco.h"
