@@ -71,10 +71,10 @@ void JanelaCadastro::Liga() {
 
 void JanelaCadastro::Form_Load() {
     AbreConexao(def_.conexao.isEmpty() ? Geral::ConexaoCadastro : def_.conexao, def_.tabela);
-    if (Historico()) chaveDono_ = Geral::ChaveComum;
+    if (TemDono()) chaveDono_ = Geral::ChaveComum;
     Botao(Ocioso);
     if (lista_.Existe()) PreencheLista();
-    if (!Historico()) chaveAtual_ = Geral::ChaveComum;
+    if (!TemDono()) chaveAtual_ = Geral::ChaveComum;
     PosicionaLista();
 }
 
@@ -428,7 +428,7 @@ void JanelaCadastro::EsvaziaChave() { EsvaziaCampo(def_.chave); }
 
 QString JanelaCadastro::CondicaoChave() const {
     QString condicao = def_.colunaChave + QStringLiteral(" = ?");
-    if (Historico()) condicao += QStringLiteral(" AND ") + def_.colunaDono + QStringLiteral(" = ?");
+    if (TemDono()) condicao += QStringLiteral(" AND ") + def_.colunaDono + QStringLiteral(" = ?");
     return condicao;
 }
 
@@ -450,7 +450,7 @@ Param ValorDoTipo(const QString& texto, TipoColuna tipo) {
 
 Params JanelaCadastro::ParametrosChave(const QString& chave) const {
     Params p{ValorDoTipo(chave, def_.tipoChave)};
-    if (Historico()) p.push_back(ValorDoTipo(chaveDono_, def_.tipoDono));
+    if (TemDono()) p.push_back(ValorDoTipo(chaveDono_, def_.tipoDono));
     return p;
 }
 
@@ -483,7 +483,7 @@ ColumnList JanelaCadastro::ColunasRegistro() const {
 ColumnList JanelaCadastro::ColunasChave(const QString& chave) const {
     ColumnList colunas;
     colunas.add(def_.colunaChave, ValorDoTipo(chave, def_.tipoChave));
-    if (Historico()) colunas.add(def_.colunaDono, ValorDoTipo(chaveDono_, def_.tipoDono));
+    if (TemDono()) colunas.add(def_.colunaDono, ValorDoTipo(chaveDono_, def_.tipoDono));
     return colunas;
 }
 
@@ -491,7 +491,7 @@ void JanelaCadastro::GravaRegistro(bool inclusao) {
     ColumnList colunas = ColunasRegistro();
     if (inclusao) {
         if (!def_.chaveAutomatica) colunas.add(def_.colunaChave, ValorDoTipo(chaveAtual_, def_.tipoChave));
-        if (Historico()) colunas.add(def_.colunaDono, ValorDoTipo(chaveDono_, def_.tipoDono));
+        if (TemDono()) colunas.add(def_.colunaDono, ValorDoTipo(chaveDono_, def_.tipoDono));
         const qint64 automatica = colunas.insert(conexao_, tabela_);
         if (def_.chaveAutomatica) chaveAtual_ = QString::number(automatica);
     } else if (!colunas.empty()) {
@@ -543,7 +543,7 @@ void JanelaCadastro::PreencheLista() {
     QString sql =
         QStringLiteral("SELECT ") + colunas.join(QLatin1Char(',')) + QStringLiteral(" FROM ") + tabela_;
     Params p;
-    if (Historico()) {
+    if (TemDono()) {
         sql += QStringLiteral(" WHERE ") + def_.colunaDono + QStringLiteral(" = ?");
         p.push_back(ValorDoTipo(chaveDono_, def_.tipoDono));
     }

@@ -87,7 +87,8 @@ struct DefinicaoCadastro {
     bool chaveAutomatica = false;
     Procura procura = Procura::Codigo;
     // The owner's key column: the window keeps to the rows whose column holds the owner's key, which
-    // the owner handed over in ChaveComum before opening it (the dated-history dialogs).
+    // the owner handed over in ChaveComum before opening it (the dated-history dialogs, a company's
+    // partners); a new row is written with it.
     QString colunaDono;
     TipoColuna tipoDono = TipoColuna::Numero;
     // Columns of the row that other windows keep (a working period, a password): a change of theirs
@@ -178,6 +179,8 @@ class JanelaCadastro : public QObject {
     // The owner's key handed over on load (empty without an owner column).
     const QString& ChaveDono() const { return chaveDono_; }
     bool Historico() const { return def_.procura == Procura::DataDoDono; }
+    // The window keeps to the rows of one owner (colunaDono).
+    bool TemDono() const { return !def_.colunaDono.isEmpty(); }
 
     platform::db::Connection& Conexao() { return conexao_; }
     // The row the last lookup found (or the saved row).

@@ -280,4 +280,72 @@ TEST_F(JanelaDocumentoTest, AnOwnersRowIsCreatedWithoutAQuestionAndThenEdited) {
     EXPECT_EQ(rs.Fields(0).toString(), QStringLiteral("nota"));
 }
 
+// A company's partners: its rows in a list, one chosen or a new one started by Novo, keyed by
+// their automatic number.
+class frmSociosTeste : public platform::ui::Form {
+  public:
+    frmSociosTeste() {
+        auto* layout = new QHBoxLayout(this);
+        for (QWidget* w : {static_cast<QWidget*>(txtCodauto), static_cast<QWidget*>(txtNome),
+                           static_cast<QWidget*>(lista), static_cast<QWidget*>(cmdNovo),
+                           static_cast<QWidget*>(cmdGravar), static_cast<QWidget*>(cmdSair)})
+            layout->addWidget(w);
+        DefinicaoCadastro d;
+        d.tabela = QStringLiteral("Socios");
+        d.colunaChave = QStringLiteral("codauto");
+        d.tipoChave = TipoColuna::Numero;
+        d.chaveAutomatica = true;
+        d.procura = Procura::EscolhaOuNovo;
+        d.colunaDono = QStringLiteral("codempr");
+        d.chave = txtCodauto;
+        d.campos = {{txtNome, QStringLiteral("nome"), 1}};
+        d.cmdNovo = cmdNovo;
+        d.cmdGravar = cmdGravar;
+        d.cmdSair = cmdSair;
+        d.lista = lista;
+        d.colunas = {{QStringLiteral("Nº"), QStringLiteral("codauto"), TipoColuna::Numero},
+                     {QStringLiteral("Nome"), QStringLiteral("nome"), TipoColuna::Texto}};
+        cadastro = new JanelaCadastro(*this, std::move(d));
+        cadastro->Liga();
+    }
+    void Form_Load() override { cadastro->Form_Load(); }
+    void Form_Unload(bool& Cancel) override { cadastro->Form_Unload(Cancel); }
+
+    QLineEdit* txtCodauto = new QLineEdit(this);
+    QLineEdit* txtNome = new QLineEdit(this);
+    platform::controls::TDBList* lista = new platform::controls::TDBList(this);
+    QPushButton* cmdNovo = new QPushButton(QStringLiteral("&Novo"), this);
+    QPushButton* cmdGravar = new QPushButton(QStringLiteral("&Gravar"), this);
+    QPushButton* cmdSair = new QPushButton(QStringLiteral("&Sair"), this);
+    JanelaCadastro* cadastro;
+};
+
+TEST_F(JanelaDocumentoTest, AnOwnersRowsAreListedAndANewOneIsWrittenUnderTheOwner) {
+    platform::db::Connection registro;
+    registro.Open(pasta.registryConnection());
+    for (auto [dono, nome] : {std::pair{7, "Ana"}, {8, "Bia"}, {7, "Caio"}})
+        registro.Execute(QStringLiteral("INSERT INTO Socios (codempr, nome) VALUES (?, ?)"), {dono, nome});
+    Geral::ConexaoCadastro = pasta.registryConnection();
+    Geral::ChaveComum = QStringLiteral("7");
+    QPointer<frmSociosTeste> s = static_cast<frmSociosTeste*>(platform::ui::ShowInstance(new frmSociosTeste));
+    ASSERT_NE(s, nullptr);
+    settle();
+    ASSERT_EQ(s->cadastro->Lista().Linhas(), 2);
+    EXPECT_EQ(s->cadastro->Lista().Celula(1, 1), QStringLiteral("Caio"));
+    s->cadastro->Lista_RowChosen(1);
+    settle();
+    EXPECT_EQ(s->cadastro->EstadoAtual(), Carregado);
+    EXPECT_EQ(s->txtNome->text(), QStringLiteral("Caio"));
+    click(s->cmdGravar);
+    settle();
+    click(s->cmdNovo);
+    s->txtNome->setText(QStringLiteral("Duda"));
+    click(s->cmdGravar);
+    settle();
+    EXPECT_EQ(s->cadastro->Lista().Linhas(), 3);
+    auto rs = registro.OpenRecordset(QStringLiteral("SELECT codempr FROM Socios WHERE nome = 'Duda'"));
+    ASSERT_FALSE(rs.Eof());
+    EXPECT_EQ(rs.Fields(0).toLongLong(), 7);
+}
+
 }  // namespace
