@@ -1,8 +1,11 @@
 #include "companies/RelatorioEmpresa.h"
 
+#include "companies/CamposEmpresa.h"
 #include "companies/CodigosEmpresa.h"
 #include "platform/report/LayoutRegistry.h"
+#include "platform/report/PrintRoutines.h"
 #include "platform/values/Vb.h"
+#include "shell/EstadoGeral.h"
 
 namespace Empresas {
 
@@ -179,6 +182,14 @@ RelatorioEmpresa::RelatorioEmpresa() {
     f.secao(QStringLiteral("Observações"));
     f.observacao();
     detail.height = f.altura();
+}
+
+void ImprimeEmpresa(const platform::db::Recordset& registro, const ExtrasEmpresa& extras) {
+    CrystalDataObject dados;
+    DeclaraCamposEmpresa(dados);
+    dados.AddRows({LinhaEmpresa(registro, extras)});
+    PrintByAutomation(Geral::DiretorioSistema + QStringLiteral("Empr.rpt"), dados,
+                      QString::fromUtf8(CaptionEmpresa));
 }
 
 void RegistraRelatorios() { layoutRegistry().add<RelatorioEmpresa>(QStringLiteral("Empr.rpt")); }
