@@ -165,7 +165,13 @@ TEST(BookLayoutTest, ColumnsAndHeadingsSitWhereTheFormPutsThem) {
     EXPECT_DOUBLE_EQ(group[0]->width, 18 + 1.5 + 16);
     ASSERT_EQ(p.find("Valor").size(), 1u);
     EXPECT_GT(p.find("Contábil")[0]->y, p.find("Valor")[0]->y);
-    EXPECT_EQ(p.find("Data")[0]->y, p.find("Contábil")[0]->y);
+    EXPECT_LT(group[0]->y, p.find("Data")[0]->y);
+    const auto bottom = [&p](const char* text) { return p.find(text)[0]->y + p.find(text)[0]->height; };
+    // Captions are centred in the heading's height, or under their group caption.
+    const auto centre = [&p](const char* text) { return p.find(text)[0]->y + p.find(text)[0]->height / 2; };
+    EXPECT_DOUBLE_EQ(centre("Emitente"), (p.find("Valor")[0]->y + bottom("Contábil")) / 2);
+    const double headingBottom = 2 * centre("Emitente") - group[0]->y;
+    EXPECT_DOUBLE_EQ(centre("Data"), (group[0]->y + group[0]->height + headingBottom) / 2);
 
     const Document continuo = book(TableForm::ContinuousForm(), 3, {});
     EXPECT_EQ(continuo.pageSize, PageSize::ContinuousForm());
@@ -212,6 +218,16 @@ TEST(BookLayoutTest, SectionsPrintTheirRowsOrTheirNoRowsBand) {
     EXPECT_TRUE(withRows.contains("Uma nota"));
     // The summary of the main detail prints last and keeps the main detail's total.
     EXPECT_TRUE(withRows.contains("Total geral 60,00 60,00 10,80"));
+
+    // A section longer than a page repeats its own column header, not the main one, on the next page.
+    DataSet many = summaryRows();
+    many.rows.assign(50, many.rows[1]);
+    const Document longer = book(TableForm::A4Landscape(), 3, {many});
+    ASSERT_EQ(longer.pages.size(), 2u);
+    const QStringList second = longer.pages[1].textLines();
+    EXPECT_EQ(second.value(1), "CFOP Valor Contábil");
+    EXPECT_EQ(second.value(2), "2.102 100,00");
+    EXPECT_FALSE(second.join(' ').contains("DOCUMENTO FISCAL"));
 
     const QStringList without = allLines(book(TableForm::A4Landscape(), 3, {}));
     EXPECT_TRUE(without.contains("SEM RESUMO"));

@@ -1,5 +1,7 @@
 #include "platform/report/ColumnTable.h"
 
+#include <algorithm>
+
 #include "platform/values/Vb.h"
 
 namespace platform::report {
@@ -66,30 +68,34 @@ ColumnTable::ColumnTable(std::vector<Column> columns, TableForm form)
 double ColumnTable::right() const { return x_.empty() ? form_.leftMm : x_.back() + w_.back(); }
 
 void ColumnTable::header(Band& band) const {
-    const double top = band.height;
+    const double top = band.height + 0.5;
     const double row = form_.lineMm;
-    bool twoRows = false;
-    for (const Column& c : columns_) twoRows = twoRows || !c.group.isEmpty() || c.caption.contains(u'\n');
-    band.line(form_.leftMm, top, right(), top);
-    const double second = top + 0.5 + (twoRows ? row : 0);
+    bool grouped = false;
+    qsizetype rows = 1;
+    for (const Column& c : columns_) {
+        grouped = grouped || !c.group.isEmpty();
+        rows = std::max(rows, c.caption.split(u'\n').size());
+    }
+    const double height = (rows + (grouped ? 1 : 0)) * row;
+    band.line(form_.leftMm, band.height, right(), band.height);
     for (std::size_t i = 0; i < columns_.size(); ++i) {
         const Column& c = columns_[i];
+        // A caption's rows sit centred in the height under its group caption (or the whole heading).
+        const double areaTop = c.group.isEmpty() ? top : top + row;
         const QStringList parts = c.caption.split(u'\n');
-        if (parts.size() > 1 && c.group.isEmpty()) {
-            band.text(x_[i], top + 0.5, w_[i], row, parts[0], form_.head, Align::Center);
-            band.text(x_[i], second, w_[i], row, parts.mid(1).join(u' '), form_.head, Align::Center);
-        } else {
-            band.text(x_[i], second, w_[i], row, parts.join(u' '), form_.head, Align::Center);
-        }
+        const double first = areaTop + (top + height - areaTop - static_cast<double>(parts.size()) * row) / 2;
+        for (qsizetype p = 0; p < parts.size(); ++p)
+            band.text(x_[i], first + static_cast<double>(p) * row, w_[i], row, parts[p], form_.head,
+                      Align::Center);
         // A group caption spans its run of columns, once, with a rule under it.
         if (c.group.isEmpty() || (i > 0 && columns_[i - 1].group == c.group)) continue;
         std::size_t last = i;
         while (last + 1 < columns_.size() && columns_[last + 1].group == c.group) ++last;
         const double span = x_[last] + w_[last] - x_[i];
-        band.text(x_[i], top + 0.5, span, row, c.group, form_.head, Align::Center);
-        band.line(x_[i], top + 0.5 + row, x_[i] + span, top + 0.5 + row);
+        band.text(x_[i], top, span, row, c.group, form_.head, Align::Center);
+        band.line(x_[i], top + row, x_[i] + span, top + row);
     }
-    const double bottom = second + row + 0.5;
+    const double bottom = top + height + 0.5;
     band.line(form_.leftMm, bottom, right(), bottom);
     band.height = bottom + 0.5;
 }

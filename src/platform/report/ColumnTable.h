@@ -80,8 +80,9 @@ class ColumnTable {
     double width(std::size_t i) const { return w_[i]; }
     double right() const;
 
-    // Appends the heading below what `band` holds and grows it: a rule, one or two rows of captions
-    // (group captions on the first, centred over their run with a rule under it), a rule.
+    // Appends the heading below what `band` holds and grows it: a rule; the group captions, centred
+    // over their runs with a rule under each; the captions in one or two rows (a line break splits
+    // one), each centred in the height left under its group caption or in the whole heading; a rule.
     void header(Band& band) const;
     // Appends one detail line: each column's field or computed text, in its format and alignment.
     void detail(Band& band) const;

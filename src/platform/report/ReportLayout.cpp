@@ -368,12 +368,10 @@ class Builder : public ReportContext {
     // The band's height with its wrapped texts.
     double heightOf(const Band& band) {
         double height = band.height;
-        if (!band.hasWrap) return height;
-        const std::vector<int>& fields = fieldsOf(band);
         for (std::size_t i = 0; i < band.elements.size(); ++i) {
             const Element& e = band.elements[i];
             if (!e.wrap) continue;
-            const auto lines = linesOf(e, textOf(e, fields[i])).size();
+            const auto lines = linesOf(e, textOf(e, fieldsOf(band)[i])).size();
             height = std::max(height, e.y + static_cast<double>(std::max<qsizetype>(lines, 1)) * e.height);
         }
         return height;
@@ -496,7 +494,6 @@ Band& Band::wrap(int maxLines) {
     if (!elements.empty()) {
         elements.back().wrap = true;
         elements.back().maxLines = maxLines;
-        hasWrap = true;
     }
     return *this;
 }

@@ -43,8 +43,6 @@ class Band {
     std::vector<Element> elements;
     // When set, the band prints only where this says so.
     std::function<bool(const ReportContext&)> printWhen;
-    // Some element wraps (set by wrap()): the band's height is measured before it is placed.
-    bool hasWrap = false;
 
     Band& text(double x, double y, double w, double h, const QString& text, FontSpec font,
                Align align = Align::Left);
