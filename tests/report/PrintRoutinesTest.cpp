@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "ReportTestSupport.h"
+#include "platform/report/LayoutRegistry.h"
 #include "platform/report/PrintRoutines.h"
 #include "platform/report/ReportPreview.h"
 #include "platform/report/frmRelatorio.h"
@@ -19,12 +20,32 @@ namespace ui = platform::ui;
 
 namespace {
 
+// The sample list followed by a section read by its own query.
+class SampleWithSection : public SampleLayout {
+  public:
+    SampleWithSection() {
+        Section notes;
+        notes.query = "SELECT texto FROM Notas";
+        notes.detail.field(10, 0, 100, 5, "texto", FontSpec::sans(9));
+        notes.detail.height = 5;
+        sections.push_back(std::move(notes));
+    }
+};
+
 class PrintRoutinesTest : public ::testing::Test {
   protected:
     void SetUp() override {
         registerSample();
+        layoutRegistry().add<SampleWithSection>("AmostraNotas.rpt");
         PEOpenEngine();
-        setQueryRunner([](const QString&, const QString&) { return sampleRows(3); });
+        setQueryRunner([this](const QString&, const QString& sql) {
+            queries << sql;
+            if (!sql.contains("Notas")) return sampleRows(3);
+            DataSet notes;
+            notes.fields = {{"texto", FieldType::Text}};
+            notes.rows = {{QStringLiteral("Nota da seção")}};
+            return notes;
+        });
     }
     void TearDown() override {
         setQueryRunner({});
@@ -53,6 +74,7 @@ class PrintRoutinesTest : public ::testing::Test {
     }
 
     ui::SimpleMdiHost mdi;
+    QStringList queries;
     std::vector<int> closed;
     bool pointerAtClose = false;
     int formulaCalls = 0;
@@ -70,9 +92,14 @@ TEST_F(PrintRoutinesTest, ABookPrintsIntoANewPreviewWithItsFormulasAndClosesItsJ
     EXPECT_EQ(PEClosePrintJob(closed[0]), 0);  // already closed
     EXPECT_EQ(afterClose, 1u);
     EXPECT_FALSE(ui::hourglassShown());
-    // The next book gets a preview window of its own.
-    EXPECT_NE(printBook("Amostra.rpt"), host);
+    // The next book gets a preview window of its own; each section of a book reads its own query.
+    frmRelatorio* second = printBook("AmostraNotas.rpt");
+    EXPECT_NE(second, host);
     EXPECT_EQ(mdi.mdiArea()->subWindowList().size(), 2);
+    EXPECT_EQ(queries.last(), "SELECT texto FROM Notas");
+    ASSERT_EQ(second->previews().size(), 1u);
+    const QStringList lines = second->previews()[0]->document().pages[0].textLines();
+    EXPECT_EQ(lines.indexOf("Nota da seção"), lines.indexOf("Registros: 3 Total geral: 63,00") - 1);
 }
 
 TEST_F(PrintRoutinesTest, EachFailingStepIsToldAndTheJobStillClosesWithTheWindowLeftEmpty) {

@@ -148,7 +148,11 @@ class Builder : public ReportContext {
         } else {
             printRows(rows);
         }
+        // The summary closes the main detail: its rows, last row and totals, after the sections.
+        const long lastRow = row_;
         for (std::size_t s = 0; s < layout_.sections.size(); ++s) printSection(s);
+        body_ = &bodies_[0];
+        row_ = lastRow;
         printBand(layout_.summary);
         endPage();
         return std::move(doc_);

@@ -110,7 +110,8 @@ class ReportLayout {
     // Outer group first.
     std::vector<GroupBand> groups;
     std::vector<SumDef> sums;
-    // Printed in order after the main detail, before the summary.
+    // Printed in order after the main detail, before the summary (which sees the main detail's rows
+    // and totals again).
     std::vector<Section> sections;
 
     // The formulas the layout prints, each with the text its design shows when no print sets it.
