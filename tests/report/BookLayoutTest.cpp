@@ -48,6 +48,7 @@ class BookLayout : public ReportLayout {
         pageHeader.text(form.leftMm, 1, table.right() - form.leftMm, 6, "REGISTRO DE ENTRADAS", form.head,
                         Align::Center);
         table.header(columnHeader);
+        table.totals(columnHeader, "Transporte", TotalOf::BroughtForward);
         table.detail(detail);
         table.declareSums(sums);
         GroupBand uf{"uf", {}, {}}, cfop{"cfop", {}, {}};
@@ -201,6 +202,8 @@ TEST(BookLayoutTest, GroupTotalsAtTwoLevelsCarriedTotalsAndZeroFieldsLeftBlank) 
         if (l.contains(" Fornecedor ")) ++onFirst;
     ASSERT_GT(onFirst, 0u);
     EXPECT_EQ(doc.pages[0].textLines().last(), totalLine("A transportar", 0, onFirst));
+    EXPECT_FALSE(lines.filter("Transporte").isEmpty());
+    EXPECT_EQ(lines.filter("Transporte"), QStringList{totalLine("Transporte", 0, onFirst)});
     // Document 5 has no ICMS: its line ends at its accounting value, without "0,00".
     const int i = lines.indexOf(QRegularExpression("^06/03/2011 1005 .*"));
     ASSERT_GE(i, 0);

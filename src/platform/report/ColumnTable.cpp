@@ -58,9 +58,11 @@ ColumnTable::ColumnTable(std::vector<Column> columns, TableForm form)
     : columns_(std::move(columns)), form_(std::move(form)) {
     double x = form_.leftMm;
     for (const Column& c : columns_) {
+        // Columns stand on the character grid; a text may reach half a blank beyond its last
+        // character, since the face's advance is the pitch only to within half a percent.
         const double w = form_.inCharacters ? c.widthChars * form_.charMm : c.widthMm;
         x_.push_back(x);
-        w_.push_back(w);
+        w_.push_back(form_.inCharacters ? w + form_.gapMm / 2 : w);
         x += w + form_.gapMm;
     }
 }
@@ -119,17 +121,23 @@ void ColumnTable::totals(Band& band, const QString& label, TotalOf of, int group
     std::size_t first = columns_.size();
     for (std::size_t i = 0; i < columns_.size() && first == columns_.size(); ++i)
         if (columns_[i].total) first = i;
+    // Nothing is brought forward to the first page of a body.
+    const auto shown = [of](const ReportContext& ctx) {
+        return of != TotalOf::BroughtForward || ctx.printedRows() > 0;
+    };
     if (first > 0 && !label.isEmpty()) {
         const double w =
             first < columns_.size() ? x_[first] - form_.gapMm - form_.leftMm : right() - form_.leftMm;
-        band.text(form_.leftMm, y, w, form_.lineMm, label, form_.head);
+        band.computed(form_.leftMm, y, w, form_.lineMm, form_.head, Align::Left,
+                      [label, shown](const ReportContext& ctx) { return shown(ctx) ? label : QString(); });
     }
     for (std::size_t i = first; i < columns_.size(); ++i) {
         const Column& c = columns_[i];
         if (!c.total) continue;
         const QString format = c.format.isEmpty() ? QStringLiteral("###,###,##0.00") : c.format;
         band.computed(x_[i], y, w_[i], form_.lineMm, form_.head, c.align,
-                      [name = c.field, format, of, groupLevel](const ReportContext& ctx) {
+                      [name = c.field, format, of, groupLevel, shown](const ReportContext& ctx) {
+                          if (!shown(ctx)) return QString();
                           values::Currency total;
                           switch (of) {
                               case TotalOf::Page:

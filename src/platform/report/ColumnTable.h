@@ -63,8 +63,8 @@ struct TableForm {
 };
 
 // Which total a total line prints: the page's rows, the pages before (brought forward at the top of a
-// page), the pages up to the end of this one (carried forward at its foot), the whole body (the main
-// detail or a section) or a group level.
+// page; the line is blank until the body has printed a row), the pages up to the end of this one
+// (carried forward at its foot), the whole body (the main detail or a section) or a group level.
 enum class TotalOf { Page, BroughtForward, CarriedForward, Body, Group };
 
 // A list of columns laid out once for a form: the same list gives the column heading, the detail
