@@ -77,6 +77,8 @@ class BookLayout : public ReportLayout {
 
         Section notas;
         notas.query = "notas";
+        declareFormula("semnotas");
+        notas.printWhen = [](const ReportContext& c) { return c.formula("semnotas") != "1"; };
         notas.header.text(form.leftMm, 2, 100, 5, "OBSERVAÇÕES", form.head);
         notas.header.height = 8;
         notas.detail.field(form.leftMm, 0, 60, 4, "texto", form.body).wrap();
@@ -129,9 +131,11 @@ const QString ThreeLines = QStringLiteral(
     "Notas fiscais de entrada escrituradas conforme o regulamento do imposto, com os créditos "
     "apropriados no mês e a observação de que nada mais consta");
 
-Document book(const TableForm& form, int rows, std::vector<DataSet> sections) {
+Document book(const TableForm& form, int rows, std::vector<DataSet> sections,
+              std::map<QString, QString> formulas = {}) {
     BookLayout layout(form);
     PrintValues values;
+    values.formulas = std::move(formulas);
     values.title = QStringLiteral("Livro de Entrada");
     return buildDocument(layout, documents(rows), values, sections);
 }
@@ -236,6 +240,11 @@ TEST(BookLayoutTest, SectionsPrintTheirRowsOrTheirNoRowsBand) {
     EXPECT_TRUE(without.contains("SEM RESUMO"));
     EXPECT_TRUE(without.contains("SEM OBSERVAÇÕES"));
     EXPECT_FALSE(without.contains("Total do resumo 0,00"));
+    // A section the print's flag turns off prints nothing at all.
+    const QStringList off = allLines(book(TableForm::A4Landscape(), 3, {}, {{"semnotas", "1"}}));
+    EXPECT_TRUE(off.contains("SEM RESUMO"));
+    EXPECT_FALSE(off.contains("OBSERVAÇÕES"));
+    EXPECT_FALSE(off.contains("SEM OBSERVAÇÕES"));
 }
 
 TEST(BookLayoutTest, AWrappedTextOfThreeLinesPushesTheNextBand) {

@@ -230,6 +230,7 @@ class Builder : public ReportContext {
         row_ = data.rows.empty() ? -1 : 0;
         // Until its own column header has printed, a page break repeats none.
         repeatHeader_ = false;
+        if (section.printWhen && !section.printWhen(*this)) return;
         if (section.newPage && !pageEmpty()) {
             endPage();
             startPage(false);

@@ -91,6 +91,8 @@ struct Section {
     QString query;
     // The section starts on a new page.
     bool newPage = false;
+    // When set, the section prints only where this says so (a flag formula of the print, say).
+    std::function<bool(const ReportContext&)> printWhen;
     Band header, columnHeader, detail, footer, noRows;
     std::vector<GroupBand> groups;
     std::vector<SumDef> sums;
