@@ -240,6 +240,13 @@ TEST(BookLayoutTest, SectionsPrintTheirRowsOrTheirNoRowsBand) {
     EXPECT_TRUE(without.contains("SEM RESUMO"));
     EXPECT_TRUE(without.contains("SEM OBSERVAÇÕES"));
     EXPECT_FALSE(without.contains("Total do resumo 0,00"));
+    // A section may start on a page of its own.
+    BookLayout apart(TableForm::A4Landscape());
+    apart.sections[0].newPage = true;
+    const Document twoPages = buildDocument(apart, documents(3), PrintValues{}, {summaryRows()});
+    ASSERT_EQ(twoPages.pages.size(), 2u);
+    EXPECT_EQ(twoPages.pages[1].textLines().value(1), "RESUMO POR CFOP");
+
     // A section the print's flag turns off prints nothing at all.
     const QStringList off = allLines(book(TableForm::A4Landscape(), 3, {}, {{"semnotas", "1"}}));
     EXPECT_TRUE(off.contains("SEM RESUMO"));
