@@ -38,12 +38,13 @@ ColumnTable bookColumns(const TableForm& form) {
             .totalled();
     };
     return ColumnTable(
-        {Column("Data de\nEntrada", "entrada", 13, 10), Column("Espécie", "especie", 9, 4).grouped(documento),
+        {Column("Data de\nEntrada", "entrada", 13, 10),
+         Column("Espécie", "especie", 11, 4).grouped(documento),
          Column("Série", "serie", 7, 3).grouped(documento),
          Column("Número", "numero", 12, 8).grouped(documento).aligned(Align::Right),
          Column("Data", "data", 13, 10).grouped(documento),
          Column("Código\nEmitente", "emitente", 14, 8).aligned(Align::Right),
-         Column("UF\nOrigem", "uf", 8, 2), money("Valor\nContábil", "valor", 20, 12),
+         Column("UF\nOrigem", "uf", 10, 2), money("Valor\nContábil", "valor", 20, 12),
          Column("CFOP", "cfop", 9, 5), money("Base de\nCálculo", "base", 20, 12).grouped(valores),
          Column("Alíq.", "aliquota", 8, 5).grouped(valores).aligned(Align::Right),
          money("Imposto\nCreditado", "icms", 18, 11).grouped(valores),
