@@ -1,12 +1,17 @@
-// Builds a book of 1000 pages of 60 detail lines each, as a page model and then as a PDF, and prints
-// the pages per second of each step.
+// Builds a book of the entries book's shape, 1000 pages of 60 lines of 16 columns under a two-row
+// heading, with a total per CFOP, a carried page total and a summary section, as a page model and
+// then as a PDF; then draws the very same texts and lines straight onto a PDF with QPainter (the
+// floor of this path) and prints the ratio of the two.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QTemporaryDir>
 #include <cstdio>
 
 #include "platform/report/BookHeading.h"
+#include "platform/report/ColumnTable.h"
 #include "platform/report/Fonts.h"
 #include "platform/report/Render.h"
 #include "platform/report/ReportLayout.h"
@@ -19,61 +24,155 @@ namespace {
 
 constexpr int Pages = 1000;
 constexpr int LinesPerPage = 60;
+constexpr int Cfops = 10;
+const QString Money = QStringLiteral("###,###,##0.00");
+
+ColumnTable bookColumns(const TableForm& form) {
+    const QString documento = QStringLiteral("DOCUMENTO FISCAL");
+    const QString valores = QString::fromUtf8("ICMS – VALORES FISCAIS");
+    const auto money = [&](const char* caption, const char* field, double mm, int chars) {
+        return Column(QString::fromUtf8(caption), QString::fromLatin1(field), mm, chars)
+            .aligned(Align::Right)
+            .formatted(Money)
+            .zeroBlank()
+            .totalled();
+    };
+    return ColumnTable(
+        {Column("Data de\nEntrada", "entrada", 13, 10),
+         Column("Espécie", "especie", 11, 4).grouped(documento),
+         Column("Série", "serie", 7, 3).grouped(documento),
+         Column("Número", "numero", 12, 8).grouped(documento).aligned(Align::Right),
+         Column("Data", "data", 13, 10).grouped(documento),
+         Column("Código\nEmitente", "emitente", 14, 8).aligned(Align::Right),
+         Column("UF\nOrigem", "uf", 10, 2), money("Valor\nContábil", "valor", 20, 12),
+         Column("CFOP", "cfop", 9, 5), money("Base de\nCálculo", "base", 20, 12).grouped(valores),
+         Column("Alíq.", "aliquota", 8, 5).grouped(valores).aligned(Align::Right),
+         money("Imposto\nCreditado", "icms", 18, 11).grouped(valores),
+         money("Isentas ou\nNão Tribut.", "isentas", 18, 11).grouped(valores),
+         money("Outras", "outras", 18, 11).grouped(valores), money("IPI", "ipi", 16, 10),
+         Column("Observações", "obs", 30, 12)},
+        form);
+}
 
 class BenchLayout : public ReportLayout {
   public:
     BenchLayout() {
-        BookHeading heading;
-        heading.title = QStringLiteral("REGISTRO DE ENTRADAS");
-        addBookHeading(*this, heading, 10, 200);
-        const FontSpec head = FontSpec::sans(7, true);
-        const FontSpec body = FontSpec::sans(7);
-        columnHeader.height = 6;
-        columnHeader.text(10, 0, 16, 5, "Data", head)
-            .text(27, 0, 12, 5, "Espécie", head)
-            .text(40, 0, 16, 5, "Número", head)
-            .text(57, 0, 70, 5, "Emitente", head)
-            .text(128, 0, 14, 5, "CFOP", head)
-            .text(143, 0, 27, 5, "Valor Contábil", head, Align::Right)
-            .text(171, 0, 29, 5, "ICMS", head, Align::Right)
-            .line(10, 5.5, 200, 5.5);
-        pageFooter.height = 8;
-        sums.push_back({"valor", "valor"});
-        pageFooter.computed(110, 2, 90, 5, body, Align::Right, [](const ReportContext& c) {
-            return "A transportar: " +
-                   platform::values::Format(
-                       c.sum("valor", SumScope::Carried) + c.sum("valor", SumScope::Page), u"###,###,##0.00");
-        });
-        const double available = pageSize.heightMm - marginTop - marginBottom - pageHeader.height -
-                                 columnHeader.height - pageFooter.height;
-        detail.height = available / (LinesPerPage + 0.5);
-        const double h = detail.height;
-        detail.field(10, 0, 16, h, "data", body)
-            .field(27, 0, 12, h, "especie", body)
-            .field(40, 0, 16, h, "numero", body)
-            .field(57, 0, 70, h, "emitente", body)
-            .field(128, 0, 14, h, "cfop", body)
-            .field(143, 0, 27, h, "valor", body, Align::Right, "###,###,##0.00")
-            .field(171, 0, 29, h, "icms", body, Align::Right, "###,###,##0.00");
+        TableForm form = TableForm::A4Landscape();
+        const ColumnTable heading = bookColumns(form);
+        pageSize = form.page;
+        BookHeading book;
+        book.title = QStringLiteral("REGISTRO DE ENTRADAS");
+        addBookHeading(*this, book, form.leftMm, heading.right());
+        heading.header(columnHeader);
+        heading.declareSums(sums);
+        heading.totals(pageFooter, QStringLiteral("A transportar"), TotalOf::CarriedForward);
+        pageFooter.height += 1;
+
+        // Sixty lines fill a page.
+        form.lineMm = (pageSize.heightMm - marginTop - marginBottom - pageHeader.height -
+                       columnHeader.height - pageFooter.height) /
+                      (LinesPerPage + 0.5);
+        const ColumnTable lines = bookColumns(form);
+        lines.detail(detail);
+        GroupBand cfop{QStringLiteral("cfop"), {}, {}};
+        lines.totals(cfop.footer, QStringLiteral("Total do CFOP"), TotalOf::Group);
+        groups.push_back(std::move(cfop));
+        lines.totals(summary, QStringLiteral("Total do mês"), TotalOf::Body);
+
+        Section resumo;
+        resumo.query = QStringLiteral("resumo");
+        resumo.header.text(form.leftMm, 2, 120, 5, QStringLiteral("RESUMO POR CFOP"), form.head);
+        resumo.header.height = 8;
+        const ColumnTable porCfop(
+            {Column("CFOP", "cfop", 20, 8),
+             Column("Valor Contábil", "valor", 40, 20).aligned(Align::Right).formatted(Money).totalled(),
+             Column("Base de Cálculo", "base", 40, 20).aligned(Align::Right).formatted(Money).totalled(),
+             Column("Imposto", "icms", 40, 20).aligned(Align::Right).formatted(Money).totalled()},
+            TableForm::A4Landscape());
+        porCfop.header(resumo.columnHeader);
+        porCfop.detail(resumo.detail);
+        porCfop.declareSums(resumo.sums);
+        porCfop.totals(resumo.footer, QStringLiteral("Total"), TotalOf::Body);
+        sections.push_back(std::move(resumo));
     }
 };
 
+QString cfopOf(int group) { return QStringLiteral("1.%1").arg(101 + group); }
+
 DataSet rows() {
     DataSet data;
-    data.fields = {{"data", FieldType::Text},    {"especie", FieldType::Text},
-                   {"numero", FieldType::Text},  {"emitente", FieldType::Text},
-                   {"cfop", FieldType::Text},    {"valor", FieldType::Currency},
-                   {"icms", FieldType::Currency}};
-    const int count = Pages * LinesPerPage;
+    for (const char* f :
+         {"entrada", "especie", "serie", "numero", "data", "emitente", "uf", "cfop", "aliquota", "obs"})
+        data.fields.push_back({QString::fromLatin1(f), FieldType::Text});
+    for (const char* f : {"valor", "base", "icms", "isentas", "outras", "ipi"})
+        data.fields.push_back({QString::fromLatin1(f), FieldType::Currency});
+    // With one total line per CFOP, the book is a thousand full pages.
+    const int count = Pages * LinesPerPage - Cfops;
     data.rows.reserve(count);
     for (int i = 0; i < count; ++i) {
-        const QDate day(2011, 3, 1 + i % 28);
-        data.rows.push_back({day.toString("dd/MM/yyyy"), QStringLiteral("NF"), QString::number(100000 + i),
-                             QStringLiteral("Fornecedor de Exemplo %1 Ltda").arg(i % 500),
-                             QStringLiteral("1.102"), Currency::fromRaw(1000000LL + i * 1234LL),
-                             Currency::fromRaw(180000LL + i * 222LL)});
+        const QString day = QDate(2011, 3, 1 + i % 28).toString("dd/MM/yyyy");
+        const Currency valor = Currency::fromRaw(1000000LL + i * 1234LL);
+        const bool isenta = i % 7 == 0;
+        data.rows.push_back(
+            {day, QStringLiteral("NF"), QStringLiteral("1"), QString::number(100000 + i), day,
+             QString::number(1000 + i % 500), QStringLiteral("SP"), cfopOf(i * Cfops / count),
+             isenta ? QString() : QStringLiteral("18,00"),
+             i % 11 == 0 ? QStringLiteral("Devolução") : QString(), valor, isenta ? Currency() : valor,
+             isenta ? Currency() : Currency::fromRaw(180000LL + i * 222LL), isenta ? valor : Currency(),
+             Currency(), Currency::fromRaw(i % 3 == 0 ? 50000LL : 0)});
     }
     return data;
+}
+
+DataSet summaryRows() {
+    DataSet data;
+    data.fields = {{"cfop", FieldType::Text},
+                   {"valor", FieldType::Currency},
+                   {"base", FieldType::Currency},
+                   {"icms", FieldType::Currency}};
+    for (int g = 0; g < Cfops; ++g)
+        data.rows.push_back({cfopOf(g), Currency::fromRaw(1000000000LL * (g + 1)),
+                             Currency::fromRaw(900000000LL * (g + 1)),
+                             Currency::fromRaw(162000000LL * (g + 1))});
+    return data;
+}
+
+// The same page model drawn with nothing but QPainter's own text and line calls.
+bool drawStraight(const Document& document, const QString& path) {
+    constexpr int Dpi = 1200;
+    const double k = Dpi / 25.4;
+    QPdfWriter writer(path);
+    writer.setResolution(Dpi);
+    setPaper(writer, document.pageSize);
+    QPainter painter;
+    if (!painter.begin(&writer)) return false;
+    ReportFonts& fonts = reportFonts();
+    QPen pen(Qt::black);
+    for (std::size_t i = 0; i < document.pages.size(); ++i) {
+        if (i > 0) writer.newPage();
+        const Page& page = document.pages[i];
+        for (const auto& l : page.lines) {
+            pen.setWidthF(l.penMm * k);
+            painter.setPen(pen);
+            painter.drawLine(QPointF(l.x1 * k, l.y1 * k), QPointF(l.x2 * k, l.y2 * k));
+        }
+        const FontSpec* current = nullptr;
+        for (const auto& t : page.texts) {
+            if (!current || !(*current == t.font)) {
+                painter.setFont(fonts.font(t.font));
+                current = &t.font;
+            }
+            double x = t.x;
+            if (t.align == Align::Right)
+                x = t.x + t.width - t.advance;
+            else if (t.align == Align::Center)
+                x = t.x + (t.width - t.advance) / 2;
+            const double ascent = fonts.ascentMm(t.font), descent = fonts.descentMm(t.font);
+            const double baseline = t.y + (t.height - (ascent + descent)) / 2 + ascent;
+            painter.drawText(QPointF(x * k, baseline * k), t.text);
+        }
+    }
+    return painter.end();
 }
 
 }  // namespace
@@ -83,6 +182,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     ReportFonts fonts(QStringLiteral(RT_FONTS_DIR));
     const DataSet data = rows();
+    const std::vector<DataSet> sections{summaryRows()};
     BenchLayout layout;
     PrintValues values;
     values.title = QStringLiteral("Livro de Entrada");
@@ -94,7 +194,7 @@ int main(int argc, char** argv) {
 
     QElapsedTimer timer;
     timer.start();
-    const Document document = buildDocument(layout, data, values);
+    const Document document = buildDocument(layout, data, values, sections);
     const double modelSeconds = timer.nsecsElapsed() / 1e9;
 
     QTemporaryDir dir;
@@ -103,11 +203,19 @@ int main(int argc, char** argv) {
     const bool written = writePdf(document, path);
     const double pdfSeconds = timer.nsecsElapsed() / 1e9;
 
+    timer.restart();
+    const bool straight = drawStraight(document, dir.filePath("straight.pdf"));
+    const double straightSeconds = timer.nsecsElapsed() / 1e9;
+
     const auto pages = document.pages.size();
-    std::printf("pages: %zu (%zu texts on the first page)\n", pages, document.pages.front().texts.size());
+    const double total = modelSeconds + pdfSeconds;
+    std::printf("pages: %zu (%zu texts, %zu lines on the first page)\n", pages,
+                document.pages.front().texts.size(), document.pages.front().lines.size());
     std::printf("page model: %.3f s, %.0f pages/s\n", modelSeconds, pages / modelSeconds);
     std::printf("pdf: %.3f s, %.0f pages/s, %lld bytes%s\n", pdfSeconds, pages / pdfSeconds,
                 static_cast<long long>(QFileInfo(path).size()), written ? "" : " (WRITE FAILED)");
-    std::printf("total: %.3f s\n", modelSeconds + pdfSeconds);
-    return written && pages == Pages ? 0 : 1;
+    std::printf("straight drawing: %.3f s%s\n", straightSeconds, straight ? "" : " (WRITE FAILED)");
+    std::printf("pdf total seconds: %.3f\n", total);
+    std::printf("pdf ratio: %.2f\n", total / straightSeconds);
+    return written && straight ? 0 : 1;
 }

@@ -3,14 +3,11 @@
 
 #include "app/MDIformTarvel.h"
 #include "app/Relatorios.h"
+#include "platform/report/Fonts.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/MsgBox.h"
 #include "platform/ui/Translation.h"
 #include "platform/values/RuntimeError.h"
-
-#ifdef RT_WITH_REPORT
-#include "platform/report/Fonts.h"
-#endif
 
 // The main window is the first thing that loads: its load is the whole start-up, login included.
 int main(int argc, char** argv) {
@@ -19,7 +16,6 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(RT_VERSION));
     QTranslator traducao;
     platform::ui::installQtTranslation(traducao);
-#ifdef RT_WITH_REPORT
     // Every page is measured with the program's own faces; without them nothing could print right.
     std::unique_ptr<platform::report::ReportFonts> fontes;
     try {
@@ -31,7 +27,6 @@ int main(int argc, char** argv) {
                              QStringLiteral("Erro Fatal"));
         return 1;
     }
-#endif
     app::RegistraRelatorios();
 
     app::MDIformTarvel janela;

@@ -1,9 +1,11 @@
 #include "companies/RelatorioEmpresa.h"
 
+#include "companies/CamposEmpresa.h"
 #include "companies/CodigosEmpresa.h"
 #include "platform/report/LayoutRegistry.h"
+#include "platform/report/PrintRoutines.h"
 #include "platform/values/Vb.h"
-#include "registers/Relatorios.h"
+#include "shell/EstadoGeral.h"
 
 namespace Empresas {
 
@@ -74,18 +76,11 @@ class Folha {
     }
     // The remarks, broken into lines that fit the sheet.
     void observacao() {
-        for (int i = 0; i < RelatorioEmpresa::LinhasObservacao; ++i) {
-            band_.computed(Esquerda, y_, Direita - Esquerda, AlturaTexto, Corpo, Align::Left,
-                           [i](const ReportContext& c) {
-                               const QStringList linhas = registers::QuebraLinhas(
-                                   textoDe(c, "observacao").replace(u'\n', u' '), Corpo, Direita - Esquerda);
-                               if (i >= linhas.size()) return QString();
-                               if (i == RelatorioEmpresa::LinhasObservacao - 1)
-                                   return linhas.mid(i).join(u' ');
-                               return linhas[i];
-                           });
-            y_ += AlturaLinha - 1;
-        }
+        band_
+            .computed(Esquerda, y_, Direita - Esquerda, AlturaLinha - 1, Corpo, Align::Left,
+                      [](const ReportContext& c) { return textoDe(c, "observacao").replace(u'\n', u' '); })
+            .wrap(RelatorioEmpresa::LinhasObservacao);
+        y_ += AlturaLinha - 1;
     }
     double altura() const { return y_ + 2; }
 
@@ -187,6 +182,14 @@ RelatorioEmpresa::RelatorioEmpresa() {
     f.secao(QStringLiteral("Observações"));
     f.observacao();
     detail.height = f.altura();
+}
+
+void ImprimeEmpresa(const platform::db::Recordset& registro, const ExtrasEmpresa& extras) {
+    CrystalDataObject dados;
+    DeclaraCamposEmpresa(dados);
+    dados.AddRows({LinhaEmpresa(registro, extras)});
+    PrintByAutomation(Geral::DiretorioSistema + QStringLiteral("Empr.rpt"), dados,
+                      QString::fromUtf8(CaptionEmpresa));
 }
 
 void RegistraRelatorios() { layoutRegistry().add<RelatorioEmpresa>(QStringLiteral("Empr.rpt")); }

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "companies/CamposEmpresa.h"
 #include "platform/db/Connection.h"
 #include "platform/report/ReportLayout.h"
 
@@ -19,6 +20,10 @@ class RelatorioEmpresa : public platform::report::ReportLayout {
 
 // The preview window's caption of the company print.
 inline constexpr const char* CaptionEmpresa = "Cadastro de Empresas";
+
+// The print of the company row now in `registro`, with its extras, into "Empr.rpt" in the shared
+// preview window under "Cadastro de Empresas".
+void ImprimeEmpresa(const platform::db::Recordset& registro, const ExtrasEmpresa& extras);
 
 // Adds the layouts of the company registry to the program's report registry (main calls it).
 void RegistraRelatorios();

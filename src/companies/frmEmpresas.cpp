@@ -17,8 +17,6 @@
 #include "platform/controls/SSTab.h"
 #include "platform/controls/TDBDate.h"
 #include "platform/controls/TDBNumber.h"
-#include "platform/report/Automation.h"
-#include "platform/report/frmRelatorio.h"
 #include "platform/ui/Handlers.h"
 #include "platform/ui/Hourglass.h"
 #include "platform/ui/ShowModal.h"
@@ -390,7 +388,6 @@ void frmEmpresas::cmdContrato_Click() {
 // the texts it kept and the capital from the contract rows read when the company was loaded or its
 // contract changes were last edited.
 void frmEmpresas::cmdImprimir_Click() {
-    namespace report = platform::report;
     platform::ui::HourglassGuard ampulheta;
     if (!cadastro_->Grava()) return;
     const auto codigo = ChaveNumerica(Geral::ChaveComum);
@@ -404,21 +401,7 @@ void frmEmpresas::cmdImprimir_Click() {
         contrato_.MoveFirst();
         extras.capatual = contrato_.Fields(QStringLiteral("capital")).toCurrency();
     }
-    report::Application aplicacao;
-    std::unique_ptr<report::Report> rpt =
-        aplicacao.OpenReport(Geral::DiretorioSistema + QStringLiteral("Empr.rpt"));
-    if (!rpt) return;
-    report::DatabaseTable& tabela = rpt->Database().Tables().item(1);
-    report::CrystalDataObject dados;
-    DeclaraCamposEmpresa(dados);
-    dados.AddRows({LinhaEmpresa(registro, extras)});
-    tabela.SetPrivateData(3, dados);
-    rpt->PrintWindowOptions().hasPrintSetupButton = true;
-    rpt->PrintWindowOptions().hasRefreshButton = true;
-    report::frmRelatorio* host = report::frmRelatorio::ShowShared();
-    host->setCaption(QString::fromUtf8(CaptionEmpresa));
-    platform::ui::resetPointer();
-    rpt->Preview(QString(), 1, 1, 0, 0, 0x1000000, host);
+    ImprimeEmpresa(registro, extras);
 }
 
 }  // namespace Empresas

@@ -1,7 +1,6 @@
 #include "registers/Impressao.h"
 
-#include "platform/report/Automation.h"
-#include "platform/report/frmRelatorio.h"
+#include "platform/report/PrintRoutines.h"
 #include "platform/ui/Hourglass.h"
 #include "shell/EstadoGeral.h"
 
@@ -16,9 +15,6 @@ void ImprimeRelacao(const Relacao& relacao,
     platform::db::Recordset rs = consulta(cn);
     if (rs.Eof()) return;
 
-    report::Application aplicacao;
-    std::unique_ptr<report::Report> rpt = aplicacao.OpenReport(Geral::DiretorioSistema + relacao.relatorio);
-    if (!rpt) return;
     report::CrystalDataObject dados;
     for (const QString& campo : relacao.campos) dados.AddField(campo, report::FieldType::Text);
     std::vector<std::vector<report::Value>> linhas;
@@ -29,14 +25,8 @@ void ImprimeRelacao(const Relacao& relacao,
         linhas.push_back(std::move(linha));
     }
     dados.AddRows(linhas);
-    rpt->Database().Tables().item(1).SetPrivateData(3, dados);
-    rpt->FormulaFields().item(relacao.formula).Text = QLatin1Char('"') + relacao.titulo + QLatin1Char('"');
-    rpt->PrintWindowOptions().hasPrintSetupButton = true;
-    rpt->PrintWindowOptions().hasRefreshButton = true;
-    report::frmRelatorio* host = report::frmRelatorio::ShowShared();
-    host->setCaption(relacao.caption);
-    platform::ui::resetPointer();
-    rpt->Preview(QString(), 1, 1, 0, 0, 0x1000000, host);
+    report::PrintByAutomation(Geral::DiretorioSistema + relacao.relatorio, dados, relacao.caption,
+                              {{relacao.formula, QLatin1Char('"') + relacao.titulo + QLatin1Char('"')}});
 }
 
 }  // namespace registers

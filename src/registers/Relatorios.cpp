@@ -1,6 +1,5 @@
 #include "registers/Relatorios.h"
 
-#include "platform/report/Fonts.h"
 #include "platform/report/LayoutRegistry.h"
 #include "platform/values/Vb.h"
 
@@ -43,29 +42,6 @@ RelatorioForCliGeral::RelatorioForCliGeral() {
     rodapeComPagina(*this);
 }
 
-QStringList QuebraLinhas(const QString& texto, const FontSpec& fonte, double larguraMm) {
-    const ReportFonts& fontes = reportFonts();
-    QStringList linhas;
-    QString linha;
-    for (const QString& palavra : texto.split(u' ', Qt::SkipEmptyParts)) {
-        const QString tentativa = linha.isEmpty() ? palavra : linha + u' ' + palavra;
-        if (fontes.widthMm(tentativa, fonte) <= larguraMm) {
-            linha = tentativa;
-            continue;
-        }
-        if (!linha.isEmpty()) linhas << linha;
-        linha = palavra;
-        while (fontes.widthMm(linha, fonte) > larguraMm) {
-            const QString cabe = fontes.fit(linha, fonte, larguraMm);
-            if (cabe.isEmpty()) break;
-            linhas << cabe;
-            linha = linha.mid(cabe.size());
-        }
-    }
-    if (!linha.isEmpty()) linhas << linha;
-    return linhas;
-}
-
 namespace {
 
 // Where the code and the description of each level start.
@@ -81,29 +57,8 @@ int nivelDe(const ReportContext& c) {
 
 FontSpec fonteDoNivel(int nivel) { return FontSpec::sans(8, nivel < 3); }
 
-QStringList linhasDe(const ReportContext& c) {
-    const int nivel = nivelDe(c);
-    return QuebraLinhas(displayText(c.field(QStringLiteral("descri"))), fonteDoNivel(nivel),
-                        Direita - xDescricao(nivel));
-}
-
-// Line `indice` of the description: in the band of that line, for rows of `nivel` only; the last
-// band takes what is left (and is cut at the edge).
-void linhaDescricao(Band& band, int indice, int nivel) {
-    band.computed(xDescricao(nivel), 0, Direita - xDescricao(nivel), 4, fonteDoNivel(nivel), Align::Left,
-                  [indice, nivel](const ReportContext& c) {
-                      if (nivelDe(c) != nivel) return QString();
-                      const QStringList linhas = linhasDe(c);
-                      if (indice >= linhas.size()) return QString();
-                      if (indice == RelatorioCodFisc::MaximoLinhas - 1) return linhas.mid(indice).join(u' ');
-                      return linhas[indice];
-                  });
-}
-
 }  // namespace
 
-// Each code is a group of its own: its header prints the code and the first line of the description,
-// the detail the second line, the footer the third, each only when the description needs it.
 RelatorioCodFisc::RelatorioCodFisc() {
     declareFormula(QStringLiteral("Tit"));
     cabecalhoComTitulo(*this, QStringLiteral("Tit"));
@@ -113,24 +68,21 @@ RelatorioCodFisc::RelatorioCodFisc() {
         .text(xDescricao(1), 1, Direita - xDescricao(1), 5, QStringLiteral("Descrição"), titulo)
         .line(Esquerda, 7, Direita, 7);
 
-    GroupBand codigo;
-    codigo.field = QStringLiteral("codfiscal");
-    codigo.header.height = 4;
-    for (int nivel = 1; nivel <= 3; ++nivel) {
-        codigo.header.computed(
-            xCodigo(nivel), 0, LarguraCodigo, 4, fonteDoNivel(nivel), Align::Left,
-            [nivel](const ReportContext& c) {
-                return nivelDe(c) == nivel ? displayText(c.field(QStringLiteral("codfiscal"))) : QString();
-            });
-        linhaDescricao(codigo.header, 0, nivel);
-        linhaDescricao(detail, 1, nivel);
-        linhaDescricao(codigo.footer, 2, nivel);
-    }
+    // The code and its description at the indent of the code's level.
     detail.height = 4;
-    detail.printWhen = [](const ReportContext& c) { return linhasDe(c).size() > 1; };
-    codigo.footer.height = 4;
-    codigo.footer.printWhen = [](const ReportContext& c) { return linhasDe(c).size() > 2; };
-    groups.push_back(std::move(codigo));
+    for (int nivel = 1; nivel <= 3; ++nivel) {
+        const auto doNivel = [nivel](const char* campo) {
+            return [nivel, campo](const ReportContext& c) {
+                return nivelDe(c) == nivel ? displayText(c.field(QString::fromLatin1(campo))) : QString();
+            };
+        };
+        detail
+            .computed(xCodigo(nivel), 0, LarguraCodigo, 4, fonteDoNivel(nivel), Align::Left,
+                      doNivel("codfiscal"))
+            .computed(xDescricao(nivel), 0, Direita - xDescricao(nivel), 4, fonteDoNivel(nivel), Align::Left,
+                      doNivel("descri"))
+            .wrap(MaximoLinhas);
+    }
     rodapeComPagina(*this);
 }
 

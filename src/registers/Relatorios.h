@@ -23,10 +23,6 @@ class RelatorioCodFisc : public platform::report::ReportLayout {
     RelatorioCodFisc();
 };
 
-// `texto` broken at blanks into lines that each fit `larguraMm` in `fonte` (a word longer than a line
-// is cut where it no longer fits). Needs the report fonts loaded.
-QStringList QuebraLinhas(const QString& texto, const platform::report::FontSpec& fonte, double larguraMm);
-
 // Adds the layouts of the general registers to the program's report registry.
 void RegistraRelatorios();
 

@@ -1,9 +1,8 @@
 #include "shell/RelatorioUsuario.h"
 
 #include "platform/db/Connection.h"
-#include "platform/report/Automation.h"
 #include "platform/report/LayoutRegistry.h"
-#include "platform/report/frmRelatorio.h"
+#include "platform/report/PrintRoutines.h"
 #include "platform/ui/Hourglass.h"
 #include "platform/values/Vb.h"
 #include "shell/EstadoGeral.h"
@@ -76,11 +75,6 @@ void ImprimeUsuario(platform::db::Connection& cn, qint64 codigo) {
     platform::db::Recordset rs = usuarios::PorCodigo(cn, codigo);
     if (rs.Eof()) return;
 
-    Application aplicacao;
-    std::unique_ptr<Report> rpt =
-        aplicacao.OpenReport(Geral::DiretorioSistema + QStringLiteral("Usuario.rpt"));
-    if (!rpt) return;
-    DatabaseTable& tabela = rpt->Database().Tables().item(1);
     CrystalDataObject dados;
     dados.AddField(QStringLiteral("codigo"), FieldType::Text);
     dados.AddField(QStringLiteral("nome"), FieldType::Text);
@@ -96,13 +90,8 @@ void ImprimeUsuario(platform::db::Connection& cn, qint64 codigo) {
     for (const char* coluna : usuarios::ColunasDireitos)
         linha.emplace_back(rs.Fields(QString::fromLatin1(coluna)).toBool());
     dados.AddRows({linha});
-    tabela.SetPrivateData(3, dados);
-    rpt->PrintWindowOptions().hasPrintSetupButton = true;
-    rpt->PrintWindowOptions().hasRefreshButton = true;
-    frmRelatorio* host = frmRelatorio::ShowShared();
-    host->setCaption(QString::fromUtf8(CaptionUsuario));
-    platform::ui::resetPointer();
-    rpt->Preview(QString(), 1, 1, 0, 0, 0x1000000, host);
+    PrintByAutomation(Geral::DiretorioSistema + QStringLiteral("Usuario.rpt"), dados,
+                      QString::fromUtf8(CaptionUsuario));
 }
 
 void RegistraRelatoriosShell() { layoutRegistry().add<RelatorioUsuario>(QStringLiteral("Usuario.rpt")); }

@@ -12,6 +12,7 @@
 #include "platform/report/Render.h"
 #include "platform/report/ReportLayout.h"
 #include "platform/report/ReportPreview.h"
+#include "support/Golden.h"
 #include "support/MessageScript.h"
 
 using namespace platform::report;
@@ -34,8 +35,8 @@ TEST(OutputTest, PdfHoldsEveryPageAndItsText) {
     const QString path = dir.filePath("amostra.pdf");
     const Document doc = sample(100);
     ASSERT_TRUE(writePdf(doc, path));
-    EXPECT_EQ(pdfPages(path), 3);
-    const QStringList text = pdfText(path);
+    EXPECT_EQ(testsupport::pdfPages(path), 3);
+    const QStringList text = testsupport::pdfText(path);
     EXPECT_TRUE(text.contains("Empresa: Comércio Exemplo Ltda")) << text.join('\n').toStdString();
     EXPECT_TRUE(text.filter("0042 Cliente 42 441,00 Não").size() == 1) << text.join('\n').toStdString();
     EXPECT_FALSE(text.filter("Folha: 7").isEmpty());
@@ -117,7 +118,7 @@ TEST(OutputTest, SaveAsPdfThroughTheScriptedFileDialog) {
     script.onDialog("QDialog", [](QDialog& dialog) { dialog.reject(); });
     ReportPreview preview(sample(60), PreviewOptions{});
     EXPECT_TRUE(preview.savePdf());
-    EXPECT_EQ(pdfPages(path), 2);
+    EXPECT_EQ(testsupport::pdfPages(path), 2);
     EXPECT_FALSE(preview.savePdf());
 }
 
@@ -143,8 +144,8 @@ TEST(OutputTest, PrintThroughTheScriptedPrinterDialogWithPagesAndCopies) {
     script.onDialog("QDialog", [](QDialog& dialog) { dialog.reject(); });
     ReportPreview preview(sample(100), PreviewOptions{});
     EXPECT_TRUE(preview.printReport());
-    EXPECT_EQ(pdfPages(path), 4);
-    const QStringList text = pdfText(path);
+    EXPECT_EQ(testsupport::pdfPages(path), 4);
+    const QStringList text = testsupport::pdfText(path);
     EXPECT_TRUE(text.filter("Cliente 1 ").isEmpty());
     EXPECT_EQ(text.filter("Total geral: 53.025,00").size(), 2);
     EXPECT_FALSE(preview.printReport());

@@ -7,6 +7,7 @@
 #include "platform/report/ReportLayout.h"
 #include "platform/values/RuntimeError.h"
 #include "platform/values/Vb.h"
+#include "support/Golden.h"
 
 using namespace platform::report;
 using namespace reporttest;
@@ -29,7 +30,17 @@ const std::map<QString, QString> Heading = {{"empr", "Comércio Exemplo Ltda"},
 
 }  // namespace
 
-TEST(PageModelTest, SampleLayoutMatchesGolden) { expectGolden("Amostra", dump(sampleDocument(60, Heading))); }
+TEST(PageModelTest, SampleLayoutMatchesGolden) {
+    testsupport::expectGolden("Amostra", sampleDocument(60, Heading));
+}
+
+TEST(PageModelTest, AGoldenMismatchShowsOnlyTheLinesThatDiffer) {
+    const QStringList golden{"a", "b", "c", "d", "e"};
+    EXPECT_TRUE(testsupport::lineDiff(golden, golden).isEmpty());
+    EXPECT_EQ(testsupport::lineDiff(golden, {"a", "B", "c", "d", "e", "f"}),
+              QStringList({"@@ line 2", "- b", "+ B", "@@ line 6", "+ f"}));
+    EXPECT_EQ(testsupport::lineDiff(golden, {"a", "e"}), QStringList({"@@ line 2", "- b", "- c", "- d"}));
+}
 
 TEST(PageModelTest, HeadingAndDetailTextsSitAtTheirPlaces) {
     const Document doc = sampleDocument(3, Heading);

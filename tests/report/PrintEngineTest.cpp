@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include "ReportTestSupport.h"
+#include "platform/db/Connection.h"
 #include "platform/report/LayoutRegistry.h"
 #include "platform/report/PrintEngine.h"
 #include "platform/report/ReportPreview.h"
@@ -14,11 +15,6 @@
 #include "platform/ui/ShowModal.h"
 #include "platform/values/RuntimeError.h"
 #include "support/MessageScript.h"
-
-#if __has_include("platform/db/Connection.h")
-#include "platform/db/Connection.h"
-#define RT_TEST_WITH_DB 1
-#endif
 
 using namespace platform::report;
 using namespace reporttest;
@@ -183,7 +179,6 @@ TEST_F(PrintEngineTest, TermsPreviewIsModalAndShowsOneTermAtATime) {
     EXPECT_EQ(pagesSeen, 6);
 }
 
-#ifdef RT_TEST_WITH_DB
 TEST_F(PrintEngineTest, LayoutReadsItsRowsFromTheRegistryDatabase) {
     setQueryRunner({});
     QTemporaryDir folder;
@@ -203,4 +198,3 @@ TEST_F(PrintEngineTest, LayoutReadsItsRowsFromTheRegistryDatabase) {
     EXPECT_TRUE(lines.contains("0002 Beta 2,50 Não"));
     EXPECT_TRUE(lines.contains("Registros: 2 Total geral: 125,95"));
 }
-#endif

@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
-#include <QProcess>
-#include <QRegularExpression>
 #include <memory>
 
 #include "platform/report/BookHeading.h"
@@ -105,40 +102,6 @@ DataSet sampleRows(int count) {
                              QStringLiteral("Cliente %1").arg(n), Currency::fromRaw(n * 105000LL),
                              n % 2 == 1});
     return data;
-}
-
-void expectGolden(const QString& name, const QString& dump) {
-    const QString path = QStringLiteral(RT_TEST_SOURCE_DIR "/golden/") + name + QStringLiteral(".txt");
-    if (qEnvironmentVariable("RT_UPDATE_GOLDEN") == QLatin1String("1")) {
-        QFile out(path);
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-        out.write(dump.toUtf8());
-        return;
-    }
-    QFile in(path);
-    ASSERT_TRUE(in.open(QIODevice::ReadOnly))
-        << "golden file missing (RT_UPDATE_GOLDEN=1 writes it): " << path.toStdString();
-    EXPECT_EQ(QString::fromUtf8(in.readAll()).toStdString(), dump.toStdString())
-        << "golden " << name.toStdString();
-}
-
-QStringList pdfText(const QString& path) {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    if (!p.waitForFinished(30000)) return {};
-    QStringList lines;
-    for (const QString& l : QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n')))
-        lines.append(l.simplified());
-    return lines;
-}
-
-int pdfPages(const QString& path) {
-    QProcess p;
-    p.start(QStringLiteral("pdfinfo"), {path});
-    if (!p.waitForFinished(30000)) return -1;
-    const auto m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
-                       .match(QString::fromUtf8(p.readAllStandardOutput()));
-    return m.hasMatch() ? m.captured(1).toInt() : -1;
 }
 
 }  // namespace reporttest

@@ -22,12 +22,4 @@ void registerSample();
 // `count` rows of the sample table: codigo "0001"..., nome "Cliente n", valor n * 10,50, ativo for odd n.
 platform::report::DataSet sampleRows(int count);
 
-// Compares a dump with the golden file golden/<name>.txt beside the tests; with RT_UPDATE_GOLDEN=1
-// in the environment the file is written instead.
-void expectGolden(const QString& name, const QString& dump);
-
-// The lines of a PDF's text, read back with pdftotext; the page count with pdfinfo.
-QStringList pdfText(const QString& path);
-int pdfPages(const QString& path);
-
 }  // namespace reporttest

@@ -12,8 +12,6 @@
 namespace platform::report {
 
 namespace {
-constexpr long SubscriptOutOfRange = 9;
-
 void reportNotFound() {
     ui::resetPointer();
     ui::MsgBox(QString::fromUtf8(ReportNotFoundMessage), ui::Msg::OKOnly,
@@ -54,28 +52,28 @@ void DatabaseTable::SetPrivateData(int code, const CrystalDataObject& source) {
 }
 
 DatabaseTable& DatabaseTables::item(int index) {
-    if (index != 1) throw values::RuntimeError(SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
+    if (index != 1) throw values::RuntimeError(values::ErrorNumber::SubscriptOutOfRange);
     return first_;
 }
 
 FormulaFieldDefinition& FormulaFieldDefinitions::item(const QString& name) {
     if (auto* f = findNamed(fields_, name)) return *f;
     if (!layout_.hasFormula(name))
-        throw values::RuntimeError(SubscriptOutOfRange, QStringLiteral("Fórmula inexistente: ") + name);
+        throw values::RuntimeError(values::ErrorNumber::SubscriptOutOfRange,
+                                   QStringLiteral("Fórmula inexistente: ") + name);
     return fields_[name];
 }
 
 TextObject& TextObjects::item(const QString& name) {
     if (auto* t = findNamed(objects_, name)) return *t;
     if (!layout_.hasTextObject(name))
-        throw values::RuntimeError(SubscriptOutOfRange,
+        throw values::RuntimeError(values::ErrorNumber::SubscriptOutOfRange,
                                    QStringLiteral("Objeto de texto inexistente: ") + name);
     return objects_[name];
 }
 
 Area& Areas::item(int index) {
-    if (index < 1 || index > 5)
-        throw values::RuntimeError(SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
+    if (index < 1 || index > 5) throw values::RuntimeError(values::ErrorNumber::SubscriptOutOfRange);
     return areas_[index - 1];
 }
 

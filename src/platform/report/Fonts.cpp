@@ -136,6 +136,30 @@ QString ReportFonts::fit(const QString& text, const FontSpec& fontSpec, double w
     return n == text.size() ? text : text.left(n);
 }
 
+QStringList ReportFonts::wrap(const QString& text, const FontSpec& fontSpec, double widthMm) const {
+    QStringList lines;
+    for (const QString& paragraph : text.split(u'\n')) {
+        QString line;
+        for (const QString& word : paragraph.split(u' ', Qt::SkipEmptyParts)) {
+            const QString tried = line.isEmpty() ? word : line + u' ' + word;
+            if (this->widthMm(tried, fontSpec) <= widthMm) {
+                line = tried;
+                continue;
+            }
+            if (!line.isEmpty()) lines << line;
+            line = word;
+            while (this->widthMm(line, fontSpec) > widthMm) {
+                const QString fits = fit(line, fontSpec, widthMm);
+                if (fits.isEmpty()) break;
+                lines << fits;
+                line = line.mid(fits.size());
+            }
+        }
+        if (!line.isEmpty()) lines << line;
+    }
+    return lines;
+}
+
 ReportFonts& reportFonts() {
     if (!loaded)
         throw values::RuntimeError(FileNotFound,

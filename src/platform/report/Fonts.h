@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 #include "platform/report/PageModel.h"
@@ -36,6 +37,9 @@ class ReportFonts {
     // width goes to `fittedWidth` when given.
     QString fit(const QString& text, const FontSpec& fontSpec, double widthMm,
                 double* fittedWidth = nullptr) const;
+    // `text` broken into lines that each fit `widthMm`: at blanks, and at every line break of the
+    // text; a word longer than a line is cut where it no longer fits. Empty text gives no line.
+    QStringList wrap(const QString& text, const FontSpec& fontSpec, double widthMm) const;
 
   private:
     struct Impl;

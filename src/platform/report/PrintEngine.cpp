@@ -122,11 +122,14 @@ int PEStartPrintJob(int job, bool) {
     if (!host) return 0;
     Document document;
     try {
+        const QString database = reportFolder(j->path) + j->layout->databaseFile;
         DataSet data;
-        if (!j->layout->query.isEmpty())
-            data = runQuery(reportFolder(j->path) + j->layout->databaseFile, j->layout->query);
+        if (!j->layout->query.isEmpty()) data = runQuery(database, j->layout->query);
         if (j->values.selection && !j->values.selection->fitsData(data, j->layout->table)) return 0;
-        document = buildDocument(*j->layout, data, j->values);
+        std::vector<DataSet> sections;
+        for (const Section& s : j->layout->sections)
+            sections.push_back(s.query.isEmpty() ? DataSet() : runQuery(database, s.query));
+        document = buildDocument(*j->layout, data, j->values, sections);
     } catch (const std::exception&) {
         // The caller reports a start that failed ("Erro ao Iniciar a Impressão!").
         return 0;

@@ -63,8 +63,8 @@ int PESetFormula(int job, const QString& formulaName, const QString& formulaText
 // Sets the record selection ("{Tabela.campo} = valor", terms joined by "and"); 0 when the text is
 // not of that form or names another table than the layout's.
 int PESetSelectionFormula(int job, const QString& selectionText);
-// Reads the layout's rows, builds the pages and shows them in the preview; 0 when no output was set,
-// the host is gone, the rows cannot be read or the selection names a field the rows lack.
+// Reads the layout's rows (and each section's), builds the pages and shows them in the preview; 0 when no
+// output was set, the host is gone, the rows cannot be read or the selection names a field the rows lack.
 int PEStartPrintJob(int job, bool waitUntilDone);
 // Zooms the job's preview: PEZoom level or a percentage. 0 when the job has no preview.
 int PEZoomPreviewWindow(int job, int level);

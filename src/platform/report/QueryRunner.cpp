@@ -1,11 +1,7 @@
 
-#include "platform/report/PrintEngine.h"
-#include "platform/values/RuntimeError.h"
-
-#ifdef RT_REPORT_WITH_DB
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
-#endif
+#include "platform/report/PrintEngine.h"
 
 namespace platform::report {
 
@@ -16,7 +12,6 @@ QueryRunner& installed() {
     return runner;
 }
 
-#ifdef RT_REPORT_WITH_DB
 Value valueOf(const db::Field& f) {
     if (f.isNull()) return {};
     switch (f.type()) {
@@ -61,12 +56,6 @@ DataSet storageQuery(const QString& databasePath, const QString& sql) {
     }
     return data;
 }
-#else
-DataSet storageQuery(const QString& databasePath, const QString&) {
-    throw values::RuntimeError(
-        3704, QStringLiteral("Banco de dados indisponível para o relatório: ") + databasePath);
-}
-#endif
 
 }  // namespace
 

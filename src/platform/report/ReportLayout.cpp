@@ -1,5 +1,8 @@
 #include "platform/report/ReportLayout.h"
 
+#include <QHash>
+#include <algorithm>
+
 #include "platform/report/Fonts.h"
 #include "platform/values/Vb.h"
 
@@ -61,17 +64,60 @@ struct Totals {
     std::vector<std::vector<values::Currency>> group;
 };
 
+// What the builder prints from: the main detail or a section, with its rows and running totals.
+struct Body {
+    const Band* columnHeader = nullptr;
+    const Band* detail = nullptr;
+    const std::vector<GroupBand>* groups = nullptr;
+    const std::vector<SumDef>* sums = nullptr;
+    const DataSet* data = nullptr;
+    std::vector<int> sumFields, groupFields;
+    QHash<QString, int> fieldIndex;
+    Totals totals;
+    long printed = 0;
+
+    void prepare() {
+        const std::size_t n = sums->size();
+        totals.page.assign(n, {});
+        totals.carried.assign(n, {});
+        totals.report.assign(n, {});
+        totals.group.assign(groups->size(), std::vector<values::Currency>(n));
+        for (std::size_t i = 0; i < data->fields.size(); ++i)
+            fieldIndex.insert(data->fields[i].name.toCaseFolded(), static_cast<int>(i));
+        for (const auto& s : *sums) sumFields.push_back(indexOf(s.field));
+        for (const auto& g : *groups) groupFields.push_back(indexOf(g.field));
+    }
+    int indexOf(const QString& name) const { return fieldIndex.value(name.toCaseFolded(), -1); }
+    int sumIndex(const QString& name) const {
+        for (std::size_t i = 0; i < sums->size(); ++i)
+            if ((*sums)[i].name.compare(name, Qt::CaseInsensitive) == 0) return static_cast<int>(i);
+        return -1;
+    }
+};
+
 class Builder : public ReportContext {
   public:
-    Builder(const ReportLayout& layout, const DataSet& data, const PrintValues& values)
-        : layout_(layout), data_(data), values_(values), fonts_(reportFonts()) {
-        const std::size_t n = layout.sums.size();
-        totals_.page.assign(n, {});
-        totals_.carried.assign(n, {});
-        totals_.report.assign(n, {});
-        totals_.group.assign(layout.groups.size(), std::vector<values::Currency>(n));
-        for (const auto& s : layout.sums) sumFields_.push_back(data.indexOf(s.field));
-        for (const auto& g : layout.groups) groupFields_.push_back(data.indexOf(g.field));
+    Builder(const ReportLayout& layout, const DataSet& data, const PrintValues& values,
+            const std::vector<DataSet>& sectionData)
+        : layout_(layout), values_(values), fonts_(reportFonts()) {
+        bodies_.resize(1 + layout.sections.size());
+        Body& main = bodies_[0];
+        main.columnHeader = &layout.columnHeader;
+        main.detail = &layout.detail;
+        main.groups = &layout.groups;
+        main.sums = &layout.sums;
+        main.data = &data;
+        for (std::size_t s = 0; s < layout.sections.size(); ++s) {
+            const Section& section = layout.sections[s];
+            Body& b = bodies_[s + 1];
+            b.columnHeader = &section.columnHeader;
+            b.detail = &section.detail;
+            b.groups = &section.groups;
+            b.sums = &section.sums;
+            b.data = s < sectionData.size() ? &sectionData[s] : &noRows_;
+        }
+        for (Body& b : bodies_) b.prepare();
+        body_ = &bodies_[0];
         firstNumber_ = 1;
         if (!layout.pageStartFormula.isEmpty()) {
             if (const QString* v = findValue(values.formulas, layout.pageStartFormula)) {
@@ -85,32 +131,34 @@ class Builder : public ReportContext {
     Document build() {
         doc_.title = values_.title;
         doc_.pageSize = layout_.pageSize;
+        const DataSet& data = *bodies_[0].data;
         std::vector<std::size_t> rows;
         // A print without a data source still prints its details (the labels repeat them).
-        const bool noSource = data_.fields.empty() && data_.rows.empty();
+        const bool noSource = data.fields.empty() && data.rows.empty();
         if (!noSource) {
-            for (std::size_t r = 0; r < data_.rows.size(); ++r)
-                if (!values_.selection || values_.selection->matches(data_, r)) rows.push_back(r);
+            for (std::size_t r = 0; r < data.rows.size(); ++r)
+                if (!values_.selection || values_.selection->matches(data, r)) rows.push_back(r);
         }
         if (!rows.empty()) row_ = static_cast<long>(rows.front());
         startPage(true);
-        const int copies = std::max(1, values_.detailCopies);
-        const std::size_t count = noSource ? 1 : rows.size();
-        for (std::size_t i = 0; i < count; ++i) {
-            row_ = noSource ? -1 : static_cast<long>(rows[i]);
-            if (!noSource) groupBreaks(i == 0 ? nullptr : &rows[i - 1]);
-            addToTotals();
+        if (noSource) {
+            const int copies = std::max(1, values_.detailCopies);
             for (int c = 0; c < copies; ++c) printBand(layout_.detail);
-            ++printed_;
+            ++body_->printed;
+        } else {
+            printRows(rows);
         }
-        if (printed_ > 0 && !noSource)
-            for (std::size_t g = layout_.groups.size(); g-- > 0;) printBand(layout_.groups[g].footer);
+        // The summary closes the main detail: its rows, last row and totals, after the sections.
+        const long lastRow = row_;
+        for (std::size_t s = 0; s < layout_.sections.size(); ++s) printSection(s);
+        body_ = &bodies_[0];
+        row_ = lastRow;
         printBand(layout_.summary);
         endPage();
         return std::move(doc_);
     }
 
-    const DataSet& data() const override { return data_; }
+    const DataSet& data() const override { return *body_->data; }
     long row() const override { return row_; }
     QString formula(const QString& name) const override {
         if (const QString* v = findValue(values_.formulas, name)) return *v;
@@ -124,28 +172,84 @@ class Builder : public ReportContext {
         return layout_.textObjectDesign(name);
     }
     int pageNumber() const override { return firstNumber_ + static_cast<int>(doc_.pages.size()) - 1; }
-    long printedRows() const override { return printed_; }
+    long printedRows() const override { return body_->printed; }
     values::Currency sum(const QString& name, SumScope scope) const override {
-        for (std::size_t i = 0; i < layout_.sums.size(); ++i) {
-            if (layout_.sums[i].name.compare(name, Qt::CaseInsensitive) != 0) continue;
-            switch (scope) {
-                case SumScope::Page:
-                    return totals_.page[i];
-                case SumScope::Carried:
-                    return totals_.carried[i];
-                case SumScope::Report:
-                    return totals_.report[i];
-                case SumScope::Group:
-                    return totals_.group.empty() ? values::Currency() : totals_.group.back()[i];
-            }
+        const Body* b = body_;
+        int i = b->sumIndex(name);
+        if (i < 0) {
+            b = &bodies_[0];
+            i = b->sumIndex(name);
+        }
+        if (i < 0) return {};
+        const auto n = static_cast<std::size_t>(i);
+        switch (scope) {
+            case SumScope::Page:
+                return b->totals.page[n];
+            case SumScope::Carried:
+                return b->totals.carried[n];
+            case SumScope::Report:
+                return b->totals.report[n];
+            case SumScope::Group:
+                return b->totals.group.empty() ? values::Currency() : b->totals.group.back()[n];
         }
         return {};
     }
+    values::Currency groupSum(const QString& name, int level) const override {
+        const int i = body_->sumIndex(name);
+        if (i < 0 || level < 0 || static_cast<std::size_t>(level) >= body_->totals.group.size()) return {};
+        return body_->totals.group[static_cast<std::size_t>(level)][static_cast<std::size_t>(i)];
+    }
+
+  protected:
+    int fieldIndex(const QString& name) const override { return body_->indexOf(name); }
 
   private:
     double limit() const {
         return layout_.pageSize.heightMm - layout_.marginBottom - layout_.pageFooter.height;
     }
+
+    void printRows(const std::vector<std::size_t>& rows) {
+        const int copies = std::max(1, values_.detailCopies);
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            row_ = static_cast<long>(rows[i]);
+            groupBreaks(i == 0 ? nullptr : &rows[i - 1]);
+            // The row counts on the page it prints on.
+            if (printable(*body_->detail)) makeRoom(*body_->detail);
+            addToTotals();
+            for (int c = 0; c < copies; ++c) printBand(*body_->detail);
+            ++body_->printed;
+        }
+        if (!rows.empty())
+            for (std::size_t g = body_->groups->size(); g-- > 0;) printBand((*body_->groups)[g].footer);
+    }
+
+    void printSection(std::size_t index) {
+        const Section& section = layout_.sections[index];
+        body_ = &bodies_[index + 1];
+        const DataSet& data = *body_->data;
+        row_ = data.rows.empty() ? -1 : 0;
+        // Until its own column header has printed, a page break repeats none.
+        repeatHeader_ = false;
+        if (section.printWhen && !section.printWhen(*this)) return;
+        if (section.newPage && !pageEmpty()) {
+            endPage();
+            startPage(false);
+        }
+        printBand(section.header);
+        if (data.rows.empty()) {
+            printBand(section.noRows);
+            return;
+        }
+        printBand(section.columnHeader);
+        repeatHeader_ = true;
+        std::vector<std::size_t> rows(data.rows.size());
+        for (std::size_t r = 0; r < rows.size(); ++r) rows[r] = r;
+        printRows(rows);
+        repeatHeader_ = false;
+        printBand(section.footer);
+    }
+
+    bool pageEmpty() const { return y_ <= pageBodyTop_ + 1e-9; }
 
     void startPage(bool first) {
         doc_.pages.emplace_back();
@@ -153,7 +257,7 @@ class Builder : public ReportContext {
         y_ = layout_.marginTop;
         if (first) place(layout_.reportHeader);
         place(layout_.pageHeader);
-        place(layout_.columnHeader);
+        if (repeatHeader_) place(*body_->columnHeader);
         pageBodyTop_ = y_;
     }
 
@@ -161,56 +265,130 @@ class Builder : public ReportContext {
         y_ = limit();
         place(layout_.pageFooter);
         // What the next page carries: everything up to the end of this one.
-        totals_.carried = totals_.report;
-        std::fill(totals_.page.begin(), totals_.page.end(), values::Currency());
+        for (Body& b : bodies_) {
+            b.totals.carried = b.totals.report;
+            std::fill(b.totals.page.begin(), b.totals.page.end(), values::Currency());
+        }
     }
 
-    void printBand(const Band& band) {
-        if (band.height <= 0 && band.elements.empty()) return;
-        if (band.printWhen && !band.printWhen(*this)) return;
-        if (y_ + band.height > limit() + 1e-9 && y_ > pageBodyTop_ + 1e-9) {
+    bool printable(const Band& band) const {
+        if (band.height <= 0 && band.elements.empty()) return false;
+        return !band.printWhen || band.printWhen(*this);
+    }
+
+    void makeRoom(const Band& band) {
+        if (y_ + heightOf(band) > limit() + 1e-9 && !pageEmpty()) {
             endPage();
             startPage(false);
         }
+    }
+
+    void printBand(const Band& band) {
+        if (!printable(band)) return;
+        makeRoom(band);
         place(band, false);
     }
 
     void groupBreaks(const std::size_t* previous) {
-        std::size_t changed = layout_.groups.size();
-        for (std::size_t g = 0; g < layout_.groups.size(); ++g) {
-            if (!previous || displayText(data_.value(*previous, groupFields_[g])) !=
-                                 displayText(data_.value(static_cast<std::size_t>(row_), groupFields_[g]))) {
+        const auto& groups = *body_->groups;
+        const DataSet& data = *body_->data;
+        std::size_t changed = groups.size();
+        for (std::size_t g = 0; g < groups.size(); ++g) {
+            const int f = body_->groupFields[g];
+            if (!previous || displayText(data.value(*previous, f)) !=
+                                 displayText(data.value(static_cast<std::size_t>(row_), f))) {
                 changed = g;
                 break;
             }
         }
-        if (changed == layout_.groups.size()) return;
+        if (changed == groups.size()) return;
         if (previous) {
             const long current = row_;
             row_ = static_cast<long>(*previous);
-            for (std::size_t g = layout_.groups.size(); g-- > changed;) printBand(layout_.groups[g].footer);
+            for (std::size_t g = groups.size(); g-- > changed;) printBand(groups[g].footer);
             row_ = current;
         }
-        for (std::size_t g = changed; g < layout_.groups.size(); ++g) {
-            std::fill(totals_.group[g].begin(), totals_.group[g].end(), values::Currency());
-            printBand(layout_.groups[g].header);
+        for (std::size_t g = changed; g < groups.size(); ++g) {
+            std::fill(body_->totals.group[g].begin(), body_->totals.group[g].end(), values::Currency());
+            printBand(groups[g].header);
         }
     }
 
     void addToTotals() {
         if (row_ < 0) return;
-        for (std::size_t i = 0; i < sumFields_.size(); ++i) {
-            const values::Currency v = moneyOf(data_.value(static_cast<std::size_t>(row_), sumFields_[i]));
-            totals_.page[i] += v;
-            totals_.report[i] += v;
-            for (auto& g : totals_.group) g[i] += v;
+        Totals& t = body_->totals;
+        for (std::size_t i = 0; i < body_->sumFields.size(); ++i) {
+            const values::Currency v =
+                moneyOf(body_->data->value(static_cast<std::size_t>(row_), body_->sumFields[i]));
+            t.page[i] += v;
+            t.report[i] += v;
+            for (auto& g : t.group) g[i] += v;
         }
+    }
+
+    // The field of each element of a band in the data printing now, looked up once.
+    const std::vector<int>& fieldsOf(const Band& band) {
+        auto& indexes = fieldIndexes_[{&band, body_->data}];
+        if (indexes.size() != band.elements.size()) {
+            indexes.clear();
+            for (const Element& e : band.elements)
+                indexes.push_back(e.kind == Element::Kind::Field ? body_->indexOf(e.text) : -1);
+        }
+        return indexes;
+    }
+
+    QString textOf(const Element& e, int field) const {
+        switch (e.kind) {
+            case Element::Kind::Text:
+                return e.text;
+            case Element::Kind::Field: {
+                const Value& v =
+                    row_ < 0 ? noValue_ : body_->data->value(static_cast<std::size_t>(row_), field);
+                if (e.blankWhenZero && (isNull(v) || numericValue(v) == 0.0)) return {};
+                return formatted(v, e.format);
+            }
+            case Element::Kind::Formula:
+                return formula(e.text);
+            case Element::Kind::TextObject:
+                return textObject(e.text);
+            case Element::Kind::PageNumber:
+                return e.text + QString::number(pageNumber());
+            case Element::Kind::Computed:
+                return e.compute ? e.compute(*this) : QString();
+            default:
+                return {};
+        }
+    }
+
+    QStringList linesOf(const Element& e, const QString& text) const {
+        QStringList lines = fonts_.wrap(text, e.font, e.width);
+        if (e.maxLines > 0 && lines.size() > e.maxLines) {
+            const QString rest = lines.mid(e.maxLines - 1).join(u' ');
+            lines = lines.mid(0, e.maxLines - 1);
+            lines << rest;
+        }
+        return lines;
+    }
+
+    // The band's height with its wrapped texts.
+    double heightOf(const Band& band) {
+        double height = band.height;
+        for (std::size_t i = 0; i < band.elements.size(); ++i) {
+            const Element& e = band.elements[i];
+            if (!e.wrap) continue;
+            const auto lines = linesOf(e, textOf(e, fieldsOf(band)[i])).size();
+            height = std::max(height, e.y + static_cast<double>(std::max<qsizetype>(lines, 1)) * e.height);
+        }
+        return height;
     }
 
     void place(const Band& band, bool checkPrintWhen = true) {
         if (checkPrintWhen && band.printWhen && !band.printWhen(*this)) return;
         Page& page = doc_.pages.back();
-        for (const Element& e : band.elements) {
+        const std::vector<int>& fields = fieldsOf(band);
+        double height = band.height;
+        for (std::size_t i = 0; i < band.elements.size(); ++i) {
+            const Element& e = band.elements[i];
             switch (e.kind) {
                 case Element::Kind::Line:
                     page.lines.push_back({e.x, y_ + e.y, e.x + e.width, y_ + e.y + e.height, e.penMm});
@@ -221,48 +399,41 @@ class Builder : public ReportContext {
                 default:
                     break;
             }
-            QString text;
-            switch (e.kind) {
-                case Element::Kind::Text:
-                    text = e.text;
-                    break;
-                case Element::Kind::Field:
-                    text = formatted(field(e.text), e.format);
-                    break;
-                case Element::Kind::Formula:
-                    text = formula(e.text);
-                    break;
-                case Element::Kind::TextObject:
-                    text = textObject(e.text);
-                    break;
-                case Element::Kind::PageNumber:
-                    text = e.text + QString::number(pageNumber());
-                    break;
-                case Element::Kind::Computed:
-                    text = e.compute ? e.compute(*this) : QString();
-                    break;
-                default:
-                    break;
+            const QString text = textOf(e, fields[i]);
+            if (e.wrap) {
+                const QStringList lines = linesOf(e, text);
+                double y = y_ + e.y;
+                for (const QString& line : lines) {
+                    placeText(page, e, y, line);
+                    y += e.height;
+                }
+                height = std::max(height,
+                                  e.y + static_cast<double>(std::max<qsizetype>(lines.size(), 1)) * e.height);
+                continue;
             }
-            if (text.isEmpty()) continue;
-            double advance = 0;
-            text = fonts_.fit(text, e.font, e.width, &advance);
-            page.texts.push_back({e.x, y_ + e.y, e.width, e.height, text, e.font, e.align, advance});
+            if (!text.isEmpty()) placeText(page, e, y_ + e.y, text);
         }
-        y_ += band.height;
+        y_ += height;
+    }
+
+    void placeText(Page& page, const Element& e, double y, const QString& text) {
+        double advance = 0;
+        const QString fitted = fonts_.fit(text, e.font, e.width, &advance);
+        page.texts.push_back({e.x, y, e.width, e.height, fitted, e.font, e.align, advance});
     }
 
     const ReportLayout& layout_;
-    const DataSet& data_;
     const PrintValues& values_;
     ReportFonts& fonts_;
+    const DataSet noRows_;
+    const Value noValue_;
     Document doc_;
-    Totals totals_;
-    std::vector<int> sumFields_;
-    std::vector<int> groupFields_;
+    std::vector<Body> bodies_;
+    Body* body_ = nullptr;
+    std::map<std::pair<const Band*, const DataSet*>, std::vector<int>> fieldIndexes_;
+    bool repeatHeader_ = true;
     int firstNumber_ = 1;
     long row_ = -1;
-    long printed_ = 0;
     double y_ = 0;
     double pageBodyTop_ = 0;
 };
@@ -319,6 +490,19 @@ Band& Band::box(double x, double y, double w, double h, double penMm) {
     return *this;
 }
 
+Band& Band::blankWhenZero() {
+    if (!elements.empty()) elements.back().blankWhenZero = true;
+    return *this;
+}
+
+Band& Band::wrap(int maxLines) {
+    if (!elements.empty()) {
+        elements.back().wrap = true;
+        elements.back().maxLines = maxLines;
+    }
+    return *this;
+}
+
 void ReportLayout::declareFormula(const QString& name, const QString& designText) {
     formulas_.emplace_back(name, designText);
 }
@@ -340,11 +524,12 @@ QString ReportLayout::textObjectDesign(const QString& name) const {
 
 Value ReportContext::field(const QString& name) const {
     if (row() < 0) return {};
-    return data().value(static_cast<std::size_t>(row()), data().indexOf(name));
+    return data().value(static_cast<std::size_t>(row()), fieldIndex(name));
 }
 
-Document buildDocument(const ReportLayout& layout, const DataSet& data, const PrintValues& values) {
-    Builder builder(layout, data, values);
+Document buildDocument(const ReportLayout& layout, const DataSet& data, const PrintValues& values,
+                       const std::vector<DataSet>& sectionData) {
+    Builder builder(layout, data, values, sectionData);
     return builder.build();
 }
 

@@ -28,6 +28,12 @@ struct Element {
     QString format;
     std::function<QString(const ReportContext&)> compute;
     double penMm = 0.2;
+    // A field that prints nothing when its value is zero or null (a book's continuation lines).
+    bool blankWhenZero = false;
+    // A text that wraps: one line of `height` per line its width needs, at most `maxLines` (0: no
+    // limit; the last line then takes the rest, cut at the edge); its band grows to hold them.
+    bool wrap = false;
+    int maxLines = 0;
 };
 
 // One horizontal band of the layout, printed whole on one page.
@@ -52,6 +58,10 @@ class Band {
                    std::function<QString(const ReportContext&)> compute);
     Band& line(double x1, double y1, double x2, double y2, double penMm = 0.2);
     Band& box(double x, double y, double w, double h, double penMm = 0.2);
+    // The last element added prints nothing when its value is zero or null (fields only).
+    Band& blankWhenZero();
+    // The last element added wraps onto lines of its height (Element::wrap).
+    Band& wrap(int maxLines = 0);
 };
 
 // A group: header and footer printed around each run of rows with the same value of `field`.
@@ -61,13 +71,32 @@ struct GroupBand {
     Band footer;
 };
 
-// A money total over a field, kept per page, carried from page to page, per group and per report.
+// A money total over a field of the body (main detail or section) that declares it, kept per page,
+// carried from page to page, per group level and over the whole body.
 struct SumDef {
     QString name;
     QString field;
 };
 
+// Page: the rows on this page; Carried: the rows on the pages before; Report: every row of the body
+// so far (a section's own total); Group: the innermost group's rows (ReportContext::groupSum for
+// another level).
 enum class SumScope { Page, Carried, Report, Group };
+
+// A part printed after the main detail, from its own query on the layout's database: its header
+// band, then its column header (repeated at the top of each page while the section prints), groups
+// and detail, then its footer; when the query gives no row, `noRows` in place of all but the header. Page
+// header, footer and page numbers run on across sections.
+struct Section {
+    QString query;
+    // The section starts on a new page.
+    bool newPage = false;
+    // When set, the section prints only where this says so (a flag formula of the print, say).
+    std::function<bool(const ReportContext&)> printWhen;
+    Band header, columnHeader, detail, footer, noRows;
+    std::vector<GroupBand> groups;
+    std::vector<SumDef> sums;
+};
 
 // A report file's layout. Each report of the program is a class derived from this one that fills
 // these members in its constructor; the layout registry creates it by the report file's name.
@@ -83,6 +112,9 @@ class ReportLayout {
     // Outer group first.
     std::vector<GroupBand> groups;
     std::vector<SumDef> sums;
+    // Printed in order after the main detail, before the summary (which sees the main detail's rows
+    // and totals again).
+    std::vector<Section> sections;
 
     // The formulas the layout prints, each with the text its design shows when no print sets it.
     void declareFormula(const QString& name, const QString& designText = QString());
@@ -135,11 +167,20 @@ class ReportContext {
     virtual int pageNumber() const = 0;
     // Rows printed so far (after the selection).
     virtual long printedRows() const = 0;
+    // A total of the body printing now, or else of the main body; zero for an unknown name.
     virtual values::Currency sum(const QString& name, SumScope scope) const = 0;
+    // The total of group level `level` (0 the outermost) since that group's value last changed.
+    virtual values::Currency groupSum(const QString& name, int level) const = 0;
+
+  protected:
+    // Index of a field in data(), or -1.
+    virtual int fieldIndex(const QString& name) const = 0;
 };
 
-// Builds the pages of a layout over `data` (rows filtered by the selection when one is set).
-// Throws platform::values::RuntimeError when the fonts are not loaded.
-Document buildDocument(const ReportLayout& layout, const DataSet& data, const PrintValues& values);
+// Builds the pages of a layout over `data` (rows filtered by the selection when one is set), its
+// sections over `sectionData` (one data set per section, in order; a section without one has no
+// rows). Throws platform::values::RuntimeError when the fonts are not loaded.
+Document buildDocument(const ReportLayout& layout, const DataSet& data, const PrintValues& values,
+                       const std::vector<DataSet>& sectionData = {});
 
 }  // namespace platform::report

@@ -1,0 +1,101 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <vector>
+
+#include "platform/report/PageModel.h"
+#include "platform/report/ReportLayout.h"
+
+namespace platform::report {
+
+// One column of a book's table: its heading, what it prints and its width on each form. Built as
+// Column("Valor\nContábil", "valor", 28, 14).aligned(Align::Right).formatted(money).totalled().
+struct Column {
+    // `caption`: a line break puts its two parts on the two heading rows. `field`: the field printed.
+    // Width in millimetres on the A4 form and in characters on the continuous form.
+    Column(QString caption, QString field, double widthMm, int widthChars);
+
+    // Under a caption shared by the run of adjacent columns that name it ("DOCUMENTO FISCAL").
+    Column& grouped(QString caption);
+    Column& aligned(Align a);
+    // A pattern of platform::values::Format for the field's value.
+    Column& formatted(QString pattern);
+    // The field prints nothing when zero or null.
+    Column& zeroBlank();
+    // Totalled: the total lines print the sum of the field (a SumDef named as the field).
+    Column& totalled();
+    // Prints what `text` computes from the row instead of the field.
+    Column& computedBy(std::function<QString(const ReportContext&)> text);
+
+    QString caption;
+    QString group;
+    QString field;
+    std::function<QString(const ReportContext&)> compute;
+    double widthMm = 0;
+    int widthChars = 0;
+    Align align = Align::Left;
+    QString format;
+    bool blankWhenZero = false;
+    bool total = false;
+};
+
+// The paper, faces and units a column table is laid out for.
+struct TableForm {
+    PageSize page;
+    FontSpec head;
+    FontSpec body;
+    // Where the first column starts, from the page's left edge, in millimetres.
+    double leftMm = 10;
+    // Height of a heading row, a detail line and a total line, in millimetres.
+    double lineMm = 4;
+    // Column widths are counted in characters of `charMm` (the continuous form), not millimetres.
+    bool inCharacters = false;
+    double charMm = 0;
+    // Space between two columns, in millimetres.
+    double gapMm = 1.5;
+
+    // A4 landscape in the sans face, widths in millimetres.
+    static TableForm A4Landscape();
+    // The continuous form in the mono face at 17 characters per inch, 6 lines per inch, widths in
+    // characters and one blank between columns.
+    static TableForm ContinuousForm();
+};
+
+// Which total a total line prints: the page's rows, the pages before (brought forward at the top of a
+// page; the line is blank until the body has printed a row), the pages up to the end of this one
+// (carried forward at its foot), the whole body (the main detail or a section) or a group level.
+enum class TotalOf { Page, BroughtForward, CarriedForward, Body, Group };
+
+// A list of columns laid out once for a form: the same list gives the column heading, the detail
+// line and the total lines of a body, on the A4 form or on the continuous form.
+class ColumnTable {
+  public:
+    ColumnTable(std::vector<Column> columns, TableForm form);
+
+    const TableForm& form() const { return form_; }
+    const std::vector<Column>& columns() const { return columns_; }
+    // Left edge and width of column `i` in millimetres; right edge of the table.
+    double x(std::size_t i) const { return x_[i]; }
+    double width(std::size_t i) const { return w_[i]; }
+    double right() const;
+
+    // Appends the heading below what `band` holds and grows it: a rule; the group captions, centred
+    // over their runs with a rule under each; the captions in one or two rows (a line break splits
+    // one), each centred in the height left under its group caption or in the whole heading; a rule.
+    void header(Band& band) const;
+    // Appends one detail line: each column's field or computed text, in its format and alignment.
+    void detail(Band& band) const;
+    // Appends a total line: `label` left of the first totalled column, and under each totalled column
+    // its total of `of` (`groupLevel`: the group, 0 the outermost, -1 the innermost).
+    void totals(Band& band, const QString& label, TotalOf of, int groupLevel = -1) const;
+    // Adds the sum of each totalled column (named as its field) to `sums`.
+    void declareSums(std::vector<SumDef>& sums) const;
+
+  private:
+    std::vector<Column> columns_;
+    TableForm form_;
+    std::vector<double> x_, w_;
+};
+
+}  // namespace platform::report

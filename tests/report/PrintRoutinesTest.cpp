@@ -1,0 +1,191 @@
+#include <gtest/gtest.h>
+
+#include <QMdiArea>
+#include <stdexcept>
+
+#include "ReportTestSupport.h"
+#include "platform/report/LayoutRegistry.h"
+#include "platform/report/PrintRoutines.h"
+#include "platform/report/ReportPreview.h"
+#include "platform/report/frmRelatorio.h"
+#include "platform/ui/Form.h"
+#include "platform/ui/Hourglass.h"
+#include "platform/ui/MdiHost.h"
+#include "platform/ui/MsgBox.h"
+#include "support/MessageScript.h"
+
+using namespace platform::report;
+using namespace reporttest;
+namespace ui = platform::ui;
+
+namespace {
+
+// The sample list followed by a section read by its own query.
+class SampleWithSection : public SampleLayout {
+  public:
+    SampleWithSection() {
+        Section notes;
+        notes.query = "SELECT texto FROM Notas";
+        notes.detail.field(10, 0, 100, 5, "texto", FontSpec::sans(9));
+        notes.detail.height = 5;
+        sections.push_back(std::move(notes));
+    }
+};
+
+class PrintRoutinesTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        registerSample();
+        layoutRegistry().add<SampleWithSection>("AmostraNotas.rpt");
+        PEOpenEngine();
+        setQueryRunner([this](const QString&, const QString& sql) {
+            queries << sql;
+            if (!sql.contains("Notas")) return sampleRows(3);
+            DataSet notes;
+            notes.fields = {{"texto", FieldType::Text}};
+            notes.rows = {{QStringLiteral("Nota da seção")}};
+            return notes;
+        });
+    }
+    void TearDown() override {
+        setQueryRunner({});
+        PECloseEngine();
+        ui::destroyAllForms();
+        ui::resetPointer();
+    }
+
+    // A book print whose engine records the jobs it closes and whether the pointer was reset then.
+    frmRelatorio* printBook(const QString& report, EngineCalls calls = {}) {
+        calls.close = [this](int job) {
+            closed.push_back(job);
+            pointerAtClose = ui::hourglassShown();
+            return PEClosePrintJob(job);
+        };
+        EnginePrint print;
+        print.reportPath = "/programa/" + report;
+        print.caption = "Livro de Amostra";
+        print.formulas = [this](int job) {
+            ++formulaCalls;
+            PESetFormula(job, "empr", "\"Comércio Exemplo Ltda\"");
+        };
+        print.afterClose = [this] { afterClose = closed.size(); };
+        ui::setHourglass();
+        return PrintOnEngine(print, calls);
+    }
+
+    ui::SimpleMdiHost mdi;
+    QStringList queries;
+    std::vector<int> closed;
+    bool pointerAtClose = false;
+    int formulaCalls = 0;
+    std::size_t afterClose = 0;
+};
+
+TEST_F(PrintRoutinesTest, ABookPrintsIntoANewPreviewWithItsFormulasAndClosesItsJob) {
+    frmRelatorio* host = printBook("Amostra.rpt");
+    ASSERT_NE(host, nullptr);
+    EXPECT_EQ(host->caption(), "Livro de Amostra");
+    ASSERT_EQ(host->previews().size(), 1u);
+    EXPECT_EQ(host->previews()[0]->document().pages[0].find("Empresa: Comércio Exemplo Ltda").size(), 1u);
+    ASSERT_EQ(closed.size(), 1u);
+    EXPECT_GT(closed[0], 0);
+    EXPECT_EQ(PEClosePrintJob(closed[0]), 0);  // already closed
+    EXPECT_EQ(afterClose, 1u);
+    EXPECT_FALSE(ui::hourglassShown());
+    // The next book gets a preview window of its own; each section of a book reads its own query.
+    frmRelatorio* second = printBook("AmostraNotas.rpt");
+    EXPECT_NE(second, host);
+    EXPECT_EQ(mdi.mdiArea()->subWindowList().size(), 2);
+    EXPECT_EQ(queries.last(), "SELECT texto FROM Notas");
+    ASSERT_EQ(second->previews().size(), 1u);
+    const QStringList lines = second->previews()[0]->document().pages[0].textLines();
+    EXPECT_EQ(lines.indexOf("Nota da seção"), lines.indexOf("Registros: 3 Total geral: 63,00") - 1);
+}
+
+TEST_F(PrintRoutinesTest, EachFailingStepIsToldAndTheJobStillClosesWithTheWindowLeftEmpty) {
+    struct Case {
+        const char* report;
+        const char* message;
+        std::function<void(EngineCalls&)> fail;
+        int formulaCalls;
+    };
+    const std::vector<Case> cases = {
+        {"NaoExiste.rpt", ReportNotFoundMessage, [](EngineCalls&) {}, 0},
+        {"Amostra.rpt", WindowDefinitionErrorMessage,
+         [](EngineCalls& c) {
+             c.output = [](int, const QString&, int, int, int, int, std::uint32_t, QWidget*) { return 0; };
+         },
+         0},
+        {"Amostra.rpt", WindowOptionsErrorMessage,
+         [](EngineCalls& c) { c.options = [](int, const PEWindowOptions&) { return 0; }; }, 0},
+        {"Amostra.rpt", StartPrintErrorMessage, [](EngineCalls& c) { c.start = [](int, bool) { return 0; }; },
+         1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        closed.clear();
+        formulaCalls = 0;
+        afterClose = 0;
+        EngineCalls calls;
+        c.fail(calls);
+        testsupport::MessageScript script;
+        script.expect(QString::fromUtf8(c.message), "", ui::Msg::OK);
+        frmRelatorio* host = printBook(c.report, calls);
+        ASSERT_EQ(script.shown().size(), 1u);
+        EXPECT_EQ(script.shown()[0].style, ui::Msg::OKOnly);
+        ASSERT_NE(host, nullptr);
+        ASSERT_NE(host->subWindow(), nullptr);
+        EXPECT_EQ(host->subWindow()->mdiArea(), mdi.mdiArea());
+        EXPECT_TRUE(host->previews().empty());
+        ASSERT_EQ(closed.size(), 1u);
+        if (std::string(c.report) == "NaoExiste.rpt") {
+            EXPECT_EQ(closed[0], 0);
+        }
+        EXPECT_EQ(formulaCalls, c.formulaCalls);
+        EXPECT_EQ(afterClose, 1u);
+        EXPECT_FALSE(ui::hourglassShown());
+    }
+}
+
+TEST_F(PrintRoutinesTest, AFailingFormulaCallbackClosesTheJobAndResetsThePointer) {
+    EnginePrint print;
+    print.reportPath = "/programa/Amostra.rpt";
+    print.caption = "Livro";
+    print.formulas = [](int) { throw std::runtime_error("falhou"); };
+    EngineCalls calls;
+    calls.close = [this](int job) {
+        closed.push_back(job);
+        return PEClosePrintJob(job);
+    };
+    ui::setHourglass();
+    EXPECT_THROW(PrintOnEngine(print, calls), std::runtime_error);
+    ASSERT_EQ(closed.size(), 1u);
+    EXPECT_GT(closed[0], 0);
+    EXPECT_FALSE(ui::hourglassShown());
+}
+
+TEST_F(PrintRoutinesTest, AnAutomationPrintPreviewsTheRowsInTheSharedWindow) {
+    CrystalDataObject data;
+    data.AddField("codigo", FieldType::Text);
+    data.AddField("nome", FieldType::Text);
+    data.AddRows({{QStringLiteral("0001"), QStringLiteral("Alfa")}});
+    ui::setHourglass();
+    EXPECT_TRUE(PrintByAutomation("/programa/Amostra.rpt", data, "Listagem", {{"Titu", "\"TÍTULO\""}}));
+    EXPECT_FALSE(ui::hourglassShown());
+    frmRelatorio* host = frmRelatorio::shared();
+    ASSERT_NE(host, nullptr);
+    EXPECT_EQ(host->caption(), "Listagem");
+    ASSERT_EQ(host->previews().size(), 1u);
+    const QStringList lines = host->previews()[0]->document().pages[0].textLines();
+    EXPECT_TRUE(lines.contains("TÍTULO"));
+    EXPECT_TRUE(lines.contains("0001 Alfa"));
+
+    // A report without a layout is told and shows nothing more.
+    testsupport::MessageScript script;
+    script.expect(QString::fromUtf8(ReportNotFoundMessage), QString::fromUtf8(ReportNotFoundTitle),
+                  ui::Msg::OK);
+    EXPECT_FALSE(PrintByAutomation("/programa/NaoExiste.rpt", data, "Outra"));
+    EXPECT_EQ(host->previews().size(), 1u);
+}
+
+}  // namespace
