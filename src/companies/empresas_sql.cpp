@@ -159,4 +159,9 @@ const QString& NomeTabela(const QString& nome) {
     return nome;
 }
 
+void GravaPeriodo(Connection& db, qint64 codigo, const QDate& periodo) {
+    db.Execute(QStringLiteral("UPDATE Empresas Set mes_base_fiscal = ? Where Codigo = ?"),
+               {QDate(periodo.year(), periodo.month(), 1), codigo});
+}
+
 }  // namespace Empresas

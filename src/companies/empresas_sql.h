@@ -83,4 +83,8 @@ Recordset ListaEmpresas(Connection& db, const QString& tabela, const FiltroEmpre
 // text a caller hands over becomes part of a statement.
 const QString& NomeTabela(const QString& nome);
 
+// Stores `periodo` (its month and year) as the working period of company `codigo`, in the stored
+// form of a period: the date of its first day.
+void GravaPeriodo(Connection& db, qint64 codigo, const QDate& periodo);
+
 }  // namespace Empresas
