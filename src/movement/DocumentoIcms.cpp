@@ -1,6 +1,7 @@
 #include "movement/DocumentoIcms.h"
 
 #include <QVariant>
+#include <algorithm>
 
 #include "platform/controls/XArrayDB.h"
 #include "platform/values/Vb.h"

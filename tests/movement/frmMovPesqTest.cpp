@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QPushButton>
+#include <QTableView>
+#include <QTest>
 
 #include "MovimentoFixture.h"
 #include "movement/ArquivoMovimento.h"
@@ -54,7 +56,7 @@ class frmMovPesqTest : public MovimentoTest {
     QString conexao;
 };
 
-TEST_F(frmMovPesqTest, OneDocumentIsListedInItsFormsAndOkReturnsItsCode) {
+TEST_F(frmMovPesqTest, OneDocumentIsListedInItsFormsAndOkOrADoubleClickReturnsTheCode) {
     InsereIcms(banco, "DIGE03", QDate(2011, 3, 5), "11.222.333/0001-81", C("1234,5"));
     const auto chave = Pesquisa(PesquisaIcms(), "DIGE03", [](frmMovPesq& d) {
         EXPECT_EQ(d.windowTitle(), "Pesquisa ");
@@ -65,6 +67,16 @@ TEST_F(frmMovPesqTest, OneDocumentIsListedInItsFormsAndOkReturnsItsCode) {
     });
     ASSERT_TRUE(chave.has_value());
     EXPECT_EQ(*chave, "000001");
+
+    InsereIcms(banco, "DIGE03", QDate(2011, 3, 6));
+    const auto duploClique = Pesquisa(PesquisaIcms(), "DIGE03", [](frmMovPesq& d) {
+        QTableView* v = d.tdbPesq->view();
+        const QRect linha = v->visualRect(v->model()->index(1, 0));
+        QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, linha.center());
+        QTest::mouseDClick(v->viewport(), Qt::LeftButton, {}, linha.center());
+    });
+    ASSERT_TRUE(duploClique.has_value());
+    EXPECT_EQ(*duploClique, "000002");
 }
 
 // Each column sorts by its own kind: the code as a number, the date as a date, the CNPJ as text, money
