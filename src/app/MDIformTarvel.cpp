@@ -14,6 +14,7 @@
 #include <QToolBar>
 
 #include "app/MotorImpressao.h"
+#include "platform/files/FileLookup.h"
 #include "platform/ui/EndProgram.h"
 #include "platform/ui/Handlers.h"
 #include "platform/ui/Hourglass.h"
@@ -315,7 +316,7 @@ void MDIformTarvel::MDIForm_Load() {
         else
             Encerra(QStringLiteral("Trabdados.mdb não está presente no diretório, Sistema Encerrado !"));
     }
-    if (!ExisteArquivo(dir + QStringLiteral("Movimento.mdb"))) {
+    if (!platform::files::FileExists(dir, QStringLiteral("Movimento.mdb"))) {
         platform::ui::resetPointer();
         Encerra(QStringLiteral("Movimento.mdb não está presente no diretório, Sistema Encerrado !"),
                 QStringLiteral("Erro Fatal !"));

@@ -107,4 +107,9 @@ Recordset ListaEmpresas(Connection& db, const QString& tabela, const FiltroEmpre
         filtro.valores);
 }
 
+void GravaPeriodo(Connection& db, qint64 codigo, const QDate& periodo) {
+    db.Execute(QStringLiteral("UPDATE Empresas Set mes_base_fiscal = ? Where Codigo = ?"),
+               {QDate(periodo.year(), periodo.month(), 1), codigo});
+}
+
 }  // namespace Empresas

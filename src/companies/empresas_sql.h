@@ -79,4 +79,8 @@ qint64 ContaEmpresas(Connection& db, const QString& tabela, const FiltroEmpresas
 // mes_base_fiscal.
 Recordset ListaEmpresas(Connection& db, const QString& tabela, const FiltroEmpresas& filtro);
 
+// Stores `periodo` (its month and year) as the working period of company `codigo`, in the stored
+// form of a period: the date of its first day.
+void GravaPeriodo(Connection& db, qint64 codigo, const QDate& periodo);
+
 }  // namespace Empresas

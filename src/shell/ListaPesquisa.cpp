@@ -11,11 +11,34 @@
 #include "platform/ui/ShowModal.h"
 #include "platform/values/Vb.h"
 #include "shell/EstadoGeral.h"
+#include "shell/Geral.h"
 #include "shell/JanelaCadastroCampos.h"
 
 namespace shell {
 
 namespace values = platform::values;
+
+namespace Forma {
+FormaCelula Zeros(int largura) {
+    return [largura](const platform::db::Field& f) {
+        return f.isNull() ? QString() : Geral::Zeros(f.toLongLong(), largura);
+    };
+}
+FormaCelula Data(const QString& padrao) {
+    return [padrao](const platform::db::Field& f) { return values::Format(f.toDate(), padrao); };
+}
+FormaCelula Numero(const QString& padrao) {
+    return [padrao](const platform::db::Field& f) {
+        return f.isNull() ? QString() : values::Format(f.toCurrency(), padrao);
+    };
+}
+}  // namespace Forma
+
+namespace {
+QString TextoCelula(const platform::db::Field& valor, const FormaCelula& forma) {
+    return forma ? forma(valor) : valor.toString();
+}
+}  // namespace
 
 ListaPesquisa::ListaPesquisa(platform::controls::TDBList& lista, std::vector<ColunaPesquisa> colunas,
                              QComboBox* seletor, QObject* parent)
@@ -44,7 +67,7 @@ int ListaPesquisa::Carrega(platform::db::Recordset& rs) {
     for (; !rs.Eof(); rs.MoveNext()) {
         QStringList celulas;
         for (int c = 0; c < int(colunas_.size()); ++c)
-            celulas << (c < rs.FieldCount() ? rs.Fields(c).toString() : QString());
+            celulas << (c < rs.FieldCount() ? TextoCelula(rs.Fields(c), colunas_[c].forma) : QString());
         linhas.push_back(std::move(celulas));
     }
     dados_->ReDim(0, int(linhas.size()) - 1, 0, int(colunas_.size()) - 1);

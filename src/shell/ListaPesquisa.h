@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -32,12 +33,26 @@ inline constexpr int CompIgual = 1;
 inline constexpr int CompComeca = 5;
 }  // namespace Pesquisa
 
-// One column of a search list: its caption, its value type (3, 4, 6, 9) and the comparison a find
-// in it uses (1 equality, 5 a case-insensitive match of the typed beginning).
+// How a cell of a search list is written from the value read: the value's own text unless a column
+// gives its form.
+using FormaCelula = std::function<QString(const platform::db::Field&)>;
+
+// The cell forms of the lists; each writes a null value as the empty text.
+namespace Forma {
+// The whole number filled with zeros on the left to `largura` digits ("000012").
+FormaCelula Zeros(int largura);
+// A date or a number in one of the program's patterns ("dd/mm/yyyy", "####,##0.00").
+FormaCelula Data(const QString& padrao);
+FormaCelula Numero(const QString& padrao);
+}  // namespace Forma
+
+// One column of a search list: its caption, its value type (3, 4, 6, 9), the comparison a find in it
+// uses (1 equality, 5 a case-insensitive match of the typed beginning) and the form of its cells.
 struct ColunaPesquisa {
     QString titulo;
     int tipo = Pesquisa::TipoTexto;
     int comparacao = Pesquisa::CompComeca;
+    FormaCelula forma = {};
 };
 
 // The list of a search dialog: an in-memory array of values (one row per record) shown by a TDBList,
@@ -51,8 +66,8 @@ class ListaPesquisa : public QObject {
                   QComboBox* seletor = nullptr, QObject* parent = nullptr);
     ~ListaPesquisa() override;
 
-    // Replaces the rows with every row of `rs` (one cell per column, by position; null is the empty
-    // text) and binds the array. Returns the number of rows.
+    // Replaces the rows with every row of `rs` (one cell per column, by position, in the column's form;
+    // null is the empty text) and binds the array. Returns the number of rows.
     int Carrega(platform::db::Recordset& rs);
     int Linhas() const;
     QString Celula(int linha, int coluna) const;

@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -104,6 +105,17 @@ TEST_F(StartupTest, ProgramFolderAndConnectionStrings) {
     EXPECT_FALSE(Geral::Cancelado);
     EXPECT_TRUE(app::MotorImpressaoAberto());
     EXPECT_TRUE(pasta->ehPasta("Tarvel"));
+}
+
+// A folder brought from another system may spell the template's name in another letter case.
+TEST_F(StartupTest, TheMovementTemplateIsFoundInAnyLetterCase) {
+    Prepara();
+    ASSERT_TRUE(QFile::rename(pasta->arquivo("Movimento.mdb"), pasta->arquivo("movimento.MDB")));
+    DefineSenhaAdm("adm");
+    script->onDialog(QStringLiteral("frmSenha"), Entra("Administrador", "adm"));
+    Inicia();
+    EXPECT_EQ(Geral::UsuarioAtual, "Administrador");
+    EXPECT_TRUE(script->shown().empty());
 }
 
 TEST_F(StartupTest, CloseAnsweredNoKeepsTheProgramAndTheEngine) {

@@ -164,6 +164,7 @@ TEST_F(MovementTemplate, UnusedSlotsDefaultToZeroAndRecordCodesAreNeverReused) {
     Recordset rs = db.OpenRecordset("SELECT * FROM DIGE03 WHERE docinicial = ?", {QStringLiteral("100")});
     EXPECT_EQ(rs.Fields("baseicms4").toCurrency(), Currency());
     EXPECT_FALSE(rs.Fields("aliqicms1").isNull());
+    EXPECT_EQ(rs.Fields("tipoicms4").toString(), QStringLiteral(" "));
     EXPECT_EQ(rs.Fields("valricms0").toCurrency(), Currency::fromUnits(18));
     EXPECT_EQ(rs.Fields("codauto").toInt(), 1);
 

@@ -1,7 +1,8 @@
 -- Movement database of one company and year: one table of ICMS entries, one of ICMS exits and one
 -- of ISS documents per month. The template tool runs every statement naming @MM@ once per month,
 -- with @MM@ replaced by 01 .. 12.
--- An insert names only the item slots in use, so every amount and rate defaults to 0.
+-- An insert names only the item slots in use, so every amount and rate defaults to 0 and every item
+-- type to one blank, just as a change writes the slots it empties.
 
 CREATE TABLE DIGE@MM@ (
     codauto INTEGER PRIMARY KEY AUTOINCREMENT,
@@ -41,11 +42,11 @@ CREATE TABLE DIGE@MM@ (
     outricms2 CURRENCY DEFAULT 0,
     outricms3 CURRENCY DEFAULT 0,
     outricms4 CURRENCY DEFAULT 0,
-    tipoicms0 TEXT COLLATE PTBR,
-    tipoicms1 TEXT COLLATE PTBR,
-    tipoicms2 TEXT COLLATE PTBR,
-    tipoicms3 TEXT COLLATE PTBR,
-    tipoicms4 TEXT COLLATE PTBR,
+    tipoicms0 TEXT COLLATE PTBR DEFAULT ' ',
+    tipoicms1 TEXT COLLATE PTBR DEFAULT ' ',
+    tipoicms2 TEXT COLLATE PTBR DEFAULT ' ',
+    tipoicms3 TEXT COLLATE PTBR DEFAULT ' ',
+    tipoicms4 TEXT COLLATE PTBR DEFAULT ' ',
     baseipi CURRENCY DEFAULT 0,
     valripi CURRENCY DEFAULT 0,
     isenipi CURRENCY DEFAULT 0,
@@ -94,11 +95,11 @@ CREATE TABLE DIGS@MM@ (
     outricms2 CURRENCY DEFAULT 0,
     outricms3 CURRENCY DEFAULT 0,
     outricms4 CURRENCY DEFAULT 0,
-    tipoicms0 TEXT COLLATE PTBR,
-    tipoicms1 TEXT COLLATE PTBR,
-    tipoicms2 TEXT COLLATE PTBR,
-    tipoicms3 TEXT COLLATE PTBR,
-    tipoicms4 TEXT COLLATE PTBR,
+    tipoicms0 TEXT COLLATE PTBR DEFAULT ' ',
+    tipoicms1 TEXT COLLATE PTBR DEFAULT ' ',
+    tipoicms2 TEXT COLLATE PTBR DEFAULT ' ',
+    tipoicms3 TEXT COLLATE PTBR DEFAULT ' ',
+    tipoicms4 TEXT COLLATE PTBR DEFAULT ' ',
     baseipi CURRENCY DEFAULT 0,
     valripi CURRENCY DEFAULT 0,
     isenipi CURRENCY DEFAULT 0,
