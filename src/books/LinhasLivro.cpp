@@ -77,9 +77,12 @@ void AcrescentaIpiEntrada(Observacoes& obs, Currency ipi) {
 
 }  // namespace
 
-LinhaLivro LinhaComplementar() {
-    LinhaLivro linha;
-    linha.observ = QStringLiteral(" ");
+const LinhaLivro& LinhaComplementar() {
+    static const LinhaLivro linha = [] {
+        LinhaLivro l;
+        l.observ = QStringLiteral(" ");
+        return l;
+    }();
     return linha;
 }
 
@@ -176,15 +179,6 @@ const CabecalhoLivro& CabecalhoContinuacao() {
         return b;
     }();
     return c;
-}
-
-std::vector<LinhaTabela> LinhasTabela(const std::vector<LinhaLivro>& linhas, const CabecalhoLivro& primeira) {
-    std::vector<LinhaTabela> tabela;
-    tabela.reserve((linhas.size() + 1) / 2);
-    for (std::size_t j = 0; j < linhas.size(); j += 2)
-        tabela.push_back({j == 0 ? primeira : CabecalhoContinuacao(), linhas[j],
-                          j + 1 < linhas.size() ? linhas[j + 1] : LinhaComplementar()});
-    return tabela;
 }
 
 TotaisDocumento& TotaisPorChave::operator[](const QString& chave) {

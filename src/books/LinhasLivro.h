@@ -40,8 +40,8 @@ struct LinhaLivro {
     friend bool operator==(const LinhaLivro&, const LinhaLivro&) = default;
 };
 
-// The second line of a book row whose document has an odd number of lines.
-LinhaLivro LinhaComplementar();
+// The second line of a book row whose document has an odd number of lines: no type, zeros, " ".
+const LinhaLivro& LinhaComplementar();
 
 // What one document adds to the totals per CFOP and per state.
 struct TotaisDocumento {
@@ -81,12 +81,19 @@ const CabecalhoLivro& CabecalhoContinuacao();
 
 // One row of MovEntrada or MovSaida: a header and two lines.
 struct LinhaTabela {
-    CabecalhoLivro cabecalho;
-    LinhaLivro linha0, linha1;
+    const CabecalhoLivro& cabecalho;
+    const LinhaLivro& linha0;
+    const LinhaLivro& linha1;
 };
 
-// The rows of a document's lines, two lines per row, the first row with `primeira` as header.
-std::vector<LinhaTabela> LinhasTabela(const std::vector<LinhaLivro>& linhas, const CabecalhoLivro& primeira);
+// Hands `grava` the rows of a document's lines in order, two lines per row (the last one completed by
+// LinhaComplementar), the first row under `primeira` and the others under CabecalhoContinuacao.
+template <typename Gravar>
+void LinhasTabela(const std::vector<LinhaLivro>& linhas, const CabecalhoLivro& primeira, Gravar&& grava) {
+    for (std::size_t j = 0; j < linhas.size(); j += 2)
+        grava(LinhaTabela{j == 0 ? primeira : CabecalhoContinuacao(), linhas[j],
+                          j + 1 < linhas.size() ? linhas[j + 1] : LinhaComplementar()});
+}
 
 // Totals of a book per key (a CFOP or a state), summed in memory. Keys equal as the program compares
 // text ("sp" and "SP") are one total, spelt as first met; totals keep the order in which their keys

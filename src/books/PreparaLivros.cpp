@@ -27,7 +27,7 @@ void InsereDocumento(Connection& cadastro, Livro livro, const DocumentoIcms& doc
     const QString branco = QStringLiteral(" ");
     const CabecalhoLivro cabecalho =
         p == participantes.cend() ? Cabecalho(doc, branco, branco) : Cabecalho(doc, p->nome, p->ie);
-    for (const LinhaTabela& linha : LinhasTabela(linhas, cabecalho)) InsereLinha(cadastro, livro, linha);
+    LinhasTabela(linhas, cabecalho, [&](const LinhaTabela& linha) { InsereLinha(cadastro, livro, linha); });
 }
 
 // The CFOP group of a book (the CFOP's first character), 0 to 2, or -1 for none.

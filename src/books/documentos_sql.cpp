@@ -4,6 +4,7 @@
 #include <QJsonDocument>
 #include <QRegularExpression>
 #include <QSet>
+#include <algorithm>
 
 #include "platform/values/RuntimeError.h"
 #include "platform/values/TextCompare.h"
@@ -13,6 +14,7 @@ namespace Livros {
 using platform::db::Field;
 using platform::db::Params;
 using platform::db::Recordset;
+using platform::values::compareText;
 using platform::values::Currency;
 using platform::values::foldCase;
 
@@ -78,13 +80,32 @@ std::vector<DocumentoIcms> LeDocumentos(Connection& movimento, Livro livro, cons
                                  : QStringLiteral(" WHERE Datalan BETWEEN ? AND ?");
         params = {faixa->inicio, faixa->fim};
     }
-    sql += livro == Livro::Entradas ? QStringLiteral(" ORDER BY datalan, cgc, docinicial")
-                                    : QStringLiteral(" ORDER BY datalan, docinicial");
+    sql += QStringLiteral(" ORDER BY codauto");
     Recordset rs = movimento.OpenRecordset(sql, params);
     std::vector<DocumentoIcms> documentos;
     documentos.reserve(std::size_t(rs.RecordCount()));
     for (; !rs.Eof(); rs.MoveNext()) documentos.push_back(DocumentoDaLinha(rs));
-    return documentos;
+    // The book's order is the one "ORDER BY datalan, cgc, docinicial" gives (entries; the exits leave
+    // out cgc), taken here in memory with the same text comparison: the database would convert every
+    // text it compares for the collation, which costs more than reading the month. Documents equal in
+    // all three keep the order in which they were entered.
+    const bool porCgc = livro == Livro::Entradas;
+    std::vector<const DocumentoIcms*> ordem;
+    ordem.reserve(documentos.size());
+    for (const DocumentoIcms& d : documentos) ordem.push_back(&d);
+    std::stable_sort(ordem.begin(), ordem.end(), [porCgc](const DocumentoIcms* a, const DocumentoIcms* b) {
+        if (a->datalan != b->datalan)
+            return !a->datalan.isValid() || (b->datalan.isValid() && a->datalan < b->datalan);
+        if (porCgc) {
+            const int c = compareText(a->cgc, b->cgc);
+            if (c != 0) return c < 0;
+        }
+        return compareText(a->docinicial, b->docinicial) < 0;
+    });
+    std::vector<DocumentoIcms> ordenados;
+    ordenados.reserve(documentos.size());
+    for (const DocumentoIcms* d : ordem) ordenados.push_back(std::move(*const_cast<DocumentoIcms*>(d)));
+    return ordenados;
 }
 
 QHash<QString, Participante> LeParticipantes(Connection& cadastro, Livro livro,

@@ -179,12 +179,20 @@ TEST(LinhasLivroTest, RowsPairLinesUnderOneHeader) {
     EXPECT_EQ(cab.docinicial, "123");
     EXPECT_EQ(cab.docfinal, "");
     EXPECT_EQ(cab.vlrcontabil, m("1234,5"));
-    const std::vector<LinhaTabela> rows = LinhasTabela(linhas, cab);
+    struct Row {
+        CabecalhoLivro cabecalho;
+        LinhaLivro linha0, linha1;
+    };
+    std::vector<Row> rows;
+    LinhasTabela(linhas, cab, [&](const LinhaTabela& l) {
+        rows.push_back({l.cabecalho, l.linha0, l.linha1});
+    });
     ASSERT_EQ(rows.size(), 8u);
     EXPECT_EQ(rows[0].cabecalho, cab);
     for (std::size_t r = 1; r < rows.size(); ++r) {
         EXPECT_EQ(rows[r].cabecalho, CabecalhoContinuacao());
         EXPECT_EQ(rows[r].linha0, linhas[2 * r]);
+        EXPECT_EQ(rows[r - 1].linha1, linhas[2 * r - 1]);
     }
     EXPECT_EQ(rows[7].linha1, LinhaComplementar());
     EXPECT_FALSE(CabecalhoContinuacao().datalan.isValid());
