@@ -1,0 +1,203 @@
+#include "books/LinhasLivro.h"
+
+#include "platform/values/Str.h"
+#include "platform/values/TextCompare.h"
+#include "platform/values/Vb.h"
+#include "shell/Geral.h"
+
+namespace Livros {
+
+using platform::values::Format;
+using platform::values::Str;
+using platform::values::Trim;
+using platform::values::Val;
+
+namespace {
+
+Currency R(Currency valor) { return Geral::Arredonda(valor, 2); }
+
+const Currency Zero;
+
+// The observation pieces of a document that count as lines, and the entry written just after them
+// (the remark's last part), which is printed only when the document has a line there anyway.
+struct Observacoes {
+    std::vector<QString> pecas;
+    QString seguinte;
+};
+
+// The remark: its first 12 characters as a piece, and its last 12 (not characters 13 to 24) after it.
+void AcrescentaObservacao(Observacoes& obs, const QString& observ) {
+    if (Trim(observ).isEmpty()) return;
+    obs.pecas.push_back(observ.left(12));
+    const QString fim = observ.right(12);
+    if (!Trim(fim).isEmpty()) obs.seguinte = fim;
+}
+
+// The document's lines: the value lines, then as many observation-only lines as the pieces need,
+// each line with the piece of its position.
+std::vector<LinhaLivro> Emparelha(std::vector<LinhaLivro> linhas, const Observacoes& obs) {
+    const std::size_t n = std::max(linhas.size(), obs.pecas.size());
+    linhas.resize(n);
+    for (std::size_t i = 0; i < obs.pecas.size(); ++i) linhas[i].observ = obs.pecas[i];
+    if (obs.pecas.size() < n) linhas[obs.pecas.size()].observ = obs.seguinte;
+    return linhas;
+}
+
+// A document number as a plain whole number, "" when it is not above 0.
+QString NumeroDocumento(const QString& texto) {
+    const double numero = Val(texto);
+    return numero > 0 ? QString::number(static_cast<qint64>(numero)) : QString();
+}
+
+LinhaLivro Linha(const QString& tipo, Currency base, Currency aliquota = {}, Currency imposto = {}) {
+    LinhaLivro linha;
+    linha.tipo = tipo;
+    linha.base = base;
+    linha.aliquota = aliquota;
+    linha.imposto = imposto;
+    return linha;
+}
+
+// The entries book's IPI pieces: one amount that fits in eight characters of its plain form goes with
+// each label on one line ("IPI=1234,56"), a longer one on lines of its own ("IPI=", "12.345,67").
+void AcrescentaIpiEntrada(Observacoes& obs, Currency ipi) {
+    if (Str(ipi).size() > 8) {
+        const QString valor = Format(ipi, u"#,###,##0.00");
+        obs.pecas.insert(obs.pecas.end(), {QStringLiteral("IPI="), valor, QStringLiteral(" IE="), valor});
+        return;
+    }
+    const QString valor = Format(ipi, u"####0.00");
+    QString ipiTexto = QStringLiteral("IPI=") + valor;
+    if (ipiTexto.size() > 12) ipiTexto = QStringLiteral("IPI") + valor;
+    QString ieTexto = QStringLiteral(" IE=") + valor;
+    if (ieTexto.size() > 12) ieTexto = QStringLiteral("IE=") + valor;
+    obs.pecas.push_back(ipiTexto);
+    obs.pecas.push_back(ieTexto);
+}
+
+}  // namespace
+
+const LinhaLivro& LinhaComplementar() {
+    static const LinhaLivro linha = [] {
+        LinhaLivro l;
+        l.observ = QStringLiteral(" ");
+        return l;
+    }();
+    return linha;
+}
+
+DocumentoExpandido ExpandeEntrada(const DocumentoIcms& doc) {
+    DocumentoExpandido e;
+    TotaisDocumento& t = e.totais;
+    t.vcontabil = R(doc.vlrcontabil);
+    t.icmsfonte = R(doc.fonteicms);
+    std::vector<LinhaLivro> linhas;
+    for (const ItemIcms& item : doc.itens) {
+        // A slot's ICMS counts only with its taxed base.
+        if (item.base > Zero) {
+            linhas.push_back(Linha(QStringLiteral("ICMS 1"), R(item.base), item.aliquota, R(item.icms)));
+            t.base += R(item.base);
+            t.icms += R(item.icms);
+        }
+        if (item.isento > Zero) {
+            linhas.push_back(Linha(QStringLiteral("ICMS 2"), R(item.isento)));
+            t.isentos += R(item.isento);
+        }
+        if (item.outros > Zero) {
+            linhas.push_back(Linha(QStringLiteral("ICMS 3"), R(item.outros)));
+            t.outras += R(item.outros);
+        }
+    }
+    Observacoes obs;
+    if (doc.valripi > Zero) AcrescentaIpiEntrada(obs, R(doc.valripi));
+    if (t.icmsfonte > Zero) obs.pecas.push_back(QStringLiteral(" IF=") + Format(t.icmsfonte, u"####0.00"));
+    AcrescentaObservacao(obs, doc.observ);
+    e.linhas = Emparelha(std::move(linhas), obs);
+    return e;
+}
+
+DocumentoExpandido ExpandeSaida(const DocumentoIcms& doc, bool industria) {
+    DocumentoExpandido e;
+    TotaisDocumento& t = e.totais;
+    t.vcontabil = R(doc.vlrcontabil);
+    t.icmsfonte = R(doc.fonteicms);
+    std::vector<LinhaLivro> linhas;
+    for (const ItemIcms& item : doc.itens) {
+        // The tax and the rate alone make no line.
+        if (!(item.base > Zero || item.isento > Zero || item.outros > Zero)) continue;
+        LinhaLivro linha = Linha(QStringLiteral("ICMS"), R(item.base), item.aliquota, R(item.icms));
+        linha.isento = R(item.isento);
+        linha.outros = R(item.outros);
+        t.base += linha.base;
+        t.icms += linha.imposto;
+        t.isentos += linha.isento;
+        t.outras += linha.outros;
+        linhas.push_back(linha);
+    }
+    Observacoes obs;
+    if (doc.valripi > Zero) {
+        if (industria) {
+            // The IPI is a line of the book, outside the document's ICMS totals.
+            LinhaLivro linha = Linha(QStringLiteral("IPI"), R(doc.baseipi), Zero, R(doc.valripi));
+            linha.isento = R(doc.isenipi);
+            linha.outros = R(doc.outripi);
+            linhas.push_back(linha);
+        } else {
+            const QString ipi = Str(R(doc.valripi));
+            obs.pecas.push_back(QStringLiteral("IPI=") + ipi);
+            obs.pecas.push_back(QStringLiteral(" IE=") + ipi);
+        }
+    }
+    AcrescentaObservacao(obs, doc.observ);
+    e.linhas = Emparelha(std::move(linhas), obs);
+    return e;
+}
+
+CabecalhoLivro Cabecalho(const DocumentoIcms& doc, const QString& empresa, const QString& inscrest) {
+    CabecalhoLivro c;
+    c.datalan = doc.datalan;
+    c.demiss = doc.demiss;
+    c.especie = doc.especie.toUpper();
+    c.serie = doc.serie.toUpper();
+    c.docinicial = NumeroDocumento(doc.docinicial);
+    c.docfinal = NumeroDocumento(doc.docfinal);
+    c.cgc = doc.cgc;
+    c.inscrest = inscrest;
+    c.empresa = empresa;
+    c.uf = doc.uf;
+    c.codfiscal = doc.codfiscal;
+    c.vlrcontabil = R(doc.vlrcontabil);
+    return c;
+}
+
+const CabecalhoLivro& CabecalhoContinuacao() {
+    static const CabecalhoLivro c = [] {
+        const QString branco = QStringLiteral(" ");
+        CabecalhoLivro b;
+        b.especie = b.serie = b.docinicial = b.docfinal = b.cgc = b.inscrest = b.empresa = b.uf =
+            b.codfiscal = branco;
+        return b;
+    }();
+    return c;
+}
+
+TotaisDocumento& TotaisPorChave::operator[](const QString& chave) {
+    const QString dobrada = platform::values::foldCase(chave);
+    auto it = indice_.constFind(dobrada);
+    if (it != indice_.cend()) return totais_[*it].second;
+    indice_.insert(dobrada, totais_.size());
+    totais_.push_back({chave, {}});
+    return totais_.back().second;
+}
+
+TotaisDocumento& operator+=(TotaisDocumento& total, const TotaisDocumento& doc) {
+    total.vcontabil += doc.vcontabil;
+    total.base += doc.base;
+    total.icms += doc.icms;
+    total.isentos += doc.isentos;
+    total.outras += doc.outras;
+    total.icmsfonte += doc.icmsfonte;
+    return total;
+}
+
+}  // namespace Livros
