@@ -39,10 +39,10 @@ class RegistryTemplate : public ::testing::Test {
 TEST_F(RegistryTemplate, HoldsEveryTableWithItsColumns) {
     const auto tables = columnsOf(db);
     const QMap<QString, int> expected{
-        {"usuarios", 14}, {"Empresas", 44},     {"Enquadramento", 3}, {"Tipo_enquadr", 2},
-        {"Contrato", 5},  {"ForGeral", 13},     {"CliGeral", 13},     {"Parametros", 2},
-        {"CodFiscal", 4}, {"CodFiscal2003", 3}, {"Estados", 3},       {"Municipios", 4},
-        {"Socios", 22},   {"Terceiros", 15},    {"ClasseSoc", 3},     {"ClasseTer", 3}};
+        {"usuarios", 14}, {"Empresas", 44},  {"Enquadramento", 3}, {"Tipo_enquadr", 2}, {"Contrato", 5},
+        {"ForGeral", 13}, {"CliGeral", 13},  {"Parametros", 2},    {"CodFiscal", 4},    {"CodFiscal2003", 3},
+        {"Estados", 3},   {"Municipios", 4}, {"Socios", 22},       {"Terceiros", 15},   {"ClasseSoc", 3},
+        {"ClasseTer", 3}, {"RegSint", 18}};
     EXPECT_EQ(tables.size(), expected.size());
     for (auto it = expected.begin(); it != expected.end(); ++it) {
         ASSERT_TRUE(tables.contains(it.key())) << it.key().toStdString();
@@ -69,7 +69,7 @@ TEST_F(RegistryTemplate, ShipsTheReferenceRowsAndNoOfficeData) {
     EXPECT_EQ(count(db, "CodFiscal"), 76);
     EXPECT_EQ(count(db, "CodFiscal2003"), 695);
     for (const char* t : {"usuarios", "Empresas", "Enquadramento", "Contrato", "ForGeral", "CliGeral",
-                          "Socios", "Terceiros", "ClasseSoc", "ClasseTer"})
+                          "Socios", "Terceiros", "ClasseSoc", "ClasseTer", "RegSint"})
         EXPECT_EQ(count(db, t), 0) << t;
 
     Recordset p = db.OpenRecordset("SELECT pincforcli, senha_adm FROM parametros");
