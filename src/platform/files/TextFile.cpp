@@ -23,7 +23,7 @@ void TextFile::WriteLine(const QString& line) {
         failed_ = true;
         return;
     }
-    buffer_ += values::toCp1252(line);
+    values::appendCp1252(buffer_, line);
     buffer_ += "\r\n";
     if (buffer_.size() >= BlockSize) {
         failed_ = file_.write(buffer_) != buffer_.size();
