@@ -10,17 +10,17 @@ namespace sintegra {
 namespace {
 
 struct Especie {
-    QStringView especie;
-    QStringView modelo;
+    QString especie;
+    QString modelo;
 };
 
-constexpr Especie Especies[] = {
-    {u"NF", u"01"},  {u"NFC", u"02"}, {u"NFE", u"03"}, {u"NFP", u"04"}, {u"NEE", u"06"},
-    {u"NFT", u"07"}, {u"CT", u"08"},  {u"CTA", u"09"}, {u"CA", u"10"},  {u"CTF", u"11"},
-    {u"BPR", u"13"}, {u"BPA", u"14"}, {u"BP", u"15"},  {u"BPF", u"16"}, {u"DT", u"17"},
-    {u"RMD", u"18"}, {u"OCC", u"20"}, {u"NSC", u"21"}, {u"NTL", u"22"}, {u"ACT", u"24"},
-    {u"MC", u"25"},  {u"CMR", u"2B"}, {u"PDV", u"2C"}, {u"ECF", u"2D"}, {u"DVS", u"99"},
+const Especie Especies[] = {
+    {"NF", "01"},  {"NFC", "02"}, {"NFE", "03"}, {"NFP", "04"}, {"NEE", "06"}, {"NFT", "07"}, {"CT", "08"},
+    {"CTA", "09"}, {"CA", "10"},  {"CTF", "11"}, {"BPR", "13"}, {"BPA", "14"}, {"BP", "15"},  {"BPF", "16"},
+    {"DT", "17"},  {"RMD", "18"}, {"OCC", "20"}, {"NSC", "21"}, {"NTL", "22"}, {"ACT", "24"}, {"MC", "25"},
+    {"CMR", "2B"}, {"PDV", "2C"}, {"ECF", "2D"}, {"DVS", "99"},
 };
+const QString ModeloOutras = QStringLiteral("01");
 
 // The faults of a document, in the order they are listed.
 enum Falha { CgcIncompleto, CfopIncompleto, NumeroInvalido, ValorNegativo, ValorAcima, AliquotaInvalida };
@@ -58,31 +58,41 @@ QString digitos(QStringView texto) {
 // An amount rounded half up to two decimals, as whole cents.
 qint64 centavos(Currency valor) { return Geral::Arredonda(valor, 2).raw() / (Currency::Scale / 100); }
 
-QString zeros(qint64 valor, int largura) { return QString::number(valor).rightJustified(largura, u'0'); }
-
-bool tomado(const ItemIcms& item) {
-    return item.base > Currency() || item.isento > Currency() || item.outros > Currency();
+// `valor` (not negative) in `largura` digits, zeros on the left.
+QString zeros(qint64 valor, int largura) {
+    // Most amounts of a slot are zero: they share one text.
+    static const QString Zero13(13, u'0');
+    if (valor == 0 && largura == 13) return Zero13;
+    QString texto(largura, u'0');
+    for (int i = largura - 1; i >= 0 && valor > 0; --i, valor /= 10) texto[i] = QChar(u'0' + int(valor % 10));
+    return texto;
 }
 
-QString inscricao(const QString& cgc, const Inscricoes& inscricoes) {
-    const auto achada = inscricoes.constFind(cgc);
-    if (achada == inscricoes.constEnd()) return Isento;
-    const QString d = digitos(*achada);
-    return d.size() < 8 ? Isento : d.left(14).leftJustified(14);
+QString yyyymmdd(const QDate& data) {
+    return zeros(qint64(data.year()) * 10000 + data.month() * 100 + data.day(), 8);
 }
 
 }  // namespace
 
+bool SlotTomado(const ItemIcms& item) {
+    return item.base > Currency() || item.isento > Currency() || item.outros > Currency();
+}
+
+QString CampoInscricao(const QString& ie) {
+    const QString d = digitos(ie);
+    return d.size() < 8 ? Isento : d.left(14).leftJustified(14);
+}
+
 QString ModeloEspecie(const QString& especie) {
     for (const Especie& e : Especies)
-        if (e.especie == especie) return e.modelo.toString();
-    return QStringLiteral("01");
+        if (e.especie == especie) return e.modelo;
+    return ModeloOutras;
 }
 
 void ConverteDocumento(const DocumentoIcms& documento, int ano, bool saida, const Inscricoes& inscricoes,
                        Conversao& destino) {
     bool algum = false;
-    for (const ItemIcms& item : documento.itens) algum = algum || tomado(item);
+    for (const ItemIcms& item : documento.itens) algum = algum || SlotTomado(item);
     if (!algum) return;
 
     const bool novo = ano >= 2003;
@@ -102,7 +112,7 @@ void ConverteDocumento(const DocumentoIcms& documento, int ano, bool saida, cons
             r.cgc = QString(14, u'0');
         else
             falhas[CgcIncompleto] = true;
-        r.inscr_estadual = inscricao(documento.cgc, inscricoes);
+        r.inscr_estadual = inscricoes.value(documento.cgc, Isento);
     }
 
     QString codfiscal = documento.codfiscal;
@@ -120,7 +130,7 @@ void ConverteDocumento(const DocumentoIcms& documento, int ano, bool saida, cons
     }
 
     // A document without issue date takes its entry date, which lies in the period.
-    r.demis = (documento.demiss.isValid() ? documento.demiss : documento.datalan).toString(u"yyyyMMdd");
+    r.demis = yyyymmdd(documento.demiss.isValid() ? documento.demiss : documento.datalan);
     r.uf = documento.uf.isEmpty() ? QStringLiteral("EX") : documento.uf;
     r.serie = QStringLiteral("   ");
     r.subserie = !novo               ? QStringLiteral("  ")
@@ -139,7 +149,7 @@ void ConverteDocumento(const DocumentoIcms& documento, int ano, bool saida, cons
     const bool outros12 = r.regtip == u"76";
     const std::size_t primeiro = destino.registros.size();
     for (const ItemIcms& item : documento.itens) {
-        if (!tomado(item)) continue;
+        if (!SlotTomado(item)) continue;
         const qint64 base = centavos(item.base), icms = centavos(item.icms), isento = centavos(item.isento),
                      outros = centavos(item.outros), aliquota = centavos(item.aliquota);
         const qint64 total = base + isento + outros;

@@ -33,7 +33,8 @@ struct RegistroSintegra {
         vlricms, vlrisent, vlroutr, aliqicms, situacao;
 };
 
-// State registration as typed (`ie`) of each CNPJ/CPF as stored (`cgc`) of one register of parties.
+// The state-registration field (CampoInscricao) of each CNPJ/CPF as stored (`cgc`) of one register of
+// parties.
 using Inscricoes = QHash<QString, QString>;
 
 // What a collection gathers: the registers in the order they are written to RegSint, and one text per
@@ -43,8 +44,15 @@ struct Conversao {
     QStringList recusas;
 };
 
+// A slot goes into the file when its base, exempt or other amount is above 0.
+bool SlotTomado(const ItemIcms& item);
+
 // The CNPJ/CPF field of a document where none was typed.
 inline constexpr QStringView MascaraCgcVazia = u"__.___.___/____-__";
+
+// The state-registration field of a register from the registration as typed: its first 14 digits,
+// blanks on the right, or "ISENTO" and eight blanks when it has fewer than 8 digits ("ISENTO" itself).
+QString CampoInscricao(const QString& ie);
 
 // The document model code of a species ("NF" -> "01", "CMR" -> "2B"); any other species, the empty one
 // included, is "01".
@@ -53,7 +61,7 @@ QString ModeloEspecie(const QString& especie);
 // Appends to `destino` one register for each taken slot of `documento` (base, exempt or other above 0),
 // slots in order 0 to 4, by the rules of the period's year `ano`: from 2003 a four-digit CFOP, register
 // 70 for CFOPs x35x and 6932, 61 for species NFC and NFP, 76 for NSC in an exit (`saida`); before 2003 a
-// three-digit CFOP and every register 50. The state registration comes from `inscricoes` (the
+// three-digit CFOP and every register 50. The state-registration field comes from `inscricoes` (the
 // suppliers' for entries, the clients' for exits). A document with a taken slot whose values do not fit
 // the file gives no register but one text per fault in `destino.recusas` ("Entradas 05/03/2004 Nº 12:
 // CFOP incompleto"); a document without a taken slot gives nothing.

@@ -18,8 +18,17 @@ class Linha {
         s_.reserve(Largura);
         s_ += tipo;
     }
-    // The first `largura` characters of `v`, blanks on the right.
+    // The first `largura` characters of `v`, blanks on the right. A character beyond the basic plane,
+    // which the file writes as one "?", counts as one.
     Linha& texto(QStringView v, qsizetype largura) {
+        QString simples;
+        if (std::any_of(v.begin(), v.end(), [](QChar c) { return c.isSurrogate(); })) {
+            for (qsizetype i = 0; i < v.size(); ++i) {
+                if (v[i].isHighSurrogate() && i + 1 < v.size() && v[i + 1].isLowSurrogate()) ++i;
+                simples += v[i].isSurrogate() ? u'?' : v[i];
+            }
+            v = simples;
+        }
         v = v.left(largura);
         s_ += v;
         s_.resize(s_.size() + largura - v.size(), u' ');
@@ -216,20 +225,20 @@ QString Registro90(const QString& registro10, const std::vector<std::pair<QStrin
 QStringList LinhasArquivo(const EmpresaSintegra& empresa, const ParametrosArquivo& parametros,
                           const std::vector<RegistroSintegra>& registros) {
     const bool novo = parametros.inicio.year() >= 2003;
-    std::vector<const RegistroSintegra*> ordem;
+    // By type and issue date (both digits), the collection's order kept within them.
+    std::vector<std::pair<qint64, const RegistroSintegra*>> ordem;
     ordem.reserve(registros.size());
-    for (const RegistroSintegra& r : registros) ordem.push_back(&r);
-    std::stable_sort(ordem.begin(), ordem.end(), [](const RegistroSintegra* a, const RegistroSintegra* b) {
-        if (a->regtip != b->regtip) return a->regtip < b->regtip;
-        return a->demis < b->demis;
-    });
+    for (const RegistroSintegra& r : registros)
+        ordem.emplace_back(r.regtip.toLongLong() * 100'000'000 + r.demis.toLongLong(), &r);
+    std::stable_sort(ordem.begin(), ordem.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
 
     QStringList linhas;
     linhas.reserve(qsizetype(registros.size()) + 3);
     const QString registro10 = Registro10(empresa, parametros);
     linhas.append(Geral::TiraAcentos(registro10));
     linhas.append(Geral::TiraAcentos(Registro11(empresa, parametros)));
-    for (const RegistroSintegra* r : ordem) {
+    for (const auto& [chave, r] : ordem) {
         QString registro;
         if (!novo)
             registro = Registro50Antigo(*r);

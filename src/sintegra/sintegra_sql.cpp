@@ -14,7 +14,7 @@ Inscricoes LeInscricoes(Connection& cadastro, const QString& tabela) {
     inscricoes.reserve(rs.RecordCount());
     for (; !rs.Eof(); rs.MoveNext()) {
         const QString cgc = rs.Fields(0).toString();
-        if (!inscricoes.contains(cgc)) inscricoes.insert(cgc, rs.Fields(1).toString());
+        if (!inscricoes.contains(cgc)) inscricoes.insert(cgc, CampoInscricao(rs.Fields(1).toString()));
     }
     return inscricoes;
 }
@@ -23,11 +23,11 @@ std::vector<DocumentoIcms> LeDocumentos(Connection& movimento, const QString& ta
                                         const QDate& fim) {
     Recordset rs = movimento.OpenRecordset(
         QStringLiteral("SELECT datalan, demiss, especie, cgc, uf, docinicial, codfiscal, "
-                       "baseicms0, valricms0, isenicms0, outricms0, aliqicms0, "
-                       "baseicms1, valricms1, isenicms1, outricms1, aliqicms1, "
-                       "baseicms2, valricms2, isenicms2, outricms2, aliqicms2, "
-                       "baseicms3, valricms3, isenicms3, outricms3, aliqicms3, "
-                       "baseicms4, valricms4, isenicms4, outricms4, aliqicms4 FROM ") +
+                       "baseicms0, isenicms0, outricms0, valricms0, aliqicms0, "
+                       "baseicms1, isenicms1, outricms1, valricms1, aliqicms1, "
+                       "baseicms2, isenicms2, outricms2, valricms2, aliqicms2, "
+                       "baseicms3, isenicms3, outricms3, valricms3, aliqicms3, "
+                       "baseicms4, isenicms4, outricms4, valricms4, aliqicms4 FROM ") +
             Empresas::NomeTabela(tabela) +
             QStringLiteral(" WHERE datalan BETWEEN ? AND ? ORDER BY datalan, cgc, docinicial, codauto"),
         {inicio, fim});
@@ -42,16 +42,20 @@ std::vector<DocumentoIcms> LeDocumentos(Connection& movimento, const QString& ta
         d.uf = rs.Fields(4).toString();
         d.docinicial = rs.Fields(5).toString();
         d.codfiscal = rs.Fields(6).toString();
-        int coluna = 7;
-        for (ItemIcms& item : d.itens) {
-            item.base = rs.Fields(coluna++).toCurrency();
-            item.icms = rs.Fields(coluna++).toCurrency();
-            item.isento = rs.Fields(coluna++).toCurrency();
-            item.outros = rs.Fields(coluna++).toCurrency();
-            item.aliquota = rs.Fields(coluna++).toCurrency();
+        // The ICMS amount and the rate of a slot matter only when the slot is taken.
+        for (int slot = 0, coluna = 7; slot < 5; ++slot, coluna += 5) {
+            ItemIcms& item = d.itens[std::size_t(slot)];
+            item.base = rs.Fields(coluna).toCurrency();
+            item.isento = rs.Fields(coluna + 1).toCurrency();
+            item.outros = rs.Fields(coluna + 2).toCurrency();
+            if (SlotTomado(item)) {
+                item.icms = rs.Fields(coluna + 3).toCurrency();
+                item.aliquota = rs.Fields(coluna + 4).toCurrency();
+            }
         }
         documentos.push_back(std::move(d));
     }
+
     return documentos;
 }
 

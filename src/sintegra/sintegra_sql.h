@@ -13,7 +13,8 @@ namespace sintegra {
 
 using platform::db::Connection;
 
-// The `ie` of every `cgc` of "ForGeral" or "CliGeral" (`tabela`); of two rows of one `cgc`, the first.
+// The state-registration field (CampoInscricao) of every `cgc` of "ForGeral" or "CliGeral" (`tabela`);
+// of two rows of one `cgc`, the first.
 Inscricoes LeInscricoes(Connection& cadastro, const QString& tabela);
 
 // The documents of the month table `tabela` of the movement entered between `inicio` and `fim`, in

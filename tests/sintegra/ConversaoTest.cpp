@@ -23,12 +23,15 @@ struct Caso {
     bool semEmissao = false;
 };
 
-const Inscricoes Fornecedores{
-    {"11.222.333/0001-81", "110.042.490.114"},
-    {"123.456.789-09", "ISENTO"},
-    {"22.333.444/0001-55", "1234567"},
-    {"33.444.555/0001-66", "12.345.678.901.234.567"},
-};
+Inscricoes fornecedores() {
+    Inscricoes campos;
+    for (const auto& [cgc, ie] : {std::pair{"11.222.333/0001-81", "110.042.490.114"},
+                                  {"123.456.789-09", "ISENTO"},
+                                  {"22.333.444/0001-55", "1234567"},
+                                  {"33.444.555/0001-66", "12.345.678.901.234.567"}})
+        campos.insert(cgc, CampoInscricao(ie));
+    return campos;
+}
 
 QString junta(const RegistroSintegra& r) {
     return QStringList{r.regtip,  r.cgc,      r.inscr_estadual, r.demis,    r.uf,      r.modelo,
@@ -295,7 +298,7 @@ TEST(ConverteDocumento, GivesTheRegistersOfEachTakenSlotOrTheFaultsOfTheDocument
                           v(c.itens[i][4])};
         Conversao conversao;
         conversao.registros.push_back({});  // registers of earlier documents stay
-        ConverteDocumento(d, c.ano, c.saida, Fornecedores, conversao);
+        ConverteDocumento(d, c.ano, c.saida, fornecedores(), conversao);
         QStringList obtido = conversao.recusas;
         for (std::size_t i = 1; i < conversao.registros.size(); ++i)
             obtido.append(junta(conversao.registros[i]));
