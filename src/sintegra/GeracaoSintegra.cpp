@@ -20,15 +20,6 @@ using platform::ui::MsgBox;
 
 const QString TituloLocalizar = QStringLiteral("Erro ao Localizar Arquivo");
 
-// The company number when the text is a positive whole number, else 0.
-qint64 numeroEmpresa(const QString& texto) {
-    bool ok = false;
-    const qint64 n = texto.toLongLong(&ok);
-    for (QChar c : texto)
-        if (c < u'0' || c > u'9') return 0;
-    return ok && n > 0 ? n : 0;
-}
-
 int contaDigitos(const QString& texto) {
     int n = 0;
     for (QChar c : texto) n += c >= u'0' && c <= u'9';
@@ -51,7 +42,7 @@ bool confere(const PedidoSintegra& p, platform::db::Connection& cadastro, Empres
     if (codigo.isEmpty()) {
         erro("O Campo Código da Empresa é Obrigatório !");
     } else {
-        const qint64 numero = numeroEmpresa(codigo);
+        const qint64 numero = NumeroEmpresa(codigo);
         if (numero > 0) {
             const platform::db::Recordset rs = Empresas::LeEmpresa(cadastro, numero);
             achada = !rs.Eof();
@@ -83,6 +74,20 @@ struct FechaMovimento {
 
 }  // namespace
 
+qint64 NumeroEmpresa(const QString& texto) {
+    if (texto.isEmpty() || texto.size() > 18) return 0;
+    qint64 n = 0;
+    for (QChar c : texto) {
+        if (c < u'0' || c > u'9') return 0;
+        n = n * 10 + (c.unicode() - u'0');
+    }
+    return n;
+}
+
+QString NomeArquivoPadrao(qint64 codigo) {
+    return QStringLiteral("SINT") + QString::number(codigo).rightJustified(3, u'0');
+}
+
 ResultadoGeracao GeraArquivoSintegra(const PedidoSintegra& pedido, platform::db::Connection& cadastro,
                                      platform::db::Connection& movimento, const AcessoMovimento& acesso) {
     EmpresaSintegra empresa;
@@ -97,7 +102,7 @@ ResultadoGeracao GeraArquivoSintegra(const PedidoSintegra& pedido, platform::db:
         return ResultadoGeracao::NaoSubstituida;
 
     const ArquivoMovimento arquivo =
-        acesso.localiza(numeroEmpresa(platform::values::Trim(pedido.codigo)), pedido.inicio.year());
+        acesso.localiza(NumeroEmpresa(platform::values::Trim(pedido.codigo)), pedido.inicio.year());
     Geral::ConexaoMovimento = arquivo.conexao;
     if (!arquivo.existe) {
         MsgBox(QStringLiteral("Arquivo de Movimento da Empresa Inexistente, Verifique !!!"),

@@ -39,6 +39,14 @@ enum class ResultadoGeracao {
     Concluida,
 };
 
+// The company number a code field holds: a positive whole number of digits only ("007" is 7); 0 for
+// anything else ("", "-5", "abc", "7,5"), which the window empties.
+qint64 NumeroEmpresa(const QString& texto);
+
+// The default file name of a company: "SINT" and the number in at least three digits (SINT007,
+// SINT1234).
+QString NomeArquivoPadrao(qint64 codigo);
+
 // The generation of the SINTEGRA file of the button of the window. First every wrong field is listed at
 // once as a fatal row of the error list, before anything is touched; then an existing file is replaced
 // only when the user says so; the movement database of the company and of the start year is opened on

@@ -347,4 +347,25 @@ TEST_F(ArquivoSintegra, MissingMovementRefusedDocumentOrUnwritableFolderWriteNot
     EXPECT_FALSE(QDir(folder.filePath("sem")).exists());
 }
 
+TEST_F(ArquivoSintegra, PastTwentyRefusalsTheListSaysThereAreMore) {
+    for (int numero = 1; numero <= 21; ++numero)
+        documento(false, "2004-06-01", "2004-06-01", "NF", "11.222.333/0001-81", "SP",
+                  QByteArray::number(numero).constData(), "1.1", {{"10", "0", "0", "0", "0"}});
+    esperaErros();
+    EXPECT_EQ(gera(pedido(QDate(2004, 6, 1), QDate(2004, 6, 30))), ResultadoGeracao::DocumentosRecusados);
+    const QStringList linhas = erros();
+    ASSERT_EQ(linhas.size(), 20);
+    EXPECT_EQ(linhas.first(), "Entradas 01/06/2004 Nº 1: CFOP incompleto");
+    EXPECT_EQ(linhas.last(), "Há outros erros não listados !");
+    EXPECT_EQ(arquivo(), "missing");
+}
+
+TEST(NumeroEmpresa, OnlyAPositiveWholeNumberNamesACompanyAndItsDefaultFile) {
+    for (const char* recusado : {"", "0", "-5", "abc", "7,5", "1e1", " 7", "99999999999999999999"})
+        EXPECT_EQ(sintegra::NumeroEmpresa(recusado), 0) << recusado;
+    EXPECT_EQ(sintegra::NumeroEmpresa("007"), 7);
+    EXPECT_EQ(sintegra::NomeArquivoPadrao(7), "SINT007");
+    EXPECT_EQ(sintegra::NomeArquivoPadrao(1234), "SINT1234");
+}
+
 }  // namespace

@@ -23,7 +23,6 @@ class TextFile {
     // Flushes and puts the new file in place of the target; false, with the target untouched and the
     // new file removed, when anything failed since Open.
     bool Commit();
-    QString errorString() const { return file_.errorString(); }
 
   private:
     QSaveFile file_;
