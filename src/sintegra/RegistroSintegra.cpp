@@ -158,8 +158,8 @@ void ConverteDocumento(const DocumentoIcms& documento, int ano, bool saida, cons
             (outros12 && std::max(isento, outros) > Limite12))
             falhas[ValorAcima] = true;
         if (aliquota < 0 || aliquota > AliquotaMaxima) falhas[AliquotaInvalida] = true;
-        r.vlrtot = zeros(total, 13);
         r.baseicms = zeros(base, 13);
+        r.vlrtot = total == base ? r.baseicms : zeros(total, 13);
         r.vlricms = zeros(icms, 13);
         r.vlrisent = zeros(isento, 13);
         r.vlroutr = zeros(outros, 13);
