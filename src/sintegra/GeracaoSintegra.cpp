@@ -20,12 +20,6 @@ using platform::ui::MsgBox;
 
 const QString TituloLocalizar = QStringLiteral("Erro ao Localizar Arquivo");
 
-int contaDigitos(const QString& texto) {
-    int n = 0;
-    for (QChar c : texto) n += c >= u'0' && c <= u'9';
-    return n;
-}
-
 EmpresaSintegra empresaDe(const platform::db::Recordset& rs) {
     auto f = [&](const char* coluna) { return rs.Fields(QString::fromLatin1(coluna)).toString(); };
     return {f("cgc"),      f("inscr_estadual"), f("nome"),        f("cidade"), f("uf"), f("fax"),
@@ -56,7 +50,7 @@ bool confere(const PedidoSintegra& p, platform::db::Connection& cadastro, Empres
         if (p.fim < p.inicio) erro("A Data Final é Menor que a Data Inicial !");
         if (p.fim.year() != p.inicio.year()) erro("O Período Deve Estar Dentro de um Mesmo Ano !");
     }
-    if (achada && contaDigitos(empresa.cgc) != 14) erro("O CNPJ da Empresa Deve Ter 14 Dígitos !");
+    if (achada && Digitos(empresa.cgc).size() != 14) erro("O CNPJ da Empresa Deve Ter 14 Dígitos !");
     if (platform::values::Trim(p.nome).isEmpty())
         erro("O Campo Nome do Arquivo é Obrigatório !");
     else if (p.nome.contains(u'/'))

@@ -47,14 +47,6 @@ bool soDigitos(QStringView texto) {
     return true;
 }
 
-QString digitos(QStringView texto) {
-    QString d;
-    d.reserve(texto.size());
-    for (QChar c : texto)
-        if (c >= u'0' && c <= u'9') d += c;
-    return d;
-}
-
 // An amount rounded half up to two decimals, as whole cents.
 qint64 centavos(Currency valor) { return Geral::Arredonda(valor, 2).raw() / (Currency::Scale / 100); }
 
@@ -68,18 +60,26 @@ QString zeros(qint64 valor, int largura) {
     return texto;
 }
 
-QString yyyymmdd(const QDate& data) {
-    return zeros(qint64(data.year()) * 10000 + data.month() * 100 + data.day(), 8);
+}  // namespace
+
+QString Digitos(QStringView texto) {
+    QString d;
+    d.reserve(texto.size());
+    for (QChar c : texto)
+        if (c >= u'0' && c <= u'9') d += c;
+    return d;
 }
 
-}  // namespace
+QString DataSintegra(const QDate& data) {
+    return zeros(qint64(data.year()) * 10000 + data.month() * 100 + data.day(), 8);
+}
 
 bool SlotTomado(const ItemIcms& item) {
     return item.base > Currency() || item.isento > Currency() || item.outros > Currency();
 }
 
 QString CampoInscricao(const QString& ie) {
-    const QString d = digitos(ie);
+    const QString d = Digitos(ie);
     return d.size() < 8 ? Isento : d.left(14).leftJustified(14);
 }
 
@@ -103,7 +103,7 @@ void ConverteDocumento(const DocumentoIcms& documento, int ano, bool saida, cons
         r.cgc = QString(14, u'0');
         r.inscr_estadual = Isento;
     } else {
-        const QString d = digitos(documento.cgc);
+        const QString d = Digitos(documento.cgc);
         if (d.size() == 11)
             r.cgc = QStringLiteral("000") + d;
         else if (d.size() == 14)
@@ -130,7 +130,7 @@ void ConverteDocumento(const DocumentoIcms& documento, int ano, bool saida, cons
     }
 
     // A document without issue date takes its entry date, which lies in the period.
-    r.demis = yyyymmdd(documento.demiss.isValid() ? documento.demiss : documento.datalan);
+    r.demis = DataSintegra(documento.demiss.isValid() ? documento.demiss : documento.datalan);
     r.uf = documento.uf.isEmpty() ? QStringLiteral("EX") : documento.uf;
     r.serie = QStringLiteral("   ");
     r.subserie = !novo               ? QStringLiteral("  ")

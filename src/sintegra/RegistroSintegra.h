@@ -44,6 +44,12 @@ struct Conversao {
     QStringList recusas;
 };
 
+// The digits of a text, every other character dropped: the numeric fields of the file take no ":" or
+// "," (which SoNumeros keeps).
+QString Digitos(QStringView texto);
+// A date as the file writes it, yyyymmdd.
+QString DataSintegra(const QDate& data);
+
 // A slot goes into the file when its base, exempt or other amount is above 0.
 bool SlotTomado(const ItemIcms& item);
 

@@ -54,13 +54,6 @@ class Linha {
     QString s_;
 };
 
-QString digitos(QStringView texto) {
-    QString d;
-    for (QChar c : texto)
-        if (c >= u'0' && c <= u'9') d += c;
-    return d;
-}
-
 // The digits a text begins with, without leading zeros; "0" when it begins with none.
 QString valorNumerico(QStringView texto) {
     qsizetype fim = 0;
@@ -70,21 +63,19 @@ QString valorNumerico(QStringView texto) {
     return inicio == fim ? QStringLiteral("0") : texto.sliced(inicio, fim - inicio).toString();
 }
 
-QString data(const QDate& d) { return d.toString(u"yyyyMMdd"); }
-
 }  // namespace
 
 QString Registro10(const EmpresaSintegra& e, const ParametrosArquivo& p) {
     const int ano = p.inicio.year();
     return Linha(u"10")
-        .texto(digitos(e.cgc), 14)
-        .texto(digitos(e.inscr_estadual), 14)
+        .texto(Digitos(e.cgc), 14)
+        .texto(Digitos(e.inscr_estadual), 14)
         .texto(e.nome, 35)
         .texto(e.cidade, 30)
         .texto(e.uf, 2)
-        .zeros(digitos(e.fax).left(10), 10)
-        .texto(data(p.inicio), 8)
-        .texto(data(p.fim), 8)
+        .zeros(Digitos(e.fax).left(10), 10)
+        .texto(DataSintegra(p.inicio), 8)
+        .texto(DataSintegra(p.fim), 8)
         .texto(ano >= 2004   ? u"331"
                : ano == 2003 ? u"231"
                              : u"131",
@@ -99,7 +90,7 @@ QString Registro11(const EmpresaSintegra& e, const ParametrosArquivo& p) {
         .zeros(QStringView(numero).right(5), 5)
         .texto(e.complemento, 22)
         .texto(e.bairro, 15)
-        .zeros(digitos(e.cep), 8)
+        .zeros(Digitos(e.cep), 8)
         .texto(p.contato, 28)
         .zeros(valorNumerico(p.fone), 12)
         .feito();
