@@ -18,8 +18,6 @@ namespace {
 namespace Msg = platform::ui::Msg;
 using platform::ui::MsgBox;
 
-const QString TituloLocalizar = QStringLiteral("Erro ao Localizar Arquivo");
-
 EmpresaSintegra empresaDe(const platform::db::Recordset& rs) {
     auto f = [&](const char* coluna) { return rs.Fields(QString::fromLatin1(coluna)).toString(); };
     return {f("cgc"),      f("inscr_estadual"), f("nome"),        f("cidade"), f("uf"), f("fax"),
@@ -92,20 +90,15 @@ ResultadoGeracao GeraArquivoSintegra(const PedidoSintegra& pedido, platform::db:
         MsgBox(
             QStringLiteral("Já existe o arquivo ") + pedido.nome + QStringLiteral(".TXT") +
                 QStringLiteral(", deseja substitui-lo ? Você pode clicar não e mudar o nome ou o local..."),
-            Msg::YesNo | Msg::Critical, TituloLocalizar) != Msg::Yes)
+            Msg::YesNo | Msg::Critical, QStringLiteral("Erro ao Localizar Arquivo")) != Msg::Yes)
         return ResultadoGeracao::NaoSubstituida;
 
-    const ArquivoMovimento arquivo =
+    const std::optional<QString> conexao =
         acesso.localiza(NumeroEmpresa(platform::values::Trim(pedido.codigo)), pedido.inicio.year());
-    Geral::ConexaoMovimento = arquivo.conexao;
-    if (!arquivo.existe) {
-        MsgBox(QStringLiteral("Arquivo de Movimento da Empresa Inexistente, Verifique !!!"),
-               Msg::OKOnly | Msg::Critical, TituloLocalizar);
-        return ResultadoGeracao::SemMovimento;
-    }
+    if (!conexao) return ResultadoGeracao::SemMovimento;
 
     FechaMovimento fecha{movimento};
-    movimento.Open(arquivo.conexao);
+    movimento.Open(*conexao);
     const Conversao coleta =
         ColetaMovimento(movimento, cadastro, pedido.inicio, pedido.fim, acesso.tabelaMes);
     movimento.Close();

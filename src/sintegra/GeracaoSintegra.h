@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QString>
 #include <functional>
+#include <optional>
 
 #include "platform/db/Connection.h"
 #include "sintegra/ColetaMovimento.h"
@@ -17,16 +18,12 @@ struct PedidoSintegra {
     QString pasta, nome;    // folder of the file and its name without ".TXT"
 };
 
-// The company's movement database of a year: its connection string and whether the file exists.
-struct ArquivoMovimento {
-    QString conexao;
-    bool existe = false;
-};
-
-// How a generation reaches the movement: the database of a company number and year, and the name of a
+// How a generation reaches the movement: the connection string of the existing movement database of a
+// company number and year, which then is also ConexaoMovimento (when there is none, the user is told
+// "Arquivo de Movimento da Empresa Inexistente, Verifique !!!" and none is given), and the name of a
 // month table of it.
 struct AcessoMovimento {
-    std::function<ArquivoMovimento(qint64 codigo, int ano)> localiza;
+    std::function<std::optional<QString>(qint64 codigo, int ano)> localiza;
     NomeTabelaMes tabelaMes;
 };
 
@@ -50,7 +47,7 @@ QString NomeArquivoPadrao(qint64 codigo);
 // The generation of the SINTEGRA file of the button of the window. First every wrong field is listed at
 // once as a fatal row of the error list, before anything is touched; then an existing file is replaced
 // only when the user says so; the movement database of the company and of the start year is opened on
-// `movimento` (its connection string kept in ConexaoMovimento) and closed again on every path; the
+// `movimento` and closed again on every path; the
 // collection refills RegSint; the file (records 10, 11, the registers, 90; Windows-1252, CRLF) is written
 // beside its target and put in its place only when complete, and only then "Arquivo Finalizado" is shown.
 // A database failure throws, RegSint rolled back.

@@ -4,6 +4,7 @@
 #include <QFile>
 
 #include "companies/empresas_sql.h"
+#include "platform/ui/MsgBox.h"
 #include "shell/EstadoGeral.h"
 #include "shell/Geral.h"
 
@@ -34,12 +35,18 @@ void SintegraFixture::SetUp() {
     e.inscr_estadual = "110.042.490.114";
     e.fax = "(32) 3371-2222";
     Empresas::InsereEmpresa(cadastro, e);
-    acesso.localiza = [this](qint64 codigo, int ano) {
+    // As the movement's own lookup does it.
+    acesso.localiza = [this](qint64 codigo, int ano) -> std::optional<QString> {
         const QString nome = QStringLiteral("MV%1%2.MDB")
                                  .arg(ano % 100, 2, 10, QLatin1Char('0'))
                                  .arg(codigo, 4, 10, QLatin1Char('0'));
-        return sintegra::ArquivoMovimento{folder.movementConnection(nome, false),
-                                          QFile::exists(folder.filePath("Tarvel/" + nome))};
+        if (!QFile::exists(folder.filePath("Tarvel/" + nome))) {
+            platform::ui::MsgBox("Arquivo de Movimento da Empresa Inexistente, Verifique !!!",
+                                 platform::ui::Msg::Critical, "Erro ao Localizar Arquivo");
+            return std::nullopt;
+        }
+        Geral::ConexaoMovimento = folder.movementConnection(nome, false);
+        return Geral::ConexaoMovimento;
     };
     acesso.tabelaMes = [](bool saida, int mes) {
         return QStringLiteral("%1%2").arg(saida ? "DIGS" : "DIGE").arg(mes, 2, 10, QLatin1Char('0'));
