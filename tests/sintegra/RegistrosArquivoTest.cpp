@@ -13,7 +13,7 @@ EmpresaSintegra empresa() {
     e.cgc = "12.345.678/0001-95";
     e.inscr_estadual = "ISENTO";
     e.nome = "Comercial de Ferragens Paulista Limitada";  // 40 characters
-    e.cidade = "Municipio de Nome Muito Comprido N";      // 34 characters
+    e.cidade = "Municipio de Nome Muito Comprido No";     // 35 characters
     e.uf = "SP";
     e.fax = "(11) 2222-3333";
     e.endereco = "Rua das Flores";
