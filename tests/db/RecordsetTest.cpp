@@ -121,6 +121,28 @@ TEST_F(RecordsetTest, FieldsConvertByDeclaredType) {
     EXPECT_EQ(kept.toString(), QStringLiteral("três"));
 }
 
+TEST_F(RecordsetTest, ColumnsReadInAnyOrderOnAnyRowAndDatesOnlyFromIsoText) {
+    db.Execute(QStringLiteral("INSERT INTO t (codigo, quando) VALUES (4, ?), (5, ?)"),
+               {QStringLiteral("2008-02-30"), QStringLiteral("31/03/2008")});
+    Recordset rs = db.OpenRecordset(QStringLiteral("SELECT codigo, nome, quando, taxa FROM t ORDER BY codigo"));
+    EXPECT_EQ(rs.Fields(3).toDouble(), 2.5);
+    EXPECT_EQ(rs.Fields(1).toString(), QStringLiteral("um"));
+    EXPECT_EQ(rs.Fields(2).toDate(), QDate(2008, 3, 31));
+    rs.MoveNext();
+    rs.MoveNext();
+    EXPECT_EQ(rs.Fields(2).toDate(), QDate(2099, 12, 31));
+    rs.MovePrevious();
+    EXPECT_EQ(rs.Fields(0).toLongLong(), 2);
+    EXPECT_TRUE(rs.Fields(2).toDate().isNull());
+    rs.MoveNext();
+    for (int codigo : {4, 5}) {
+        rs.MoveNext();
+        EXPECT_EQ(rs.Fields(1).toString(), QString());
+        EXPECT_EQ(errorNumber([&] { rs.Fields(2).toDate(); }), platform::db::DbErrorNumber::TypeMismatch)
+            << codigo;
+    }
+}
+
 TEST_F(RecordsetTest, ExpressionsHaveNoDeclaredType) {
     Recordset rs = db.OpenRecordset(
         QStringLiteral("SELECT Count(codigo) AS I, SUM(valor) AS total, MAX(quando) AS ultima FROM t"));

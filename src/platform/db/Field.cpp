@@ -150,8 +150,20 @@ Currency Field::storedCurrency() const {
 QDate Field::toDate() const {
     if (isNull()) return QDate();
     if (const auto* text = std::get_if<QString>(&stored_)) {
-        const QDate d = QDate::fromString(text->left(10), Qt::ISODate);
-        if (d.isValid()) return d;
+        // yyyy-mm-dd, read digit by digit: a result set may hold many dates.
+        const auto digits = [&](int from, int count) {
+            int n = 0;
+            for (int i = from; i < from + count; ++i) {
+                const char16_t c = text->at(i).unicode();
+                if (c < u'0' || c > u'9') return -1;
+                n = n * 10 + (c - u'0');
+            }
+            return n;
+        };
+        if (text->size() >= 10 && text->at(4) == u'-' && text->at(7) == u'-') {
+            const QDate d(digits(0, 4), digits(5, 2), digits(8, 2));
+            if (d.isValid()) return d;
+        }
     }
     mismatch("data");
 }

@@ -98,6 +98,7 @@ void Recordset::Close() {
     rowStart_.clear();
     rows_ = 0;
     position_ = 0;
+    nextRow_ = -1;
 }
 
 void Recordset::requireOpen() const {
@@ -178,8 +179,9 @@ Field Recordset::Fields(int index) const {
 
 Field Recordset::makeField(int column) const {
     if (Eof() || Bof()) noCurrentRecord(statement_);
-    const char* p = rowData(position_);
-    for (int c = 0;; ++c) {
+    const bool onward = nextRow_ == position_ && column >= nextColumn_;
+    const char* p = onward ? nextValue_ : rowData(position_);
+    for (int c = onward ? nextColumn_ : 0;; ++c) {
         const Kind kind = Kind(*p++);
         qint32 length = 0;
         switch (kind) {
@@ -223,6 +225,9 @@ Field Recordset::makeField(int column) const {
         } else if (kind == KBlob) {
             stored = QByteArray(p, length);
         }
+        nextRow_ = position_;
+        nextColumn_ = column + 1;
+        nextValue_ = p + length;
         return Field(columns_[column].name, columns_[column].type, std::move(stored));
     }
 }

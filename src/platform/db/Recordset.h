@@ -114,6 +114,11 @@ class Recordset {
     long rows_ = 0;
     long position_ = 0;
     QString statement_;
+    // Where the value after the last one read begins: reading the next columns of the same row starts
+    // there, so that a loop over the columns of a row does not walk the row again for each one.
+    mutable long nextRow_ = -1;
+    mutable int nextColumn_ = 0;
+    mutable const char* nextValue_ = nullptr;
 };
 
 }  // namespace platform::db

@@ -31,14 +31,21 @@ QChar fromAnsiCode(int code) {
 
 QByteArray toCp1252(const QString& text) {
     QByteArray bytes;
-    bytes.reserve(text.size());
+    appendCp1252(bytes, text);
+    return bytes;
+}
+
+void appendCp1252(QByteArray& bytes, QStringView text) {
+    const qsizetype start = bytes.size();
+    bytes.resize(start + text.size());
+    char* out = bytes.data() + start;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         // A character beyond the basic plane is one character, and so one "?".
         if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ++i;
-        bytes += static_cast<char>(ansiCode(c));
+        *out++ = static_cast<char>(c.unicode() < 0x80 ? c.unicode() : ansiCode(c));
     }
-    return bytes;
+    bytes.resize(out - bytes.data());
 }
 
 QString fromCp1252(const QByteArray& bytes) {

@@ -13,6 +13,8 @@ int ansiCode(QChar c);
 QChar fromAnsiCode(int code);
 
 QByteArray toCp1252(const QString& text);
+// Appends the Windows-1252 bytes of `text` to `bytes`.
+void appendCp1252(QByteArray& bytes, QStringView text);
 QString fromCp1252(const QByteArray& bytes);
 
 }  // namespace platform::values

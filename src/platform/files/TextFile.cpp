@@ -1,0 +1,46 @@
+#include "platform/files/TextFile.h"
+
+#include "platform/values/Cp1252.h"
+
+namespace platform::files {
+
+namespace {
+// Lines are gathered and handed to the file in blocks of about this size.
+constexpr qsizetype BlockSize = 256 * 1024;
+}  // namespace
+
+TextFile::TextFile(const QString& path) : file_(path) {}
+
+bool TextFile::Open() {
+    failed_ = !file_.open(QIODevice::WriteOnly);
+    buffer_.clear();
+    buffer_.reserve(BlockSize + 1024);
+    return !failed_;
+}
+
+void TextFile::WriteLine(const QString& line) {
+    if (failed_ || !file_.isOpen()) {
+        failed_ = true;
+        return;
+    }
+    values::appendCp1252(buffer_, line);
+    buffer_ += "\r\n";
+    if (buffer_.size() >= BlockSize) {
+        failed_ = file_.write(buffer_) != buffer_.size();
+        buffer_.clear();
+    }
+}
+
+bool TextFile::Commit() {
+    if (!file_.isOpen()) return false;
+    if (!failed_ && !buffer_.isEmpty()) failed_ = file_.write(buffer_) != buffer_.size();
+    buffer_.clear();
+    if (failed_) {
+        file_.cancelWriting();
+        file_.commit();
+        return false;
+    }
+    return file_.commit();
+}
+
+}  // namespace platform::files

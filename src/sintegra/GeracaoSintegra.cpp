@@ -1,0 +1,128 @@
+#include "sintegra/GeracaoSintegra.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "companies/empresas_sql.h"
+#include "platform/files/TextFile.h"
+#include "platform/ui/MsgBox.h"
+#include "platform/values/Vb.h"
+#include "shell/ErrosLista.h"
+#include "shell/EstadoGeral.h"
+#include "sintegra/RegistrosArquivo.h"
+
+namespace sintegra {
+
+namespace {
+
+namespace Msg = platform::ui::Msg;
+using platform::ui::MsgBox;
+
+EmpresaSintegra empresaDe(const platform::db::Recordset& rs) {
+    auto f = [&](const char* coluna) { return rs.Fields(QString::fromLatin1(coluna)).toString(); };
+    return {f("cgc"),      f("inscr_estadual"), f("nome"),        f("cidade"), f("uf"), f("fax"),
+            f("endereco"), f("numero"),         f("complemento"), f("bairro"), f("cep")};
+}
+
+// Lists every wrong field of the request as a fatal row; true when there was none. The company found
+// is put into `empresa`.
+bool confere(const PedidoSintegra& p, platform::db::Connection& cadastro, EmpresaSintegra& empresa) {
+    shell::IniciaErros();
+    auto erro = [](const char* texto) { shell::AdicionaErro(shell::ErroFatal, QString::fromUtf8(texto)); };
+    const QString codigo = platform::values::Trim(p.codigo);
+    bool achada = false;
+    if (codigo.isEmpty()) {
+        erro("O Campo Código da Empresa é Obrigatório !");
+    } else {
+        const qint64 numero = NumeroEmpresa(codigo);
+        if (numero > 0) {
+            const platform::db::Recordset rs = Empresas::LeEmpresa(cadastro, numero);
+            achada = !rs.Eof();
+            if (achada) empresa = empresaDe(rs);
+        }
+        if (!achada) erro("Empresa Não Cadastrada, Utilize o Botão Pesquisar !");
+    }
+    if (!p.inicio.isValid()) erro("O Campo Data Inicial é Obrigatório !");
+    if (!p.fim.isValid()) erro("O Campo Data Final é Obrigatório !");
+    if (p.inicio.isValid() && p.fim.isValid()) {
+        if (p.fim < p.inicio) erro("A Data Final é Menor que a Data Inicial !");
+        if (p.fim.year() != p.inicio.year()) erro("O Período Deve Estar Dentro de um Mesmo Ano !");
+    }
+    if (achada && Digitos(empresa.cgc).size() != 14) erro("O CNPJ da Empresa Deve Ter 14 Dígitos !");
+    if (platform::values::Trim(p.nome).isEmpty())
+        erro("O Campo Nome do Arquivo é Obrigatório !");
+    else if (p.nome.contains(u'/'))
+        erro("O Nome do Arquivo Não Pode Conter Barras !");
+    if (Geral::ContaErros == 1) return true;
+    shell::ConcluiErros();
+    return false;
+}
+
+// Closes the movement connection however the generation ends.
+struct FechaMovimento {
+    platform::db::Connection& movimento;
+    ~FechaMovimento() { movimento.Close(); }
+};
+
+}  // namespace
+
+qint64 NumeroEmpresa(const QString& texto) {
+    if (texto.isEmpty() || texto.size() > 18) return 0;
+    qint64 n = 0;
+    for (QChar c : texto) {
+        if (c < u'0' || c > u'9') return 0;
+        n = n * 10 + (c.unicode() - u'0');
+    }
+    return n;
+}
+
+QString NomeArquivoPadrao(qint64 codigo) {
+    return QStringLiteral("SINT") + QString::number(codigo).rightJustified(3, u'0');
+}
+
+ResultadoGeracao GeraArquivoSintegra(const PedidoSintegra& pedido, platform::db::Connection& cadastro,
+                                     platform::db::Connection& movimento, const AcessoMovimento& acesso) {
+    EmpresaSintegra empresa;
+    if (!confere(pedido, cadastro, empresa)) return ResultadoGeracao::Recusada;
+
+    const QString caminho = QDir(pedido.pasta).filePath(pedido.nome + QStringLiteral(".TXT"));
+    if (QFileInfo::exists(caminho) &&
+        MsgBox(
+            QStringLiteral("Já existe o arquivo ") + pedido.nome + QStringLiteral(".TXT") +
+                QStringLiteral(", deseja substitui-lo ? Você pode clicar não e mudar o nome ou o local..."),
+            Msg::YesNo | Msg::Critical, QStringLiteral("Erro ao Localizar Arquivo")) != Msg::Yes)
+        return ResultadoGeracao::NaoSubstituida;
+
+    const std::optional<QString> conexao =
+        acesso.localiza(NumeroEmpresa(platform::values::Trim(pedido.codigo)), pedido.inicio.year());
+    if (!conexao) return ResultadoGeracao::SemMovimento;
+
+    FechaMovimento fecha{movimento};
+    movimento.Open(*conexao);
+    const Conversao coleta =
+        ColetaMovimento(movimento, cadastro, pedido.inicio, pedido.fim, acesso.tabelaMes);
+    movimento.Close();
+    if (!coleta.recusas.isEmpty()) {
+        shell::IniciaErros();
+        for (const QString& recusa : coleta.recusas) shell::AdicionaErro(shell::ErroFatal, recusa);
+        shell::ConcluiErros();
+        return ResultadoGeracao::DocumentosRecusados;
+    }
+
+    platform::files::TextFile texto(caminho);
+    if (texto.Open()) {
+        for (const QString& linha : LinhasArquivo(
+                 empresa, {pedido.inicio, pedido.fim, pedido.contato, pedido.fone}, coleta.registros))
+            texto.WriteLine(linha);
+    }
+    if (!texto.Commit()) {
+        MsgBox(QStringLiteral("Erro ao Gravar o Arquivo ") + caminho + QStringLiteral(" !"),
+               Msg::OKOnly | Msg::Critical, QStringLiteral("Erro"));
+        return ResultadoGeracao::FalhaGravacao;
+    }
+    MsgBox(QStringLiteral("Arquivo Finalizado, Faça a Validação no Sintegra Validador 5.2.7 !"),
+           Msg::OKOnly | Msg::Information, QStringLiteral("Finalização..."));
+    return ResultadoGeracao::Concluida;
+}
+
+}  // namespace sintegra

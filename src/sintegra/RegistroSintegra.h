@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QDate>
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <vector>
+
+#include "platform/values/Currency.h"
+
+// One ICMS document of the movement turned into the SINTEGRA registers of its item slots, as the
+// staging table RegSint keeps them.
+namespace sintegra {
+
+using platform::values::Currency;
+
+// One ICMS item slot; an amount or rate the database left empty reads as 0.
+struct ItemIcms {
+    Currency base, icms, isento, outros, aliquota;
+};
+
+// The columns of an entries or exits row that the file takes.
+struct DocumentoIcms {
+    QDate datalan, demiss;
+    QString especie, cgc, uf, docinicial, codfiscal;
+    std::array<ItemIcms, 5> itens;
+};
+
+// One register, every field a text of its fixed width, in the column order of RegSint.
+struct RegistroSintegra {
+    QString regtip, cgc, inscr_estadual, demis, uf, modelo, serie, subserie, nrnf, cfop, vlrtot, baseicms,
+        vlricms, vlrisent, vlroutr, aliqicms, situacao;
+};
+
+// The state-registration field (CampoInscricao) of each CNPJ/CPF as stored (`cgc`) of one register of
+// parties.
+using Inscricoes = QHash<QString, QString>;
+
+// What a collection gathers: the registers in the order they are written to RegSint, and one text per
+// fault of a document that cannot go into the file.
+struct Conversao {
+    std::vector<RegistroSintegra> registros;
+    QStringList recusas;
+};
+
+// The digits of a text, every other character dropped: the numeric fields of the file take no ":" or
+// "," (which SoNumeros keeps).
+QString Digitos(QStringView texto);
+// A date as the file writes it, yyyymmdd.
+QString DataSintegra(const QDate& data);
+
+// A slot goes into the file when its base, exempt or other amount is above 0.
+bool SlotTomado(const ItemIcms& item);
+
+// The CNPJ/CPF field of a document where none was typed.
+inline constexpr QStringView MascaraCgcVazia = u"__.___.___/____-__";
+
+// The state-registration field of a register from the registration as typed: its first 14 digits,
+// blanks on the right, or "ISENTO" and eight blanks when it has fewer than 8 digits ("ISENTO" itself).
+QString CampoInscricao(const QString& ie);
+
+// The document model code of a species ("NF" -> "01", "CMR" -> "2B"); any other species, the empty one
+// included, is "01".
+QString ModeloEspecie(const QString& especie);
+
+// Appends to `destino` one register for each taken slot of `documento` (base, exempt or other above 0),
+// slots in order 0 to 4, by the rules of the period's year `ano`: from 2003 a four-digit CFOP, register
+// 70 for CFOPs x35x and 6932, 61 for species NFC and NFP, 76 for NSC in an exit (`saida`); before 2003 a
+// three-digit CFOP and every register 50. The state-registration field comes from `inscricoes` (the
+// suppliers' for entries, the clients' for exits). A document with a taken slot whose values do not fit
+// the file gives no register but one text per fault in `destino.recusas` ("Entradas 05/03/2004 Nº 12:
+// CFOP incompleto"); a document without a taken slot gives nothing.
+void ConverteDocumento(const DocumentoIcms& documento, int ano, bool saida, const Inscricoes& inscricoes,
+                       Conversao& destino);
+
+}  // namespace sintegra

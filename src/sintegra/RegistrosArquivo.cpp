@@ -1,0 +1,258 @@
+#include "sintegra/RegistrosArquivo.h"
+
+#include <algorithm>
+#include <span>
+
+#include "shell/Geral.h"
+
+namespace sintegra {
+
+namespace {
+
+constexpr qsizetype Largura = 126;
+
+// A record built field by field.
+class Linha {
+  public:
+    explicit Linha(QStringView tipo) {
+        s_.reserve(Largura);
+        s_ += tipo;
+    }
+    // The first `largura` characters of `v`, blanks on the right. A character beyond the basic plane,
+    // which the file writes as one "?", counts as one.
+    Linha& texto(QStringView v, qsizetype largura) {
+        QString simples;
+        if (std::any_of(v.begin(), v.end(), [](QChar c) { return c.isSurrogate(); })) {
+            for (qsizetype i = 0; i < v.size(); ++i) {
+                if (v[i].isHighSurrogate() && i + 1 < v.size() && v[i + 1].isLowSurrogate()) ++i;
+                simples += v[i].isSurrogate() ? u'?' : v[i];
+            }
+            v = simples;
+        }
+        v = v.left(largura);
+        s_ += v;
+        s_.resize(s_.size() + largura - v.size(), u' ');
+        return *this;
+    }
+    // The last `largura` characters of `v`.
+    Linha& fim(QStringView v, qsizetype largura) { return texto(v.right(largura), largura); }
+    // Digits: the first `largura` characters of `v`, zeros on the left.
+    Linha& zeros(QStringView v, qsizetype largura) {
+        v = v.left(largura);
+        s_.resize(s_.size() + largura - v.size(), u'0');
+        s_ += v;
+        return *this;
+    }
+    // A CNPJ/CPF of a register, fourteen zeros when there is none.
+    Linha& cgc(const QString& v) { return v.isEmpty() ? zeros(u"", 14) : texto(v, 14); }
+    QString feito() {
+        Q_ASSERT(s_.size() == Largura);
+        return std::move(s_);
+    }
+
+  private:
+    QString s_;
+};
+
+// The digits a text begins with, without leading zeros; "0" when it begins with none.
+QString valorNumerico(QStringView texto) {
+    qsizetype fim = 0;
+    while (fim < texto.size() && texto[fim] >= u'0' && texto[fim] <= u'9') ++fim;
+    qsizetype inicio = 0;
+    while (inicio < fim && texto[inicio] == u'0') ++inicio;
+    return inicio == fim ? QStringLiteral("0") : texto.sliced(inicio, fim - inicio).toString();
+}
+
+}  // namespace
+
+QString Registro10(const EmpresaSintegra& e, const ParametrosArquivo& p) {
+    const int ano = p.inicio.year();
+    return Linha(u"10")
+        .texto(Digitos(e.cgc), 14)
+        .texto(Digitos(e.inscr_estadual), 14)
+        .texto(e.nome, 35)
+        .texto(e.cidade, 30)
+        .texto(e.uf, 2)
+        .zeros(Digitos(e.fax).left(10), 10)
+        .texto(DataSintegra(p.inicio), 8)
+        .texto(DataSintegra(p.fim), 8)
+        .texto(ano >= 2004   ? u"331"
+               : ano == 2003 ? u"231"
+                             : u"131",
+               3)
+        .feito();
+}
+
+QString Registro11(const EmpresaSintegra& e, const ParametrosArquivo& p) {
+    const QString numero = valorNumerico(e.numero);
+    return Linha(u"11")
+        .texto(e.endereco, 34)
+        .zeros(QStringView(numero).right(5), 5)
+        .texto(e.complemento, 22)
+        .texto(e.bairro, 15)
+        .zeros(Digitos(e.cep), 8)
+        .texto(p.contato, 28)
+        .zeros(valorNumerico(p.fone), 12)
+        .feito();
+}
+
+QString Registro50(const RegistroSintegra& r) {
+    return Linha(r.regtip)
+        .cgc(r.cgc)
+        .texto(r.inscr_estadual, 14)
+        .texto(r.demis, 8)
+        .texto(r.uf, 2)
+        .texto(r.modelo, 2)
+        .texto(r.serie, 3)
+        .texto(r.nrnf, 6)
+        .texto(r.cfop, 4)
+        .texto(r.subserie, 1)
+        .texto(r.vlrtot, 13)
+        .texto(r.baseicms, 13)
+        .texto(r.vlricms, 13)
+        .texto(r.vlrisent, 13)
+        .texto(r.vlroutr, 13)
+        .texto(r.aliqicms, 4)
+        .texto(r.situacao, 1)
+        .feito();
+}
+
+QString Registro61(const RegistroSintegra& r) {
+    return Linha(r.regtip)
+        .texto(u"", 28)
+        .texto(r.demis, 8)
+        .texto(r.modelo, 2)
+        .texto(r.serie, 3)
+        .texto(r.subserie, 2)
+        .texto(r.nrnf, 6)
+        .texto(r.nrnf, 6)
+        .texto(r.vlrtot, 13)
+        .texto(r.baseicms, 13)
+        .fim(r.vlricms, 12)
+        .texto(r.vlrisent, 13)
+        .texto(r.vlroutr, 13)
+        .texto(r.aliqicms, 4)
+        .texto(u"", 1)
+        .feito();
+}
+
+QString Registro70(const RegistroSintegra& r) {
+    return Linha(r.regtip)
+        .cgc(r.cgc)
+        .texto(r.inscr_estadual, 14)
+        .texto(r.demis, 8)
+        .texto(r.uf, 2)
+        .texto(r.modelo, 2)
+        .texto(r.serie, 3)
+        .texto(r.nrnf, 6)
+        .texto(r.cfop, 4)
+        .texto(r.vlrtot, 13)
+        .zeros(r.baseicms, 14)
+        .zeros(r.vlricms, 14)
+        .zeros(r.vlrisent, 14)
+        .zeros(r.vlroutr, 14)
+        .texto(r.subserie, 1)
+        .texto(r.situacao, 1)
+        .feito();
+}
+
+QString Registro76(const RegistroSintegra& r) {
+    return Linha(r.regtip)
+        .cgc(r.cgc)
+        .texto(r.inscr_estadual, 14)
+        .texto(r.modelo, 2)
+        .texto(r.serie, 2)
+        .texto(r.subserie, 2)
+        .zeros(r.nrnf, 10)
+        .texto(r.cfop, 4)
+        .texto(u"1", 1)
+        .texto(r.demis, 8)
+        .texto(r.uf, 2)
+        .texto(r.vlrtot, 13)
+        .texto(r.baseicms, 13)
+        .fim(r.vlricms, 12)
+        .fim(r.vlrisent, 12)
+        .fim(r.vlroutr, 12)
+        .texto(r.aliqicms, 2)
+        .texto(r.situacao, 1)
+        .feito();
+}
+
+QString Registro50Antigo(const RegistroSintegra& r) {
+    return Linha(r.regtip)
+        .cgc(r.cgc)
+        .texto(r.inscr_estadual, 14)
+        .texto(r.demis, 8)
+        .texto(r.uf, 2)
+        .texto(r.modelo, 2)
+        .texto(r.serie, 3)
+        .texto(r.subserie, 2)
+        .texto(r.nrnf, 6)
+        .texto(r.cfop, 3)
+        .texto(r.vlrtot, 13)
+        .texto(r.baseicms, 13)
+        .texto(r.vlricms, 13)
+        .texto(r.vlrisent, 13)
+        .texto(r.vlroutr, 13)
+        .texto(r.aliqicms, 4)
+        .texto(r.situacao, 1)
+        .feito();
+}
+
+QString Registro90(const QString& registro10, const std::vector<std::pair<QString, qint64>>& totais) {
+    QString pares;
+    qint64 linhas = 3;
+    for (const auto& [tipo, quantos] : totais) {
+        pares += tipo + Geral::Zeros(quantos, 8);
+        linhas += quantos;
+    }
+    return Linha(u"90")
+        .texto(QStringView(registro10).mid(2, 28), 28)
+        .texto(pares + QStringLiteral("99") + Geral::Zeros(linhas, 8), 95)
+        .texto(u"1", 1)
+        .feito();
+}
+
+QStringList LinhasArquivo(const EmpresaSintegra& empresa, const ParametrosArquivo& parametros,
+                          const std::vector<RegistroSintegra>& registros) {
+    const bool novo = parametros.inicio.year() >= 2003;
+    // By type and issue date (both digits), the collection's order kept within them.
+    std::vector<std::pair<qint64, const RegistroSintegra*>> ordem;
+    ordem.reserve(registros.size());
+    for (const RegistroSintegra& r : registros)
+        ordem.emplace_back(r.regtip.toLongLong() * 100'000'000 + r.demis.toLongLong(), &r);
+    std::stable_sort(ordem.begin(), ordem.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+
+    QStringList linhas;
+    linhas.reserve(qsizetype(registros.size()) + 3);
+    const QString registro10 = Registro10(empresa, parametros);
+    linhas.append(Geral::TiraAcentos(registro10));
+    linhas.append(Geral::TiraAcentos(Registro11(empresa, parametros)));
+    for (const auto& [chave, r] : ordem) {
+        QString registro;
+        if (!novo)
+            registro = Registro50Antigo(*r);
+        else if (r->regtip == u"61")
+            registro = Registro61(*r);
+        else if (r->regtip == u"70")
+            registro = Registro70(*r);
+        else if (r->regtip == u"76")
+            registro = Registro76(*r);
+        else
+            registro = Registro50(*r);
+        linhas.append(Geral::TiraAcentos(registro));
+    }
+
+    std::vector<std::pair<QString, qint64>> totais;
+    const QStringView tipos[] = {u"50", u"51", u"53", u"61", u"70", u"76"};
+    for (QStringView tipo : novo ? std::span(tipos) : std::span(tipos).first(3)) {
+        const auto quantos = std::count_if(registros.begin(), registros.end(),
+                                           [&](const auto& r) { return r.regtip == tipo; });
+        if (quantos > 0) totais.emplace_back(tipo.toString(), quantos);
+    }
+    linhas.append(Registro90(registro10, totais));
+    return linhas;
+}
+
+}  // namespace sintegra

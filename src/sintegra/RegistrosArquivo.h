@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <utility>
+#include <vector>
+
+#include "sintegra/RegistroSintegra.h"
+
+// The records of the SINTEGRA file, each exactly 126 characters: every field cut or padded to its width
+// (text fields blanks on the right, digit fields zeros on the left), so that no value can move the next.
+namespace sintegra {
+
+// The company columns the file takes, as the companies table keeps them.
+struct EmpresaSintegra {
+    QString cgc, inscr_estadual, nome, cidade, uf, fax, endereco, numero, complemento, bairro, cep;
+};
+
+// What the window gives a generation beside the company.
+struct ParametrosArquivo {
+    QDate inicio, fim;
+    QString contato, fone;
+};
+
+// Identification: CNPJ and state registration (digits only), name, municipality, state, fax, the period
+// and the structure code of the period's start year ("331" from 2004, "231" in 2003, "131" before).
+QString Registro10(const EmpresaSintegra& empresa, const ParametrosArquivo& parametros);
+// Address and contact: the street number is the last 5 of the leading digits of `numero`, the postal
+// code the digits of `cep`, the telephone its leading digits.
+QString Registro11(const EmpresaSintegra& empresa, const ParametrosArquivo& parametros);
+// The register records of a period from 2003 on, by type.
+QString Registro50(const RegistroSintegra& r);
+QString Registro61(const RegistroSintegra& r);
+QString Registro70(const RegistroSintegra& r);
+QString Registro76(const RegistroSintegra& r);
+// Every register of a period before 2003, with its three-digit CFOP.
+QString Registro50Antigo(const RegistroSintegra& r);
+// Totals: the CNPJ and state registration as record 10 wrote them, then each (type, count) of
+// `totais`, then "99" and the number of lines of the file (records 10, 11 and 90 with the counts).
+QString Registro90(const QString& registro10, const std::vector<std::pair<QString, qint64>>& totais);
+
+// Every line of the file in order: 10, 11, the registers by type and issue date (the order of
+// `registros` kept within a date), 90. Every record but 90 has its accents taken off.
+QStringList LinhasArquivo(const EmpresaSintegra& empresa, const ParametrosArquivo& parametros,
+                          const std::vector<RegistroSintegra>& registros);
+
+}  // namespace sintegra

@@ -1,0 +1,320 @@
+#include <gtest/gtest.h>
+
+#include "sintegra/RegistroSintegra.h"
+
+using namespace sintegra;
+
+namespace {
+
+Currency v(const char* texto) { return *Currency::parse(QString::fromLatin1(texto)); }
+
+// A document of 05/03 of the year with one item in slot 0 unless `itens` says otherwise.
+struct Caso {
+    const char* nome;
+    int ano;
+    bool saida;
+    const char* especie;
+    const char* cgc;
+    const char* uf;
+    const char* numero;
+    const char* cfop;
+    std::vector<std::array<const char*, 5>> itens;  // base, icms, isento, outros, aliquota
+    QStringList esperado;                           // the registers, fields joined by "|", or refusals
+    bool semEmissao = false;
+};
+
+Inscricoes fornecedores() {
+    Inscricoes campos;
+    for (const auto& [cgc, ie] : {std::pair{"11.222.333/0001-81", "110.042.490.114"},
+                                  {"123.456.789-09", "ISENTO"},
+                                  {"22.333.444/0001-55", "1234567"},
+                                  {"33.444.555/0001-66", "12.345.678.901.234.567"}})
+        campos.insert(cgc, CampoInscricao(ie));
+    return campos;
+}
+
+QString junta(const RegistroSintegra& r) {
+    return QStringList{r.regtip,  r.cgc,      r.inscr_estadual, r.demis,    r.uf,      r.modelo,
+                       r.serie,   r.subserie, r.nrnf,           r.cfop,     r.vlrtot,  r.baseicms,
+                       r.vlricms, r.vlrisent, r.vlroutr,        r.aliqicms, r.situacao}
+        .join(u'|');
+}
+
+const char* const Cnpj = "11.222.333/0001-81";
+const std::array<const char*, 5> Cem = {"100", "17", "0", "0", "17"};
+
+const std::vector<Caso> Casos = {
+    {"cfop x35x is record 70",
+     2004,
+     true,
+     "NF",
+     Cnpj,
+     "SP",
+     "123",
+     "5.352",
+     {Cem},
+     {"70|11222333000181|110042490114  |20040305|SP|01|   |1 |000123|5352|0000000010000|0000000010000|"
+      "0000000001700|0000000000000|0000000000000|1700|N"}},
+    {"cfop 6932 is record 70",
+     2004,
+     true,
+     "CT",
+     Cnpj,
+     "SP",
+     "1",
+     "6.932",
+     {Cem},
+     {"70|11222333000181|110042490114  |20040305|SP|08|   |1 |000001|6932|0000000010000|0000000010000|"
+      "0000000001700|0000000000000|0000000000000|1700|N"}},
+    {"NFC is record 61",
+     2004,
+     true,
+     "NFC",
+     Cnpj,
+     "SP",
+     "7",
+     "5.102",
+     {Cem},
+     {"61|11222333000181|110042490114  |20040305|SP|02|   |P |000007|5102|0000000010000|0000000010000|"
+      "0000000001700|0000000000000|0000000000000|1700|N"}},
+    {"NSC of an exit is record 76 whatever the cfop",
+     2004,
+     true,
+     "NSC",
+     Cnpj,
+     "SP",
+     "7",
+     "5.352",
+     {Cem},
+     {"76|11222333000181|110042490114  |20040305|SP|21|   |P |000007|5352|0000000010000|0000000010000|"
+      "0000000001700|0000000000000|0000000000000|1700|N"}},
+    {"NSC of an entry is record 50",
+     2004,
+     false,
+     "NSC",
+     Cnpj,
+     "SP",
+     "7",
+     "1.352",
+     {Cem},
+     {"50|11222333000181|110042490114  |20040305|SP|21|   |P |000007|1352|0000000010000|0000000010000|"
+      "0000000001700|0000000000000|0000000000000|1700|N"}},
+    {"before 2003: three-digit cfop, record 50 even for NFC, blank sub-series",
+     2002,
+     false,
+     "NFC",
+     Cnpj,
+     "SP",
+     "7",
+     "5.12.1",
+     {Cem},
+     {"50|11222333000181|110042490114  |20020305|SP|02|   |  |000007|512|0000000010000|0000000010000|"
+      "0000000001700|0000000000000|0000000000000|1700|N"}},
+    {"cpf, registered ISENTO; no issue date takes the entry date",
+     2004,
+     false,
+     "XYZ",
+     "123.456.789-09",
+     "",
+     "123",
+     "1.102",
+     {Cem},
+     {"50|00012345678909|ISENTO        |20040310|EX|01|   |P |000123|1102|0000000010000|0000000010000|"
+      "0000000001700|0000000000000|0000000000000|1700|N"},
+     true},
+    {"empty mask",
+     2004,
+     false,
+     "NF",
+     "__.___.___/____-__",
+     "MG",
+     "1",
+     "1.102",
+     {{"1234,57", "0", "0", "0", "7"}},
+     {"50|00000000000000|ISENTO        |20040305|MG|01|   |P |000001|1102|0000000123457|0000000123457|"
+      "0000000000000|0000000000000|0000000000000|0700|N"}},
+    {"registration of fewer than 8 digits",
+     2004,
+     false,
+     "NF",
+     "22.333.444/0001-55",
+     "MG",
+     "1",
+     "1.102",
+     {{"1", "0", "0", "0", "12,5"}},
+     {"50|22333444000155|ISENTO        |20040305|MG|01|   |P |000001|1102|0000000000100|0000000000100|"
+      "0000000000000|0000000000000|0000000000000|1250|N"}},
+    {"registration beyond 14 digits is cut; the total leaves the icms out",
+     2004,
+     false,
+     "NF",
+     "33.444.555/0001-66",
+     "MG",
+     "1",
+     "1.102",
+     {{"100", "9", "20,5", "0", "0"}},
+     {"50|33444555000166|12345678901234|20040305|MG|01|   |P |000001|1102|0000000012050|0000000010000|"
+      "0000000000900|0000000002050|0000000000000|0000|N"}},
+    {"unregistered party; only an exempt amount in slot 2; rounding half up",
+     2004,
+     false,
+     "NF",
+     "99.999.999/0001-91",
+     "SP",
+     "5",
+     "1.102",
+     {{"0", "0", "0", "0", "0"}, {"-3", "0", "0", "0", "0"}, {"0", "0", "10,005", "0", "0"}},
+     {"50|99999999000191|ISENTO        |20040305|SP|01|   |P |000005|1102|0000000001001|0000000000000|"
+      "0000000000000|0000000001001|0000000000000|0000|N"}},
+    {"no positive amount gives nothing, even with wrong fields",
+     2004,
+     false,
+     "NF",
+     "1",
+     "SP",
+     "",
+     "",
+     {{"0", "5", "0", "0", "18"}},
+     {}},
+    {"five slots, five registers",
+     2004,
+     false,
+     "NF",
+     Cnpj,
+     "SP",
+     "9",
+     "1.102",
+     {{"1", "0", "0", "0", "0"},
+      {"2", "0", "0", "0", "0"},
+      {"0", "0", "3", "0", "0"},
+      {"0", "0", "0", "4", "0"},
+      {"5", "0,9", "0", "0", "18"}},
+     {"50|11222333000181|110042490114  |20040305|SP|01|   |P |000009|1102|0000000000100|0000000000100|"
+      "0000000000000|0000000000000|0000000000000|0000|N",
+      "50|11222333000181|110042490114  |20040305|SP|01|   |P |000009|1102|0000000000200|0000000000200|"
+      "0000000000000|0000000000000|0000000000000|0000|N",
+      "50|11222333000181|110042490114  |20040305|SP|01|   |P |000009|1102|0000000000300|0000000000000|"
+      "0000000000000|0000000000300|0000000000000|0000|N",
+      "50|11222333000181|110042490114  |20040305|SP|01|   |P |000009|1102|0000000000400|0000000000000|"
+      "0000000000000|0000000000000|0000000000400|0000|N",
+      "50|11222333000181|110042490114  |20040305|SP|01|   |P |000009|1102|0000000000500|0000000000500|"
+      "0000000000090|0000000000000|0000000000000|1800|N"}},
+    // Refusals.
+    {"incomplete cnpj",
+     2004,
+     false,
+     "NF",
+     "11.222.333/0001",
+     "SP",
+     "12",
+     "1.102",
+     {Cem},
+     {"Entradas 05/03/2004 Nº 12: CNPJ/CPF incompleto"}},
+    {"incomplete cfop",
+     2004,
+     true,
+     "NF",
+     Cnpj,
+     "SP",
+     "12",
+     "5.1__",
+     {Cem},
+     {"Saídas 05/03/2004 Nº 12: CFOP incompleto"}},
+    {"incomplete cfop before 2003",
+     2002,
+     true,
+     "NF",
+     Cnpj,
+     "SP",
+     "12",
+     "5.1",
+     {Cem},
+     {"Saídas 05/03/2002 Nº 12: CFOP incompleto"}},
+    {"document number of 7 digits",
+     2004,
+     false,
+     "NF",
+     Cnpj,
+     "SP",
+     "1234567",
+     "1.102",
+     {Cem},
+     {"Entradas 05/03/2004 Nº 1234567: Número do documento inválido"}},
+    {"document number with a letter, negative amount and rate of 100",
+     2004,
+     true,
+     "NF",
+     Cnpj,
+     "SP",
+     "12A",
+     "5.102",
+     {{"100", "-1", "0", "0", "100"}},
+     {"Saídas 05/03/2004 Nº 12A: Número do documento inválido", "Saídas 05/03/2004 Nº 12A: Valor negativo",
+      "Saídas 05/03/2004 Nº 12A: Alíquota inválida"}},
+    {"total beyond 13 digits of cents",
+     2004,
+     false,
+     "NF",
+     Cnpj,
+     "SP",
+     "1",
+     "1.102",
+     {{"99999999999,99", "0", "0,01", "0", "0"}},
+     {"Entradas 05/03/2004 Nº 1: Valor acima do limite do arquivo"}},
+    {"icms beyond 12 digits in record 61, which 50 takes",
+     2004,
+     true,
+     "NFC",
+     Cnpj,
+     "SP",
+     "1",
+     "5.102",
+     {{"20000000000", "10000000000", "0", "0", "50"}},
+     {"Saídas 05/03/2004 Nº 1: Valor acima do limite do arquivo"}},
+    {"other beyond 12 digits in record 76",
+     2004,
+     true,
+     "NSC",
+     Cnpj,
+     "SP",
+     "1",
+     "5.102",
+     {{"0", "0", "0", "10000000000", "0"}},
+     {"Saídas 05/03/2004 Nº 1: Valor acima do limite do arquivo"}},
+};
+
+TEST(ConverteDocumento, GivesTheRegistersOfEachTakenSlotOrTheFaultsOfTheDocument) {
+    for (const Caso& c : Casos) {
+        DocumentoIcms d;
+        d.datalan = QDate(c.ano, 3, c.semEmissao ? 10 : 5);
+        d.demiss = c.semEmissao ? QDate() : QDate(c.ano, 3, 5);
+        d.especie = QString::fromLatin1(c.especie);
+        d.cgc = QString::fromLatin1(c.cgc);
+        d.uf = QString::fromLatin1(c.uf);
+        d.docinicial = QString::fromLatin1(c.numero);
+        d.codfiscal = QString::fromLatin1(c.cfop);
+        for (std::size_t i = 0; i < c.itens.size(); ++i)
+            d.itens[i] = {v(c.itens[i][0]), v(c.itens[i][1]), v(c.itens[i][2]), v(c.itens[i][3]),
+                          v(c.itens[i][4])};
+        Conversao conversao;
+        conversao.registros.push_back({});  // registers of earlier documents stay
+        ConverteDocumento(d, c.ano, c.saida, fornecedores(), conversao);
+        QStringList obtido = conversao.recusas;
+        for (std::size_t i = 1; i < conversao.registros.size(); ++i)
+            obtido.append(junta(conversao.registros[i]));
+        EXPECT_EQ(obtido, c.esperado) << c.nome;
+        EXPECT_TRUE(conversao.recusas.isEmpty() || conversao.registros.size() == 1) << c.nome;
+    }
+}
+
+TEST(ConverteDocumento, ModelOfEverySpecies) {
+    const QStringList especies{"NF",  "NFC", "NFE", "NFP", "NEE", "NFT", "CT",  "CTA", "CA",
+                               "CTF", "BPR", "BPA", "BP",  "BPF", "DT",  "RMD", "OCC", "NSC",
+                               "NTL", "ACT", "MC",  "CMR", "PDV", "ECF", "DVS", "",    "nf"};
+    QStringList modelos;
+    for (const QString& e : especies) modelos.append(ModeloEspecie(e));
+    EXPECT_EQ(modelos.join(u' '),
+              "01 02 03 04 06 07 08 09 10 11 13 14 15 16 17 18 20 21 22 24 25 2B 2C 2D 99 01 01");
+}
+
+}  // namespace

@@ -1,0 +1,132 @@
+#include "SintegraFixture.h"
+
+#include <QDialog>
+#include <QFile>
+
+#include "companies/empresas_sql.h"
+#include "platform/ui/MsgBox.h"
+#include "shell/EstadoGeral.h"
+#include "shell/Geral.h"
+
+using platform::values::Currency;
+
+namespace {
+
+qint64 centavos(const char* texto) { return Currency::parse(QString::fromLatin1(texto))->raw() / 100; }
+
+}  // namespace
+
+void SintegraFixture::SetUp() {
+    Geral::ReiniciaEstadoGeral();
+    UiFixture::SetUp();
+    Geral::DiretorioSistema = folder.path();
+    cadastro.Open(folder.registryConnection());
+    Empresas::DadosEmpresa e;
+    e.codigo = 7;
+    e.nome = QString::fromUtf8("Ótica Três Irmãos Comércio e Ferragens Ltda");
+    e.endereco = "Avenida Brasil";
+    e.numero = "1234567";
+    e.complemento = QString::fromUtf8("Sala nº 5 'B'");
+    e.bairro = QString::fromUtf8("Jardim América");
+    e.cidade = QString::fromUtf8("São João del-Rei");
+    e.uf = "MG";
+    e.cep = "36300-000";
+    e.cgc = "12.345.678/0001-95";
+    e.inscr_estadual = "110.042.490.114";
+    e.fax = "(32) 3371-2222";
+    Empresas::InsereEmpresa(cadastro, e);
+    // As the movement's own lookup does it.
+    acesso.localiza = [this](qint64 codigo, int ano) -> std::optional<QString> {
+        const QString nome = QStringLiteral("MV%1%2.MDB")
+                                 .arg(ano % 100, 2, 10, QLatin1Char('0'))
+                                 .arg(codigo, 4, 10, QLatin1Char('0'));
+        if (!QFile::exists(folder.filePath("Tarvel/" + nome))) {
+            platform::ui::MsgBox("Arquivo de Movimento da Empresa Inexistente, Verifique !!!",
+                                 platform::ui::Msg::Critical, "Erro ao Localizar Arquivo");
+            return std::nullopt;
+        }
+        Geral::ConexaoMovimento = folder.movementConnection(nome, false);
+        return Geral::ConexaoMovimento;
+    };
+    acesso.tabelaMes = [](bool saida, int mes) {
+        return QStringLiteral("%1%2").arg(saida ? "DIGS" : "DIGE").arg(mes, 2, 10, QLatin1Char('0'));
+    };
+}
+
+void SintegraFixture::TearDown() {
+    cadastro.Close();
+    movimento.Close();
+    UiFixture::TearDown();
+}
+
+void SintegraFixture::documento(bool saida, const char* datalan, const char* demiss, const char* especie,
+                                const char* cgc, const char* uf, const char* numero, const char* cfop,
+                                const Itens& itens) {
+    const QDate data = QDate::fromString(QString::fromLatin1(datalan), Qt::ISODate);
+    const QString nome =
+        QStringLiteral("MV%1%2.MDB").arg(data.year() % 100, 2, 10, QLatin1Char('0')).arg("0007");
+    platform::db::Connection mv;
+    if (QFile::exists(folder.filePath("Tarvel/" + nome)))
+        mv.Open(folder.movementConnection(nome, false));
+    else
+        mv.Open(folder.movementConnection(nome, true));
+    QString colunas = "datalan, demiss, especie, cgc, uf, docinicial, codfiscal";
+    QString valores = "?, ?, ?, ?, ?, ?, ?";
+    platform::db::Params params{data,
+                                *demiss ? platform::db::Param(QDate::fromString(demiss, Qt::ISODate))
+                                        : platform::db::Param(platform::db::DbNull),
+                                especie,
+                                cgc,
+                                uf,
+                                numero,
+                                cfop};
+    for (std::size_t i = 0; i < itens.size(); ++i) {
+        int c = 0;
+        for (const char* coluna : {"baseicms", "valricms", "isenicms", "outricms", "aliqicms"}) {
+            colunas += QStringLiteral(", %1%2").arg(coluna).arg(i);
+            valores += ", ?";
+            params.push_back(*Currency::parse(QString::fromLatin1(itens[i][c++])));
+        }
+        const ValoresSlot v{QString::fromLatin1(numero).toLongLong(), centavos(itens[i][0]),
+                            centavos(itens[i][1]), centavos(itens[i][2]), centavos(itens[i][3])};
+        if (v.base > 0 || v.isento > 0 || v.outros > 0) esperados.push_back(v);
+    }
+    mv.Execute(QStringLiteral("INSERT INTO %1%2 (%3) VALUES (%4)")
+                   .arg(saida ? "DIGS" : "DIGE")
+                   .arg(data.month(), 2, 10, QLatin1Char('0'))
+                   .arg(colunas, valores),
+               params);
+}
+
+void SintegraFixture::participante(const char* tabela, const char* cgc, const char* ie) {
+    cadastro.Execute(QStringLiteral("INSERT INTO %1 (cgc, nome, ie) VALUES (?, ?, ?)").arg(tabela),
+                     {cgc, "Parte", ie});
+}
+
+sintegra::PedidoSintegra SintegraFixture::pedido(const QDate& inicio, const QDate& fim) const {
+    return {"7", inicio, fim, QString::fromUtf8("José \"Zé\" Ωmega"), "3233712222", folder.path(), "SINT007"};
+}
+
+sintegra::ResultadoGeracao SintegraFixture::gera(const sintegra::PedidoSintegra& p) {
+    return sintegra::GeraArquivoSintegra(p, cadastro, movimento, acesso);
+}
+
+QByteArray SintegraFixture::arquivo(const QString& nome) const {
+    QFile f(folder.filePath(nome + ".TXT"));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("missing");
+}
+
+QStringList SintegraFixture::erros() const {
+    QStringList linhas;
+    for (const Geral::LinhaErro& l : Geral::ListaErros)
+        if (!l.vazia()) linhas.append(l.Descricao);
+    return linhas;
+}
+
+void SintegraFixture::esperaErros() {
+    script->onDialog("frmErros", [](QDialog& d) { testsupport::click(&d, QStringLiteral("cmdOk")); });
+}
+
+long SintegraFixture::linhasRegSint() {
+    return long(cadastro.OpenRecordset("SELECT count(*) AS n FROM RegSint").Fields("n").toLongLong());
+}
