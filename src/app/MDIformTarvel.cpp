@@ -266,7 +266,7 @@ using platform::ui::Msg::OKOnly;
 // Tells a start-up failure under `titulo` and ends the program.
 [[noreturn]] void Encerra(const QString& mensagem, const QString& titulo = QStringLiteral("Erro Fatal")) {
     platform::ui::MsgBox(mensagem, OKOnly + Critical, titulo);
-    platform::ui::EndProgram();
+    platform::ui::EndProgram(platform::ui::FatalErrorExitCode);
 }
 
 bool ExisteArquivo(const QString& caminho) { return QFileInfo(caminho).isFile(); }

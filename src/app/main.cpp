@@ -4,10 +4,26 @@
 #include "app/MDIformTarvel.h"
 #include "app/Relatorios.h"
 #include "platform/report/Fonts.h"
+#include "platform/db/Error.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Hourglass.h"
 #include "platform/ui/MsgBox.h"
 #include "platform/ui/Translation.h"
 #include "platform/values/RuntimeError.h"
+
+namespace {
+// While another running copy holds a database, a statement waits for it under the hourglass; a handler
+// that had set the hourglass itself keeps it after the wait.
+void MostraEspera(bool esperando) {
+    static bool jaAmpulheta = false;
+    if (esperando) {
+        jaAmpulheta = platform::ui::hourglassShown();
+        platform::ui::setHourglass();
+    } else if (!jaAmpulheta) {
+        platform::ui::resetPointer();
+    }
+}
+}  // namespace
 
 // The main window is the first thing that loads: its load is the whole start-up, login included.
 int main(int argc, char** argv) {
@@ -28,6 +44,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     app::RegistraRelatorios();
+    platform::db::setLockWaitObserver(MostraEspera);
 
     app::MDIformTarvel janela;
     janela.MDIForm_Load();

@@ -88,7 +88,7 @@ void FalhaCadastro(long numero, const QString& descricao) {
         QStringLiteral("Trabdados.mdb não pode ser aberto (erro número ") + QString::number(numero) +
             QStringLiteral(" ") + descricao + QStringLiteral("), Sistema Encerrado !"),
         platform::ui::Msg::OKOnly + platform::ui::Msg::Critical, QStringLiteral("Erro Fatal"));
-    platform::ui::EndProgram();
+    platform::ui::EndProgram(platform::ui::FatalErrorExitCode);
 }
 
 }  // namespace shell

@@ -16,6 +16,7 @@ using ::testing::ExitedWithCode;
 
 namespace {
 constexpr int Fim = platform::ui::ProgramEndedExitCode;
+constexpr int Falha = platform::ui::FatalErrorExitCode;
 const QString PrimeiraInstalacao = QStringLiteral("Trata-se da primeira instalação ?");
 const QString Saida = QStringLiteral("Você Quer Realmente Sair ?");
 
@@ -43,7 +44,7 @@ TEST_F(StartupDeathTest, FirstStartAnsweredNoEndsAndLeavesTheTemplate) {
                         OK);
             Inicia();
         },
-        ExitedWithCode(Fim), "");
+        ExitedWithCode(Falha), "");
     EXPECT_TRUE(pasta->existe("Ajuste.mdb"));
     EXPECT_FALSE(pasta->existe("Trabdados.mdb"));
     EXPECT_FALSE(pasta->existe("Tarvel"));
@@ -57,7 +58,7 @@ TEST_F(StartupDeathTest, FirstStartWithoutTheTemplateEnds) {
                 .expect("Ajuste.mdb não está presente no diretório, Sistema Encerrado !", "Erro Fatal", OK);
             Inicia();
         },
-        ExitedWithCode(Fim), "");
+        ExitedWithCode(Falha), "");
     EXPECT_FALSE(pasta->existe("Trabdados.mdb"));
     EXPECT_FALSE(pasta->existe("Tarvel"));
 }
@@ -70,7 +71,7 @@ TEST_F(StartupDeathTest, MissingMovementTemplateEndsBeforeTheFolderIsMade) {
                            "Erro Fatal !", OK);
             Inicia();
         },
-        ExitedWithCode(Fim), "");
+        ExitedWithCode(Falha), "");
     EXPECT_FALSE(pasta->existe("Tarvel"));
 }
 
@@ -86,7 +87,7 @@ TEST_F(StartupDeathTest, AFileNamedTarvelEndsTheStartUp) {
             script->expect("Tarvel no diretório não é uma pasta, Sistema Encerrado !", "Erro Fatal", OK);
             Inicia();
         },
-        ExitedWithCode(Fim), "");
+        ExitedWithCode(Falha), "");
     EXPECT_FALSE(pasta->ehPasta("Tarvel"));
     EXPECT_EQ(Conteudo(pasta->arquivo("Tarvel")), "x");
 }
@@ -107,7 +108,7 @@ TEST_F(StartupDeathTest, TemplateThatCannotBeRenamedEndsAndStays) {
                     "Erro Fatal", OK);
             Inicia();
         },
-        ExitedWithCode(Fim), "");
+        ExitedWithCode(Falha), "");
     EXPECT_TRUE(pasta->existe("Ajuste.mdb"));
     EXPECT_TRUE(pasta->ehPasta("Trabdados.mdb"));
 }
@@ -122,12 +123,13 @@ TEST_F(StartupDeathTest, RegistryThatIsNotADatabaseEndsUnchanged) {
     EXPECT_EXIT(
         {
             script->expect(
-                "Trabdados.mdb não pode ser aberto (erro número 26 file is not a database), Sistema "
-                "Encerrado !",
+                "Trabdados.mdb não pode ser aberto (erro número 26 O arquivo " +
+                    pasta->arquivo("Trabdados.mdb") +
+                    " está danificado; restaure a cópia de segurança mais recente.), Sistema Encerrado !",
                 "Erro Fatal", OK);
             Inicia();
         },
-        ExitedWithCode(Fim), "");
+        ExitedWithCode(Falha), "");
     EXPECT_EQ(Conteudo(pasta->arquivo("Trabdados.mdb")), QByteArray(4096, 'z'));
 }
 
@@ -147,7 +149,7 @@ TEST_F(StartupDeathTest, RegistryOfAnotherProgramEnds) {
                 "Erro Fatal", OK);
             Inicia();
         },
-        ExitedWithCode(Fim), "");
+        ExitedWithCode(Falha), "");
     EXPECT_EQ(Conteudo(pasta->arquivo("Trabdados.mdb")), antes);
 }
 

@@ -3,6 +3,8 @@
 #include <sqlite3.h>
 
 #include <QFile>
+#include <algorithm>
+#include <iterator>
 #include <utility>
 
 #include "platform/db/TextFunctions.h"
@@ -25,6 +27,38 @@ class ResetOnExit {
 
   private:
     sqlite3_stmt* stmt_;
+};
+
+// How long a statement has waited for a lock, SQLite's own way: short sleeps first, then 100 ms steps.
+int waitedBefore(int count) {
+    static constexpr int delays[] = {1, 2, 5, 10, 15, 20, 25, 25, 25, 50, 50, 100};
+    static constexpr int steps = int(std::size(delays));
+    int total = 0;
+    for (int i = 0; i < count && i < steps; ++i) total += delays[i];
+    if (count > steps) total += (count - steps) * 100;
+    return total;
+}
+
+int delayAt(int count) {
+    static constexpr int delays[] = {1, 2, 5, 10, 15, 20, 25, 25, 25, 50, 50, 100};
+    return count < int(std::size(delays)) ? delays[count] : 100;
+}
+
+// Tells the observer that the wait for a lock is over, on every way out of a statement.
+class LockWaitEnd {
+  public:
+    explicit LockWaitEnd(LockWait* wait) : wait_(wait) {}
+    ~LockWaitEnd() {
+        if (wait_ && wait_->waiting) {
+            wait_->waiting = false;
+            if (LockWaitObserver observer = lockWaitObserver()) observer(false);
+        }
+    }
+    LockWaitEnd(const LockWaitEnd&) = delete;
+    LockWaitEnd& operator=(const LockWaitEnd&) = delete;
+
+  private:
+    LockWait* wait_;
 };
 
 // yyyy-mm-dd into `out`; 0 for a null date (bound as NULL).
@@ -77,6 +111,19 @@ constexpr int CacheLimit = 256;
 
 }  // namespace
 
+int Connection::onBusy(void* arg, int count) {
+    auto* wait = static_cast<LockWait*>(arg);
+    const int waited = waitedBefore(count);
+    const int delay = std::min(delayAt(count), wait->timeoutMs - waited);
+    if (delay <= 0) return 0;
+    if (!wait->waiting) {
+        wait->waiting = true;
+        if (LockWaitObserver observer = lockWaitObserver()) observer(true);
+    }
+    sqlite3_sleep(delay);
+    return 1;
+}
+
 Connection::~Connection() { Close(); }
 
 Connection::Connection(Connection&& other) noexcept
@@ -87,7 +134,8 @@ Connection::Connection(Connection&& other) noexcept
       lastStmt_(std::exchange(other.lastStmt_, nullptr)),
       textBuffer_(std::move(other.textBuffer_)),
       textCapacity_(std::exchange(other.textCapacity_, 0)),
-      depth_(std::exchange(other.depth_, 0)) {
+      depth_(std::exchange(other.depth_, 0)),
+      lockWait_(std::move(other.lockWait_)) {
     other.cache_.clear();
 }
 
@@ -103,6 +151,7 @@ Connection& Connection::operator=(Connection&& other) noexcept {
         textBuffer_ = std::move(other.textBuffer_);
         textCapacity_ = std::exchange(other.textCapacity_, 0);
         depth_ = std::exchange(other.depth_, 0);
+        lockWait_ = std::move(other.lockWait_);
     }
     return *this;
 }
@@ -141,11 +190,13 @@ void Connection::OpenFile(const QString& path, OpenMode mode, std::source_locati
             db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(code));
         const long number = db ? sqlite3_extended_errcode(db) : code;
         sqlite3_close_v2(db);
-        throw Error(number, message, what, routineOf(where));
+        throw Error(number, storageDescription(int(number), message, path), what, routineOf(where));
     };
     if (rc != SQLITE_OK) failOpen(rc, path);
     sqlite3_extended_result_codes(db, 1);
-    sqlite3_busy_timeout(db, DefaultBusyTimeoutMs);
+    if (!lockWait_) lockWait_ = std::make_unique<LockWait>();
+    lockWait_->waiting = false;
+    sqlite3_busy_handler(db, &Connection::onBusy, lockWait_.get());
     rc = registerTextFunctions(db);
     if (rc != SQLITE_OK) failOpen(rc, path);
     // Reading the journal mode touches the file: a file that is no database fails here, not later.
@@ -174,7 +225,8 @@ void Connection::Close() {
 }
 
 void Connection::setBusyTimeout(int milliseconds) {
-    if (db_) sqlite3_busy_timeout(db_, milliseconds);
+    if (!lockWait_) lockWait_ = std::make_unique<LockWait>();
+    lockWait_->timeoutMs = milliseconds;
 }
 
 void Connection::fail(int code, const QString& sql, const std::source_location& where) const {
@@ -182,7 +234,7 @@ void Connection::fail(int code, const QString& sql, const std::source_location& 
     QString message = QString::fromUtf8(sqlite3_errstr(code));
     if (db_) {
         number = sqlite3_extended_errcode(db_);
-        message = QString::fromUtf8(sqlite3_errmsg(db_));
+        message = storageDescription(int(number), QString::fromUtf8(sqlite3_errmsg(db_)), path_);
     }
     throw Error(number, message, sql, routineOf(where));
 }
@@ -301,6 +353,7 @@ qint64 Connection::LastInsertId() const { return db_ ? sqlite3_last_insert_rowid
 long long Connection::execute(const QString& sql, ParamSpan params, const std::source_location& where) {
     sqlite3_stmt* stmt = prepare(sql, where);
     ResetOnExit reset(stmt);
+    LockWaitEnd waitEnd(lockWait_.get());
     bind(stmt, sql, params, where);
     int rc;
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
@@ -313,6 +366,7 @@ void Connection::fill(Recordset& rs, const QString& sql, ParamSpan params,
                       const std::source_location& where) {
     sqlite3_stmt* stmt = prepare(sql, where);
     ResetOnExit reset(stmt);
+    LockWaitEnd waitEnd(lockWait_.get());
     bind(stmt, sql, params, where);
 
     Recordset result;

@@ -14,6 +14,13 @@ struct sqlite3_stmt;
 
 namespace platform::db {
 
+// The lock wait of one connection: its time-out, and whether a statement is waiting now.
+constexpr int DefaultLockWaitMs = 10000;
+struct LockWait {
+    int timeoutMs = DefaultLockWaitMs;
+    bool waiting = false;
+};
+
 // Existing: the file must exist (opening a missing database fails instead of creating an empty one).
 // Create: a missing file is created (the template tool, tests).
 enum class OpenMode { Existing, Create };
@@ -32,7 +39,7 @@ class Connection {
   public:
     // The collation every text column of the schema names.
     static constexpr const char* TextCollation = "PTBR";
-    static constexpr int DefaultBusyTimeoutMs = 10000;
+    static constexpr int DefaultBusyTimeoutMs = DefaultLockWaitMs;
 
     Connection() = default;
     ~Connection();
@@ -76,7 +83,8 @@ class Connection {
     void RollbackTrans(std::source_location where = std::source_location::current());
     int TransactionDepth() const { return depth_; }
 
-    // How long a statement waits for another connection's lock before failing with SQLITE_BUSY.
+    // How long a statement waits for another connection's lock before failing with SQLITE_BUSY; the
+    // lock-wait observer (Error.h) is told when such a wait starts and ends.
     void setBusyTimeout(int milliseconds);
 
     // The "Data Source=" value of a connection string (empty when there is none).
@@ -92,6 +100,7 @@ class Connection {
     void requireOpen(const QString& sql, const std::source_location& where) const;
     void fill(Recordset& rs, const QString& sql, ParamSpan params, const std::source_location& where);
     void finalizeAll();
+    static int onBusy(void* wait, int count);
 
     sqlite3* db_ = nullptr;
     QString path_;
@@ -103,6 +112,8 @@ class Connection {
     std::unique_ptr<char[]> textBuffer_;
     std::size_t textCapacity_ = 0;
     int depth_ = 0;
+    // Kept apart from the object, which may move, since SQLite holds its address.
+    std::unique_ptr<LockWait> lockWait_;
 };
 
 // All or nothing: begins a transaction; commit() makes it final; leaving the scope without commit()

@@ -29,4 +29,15 @@ class Error : public values::RuntimeError {
     QString routine_;
 };
 
+// What a storage failure means for the user, in Portuguese, with what to do about it: another copy
+// holds the file (try again), no permission to write it, a full disk, a damaged file. `code` is SQLite's
+// (extended) result code, `path` the database file; any other failure keeps SQLite's own `message`.
+QString storageDescription(int code, const QString& message, const QString& path);
+
+// Told when a statement starts waiting for another connection's lock (true) and when that wait ends
+// (false), so the program can show the hourglass meanwhile. One observer for the process; null: none.
+using LockWaitObserver = void (*)(bool waiting);
+void setLockWaitObserver(LockWaitObserver observer);
+LockWaitObserver lockWaitObserver();
+
 }  // namespace platform::db

@@ -1,6 +1,13 @@
 #include "platform/db/TextFunctions.h"
 
+// Built twice: into the program, and into the loadable extension that lets the standard sqlite3 tool
+// read and write the files with the same collation (there SQLite's calls go through its routine table).
+#ifdef RT_SQLITE_EXTENSION
+#include <sqlite3ext.h>
+SQLITE_EXTENSION_INIT3
+#else
 #include <sqlite3.h>
+#endif
 
 #include <QStringView>
 

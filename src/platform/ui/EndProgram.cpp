@@ -8,11 +8,11 @@
 
 namespace platform::ui {
 
-void EndProgram() {
+void EndProgram(int exitCode) {
     if (UiScript* script = uiScript()) script->programEnding();
     resetPointer();
     std::fflush(nullptr);
-    std::exit(ProgramEndedExitCode);
+    std::exit(exitCode);
 }
 
 }  // namespace platform::ui
