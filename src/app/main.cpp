@@ -3,8 +3,8 @@
 
 #include "app/MDIformTarvel.h"
 #include "app/Relatorios.h"
-#include "platform/report/Fonts.h"
 #include "platform/db/Error.h"
+#include "platform/report/Fonts.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Hourglass.h"
 #include "platform/ui/MsgBox.h"

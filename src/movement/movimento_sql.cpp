@@ -1,5 +1,6 @@
 #include "movement/movimento_sql.h"
 
+#include "platform/db/TableNames.h"
 #include "platform/values/RuntimeError.h"
 
 namespace movimento {
@@ -33,8 +34,8 @@ QString TabelaMes(const QString& familia, int mes) {
     const bool conhecida = familia.compare(Entradas, Qt::CaseInsensitive) == 0 ||
                            familia.compare(Saidas, Qt::CaseInsensitive) == 0 ||
                            familia.compare(Iss, Qt::CaseInsensitive) == 0;
-    if (!conhecida || mes < 1 || mes > 12) NomeInvalido(familia + QString::number(mes));
-    return familia.toUpper() + QStringLiteral("%1").arg(mes, 2, 10, QLatin1Char('0'));
+    if (!conhecida) NomeInvalido(familia + QString::number(mes));
+    return platform::db::monthTable(familia.toUpper(), mes);
 }
 
 qint64 ProximoCodigo(Connection& banco, const QString& tabela) {

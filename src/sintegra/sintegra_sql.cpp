@@ -1,15 +1,16 @@
 #include "sintegra/sintegra_sql.h"
 
-#include "companies/empresas_sql.h"
 #include "platform/db/Recordset.h"
+#include "platform/db/TableNames.h"
 
 namespace sintegra {
 
 using platform::db::Recordset;
 
 Inscricoes LeInscricoes(Connection& cadastro, const QString& tabela) {
-    Recordset rs = cadastro.OpenRecordset(QStringLiteral("SELECT cgc, ie FROM ") +
-                                          Empresas::NomeTabela(tabela) + QStringLiteral(" ORDER BY rowid"));
+    Recordset rs =
+        cadastro.OpenRecordset(QStringLiteral("SELECT cgc, ie FROM ") + platform::db::tableName(tabela) +
+                               QStringLiteral(" ORDER BY rowid"));
     Inscricoes inscricoes;
     inscricoes.reserve(rs.RecordCount());
     for (; !rs.Eof(); rs.MoveNext()) {
@@ -28,7 +29,7 @@ std::vector<DocumentoIcms> LeDocumentos(Connection& movimento, const QString& ta
                        "baseicms2, isenicms2, outricms2, valricms2, aliqicms2, "
                        "baseicms3, isenicms3, outricms3, valricms3, aliqicms3, "
                        "baseicms4, isenicms4, outricms4, valricms4, aliqicms4 FROM ") +
-            Empresas::NomeTabela(tabela) +
+            platform::db::tableName(tabela) +
             QStringLiteral(" WHERE datalan BETWEEN ? AND ? ORDER BY datalan, cgc, docinicial, codauto"),
         {inicio, fim});
     std::vector<DocumentoIcms> documentos;

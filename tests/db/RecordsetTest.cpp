@@ -124,7 +124,8 @@ TEST_F(RecordsetTest, FieldsConvertByDeclaredType) {
 TEST_F(RecordsetTest, ColumnsReadInAnyOrderOnAnyRowAndDatesOnlyFromIsoText) {
     db.Execute(QStringLiteral("INSERT INTO t (codigo, quando) VALUES (4, ?), (5, ?)"),
                {QStringLiteral("2008-02-30"), QStringLiteral("31/03/2008")});
-    Recordset rs = db.OpenRecordset(QStringLiteral("SELECT codigo, nome, quando, taxa FROM t ORDER BY codigo"));
+    Recordset rs =
+        db.OpenRecordset(QStringLiteral("SELECT codigo, nome, quando, taxa FROM t ORDER BY codigo"));
     EXPECT_EQ(rs.Fields(3).toDouble(), 2.5);
     EXPECT_EQ(rs.Fields(1).toString(), QStringLiteral("um"));
     EXPECT_EQ(rs.Fields(2).toDate(), QDate(2008, 3, 31));
