@@ -1,0 +1,42 @@
+-- Registry database: the data of the opening and closing terms of each company's books.
+
+CREATE TABLE Termo (
+    codcli INTEGER,
+    Resp TEXT COLLATE PTBR,
+    Cpf TEXT COLLATE PTBR,
+    ESRegN TEXT COLLATE PTBR,
+    ESOrg TEXT COLLATE PTBR,
+    ESDatArq DATE,
+    ESP1a YESNO,
+    ESP1 YESNO,
+    EPriFol TEXT COLLATE PTBR,
+    EUltFol TEXT COLLATE PTBR,
+    ENOrd TEXT COLLATE PTBR,
+    EIniReg DATE,
+    EFimReg DATE,
+    SPriFol TEXT COLLATE PTBR,
+    SUltFol TEXT COLLATE PTBR,
+    SNOrd TEXT COLLATE PTBR,
+    SIniReg DATE,
+    SFimReg DATE,
+    ApuIcmNOrd TEXT COLLATE PTBR,
+    ApuIcmNFol TEXT COLLATE PTBR,
+    ApuIcmPeri DATE,
+    ApuIcmAte DATE,
+    ApuIpiNOrd TEXT COLLATE PTBR,
+    ApuIpiNFol TEXT COLLATE PTBR,
+    ApuIpiPeri DATE,
+    ApuIpiAte DATE,
+    IsMod TEXT COLLATE PTBR,
+    IsNfol TEXT COLLATE PTBR,
+    IsPPag TEXT COLLATE PTBR,
+    IsUltPag TEXT COLLATE PTBR,
+    IsNOrd TEXT COLLATE PTBR,
+    IsIni DATE,
+    IsFim DATE,
+    Rg TEXT COLLATE PTBR,
+    Crc TEXT COLLATE PTBR,
+    Cont TEXT COLLATE PTBR
+);
+
+CREATE UNIQUE INDEX Termo_codcli ON Termo (codcli);
