@@ -135,7 +135,7 @@ void JanelaCadastro::Botao(EstadoCadastro estado) {
 
 void JanelaCadastro::TravaChave() {
     def_.chave->setEnabled(false);
-    if (!inclusao_) platform::ui::setFocusTo(PrimeiroDetalhe());
+    if (!inclusao_) platform::ui::setFocusTo(FocoAoCarregar());
 }
 
 void JanelaCadastro::CarregaRegistro() {
@@ -147,7 +147,7 @@ void JanelaCadastro::CarregaRegistro() {
     carregado_.clear();
     if (registro_.State() == platform::db::ObjectState::Open && !registro_.Eof())
         for (int i = 0; i < registro_.FieldCount(); ++i) carregado_.push_back(registro_.Fields(i));
-    platform::ui::setFocusTo(PrimeiroDetalhe());
+    platform::ui::setFocusTo(FocoAoCarregar());
 }
 
 void JanelaCadastro::LimpaMask() { EsvaziaChave(); }
@@ -194,13 +194,14 @@ std::optional<bool> JanelaCadastro::LocalizaOuCria(const QString& chave, const R
     if (!achou || *achou) return achou;
     try {
         platform::db::Transaction transacao(conexao_);
-        ColunasChave(chave).insert(conexao_, tabela_);
+        CriaRegistro(chave);
         transacao.commit();
     } catch (const values::RuntimeError& e) {
         Restaura(antes);
         AvisaFalha(e);
         return std::nullopt;
     }
+    criado_ = true;
     return LocalizaOuRestaura(chave, antes);
 }
 
@@ -213,6 +214,7 @@ void JanelaCadastro::MostraEncontrado() {
 void JanelaCadastro::ConsultaChave(const QString& texto) {
     const Retrato antes = Guarda();
     inclusao_ = false;
+    criado_ = false;
     Geral::ChaveComum = texto;
     if (ChaveVazia(texto)) return;
     const auto aceita = ChaveAceita(texto);
@@ -467,6 +469,8 @@ bool JanelaCadastro::LocalizaRegistro(const QString& chave) {
                    ParametrosChave(chave));
     return !registro_.Eof();
 }
+
+void JanelaCadastro::CriaRegistro(const QString& chave) { ColunasChave(chave).insert(conexao_, tabela_); }
 
 void JanelaCadastro::MostraRegistro() {
     for (const auto& campo : def_.campos)

@@ -174,6 +174,8 @@ class JanelaCadastro : public QObject {
 
     EstadoCadastro EstadoAtual() const { return estado_; }
     bool Inclusao() const { return inclusao_; }
+    // The last lookup created the row it loaded (Procura::CriaSemPergunta).
+    bool Criado() const { return criado_; }
     // The key of the record being looked up or saved: the code text or the date as "dd/mm/yyyy".
     const QString& ChaveAtual() const { return chaveAtual_; }
     // The owner's key handed over on load (empty without an owner column).
@@ -246,6 +248,10 @@ class JanelaCadastro : public QObject {
 
     // Reads the row of `chave` into Registro(); true when found.
     virtual bool LocalizaRegistro(const QString& chave);
+    // Writes the row of `chave` holding only its key (Procura::CriaSemPergunta).
+    virtual void CriaRegistro(const QString& chave);
+    // The field that takes the focus when a looked-up record is loaded.
+    virtual QWidget* FocoAoCarregar() const { return PrimeiroDetalhe(); }
     // Copies Registro() into the detail fields.
     virtual void MostraRegistro();
     // The window's rules, as error-list rows (AdicionaErro); the frame has none.
@@ -307,6 +313,7 @@ class JanelaCadastro : public QObject {
     EstadoCadastro estado_ = Ocioso;
     bool consultando_ = false;
     bool inclusao_ = false;
+    bool criado_ = false;
     QString chaveAtual_;
     QString chaveDono_;
 };

@@ -164,6 +164,61 @@ TEST_F(PrintRoutinesTest, AFailingFormulaCallbackClosesTheJobAndResetsThePointer
     EXPECT_FALSE(ui::hourglassShown());
 }
 
+// The terms' steps: each failure is told, closes the job and leaves the hourglass; missing rows
+// reset it; a print that gets through is shown modal and its job closes after.
+TEST_F(PrintRoutinesTest, AModalPrintTellsEachFailingStepAndShowsThePreviewOtherwise) {
+    struct Case {
+        const char* message;
+        std::function<void(EngineCalls&)> fail;
+        bool rows;
+        EngineOutcome outcome;
+        bool hourglass;
+    };
+    const std::vector<Case> cases = {
+        {RowMissingMessage, [](EngineCalls&) {}, false, EngineOutcome::RowMissing, false},
+        {SelectionErrorMessage, [](EngineCalls& c) { c.selection = [](int, const QString&) { return 0; }; },
+         true, EngineOutcome::Failed, true},
+        {ZoomErrorMessage, [](EngineCalls& c) { c.zoom = [](int, int) { return 0; }; }, true,
+         EngineOutcome::Failed, true},
+        {nullptr, [](EngineCalls&) {}, true, EngineOutcome::Shown, false},
+    };
+    frmRelatorioModal host;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message ? c.message : "shown");
+        closed.clear();
+        EngineCalls calls;
+        c.fail(calls);
+        calls.close = [this](int job) {
+            closed.push_back(job);
+            return PEClosePrintJob(job);
+        };
+        EnginePrint print;
+        print.reportPath = "/programa/Amostra.rpt";
+        print.caption = "Termo";
+        print.readRows = [&c] { return c.rows; };
+        print.selection = "{Amostra.codigo} = \"0002\"";
+        print.zoom = PEZoom::FitOneSide;
+        testsupport::MessageScript script;
+        bool shown = false;
+        if (c.message)
+            script.expect(QString::fromUtf8(c.message), "", ui::Msg::OK);
+        else
+            script.onDialog("frmRelatorioModal", [&](QDialog& d) {
+                shown = closed.empty();
+                auto& modal = static_cast<frmRelatorioModal&>(d);
+                EXPECT_TRUE(modal.previews()[0]->document().pages[0].textLines().contains(
+                    "0002 Cliente 2 21,00 Não"));
+                modal.previews()[0]->closeRequested();
+            });
+        ui::setHourglass();
+        EXPECT_EQ(PrintOnEngineModal(print, host, calls), c.outcome);
+        EXPECT_EQ(ui::hourglassShown(), c.hourglass);
+        EXPECT_EQ(shown, c.message == nullptr);
+        EXPECT_EQ(closed.size(), 1u);
+        ui::resetPointer();
+    }
+}
+
 TEST_F(PrintRoutinesTest, AnAutomationPrintPreviewsTheRowsInTheSharedWindow) {
     CrystalDataObject data;
     data.AddField("codigo", FieldType::Text);

@@ -1,8 +1,11 @@
 #include "platform/report/PrintRoutines.h"
 
+#include <QScopeGuard>
+
 #include "platform/report/frmRelatorio.h"
 #include "platform/ui/Hourglass.h"
 #include "platform/ui/MsgBox.h"
+#include "platform/ui/ShowModal.h"
 
 namespace platform::report {
 
@@ -17,18 +20,37 @@ struct PointerReset {
 
 void tell(const char* message) { ui::MsgBox(QString::fromUtf8(message), ui::Msg::OKOnly); }
 
-// Output, options, formulas and start of an open job; the first failure is told and ends it.
-void runJob(int job, const EnginePrint& print, frmRelatorio* host, const EngineCalls& calls) {
+enum class JobEnd { Started, Failed, RowMissing };
+
+// Output, options, rows, formulas, selection, start and zoom of an open job; the first failure is told
+// and ends it.
+JobEnd runJob(int job, const EnginePrint& print, QWidget* host, const EngineCalls& calls) {
     if (!calls.output(job, print.caption, 1, 1, host->width(), host->height(), WindowStyleMaximized, host)) {
         tell(WindowDefinitionErrorMessage);
-        return;
+        return JobEnd::Failed;
     }
     if (!calls.options(job, PEWindowOptions{})) {
         tell(WindowOptionsErrorMessage);
-        return;
+        return JobEnd::Failed;
+    }
+    if (print.readRows && !print.readRows()) {
+        tell(RowMissingMessage);
+        return JobEnd::RowMissing;
     }
     if (print.formulas) print.formulas(job);
-    if (!calls.start(job, true)) tell(StartPrintErrorMessage);
+    if (!print.selection.isEmpty() && !calls.selection(job, print.selection)) {
+        tell(SelectionErrorMessage);
+        return JobEnd::Failed;
+    }
+    if (!calls.start(job, true)) {
+        tell(StartPrintErrorMessage);
+        return JobEnd::Failed;
+    }
+    if (print.zoom && !calls.zoom(job, *print.zoom)) {
+        tell(ZoomErrorMessage);
+        return JobEnd::Failed;
+    }
+    return JobEnd::Started;
 }
 
 }  // namespace
@@ -50,6 +72,29 @@ frmRelatorio* PrintOnEngine(const EnginePrint& print, const EngineCalls& calls) 
     calls.close(job);
     if (print.afterClose) print.afterClose();
     return host;
+}
+
+EngineOutcome PrintOnEngineModal(const EnginePrint& print, frmRelatorioModal& host,
+                                 const EngineCalls& calls) {
+    host.setCaption(print.caption);
+    const int job = calls.open(print.reportPath);
+    if (job == 0) {
+        tell(ReportNotFoundMessage);
+        return EngineOutcome::Failed;
+    }
+    const auto closeJob = qScopeGuard([&] { calls.close(job); });
+    switch (runJob(job, print, &host, calls)) {
+        case JobEnd::Failed:
+            return EngineOutcome::Failed;
+        case JobEnd::RowMissing:
+            ui::resetPointer();
+            return EngineOutcome::RowMissing;
+        case JobEnd::Started:
+            break;
+    }
+    ui::resetPointer();
+    ui::ShowModal(host);
+    return EngineOutcome::Shown;
 }
 
 bool PrintByAutomation(const QString& reportPath, const CrystalDataObject& data, const QString& caption,
