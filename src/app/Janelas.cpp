@@ -7,6 +7,7 @@
 #include "shell/frmAtImpr.h"
 #include "shell/frmSobre.h"
 #include "shell/frmUsuarios.h"
+#include "sintegra/frmSintegra.h"
 
 namespace app {
 
@@ -20,6 +21,7 @@ TabelaJanelas JanelasDoPrograma() {
         {QStringLiteral("frmForCliGeral"), [] { ShowForm<registers::frmForCliGeral>(); }},
         {QStringLiteral("frmCodFiscal"), [] { ShowForm<registers::frmCodFiscal>(); }},
         {QStringLiteral("frmCodFiscal03"), [] { ShowForm<registers::frmCodFiscal03>(); }},
+        {QStringLiteral("frmSintegra"), [] { ShowForm<sintegra::frmSintegra>(); }},
     };
 }
 
