@@ -7,6 +7,7 @@
 #include "shell/frmAtImpr.h"
 #include "shell/frmSobre.h"
 #include "shell/frmUsuarios.h"
+#include "sintegra/frmSintegra.h"
 #include "terms/frmTermo.h"
 
 namespace app {
@@ -22,6 +23,7 @@ TabelaJanelas JanelasDoPrograma() {
         {QStringLiteral("frmCodFiscal"), [] { ShowForm<registers::frmCodFiscal>(); }},
         {QStringLiteral("frmCodFiscal03"), [] { ShowForm<registers::frmCodFiscal03>(); }},
         {QStringLiteral("frmTermo"), [] { ShowForm<terms::frmTermo>(); }},
+        {QStringLiteral("frmSintegra"), [] { ShowForm<sintegra::frmSintegra>(); }},
     };
 }
 

@@ -4,6 +4,8 @@
 #include <QFileInfo>
 
 #include "companies/empresas_sql.h"
+#include "movement/ArquivoMovimento.h"
+#include "movement/movimento_sql.h"
 #include "platform/files/TextFile.h"
 #include "platform/ui/MsgBox.h"
 #include "platform/values/Vb.h"
@@ -74,6 +76,12 @@ qint64 NumeroEmpresa(const QString& texto) {
         n = n * 10 + (c.unicode() - u'0');
     }
     return n;
+}
+
+AcessoMovimento AcessoDoPrograma() {
+    return {movimento::LocalizaMovimento, [](bool saidas, int mes) {
+                return movimento::TabelaMes(saidas ? movimento::Saidas : movimento::Entradas, mes);
+            }};
 }
 
 QString NomeArquivoPadrao(qint64 codigo) {

@@ -27,6 +27,10 @@ struct AcessoMovimento {
     NomeTabelaMes tabelaMes;
 };
 
+// The program's own access: the movement's lookup of the database of a company and year (which also
+// tells the user of a missing one) and its month tables "DIGE"mm and "DIGS"mm.
+AcessoMovimento AcessoDoPrograma();
+
 enum class ResultadoGeracao {
     Recusada,             // a field was wrong: listed in the error list
     NaoSubstituida,       // the file exists and the user keeps it: the name field takes the focus

@@ -4,7 +4,6 @@
 #include <QFile>
 
 #include "companies/empresas_sql.h"
-#include "platform/ui/MsgBox.h"
 #include "shell/EstadoGeral.h"
 #include "shell/Geral.h"
 
@@ -35,22 +34,7 @@ void SintegraFixture::SetUp() {
     e.inscr_estadual = "110.042.490.114";
     e.fax = "(32) 3371-2222";
     Empresas::InsereEmpresa(cadastro, e);
-    // As the movement's own lookup does it.
-    acesso.localiza = [this](qint64 codigo, int ano) -> std::optional<QString> {
-        const QString nome = QStringLiteral("MV%1%2.MDB")
-                                 .arg(ano % 100, 2, 10, QLatin1Char('0'))
-                                 .arg(codigo, 4, 10, QLatin1Char('0'));
-        if (!QFile::exists(folder.filePath("Tarvel/" + nome))) {
-            platform::ui::MsgBox("Arquivo de Movimento da Empresa Inexistente, Verifique !!!",
-                                 platform::ui::Msg::Critical, "Erro ao Localizar Arquivo");
-            return std::nullopt;
-        }
-        Geral::ConexaoMovimento = folder.movementConnection(nome, false);
-        return Geral::ConexaoMovimento;
-    };
-    acesso.tabelaMes = [](bool saida, int mes) {
-        return QStringLiteral("%1%2").arg(saida ? "DIGS" : "DIGE").arg(mes, 2, 10, QLatin1Char('0'));
-    };
+    acesso = sintegra::AcessoDoPrograma();
 }
 
 void SintegraFixture::TearDown() {
