@@ -19,6 +19,7 @@
 #include "platform/files/TextFile.h"
 #include "platform/values/TextCompare.h"
 #include "sintegra/ColetaMovimento.h"
+#include "sintegra/GeracaoSintegra.h"
 #include "sintegra/RegistrosArquivo.h"
 
 using platform::db::Connection;
@@ -30,9 +31,7 @@ constexpr int Slots = 100000;
 constexpr int Parties = 5000;
 constexpr int Runs = 5;
 
-QString tabela(bool saida, int mes) {
-    return QStringLiteral("%1%2").arg(saida ? u"DIGS" : u"DIGE").arg(mes, 2, 10, QLatin1Char('0'));
-}
+QString tabela(bool saida, int mes) { return sintegra::AcessoDoPrograma().tabelaMes(saida, mes); }
 
 QString cgc(int i) {
     return QStringLiteral("%1.%2.%3/0001-%4")
