@@ -1,6 +1,8 @@
 #include "app/Janelas.h"
 
 #include "companies/frmEmpresas.h"
+#include "partners/frmSocios.h"
+#include "partners/frmTerceiros.h"
 #include "platform/ui/Form.h"
 #include "registers/frmCodFiscal.h"
 #include "registers/frmForCliGeral.h"
@@ -20,6 +22,8 @@ TabelaJanelas JanelasDoPrograma() {
         {QStringLiteral("frmForCliGeral"), [] { ShowForm<registers::frmForCliGeral>(); }},
         {QStringLiteral("frmCodFiscal"), [] { ShowForm<registers::frmCodFiscal>(); }},
         {QStringLiteral("frmCodFiscal03"), [] { ShowForm<registers::frmCodFiscal03>(); }},
+        {QStringLiteral("frmSocios"), [] { ShowForm<partners::frmSocios>(); }},
+        {QStringLiteral("frmTerceiros"), [] { ShowForm<partners::frmTerceiros>(); }},
     };
 }
 
