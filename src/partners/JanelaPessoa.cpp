@@ -240,7 +240,7 @@ void JanelaPessoa::Liga(std::vector<shell::CampoCadastro> proprios) {
     regras.inclusao = [this] { return cadastro_->Inclusao(); };
     regras.aberto = [this] { return mskCpf->isEnabled(); };
     regras.aposCep = [this] { AposCep(); };
-    endereco_ = new registers::BlocoEndereco(*this, campos, std::move(regras));
+    new registers::BlocoEndereco(*this, campos, std::move(regras));
 
     ui::onKeyPress(txtCodigo, this, &JanelaPessoa::txtCodigo_KeyPress);
     ui::onLostFocus(txtCodigo, this, &JanelaPessoa::txtCodigo_LostFocus);

@@ -19,10 +19,6 @@ class SSTab;
 class TDBList;
 }  // namespace platform::controls
 
-namespace registers {
-class BlocoEndereco;
-}
-
 namespace partners {
 
 struct FamiliaPessoa;
@@ -88,8 +84,6 @@ class JanelaPessoa : public platform::ui::Form {
     platform::ui::LabelArray lblTit;
 
     shell::JanelaCadastro& Cadastro();
-    // The automatic number of the chosen company (0: none).
-    qint64 Empresa() const { return codempr_; }
 
   protected:
     explicit JanelaPessoa(const TextosPessoa& textos, QWidget* parent = nullptr);
@@ -132,8 +126,8 @@ class JanelaPessoa : public platform::ui::Form {
 
     const TextosPessoa textos_;
     QLineEdit* txtCodauto_;
-    registers::BlocoEndereco* endereco_ = nullptr;
     CadastroPessoa* cadastro_ = nullptr;
+    // The automatic number of the chosen company (0: none).
     qint64 codempr_ = 0;
 };
 

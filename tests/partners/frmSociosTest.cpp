@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "PessoaFixture.h"
+#include "companies/frmPesqJur.h"
 #include "partners/frmClasseInss.h"
 #include "partners/frmSocios.h"
 #include "platform/controls/MaskEdBox.h"
@@ -272,6 +273,34 @@ TEST_F(frmSociosTest, TwoPartnersOfOneNameAreEachLoadedChangedAndDeletedAlone) {
         db.OpenRecordset(QStringLiteral("SELECT * FROM ClasseSoc WHERE codsoc = ?"), {segundo}).RecordCount(),
         3);
     EXPECT_EQ(Linhas(w->lista).size(), 1);
+}
+
+TEST_F(frmSociosTest, TheSearchedCompanyGoesThroughTheLookup) {
+    Pessoa(QStringLiteral("Socios"), empresa_ + 1, QStringLiteral("Bia"));
+    script->onDialog(QStringLiteral("frmPesqJur"),
+                     [](QDialog& d) { click(&d, QStringLiteral("cmdCancelar")); });
+    click(w->cmdPesqe);
+    settle();
+    EXPECT_FALSE(Geral::Cancelado);
+    EXPECT_EQ(focusedName(), QStringLiteral("txtCodigo"));
+    script->onDialog(QStringLiteral("frmPesqJur"), [](QDialog& d) {
+        auto& p = static_cast<Empresas::frmPesqJur&>(d);
+        EXPECT_EQ(Geral::TituloPesquisa, QStringLiteral("Pesquisa de Empresas"));
+        EXPECT_EQ(Geral::TabelaPesquisa, QStringLiteral("Empresas"));
+        const auto* a = p.tdbPesq->Array();
+        for (int i = a->LowerBound(1); i <= a->UpperBound(1); ++i)
+            if (a->Value(i, a->LowerBound(2)).toString() == QStringLiteral("8")) p.tdbPesq->setBookmark(i);
+        click(&d, QStringLiteral("cmdOk"));
+    });
+    click(w->cmdPesqe);
+    settle();
+    EXPECT_EQ(w->txtCodigo->text(), QStringLiteral("8"));
+    EXPECT_EQ(w->lblNome->text(), QStringLiteral("Outra"));
+    EXPECT_EQ(w->Cadastro().EstadoAtual(), shell::Ocioso);
+    EXPECT_EQ(Linhas(w->lista).size(), 1);
+    // The automatic number is the list's hidden column.
+    EXPECT_TRUE(w->lista->view()->isColumnHidden(frmSocios::ColunaCodauto));
+    EXPECT_FALSE(w->lista->view()->isColumnHidden(frmSocios::ColunaNome));
 }
 
 TEST_F(frmSociosTest, TheExitsOfCpfStateAndPostalCode) {
