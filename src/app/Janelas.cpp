@@ -1,6 +1,8 @@
 #include "app/Janelas.h"
 
 #include "companies/frmEmpresas.h"
+#include "partners/frmSocios.h"
+#include "partners/frmTerceiros.h"
 #include "platform/ui/Form.h"
 #include "registers/frmCodFiscal.h"
 #include "registers/frmForCliGeral.h"
@@ -24,6 +26,8 @@ TabelaJanelas JanelasDoPrograma() {
         {QStringLiteral("frmCodFiscal03"), [] { ShowForm<registers::frmCodFiscal03>(); }},
         {QStringLiteral("frmTermo"), [] { ShowForm<terms::frmTermo>(); }},
         {QStringLiteral("frmSintegra"), [] { ShowForm<sintegra::frmSintegra>(); }},
+        {QStringLiteral("frmSocios"), [] { ShowForm<partners::frmSocios>(); }},
+        {QStringLiteral("frmTerceiros"), [] { ShowForm<partners::frmTerceiros>(); }},
     };
 }
 

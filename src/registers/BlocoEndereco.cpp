@@ -25,7 +25,7 @@ BlocoEndereco::BlocoEndereco(QWidget& janela, Campos campos, Regras regras)
     c_.cep->setMask(MascaraCep);
     ui::onLostFocus(c_.uf, this, &BlocoEndereco::txtUf_LostFocus);
     ui::onLostFocus(c_.cep, this, &BlocoEndereco::mskCep_LostFocus);
-    ui::onClick(c_.pesqMun, this, &BlocoEndereco::cmdPesqMun_Click);
+    if (c_.pesqMun) ui::onClick(c_.pesqMun, this, &BlocoEndereco::cmdPesqMun_Click);
     if (regras_.paisAoSairDoMunicipio) ui::onLostFocus(c_.cMun, this, &BlocoEndereco::txtCMun_LostFocus);
 }
 
@@ -52,6 +52,10 @@ void BlocoEndereco::mskCep_LostFocus() {
     const QString digitos = c_.cep->ClipText().remove(QLatin1Char(' '));
     if (digitos.size() < 8 || c_.cep->Text() == QStringLiteral("00000-000")) {
         FocaSelecionando(c_.cep);
+        return;
+    }
+    if (!c_.cMun) {
+        if (regras_.aposCep) regras_.aposCep();
         return;
     }
     if (!regras_.inclusao()) return;

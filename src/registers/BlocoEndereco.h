@@ -44,7 +44,8 @@ class BlocoEndereco : public QObject {
         std::function<bool()> inclusao;
         // A record is open: only then does the municipality button do anything.
         std::function<bool()> aberto;
-        // Where the focus goes after a postal code filled the municipality.
+        // Where the focus goes after a postal code filled the municipality (in a window without a
+        // municipality code: after every valid postal code).
         std::function<void()> aposCep;
         // Leaving the municipality code fills the country (a foreign party, UF "EX", keeps its own).
         bool paisAoSairDoMunicipio = false;

@@ -96,6 +96,20 @@ void JanelaCadastro::UsaTabela(const QString& conexao, const QString& tabela) {
 
 void JanelaCadastro::UsaTabela(const QString& tabela) { tabela_ = platform::db::tableName(tabela); }
 
+void JanelaCadastro::UsaDono(const QString& dono) {
+    const QString antes = chaveDono_;
+    chaveDono_ = dono;
+    try {
+        if (lista_.Existe()) PreencheLista();
+    } catch (const values::RuntimeError&) {
+        chaveDono_ = antes;
+        throw;
+    }
+    registro_.Close();
+    inclusao_ = false;
+    chaveAtual_.clear();
+}
+
 void JanelaCadastro::Form_Unload(bool& Cancel) {
     if (RegistroAberto()) {
         Cancel = true;
@@ -395,8 +409,12 @@ void JanelaCadastro::Lista_RowChosen(int linha) {
     platform::ui::setFocusTo(primeiro);
 }
 
-void JanelaCadastro::Lista_HeadClick(int coluna) { lista_.OrdenaCabecalho(coluna, 0); }
-void JanelaCadastro::Lista_FootClick(int coluna) { lista_.OrdenaCabecalho(coluna, 1); }
+void JanelaCadastro::Lista_HeadClick(int coluna) {
+    if (OrdenacaoPermitida()) lista_.OrdenaCabecalho(coluna, 0);
+}
+void JanelaCadastro::Lista_FootClick(int coluna) {
+    if (OrdenacaoPermitida()) lista_.OrdenaCabecalho(coluna, 1);
+}
 
 QString JanelaCadastro::TextoChave() const { return TextoCampo(def_.chave); }
 void JanelaCadastro::DefineTextoChave(const QString& texto) { DefineTextoCampo(def_.chave, texto); }

@@ -167,6 +167,9 @@ class JanelaCadastro : public QObject {
     void UsaTabela(const QString& conexao, const QString& tabela);
     // Another table of the same database, while idle (one window over two registers of one shape).
     void UsaTabela(const QString& tabela);
+    // Another owner chosen inside the window (a company whose partners it keeps), while idle: the list
+    // is filled again with the new owner's rows. A failing statement leaves the owner as it was.
+    void UsaDono(const QString& dono);
     const QString& Tabela() const { return tabela_; }
     // Form_Unload: the close guard. Sets `Cancel` while a record is open; otherwise closes the
     // connection.
@@ -271,6 +274,8 @@ class JanelaCadastro : public QObject {
     virtual void AjustaBotao(EstadoCadastro /*estado*/) {}
     // The window's last work as it closes, before the connection closes.
     virtual void AoFechar() {}
+    // The header events sort the list (a window may refuse while a record is open).
+    virtual bool OrdenacaoPermitida() const { return true; }
     // A record is open, so the window may not close.
     virtual bool RegistroAberto() const { return estado_ == Carregado || estado_ == Novo; }
 
