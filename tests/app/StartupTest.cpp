@@ -290,6 +290,10 @@ TEST_F(StartupTest, TheProgramsOwnTableOpensEveryWindowBuiltFromItsMenuItem) {
         {"mnuForCliGeral", "frmForCliGeral"},
         {"mnuUsuario", "frmUsuarios"},
         {"mnuSobre", "frmSobre"},
+        {"mnuTerAE", "frmTermo"},
+        {"mnuSintegra", "frmSintegra"},
+        {"mnuSocios", "frmSocios"},
+        {"mnuTerceiros", "frmTerceiros"},
     };
     for (const auto& [item, janela] : itens) {
         SCOPED_TRACE(item);
@@ -306,7 +310,7 @@ TEST_F(StartupTest, TheProgramsOwnTableOpensEveryWindowBuiltFromItsMenuItem) {
 // The start-up registers the layout of every report file the built windows print.
 TEST(RelatoriosDoProgramaTest, EveryPrintedReportHasItsLayout) {
     app::RegistraRelatorios();
-    for (const char* nome : {"Usuario.rpt", "Empr.rpt", "ForCliGeral.rpt", "CodFisc.rpt"}) {
+    for (const char* nome : {"Usuario.rpt", "Empr.rpt", "ForCliGeral.rpt", "CodFisc.rpt", "Termo.rpt"}) {
         EXPECT_TRUE(platform::report::layoutRegistry().contains(QString::fromLatin1(nome))) << nome;
     }
 }
