@@ -7,6 +7,8 @@
 #include "shell/frmAtImpr.h"
 #include "shell/frmSobre.h"
 #include "shell/frmUsuarios.h"
+#include "utilities/frmPadrao.h"
+#include "utilities/frmRelatArq.h"
 
 namespace app {
 
@@ -20,6 +22,8 @@ TabelaJanelas JanelasDoPrograma() {
         {QStringLiteral("frmForCliGeral"), [] { ShowForm<registers::frmForCliGeral>(); }},
         {QStringLiteral("frmCodFiscal"), [] { ShowForm<registers::frmCodFiscal>(); }},
         {QStringLiteral("frmCodFiscal03"), [] { ShowForm<registers::frmCodFiscal03>(); }},
+        {QStringLiteral("frmPadrao"), [] { ShowForm<utilities::frmPadrao>(); }},
+        {QStringLiteral("frmRelatArq"), [] { ShowForm<utilities::frmRelatArq>(); }},
     };
 }
 

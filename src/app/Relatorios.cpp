@@ -3,6 +3,7 @@
 #include "companies/RelatorioEmpresa.h"
 #include "registers/Relatorios.h"
 #include "shell/RelatorioUsuario.h"
+#include "utilities/Relatorios.h"
 
 namespace app {
 
@@ -10,6 +11,7 @@ void RegistraRelatorios() {
     shell::RegistraRelatoriosShell();
     Empresas::RegistraRelatorios();
     registers::RegistraRelatorios();
+    utilities::RegistraRelatorios();
 }
 
 }  // namespace app
