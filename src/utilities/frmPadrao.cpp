@@ -93,7 +93,12 @@ void frmPadrao::txtNvias_LostFocus() {
 }
 
 void frmPadrao::cmdImprimir_Click() {
-    ui::setHourglass();
+    // A label never given its number of sheets (a registry without the row) prints nothing.
+    if (platform::values::Val(txtNvias->text()) == 0) {
+        ui::setFocusTo(txtNvias);
+        return;
+    }
+    ui::HourglassGuard ampulheta;
     Padrao::Etiqueta etiqueta;
     etiqueta.nvias = txtNvias->text();
     for (std::size_t i = 0; i < txtL.size(); ++i) etiqueta.linhas[i] = txtL[i]->text();

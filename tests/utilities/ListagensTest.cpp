@@ -278,4 +278,22 @@ TEST_F(frmRelatArqTest, APrintLandsOnePreviewWithTheTitleTyped) {
     EXPECT_EQ(w->Resultado().RecordCount(), 1);
 }
 
+TEST_F(frmRelatArqTest, TheModelListSortsNumbersAsNumbersAndADoubleClickGoesToTheTitle) {
+    Abre();
+    w->tdlModelo_HeadClick(2);
+    QStringList ordem;
+    for (int r = 0; r < 4; ++r) {
+        w->tdlModelo->setBookmark(r);
+        ordem << w->tdlModelo->Columns(0).toString();
+    }
+    EXPECT_EQ(ordem, (QStringList{"2", "1", "3", "4"}));
+    w->tdlModelo_HeadClick(0);
+    w->tdlModelo->setBookmark(3);
+    EXPECT_EQ(w->tdlModelo->Columns(0).toString(), QStringLiteral("4"));
+    w->tdlModelo_DblClick();
+    settle();
+    EXPECT_EQ(w->Modelo(), 4);
+    EXPECT_EQ(focused(), w->txtTitu);
+}
+
 }  // namespace

@@ -98,6 +98,10 @@ TEST_F(frmPadraoTest, AMissingRowIsInsertedByTheFirstPrint) {
     frmPadrao* w = Abre();
     EXPECT_EQ(w->txtNvias->text(), QString());
     typeInto(w, QStringLiteral("txtL1"), QStringLiteral("Linha guardada"));
+    click(w, QStringLiteral("cmdImprimir"));
+    settle();
+    EXPECT_EQ(focusedName(), QStringLiteral("txtNvias"));
+    EXPECT_EQ(Linha(QStringLiteral("Codigo")), QStringLiteral("<nenhum>"));
     typeInto(w, QStringLiteral("txtNvias"), QStringLiteral("2"));
     click(w, QStringLiteral("cmdImprimir"));
     settle();
