@@ -276,6 +276,18 @@ TEST_F(frmRelatArqTest, APrintLandsOnePreviewWithTheTitleTyped) {
     EXPECT_EQ(pagina.find(QStringLiteral("Bar do Zé")).size(), 1u);
     EXPECT_TRUE(pagina.find(QStringLiteral("Óptica Ângela & Irmãs")).empty());
     EXPECT_EQ(w->Resultado().RecordCount(), 1);
+
+    // Number bounds reach the query as whole numbers.
+    click(w, QStringLiteral("cmdLimpaFiltros"));
+    Campo(1, QStringLiteral("Código"));
+    w->tdnDe[1]->setText(QStringLiteral("3"));
+    w->tdnAt[1]->setText(QStringLiteral("7"));
+    Imprime();
+    EXPECT_EQ(w->Resultado().RecordCount(), 2);
+    ASSERT_EQ(Previas().size(), 2u);
+    click(w, QStringLiteral("cmdSair"));
+    settle();
+    EXPECT_EQ(platform::ui::FindForm<frmRelatArq>(), nullptr);
 }
 
 TEST_F(frmRelatArqTest, TheModelListSortsNumbersAsNumbersAndADoubleClickGoesToTheTitle) {
