@@ -11,6 +11,8 @@
 #include "shell/frmUsuarios.h"
 #include "sintegra/frmSintegra.h"
 #include "terms/frmTermo.h"
+#include "utilities/frmPadrao.h"
+#include "utilities/frmRelatArq.h"
 
 namespace app {
 
@@ -28,6 +30,8 @@ TabelaJanelas JanelasDoPrograma() {
         {QStringLiteral("frmSintegra"), [] { ShowForm<sintegra::frmSintegra>(); }},
         {QStringLiteral("frmSocios"), [] { ShowForm<partners::frmSocios>(); }},
         {QStringLiteral("frmTerceiros"), [] { ShowForm<partners::frmTerceiros>(); }},
+        {QStringLiteral("frmPadrao"), [] { ShowForm<utilities::frmPadrao>(); }},
+        {QStringLiteral("frmRelatArq"), [] { ShowForm<utilities::frmRelatArq>(); }},
     };
 }
 

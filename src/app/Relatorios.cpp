@@ -4,6 +4,7 @@
 #include "registers/Relatorios.h"
 #include "shell/RelatorioUsuario.h"
 #include "terms/RelatorioTermo.h"
+#include "utilities/Relatorios.h"
 
 namespace app {
 
@@ -12,6 +13,7 @@ void RegistraRelatorios() {
     Empresas::RegistraRelatorios();
     registers::RegistraRelatorios();
     terms::RegistraRelatorios();
+    utilities::RegistraRelatorios();
 }
 
 }  // namespace app

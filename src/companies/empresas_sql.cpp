@@ -83,6 +83,9 @@ FiltroEmpresas MontaFiltro(const QString& tabela, const std::vector<CondicaoFilt
         if (c.tipo == u"N") {
             filtro.valores.push_back(c.deNumero);
             filtro.valores.push_back(c.ateNumero);
+        } else if (c.tipo == u"D") {
+            filtro.valores.push_back(c.deData);
+            filtro.valores.push_back(c.ateData);
         } else {
             filtro.valores.push_back(c.de);
             filtro.valores.push_back(c.ate);

@@ -54,13 +54,14 @@ Recordset LeCapitais(Connection& db, qint64 codauto);
 
 // The company search.
 
-// One range condition of the search filter: a column of the companies table, "S" text or "N" number,
-// and the range, both ends included.
+// One range condition of the search filter: a column of the companies table, "S" text, "N" number or
+// "D" date, and the range, both ends included.
 struct CondicaoFiltro {
     QString coluna;
     QString tipo;
     QString de, ate;
     qint64 deNumero = 0, ateNumero = 0;
+    QDate deData = {}, ateData = {};
 };
 
 // The WHERE clause of the search (empty when no condition), its values to bind.

@@ -8,6 +8,7 @@ namespace platform::report {
 
 PageSize PageSize::A4Portrait() { return {QStringLiteral("A4"), 210, 297}; }
 PageSize PageSize::A4Landscape() { return {QStringLiteral("A4 paisagem"), 297, 210}; }
+PageSize PageSize::Letter() { return {QStringLiteral("Carta"), 215.9, 279.4}; }
 PageSize PageSize::ContinuousForm() { return {QStringLiteral("Formulário contínuo"), 241.3, 279.4}; }
 
 FontSpec FontSpec::monoPitch(int cpi, bool bold) {

@@ -143,7 +143,8 @@ class Builder : public ReportContext {
         startPage(true);
         if (noSource) {
             const int copies = std::max(1, values_.detailCopies);
-            for (int c = 0; c < copies; ++c) printBand(layout_.detail);
+            for (int c = 0; c < copies; ++c) printDetail(layout_.detail);
+            endColumns();
             ++body_->printed;
         } else {
             printRows(rows);
@@ -216,9 +217,10 @@ class Builder : public ReportContext {
             // The row counts on the page it prints on.
             if (printable(*body_->detail)) makeRoom(*body_->detail);
             addToTotals();
-            for (int c = 0; c < copies; ++c) printBand(*body_->detail);
+            for (int c = 0; c < copies; ++c) printDetail(*body_->detail);
             ++body_->printed;
         }
+        endColumns();
         if (!rows.empty())
             for (std::size_t g = body_->groups->size(); g-- > 0;) printBand((*body_->groups)[g].footer);
     }
@@ -287,6 +289,33 @@ class Builder : public ReportContext {
         if (!printable(band)) return;
         makeRoom(band);
         place(band, false);
+    }
+
+    // A detail of the main body in its column of the row; other bodies print one detail per row.
+    void printDetail(const Band& band) {
+        if (layout_.detailColumns <= 1 || body_ != &bodies_[0]) {
+            printBand(band);
+            return;
+        }
+        if (!printable(band)) return;
+        if (column_ == 0) makeRoom(band);
+        const double top = y_;
+        dx_ = column_ * layout_.columnPitch;
+        place(band, false);
+        dx_ = 0;
+        rowEnd_ = std::max(rowEnd_, y_);
+        if (++column_ < layout_.detailColumns) {
+            y_ = top;
+        } else {
+            endColumns();
+        }
+    }
+
+    // A row of columns left unfinished ends below its tallest detail.
+    void endColumns() {
+        y_ = std::max(y_, rowEnd_);
+        column_ = 0;
+        rowEnd_ = 0;
     }
 
     void groupBreaks(const std::size_t* previous) {
@@ -391,10 +420,11 @@ class Builder : public ReportContext {
             const Element& e = band.elements[i];
             switch (e.kind) {
                 case Element::Kind::Line:
-                    page.lines.push_back({e.x, y_ + e.y, e.x + e.width, y_ + e.y + e.height, e.penMm});
+                    page.lines.push_back(
+                        {dx_ + e.x, y_ + e.y, dx_ + e.x + e.width, y_ + e.y + e.height, e.penMm});
                     continue;
                 case Element::Kind::Box:
-                    page.boxes.push_back({e.x, y_ + e.y, e.width, e.height, e.penMm});
+                    page.boxes.push_back({dx_ + e.x, y_ + e.y, e.width, e.height, e.penMm});
                     continue;
                 default:
                     break;
@@ -419,7 +449,7 @@ class Builder : public ReportContext {
     void placeText(Page& page, const Element& e, double y, const QString& text) {
         double advance = 0;
         const QString fitted = fonts_.fit(text, e.font, e.width, &advance);
-        page.texts.push_back({e.x, y, e.width, e.height, fitted, e.font, e.align, advance});
+        page.texts.push_back({dx_ + e.x, y, e.width, e.height, fitted, e.font, e.align, advance});
     }
 
     const ReportLayout& layout_;
@@ -428,6 +458,11 @@ class Builder : public ReportContext {
     const DataSet noRows_;
     const Value noValue_;
     Document doc_;
+    // The column of the next detail in a row of columns, the x offset of the one printing, and the
+    // bottom of the row so far.
+    int column_ = 0;
+    double dx_ = 0;
+    double rowEnd_ = 0;
     std::vector<Body> bodies_;
     Body* body_ = nullptr;
     std::map<std::pair<const Band*, const DataSet*>, std::vector<int>> fieldIndexes_;

@@ -107,6 +107,11 @@ class ReportLayout {
     PageSize pageSize = PageSize::A4Portrait();
     double marginTop = 10;
     double marginBottom = 10;
+    // Details printed in columns (a label sheet): consecutive details of the main body fill a row
+    // left to right, each `columnPitch` millimetres right of the one before, then the next row; a new
+    // page when the next row does not fit.
+    int detailColumns = 1;
+    double columnPitch = 0;
 
     Band reportHeader, pageHeader, columnHeader, detail, pageFooter, summary;
     // Outer group first.
