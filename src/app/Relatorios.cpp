@@ -1,5 +1,6 @@
 #include "app/Relatorios.h"
 
+#include "books/Relatorios.h"
 #include "companies/RelatorioEmpresa.h"
 #include "registers/Relatorios.h"
 #include "shell/RelatorioUsuario.h"
@@ -10,6 +11,7 @@ void RegistraRelatorios() {
     shell::RegistraRelatoriosShell();
     Empresas::RegistraRelatorios();
     registers::RegistraRelatorios();
+    books::RegistraRelatorios();
 }
 
 }  // namespace app
