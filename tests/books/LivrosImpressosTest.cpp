@@ -7,6 +7,7 @@
 #include "books/livros_sql.h"
 #include "platform/report/LayoutRegistry.h"
 #include "platform/report/PrintRoutines.h"
+#include "platform/report/Render.h"
 #include "platform/report/ReportPreview.h"
 #include "platform/report/frmRelatorio.h"
 #include "support/Golden.h"
@@ -230,6 +231,18 @@ TEST_F(LivrosImpressosTest, EveryBookOfAMonthMatchesItsGoldenPages) {
         EXPECT_TRUE(d.pages[0].textLines().value(0).endsWith(QStringLiteral("Folha: 15")));
         testsupport::expectGolden(QString::fromLatin1(arquivo).section(u'.', 0, 0), d);
     }
+}
+
+TEST_F(LivrosImpressosTest, TheEntriesBookSavedAsPdfReadsBackItsLines) {
+    mesDeMarco();
+    const Document d = emite("JtEntrada.rpt");
+    const QString pdf = pasta.filePath(QStringLiteral("JtEntrada.pdf"));
+    ASSERT_TRUE(platform::report::writePdf(d, pdf));
+    EXPECT_EQ(testsupport::pdfPages(pdf), int(d.pages.size()));
+    const QString texto = testsupport::pdfText(pdf).join(u'\n');
+    for (const char* esperado : {"REGISTRO DE ENTRADAS", "Folha: 16", "Metalúrgica Mineira S/A",
+                                 "NF M1 de 000012 a 000345", "Faturamento Acumulado: 150.000,00"})
+        EXPECT_TRUE(texto.contains(QString::fromUtf8(esperado))) << esperado;
 }
 
 TEST_F(LivrosImpressosTest, AnEmptyMonthPrintsOnePageSayingSo) {
