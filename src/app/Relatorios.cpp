@@ -1,5 +1,6 @@
 #include "app/Relatorios.h"
 
+#include "books/Relatorios.h"
 #include "companies/RelatorioEmpresa.h"
 #include "registers/Relatorios.h"
 #include "shell/RelatorioUsuario.h"
@@ -14,6 +15,7 @@ void RegistraRelatorios() {
     registers::RegistraRelatorios();
     terms::RegistraRelatorios();
     utilities::RegistraRelatorios();
+    books::RegistraRelatorios();
 }
 
 }  // namespace app

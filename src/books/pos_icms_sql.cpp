@@ -53,6 +53,13 @@ Recordset LeOutrosValores(Connection& db, int mes) {
                             {mes});
 }
 
+OutrosValores LeOutrosDoMes(Connection& db, int mes) {
+    Recordset rs = LeOutrosValores(db, mes);
+    if (rs.Eof()) return {};
+    return {rs.Fields(0).toCurrency(), rs.Fields(1).toCurrency(), rs.Fields(2).toCurrency(),
+            rs.Fields(3).toCurrency()};
+}
+
 Recordset LeInformacoesEntradas(Connection& db, int mes) {
     return db.OpenRecordset(QStringLiteral("SELECT Fat,M1Ini,M1Fim,D1Ini,D1Fim,FatAcu,Obsent1,Obsent2 FROM "
                                            "Pos_Icms Where Mes_Base = ?"),

@@ -33,6 +33,11 @@ Currency LeSaldoCredor(Connection& db, int mes);
 
 // The month's other debits and credits and reversals: o_deb, estcr, o_cre, estdb.
 Recordset LeOutrosValores(Connection& db, int mes);
+struct OutrosValores {
+    Currency o_deb, estcr, o_cre, estdb;
+};
+// The same four amounts; a null column or a missing row is 0.
+OutrosValores LeOutrosDoMes(Connection& db, int mes);
 // What the entries book prints of the month: Fat, M1Ini, M1Fim, D1Ini, D1Fim, FatAcu, Obsent1, Obsent2.
 Recordset LeInformacoesEntradas(Connection& db, int mes);
 // What the exits book prints of the month: FatAcu, Obssai1, Obssai2.

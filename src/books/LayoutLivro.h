@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+#include "platform/report/ColumnTable.h"
+#include "platform/report/ReportLayout.h"
+
+// What the layouts of the ICMS books share: the heading, the empty month, the totals per CFOP under
+// the headings of their groups, the totals per state and the lines of additional information.
+namespace Livros::Layout {
+
+using platform::report::Column;
+using platform::report::ColumnTable;
+using platform::report::ReportContext;
+using platform::report::ReportLayout;
+using platform::report::Section;
+using platform::report::TableForm;
+
+inline const QString Valor = QStringLiteral("###,###,##0.00");
+inline const QString Aliquota = QStringLiteral("#0.00##");
+inline const QString Data = QStringLiteral("dd/mm/yyyy");
+inline const QString SemMovimento = QStringLiteral("SEM  MOVIMENTO");
+
+// A formula's value as the page prints it: "*" and blanks (what the print passes for an empty
+// item) print nothing, and so does a formula the print did not set.
+QString impresso(const ReportContext& c, const QString& formula);
+
+// The page size, the book heading on the width of `table`, and for a partial book the period line
+// (the formula Peri, nothing when unset); then the table's column heading.
+void cabecalho(ReportLayout& layout, const ColumnTable& table, const QString& titulo, bool parcial);
+
+// The first section: "SEM  MOVIMENTO" where the lines go when the print says the month is empty.
+Section semMovimento(const ColumnTable& table);
+
+// The totals per CFOP of `tabela` (MovTent or MovTsai) for the CFOP groups that `flags` of MovTPara
+// mark present, one heading per group (`grupos`: the first digit of the CFOP and its heading), the
+// group's subtotal and the month's total. Printed only in a month with movement.
+Section resumoCfop(const QString& tabela, const std::vector<std::pair<QString, QString>>& grupos,
+                   const QString& imposto, const TableForm& form);
+
+// The totals per state of `tabela` (MovUf or MovUfnc) under `titulo`; nothing when the table is empty.
+Section resumoUf(const QString& tabela, const QString& titulo, const TableForm& form);
+
+// The lines of additional information at the end of the book, one per formula, each printing nothing
+// when its formula holds no item; declares the formulas.
+void informacoes(ReportLayout& layout, const ColumnTable& table, const QStringList& formulas);
+
+}  // namespace Livros::Layout
