@@ -36,6 +36,11 @@ std::optional<Currency> IcmsDaAliquota(const QVariant& base, const QVariant& ali
     return platform::values::taxAmount(*b, *a);
 }
 
+int TeclaDaGrade(int coluna, int KeyAscii, QStringView texto) {
+    if (coluna == ColunaItem::Base || KeyAscii == 8 || (KeyAscii >= '0' && KeyAscii <= '9')) return KeyAscii;
+    return KeyAscii == ',' && !texto.contains(u',') ? KeyAscii : 0;
+}
+
 SaidaDaBase SaidaAposBase(const QVariant& base, QStringView tipolan) {
     if (!LeCelula(base).isZero()) return SaidaDaBase::Fica;
     if (Trim(tipolan) != u"99" && platform::values::Val(tipolan) > 0) return SaidaDaBase::Gravar;

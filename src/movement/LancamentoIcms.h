@@ -29,6 +29,11 @@ QString TextoDaCelula(const QVariant& celula);
 // when it differs from what the cell holds, overwriting a typed amount.
 std::optional<Currency> IcmsDaAliquota(const QVariant& base, const QVariant& aliquota);
 
+// The items grid's key filter: `KeyAscii` as it may go into column `coluna`, or 0 to drop it. In the
+// base column every key passes; in the others only Backspace (8), the digits and one comma, a comma
+// being dropped when `texto` (what the key goes into: TDBGrid::EditText) holds one already.
+int TeclaDaGrade(int coluna, int KeyAscii, QStringView texto);
+
 // Where the cursor goes after the base cell was updated, when the base reads 0 (LeCelula: empty,
 // "0", "0,00" or text that is not a number; "0,50" is not 0).
 enum class SaidaDaBase {

@@ -49,7 +49,8 @@ class frmGrade : public Form {
         tdgItens->setAllowDelete(true);
         tdgItens->setArray(&itens);
         connect(tdgItens, &TDBGrid::KeyPress, this, [this](int& KeyAscii) {
-            const bool number = KeyAscii == 8 || KeyAscii == ',' || (KeyAscii >= '0' && KeyAscii <= '9');
+            const bool number = KeyAscii == 8 || (KeyAscii == ',' && !tdgItens->EditText().contains(',')) ||
+                                (KeyAscii >= '0' && KeyAscii <= '9');
             if (tdgItens->Col() != 0 && !number) KeyAscii = 0;
         });
         connect(tdgItens, &TDBGrid::BeforeInsert, this, [this](bool& Cancel) {
@@ -106,14 +107,14 @@ TEST_F(TDBGridTest, TypesCellsAndMovesWithTabEnterAndPostedTabs) {
     EXPECT_EQ(f->itens.Value(0, 0).toString(), "1.000,5");
     EXPECT_EQ(f->shown(0, 0), "1.000,50");
     EXPECT_EQ(cell(f), "0,1");
-    // The key filter of the window drops the letter and the point.
-    typeText("1a7.5");
+    // The key filter of the window drops the letter, the point and a second comma.
+    typeText("1a7.5,2,5");
     pressEnter();
-    EXPECT_EQ(f->itens.Value(0, 1).toString(), "175");
-    EXPECT_EQ(f->shown(0, 1), "175,0000");
+    EXPECT_EQ(f->itens.Value(0, 1).toString(), "175,25");
+    EXPECT_EQ(f->shown(0, 1), "175,2500");
     // The handler wrote the locked cell of the row it was raised on; the hidden column is skipped.
     EXPECT_EQ(f->itens.Value(0, 2).toString(), "calculado");
-    EXPECT_EQ(f->atualizados.join(' '), "0,0=1.000,5 0,1=175");
+    EXPECT_EQ(f->atualizados.join(' '), "0,0=1.000,5 0,1=175,25");
     EXPECT_EQ(cell(f), "0,2");
     pressTab();
     EXPECT_EQ(cell(f), "1,0");

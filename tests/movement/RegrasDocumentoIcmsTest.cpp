@@ -266,6 +266,20 @@ TEST(RegrasDocumentoIcmsTest, GridCellsAndTheCursorAfterTheBase) {
     for (const Saida& s : saidas)
         EXPECT_EQ(SaidaAposBase(s.base, QString(s.tipolan)), s.saida) << s.base.toString().toStdString();
 
+    struct Tecla {
+        int coluna;
+        int tecla;
+        const char* texto;
+        bool passa;
+    };
+    const std::vector<Tecla> teclas{
+        {0, 'a', "", true},   {0, ',', "1,5", true},  {1, 'a', "", false},   {1, '.', "17", false},
+        {1, ',', "17", true}, {2, ',', "1,5", false}, {4, '7', "1,5", true}, {3, 8, "1,5", true},
+    };
+    for (const Tecla& t : teclas)
+        EXPECT_EQ(TeclaDaGrade(t.coluna, t.tecla, QString(t.texto)), t.passa ? t.tecla : 0)
+            << t.coluna << " " << t.tecla << " " << t.texto;
+
     const auto itens =
         ItensParaGravar(Itens({{"1.000,50", "", QVariant::fromValue(R("12,5")), "", "abc", " 1 "}}));
     ASSERT_EQ(itens.size(), 1u);

@@ -4,6 +4,7 @@
 #include <QFocusEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPointer>
 #include <QVBoxLayout>
 
@@ -248,6 +249,14 @@ void TDBGrid::MoveNext() {
 }
 
 void TDBGrid::commitEdit() { view_->commitOpenEditor(); }
+
+QString TDBGrid::EditText() const {
+    auto* edit = qobject_cast<QLineEdit*>(editor());
+    if (!edit) return QString();
+    QString text = edit->text();
+    if (edit->hasSelectedText()) text.remove(edit->selectionStart(), edit->selectedText().size());
+    return text;
+}
 
 void TDBGrid::cellEdited(int row, int col, const QString& text) {
     const QModelIndex index = model_->index(row, col);

@@ -123,6 +123,10 @@ class TDBGrid : public QWidget, public ui::CommitsOnLeave {
     QTableView* view() const { return view_; }
     // The cell editor while a cell is being edited, else nullptr.
     QWidget* editor() const { return view_->openEditor(); }
+    // What a typed key goes into, for a KeyPress handler: the open editor's text without its
+    // selected part (which the key replaces); empty when no cell is open (the key starts the edit and
+    // replaces the cell).
+    QString EditText() const;
 
   signals:
     void BeforeInsert(bool& Cancel);
