@@ -64,6 +64,12 @@ class frmGrade : public Form {
                                .arg(ColIndex)
                                .arg(tdgItens->Columns(ColIndex).toString());
             if (ColIndex == 1) tdgItens->setColumns(2, "calculado");
+            // The routing of a base of 0: "0" leaves for the button, "0,00" moves on two more cells.
+            if (ColIndex == 0 && tdgItens->Columns(0).toString() == "0") setFocusTo(cmdGravar);
+            if (ColIndex == 0 && tdgItens->Columns(0).toString() == "0,00") {
+                postTab();
+                postTab();
+            }
         });
         onLostFocus(tdgItens, [this] { ++saidas; });
         onClick(cmdGravar, [this] { gravadoCom = itens.Value(itens.UpperBound(1), 0).toString(); });
@@ -166,13 +172,15 @@ TEST_F(TDBGridTest, AddsCancelsAndDeletesRowsAndCommitsBeforeAClick) {
     typeText("3");
     EXPECT_EQ(f->itens.Count(1), 2);
     EXPECT_EQ(f->tdgItens->editor(), nullptr);
-    // A click on a button commits the open cell first; a key typed on a cell replaces what it held.
+    // A click on a button commits the open cell first, and the window sees the grid left; a key typed
+    // on a cell replaces what it held.
     f->tdgItens->setRow(1);
     f->tdgItens->setCol(0);
     typeText("40");
     click(f->cmdGravar);
     EXPECT_EQ(f->gravadoCom, "40");
     EXPECT_EQ(f->atualizados.last(), "1,0=40");
+    EXPECT_EQ(f->saidas, 1);
     // Delete on a row chosen by its row header, after BeforeDelete.
     setFocusTo(f->tdgItens);
     QHeaderView* rows = f->tdgItens->view()->verticalHeader();
@@ -184,4 +192,20 @@ TEST_F(TDBGridTest, AddsCancelsAndDeletesRowsAndCommitsBeforeAClick) {
     pressKey(Qt::Key_Delete);
     ASSERT_EQ(f->itens.Count(1), 1);
     EXPECT_EQ(f->itens.Value(0, 0).toString(), "40");
+}
+
+TEST_F(TDBGridTest, AfterColUpdateSendsTheCursorOnOrOut) {
+    auto* f = open();
+    f->itens.ReDim(0, 1, 0, 3);
+    f->tdgItens->ReBind();
+    typeText("0,00");
+    pressEnter();
+    settle();
+    EXPECT_EQ(cell(f), "1,0");
+    EXPECT_EQ(focused(), f->tdgItens->view());
+    typeText("0");
+    pressTab();
+    EXPECT_EQ(focused(), f->cmdGravar);
+    EXPECT_EQ(f->atualizados.join(' '), "0,0=0,00 1,0=0");
+    EXPECT_EQ(f->saidas, 1);
 }

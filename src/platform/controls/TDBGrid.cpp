@@ -442,7 +442,20 @@ bool TDBGrid::eventFilter(QObject* obj, QEvent* event) {
         obj->event(event);
         return true;
     }
-    if ((reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason) || !focus) return false;
+    if (!focus) return false;
+    const bool tab = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
+    const bool ignored = reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason ||
+                         reason == Qt::MenuBarFocusReason;
+    if (!tab && (obj == view_ || ignored)) return false;
+    if (!tab) {
+        // The focus leaves from the open cell (a click, a move of the program): the cell is committed
+        // and the window sees the grid itself left, with its own leave handlers.
+        obj->event(event);
+        commitEdit();
+        QFocusEvent out(QEvent::FocusOut, reason);
+        QCoreApplication::sendEvent(view_, &out);
+        return true;
+    }
     hopping_ = true;
     obj->event(event);
     view_->setFocus(Qt::OtherFocusReason);
