@@ -129,7 +129,7 @@ void GridView::currentChanged(const QModelIndex& current, const QModelIndex& pre
 }
 
 void GridView::focusInEvent(QFocusEvent* event) {
-    if (!grid_->hopping_) grid_->stayFirstFilter();
+    if (!grid_->hopping_ && grid_->delivering_ == 0) grid_->stayFirstFilter();
     QTableView::focusInEvent(event);
 }
 
@@ -416,6 +416,14 @@ bool TDBGrid::keyPress(QObject* obj, QKeyEvent* k) {
     return true;
 }
 
+// Hands an event to its widget past every filter, the focus rules included. The filter list is not
+// reordered meanwhile, since the application is still walking it.
+void TDBGrid::deliver(QObject* obj, QEvent* event) {
+    ++delivering_;
+    obj->event(event);
+    --delivering_;
+}
+
 bool TDBGrid::eventFilter(QObject* obj, QEvent* event) {
     const QEvent::Type type = event->type();
     if (type != QEvent::KeyPress && type != QEvent::FocusIn && type != QEvent::FocusOut) return false;
@@ -423,7 +431,7 @@ bool TDBGrid::eventFilter(QObject* obj, QEvent* event) {
     // A Tab sent by the program moves one cell: the focus comes back at once, and neither the field
     // it touched nor the focus rules see the round trip.
     if (hopping_ && type != QEvent::KeyPress) {
-        obj->event(event);
+        deliver(obj, event);
         return true;
     }
     if (!inside(obj) || leaving_ || event == seenKey_) return false;
@@ -434,12 +442,12 @@ bool TDBGrid::eventFilter(QObject* obj, QEvent* event) {
     if (type == QEvent::FocusIn) {
         if (!internalMove_) return false;
         internalMove_ = false;
-        obj->event(event);
+        deliver(obj, event);
         return true;
     }
     if (inside(focus)) {
         internalMove_ = true;
-        obj->event(event);
+        deliver(obj, event);
         return true;
     }
     if (!focus) return false;
@@ -450,14 +458,14 @@ bool TDBGrid::eventFilter(QObject* obj, QEvent* event) {
     if (!tab) {
         // The focus leaves from the open cell (a click, a move of the program): the cell is committed
         // and the window sees the grid itself left, with its own leave handlers.
-        obj->event(event);
+        deliver(obj, event);
         commitEdit();
         QFocusEvent out(QEvent::FocusOut, reason);
         QCoreApplication::sendEvent(view_, &out);
         return true;
     }
     hopping_ = true;
-    obj->event(event);
+    deliver(obj, event);
     view_->setFocus(Qt::OtherFocusReason);
     hopping_ = false;
     moveCell(reason == Qt::TabFocusReason);

@@ -151,6 +151,7 @@ class TDBGrid : public QWidget, public ui::CommitsOnLeave {
     void dropEmptyAddedRow();
     void cellEdited(int row, int col, const QString& text);
     void stayFirstFilter();
+    void deliver(QObject* obj, QEvent* event);
     // Puts the columns' widths and visibility back after the view was reset.
     void applyColumns();
     int firstVisible() const;
@@ -170,6 +171,7 @@ class TDBGrid : public QWidget, public ui::CommitsOnLeave {
     bool leaving_ = false;
     bool hopping_ = false;
     bool internalMove_ = false;
+    int delivering_ = 0;
     const QEvent* seenKey_ = nullptr;
     int addedRow_ = -1;
     QPersistentModelIndex committing_;
