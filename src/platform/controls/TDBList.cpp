@@ -135,6 +135,4 @@ QVariant ArrayList::Columns(int col) const {
     return Array()->Value(row, col);
 }
 
-TDBGrid::TDBGrid(QWidget* parent) : ArrayList(parent) { view()->setShowGrid(true); }
-
 }  // namespace platform::controls

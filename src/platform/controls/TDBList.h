@@ -5,6 +5,7 @@
 #include <QTableView>
 #include <QWidget>
 
+#include "platform/controls/TDBGrid.h"
 #include "platform/controls/XArrayDB.h"
 
 namespace platform::controls {
@@ -80,13 +81,6 @@ class TDBList : public ArrayList {
     Q_OBJECT
   public:
     using ArrayList::ArrayList;
-};
-
-// The grid: for now the same list with grid lines; editing comes with the windows that need it.
-class TDBGrid : public ArrayList {
-    Q_OBJECT
-  public:
-    explicit TDBGrid(QWidget* parent = nullptr);
 };
 
 }  // namespace platform::controls

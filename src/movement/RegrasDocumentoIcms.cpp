@@ -1,0 +1,133 @@
+#include "movement/RegrasDocumentoIcms.h"
+
+#include "movement/LancamentoIcms.h"
+#include "platform/controls/XArrayDB.h"
+#include "platform/values/Vb.h"
+#include "shell/ErrosLista.h"
+
+namespace movimento {
+
+using platform::values::Trim;
+
+namespace {
+
+QString digitos(QStringView texto) {
+    QString d;
+    for (QChar c : texto)
+        if (c.isDigit()) d += c;
+    return d;
+}
+
+// The largest rate an item may have.
+const Currency AliquotaMaxima = Currency::fromRaw(999900);
+
+}  // namespace
+
+bool CodigoFiscalAdequado(bool entradas, bool mesmoEstado, QStringView cfop) {
+    const QString d = digitos(cfop);
+    if (d.isEmpty()) return !mesmoEstado;
+    const QChar primeiro = cfop.isEmpty() ? QChar() : cfop.front();
+    const int inicio = d.left(3).toInt();
+    if (entradas) return mesmoEstado ? primeiro == u'1' : (primeiro != u'1' && inicio <= 500);
+    return mesmoEstado ? primeiro == u'5' : (primeiro != u'5' && inicio >= 500);
+}
+
+bool TemCodigoFiscal(QStringView cfop) { return !digitos(cfop).isEmpty(); }
+
+QString CodigoFiscalProcurado(QStringView cfop) {
+    return cfop.endsWith(u'_') ? cfop.left(4).toString() : cfop.toString();
+}
+
+const std::vector<QString>& EspeciesDocumento() {
+    static const std::vector<QString> especies{"",    "ACT", "BP",  "BPA", "BPF", "BPR", "CA",  "CT",  "CTA",
+                                               "CTF", "DT",  "DVS", "MC",  "NEE", "NF",  "NFC", "NFE", "NFP",
+                                               "NFT", "NSC", "NTL", "OCC", "RMD", "ECF", "PDV", "CMR"};
+    return especies;
+}
+
+bool EspecieValida(QStringView especie) {
+    const QString procurada = Trim(especie);
+    for (const QString& e : EspeciesDocumento())
+        if (e == procurada) return true;
+    return false;
+}
+
+QString NumeroDocumento(QStringView texto) {
+    qsizetype i = 0;
+    while (i < texto.size() && texto[i] == u' ') ++i;
+    QString numero;
+    for (; i < texto.size() && texto[i].isDigit(); ++i)
+        if (!numero.isEmpty() || texto[i] != u'0') numero += texto[i];
+    return numero;
+}
+
+bool CgcPreenchido(QStringView cgc) { return TemCodigoFiscal(cgc); }
+
+std::vector<ErroDocumento> RegrasGravacao(const platform::controls::XArrayDB& itens,
+                                          const CamposDocumento& doc,
+                                          const std::function<bool(const QString& cgc)>& cadastrado) {
+    std::vector<ErroDocumento> erros;
+    auto fatal = [&](const QString& mensagem) { erros.push_back({shell::ErroFatal, mensagem}); };
+    Currency soma;
+    for (int r = itens.LowerBound(1); r <= itens.UpperBound(1); ++r) {
+        auto celula = [&](int coluna) {
+            const int c = itens.LowerBound(2) + coluna;
+            return c <= itens.UpperBound(2) ? itens.Value(r, c) : QVariant();
+        };
+        const Currency base = LeCelula(celula(ColunaItem::Base));
+        const Currency aliquota = LeCelula(celula(ColunaItem::Aliquota));
+        const Currency icms = LeCelula(celula(ColunaItem::Icms));
+        const Currency linha =
+            base + LeCelula(celula(ColunaItem::Isento)) + LeCelula(celula(ColunaItem::Outros));
+        if (aliquota > AliquotaMaxima) fatal("Alíquota de ICMS não pode ser maior que 99,9999 %, Verifique");
+        if (linha > Currency()) {
+            soma += linha;
+            if (platform::values::taxAmount(base, aliquota) != icms)
+                erros.push_back({shell::AlertaErro, "Valor do ICMS (" +
+                                                        platform::values::Format(icms, u"####,##0.00") +
+                                                        ") calculado não corresponde a BASE x Alíquota"});
+        }
+    }
+    const bool ipiEmbutido = Trim(doc.tipolan) == u"99";
+    soma += doc.fonteicms;
+    if (!ipiEmbutido) soma += doc.valripi;
+    if (doc.vlrcontabil != soma)
+        fatal(ipiEmbutido
+                  ? "Erro de Soma, IPI embutido: Valor Contábil = Base ICMS + Isentas + Outras + ICMS Fonte"
+                  : "Erro de Soma: Valor Contábil = Base ICMS + Isentas + Outras + ICMS Fonte + IPI");
+    if (doc.vlrcontabil.isZero()) fatal("Um registro não pode ser gravado sem valor contábil !");
+    if (!doc.temData) fatal("Todo registro deve ter uma data !");
+    if (CgcPreenchido(doc.cgc)) {
+        if (!cadastrado(doc.cgc)) fatal("O CNPJ/CPF utilizado no lançamento não foi cadastrado !");
+    } else if (doc.entradas) {
+        fatal("O campo CNPJ/CPF é de preenchimento obrigatório !");
+    }
+    if (!CodigoFiscalAdequado(doc.entradas, doc.uf == doc.ufEmpresa, doc.codfiscal))
+        fatal("Código fiscal inadequado !");
+    if (Trim(doc.docinicial).isEmpty()) fatal("O Campo Número Inicial é Obrigatório !");
+    if (!TemCodigoFiscal(doc.codfiscal)) fatal("Todo registro deve ter código fiscal !");
+    return erros;
+}
+
+bool PassaPelaListaDeErros(const std::vector<ErroDocumento>& erros) {
+    shell::IniciaErros();
+    for (const ErroDocumento& e : erros) shell::AdicionaErro(e.severidade, e.mensagem);
+    return shell::ConcluiErros();
+}
+
+std::vector<ItemIcms> ItensParaGravar(const platform::controls::XArrayDB& itens) {
+    std::vector<ItemIcms> lista;
+    for (int r = itens.LowerBound(1); r <= itens.UpperBound(1); ++r) {
+        auto celula = [&](int coluna) {
+            const int c = itens.LowerBound(2) + coluna;
+            return c <= itens.UpperBound(2) ? itens.Value(r, c) : QVariant();
+        };
+        lista.push_back({LeCelula(celula(ColunaItem::Base)), LeCelula(celula(ColunaItem::Aliquota)),
+                         LeCelula(celula(ColunaItem::Icms)), LeCelula(celula(ColunaItem::Isento)),
+                         LeCelula(celula(ColunaItem::Outros)),
+                         Trim(TextoDaCelula(celula(ColunaItem::Tipo)))});
+    }
+    return lista;
+}
+
+}  // namespace movimento

@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+#include <functional>
+#include <vector>
+
+#include "movement/DocumentoIcms.h"
+#include "platform/values/Currency.h"
+
+namespace platform::controls {
+class XArrayDB;
+}
+
+// The rules of an ICMS document: the checks of its fields and the rules every save runs again.
+namespace movimento {
+
+// Whether a CFOP suits the document's direction. `cfop` is the CFOP field's text with its mask
+// ("5.102", "5.12._", "_.___"); `mesmoEstado` says that the document's state is the company's. The
+// first digit is the text's first character and the leading number the first three of its digits.
+// Entries of the company's state need a first digit 1; entries of another state refuse a first
+// digit 1 and a leading number above 500. Exits of the company's state need a first digit 5; exits
+// of another state refuse a first digit 5 and a leading number below 500. A code without any digit
+// fails in the company's state and passes in another (the missing code is a rule of its own). The
+// field check and the save both judge the direction by this one function.
+bool CodigoFiscalAdequado(bool entradas, bool mesmoEstado, QStringView cfop);
+
+// Whether the CFOP field's text holds a digit.
+bool TemCodigoFiscal(QStringView cfop);
+
+// The code to look a CFOP up by: a code of the table up to 2002 typed without its last digit
+// ("5.12._") is its first four characters ("5.12"); any other text whole.
+QString CodigoFiscalProcurado(QStringView cfop);
+
+// The accepted document species, the empty one first, in the order they are tried.
+const std::vector<QString>& EspeciesDocumento();
+// Whether `especie`, without its blanks at both ends, is exactly (letter case counts) one of them.
+bool EspecieValida(QStringView especie);
+
+// A first or last document number as the field keeps it: the number at the start of the text in
+// plain digits without leading zeros ("000123" -> "123"), or empty when it is not above 0.
+QString NumeroDocumento(QStringView texto);
+
+// Whether a CNPJ/CPF field counts as filled: it holds a digit ("00.000.000/0001-91" and the all-zero
+// "00.000.000/0000-00" are both filled).
+bool CgcPreenchido(QStringView cgc);
+
+// What a save checks besides the items: the window's fields as typed.
+struct CamposDocumento {
+    bool entradas = true;
+    Currency vlrcontabil, valripi, fonteicms;
+    QString tipolan;
+    bool temData = false;  // the entry date field holds a date
+    QString cgc;           // the CNPJ/CPF field's text
+    QString uf;            // the document's state as typed
+    QString ufEmpresa;     // the company's state
+    QString codfiscal;     // the CFOP field's text with its mask
+    QString docinicial;
+};
+
+// One broken rule: its severity (shell::ErroFatal or shell::AlertaErro) and its message.
+struct ErroDocumento {
+    QStringView severidade;
+    QString mensagem;
+    friend bool operator==(const ErroDocumento&, const ErroDocumento&) = default;
+};
+
+// The rules of a save, in the order the error list numbers them. First, for each row of `itens` (the
+// items grid's array): a rate above 99,99 is fatal; a row whose base + exempt + other is above 0 is
+// summed into the accounting sum, and an ICMS cell that differs from values::taxAmount(base, rate)
+// is a warning that quotes the cell. Then, all fatal: the accounting value differs from that sum
+// plus the ICMS at source, plus the IPI amount unless the launch type is "99"; the accounting value
+// is 0; no entry date; a filled CNPJ/CPF that `cadastrado` (asked only for a filled one, with the
+// field's text) does not find, or an empty one in entries; a CFOP that does not suit the direction
+// (CodigoFiscalAdequado, the state compared as typed); no first number; no CFOP digit. Every cell is
+// read by LeCelula, so empty cells are 0. Empty when the document may be written; it balances then
+// to the cent, since every amount is a Currency.
+std::vector<ErroDocumento> RegrasGravacao(const platform::controls::XArrayDB& itens,
+                                          const CamposDocumento& doc,
+                                          const std::function<bool(const QString& cgc)>& cadastrado);
+
+// Runs `erros` through the error list (IniciaErros, one AdicionaErro per row, ConcluiErros, which
+// shows the list when it has rows). True when the save may write: no rows, or only warnings that
+// the user confirmed; on a refusal nothing is to be written.
+bool PassaPelaListaDeErros(const std::vector<ErroDocumento>& erros);
+
+// The items of `itens` as a save writes them, one per row in row order: the amounts and the rate
+// read by LeCelula (an empty cell is 0), the type trimmed.
+std::vector<ItemIcms> ItensParaGravar(const platform::controls::XArrayDB& itens);
+
+}  // namespace movimento
