@@ -292,8 +292,9 @@ class JanelaCadastro : public QObject {
     QString CondicaoChave() const;
     platform::db::ColumnList ColunasChave(const QString& chave) const;
     void AbreConexao(const QString& conexao, const QString& tabela);
-    // The row of ChaveAtual() is still as loaded; otherwise says why not.
-    bool RegistroComoCarregado();
+    // Why the row of ChaveAtual() is no longer as loaded (deleted or changed by another copy); empty
+    // while it is.
+    QString MudancaDoRegistro();
     void IniciaInclusao();
 
     QWidget& janela_;

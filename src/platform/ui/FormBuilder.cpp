@@ -42,4 +42,9 @@ QPushButton* FormBuilder::button(QWidget* owner, const char* name, const char* c
     return b;
 }
 
+void makePasswordField(QLineEdit* field) {
+    field->setEchoMode(QLineEdit::Password);
+    field->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
+}
+
 }  // namespace platform::ui

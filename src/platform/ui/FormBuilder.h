@@ -52,4 +52,7 @@ class FormBuilder {
     int& tabIndex_;
 };
 
+// Makes `field` a password field: what is typed shows as "*".
+void makePasswordField(QLineEdit* field);
+
 }  // namespace platform::ui
