@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QFontMetrics>
 #include <QLabel>
+#include <QMdiSubWindow>
 #include <QRadioButton>
 
 #include "UsuariosFixture.h"
@@ -38,6 +41,11 @@ TEST_F(frmAtImprTest, NoPrinterOrAnEmptyKindShowsSemImpressora) {
     auto* w = Abre(QStringLiteral("Maria"), 5, QStringLiteral("S"));
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Impressora Ativa"));
+    // The caption is never cut: the frame leaves room for it beside the title bar's buttons.
+    auto* janela = qobject_cast<QMdiSubWindow*>(w->parentWidget());
+    ASSERT_NE(janela, nullptr);
+    EXPECT_GE(janela->width(),
+              QFontMetrics(QApplication::font(janela)).horizontalAdvance(w->windowTitle()) + 120);
     EXPECT_EQ(w->lblUsuario->text(), QStringLiteral("Maria"));
     EXPECT_TRUE(w->optIn->isChecked());
     EXPECT_TRUE(w->Unload());
