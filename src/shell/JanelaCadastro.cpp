@@ -149,6 +149,8 @@ void JanelaCadastro::CarregaRegistro() {
     if (registro_.State() == platform::db::ObjectState::Open && !registro_.Eof())
         for (int i = 0; i < registro_.FieldCount(); ++i) carregado_.push_back(registro_.Fields(i));
     platform::ui::setFocusTo(PrimeiroDetalhe());
+    // The move is made from inside the key's check, where the field's own focus handler may not run.
+    DestacaCampo();
 }
 
 void JanelaCadastro::LimpaMask() { EsvaziaChave(); }

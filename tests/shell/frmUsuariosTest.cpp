@@ -283,6 +283,10 @@ TEST_F(frmUsuariosTest, TheAdministratorChangesAUserButNeverHisPasswordHere) {
     Chave(QStringLiteral("5"));
     EXPECT_EQ(w->Cadastro().EstadoAtual(), 2);
     EXPECT_EQ(w->txtNome->text(), QStringLiteral("Maria"));
+    // The caption highlight follows the focus into the record.
+    ASSERT_EQ(focused(), w->txtNome);
+    EXPECT_EQ(platform::ui::foreColor(w->lblTit(1)), platform::ui::CaptionHighlight);
+    EXPECT_EQ(platform::ui::foreColor(w->lblTit(0)), platform::ui::CaptionNormal);
     EXPECT_EQ(w->lblDsenha->text(), QStringLiteral("15/03/2011"));
     EXPECT_TRUE(w->OptIj->isChecked());
     EXPECT_EQ(Marcadas(), QStringLiteral("110010001"));
