@@ -22,6 +22,7 @@
 #include "platform/ui/ShowModal.h"
 #include "platform/values/Vb.h"
 #include "registers/BlocoEndereco.h"
+#include "shell/ErrosLista.h"
 #include "shell/EstadoGeral.h"
 #include "shell/Geral.h"
 #include "shell/JanelaCadastro.h"
@@ -342,7 +343,9 @@ void frmEmpresas::TestaRegras() {
     enquadramentoGravado_ = lblEnquadramento->text();
     desdeGravado_ = Trim(lblD_enquadr->text());
     for (X::TDBNumber* n : {tdbadipi, tdbadconvenio, tdbpercvendas, tdbpercservicos}) n->commitEdit();
-    for (X::TDBDate* d : {tdbcadastro, tdbfundacao}) d->commitEdit();
+    // A date the focus never left (set by a lookup, or reached by a shortcut) is checked here too.
+    for (X::TDBDate* d : {tdbcadastro, tdbfundacao})
+        if (!d->TextoValido()) shell::AdicionaErro(shell::ErroFatal, QStringLiteral("Data inválida !"));
     Recordset atual;
     VerificaGravacao(cadastro_->Conexao(),
                      {txtCodigo->text(), cadastro_->Inclusao(), txtNome->text(), txtUf->text(),

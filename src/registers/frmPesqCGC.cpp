@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include "platform/controls/TDBList.h"
@@ -81,6 +82,8 @@ void frmPesqCGC::PreencheLista() {
     }
     lista_->Ordena(ColunaNome, shell::Pesquisa::Ascendente);
     lista_->DefineLinhaAtual(0);
+    // The key, the name and the registration are read whole.
+    tdbPesq->view()->resizeColumnsToContents();
 }
 
 void frmPesqCGC::cmdOk_Click() {

@@ -29,6 +29,12 @@ void AdicionaErro(QStringView severidade, const QString& mensagem) {
     linha.Descricao = OutrosErros.toString();
 }
 
+bool TemErroFatal() {
+    for (int i = 1; i < Geral::ContaErros && i <= Geral::TabelaErros::Linhas; ++i)
+        if (Geral::ListaErros[i].Tipo == ErroFatal) return true;
+    return false;
+}
+
 bool ConcluiErros() {
     Geral::ComErros = Geral::ContaErros > 1;
     if (!Geral::ComErros) return true;

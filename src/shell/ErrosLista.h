@@ -20,6 +20,9 @@ void IniciaErros();
 // rule it stands for was fatal, so that a fatal rule never shown still blocks the save.
 void AdicionaErro(QStringView severidade, const QString& mensagem);
 
+// Whether a row of the list is fatal.
+bool TemErroFatal();
+
 // Ends a save's checks: ComErros = (ContaErros > 1); with rows, shows frmErros modal. Returns true
 // when the save may write (no rows, or warnings confirmed); on a refusal clears Cancelado and
 // returns false. A save with no rows leaves Cancelado as it was.

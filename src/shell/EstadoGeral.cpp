@@ -34,6 +34,7 @@ void ReiniciaEstadoGeral() {
     DireitosUsuario.fill(false);
     Cancelado = Alterado = ComErros = InclusaoAtiva = InclusaoFornecedor = false;
     ListaErros.Apaga();
+    CodigoUsuario = 0;
     ContaErros = ValorEmpat = Contador1 = Contador2 = 0;
     DataReferencia = QDate();
 }

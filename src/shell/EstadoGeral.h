@@ -22,6 +22,8 @@ inline QString ConexaoAcesso;
 inline QString ConexaoMovimento;
 // Name of the logged-in user; "Administrador" for the built-in administrator.
 inline QString UsuarioAtual;
+// The code of the logged-in user's row; 0 for the built-in administrator, who has none.
+inline qint64 CodigoUsuario = 0;
 // Printer type of the logged-in user: "M" Matricial, "J" Jato de Tinta, "L" Laser, "S" Sem Impressora.
 inline QString TipoImpressora;
 
@@ -44,7 +46,7 @@ inline constexpr std::array<const char*, Direito::Quantidade> ColunasDireitos{
     "cfcon", "cfadi", "cfexc", "cfalt", "cfbai", "bdcon", "bdadi", "bdexc", "bdalt"};
 inline std::array<bool, Direito::Quantidade> DireitosUsuario{};
 
-// The stored form of a password (CodificaSenha), computed just before it is written.
+// The stored form of a password (its hash), computed just before it is written.
 inline QString SenhaCodificada;
 
 // Hand-over values between a window and the dialog it opens.

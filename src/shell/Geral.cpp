@@ -264,7 +264,10 @@ QString CodificaSenha(const QString& Senha) {
     int soma = 0;
     QString cauda;
     for (qsizetype i = 1; i <= Senha.size(); ++i) {
-        const int d = platform::values::ansiCode(Senha[i - 1]) - 5;
+        const int codigoAnsi = platform::values::ansiCode(Senha[i - 1]);
+        // A character outside Windows-1252 has no code of its own: it must not pass for "?".
+        if (codigoAnsi == '?' && Senha[i - 1] != u'?') throw RuntimeError(InvalidArgument);
+        const int d = codigoAnsi - 5;
         soma += d;
         if (soma < -32768 || soma > 32767) throw RuntimeError(Overflow);
         if (i % 2 == 1) {

@@ -82,9 +82,10 @@ QString UltimoDiaMes(const QDate& Data);
 // "Janeiro" to "Novembro" for 1 to 11; every other value gives "Dezembro".
 QString NomeMes(int Mes);
 
-// The stored form of a password, compared for equality and never decoded. Character codes are
-// Windows-1252. A shifted code outside 0 to 255 is an invalid-argument error, a sum beyond 16 bits
-// an overflow error.
+// The password form older versions stored, compared for equality and never decoded; only a login
+// still reads it (new forms are hashes, SenhaAdm.h). Character codes are Windows-1252. A character
+// outside Windows-1252 or a shifted code outside 0 to 255 is an invalid-argument error, a sum beyond
+// 16 bits an overflow error.
 QString CodificaSenha(const QString& Senha);
 
 }  // namespace Geral

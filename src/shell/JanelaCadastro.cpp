@@ -4,6 +4,7 @@
 #include <QScopeGuard>
 #include <QWidget>
 #include <algorithm>
+#include <optional>
 
 #include "platform/controls/TDBList.h"
 #include "platform/db/TableNames.h"
@@ -162,6 +163,8 @@ void JanelaCadastro::CarregaRegistro() {
     if (registro_.State() == platform::db::ObjectState::Open && !registro_.Eof())
         for (int i = 0; i < registro_.FieldCount(); ++i) carregado_.push_back(registro_.Fields(i));
     platform::ui::setFocusTo(FocoAoCarregar());
+    // The move is made from inside the key's check, where the field's own focus handler may not run.
+    DestacaCampo();
 }
 
 void JanelaCadastro::LimpaMask() { EsvaziaChave(); }
@@ -323,19 +326,33 @@ bool JanelaCadastro::Grava() {
     const bool inclusao = inclusao_;
     QStringList celulas;
     try {
-        IniciaErros();
-        TestaRegras();
-        if (!ConcluiErros()) {
-            Restaura(antes);
-            return false;
+        // The rules (a duplicate key or name among them) and the write share one write transaction,
+        // so a second running copy saving the same key waits and then sees this one's row. The lock is
+        // let go while the error list is shown; confirmed warnings send the rules round once more under
+        // a new lock, where only a fatal row stops the save.
+        std::optional<platform::db::Transaction> transacao;
+        bool confirmado = false;
+        for (;;) {
+            transacao.emplace(conexao_);
+            IniciaErros();
+            TestaRegras();
+            if (Geral::ContaErros == 1 || (confirmado && !TemErroFatal())) break;
+            transacao.reset();
+            if (!ConcluiErros()) {
+                Restaura(antes);
+                return false;
+            }
+            confirmado = true;
         }
-        platform::db::Transaction transacao(conexao_);
-        if (!inclusao && !RegistroComoCarregado()) {
+        Geral::ComErros = Geral::ContaErros > 1;
+        if (const QString aviso = inclusao ? QString() : MudancaDoRegistro(); !aviso.isEmpty()) {
+            transacao.reset();
+            platform::ui::MsgBox(aviso, Critical, QStringLiteral("Atenção"));
             Restaura(antes);
             return false;
         }
         GravaRegistro(inclusao);
-        transacao.commit();
+        transacao->commit();
         celulas = CelulasGravadas();
     } catch (const values::RuntimeError& e) {
         Restaura(antes);
@@ -521,7 +538,7 @@ void JanelaCadastro::GravaRegistro(bool inclusao) {
     }
 }
 
-bool JanelaCadastro::RegistroComoCarregado() {
+QString JanelaCadastro::MudancaDoRegistro() {
     auto atual = conexao_.OpenRecordset(
         QStringLiteral("SELECT * FROM ") + tabela_ + QStringLiteral(" WHERE ") + CondicaoChave(),
         ParametrosChave(chaveAtual_));
@@ -538,9 +555,7 @@ bool JanelaCadastro::RegistroComoCarregado() {
             }
         }
     }
-    if (aviso.isEmpty()) return true;
-    platform::ui::MsgBox(aviso, Critical, QStringLiteral("Atenção"));
-    return false;
+    return aviso;
 }
 
 void JanelaCadastro::ApagaRegistro() {

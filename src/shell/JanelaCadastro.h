@@ -145,11 +145,13 @@ struct DefinicaoCadastro {
 // (TestaRegras) and where its reading or writing departs from the declared columns (MostraRegistro,
 // ColunasRegistro, GravaRegistro, ApagaRegistro), and forwards Form_Load and Form_Unload.
 //
-// A save runs the window's rules through the error list and then writes inside one transaction: a
-// failing statement writes nothing. An UPDATE writes only while the row is as this window loaded it
-// (columns declared alheias aside): a row deleted meanwhile says "Registro não encontrado...", a row
-// another copy changed says "Registro alterado em outra estação..."; either way nothing is written
-// and the window keeps what was typed.
+// A save runs the window's rules (its duplicate tests among them) and its writing inside one write
+// transaction, so a second running copy saving the same key waits and then sees this row; the lock
+// is let go while the error list is shown, and confirmed warnings run the rules again under a new
+// one. A failing statement writes nothing; TestaRegras shows no message of its own. An UPDATE writes only
+// while the row is as this window loaded it (columns declared alheias aside): a row deleted meanwhile says
+// "Registro não encontrado...", a row another copy changed says "Registro alterado em outra estação...";
+// either way nothing is written and the window keeps what was typed.
 class JanelaCadastro : public QObject {
     Q_OBJECT
   public:
@@ -257,7 +259,8 @@ class JanelaCadastro : public QObject {
     virtual QWidget* FocoAoCarregar() const { return PrimeiroDetalhe(); }
     // Copies Registro() into the detail fields.
     virtual void MostraRegistro();
-    // The window's rules, as error-list rows (AdicionaErro); the frame has none.
+    // The window's rules, as error-list rows (AdicionaErro); the frame has none. Runs inside the
+    // save's write transaction, possibly twice (after confirmed warnings).
     virtual void TestaRegras() {}
     // The columns the save writes with their values: the declared fields with a column.
     virtual platform::db::ColumnList ColunasRegistro() const;
@@ -303,8 +306,9 @@ class JanelaCadastro : public QObject {
     QString CondicaoChave() const;
     platform::db::ColumnList ColunasChave(const QString& chave) const;
     void AbreConexao(const QString& conexao, const QString& tabela);
-    // The row of ChaveAtual() is still as loaded; otherwise says why not.
-    bool RegistroComoCarregado();
+    // Why the row of ChaveAtual() is no longer as loaded (deleted or changed by another copy); empty
+    // while it is.
+    QString MudancaDoRegistro();
     void IniciaInclusao();
 
     QWidget& janela_;

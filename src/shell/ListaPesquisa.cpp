@@ -74,6 +74,8 @@ int ListaPesquisa::Carrega(platform::db::Recordset& rs) {
     for (int i = 0; i < int(linhas.size()); ++i)
         for (int c = 0; c < int(colunas_.size()); ++c) dados_->setValue(i, c, linhas[i][c]);
     lista_.setArray(dados_.get());
+    // A list just loaded stands on its first row, which OK takes at once.
+    if (!linhas.empty()) DefineLinhaAtual(0);
     return int(linhas.size());
 }
 

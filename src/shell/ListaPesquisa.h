@@ -67,7 +67,8 @@ class ListaPesquisa : public QObject {
     ~ListaPesquisa() override;
 
     // Replaces the rows with every row of `rs` (one cell per column, by position, in the column's form;
-    // null is the empty text) and binds the array. Returns the number of rows.
+    // null is the empty text) and binds the array, standing on the first row. Returns the number of
+    // rows.
     int Carrega(platform::db::Recordset& rs);
     int Linhas() const;
     QString Celula(int linha, int coluna) const;

@@ -6,6 +6,8 @@
 #include <QRandomGenerator>
 
 #include "platform/db/Connection.h"
+#include "platform/values/RuntimeError.h"
+#include "shell/Geral.h"
 
 namespace shell {
 
@@ -48,6 +50,19 @@ bool ConfereSenhaAdm(const QString& senha, const QString& hash) {
     const QByteArray chave = QByteArray::fromBase64(partes[3].toLatin1());
     if (sal.isEmpty() || chave.size() != BytesChave) return false;
     return Iguais(Deriva(senha, sal, iteracoes), chave);
+}
+
+bool FormaAntiga(const QString& guardada) {
+    return guardada.size() >= 2 && guardada[0] == u' ' && guardada[1].isDigit();
+}
+
+bool ConfereSenhaUsuario(const QString& senha, const QString& guardada) {
+    if (!FormaAntiga(guardada)) return ConfereSenhaAdm(senha, guardada);
+    try {
+        return Geral::CodificaSenha(senha) == guardada;
+    } catch (const platform::values::RuntimeError&) {
+        return false;
+    }
 }
 
 QString LeSenhaAdm(platform::db::Connection& cn) {

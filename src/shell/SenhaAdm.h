@@ -4,7 +4,8 @@
 
 namespace shell {
 
-// The stored form of the built-in administrator's password: a salted, slow hash, written as
+// The stored form of every password, the built-in administrator's and each user's: a salted, slow hash,
+// written as
 // "pbkdf2-sha256$" + iterations + "$" + salt + "$" + key (salt and key in base64). Each call draws a
 // new salt, so two calls on the same password give different texts.
 QString HashSenhaAdm(const QString& senha);
@@ -15,6 +16,14 @@ bool ConfereSenhaAdm(const QString& senha, const QString& hash);
 
 // The iterations of every new hash.
 inline constexpr int IteracoesSenhaAdm = 120000;
+
+// A user's password stored by an older version: a blank, then digits (CodificaSenha's form). Such a
+// form is compared the old way once, and the login that matches it rewrites it as a hash.
+bool FormaAntiga(const QString& guardada);
+
+// Whether `senha` is the user's password whose stored form is `guardada`, a hash or an old form. A
+// password CodificaSenha cannot encode matches no old form.
+bool ConfereSenhaUsuario(const QString& senha, const QString& guardada);
 
 }  // namespace shell
 

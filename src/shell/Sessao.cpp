@@ -9,6 +9,7 @@
 #include "shell/EstadoGeral.h"
 #include "shell/Geral.h"
 #include "shell/SenhaAdm.h"
+#include "shell/usuarios_sql.h"
 
 namespace shell {
 
@@ -59,16 +60,13 @@ ResultadoLogin ConfereLogin(platform::db::Connection& cn, const QString& nome, c
         r.acesso = Acesso::Vazio;
         return r;
     }
-    auto rs = cn.OpenRecordset(QStringLiteral("SELECT * FROM Usuarios WHERE nome = ?"), {nome});
+    auto rs = usuarios::PorNomeTodos(cn, nome);
+    for (; !rs.Eof(); rs.MoveNext())
+        if (ConfereSenhaUsuario(senha, rs.Fields(QStringLiteral("senha")).toString())) break;
     if (rs.Eof()) return r;
-    QString codificada;
-    try {
-        codificada = Geral::CodificaSenha(senha);
-    } catch (const platform::values::RuntimeError&) {
-        return r;
-    }
-    const auto guardada = rs.Fields(QStringLiteral("senha"));
-    if (guardada.isNull() || guardada.toString() != codificada) return r;
+    r.codigo = rs.Fields(QStringLiteral("codigo")).toLongLong();
+    if (FormaAntiga(rs.Fields(QStringLiteral("senha")).toString()))
+        usuarios::GravaForma(cn, r.codigo, HashSenhaAdm(senha));
     r.acesso = Acesso::Usuario;
     r.nome = rs.Fields(QStringLiteral("nome")).toString();
     r.impressora = rs.Fields(QStringLiteral("Impressora")).toString();

@@ -40,14 +40,16 @@ struct ResultadoLogin {
     // For a user: the name as stored, the printer type and the nine rights in the order cfcon,
     // cfadi, cfexc, cfalt, cfbai, bdcon, bdadi, bdexc, bdalt (null text as "", null right as false).
     QString nome;
+    qint64 codigo = 0;  // the user's row; 0 for the administrator
     QString impressora;
     std::array<bool, 9> direitos{};  // in the order of Geral::DireitosUsuario
 };
 
 // Checks a typed name and password on the registry connection `cn`. The built-in administrator is
 // recognised first (its name exactly, against the stored hash); users are found by name without
-// regard to letter case and checked with CodificaSenha. A password CodificaSenha cannot encode is a
-// wrong password.
+// regard to letter case (several rows so named: the first whose password matches) and checked with
+// ConfereSenhaUsuario. A row still holding an old form is rewritten as a hash by the login that
+// matches it.
 ResultadoLogin ConfereLogin(platform::db::Connection& cn, const QString& nome, const QString& senha);
 
 // Opens the registry connection for the login and checks that it is a registry of this program

@@ -75,7 +75,7 @@ frmAtImpr::frmAtImpr(QWidget* parent)
 void frmAtImpr::Form_Load() {
     lblUsuario->setText(Geral::UsuarioAtual);
     cn.Open(Geral::ConexaoCadastro);
-    auto rs = usuarios::Impressora(cn, Geral::UsuarioAtual);
+    auto rs = usuarios::Impressora(cn, Geral::CodigoUsuario);
     MostraLetra(rs.Eof() ? Geral::TipoImpressora : rs.Fields(0).toString());
 }
 
@@ -89,7 +89,7 @@ OpcoesImpressora frmAtImpr::Opcoes() const { return {optIm, OptIj, optIl, optIn}
 // failed write leaves both as they were.
 void frmAtImpr::cmdGravar_Click() {
     const QString letra = LetraEscolhida();
-    usuarios::GravaImpressora(cn, Geral::UsuarioAtual, letra);
+    usuarios::GravaImpressora(cn, Geral::CodigoUsuario, letra);
     Geral::TipoImpressora = letra;
     close();
 }

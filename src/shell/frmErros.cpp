@@ -1,6 +1,7 @@
 #include "shell/frmErros.h"
 
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -43,6 +44,12 @@ frmErros::frmErros(QWidget* parent)
     layout->addWidget(lblQuestao);
     layout->addLayout(botoes);
     resize(620, 320);
+    // A row grows to show its whole message, however long.
+    QTableView* vista = tdbErros->view();
+    vista->setWordWrap(true);
+    vista->horizontalHeader()->setStretchLastSection(true);
+    connect(vista->horizontalHeader(), &QHeaderView::sectionResized, vista,
+            &QTableView::resizeRowsToContents);
 
     platform::ui::onClick(cmdOk, this, &frmErros::cmdOk_Click);
     platform::ui::onClick(cmdSim, this, &frmErros::cmdSim_Click);
@@ -69,6 +76,9 @@ void frmErros::Form_Load() {
         ++i;
     }
     tdbErros->setArray(erros_.get());
+    for (int coluna : {0, 1})
+        tdbErros->view()->horizontalHeader()->setSectionResizeMode(coluna, QHeaderView::ResizeToContents);
+    tdbErros->view()->resizeRowsToContents();
     lblQuestao->setText(fatal ? QStringLiteral("Corrija os erros fatais, a gravação não pode ser realizada !")
                               : QStringLiteral("Deseja gravar assim mesmo ?"));
     cmdOk->setVisible(fatal);

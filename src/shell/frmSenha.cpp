@@ -11,6 +11,8 @@
 
 #include "platform/ui/EndProgram.h"
 #include "platform/ui/Focus.h"
+#include "platform/ui/Form.h"
+#include "platform/ui/FormBuilder.h"
 #include "platform/ui/Handlers.h"
 #include "platform/ui/Hourglass.h"
 #include "platform/ui/KeyFilter.h"
@@ -21,6 +23,7 @@
 #include "shell/EstadoGeral.h"
 #include "shell/Sessao.h"
 #include "shell/frmSenhaAdm.h"
+#include "shell/frmUsuarios.h"
 
 namespace shell {
 
@@ -57,7 +60,7 @@ frmSenha::frmSenha(QWidget* parent) : Dialog(parent) {
 
     txtlogin->setMaxLength(TamanhoNome);
     txtsenha->setMaxLength(TamanhoSenha);
-    txtsenha->setEchoMode(QLineEdit::Password);
+    platform::ui::makePasswordField(txtsenha);
     Label1->setBuddy(txtlogin);
     Label2->setBuddy(txtsenha);
     // A click on OK runs the check once, through its click: only the keyboard's move onto the button
@@ -113,6 +116,7 @@ void frmSenha::cmdOk_Click() {
         case Acesso::Administrador:
         case Acesso::Usuario:
             Geral::UsuarioAtual = r.nome;
+            Geral::CodigoUsuario = r.codigo;
             if (r.acesso == Acesso::Usuario) {
                 Geral::TipoImpressora = r.impressora;
                 Geral::DireitosUsuario = r.direitos;
@@ -123,6 +127,7 @@ void frmSenha::cmdOk_Click() {
             frmSenhaAdm senhaAdm(Geral::ConexaoAcesso, this);
             if (platform::ui::ShowModal(senhaAdm) == QDialog::Accepted) {
                 Geral::UsuarioAtual = Administrador.toString();
+                Geral::CodigoUsuario = 0;
                 Entra();
                 return;
             }
@@ -143,6 +148,7 @@ void frmSenha::cmdOk_Click() {
 
 void frmSenha::Entra() {
     EncerraAoFechar = false;
+    if (auto* usuarios = platform::ui::FindForm<frmUsuarios>()) usuarios->Recomeca();
     accept();
 }
 

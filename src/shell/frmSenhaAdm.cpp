@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "platform/ui/Focus.h"
+#include "platform/ui/FormBuilder.h"
 #include "platform/ui/Handlers.h"
 #include "platform/ui/KeyFilter.h"
 #include "platform/ui/MsgBox.h"
@@ -33,7 +34,7 @@ frmSenhaAdm::frmSenhaAdm(const QString& conexao, QWidget* parent) : Dialog(paren
     cmdCancelar->setObjectName(QStringLiteral("cmdCancelar"));
     for (QLineEdit* e : {txtSenha, txtConfirmacao}) {
         e->setMaxLength(TamanhoSenha);
-        e->setEchoMode(QLineEdit::Password);
+        platform::ui::makePasswordField(e);
     }
     Label1->setBuddy(txtSenha);
     Label2->setBuddy(txtConfirmacao);

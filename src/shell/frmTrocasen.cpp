@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "platform/ui/Focus.h"
+#include "platform/ui/FormBuilder.h"
 #include "platform/ui/Handlers.h"
 #include "platform/ui/KeyFilter.h"
 #include "platform/ui/MsgBox.h"
@@ -16,6 +17,7 @@
 #include "platform/values/Vb.h"
 #include "shell/EstadoGeral.h"
 #include "shell/Geral.h"
+#include "shell/SenhaAdm.h"
 #include "shell/usuarios_sql.h"
 
 namespace shell {
@@ -49,7 +51,7 @@ frmTrocasen::frmTrocasen(QWidget* parent)
     cmdCancelar->setToolTip(QStringLiteral("Cancela as Alterações"));
     for (QLineEdit* e : {txtsenha, txtNova, txtConfirma}) {
         e->setMaxLength(TamanhoSenha);
-        e->setEchoMode(QLineEdit::Password);
+        platform::ui::makePasswordField(e);
     }
     cmdGravar->setEnabled(false);
 
@@ -111,15 +113,7 @@ void frmTrocasen::Form_Load() {
     tentativas_ = 0;
 }
 
-// A typed password that has no stored form (a character beyond the encoding's range) matches none.
-bool frmTrocasen::SenhaConfere() const {
-    if (semSenha_) return true;
-    try {
-        return Geral::CodificaSenha(txtsenha->text()) == senha_;
-    } catch (const values::RuntimeError&) {
-        return false;
-    }
-}
+bool frmTrocasen::SenhaConfere() const { return semSenha_ || ConfereSenhaUsuario(txtsenha->text(), senha_); }
 
 void frmTrocasen::txtsenha_LostFocus() {
     if (SenhaConfere()) {
@@ -146,16 +140,7 @@ void frmTrocasen::txtsenha_LostFocus() {
 void frmTrocasen::cmdGravar_Click() {
     const QString nova = txtNova->text();
     if (nova == txtConfirma->text() && !nova.isEmpty()) {
-        try {
-            Geral::SenhaCodificada = Geral::CodificaSenha(nova);
-        } catch (const values::RuntimeError&) {
-            ui::MsgBox(QStringLiteral("A senha contém caracteres que não podem ser gravados !"),
-                       ui::Msg::OKOnly + ui::Msg::Critical, QStringLiteral("Atenção"));
-            txtNova->clear();
-            txtConfirma->clear();
-            ui::setFocusTo(txtNova);
-            return;
-        }
+        Geral::SenhaCodificada = HashSenhaAdm(nova);
         const long long gravadas =
             usuarios::TrocaSenha(cn, codigo_, Geral::SenhaCodificada, QDate::currentDate());
         Geral::Cancelado = gravadas == 0;

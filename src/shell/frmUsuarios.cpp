@@ -13,6 +13,7 @@
 #include <optional>
 
 #include "platform/controls/MaskEdBox.h"
+#include "platform/ui/FormBuilder.h"
 #include "platform/ui/Handlers.h"
 #include "platform/ui/ShowModal.h"
 #include "platform/values/RuntimeError.h"
@@ -25,6 +26,7 @@
 #include "shell/ListaPesquisa.h"
 #include "shell/RelatorioUsuario.h"
 #include "shell/RotinasControles.h"
+#include "shell/SenhaAdm.h"
 #include "shell/Sessao.h"
 #include "shell/frmPesquisa.h"
 #include "shell/frmTrocasen.h"
@@ -47,9 +49,10 @@ void Apaga(QLabel* rotulo) {
     if (rotulo) ui::setForeColor(rotulo, ui::CaptionNormal);
 }
 
+// The disabled look is left alone: a right that cannot be changed must look so.
 void CorDaCaixa(QCheckBox* caixa, const QColor& cor) {
     QPalette p = caixa->palette();
-    for (auto grupo : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    for (auto grupo : {QPalette::Active, QPalette::Inactive}) {
         p.setColor(grupo, QPalette::WindowText, cor);
         p.setColor(grupo, QPalette::ButtonText, cor);
     }
@@ -113,16 +116,9 @@ class CadastroUsuarios : public JanelaCadastro {
             AdicionaErro(ErroFatal, QStringLiteral("Código Já Cadastrado, Troque o Número !"));
         if (values::Trim(w_.txtNome->text()).isEmpty())
             AdicionaErro(ErroFatal, QStringLiteral("O nome do usuário é obrigatório !"));
-        // The stored form is made before anything changes, so a password that has none blocks the
-        // save instead of leaving the new user half entered.
-        if (Inclusao()) {
-            try {
-                senhaCodificada_ = Geral::CodificaSenha(w_.txtsenha->text());
-            } catch (const values::RuntimeError&) {
-                AdicionaErro(ErroFatal,
-                             QStringLiteral("A senha contém caracteres que não podem ser gravados !"));
-            }
-        }
+        // The login finds a user by his name in any letter case: two users so named would share it.
+        else if (usuarios::NomeDeOutro(Conexao(), w_.txtNome->text(), codigo))
+            AdicionaErro(ErroFatal, QStringLiteral("Nome de usuário já cadastrado !"));
     }
 
     void GravaRegistro(bool inclusao) override {
@@ -133,7 +129,7 @@ class CadastroUsuarios : public JanelaCadastro {
         const auto caixas = w_.Caixas();
         for (std::size_t i = 0; i < caixas.size(); ++i) u.direitos[i] = caixas[i]->isChecked();
         if (inclusao) {
-            Geral::SenhaCodificada = senhaCodificada_;
+            Geral::SenhaCodificada = HashSenhaAdm(w_.txtsenha->text());
             usuarios::Inclui(Conexao(), u, Geral::SenhaCodificada, QDate::currentDate());
         } else {
             usuarios::Altera(Conexao(), u);
@@ -150,7 +146,6 @@ class CadastroUsuarios : public JanelaCadastro {
 
   private:
     frmUsuarios& w_;
-    QString senhaCodificada_;
 };
 
 frmUsuarios::frmUsuarios(QWidget* parent)
@@ -219,7 +214,7 @@ frmUsuarios::frmUsuarios(QWidget* parent)
     mskCodigo->setMaximumWidth(60);
     txtNome->setMaxLength(TamanhoNome);
     txtsenha->setMaxLength(TamanhoSenha);
-    txtsenha->setEchoMode(QLineEdit::Password);
+    platform::ui::makePasswordField(txtsenha);
     cmdTrocasen->setToolTip(QStringLiteral("Muda Senha"));
     cmdGravar->setToolTip(QStringLiteral("Grava as informações"));
     cmdCancelar->setToolTip(QStringLiteral("Cancela"));
@@ -325,6 +320,11 @@ JanelaCadastro& frmUsuarios::Cadastro() { return *cadastro_; }
 
 void frmUsuarios::Form_Load() { cadastro_->Form_Load(); }
 
+void frmUsuarios::Recomeca() {
+    cadastro_->UsaTabela(Geral::ConexaoCadastro, QStringLiteral("usuarios"));
+    mskCodigo_GotFocus();
+}
+
 void frmUsuarios::Form_Unload(bool& Cancel) { cadastro_->Form_Unload(Cancel); }
 
 void frmUsuarios::AjustaBotao(EstadoCadastro estado) {
@@ -381,10 +381,10 @@ OpcoesImpressora frmUsuarios::Opcoes() const { return {optIm, OptIj, optIl, optI
 
 void frmUsuarios::MostraImpressora(const QString& letra) { Opcoes().Marca(letra); }
 
-// Another user's record is his own, found by the name he logged in with.
+// Another user's record is his own, the row he logged in with.
 void frmUsuarios::mskCodigo_GotFocus() {
     if (Administrando()) return;
-    auto rs = usuarios::PorNome(cadastro_->Conexao(), Geral::UsuarioAtual);
+    auto rs = usuarios::PorCodigo(cadastro_->Conexao(), Geral::CodigoUsuario);
     if (rs.Eof()) return;
     mskCodigo->setText(rs.Fields(QStringLiteral("codigo")).toString());
     cadastro_->Registro() = std::move(rs);

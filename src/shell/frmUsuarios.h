@@ -74,6 +74,9 @@ class frmUsuarios : public platform::ui::Form {
 
     // The record-window frame that runs the lookup, save, delete, cancel and the close guard.
     JanelaCadastro& Cadastro();
+    // Starts the window again for the user now logged in, dropping whatever the last one had open:
+    // after a change of user the window is the one the new user would open.
+    void Recomeca();
 
     // The printer letter of the selected option: "M", "J", "L", otherwise "S".
     QString LetraImpressora() const;

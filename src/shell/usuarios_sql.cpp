@@ -8,10 +8,6 @@ using platform::db::ColumnList;
 using platform::db::Connection;
 using platform::db::Recordset;
 
-Recordset PorNome(Connection& cn, const QString& nome) {
-    return cn.OpenRecordset(QStringLiteral("SELECT * FROM usuarios WHERE nome = ?"), {nome});
-}
-
 Recordset PorCodigo(Connection& cn, qint64 codigo) {
     return cn.OpenRecordset(QStringLiteral("SELECT * FROM usuarios WHERE codigo = ?"), {codigo});
 }
@@ -59,12 +55,26 @@ long long TrocaSenha(Connection& cn, qint64 codigo, const QString& senhaCodifica
                       {senhaCodificada, dsenha, codigo});
 }
 
-Recordset Impressora(Connection& cn, const QString& nome) {
-    return cn.OpenRecordset(QStringLiteral("SELECT impressora FROM usuarios WHERE nome = ?"), {nome});
+Recordset PorNomeTodos(Connection& cn, const QString& nome) {
+    return cn.OpenRecordset(QStringLiteral("SELECT * FROM usuarios WHERE nome = ? ORDER BY codigo"), {nome});
 }
 
-long long GravaImpressora(Connection& cn, const QString& nome, const QString& letra) {
-    return cn.Execute(QStringLiteral("UPDATE usuarios SET impressora = ? WHERE nome = ?"), {letra, nome});
+bool NomeDeOutro(Connection& cn, const QString& nome, qint64 codigo) {
+    return !cn.OpenRecordset(QStringLiteral("SELECT codigo FROM usuarios WHERE nome = ? AND codigo <> ?"),
+                             {nome, codigo})
+                .Eof();
+}
+
+void GravaForma(Connection& cn, qint64 codigo, const QString& forma) {
+    cn.Execute(QStringLiteral("UPDATE usuarios SET senha = ? WHERE codigo = ?"), {forma, codigo});
+}
+
+Recordset Impressora(Connection& cn, qint64 codigo) {
+    return cn.OpenRecordset(QStringLiteral("SELECT impressora FROM usuarios WHERE codigo = ?"), {codigo});
+}
+
+long long GravaImpressora(Connection& cn, qint64 codigo, const QString& letra) {
+    return cn.Execute(QStringLiteral("UPDATE usuarios SET impressora = ? WHERE codigo = ?"), {letra, codigo});
 }
 
 }  // namespace shell::usuarios

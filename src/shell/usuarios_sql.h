@@ -32,8 +32,6 @@ struct Usuario {
     std::array<bool, 9> direitos{};
 };
 
-// Every column of the user named `nome` (letter case ignored, as the login finds him).
-platform::db::Recordset PorNome(platform::db::Connection& cn, const QString& nome);
 // Every column of the user of `codigo`.
 platform::db::Recordset PorCodigo(platform::db::Connection& cn, qint64 codigo);
 bool Existe(platform::db::Connection& cn, qint64 codigo);
@@ -52,9 +50,16 @@ platform::db::Recordset Senha(platform::db::Connection& cn, qint64 codigo);
 long long TrocaSenha(platform::db::Connection& cn, qint64 codigo, const QString& senhaCodificada,
                      const QDate& dsenha);
 
-// The printer letter (impressora) of the user named `nome`.
-platform::db::Recordset Impressora(platform::db::Connection& cn, const QString& nome);
-// Stores the printer letter of the user named `nome`; returns the rows changed.
-long long GravaImpressora(platform::db::Connection& cn, const QString& nome, const QString& letra);
+// Every column of the users named `nome` (letter case ignored), in the order of their codes.
+platform::db::Recordset PorNomeTodos(platform::db::Connection& cn, const QString& nome);
+// Whether a user of a code other than `codigo` is named `nome` (letter case ignored).
+bool NomeDeOutro(platform::db::Connection& cn, const QString& nome, qint64 codigo);
+// Replaces the stored password form of the user of `codigo`, keeping its date.
+void GravaForma(platform::db::Connection& cn, qint64 codigo, const QString& forma);
+
+// The printer letter (impressora) of the user of `codigo`.
+platform::db::Recordset Impressora(platform::db::Connection& cn, qint64 codigo);
+// Stores the printer letter of the user of `codigo`; returns the rows changed.
+long long GravaImpressora(platform::db::Connection& cn, qint64 codigo, const QString& letra);
 
 }  // namespace shell::usuarios

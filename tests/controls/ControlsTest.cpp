@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFrame>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTableWidget>
 #include <QTest>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "platform/controls/MaskEdBox.h"
@@ -19,6 +23,7 @@
 #include "platform/ui/Form.h"
 #include "platform/ui/Handlers.h"
 #include "platform/ui/KeyFilter.h"
+#include "platform/ui/MsgBox.h"
 #include "platform/values/RuntimeError.h"
 #include "platform/values/Vb.h"
 #include "support/UiFixture.h"
@@ -182,13 +187,22 @@ TEST_F(ControlsTest, DatesAndPeriodsWithTheirLimits) {
     pressEnter();
     EXPECT_EQ(f->tdbData->Value(), QDate(2024, 2, 29));
     EXPECT_EQ(f->dataOnLeave, "29/02/2024");
-    // An impossible date, and one past the program's last date, go back to the last valid one, before
-    // the window's own check sees the field.
+    // An impossible date is told and kept, selected, with the focus: the click that was leaving it is
+    // cancelled and the window's own check never sees it.
     clickInto(f->tdbData);
+    f->tdbData->selectAll();
     typeText("30022023");
+    script->expect("Data inválida !", "Atenção", platform::ui::Msg::OK);
     click(f->tdbPeriodo);
-    EXPECT_EQ(f->tdbData->Text(), "29/02/2024");
+    settle();
+    EXPECT_EQ(f->tdbData->Text(), "30/02/2023");
+    EXPECT_EQ(focused(), f->tdbData);
+    EXPECT_EQ(f->tdbData->selectedText(), "30/02/2023");
     EXPECT_EQ(f->dataOnLeave, "29/02/2024");
+    EXPECT_FALSE(f->tdbData->TextoValido());
+    typeText("31012023");
+    pressTab();
+    EXPECT_EQ(f->dataOnLeave, "31/01/2023");
     f->tdbData->setText("01/01/2100");
     EXPECT_TRUE(f->tdbData->ValueIsNull());
     f->tdbData->setMaxDate(QDate(2200, 1, 1));
@@ -200,12 +214,40 @@ TEST_F(ControlsTest, DatesAndPeriodsWithTheirLimits) {
     EXPECT_TRUE(f->tdbData->ValueIsNull());
     clickInto(f->tdbPeriodo);
     typeText("132024");
+    script->expect("Data inválida !", "Atenção", platform::ui::Msg::OK);
     pressTab();
-    EXPECT_EQ(f->tdbPeriodo->Text(), "__/____");
-    clickInto(f->tdbPeriodo);
+    EXPECT_EQ(focused(), f->tdbPeriodo);
+    EXPECT_EQ(f->tdbPeriodo->Text(), "13/2024");
     typeText("032024");
     pressTab();
     EXPECT_EQ(f->tdbPeriodo->Value(), QDate(2024, 3, 1));
+}
+
+TEST_F(ControlsTest, ADateFieldDropsDownAMonthCalendarWithPortugueseDayNames) {
+    auto* f = open();
+    f->tdbData->setValue(QDate(2024, 2, 10));
+    clickInto(f->tdbData);
+    pressKey(Qt::Key_F4);
+    QFrame* calendario = f->tdbData->Calendario();
+    ASSERT_NE(calendario, nullptr);
+    EXPECT_TRUE(calendario->isVisible());
+    auto* dias = calendario->findChild<QTableWidget*>("tdbDias");
+    ASSERT_NE(dias, nullptr);
+    QStringList nomes;
+    for (int c = 0; c < dias->columnCount(); ++c) nomes << dias->horizontalHeaderItem(c)->text();
+    EXPECT_EQ(nomes.join(u','), "Dom,Seg,Ter,Qua,Qui,Sex,Sáb");
+    EXPECT_EQ(calendario->findChild<QLabel*>("lblMes")->text(), "Fevereiro 2024");
+    // 01/02/2024 was a Thursday, so the 29th closes the fifth week on a Thursday.
+    EXPECT_EQ(dias->item(4, 4)->text(), "29");
+    click(calendario->findChild<QToolButton*>("cmdMesSeguinte"));
+    EXPECT_EQ(calendario->findChild<QLabel*>("lblMes")->text(), "Março 2024");
+    QTest::mouseClick(dias->viewport(), Qt::LeftButton, {}, dias->visualItemRect(dias->item(0, 5)).center());
+    settle();
+    EXPECT_EQ(f->tdbData->Value(), QDate(2024, 3, 1));
+    EXPECT_EQ(f->tdbData->Calendario(), nullptr);
+    EXPECT_EQ(focused(), f->tdbData);
+    f->tdbPeriodo->AbreCalendario();
+    EXPECT_EQ(f->tdbPeriodo->Calendario(), nullptr);
 }
 
 TEST_F(ControlsTest, NumberFieldFormatsRoundsAndKeepsLimits) {
@@ -229,6 +271,18 @@ TEST_F(ControlsTest, NumberFieldFormatsRoundsAndKeepsLimits) {
     pressTab();
     EXPECT_EQ(f->tdnValor->Value(), Currency::fromRaw(125000));
     EXPECT_EQ(f->tdnValor->Text(), "12,50");
+    // Entered by a move of the code, or by a click at the left of the value, the field takes what is
+    // typed in place of what it showed.
+    setFocusTo(f->tdnValor);
+    settle();
+    typeText("2,5");
+    pressTab();
+    EXPECT_EQ(f->tdnValor->Text(), "2,50");
+    QTest::mouseClick(f->tdnValor, Qt::LeftButton, {}, QPoint(2, f->tdnValor->height() / 2));
+    settle();
+    typeText("3,5");
+    pressTab();
+    EXPECT_EQ(f->tdnValor->Text(), "3,50");
 }
 
 TEST_F(ControlsTest, MultiLineFieldMovesOnEnterAndKeepsItsLimitOnPaste) {

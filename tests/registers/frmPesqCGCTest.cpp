@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QPushButton>
+#include <QTableView>
 
 #include "RegistrosFixture.h"
 #include "platform/controls/TDBList.h"
@@ -66,6 +67,12 @@ TEST_F(PesqCGCTest, ListsTheClientsByNameAndReturnsKeyAndState) {
         titulo = d.windowTitle();
         nomes = Coluna(d, 1);
         EXPECT_EQ(Coluna(d, 2), (QStringList{"", "110", ""}));
+        // The key, the name and the registration are never cut.
+        const QTableView* vista = d.tdbPesq->view();
+        for (int c = 0; c < 3; ++c)
+            for (const QString& texto : Coluna(d, c))
+                EXPECT_GE(vista->columnWidth(c), vista->fontMetrics().horizontalAdvance(texto))
+                    << texto.toStdString();
         d.Lista().DefineLinhaAtual(1);
         click(&d, QStringLiteral("cmdOk"));
     }));

@@ -26,6 +26,7 @@ class frmCadastroTeste::Cadastro : public JanelaCadastro {
     }
 
     void TestaRegras() override {
+        if (w_.antesDasRegras) w_.antesDasRegras();
         if (platform::values::Val(w_.txtCodigo->text()) == 0)
             AdicionaErro(ErroFatal, QStringLiteral("Todo Registro deve ter um código válido"));
         else if (Inclusao() && ExisteChave(ChaveAtual()))

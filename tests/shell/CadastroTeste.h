@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -41,6 +42,8 @@ class frmCadastroTeste : public platform::ui::Form {
 
     // Extra rules the next saves break, in order (severity, message).
     std::vector<std::pair<QString, QString>> regrasExtras;
+    // Run as each save's rules start.
+    std::function<void()> antesDasRegras;
 
     shell::JanelaCadastro& cadastro();
 

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QTableView>
 
 #include "platform/controls/TDBList.h"
 #include "platform/controls/XArrayDB.h"
@@ -49,6 +50,26 @@ class ErrosListaTest : public UiFixture {
 
 const QString Fatal = QStringLiteral("Corrija os erros fatais, a gravação não pode ser realizada !");
 const QString Pergunta = QStringLiteral("Deseja gravar assim mesmo ?");
+
+TEST_F(ErrosListaTest, ARowGrowsToShowItsWholeMessage) {
+    IniciaErros();
+    AdicionaErro(AlertaErro, QStringLiteral("Curta !"));
+    AdicionaErro(AlertaErro,
+                 QString(QStringLiteral("Inscrição estadual de outro contribuinte ")).repeated(6));
+    int curta = 0, longa = 0;
+    bool cabe = false;
+    script->onDialog(QStringLiteral("frmErros"), [&](QDialog& d) {
+        QTableView* vista = control<platform::controls::TDBList>(&d, QStringLiteral("tdbErros"))->view();
+        settle();
+        curta = vista->rowHeight(0);
+        longa = vista->rowHeight(1);
+        cabe = vista->columnViewportPosition(2) + vista->columnWidth(2) <= vista->viewport()->width();
+        d.close();
+    });
+    ConcluiErros();
+    EXPECT_GT(longa, 2 * curta);
+    EXPECT_TRUE(cabe);
+}
 
 TEST_F(ErrosListaTest, SaveWithoutBrokenRuleShowsNoDialogAndKeepsCancelado) {
     Geral::Cancelado = true;

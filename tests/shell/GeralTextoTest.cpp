@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/values/Cp1252.h"
 #include "platform/values/RuntimeError.h"
 #include "shell/Geral.h"
 
@@ -203,8 +204,12 @@ TEST(CodificaSenhaTest, OutOfRangeAndOverflowAreErrors) {
     EXPECT_EQ(errorNumber([] { Geral::CodificaSenha(QString::fromUtf8("abcdefÿ")); }), 5);
     // Code 1 at position 1 moves to -3.
     EXPECT_EQ(errorNumber([] { Geral::CodificaSenha(QString(QChar(1))); }), 5);
+    // A character outside Windows-1252 is not a question mark, even at an even position.
+    EXPECT_EQ(errorNumber([] { Geral::CodificaSenha(QString::fromUtf8("a密")); }), 5);
+    EXPECT_NO_THROW(Geral::CodificaSenha(QStringLiteral("a?")));
     // Even positions at 255 and odd ones as high as their shift allows: the sum passes 32767.
     QString longa;
-    for (int i = 1; i <= 255; ++i) longa += i % 2 == 0 ? QChar(0xFF) : QChar(std::min(255, 260 - i));
+    for (int i = 1; i <= 255; ++i)
+        longa += platform::values::fromAnsiCode(i % 2 == 0 ? 0xFF : std::min(255, 260 - i));
     EXPECT_EQ(errorNumber([&] { Geral::CodificaSenha(longa); }), 6);
 }

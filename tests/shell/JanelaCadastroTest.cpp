@@ -5,6 +5,7 @@
 
 #include "CadastroTeste.h"
 #include "platform/db/Connection.h"
+#include "platform/db/Error.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Handlers.h"
 #include "platform/ui/MsgBox.h"
@@ -216,6 +217,30 @@ TEST_F(JanelaCadastroTest, TheCaptionOfTheFocusedFieldIsBlue) {
 }
 
 // A failed write leaves state, Inclusao, list and input as they were, and says what failed.
+// Two copies saving the same new key: the rules run under the write lock, so the other copy cannot
+// slip its row in between this one's duplicate test and its INSERT, and once it gets the lock it sees
+// this row.
+TEST_F(JanelaCadastroTest, TheRulesAndTheInsertShareOneWriteLock) {
+    platform::db::Connection outra;
+    outra.Open(Geral::ConexaoCadastro);
+    outra.setBusyTimeout(0);
+    int bloqueios = 0;
+    w->antesDasRegras = [&] {
+        try {
+            outra.Execute(QStringLiteral("INSERT INTO Teste(codigo,Descri) VALUES(40,'Outra')"));
+        } catch (const platform::db::Error& e) {
+            if ((e.number() & 0xff) == 5) ++bloqueios;
+        }
+    };
+    script->expect(NaoCadastrado, Yes);
+    Chave(QStringLiteral("40"));
+    typeInto(w, QStringLiteral("txtDescri"), QStringLiteral("Quarenta"));
+    Grava();
+    EXPECT_EQ(bloqueios, 1);
+    EXPECT_EQ(Descri(40), QStringLiteral("Quarenta"));
+    EXPECT_EQ(w->cadastro().EstadoAtual(), 1);
+}
+
 TEST_F(JanelaCadastroTest, AFailedWriteLeavesTheWindowAsItWas) {
     db.Execute(QStringLiteral(
         "CREATE TRIGGER recusa BEFORE INSERT ON Teste BEGIN SELECT RAISE(ABORT, 'recusado'); END"));

@@ -168,6 +168,27 @@ TEST_F(frmPesquisaTest, ASecondOpeningStartsSortedByNameAgain) {
 }
 
 // The key chosen goes back into the opener's key field, whose own lookup then runs from the Tab.
+// Opened from a data-entry window, the search keeps its own keys: the quote can be typed and Enter
+// presses OK at once, which takes the first row of the list just loaded.
+TEST_F(frmPesquisaTest, EnterTakesTheFirstRowAndTheQuoteIsTypedWhateverWindowOpenedIt) {
+    Insere({{3, "Três"}, {7, "Sete"}});
+    frmCadastroTeste::CriaTabela(Geral::ConexaoCadastro);
+    auto* w = platform::ui::ShowForm<frmCadastroTeste>();
+    ASSERT_NE(w, nullptr);
+    settle();
+    script->onDialog(QStringLiteral("frmPesquisa"), [](QDialog& d) {
+        auto& p = static_cast<frmPesquisa&>(d);
+        clickInto(p.txtPesq);
+        typeText(QStringLiteral("a\"b"));
+        EXPECT_EQ(p.txtPesq->text(), QStringLiteral("a\"b"));
+        pressEnter();
+    });
+    frmPesquisa dialogo(w);
+    const auto chave = AbrePesquisa(dialogo, Titulo, QStringLiteral("Pessoas"));
+    ASSERT_TRUE(chave.has_value());
+    EXPECT_EQ(*chave, QStringLiteral("7"));
+}
+
 TEST_F(frmPesquisaTest, TheChosenKeyReachesTheOpenersLookupThroughTheQueuedTab) {
     frmCadastroTeste::CriaTabela(Geral::ConexaoCadastro);
     db.Execute(QStringLiteral("INSERT INTO Teste(codigo,Descri) VALUES(25,'Vinte e cinco')"));

@@ -4,8 +4,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 
 #include "UsuariosFixture.h"
 #include "platform/controls/MaskEdBox.h"
@@ -15,12 +17,14 @@
 #include "platform/ui/Form.h"
 #include "platform/ui/Hourglass.h"
 #include "platform/ui/MsgBox.h"
+#include "platform/ui/ShowModal.h"
 #include "platform/values/Vb.h"
 #include "shell/EstadoGeral.h"
 #include "shell/Geral.h"
 #include "shell/JanelaCadastro.h"
 #include "shell/ListaPesquisa.h"
 #include "shell/frmPesquisa.h"
+#include "shell/frmSenha.h"
 #include "shell/frmUsuarios.h"
 
 using namespace shell;
@@ -46,8 +50,9 @@ class frmUsuariosTest : public UsuariosFixture {
                       QDate(2011, 3, 15), QStringLiteral("110010001"));
         InsereUsuario(8, QStringLiteral("José"), QStringLiteral("jose"), QStringLiteral("S"));
     }
-    void Abre(const QString& usuario = QStringLiteral("Administrador")) {
+    void Abre(const QString& usuario = QStringLiteral("Administrador"), qint64 codigo = 0) {
         Geral::UsuarioAtual = usuario;
+        Geral::CodigoUsuario = codigo;
         w = platform::ui::ShowForm<frmUsuarios>();
         ASSERT_NE(w, nullptr);
         settle();
@@ -141,7 +146,7 @@ TEST_F(frmUsuariosTest, ANewUserWithAnEmptyPasswordLogsInWithOneBlankAndKeepsHis
     EXPECT_EQ(w->Cadastro().EstadoAtual(), 1);
     EXPECT_EQ(focused(), w->mskCodigo);
     EXPECT_EQ(Coluna(12, "nome"), QStringLiteral("Ana D'Ávila"));
-    EXPECT_EQ(Coluna(12, "senha"), Geral::CodificaSenha(QStringLiteral(" ")));
+    EXPECT_TRUE(Coluna(12, "senha").startsWith(QStringLiteral("pbkdf2-sha256$")));
     EXPECT_EQ(Coluna(12, "dsenha"), Hoje());
     EXPECT_EQ(Coluna(12, "impressora"), QStringLiteral("M"));
     EXPECT_EQ(Direitos(12), QStringLiteral("101010001"));
@@ -151,15 +156,39 @@ TEST_F(frmUsuariosTest, ANewUserWithAnEmptyPasswordLogsInWithOneBlankAndKeepsHis
     EXPECT_EQ(Geral::TipoImpressora, QString());
 }
 
-TEST_F(frmUsuariosTest, APasswordWhoseStoredFormHoldsADoubleQuoteIsStoredAndLogsIn) {
-    ASSERT_TRUE(Geral::CodificaSenha(QStringLiteral("&abc")).contains(u'"'));
+TEST_F(frmUsuariosTest, APasswordIsStoredAsASaltedHashForAnyCharacter) {
     Abre();
     Novo(QStringLiteral("3"));
     typeText(QStringLiteral("Pedro"));
     typeInto(w, QStringLiteral("txtsenha"), QStringLiteral("&abc"));
     Grava();
-    EXPECT_EQ(Coluna(3, "senha"), Geral::CodificaSenha(QStringLiteral("&abc")));
+    EXPECT_TRUE(Coluna(3, "senha").startsWith(QStringLiteral("pbkdf2-sha256$")));
+    EXPECT_FALSE(Coluna(3, "senha").contains(QStringLiteral("abc")));
     EXPECT_TRUE(Entra(QStringLiteral("Pedro"), QStringLiteral("&abc")));
+    EXPECT_FALSE(Entra(QStringLiteral("Pedro"), QStringLiteral("&abd")));
+}
+
+// Rows an older version stored hold CodificaSenha's form: the login that matches one rewrites it as a
+// hash (keeping its date), after which the old form's collisions and copies log in no more.
+TEST_F(frmUsuariosTest, AnOldPasswordFormIsReplacedByAHashAtItsFirstLogin) {
+    InsereUsuario(20, QStringLiteral("Rui"), QStringLiteral("segredo1"));
+    const QString antiga = Coluna(20, "senha");
+    ASSERT_EQ(antiga, Geral::CodificaSenha(QStringLiteral("srgeedo1")));
+    EXPECT_FALSE(Entra(QStringLiteral("Rui"), QStringLiteral("segredo2")));
+    EXPECT_EQ(Coluna(20, "senha"), antiga);
+    EXPECT_TRUE(Entra(QStringLiteral("RUI"), QStringLiteral("segredo1")));
+    EXPECT_TRUE(Coluna(20, "senha").startsWith(QStringLiteral("pbkdf2-sha256$")));
+    EXPECT_EQ(Coluna(20, "dsenha"), QStringLiteral("15/03/2011"));
+    EXPECT_TRUE(Entra(QStringLiteral("Rui"), QStringLiteral("segredo1")));
+    EXPECT_FALSE(Entra(QStringLiteral("Rui"), QStringLiteral("srgeedo1")));
+    // A stored text forged by hand (a clear password, a hash of no salt, a key of another length) logs
+    // no one in.
+    for (const QString& forjada : {QStringLiteral("segredo1"), QStringLiteral("pbkdf2-sha256$1$$AAAA"),
+                                   QStringLiteral("pbkdf2-sha256$1$AAAA$AAAA")}) {
+        db.Execute(QStringLiteral("UPDATE usuarios SET senha = ? WHERE codigo = 20"), {forjada});
+        EXPECT_FALSE(Entra(QStringLiteral("Rui"), QStringLiteral("segredo1"))) << forjada.toStdString();
+        EXPECT_FALSE(Entra(QStringLiteral("Rui"), forjada)) << forjada.toStdString();
+    }
 }
 
 TEST_F(frmUsuariosTest, UntickingAConsultBoxUnticksAndLocksTheRightsItGoverns) {
@@ -217,18 +246,19 @@ TEST_F(frmUsuariosTest, ARefusedSaveKeepsTheInputAndTheCorrectedSaveWritesIt) {
     EXPECT_EQ(w->Cadastro().EstadoAtual(), 1);
 }
 
-TEST_F(frmUsuariosTest, ACodeAnotherCopyTookMeanwhileOrAnUnstorablePasswordBlocksTheSave) {
+TEST_F(frmUsuariosTest, ACodeOrANameAnotherCopyTookMeanwhileBlocksTheSave) {
     Abre();
     Novo(QStringLiteral("40"));
     typeText(QStringLiteral("Luís"));
-    // The last character of a long password shifts beyond the stored form's range.
-    typeInto(w, QStringLiteral("txtsenha"), QStringLiteral("aaaaaaaaaaaaaaÿ"));
+    // Characters outside Windows-1252 are kept by the hash, never turned into question marks.
+    typeInto(w, QStringLiteral("txtsenha"), QStringLiteral("密码密码密码密码密码"));
     InsereUsuario(40, QStringLiteral("Outro"), QStringLiteral("x"));
+    InsereUsuario(41, QStringLiteral("LUÍS"), QStringLiteral("x"));
     QStringList erros;
     EsperaErros(&erros);
     Grava();
     EXPECT_EQ(erros, (QStringList{QStringLiteral("Código Já Cadastrado, Troque o Número !"),
-                                  QStringLiteral("A senha contém caracteres que não podem ser gravados !")}));
+                                  QStringLiteral("Nome de usuário já cadastrado !")}));
     EXPECT_EQ(Coluna(40, "nome"), QStringLiteral("Outro"));
     EXPECT_EQ(w->Cadastro().EstadoAtual(), 3);
     EXPECT_TRUE(w->Cadastro().Inclusao());
@@ -237,15 +267,15 @@ TEST_F(frmUsuariosTest, ACodeAnotherCopyTookMeanwhileOrAnUnstorablePasswordBlock
     erros.clear();
     EsperaErros(&erros);
     Grava();
-    EXPECT_EQ(erros, QStringList{QStringLiteral("A senha contém caracteres que não podem ser gravados !")});
-    EXPECT_EQ(Usuarios(), 2);
+    EXPECT_EQ(erros, QStringList{QStringLiteral("Nome de usuário já cadastrado !")});
+    EXPECT_EQ(Usuarios(), 3);
     EXPECT_TRUE(w->Cadastro().Inclusao());
 
-    clickInto(w->txtsenha);
-    w->txtsenha->selectAll();
-    typeText(QStringLiteral("luis"));
+    db.Execute(QStringLiteral("DELETE FROM usuarios WHERE codigo = 41"));
     Grava();
-    EXPECT_TRUE(Entra(QStringLiteral("Luís"), QStringLiteral("luis")));
+    EXPECT_EQ(w->Cadastro().EstadoAtual(), 1);
+    EXPECT_TRUE(Entra(QStringLiteral("Luís"), QStringLiteral("密码密码密码密码密码")));
+    EXPECT_FALSE(Entra(QStringLiteral("Luís"), QStringLiteral("??????????")));
 }
 
 TEST_F(frmUsuariosTest, TheAdministratorChangesAUserButNeverHisPasswordHere) {
@@ -253,6 +283,10 @@ TEST_F(frmUsuariosTest, TheAdministratorChangesAUserButNeverHisPasswordHere) {
     Chave(QStringLiteral("5"));
     EXPECT_EQ(w->Cadastro().EstadoAtual(), 2);
     EXPECT_EQ(w->txtNome->text(), QStringLiteral("Maria"));
+    // The caption highlight follows the focus into the record.
+    ASSERT_EQ(focused(), w->txtNome);
+    EXPECT_EQ(platform::ui::foreColor(w->lblTit(1)), platform::ui::CaptionHighlight);
+    EXPECT_EQ(platform::ui::foreColor(w->lblTit(0)), platform::ui::CaptionNormal);
     EXPECT_EQ(w->lblDsenha->text(), QStringLiteral("15/03/2011"));
     EXPECT_TRUE(w->OptIj->isChecked());
     EXPECT_EQ(Marcadas(), QStringLiteral("110010001"));
@@ -282,6 +316,17 @@ TEST_F(frmUsuariosTest, TheAdministratorChangesAUserButNeverHisPasswordHere) {
     EXPECT_TRUE(w->Unload());
 }
 
+TEST_F(frmUsuariosTest, ASaveOfAUserAnotherCopyDeletedIsRefused) {
+    Abre();
+    Chave(QStringLiteral("8"));
+    db.Execute(QStringLiteral("DELETE FROM usuarios WHERE codigo = 8"));
+    script->expect(QStringLiteral("Registro não encontrado, a gravação não foi realizada !"),
+                   QStringLiteral("Atenção"), OK);
+    Grava();
+    EXPECT_EQ(w->Cadastro().EstadoAtual(), 2);
+    EXPECT_EQ(Usuarios(), 1);
+}
+
 TEST_F(frmUsuariosTest, ADeletedUserIsOfferedForCreationAgain) {
     Abre();
     Chave(QStringLiteral("8"));
@@ -301,7 +346,7 @@ TEST_F(frmUsuariosTest, ADeletedUserIsOfferedForCreationAgain) {
 }
 
 TEST_F(frmUsuariosTest, AnotherUserSeesOnlyHisOwnRecordAndChangesOnlyHisPrinter) {
-    Abre(QStringLiteral("maria"));
+    Abre(QStringLiteral("maria"), 5);
     EXPECT_EQ(w->Cadastro().EstadoAtual(), 2);
     EXPECT_TRUE(w->fraImp->isAncestorOf(focused()));
     EXPECT_EQ(w->txtNome->text(), QStringLiteral("Maria"));
@@ -313,6 +358,11 @@ TEST_F(frmUsuariosTest, AnotherUserSeesOnlyHisOwnRecordAndChangesOnlyHisPrinter)
     EXPECT_FALSE(w->frmCFinc->isEnabled());
     EXPECT_EQ(Marcadas(), QStringLiteral("110010001"));
     EXPECT_EQ(Livres(), QStringLiteral("000000000"));
+    // Rights he cannot change look so, and the password shows stars.
+    EXPECT_NE(w->chkBdadi->palette().color(QPalette::Disabled, QPalette::WindowText),
+              w->chkBdadi->palette().color(QPalette::Active, QPalette::WindowText));
+    EXPECT_EQ(w->txtsenha->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, w->txtsenha),
+              u'*');
     for (QRadioButton* o : {w->optIm, w->OptIj, w->optIl, w->optIn}) EXPECT_TRUE(o->isEnabled());
     EXPECT_FALSE(w->cmdApagar->isEnabled());
     EXPECT_FALSE(w->cmdCancelar->isEnabled());
@@ -332,6 +382,37 @@ TEST_F(frmUsuariosTest, AnotherUserSeesOnlyHisOwnRecordAndChangesOnlyHisPrinter)
     EXPECT_EQ(w->Cadastro().EstadoAtual(), 2);
     EXPECT_TRUE(w->optIm->isChecked());
     EXPECT_TRUE(w->Unload());
+}
+
+// A window the administrator left open with another user's record and rights is not left to the
+// next user: the login of "Mudar Usuário" starts it again as his.
+TEST_F(frmUsuariosTest, AChangeOfUserStartsTheOpenWindowAgainAsTheNewUsers) {
+    Abre();
+    Chave(QStringLiteral("8"));
+    ASSERT_EQ(w->txtNome->text(), QStringLiteral("José"));
+    w->txtNome->selectAll();
+    typeText(QStringLiteral("Zé"));
+    Geral::ConexaoAcesso = Geral::ConexaoCadastro;
+    script->onDialog(QStringLiteral("frmSenha"), [](QDialog& d) {
+        auto& login = dynamic_cast<frmSenha&>(d);
+        login.txtlogin->setText(QStringLiteral("maria"));
+        login.txtsenha->setText(QStringLiteral("maria1"));
+        login.cmdOk_Click();
+    });
+    frmSenha login;
+    ASSERT_EQ(platform::ui::ShowModal(login), QDialog::Accepted);
+    settle();
+    EXPECT_EQ(Geral::CodigoUsuario, 5);
+    EXPECT_EQ(w->Cadastro().EstadoAtual(), 2);
+    EXPECT_EQ(w->mskCodigo->text(), QStringLiteral("5__"));
+    EXPECT_EQ(w->txtNome->text(), QStringLiteral("Maria"));
+    EXPECT_FALSE(w->txtNome->isEnabled());
+    EXPECT_FALSE(w->cmdApagar->isEnabled());
+    EXPECT_FALSE(w->frmBdados->isEnabled());
+    EXPECT_EQ(Livres(), QStringLiteral("000000000"));
+    Grava();
+    EXPECT_EQ(Coluna(8, "nome"), QStringLiteral("José"));
+    EXPECT_EQ(Usuarios(), 2);
 }
 
 TEST_F(frmUsuariosTest, TheSearchPutsTheChosenCodeIntoTheFieldAndLoadsIt) {
@@ -361,6 +442,12 @@ TEST_F(frmUsuariosTest, PrintingShowsTheUserInTheSharedPreviewAndAStaleCodeShows
     EXPECT_TRUE(linhas.contains(QStringLiteral("Nome: Maria"))) << linhas.join(u'|').toStdString();
     EXPECT_TRUE(linhas.contains(QStringLiteral("Data da Senha: 15/03/2011")));
     EXPECT_FALSE(platform::ui::hourglassShown());
+    // The sheet is seen at once: the host fills the main window.
+    auto* host = platform::report::frmRelatorio::shared();
+    ASSERT_NE(host, nullptr);
+    auto* janela = qobject_cast<QMdiSubWindow*>(host->parentWidget());
+    ASSERT_NE(janela, nullptr);
+    EXPECT_TRUE(janela->isMaximized());
 
     platform::report::frmRelatorio::shared()->close();
     settle();

@@ -5,6 +5,8 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -220,12 +222,33 @@ TEST_F(FocusTest, ShortcutRunsLostFocusFirstAndIsCancelledWhenFocusKept) {
     EXPECT_EQ(focused(), f->cmdGravar);
 }
 
+TEST_F(FocusTest, AnAccessKeyOfTheWindowsButtonsComesBeforeTheMainMenus) {
+    QMenu* menu = host->menuBar()->addMenu("&Gerar");
+    auto* f = open();
+    pressShortcut('g');
+    settle();
+    EXPECT_EQ(f->gravar, 1);
+    EXPECT_FALSE(menu->isVisible());
+    // A disabled button leaves the key to the menu.
+    f->cmdGravar->setEnabled(false);
+    f->txtCodigo->setFocus();
+    pressShortcut('g');
+    settle();
+    EXPECT_EQ(f->gravar, 1);
+}
+
 TEST_F(FocusTest, EnterOnFocusedButtonPressesItAndQuoteNeverArrives) {
     auto* f = open();
     typeText("a\"b");
     EXPECT_EQ(f->txtCodigo->text(), "ab");
     paste("x\"y");
     EXPECT_EQ(f->txtCodigo->text(), "abxy");
+    // Control characters never reach a single-line field: a pasted tab, line feed or DEL.
+    paste("1\t2\n3\x7f\x01");
+    EXPECT_EQ(f->txtCodigo->text(), "abxy123");
+    QApplication::clipboard()->setText("\t4\r\n");
+    f->txtCodigo->paste();
+    EXPECT_EQ(f->txtCodigo->text(), "abxy1234");
     f->cmdGravar->setFocus();
     pressEnter();
     EXPECT_EQ(f->gravar, 1);

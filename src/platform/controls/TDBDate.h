@@ -1,15 +1,21 @@
 #pragma once
 
 #include <QDate>
+#include <QPointer>
 
 #include "platform/controls/MaskEdBox.h"
 #include "platform/ui/Focus.h"
 
+class QFrame;
+class QLabel;
+class QTableWidget;
+
 namespace platform::controls {
 
 // A date field ("dd/mm/yyyy") or period field ("mm/yyyy"), by its display format, on the mask engine.
-// Empty it shows "__/__/____" or "__/____" and its value is null. When the focus leaves it with a text
-// that is not a valid date between MinDate and MaxDate, it goes back to its last valid value.
+// Empty it shows "__/__/____" or "__/____" and its value is null. The focus does not leave it with a
+// text that is not a valid date between MinDate and MaxDate. A date field drops down a month calendar
+// (its button at the right, Alt+Down or F4): a day clicked or chosen with Enter becomes its value.
 class TDBDate : public MaskEdBox, public ui::CommitsOnLeave {
     Q_OBJECT
   public:
@@ -28,6 +34,8 @@ class TDBDate : public MaskEdBox, public ui::CommitsOnLeave {
     // The date shown (a period as the first day of its month); null when empty or not a valid date
     // within the limits.
     QDate Value() const;
+    // Empty, or a valid date within the limits.
+    bool TextoValido() const { return engine().isEmpty() || parse().has_value(); }
     bool ValueIsNull() const { return Value().isNull(); }
     // A null date empties the field.
     void setValue(const QDate& date);
@@ -39,10 +47,27 @@ class TDBDate : public MaskEdBox, public ui::CommitsOnLeave {
     void setMinDate(const QDate& date) { minDate_ = date; }
     void setMaxDate(const QDate& date);
 
-    void commitEdit() override;
+    // An impossible date, or one outside the limits, is told ("Data inválida !") and kept, selected,
+    // with the focus; an empty field is a null date.
+    bool commitEdit() override;
+
+    // Drops the calendar down on the month of the date shown (today's when none); the open calendar,
+    // or nullptr. A period field has none.
+    void AbreCalendario();
+    QFrame* Calendario() const { return calendario_; }
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     std::optional<QDate> parse() const;
+    void MostraMes(const QDate& mes);
+    void Escolhe(int linha, int coluna);
+    QPointer<QFrame> calendario_;
+    QLabel* mesCalendario_ = nullptr;
+    QTableWidget* diasCalendario_ = nullptr;
+    QDate mesMostrado_;
+    QAction* botaoCalendario_ = nullptr;
     QString displayFormat_ = QString::fromLatin1(DateFormat);
     QDate minDate_;
     QDate maxDate_;

@@ -1,5 +1,7 @@
 #include "platform/controls/TDBNumber.h"
 
+#include <QFocusEvent>
+#include <QMouseEvent>
 #include <QRegularExpressionValidator>
 
 #include "platform/values/Vb.h"
@@ -38,18 +40,34 @@ void TDBNumber::setValue(Currency value) {
     QLineEdit::setText(values::Format(value_, displayFormat_));
 }
 
-void TDBNumber::commitEdit() {
+void TDBNumber::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    selectAll();
+    entrando_ = event->reason() == Qt::MouseFocusReason;
+}
+
+void TDBNumber::mousePressEvent(QMouseEvent* event) {
+    if (entrando_) {
+        entrando_ = false;
+        event->accept();
+        return;
+    }
+    QLineEdit::mousePressEvent(event);
+}
+
+bool TDBNumber::commitEdit() {
     const QString t = text().trimmed();
     if (t.isEmpty()) {
         setValue(Currency());
-        return;
+        return true;
     }
     const auto parsed = Currency::parse(t);
     if (!parsed || (parsed->raw() < 0 && min_.raw() >= 0)) {
         setValue(value_);
-        return;
+        return true;
     }
     setValue(*parsed);
+    return true;
 }
 
 }  // namespace platform::controls

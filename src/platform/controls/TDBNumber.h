@@ -11,7 +11,8 @@ namespace platform::controls {
 // points and comma). The user types digits, one comma and, when MinValue is negative, a minus sign;
 // when the focus leaves, the text is read, rounded half up to the format's decimals and shown again
 // in the format; a text that is not a number or lies outside the limits brings back the last value.
-// An empty text is 0.
+// An empty text is 0. However the field is entered (Tab, a click, a move made by the code), its
+// whole text is selected, so what is typed replaces the shown value.
 class TDBNumber : public QLineEdit, public ui::CommitsOnLeave {
     Q_OBJECT
   public:
@@ -30,9 +31,15 @@ class TDBNumber : public QLineEdit, public ui::CommitsOnLeave {
     // Sets the text as typed; it is read when the focus leaves (or at once by commitEdit).
     void setText(const QString& text) { QLineEdit::setText(text); }
 
-    void commitEdit() override;
+    bool commitEdit() override;
+
+  protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
   private:
+    // The focus has just arrived: the click that brought it keeps the text selected.
+    bool entrando_ = false;
     int decimals() const;
     QString displayFormat_ = QStringLiteral("###,###,##0.00");
     values::Currency value_;

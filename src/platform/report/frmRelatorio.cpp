@@ -1,6 +1,7 @@
 #include "platform/report/frmRelatorio.h"
 
 #include <QApplication>
+#include <QMdiSubWindow>
 #include <QVBoxLayout>
 
 #include "platform/report/ReportPreview.h"
@@ -15,6 +16,16 @@ PreviewTabs* fill(QWidget* host) {
     layout->addWidget(tabs);
     return tabs;
 }
+
+// The preview is drawn maximised inside the main window, so the sheet is seen at once.
+frmRelatorio* maximised(frmRelatorio* host) {
+    if (!host) return host;
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(host->parentWidget()))
+        sub->showMaximized();
+    else
+        host->showMaximized();
+    return host;
+}
 }  // namespace
 
 frmRelatorio::frmRelatorio(QWidget* parent) : platform::ui::Form(parent) {
@@ -23,10 +34,10 @@ frmRelatorio::frmRelatorio(QWidget* parent) : platform::ui::Form(parent) {
     tabs_ = fill(this);
 }
 
-frmRelatorio* frmRelatorio::ShowShared() { return platform::ui::ShowForm<frmRelatorio>(); }
+frmRelatorio* frmRelatorio::ShowShared() { return maximised(platform::ui::ShowForm<frmRelatorio>()); }
 
 frmRelatorio* frmRelatorio::ShowNew() {
-    return static_cast<frmRelatorio*>(platform::ui::ShowInstance(new frmRelatorio));
+    return maximised(static_cast<frmRelatorio*>(platform::ui::ShowInstance(new frmRelatorio)));
 }
 
 frmRelatorio* frmRelatorio::shared() { return platform::ui::FindForm<frmRelatorio>(); }

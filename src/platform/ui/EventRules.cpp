@@ -60,10 +60,13 @@ bool ignoredReason(Qt::FocusReason r) {
     return r == Qt::ActiveWindowFocusReason || r == Qt::PopupFocusReason || r == Qt::MenuBarFocusReason;
 }
 
-// The window whose keyboard rule applies to `w`, or nullptr.
+// The window whose keyboard rule applies to `w`, or nullptr. A dialog has its own rules (or none),
+// never those of the window that opened it.
 QWidget* entryForm(QWidget* w) {
-    for (QWidget* p = w; p; p = p->parentWidget())
+    for (QWidget* p = w; p; p = p->parentWidget()) {
         if (p->property(EntryKeysProperty).isValid()) return p;
+        if (p->isWindow()) return nullptr;
+    }
     return nullptr;
 }
 
@@ -126,7 +129,19 @@ void moveFocus(bool forward) {
         n->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
 }
 
-// The double quotes of the text an edit put in (typed, pasted from the context menu, dropped),
+// What a single-line field of a data-entry window never takes: control characters (a tab or line
+// feed would end up inside fixed-width files and printed lines) and, where the window says so, the
+// double quote.
+bool refused(QChar c, bool quotes) {
+    return c.unicode() < 0x20 || c.unicode() == 0x7F || (quotes && c == u'"');
+}
+
+QString withoutRefused(QString t, bool quotes) {
+    t.removeIf([quotes](QChar c) { return refused(c, quotes); });
+    return t;
+}
+
+// The refused characters of the text an edit put in (typed, pasted from the context menu, dropped),
 // never those the field already held: loaded data is never changed behind the user's back.
 void stripQuotesOnEdit(QLineEdit* le) {
     if (le->property(QuoteHookProperty).toBool()) return;
@@ -137,7 +152,8 @@ void stripQuotesOnEdit(QLineEdit* le) {
     auto before = std::make_shared<QString>(le->text());
     QObject::connect(le, &QLineEdit::textChanged, le, [le, before] { *before = le->text(); });
     QObject::connect(le, &QLineEdit::textEdited, le, [le, before](const QString& text) {
-        if (!text.contains(QLatin1Char('"')) || !dropsQuotes(le)) return;
+        const bool quotes = dropsQuotes(le);
+        if (std::none_of(text.begin(), text.end(), [quotes](QChar c) { return refused(c, quotes); })) return;
         const QString& old = *before;
         // The edit replaced old[prefix, old.size() - suffix) by text[prefix, text.size() - suffix).
         // The cursor stands at the end of what was put in, which places the change among equal
@@ -152,12 +168,11 @@ void stripQuotesOnEdit(QLineEdit* le) {
         while (suffix < shorter - prefix && old[old.size() - 1 - suffix] == text[text.size() - 1 - suffix])
             ++suffix;
         const QString inserted = text.mid(prefix, text.size() - prefix - suffix);
-        if (!inserted.contains(QLatin1Char('"'))) return;
-        QString kept = inserted;
-        kept.remove(QLatin1Char('"'));
-        // The cursor keeps its place in the text; the quotes dropped before it move it back.
-        const qsizetype dropped =
-            inserted.left(std::clamp(cursor - prefix, qsizetype(0), inserted.size())).count(QLatin1Char('"'));
+        const QString kept = withoutRefused(inserted, quotes);
+        if (kept.size() == inserted.size()) return;
+        // The cursor keeps its place in the text; the characters dropped before it move it back.
+        const QString upToCursor = inserted.left(std::clamp(cursor - prefix, qsizetype(0), inserted.size()));
+        const qsizetype dropped = upToCursor.size() - withoutRefused(upToCursor, quotes).size();
         le->setText(text.left(prefix) + kept + text.right(suffix));
         le->setCursorPosition(static_cast<int>(cursor - dropped));
     });
@@ -189,6 +204,14 @@ class Rules : public QObject {
                 return false;
             case QEvent::MouseButtonRelease:
                 cancelPress_ = false;
+                return false;
+            case QEvent::ShortcutOverride:
+                // An access key of the window's own buttons comes before the main menu's: the key
+                // press is then delivered, and presses the button.
+                if (accessKeyButton(w, static_cast<QKeyEvent*>(ev))) {
+                    ev->accept();
+                    return true;
+                }
                 return false;
             case QEvent::KeyPress:
                 return key(w, static_cast<QKeyEvent*>(ev));
@@ -226,8 +249,9 @@ class Rules : public QObject {
         QWidget* w = leave.from;
         const QPointer<QWidget> arrivingBefore = arriving_;
         arriving_ = inner;
-        if (auto* c = dynamic_cast<CommitsOnLeave*>(w)) Guarded([c] { c->commitEdit(); });
-        if (auto* h = handlersOf(w, false); h && !h->lost.empty()) {
+        bool aceito = true;
+        if (auto* c = dynamic_cast<CommitsOnLeave*>(w)) Guarded([c, &aceito] { aceito = c->commitEdit(); });
+        if (auto* h = handlersOf(w, false); aceito && h && !h->lost.empty()) {
             const auto calls = h->lost;
             for (const auto& f : calls) Guarded(f);
         }
@@ -248,7 +272,7 @@ class Rules : public QObject {
         QWidget* w = ownerOf(inner);
         QWidget* form = formOf(w);
         if (!form) return false;
-        if (quoteMode(entryForm(w)))
+        if (entryForm(w))
             if (auto* le = qobject_cast<QLineEdit*>(w); le && !le->property(OwnInputProperty).toBool())
                 stripQuotesOnEdit(le);
         const bool first = !form->property(FocusSeenProperty).toBool();
@@ -276,6 +300,10 @@ class Rules : public QObject {
 
     bool key(QWidget* w, QKeyEvent* k) {
         if (replaying_) return false;
+        if (QAbstractButton* b = accessKeyButton(w, k)) {
+            pressByKey(b);
+            return true;
+        }
         const bool popup = QApplication::activePopupWidget() != nullptr;
         QWidget* form = entryForm(w);
         const bool plain = !(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
@@ -292,14 +320,12 @@ class Rules : public QObject {
             moveFocus(k->key() == Qt::Key_Tab && !(k->modifiers() & Qt::ShiftModifier));
             return true;
         }
-        if (quoteMode(form)) {
-            if (k->text() == QStringLiteral("\"")) return true;
+        if (form) {
+            if (quoteMode(form) && k->text() == QStringLiteral("\"")) return true;
             if (k->matches(QKeySequence::Paste)) {
                 auto* le = qobject_cast<QLineEdit*>(w);
                 if (le && !le->property(OwnInputProperty).toBool()) {
-                    QString t = QApplication::clipboard()->text();
-                    t.remove(QLatin1Char('"'));
-                    le->insert(t);
+                    le->insert(withoutRefused(QApplication::clipboard()->text(), quoteMode(form)));
                     return true;
                 }
             }
@@ -326,12 +352,33 @@ class Rules : public QObject {
     bool shortcut(QWidget* w, QShortcutEvent* se) {
         auto* button = qobject_cast<QAbstractButton*>(w);
         if (!button || se->isAmbiguous() || !formOf(w) || !button->isEnabled()) return false;
+        pressByKey(button);
+        return true;
+    }
+
+    // The enabled, visible button of the window of `w` whose access key (Alt + its underlined
+    // letter) `k` is.
+    static QAbstractButton* accessKeyButton(QWidget* w, const QKeyEvent* k) {
+        if (k->modifiers() != Qt::AltModifier || k->key() < Qt::Key_Space || k->key() > Qt::Key_ydiaeresis)
+            return nullptr;
+        QWidget* form = formOf(w);
+        if (!form) return nullptr;
+        const QKeySequence typed(QKeyCombination(Qt::AltModifier, static_cast<Qt::Key>(k->key())));
+        for (QAbstractButton* b : form->findChildren<QAbstractButton*>())
+            if (b->isVisible() && b->isEnabled() && formOf(b) == form &&
+                QKeySequence::mnemonic(b->text()) == typed)
+                return b;
+        return nullptr;
+    }
+
+    // A button pressed by its key first takes the focus, so that the field being left completes its
+    // check; when that check keeps the focus, the button is not pressed.
+    static void pressByKey(QAbstractButton* button) {
         if (button->focusPolicy() != Qt::NoFocus && QApplication::focusWidget() != button) {
             button->setFocus(Qt::ShortcutFocusReason);
-            if (QApplication::focusWidget() != button) return true;
+            if (QApplication::focusWidget() != button) return;
         }
         button->click();
-        return true;
     }
 
     struct Leave {

@@ -30,11 +30,13 @@ void onGotFocus(QWidget* control, R* receiver, void (R::*slot)()) {
 }
 
 // A control that settles its own value when the focus leaves it (a date or number field): it does so
-// before the window's `_LostFocus` runs.
+// before the window's `_LostFocus` runs. commitEdit returns false when the control refused its text
+// and kept the focus: the window's `_LostFocus` does not run then, and a click that was leaving the
+// field is cancelled.
 class CommitsOnLeave {
   public:
     virtual ~CommitsOnLeave() = default;
-    virtual void commitEdit() = 0;
+    virtual bool commitEdit() = 0;
 };
 
 // The window (form or dialog) a control belongs to, for the focus rules.

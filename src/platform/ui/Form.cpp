@@ -7,6 +7,7 @@
 #include <map>
 
 #include "platform/ui/Focus.h"
+#include "platform/ui/FormBuilder.h"
 #include "platform/ui/Handlers.h"
 #include "platform/ui/MdiHost.h"
 
@@ -152,6 +153,7 @@ Form* ShowInstance(Form* form) {
         return nullptr;
     }
     if (!guard) return nullptr;
+    keepTitleWhole(sub ? static_cast<QWidget*>(sub) : form);
     form->show();
     detail::activateForm(form);
     return form;

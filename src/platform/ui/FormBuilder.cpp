@@ -1,9 +1,12 @@
 #include "platform/ui/FormBuilder.h"
 
+#include <QApplication>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
 namespace platform::ui {
 
@@ -40,6 +43,20 @@ QPushButton* FormBuilder::button(QWidget* owner, const char* name, const char* c
     b->setToolTip(QString::fromUtf8(tip));
     b->setAutoDefault(false);
     return b;
+}
+
+void makePasswordField(QLineEdit* field) {
+    field->setEchoMode(QLineEdit::Password);
+    field->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
+}
+
+void keepTitleWhole(QWidget* window) {
+    // The icon and the three buttons of a title bar, with their margins.
+    constexpr int ExtrasDoTitulo = 140;
+    const int largura =
+        QFontMetrics(QApplication::font(window)).horizontalAdvance(window->windowTitle()) + ExtrasDoTitulo;
+    window->setMinimumWidth(std::max(window->minimumWidth(), largura));
+    if (window->width() < largura) window->resize(largura, window->height());
 }
 
 }  // namespace platform::ui

@@ -52,4 +52,11 @@ class FormBuilder {
     int& tabIndex_;
 };
 
+// Makes `field` a password field: what is typed shows as "*".
+void makePasswordField(QLineEdit* field);
+
+// Widens `window` (a dialog, or the frame of a child window) so that its caption is never cut, with
+// room for the title bar's icon and buttons.
+void keepTitleWhole(QWidget* window);
+
 }  // namespace platform::ui

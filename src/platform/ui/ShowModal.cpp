@@ -7,6 +7,7 @@
 
 #include "platform/ui/Activation.h"
 #include "platform/ui/Form.h"
+#include "platform/ui/FormBuilder.h"
 #include "platform/ui/UiScript.h"
 
 namespace platform::ui {
@@ -36,6 +37,7 @@ int ShowModal(QDialog& dialog) {
             }
         });
     }
+    keepTitleWhole(&dialog);
     const int result = dialog.exec();
     reactivate(opener);
     return result;
