@@ -248,7 +248,10 @@ void TDBGrid::MoveNext() {
     setRow(Row() + 1);
 }
 
-void TDBGrid::commitEdit() { view_->commitOpenEditor(); }
+bool TDBGrid::commitEdit() {
+    view_->commitOpenEditor();
+    return true;
+}
 
 QString TDBGrid::EditText() const {
     auto* edit = qobject_cast<QLineEdit*>(editor());

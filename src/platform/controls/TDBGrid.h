@@ -118,7 +118,7 @@ class TDBGrid : public QWidget, public ui::CommitsOnLeave {
     void MoveNext();
 
     // Commits the open cell (CommitsOnLeave).
-    void commitEdit() override;
+    bool commitEdit() override;
 
     QTableView* view() const { return view_; }
     // The cell editor while a cell is being edited, else nullptr.
