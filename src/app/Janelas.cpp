@@ -1,6 +1,7 @@
 #include "app/Janelas.h"
 
 #include "companies/frmEmpresas.h"
+#include "movement/frmMovIcms.h"
 #include "platform/ui/Form.h"
 #include "registers/frmCodFiscal.h"
 #include "registers/frmForCliGeral.h"
@@ -20,6 +21,7 @@ TabelaJanelas JanelasDoPrograma() {
         {QStringLiteral("frmForCliGeral"), [] { ShowForm<registers::frmForCliGeral>(); }},
         {QStringLiteral("frmCodFiscal"), [] { ShowForm<registers::frmCodFiscal>(); }},
         {QStringLiteral("frmCodFiscal03"), [] { ShowForm<registers::frmCodFiscal03>(); }},
+        {QStringLiteral("frmMovIcms"), [] { ShowForm<movimento::frmMovIcms>(); }},
     };
 }
 

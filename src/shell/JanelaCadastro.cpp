@@ -227,8 +227,7 @@ void JanelaCadastro::ConsultaChave(const QString& texto) {
         MostraEncontrado();
         return;
     }
-    if (!PerguntaInclusao() || platform::ui::MsgBox(def_.perguntaInclusao, YesNo + Exclamation,
-                                                    QStringLiteral("Atenção...")) == Yes) {
+    if (IncluiChaveDesconhecida()) {
         IniciaInclusao();
         TravaChave();
         platform::ui::setFocusTo(PrimeiroDetalhe());
@@ -276,6 +275,11 @@ void JanelaCadastro::ConsultaData(const QString& texto) {
         EsvaziaChave();
         FocaChave();
     }
+}
+
+bool JanelaCadastro::IncluiChaveDesconhecida() {
+    return !PerguntaInclusao() || platform::ui::MsgBox(def_.perguntaInclusao, YesNo + Exclamation,
+                                                       QStringLiteral("Atenção...")) == Yes;
 }
 
 void JanelaCadastro::IniciaInclusao() {

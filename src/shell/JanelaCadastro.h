@@ -233,6 +233,10 @@ class JanelaCadastro : public QObject {
     virtual std::optional<QString> ChaveAceita(const QString& texto);
     // An unknown key asks perguntaInclusao before a new record starts.
     virtual bool PerguntaInclusao() const { return def_.procura != Procura::CodigoSemPergunta; }
+    // An unknown key was typed: true starts a new record with it. By default that follows
+    // PerguntaInclusao; a window whose new records come only from its Novo button tells the user and
+    // goes idle here.
+    virtual bool IncluiChaveDesconhecida();
     // The key is typed but incomplete: the lookup puts the focus back without a message.
     virtual bool ChaveIncompleta(const QString& texto) const;
     // The key as the table stores it (a cut of a mask's unused positions).
@@ -271,6 +275,8 @@ class JanelaCadastro : public QObject {
     // Field helpers for windows and hooks.
     void HabilitaDetalhes(bool habilita);
     void EsvaziaDetalhes();
+    // A new record: detail fields enabled and emptied, state 3 (a window's own Novo button).
+    void IniciaInclusao();
     QWidget* PrimeiroDetalhe() const;
     void FocaChave();
 
@@ -294,7 +300,6 @@ class JanelaCadastro : public QObject {
     void AbreConexao(const QString& conexao, const QString& tabela);
     // The row of ChaveAtual() is still as loaded; otherwise says why not.
     bool RegistroComoCarregado();
-    void IniciaInclusao();
 
     QWidget& janela_;
     DefinicaoCadastro def_;
