@@ -2,6 +2,7 @@
 
 #include "companies/frmEmpresas.h"
 #include "movement/frmMovIcms.h"
+#include "movement/frmMovIss.h"
 #include "platform/ui/Form.h"
 #include "registers/frmCodFiscal.h"
 #include "registers/frmForCliGeral.h"
@@ -22,6 +23,7 @@ TabelaJanelas JanelasDoPrograma() {
         {QStringLiteral("frmCodFiscal"), [] { ShowForm<registers::frmCodFiscal>(); }},
         {QStringLiteral("frmCodFiscal03"), [] { ShowForm<registers::frmCodFiscal03>(); }},
         {QStringLiteral("frmMovIcms"), [] { ShowForm<movimento::frmMovIcms>(); }},
+        {QStringLiteral("frmMovIss"), [] { ShowForm<movimento::frmMovIss>(); }},
     };
 }
 

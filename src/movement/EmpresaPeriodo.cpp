@@ -59,6 +59,7 @@ void EmpresaPeriodo::EsvaziaEmpresa() {
     c_.tdbAnomes->clear();
     c_.tdbAnomes->setEnabled(false);
     for (QLabel* l : {c_.lblNome, c_.lblUf}) {
+        if (!l) continue;
         l->setEnabled(true);
         l->clear();
         l->setEnabled(false);
@@ -91,9 +92,12 @@ void EmpresaPeriodo::txtCodigo_LostFocus() {
     c_.tdbAnomes->setEnabled(true);
     platform::controls::setBackColor(c_.tdbAnomes, platform::controls::White);
     codigoEmpresa_ = rsEmpresa_.Fields(QStringLiteral("codigo")).toLongLong();
-    for (QLabel* l : {c_.lblNome, c_.lblUf}) l->setEnabled(true);
+    c_.lblNome->setEnabled(true);
     c_.lblNome->setText(rsEmpresa_.Fields(QStringLiteral("nome")).toString());
-    c_.lblUf->setText(rsEmpresa_.Fields(QStringLiteral("uf")).toString());
+    if (c_.lblUf) {
+        c_.lblUf->setEnabled(true);
+        c_.lblUf->setText(rsEmpresa_.Fields(QStringLiteral("uf")).toString());
+    }
     const auto base = rsEmpresa_.Fields(QStringLiteral("mes_base_fiscal"));
     if (!base.isNull()) c_.tdbAnomes->setValue(base.toDate());
     platform::ui::setFocusTo(c_.tdbAnomes);

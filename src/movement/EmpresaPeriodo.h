@@ -38,7 +38,7 @@ class EmpresaPeriodo : public QObject {
         QLineEdit* txtCodigo;
         platform::controls::TDBDate* tdbAnomes;
         QLabel* lblNome;
-        QLabel* lblUf;
+        QLabel* lblUf;  // none in a window that does not show the state
         QPushButton* cmdPesqe;
         // The window's entry date, limited to the period's days.
         platform::controls::TDBDate* tdbData;

@@ -24,7 +24,7 @@ TEST_F(JanelasMovimentoTest, AnOrdinaryUserOpensTheMovementWindowsOnce) {
         const char* item;
         int botao;
         const char* janela;
-    } casos[] = {{"mnuMovICMS", 9, "frmMovIcms"}};
+    } casos[] = {{"mnuMovICMS", 9, "frmMovIcms"}, {"mnuMovIss", 10, "frmMovIss"}};
     for (const auto& c : casos) {
         SCOPED_TRACE(c.janela);
         ASSERT_TRUE(w.item(c.item)->isEnabled());
@@ -49,6 +49,7 @@ TEST_F(JanelasMovimentoTest, TheAdministratorCannotOpenThem) {
     auto& w = Inicia(app::JanelasDoPrograma());
     EXPECT_FALSE(w.item("mnuEscrita")->isEnabled());
     EXPECT_FALSE(w.botao(9)->isEnabled());
+    EXPECT_FALSE(w.botao(10)->isEnabled());
 }
 
 }  // namespace
