@@ -196,6 +196,10 @@ class CadastroIss : public shell::JanelaCadastro {
         }
     }
 
+    QWidget* FocoAposGravar() const override {
+        return janela_.NovoRegistro ? static_cast<QWidget*>(janela_.cmdNovo) : janela_.mskCodigo;
+    }
+
     void AoFechar() override { janela_.Empresa().Form_Unload(); }
 
   private:

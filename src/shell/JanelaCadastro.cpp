@@ -335,7 +335,7 @@ bool JanelaCadastro::Grava() {
     PosicionaLista();
     Botao(Ocioso);
     if (Historico()) Geral::Alterado = true;
-    FocaChave();
+    platform::ui::setFocusTo(FocoAposGravar());
     return true;
 }
 

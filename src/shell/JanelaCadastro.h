@@ -267,6 +267,9 @@ class JanelaCadastro : public QObject {
     virtual void PreencheLista();
     // The window's own part of a state change, after the frame's (fields and buttons it alone has).
     virtual void AjustaBotao(EstadoCadastro /*estado*/) {}
+    // The control that gets the focus after a save: the key field, or the Novo button of a window
+    // whose next record is normally a new one.
+    virtual QWidget* FocoAposGravar() const { return def_.chave; }
     // The window's last work as it closes, before the connection closes.
     virtual void AoFechar() {}
     // A record is open, so the window may not close.

@@ -168,6 +168,7 @@ TEST_F(frmMovIssTest, ADocumentIsSavedLoadedAndChanged) {
     EXPECT_EQ(rs.Fields("subempr").toCurrency(), C("100"));
     EXPECT_EQ(rs.Fields("materiais").toCurrency(), C("100"));
     EXPECT_EQ(w->ProximoCodigo, 2);
+    EXPECT_EQ(focusedName(), "cmdNovo");
 
     Abre(51);
     cadastro.Execute("UPDATE Empresas SET TpIss = '51' WHERE codigo = 53");
@@ -187,6 +188,52 @@ TEST_F(frmMovIssTest, ADocumentIsSavedLoadedAndChanged) {
     EXPECT_EQ(rs.Fields("iss").toCurrency(), Currency());
     EXPECT_EQ(rs.Fields("subempr").toCurrency(), C("100"));
     EXPECT_EQ(rs.Fields("materiais").toCurrency(), C("100"));
+}
+
+// An ISS that differs from the computed one is a warning: Não keeps the document open, Sim saves it.
+TEST_F(frmMovIssTest, AWarningIsSavedOnlyOnSim) {
+    Abre(51);
+    Novo();
+    w->tdbIss->setValue(C("45"));
+    script->onDialog(QStringLiteral("frmErros"), [](QDialog& d) { click(&d, QStringLiteral("cmdNao")); });
+    click(w->cmdGravar);
+    settle();
+    EXPECT_EQ(w->Cadastro().EstadoAtual(), shell::Novo);
+    EXPECT_EQ(Linhas().RecordCount(), 0);
+    script->onDialog(QStringLiteral("frmErros"), [](QDialog& d) { click(&d, QStringLiteral("cmdSim")); });
+    click(w->cmdGravar);
+    settle();
+    EXPECT_EQ(Linhas().RecordCount(), 1);
+    EXPECT_EQ(w->Cadastro().EstadoAtual(), shell::Ocioso);
+}
+
+// The search is opened only from an empty record code.
+TEST_F(frmMovIssTest, ARecordCodeIsShownInSixDigitsAndTheSearchNeedsAnEmptyOne) {
+    Abre(51);
+    {
+        Connection banco;
+        banco.Open(Conexao(tarvel(NomeArquivo(51, 2024))));
+        for (int i = 0; i < 7; ++i)
+            banco.Execute("INSERT INTO DIGISS02 (datalan,base,tipo) VALUES(?,?,'1')",
+                          {QDate(2024, 2, 3), C("70")});
+    }
+    typeInto(w, "mskCodigo", "0");
+    pressEnter();
+    settle();
+    EXPECT_TRUE(w->mskCodigo->ClipText().trimmed().isEmpty());
+    EXPECT_EQ(focusedName(), "mskCodigo");
+    w->mskCodigo->setText("000003");
+    w->cmdPesquisar_Click();
+    settle();
+    EXPECT_EQ(w->Cadastro().EstadoAtual(), shell::Ocioso);
+    w->mskCodigo->setText(QString());
+    typeInto(w, "mskCodigo", "7");
+    pressEnter();
+    settle();
+    EXPECT_EQ(w->Cadastro().EstadoAtual(), shell::Carregado);
+    EXPECT_EQ(w->mskCodigo->Text(), "000007");
+    EXPECT_EQ(w->cmbTipo->currentText(), TiposIss[1]);
+    EXPECT_EQ(w->tdbVlrNota->Value(), C("70"));
 }
 
 TEST_F(frmMovIssTest, ClosingIsRefusedWhileADocumentIsOpen) {
