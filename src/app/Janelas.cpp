@@ -1,6 +1,8 @@
 #include "app/Janelas.h"
 
 #include "companies/frmEmpresas.h"
+#include "movement/frmMovIcms.h"
+#include "movement/frmMovIss.h"
 #include "partners/frmSocios.h"
 #include "partners/frmTerceiros.h"
 #include "platform/ui/Form.h"
@@ -32,6 +34,8 @@ TabelaJanelas JanelasDoPrograma() {
         {QStringLiteral("frmTerceiros"), [] { ShowForm<partners::frmTerceiros>(); }},
         {QStringLiteral("frmPadrao"), [] { ShowForm<utilities::frmPadrao>(); }},
         {QStringLiteral("frmRelatArq"), [] { ShowForm<utilities::frmRelatArq>(); }},
+        {QStringLiteral("frmMovIcms"), [] { ShowForm<movimento::frmMovIcms>(); }},
+        {QStringLiteral("frmMovIss"), [] { ShowForm<movimento::frmMovIss>(); }},
     };
 }
 

@@ -1,5 +1,6 @@
 #include "movement/movimento_sql.h"
 
+#include "platform/db/ColumnList.h"
 #include "platform/db/TableNames.h"
 #include "platform/values/RuntimeError.h"
 
@@ -62,6 +63,37 @@ Recordset ListaIcms(Connection& banco, const QString& tabela) {
 Recordset ListaIss(Connection& banco, const QString& tabela) {
     return banco.OpenRecordset(QStringLiteral("SELECT codauto,Datalan,base,iss FROM ") + Valida(tabela) +
                                QStringLiteral(" ORDER BY codauto"));
+}
+
+namespace {
+platform::db::ColumnList ColunasIss(const DadosIss& d) {
+    platform::db::ColumnList c;
+    c.add(QStringLiteral("datalan"), d.datalan)
+        .add(QStringLiteral("codserv"), d.codserv)
+        .add(QStringLiteral("serie"), d.serie)
+        .add(QStringLiteral("docinicial"), QString::number(d.docinicial))
+        .add(QStringLiteral("docfinal"), QString::number(d.docfinal))
+        .add(QStringLiteral("talao"), d.talao)
+        .add(QStringLiteral("base"), d.base)
+        .add(QStringLiteral("aliq"), d.aliq)
+        .add(QStringLiteral("iss"), d.iss)
+        .add(QStringLiteral("ir"), d.ir)
+        .add(QStringLiteral("tipo"), QString(d.tipo))
+        .add(QStringLiteral("observ"), d.observ)
+        .add(QStringLiteral("subempr"), d.subempr)
+        .add(QStringLiteral("materiais"), d.materiais);
+    return c;
+}
+}  // namespace
+
+qint64 InsereIss(Connection& banco, const QString& tabela, const DadosIss& d) {
+    return ColunasIss(d).insert(banco, Valida(tabela));
+}
+
+long long AlteraIss(Connection& banco, const QString& tabela, qint64 codauto, const DadosIss& d) {
+    platform::db::ColumnList chave;
+    chave.add(QStringLiteral("codauto"), codauto);
+    return ColunasIss(d).update(banco, Valida(tabela), chave);
 }
 
 }  // namespace movimento

@@ -246,8 +246,7 @@ void JanelaCadastro::ConsultaChave(const QString& texto) {
         MostraEncontrado();
         return;
     }
-    if (!PerguntaInclusao() || platform::ui::MsgBox(def_.perguntaInclusao, YesNo + Exclamation,
-                                                    QStringLiteral("Atenção...")) == Yes) {
+    if (IncluiChaveDesconhecida()) {
         IniciaInclusao();
         TravaChave();
         platform::ui::setFocusTo(PrimeiroDetalhe());
@@ -295,6 +294,11 @@ void JanelaCadastro::ConsultaData(const QString& texto) {
         EsvaziaChave();
         FocaChave();
     }
+}
+
+bool JanelaCadastro::IncluiChaveDesconhecida() {
+    return !PerguntaInclusao() || platform::ui::MsgBox(def_.perguntaInclusao, YesNo + Exclamation,
+                                                       QStringLiteral("Atenção...")) == Yes;
 }
 
 void JanelaCadastro::IniciaInclusao() {
@@ -364,7 +368,7 @@ bool JanelaCadastro::Grava() {
     PosicionaLista();
     Botao(Ocioso);
     if (Historico()) Geral::Alterado = true;
-    FocaChave();
+    platform::ui::setFocusTo(FocoAposGravar());
     return true;
 }
 

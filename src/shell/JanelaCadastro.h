@@ -240,6 +240,10 @@ class JanelaCadastro : public QObject {
     virtual std::optional<QString> ChaveAceita(const QString& texto);
     // An unknown key asks perguntaInclusao before a new record starts.
     virtual bool PerguntaInclusao() const { return def_.procura != Procura::CodigoSemPergunta; }
+    // An unknown key was typed: true starts a new record with it. By default that follows
+    // PerguntaInclusao; a window whose new records come only from its Novo button tells the user and
+    // goes idle here.
+    virtual bool IncluiChaveDesconhecida();
     // The key is typed but incomplete: the lookup puts the focus back without a message.
     virtual bool ChaveIncompleta(const QString& texto) const;
     // The key as the table stores it (a cut of a mask's unused positions).
@@ -275,6 +279,9 @@ class JanelaCadastro : public QObject {
     virtual void PreencheLista();
     // The window's own part of a state change, after the frame's (fields and buttons it alone has).
     virtual void AjustaBotao(EstadoCadastro /*estado*/) {}
+    // The control that gets the focus after a save: the key field, or the Novo button of a window
+    // whose next record is normally a new one.
+    virtual QWidget* FocoAposGravar() const { return def_.chave; }
     // The window's last work as it closes, before the connection closes.
     virtual void AoFechar() {}
     // The header events sort the list (a window may refuse while a record is open).
@@ -285,6 +292,8 @@ class JanelaCadastro : public QObject {
     // Field helpers for windows and hooks.
     void HabilitaDetalhes(bool habilita);
     void EsvaziaDetalhes();
+    // A new record: detail fields enabled and emptied, state 3 (a window's own Novo button).
+    void IniciaInclusao();
     QWidget* PrimeiroDetalhe() const;
     void FocaChave();
 
@@ -309,7 +318,6 @@ class JanelaCadastro : public QObject {
     // Why the row of ChaveAtual() is no longer as loaded (deleted or changed by another copy); empty
     // while it is.
     QString MudancaDoRegistro();
-    void IniciaInclusao();
 
     QWidget& janela_;
     DefinicaoCadastro def_;

@@ -8,6 +8,8 @@ namespace platform::controls {
 
 QColor buttonFaceColor() { return QApplication::palette().color(QPalette::Active, QPalette::Button); }
 
+QColor menuColor() { return QApplication::palette("QMenu").color(QPalette::Active, QPalette::Window); }
+
 void setBackColor(QWidget* field, const QColor& color) {
     QPalette p = field->palette();
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {

@@ -10,6 +10,8 @@ namespace platform::controls {
 // while it is disabled.
 inline const QColor White{255, 255, 255};
 QColor buttonFaceColor();
+// The system's menu colour: the grey of a field the window locks while a record is open.
+QColor menuColor();
 void setBackColor(QWidget* field, const QColor& color);
 QColor backColor(const QWidget* field);
 

@@ -1,0 +1,150 @@
+#include "movement/EmpresaPeriodo.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+
+#include "companies/empresas_sql.h"
+#include "companies/frmPesqJur.h"
+#include "platform/controls/Colors.h"
+#include "platform/controls/TDBDate.h"
+#include "platform/ui/Focus.h"
+#include "platform/ui/Handlers.h"
+#include "platform/ui/MsgBox.h"
+#include "platform/values/Vb.h"
+#include "shell/EstadoGeral.h"
+#include "shell/Geral.h"
+#include "shell/ListaPesquisa.h"
+#include "shell/RotinasControles.h"
+
+namespace movimento {
+
+using platform::controls::TDBDate;
+namespace values = platform::values;
+
+EmpresaPeriodo::EmpresaPeriodo(QWidget& janela, Controles controles, platform::db::Connection& banco)
+    : QObject(&janela), c_(controles), banco_(banco) {
+    // Pasted text passes the same check as typed keys.
+    c_.txtCodigo->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), c_.txtCodigo));
+    using namespace platform::ui;
+    onGotFocus(c_.txtCodigo, this, &EmpresaPeriodo::txtCodigo_GotFocus);
+    onLostFocus(c_.txtCodigo, this, &EmpresaPeriodo::txtCodigo_LostFocus);
+    onLostFocus(c_.tdbAnomes, this, &EmpresaPeriodo::tdbAnomes_LostFocus);
+    onClick(c_.cmdPesqe, this, &EmpresaPeriodo::cmdPesqe_Click);
+}
+
+void EmpresaPeriodo::Form_Load() { bancoCadastro_.Open(Geral::ConexaoCadastro); }
+
+void EmpresaPeriodo::Form_Unload() {
+    rsEmpresa_.Close();
+    bancoCadastro_.Close();
+}
+
+QString EmpresaPeriodo::PeriodoAtual() const {
+    return periodo_.isValid() ? periodo_.toString(QStringLiteral("MM/yyyy")) : QString();
+}
+
+void EmpresaPeriodo::Fecha() {
+    banco_.Close();
+    aberta_ = false;
+    if (fechada) fechada();
+}
+
+// The name, state and period shown belong to the company being chosen, so they go as soon as the
+// choice starts.
+void EmpresaPeriodo::EsvaziaEmpresa() {
+    c_.tdbAnomes->setEnabled(true);
+    c_.tdbAnomes->clear();
+    c_.tdbAnomes->setEnabled(false);
+    for (QLabel* l : {c_.lblNome, c_.lblUf}) {
+        if (!l) continue;
+        l->setEnabled(true);
+        l->clear();
+        l->setEnabled(false);
+    }
+}
+
+void EmpresaPeriodo::txtCodigo_GotFocus() {
+    EsvaziaEmpresa();
+    Fecha();
+}
+
+// Closing the window moves the focus out of the company fields after its unload: nothing is looked
+// up then.
+bool EmpresaPeriodo::Fechando() const { return bancoCadastro_.State() != platform::db::ObjectState::Open; }
+
+void EmpresaPeriodo::txtCodigo_LostFocus() {
+    if (Fechando()) return;
+    const QString texto = c_.txtCodigo->text();
+    if (texto.isEmpty() || values::Val(texto) <= 0) return;
+    rsEmpresa_ = Empresas::LeEmpresa(bancoCadastro_, static_cast<qint64>(values::Val(texto)));
+    if (rsEmpresa_.Eof()) {
+        platform::ui::MsgBox(
+            QStringLiteral(
+                "Empresa Não Cadastrada, Utilize o Botão Ativar para acionar uma lista de empresas !"),
+            platform::ui::Msg::Exclamation, QStringLiteral("Atenção..."));
+        c_.txtCodigo->clear();
+        platform::ui::setFocusTo(c_.txtCodigo);
+        return;
+    }
+    c_.tdbAnomes->setEnabled(true);
+    platform::controls::setBackColor(c_.tdbAnomes, platform::controls::White);
+    codigoEmpresa_ = rsEmpresa_.Fields(QStringLiteral("codigo")).toLongLong();
+    c_.lblNome->setEnabled(true);
+    c_.lblNome->setText(rsEmpresa_.Fields(QStringLiteral("nome")).toString());
+    if (c_.lblUf) {
+        c_.lblUf->setEnabled(true);
+        c_.lblUf->setText(rsEmpresa_.Fields(QStringLiteral("uf")).toString());
+    }
+    const auto base = rsEmpresa_.Fields(QStringLiteral("mes_base_fiscal"));
+    if (!base.isNull()) c_.tdbAnomes->setValue(base.toDate());
+    platform::ui::setFocusTo(c_.tdbAnomes);
+}
+
+// The entry date is limited to the period's own days; periods run to the program's last date.
+void EmpresaPeriodo::tdbAnomes_LostFocus() {
+    if (Fechando()) return;
+    QDate periodo = c_.tdbAnomes->Value();
+    if (!periodo.isValid()) {
+        const QDate hoje = QDate::currentDate();
+        periodo = QDate(hoje.year(), hoje.month(), 1);
+        c_.tdbAnomes->setValue(periodo);
+    }
+    periodo = QDate(periodo.year(), periodo.month(), 1);
+    Empresas::GravaPeriodo(bancoCadastro_, codigoEmpresa_, periodo);
+    c_.tdbData->setMinDate(periodo);
+    c_.tdbData->setMaxDate(periodo.addMonths(1).addDays(-1));
+    periodo_ = periodo;
+    const Abertura abertura = AbreMovimento(banco_, codigoEmpresa_, periodo.year());
+    if (!abertura.aberta()) {
+        AvisaFalha(abertura);
+        Fecha();
+        platform::ui::setFocusTo(c_.txtCodigo);
+        return;
+    }
+    aberta_ = true;
+    if (aberta) aberta(abertura);
+}
+
+// A failure of the search only gives the focus back, as a cancelled search does.
+void EmpresaPeriodo::cmdPesqe_Click() {
+    EsvaziaEmpresa();
+    Fecha();
+    try {
+        Empresas::frmPesqJur pesquisa(c_.txtCodigo->window());
+        const auto chave =
+            shell::AbrePesquisa(pesquisa, QStringLiteral("Pesquisa de Empresas"), QStringLiteral("Empresas"));
+        if (chave)
+            c_.txtCodigo->setText(QString::number(static_cast<qint64>(values::Val(*chave))));
+        else
+            c_.txtCodigo->clear();
+    } catch (const values::RuntimeError&) {
+    }
+    platform::ui::setFocusTo(c_.txtCodigo);
+    Geral::SelecionaTexto(c_.txtCodigo);
+    if (tabAposPesquisa) platform::ui::postTab();
+}
+
+}  // namespace movimento

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QDate>
+#include <QObject>
+#include <QString>
+#include <functional>
+
+#include "movement/ArquivoMovimento.h"
+#include "platform/db/Connection.h"
+#include "platform/db/Recordset.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace platform::controls {
+class TDBDate;
+}
+
+namespace movimento {
+
+// The company and period of a movement window (ICMS, ISS, the ICMS books): the company code field
+// (digits only), the company search, the period field, the company's name and state labels, and the
+// movement database of that company and year opened on the window's movement connection.
+//
+// Contract: a session is open from a confirmed period until the company code field gets the focus or
+// the company search is pressed; then the movement connection is closed and `fechada` runs (the
+// window enters its state without a company), the typed code kept. Leaving the period field stores
+// the period as the company's working period, limits the window's entry date to the period's days,
+// opens the movement database (creating it from the template the first time) and runs `aberta`; a
+// file that cannot be made or opened is told, the session stays closed and the company code gets the
+// focus. The company's row stays readable in Empresa() while the session is open.
+class EmpresaPeriodo : public QObject {
+    Q_OBJECT
+  public:
+    struct Controles {
+        QLineEdit* txtCodigo;
+        platform::controls::TDBDate* tdbAnomes;
+        QLabel* lblNome;
+        QLabel* lblUf;  // none in a window that does not show the state
+        QPushButton* cmdPesqe;
+        // The window's entry date, limited to the period's days.
+        platform::controls::TDBDate* tdbData;
+    };
+
+    // `banco` is the window's movement connection (BancoMovimento).
+    EmpresaPeriodo(QWidget& janela, Controles controles, platform::db::Connection& banco);
+
+    // The window's own registry connection (BancoCadastro), open from Form_Load to Form_Unload.
+    void Form_Load();
+    void Form_Unload();
+
+    // The session ended: the window enters its state without a company.
+    std::function<void()> fechada;
+    // The period was confirmed and the movement database is open on the movement connection.
+    std::function<void(const Abertura&)> aberta;
+    // The company search queues a Tab after it, so that the lookup runs at once (the ISS window).
+    bool tabAposPesquisa = false;
+
+    qint64 CodigoEmpresa() const { return codigoEmpresa_; }
+    // The confirmed period: its first day; PeriodoAtual as "mm/yyyy".
+    QDate Periodo() const { return periodo_; }
+    QString PeriodoAtual() const;
+    bool Aberta() const { return aberta_; }
+    platform::db::Connection& BancoCadastro() { return bancoCadastro_; }
+    // The company's row (every column) as the lookup read it.
+    const platform::db::Recordset& Empresa() const { return rsEmpresa_; }
+    // Closes the session (the movement connection) and runs `fechada`.
+    void Fecha();
+
+    void txtCodigo_GotFocus();
+    void txtCodigo_LostFocus();
+    void tdbAnomes_LostFocus();
+    void cmdPesqe_Click();
+
+  private:
+    void EsvaziaEmpresa();
+    bool Fechando() const;
+
+    Controles c_;
+    platform::db::Connection& banco_;
+    platform::db::Connection bancoCadastro_;
+    platform::db::Recordset rsEmpresa_;
+    qint64 codigoEmpresa_ = 0;
+    QDate periodo_;
+    bool aberta_ = false;
+};
+
+}  // namespace movimento

@@ -1,0 +1,418 @@
+#include "movement/frmMovIcms.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "movement/ArquivoMovimento.h"
+#include "movement/DocumentoIcms.h"
+#include "movement/EmpresaPeriodo.h"
+#include "movement/frmMovPesq.h"
+#include "movement/movimento_sql.h"
+#include "platform/controls/Colors.h"
+#include "platform/controls/MaskEdBox.h"
+#include "platform/controls/TDBDate.h"
+#include "platform/controls/TDBList.h"
+#include "platform/controls/TDBNumber.h"
+#include "platform/ui/FormBuilder.h"
+#include "platform/ui/Handlers.h"
+#include "platform/ui/MsgBox.h"
+#include "platform/values/Vb.h"
+#include "shell/EstadoGeral.h"
+#include "shell/Geral.h"
+#include "shell/JanelaCadastro.h"
+#include "shell/JanelaCadastroCampos.h"
+#include "shell/ListaPesquisa.h"
+#include "shell/RotinasControles.h"
+
+namespace movimento {
+
+using platform::controls::setBackColor;
+using shell::EstadoCadastro;
+namespace values = platform::values;
+
+// The frame's lookup of a record code, with this window's ways: the code shown in six digits, an
+// unknown code told (new documents come only from Novo), the document read through its own reader.
+class CadastroIcms : public shell::JanelaCadastro {
+  public:
+    CadastroIcms(frmMovIcms& janela, shell::DefinicaoCadastro definicao)
+        : JanelaCadastro(janela, std::move(definicao)), janela_(janela) {}
+
+    using JanelaCadastro::FocaChave;
+    using JanelaCadastro::IniciaInclusao;
+
+  protected:
+    std::optional<QString> ChaveAceita(const QString& /*texto*/) override {
+        const QString codigo = Geral::Zeros(janela_.mskCodigo->ClipText(), 6);
+        janela_.mskCodigo->setText(codigo);
+        if (codigo == QLatin1String("000000")) {
+            LimpaMask();
+            FocaChave();
+            return std::nullopt;
+        }
+        return QString::number(static_cast<qint64>(values::Val(codigo)));
+    }
+
+    bool IncluiChaveDesconhecida() override {
+        platform::ui::MsgBox(QStringLiteral("Lançamento não cadastrado, Utilize o botão Novo ou \"Alt + N\" "
+                                            "para novos lançamentos !"),
+                             platform::ui::Msg::Exclamation, QStringLiteral("Atenção..."));
+        Botao(shell::Ocioso);
+        return false;
+    }
+
+    void EsvaziaChave() override {
+        janela_.mskCodigo->setMask(QStringLiteral("######"));
+        janela_.mskCodigo->setText(QString());
+        const auto& cfop = registers::cfop::DefinicaoDe(janela_.TabelaCfop);
+        janela_.mskCfiscal->setMask(cfop.mascara);
+        janela_.mskCfiscal->setText(QString());
+    }
+
+    void MostraRegistro() override {
+        const DocumentoIcms d = LeDocumentoIcms(Registro(), janela_.TabelaCfop);
+        auto& j = janela_;
+        j.mskCodigo->setText(d.codigo);
+        j.tdbData->setValue(d.datalan);
+        j.tdbDemiss->setValue(d.demiss);
+        j.txtEspecie->setText(d.especie);
+        j.txtSerie->setText(d.serie);
+        j.txtNinicio->setText(d.docinicial);
+        j.txtNfim->setText(d.docfinal);
+        j.txtCgc->setText(d.cgc);
+        j.txtUf->setText(d.uf);
+        j.mskCfiscal->setText(d.codfiscal);
+        j.tdbVlrcont->setValue(d.vlrcontabil);
+        j.txtTipolan->setText(d.tipolan);
+        j.tdbBipi->setValue(d.baseipi);
+        j.tdbVipi->setValue(d.valripi);
+        j.tdbIipi->setValue(d.isenipi);
+        j.tdbOipi->setValue(d.outripi);
+        j.tdbFicms->setValue(d.fonteicms);
+        j.tdbDicms->setValue(d.descicms);
+        j.txtObserv->setText(d.observ);
+        PreencheItens(j.ArrayItens, d.itens);
+        j.tdgItens->ReBind();
+    }
+
+    // The company fields are part of the state too: open while idle or without a company, locked
+    // (menu grey) while a document is open.
+    void AjustaBotao(EstadoCadastro estado) override {
+        auto& j = janela_;
+        const auto cinza = platform::controls::menuColor();
+        switch (estado) {
+            case shell::Ocioso:
+                j.LimpaItens();
+                j.txtCodigo->setText(QString::number(j.Empresa().CodigoEmpresa()));
+                shell::HabilitaCampo(j.txtCodigo, true);
+                j.tdbAnomes->setValue(j.Empresa().Periodo());
+                shell::HabilitaCampo(j.tdbAnomes, false);
+                break;
+            case shell::Carregado:
+            case shell::Novo:
+                j.txtCodigo->setEnabled(false);
+                setBackColor(j.txtCodigo, cinza);
+                j.tdbAnomes->setEnabled(false);
+                setBackColor(j.tdbAnomes, cinza);
+                setBackColor(j.mskCodigo, cinza);
+                break;
+            case shell::SemEmpresa:
+                j.LimpaItens();
+                shell::HabilitaCampo(j.txtCodigo, true);
+                j.tdbAnomes->clear();
+                shell::HabilitaCampo(j.tdbAnomes, false);
+                break;
+        }
+    }
+
+    void AoFechar() override { janela_.Empresa().Form_Unload(); }
+
+  private:
+    frmMovIcms& janela_;
+};
+
+frmMovIcms::frmMovIcms(QWidget* parent) : Form(parent) {
+    setObjectName(QStringLiteral("frmMovIcms"));
+    setWindowTitle(QStringLiteral("Movimento de Entrada"));
+    Constroi();
+
+    using shell::CampoCadastro;
+    shell::DefinicaoCadastro d;
+    d.colunaChave = QStringLiteral("codauto");
+    d.tipoChave = shell::TipoColuna::Numero;
+    d.chaveAutomatica = true;
+    d.procura = shell::Procura::Codigo;
+    d.chave = mskCodigo;
+    const std::pair<QWidget*, const char*> campos[] = {{tdbData, "datalan"},
+                                                       {tdbDemiss, "demiss"},
+                                                       {txtEspecie, "especie"},
+                                                       {txtSerie, "serie"},
+                                                       {txtNinicio, "docinicial"},
+                                                       {txtNfim, "docfinal"},
+                                                       {txtCgc, "cgc"},
+                                                       {txtUf, "uf"},
+                                                       {mskCfiscal, "codfiscal"},
+                                                       {tdbVlrcont, "vlrcontabil"},
+                                                       {txtTipolan, "tipolan"},
+                                                       {tdbBipi, "baseipi"},
+                                                       {tdbVipi, "valripi"},
+                                                       {tdbIipi, "isenipi"},
+                                                       {tdbOipi, "outripi"},
+                                                       {tdbFicms, "fonteicms"},
+                                                       {tdbDicms, "descicms"},
+                                                       {txtObserv, "observ"}};
+    for (const auto& [controle, coluna] : campos) {
+        CampoCadastro c{controle, QString::fromLatin1(coluna)};
+        // The issue date copies the entry date before its caption lights.
+        c.destaca = controle != tdbDemiss;
+        d.campos.push_back(c);
+    }
+    d.lblTit = &lblTit;
+    d.cmdCancelar = cmdCancelar;
+    d.cmdSair = cmdSair;
+    d.cmdPesquisar = cmdPesquisar;
+    using shell::Carregado;
+    using shell::Novo;
+    using shell::Ocioso;
+    using shell::SemEmpresa;
+    d.controles = {{cmdNovo, {Ocioso}},           {cmdGravar, {Carregado, Novo}},
+                   {cmdApagar, {Carregado}},      {cmdPesqe, {Ocioso, SemEmpresa}},
+                   {cmdMovimento, {Ocioso}},      {cmdPcgc, {Carregado, Novo}},
+                   {tdgItens, {Carregado, Novo}}, {fraAtiva, {Ocioso, SemEmpresa}}};
+    d.textoGuarda = shell::GuardaCurta.toString();
+    cadastro_ = new CadastroIcms(*this, std::move(d));
+    cadastro_->Liga();
+
+    empresa_ = new EmpresaPeriodo(*this, {txtCodigo, tdbAnomes, lblNome, lblUf, cmdPesqe, tdbData},
+                                  cadastro_->Conexao());
+    empresa_->fechada = [this] { cadastro_->Botao(shell::SemEmpresa); };
+    empresa_->aberta = [this](const Abertura& a) { AbreMovimento(a); };
+
+    using namespace platform::ui;
+    onClick(cmdNovo, this, &frmMovIcms::cmdNovo_Click);
+    onClick(cmdMovimento, this, &frmMovIcms::cmdMovimento_Click);
+    onClick(cmdPesquisar, this, &frmMovIcms::cmdPesquisar_Click);
+    onGotFocus(tdbDemiss, this, &frmMovIcms::tdbDemiss_GotFocus);
+    applyTabOrder(this);
+}
+
+frmMovIcms::~frmMovIcms() = default;
+
+shell::JanelaCadastro& frmMovIcms::Cadastro() { return *cadastro_; }
+
+bool frmMovIcms::NovoRegistro() const { return cadastro_->Inclusao(); }
+
+namespace {
+QPushButton* Botao(QWidget* dono, const char* nome, const char* texto, const char* dica) {
+    return platform::ui::FormBuilder::button(dono, nome, texto, dica);
+}
+platform::controls::TDBNumber* Valor(QWidget* dono) { return new platform::controls::TDBNumber(dono); }
+}  // namespace
+
+// The controls, their captions and tab indexes: the company frame first, then the document in the
+// order it is keyed, each field's caption at its tab index, then the buttons.
+void frmMovIcms::Constroi() {
+    using platform::controls::MaskEdBox;
+    using platform::controls::TDBDate;
+    using platform::ui::FormBuilder;
+    int tab = 0;
+
+    fraAtiva = new QGroupBox(QStringLiteral(" Código - Data Base - UF - Empresa Ativa "), this);
+    fraAtiva->setObjectName(QStringLiteral("fraAtiva"));
+    FormBuilder ativa(fraAtiva, lblTit, tab);
+    txtCodigo = ativa.field(new QLineEdit(fraAtiva), "txtCodigo", "", 0, 0);
+    tdbAnomes = ativa.field(new TDBDate(fraAtiva), "tdbAnomes", "", 0, 2);
+    tdbAnomes->setDisplayFormat(QString::fromLatin1(TDBDate::PeriodFormat));
+    lblUf = new QLabel(fraAtiva);
+    lblUf->setObjectName(QStringLiteral("lblUf"));
+    lblNome = new QLabel(fraAtiva);
+    lblNome->setObjectName(QStringLiteral("lblNome"));
+    ativa.layout()->addWidget(lblUf, 0, 4);
+    ativa.layout()->addWidget(lblNome, 0, 5);
+    ativa.layout()->setColumnStretch(5, 1);
+    cmdPesqe = Botao(fraAtiva, "cmdPesqe", "A&tivar", "Ativa uma Empresa");
+    ativa.layout()->addWidget(cmdPesqe, 0, 6);
+    platform::ui::setTabIndex(cmdPesqe, 22);
+
+    auto* documento = new QWidget(this);
+    FormBuilder doc(documento, lblTit, tab);
+    mskCodigo = doc.field(new MaskEdBox(documento), "mskCodigo", "Número", 0, 0);
+    mskCodigo->setMask(QStringLiteral("######"));
+    tdbData = doc.field(new TDBDate(documento), "tdbData", "Data", 0, 2);
+    tdbDemiss = doc.field(new TDBDate(documento), "tdbDemiss", "Emissão", 0, 4);
+    txtEspecie = doc.text("txtEspecie", "Espécie", 5, 1, 0);
+    txtSerie = doc.text("txtSerie", "Série", 5, 1, 2);
+    txtNinicio = doc.text("txtNinicio", "Nr.Inicial", 6, 1, 4);
+    txtNfim = doc.text("txtNfim", "Nr.Final", 6, 1, 6);
+    txtCgc = doc.text("txtCgc", "CNPJ/CPF Fornecedor", 18, 2, 0, 3);
+    txtUf = doc.text("txtUf", "UF", 2, 2, 4);
+    mskCfiscal = doc.field(new MaskEdBox(documento), "mskCfiscal", "Cód.Fiscal", 2, 6);
+    tdbVlrcont = doc.field(Valor(documento), "tdbVlrcont", "Valor Contábil", 3, 0);
+    txtTipolan = doc.text("txtTipolan", "Tipo", 2, 3, 2);
+    tdgItens = doc.field(new platform::controls::TDBGrid(documento), "tdgItens", "", 4, 0, 7);
+    const char* titulos[] = {"Base de Cálculo", "Alíquota", "ICMS", "Isento", "Outros", "Tipo"};
+    for (int c = 0; c < int(std::size(titulos)); ++c)
+        tdgItens->setColumnCaption(c, QString::fromUtf8(titulos[c]));
+    tdgItens->setColumnVisible(ColunaItem::Ultima, false);
+    tdgItens->setArray(&ArrayItens);
+
+    fraIPI = new QGroupBox(QStringLiteral("IPI"), documento);
+    fraIPI->setObjectName(QStringLiteral("fraIPI"));
+    FormBuilder ipi(fraIPI, lblTit, tab);
+    tdbBipi = ipi.field(Valor(fraIPI), "tdbBipi", "Base IPI", 0, 0);
+    tdbVipi = ipi.field(Valor(fraIPI), "tdbVipi", "IPI", 0, 2);
+    tdbIipi = ipi.field(Valor(fraIPI), "tdbIipi", "Isento", 1, 0);
+    tdbOipi = ipi.field(Valor(fraIPI), "tdbOipi", "Outras", 1, 2);
+    fraIcms = new QGroupBox(QStringLiteral("ICMS"), documento);
+    fraIcms->setObjectName(QStringLiteral("fraIcms"));
+    FormBuilder icms(fraIcms, lblTit, tab);
+    tdbFicms = icms.field(Valor(fraIcms), "tdbFicms", "ICMS na Fonte", 0, 0);
+    tdbDicms = icms.field(Valor(fraIcms), "tdbDicms", "Desconto", 1, 0);
+    doc.layout()->addWidget(fraIPI, 5, 0, 1, 4);
+    doc.layout()->addWidget(fraIcms, 5, 4, 1, 4);
+    txtObserv = doc.text("txtObserv", "Observações", 50, 6, 0, 7);
+
+    auto* descricao = new QLabel(QStringLiteral("Descrição"), documento);
+    descricao->setObjectName(QStringLiteral("lblTit0"));
+    lblTit.add(0, descricao);
+    lblDescr = new QLabel(documento);
+    lblDescr->setObjectName(QStringLiteral("lblDescr"));
+    doc.layout()->addWidget(descricao, 3, 4);
+    doc.layout()->addWidget(lblDescr, 3, 5, 1, 3);
+
+    for (auto* campo : {txtNinicio, txtNfim})
+        campo->setValidator(
+            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), campo));
+
+    cmdNovo = Botao(this, "cmdNovo", "&Novo", "Nova Movimentação");
+    cmdGravar = Botao(this, "cmdGravar", "&Gravar", "Grava as informações");
+    cmdApagar = Botao(this, "cmdApagar", "&Apagar", "Exclui Informações");
+    cmdCancelar = Botao(this, "cmdCancelar", "&Cancelar", "Cancela");
+    cmdSair = Botao(this, "cmdSair", "&Sair", "Sair");
+    cmdPesquisar = Botao(this, "cmdPesquisar", "&Pesquisar", "Efetua uma Pesquisa");
+    cmdMovimento = Botao(this, "cmdMovimento", "&Saída", "Altera Entre Entrada e Saída");
+    cmdPcgc = Botao(this, "cmdPcgc", "&Pesquisa CNPJ", "Pesquisa de CGC de Fornecedores/Clientes");
+    doc.layout()->addWidget(cmdPcgc, 2, 3);
+    auto* botoes = new QHBoxLayout;
+    int indice = 23;
+    for (QPushButton* b : {cmdNovo, cmdGravar, cmdApagar, cmdCancelar, cmdPesquisar, cmdMovimento, cmdSair}) {
+        botoes->addWidget(b);
+        platform::ui::setTabIndex(b, indice++);
+    }
+    platform::ui::setTabIndex(cmdPcgc, indice);
+
+    // Style pictures, as the toolbar's: one tells exits, the other entries.
+    imlColecao = {style()->standardIcon(QStyle::SP_ArrowLeft), style()->standardIcon(QStyle::SP_ArrowRight)};
+    setWindowIcon(imlColecao[1]);
+    cmdMovimento->setIcon(imlColecao[0]);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(fraAtiva);
+    layout->addWidget(documento, 1);
+    layout->addLayout(botoes);
+    resize(760, 560);
+}
+
+void frmMovIcms::Form_Load() {
+    empresa_->Form_Load();
+    Entradas = true;
+    LimpaItens();
+    cadastro_->Botao(shell::SemEmpresa);
+    lblTit.highlight(0);
+    Geral::Cancelado = false;
+}
+
+void frmMovIcms::Form_Unload(bool& Cancel) { cadastro_->Form_Unload(Cancel); }
+
+void frmMovIcms::LimpaItens() {
+    PreencheItens(ArrayItens, {});
+    tdgItens->ReBind();
+}
+
+// The steps only this window takes once the company's database is open: both month tables of the
+// period, their next codes and the CFOP table of its year.
+void frmMovIcms::AbreMovimento(const Abertura& abertura) {
+    conexaoMovimento_ = abertura.conexao;
+    const QDate periodo = empresa_->Periodo();
+    auto& banco = cadastro_->Conexao();
+    TabelaEntradas = TabelaMes(movimento::Entradas, periodo.month());
+    TabelaSaidas = TabelaMes(movimento::Saidas, periodo.month());
+    TabelaAtual = Entradas ? TabelaEntradas : TabelaSaidas;
+    TabelaParticipante = Entradas ? QStringLiteral("ForGeral") : QStringLiteral("CliGeral");
+    ProximoEntradas = ProximoCodigo(banco, TabelaEntradas);
+    ProximoSaidas = ProximoCodigo(banco, TabelaSaidas);
+    TabelaCfop = movimento::TabelaCfop(periodo.year());
+    cadastro_->UsaTabela(TabelaAtual);
+    cadastro_->Botao(shell::Ocioso);
+    platform::ui::setFocusTo(mskCodigo);
+}
+
+void frmMovIcms::cmdNovo_Click() {
+    const QString codigo = QString::number(static_cast<qint64>(values::Val(mskCodigo->ClipText())));
+    if (cadastro_->ExisteChave(codigo)) {
+        platform::ui::MsgBox(QStringLiteral("Código Já Cadastrado, Utilize Outro !"),
+                             platform::ui::Msg::Exclamation, QStringLiteral("Atenção..."));
+        cadastro_->LimpaMask();
+        cadastro_->FocaChave();
+        return;
+    }
+    cadastro_->IniciaInclusao();
+    mskCodigo->setText(Geral::Zeros(Entradas ? ProximoEntradas : ProximoSaidas, 6));
+    TravaCodigo();
+}
+
+void frmMovIcms::TravaCodigo() {
+    mskCodigo->setEnabled(false);
+    setBackColor(mskCodigo, platform::controls::menuColor());
+    tdgItens->setEnabled(true);
+    if (NovoRegistro()) {
+        tdbData->setValue(empresa_->Periodo());
+        tdbDemiss->setValue(empresa_->Periodo());
+    }
+    platform::ui::setFocusTo(tdbData);
+}
+
+void frmMovIcms::tdbDemiss_GotFocus() {
+    if (NovoRegistro()) tdbDemiss->setValue(tdbData->Value());
+    cadastro_->DestacaCampo();
+}
+
+void frmMovIcms::cmdMovimento_Click() {
+    Entradas = !Entradas;
+    TabelaAtual = Entradas ? TabelaEntradas : TabelaSaidas;
+    TabelaParticipante = Entradas ? QStringLiteral("ForGeral") : QStringLiteral("CliGeral");
+    setWindowTitle(Entradas ? QStringLiteral("Movimento de Entrada") : QStringLiteral("Movimento de Saída"));
+    cmdMovimento->setText(Entradas ? QStringLiteral("Saídas") : QStringLiteral("Entradas"));
+    setWindowIcon(imlColecao[Entradas ? 1 : 0]);
+    cmdMovimento->setIcon(imlColecao[Entradas ? 0 : 1]);
+    lblTit(9)->setText(Entradas ? QStringLiteral("CNPJ/CPF Fornecedor") : QStringLiteral("CNPJ/CPF Cliente"));
+    cadastro_->UsaTabela(TabelaAtual);
+    platform::ui::setFocusTo(mskCodigo);
+}
+
+// The search lists this window's own file; a failure in it only gives the focus back.
+void frmMovIcms::cmdPesquisar_Click() {
+    try {
+        frmMovPesq pesquisa(PesquisaIcms(), conexaoMovimento_, this);
+        const auto chave = shell::AbrePesquisa(pesquisa,
+                                               Entradas ? QStringLiteral("Pesquisa de Lançamentos de Entrada")
+                                                        : QStringLiteral("Pesquisa de Lançamentos de Saída"),
+                                               Entradas ? TabelaEntradas : TabelaSaidas);
+        if (chave) {
+            mskCodigo->setText(*chave);
+            platform::ui::postTab();
+        }
+    } catch (const values::RuntimeError&) {
+    }
+    platform::ui::setFocusTo(mskCodigo);
+    Geral::SelecionaTexto(mskCodigo);
+}
+
+}  // namespace movimento

@@ -1,0 +1,452 @@
+#include "movement/frmMovIss.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
+
+#include "companies/empresas_sql.h"
+#include "movement/ArquivoMovimento.h"
+#include "movement/EmpresaPeriodo.h"
+#include "movement/RegrasIss.h"
+#include "movement/frmMovPesq.h"
+#include "movement/movimento_sql.h"
+#include "platform/controls/Colors.h"
+#include "platform/controls/MaskEdBox.h"
+#include "platform/controls/TDBDate.h"
+#include "platform/controls/TDBNumber.h"
+#include "platform/ui/FormBuilder.h"
+#include "platform/ui/Handlers.h"
+#include "platform/ui/MsgBox.h"
+#include "platform/values/Vb.h"
+#include "shell/ErrosLista.h"
+#include "shell/EstadoGeral.h"
+#include "shell/Geral.h"
+#include "shell/JanelaCadastro.h"
+#include "shell/JanelaCadastroCampos.h"
+#include "shell/ListaPesquisa.h"
+#include "shell/RotinasControles.h"
+
+namespace movimento {
+
+using platform::controls::setBackColor;
+using platform::values::Currency;
+using shell::EstadoCadastro;
+namespace values = platform::values;
+
+namespace {
+DocumentoIss DocumentoDaJanela(const frmMovIss& j) {
+    DocumentoIss d;
+    d.semData = !j.tdbData->Value().isValid();
+    d.codserv = j.txtCodServ->text();
+    d.serie = j.txtSerie->text();
+    d.ninicio = j.txtNinicio->text();
+    d.nfim = j.txtNfim->text();
+    d.valor = j.tdbVlrNota->Value();
+    d.aliquota = j.tdbAliq->Value();
+    d.iss = j.tdbIss->Value();
+    d.subempr = j.tdbSempr->Value();
+    d.materiais = j.tdbVmateriais->Value();
+    d.tipo = j.cmbTipo->currentText();
+    d.modelo53 = j.Modelo53();
+    return d;
+}
+}  // namespace
+
+// The frame's lookup and save with this window's ways: the code in six digits, an unknown code told
+// (new documents come only from Novo), the rules of an ISS document and its own statements.
+class CadastroIss : public shell::JanelaCadastro {
+  public:
+    CadastroIss(frmMovIss& janela, shell::DefinicaoCadastro definicao)
+        : JanelaCadastro(janela, std::move(definicao)), janela_(janela) {}
+
+    using JanelaCadastro::FocaChave;
+    using JanelaCadastro::IniciaInclusao;
+
+  protected:
+    std::optional<QString> ChaveAceita(const QString& /*texto*/) override {
+        const QString codigo = Geral::Zeros(janela_.mskCodigo->ClipText(), 6);
+        janela_.mskCodigo->setText(codigo);
+        if (codigo == QLatin1String("000000")) {
+            LimpaMask();
+            FocaChave();
+            return std::nullopt;
+        }
+        return QString::number(static_cast<qint64>(values::Val(codigo)));
+    }
+
+    // After a save the next document is still "new": a code typed then that is not found is ignored.
+    bool IncluiChaveDesconhecida() override {
+        if (!janela_.NovoRegistro) {
+            platform::ui::MsgBox(
+                QStringLiteral("Lançamento não cadastrado, Utilize o botão Novo ou \"Alt + N\" "
+                               "para novos lançamentos !"),
+                platform::ui::Msg::Exclamation, QStringLiteral("Atenção..."));
+            Botao(shell::Ocioso);
+        }
+        return false;
+    }
+
+    void EsvaziaChave() override {
+        janela_.mskCodigo->setMask(QStringLiteral("######"));
+        janela_.mskCodigo->setText(QString());
+    }
+
+    // A model-51 document keeps the deductions it was stored with, out of sight.
+    void MostraRegistro() override {
+        auto& j = janela_;
+        const auto& r = Registro();
+        j.NovoRegistro = false;
+        auto texto = [&](const char* c) { return r.Fields(QString::fromLatin1(c)).toString(); };
+        auto valor = [&](const char* c) { return r.Fields(QString::fromLatin1(c)).toCurrency(); };
+        j.mskCodigo->setText(Geral::Zeros(r.Fields(QStringLiteral("codauto")).toLongLong(), 6));
+        j.tdbData->setValue(r.Fields(QStringLiteral("datalan")).toDate());
+        j.txtCodServ->setText(texto("codserv"));
+        j.txtSerie->setText(texto("serie"));
+        j.txtNinicio->setText(texto("docinicial"));
+        j.txtNfim->setText(texto("docfinal"));
+        j.txtTalao->setText(texto("talao"));
+        j.tdbVlrNota->setValue(valor("base"));
+        j.tdbAliq->setValue(valor("aliq"));
+        j.tdbIss->setValue(valor("iss"));
+        const QString tipo = texto("tipo");
+        const int indice =
+            tipo.size() == 1 && tipo[0] >= u'0' && tipo[0] <= u'3' ? tipo[0].unicode() - u'0' : -1;
+        j.cmbTipo->setCurrentIndex(indice);
+        j.tdbIr->setValue(valor("ir"));
+        j.txtObs->setText(texto("observ"));
+        subemprCarregado_ = valor("subempr");
+        materiaisCarregados_ = valor("materiais");
+        if (j.Modelo53()) {
+            j.tdbSempr->setValue(subemprCarregado_);
+            j.tdbVmateriais->setValue(materiaisCarregados_);
+        }
+    }
+
+    void TestaRegras() override {
+        const RegrasIss r = TestaRegrasIss(DocumentoDaJanela(janela_));
+        if (r.zeraIss) {
+            janela_.tdbAliq->setValue(Currency());
+            janela_.tdbIss->setValue(Currency());
+        }
+        for (const auto& e : r.erros) shell::AdicionaErro(e.severidade, e.mensagem);
+    }
+
+    // A single-number document stores no last number.
+    void GravaRegistro(bool inclusao) override {
+        auto& j = janela_;
+        const qint64 inicio = NumeroDoc(j.txtNinicio->text());
+        if (inicio == NumeroDoc(j.txtNfim->text())) j.txtNfim->clear();
+        DadosIss d;
+        d.datalan = j.tdbData->Value();
+        d.codserv = j.txtCodServ->text();
+        d.serie = j.txtSerie->text();
+        d.docinicial = inicio;
+        d.docfinal = NumeroDoc(j.txtNfim->text());
+        d.talao = j.txtTalao->text();
+        d.base = j.tdbVlrNota->Value();
+        d.aliq = j.tdbAliq->Value();
+        d.iss = j.tdbIss->Value();
+        d.ir = j.tdbIr->Value();
+        d.tipo = CodigoTipoIss(j.cmbTipo->currentText());
+        d.observ = j.txtObs->text();
+        const bool modelo53 = j.Modelo53();
+        d.subempr = modelo53 || inclusao ? j.tdbSempr->Value() : subemprCarregado_;
+        d.materiais = modelo53 || inclusao ? j.tdbVmateriais->Value() : materiaisCarregados_;
+        if (inclusao)
+            proximo_ = InsereIss(Conexao(), j.TabelaAtual, d) + 1;
+        else
+            AlteraIss(Conexao(), j.TabelaAtual, ChaveAtual().toLongLong(), d);
+    }
+
+    void AjustaBotao(EstadoCadastro estado) override {
+        auto& j = janela_;
+        const auto cinza = platform::controls::menuColor();
+        if (proximo_ > 0) {
+            j.ProximoCodigo = proximo_;
+            proximo_ = 0;
+        }
+        switch (estado) {
+            case shell::Ocioso:
+                j.cmbTipo->setCurrentIndex(-1);
+                j.txtCodigo->setText(QString::number(j.Empresa().CodigoEmpresa()));
+                shell::HabilitaCampo(j.txtCodigo, true);
+                j.tdbAnomes->setValue(j.Empresa().Periodo());
+                shell::HabilitaCampo(j.tdbAnomes, false);
+                break;
+            case shell::Carregado:
+            case shell::Novo:
+                j.txtCodigo->setEnabled(false);
+                setBackColor(j.txtCodigo, cinza);
+                j.tdbAnomes->setEnabled(false);
+                setBackColor(j.tdbAnomes, cinza);
+                if (estado == shell::Carregado) j.AjustaModelo();
+                break;
+            case shell::SemEmpresa:
+                j.cmbTipo->setCurrentIndex(-1);
+                shell::HabilitaCampo(j.txtCodigo, true);
+                j.tdbAnomes->clear();
+                shell::HabilitaCampo(j.tdbAnomes, false);
+                break;
+        }
+    }
+
+    QWidget* FocoAposGravar() const override {
+        return janela_.NovoRegistro ? static_cast<QWidget*>(janela_.cmdNovo) : janela_.mskCodigo;
+    }
+
+    void AoFechar() override { janela_.Empresa().Form_Unload(); }
+
+  private:
+    frmMovIss& janela_;
+    Currency subemprCarregado_, materiaisCarregados_;
+    // The code after the one just inserted, taken over once the save has ended.
+    qint64 proximo_ = 0;
+};
+
+namespace {
+QPushButton* Botao(QWidget* dono, const char* nome, const char* texto) {
+    return platform::ui::FormBuilder::button(dono, nome, texto, "");
+}
+platform::controls::TDBNumber* Valor(QWidget* dono) { return new platform::controls::TDBNumber(dono); }
+void SoDigitos(QLineEdit* campo) {
+    campo->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), campo));
+}
+}  // namespace
+
+frmMovIss::frmMovIss(QWidget* parent) : Form(parent) {
+    setObjectName(QStringLiteral("frmMovIss"));
+    setWindowTitle(QStringLiteral("Movimento de ISS"));
+    Constroi();
+
+    shell::DefinicaoCadastro d;
+    d.colunaChave = QStringLiteral("codauto");
+    d.tipoChave = shell::TipoColuna::Numero;
+    d.chaveAutomatica = true;
+    d.procura = shell::Procura::Codigo;
+    d.chave = mskCodigo;
+    for (QWidget* campo : std::initializer_list<QWidget*>{tdbData, txtCodServ, txtSerie, txtNinicio, txtNfim,
+                                                          txtTalao, tdbVlrNota, tdbAliq, tdbIss, cmbTipo,
+                                                          tdbIr, txtObs, tdbSempr, tdbVmateriais}) {
+        shell::CampoCadastro c;
+        c.controle = campo;
+        d.campos.push_back(c);
+    }
+    d.lblTit = &lblTit;
+    d.cmdGravar = cmdGravar;
+    d.cmdApagar = cmdApagar;
+    d.cmdCancelar = cmdCancelar;
+    d.cmdSair = cmdSair;
+    d.cmdPesquisar = cmdPesquisar;
+    using shell::Ocioso;
+    using shell::SemEmpresa;
+    d.controles = {{cmdNovo, {Ocioso}}, {cmdPesqe, {Ocioso, SemEmpresa}}, {fraAtiva, {Ocioso, SemEmpresa}}};
+    d.textoGuarda = shell::GuardaCurta.toString();
+    cadastro_ = new CadastroIss(*this, std::move(d));
+    cadastro_->Liga();
+
+    empresa_ = new EmpresaPeriodo(*this, {txtCodigo, tdbAnomes, lblNome, nullptr, cmdPesqe, tdbData},
+                                  cadastro_->Conexao());
+    empresa_->tabAposPesquisa = true;
+    empresa_->fechada = [this] { cadastro_->Botao(shell::SemEmpresa); };
+    empresa_->aberta = [this](const Abertura& a) { AbreMovimento(a); };
+
+    using namespace platform::ui;
+    onClick(cmdNovo, this, &frmMovIss::cmdNovo_Click);
+    onClick(cmdPesquisar, this, &frmMovIss::cmdPesquisar_Click);
+    onClick(cmdCancelar, [this] { NovoRegistro = false; });
+    onLostFocus(tdbAliq, this, &frmMovIss::tdbAliq_LostFocus);
+    onLostFocus(tdbVlrNota, this, &frmMovIss::tdbVlrNota_LostFocus);
+    onLostFocus(tdbVmateriais, this, &frmMovIss::tdbVmateriais_LostFocus);
+    applyTabOrder(this);
+}
+
+frmMovIss::~frmMovIss() = default;
+
+shell::JanelaCadastro& frmMovIss::Cadastro() { return *cadastro_; }
+
+bool frmMovIss::Modelo53() const { return windowTitle().endsWith(QLatin1String("53")); }
+
+// The controls, their captions and tab indexes: the document in the order it is keyed, each field's
+// caption at its tab index, then the company frame and the buttons.
+void frmMovIss::Constroi() {
+    using platform::controls::MaskEdBox;
+    using platform::controls::TDBDate;
+    using platform::ui::FormBuilder;
+    int tab = 0;
+
+    auto* documento = new QWidget(this);
+    FormBuilder doc(documento, lblTit, tab);
+    mskCodigo = doc.field(new MaskEdBox(documento), "mskCodigo", "Número", 0, 0);
+    mskCodigo->setMask(QStringLiteral("######"));
+    tdbData = doc.field(new TDBDate(documento), "tdbData", "Data", 0, 2);
+    txtCodServ = doc.text("txtCodServ", "Cód.Serviço", 10, 1, 0);
+    txtSerie = doc.text("txtSerie", "Série", 5, 1, 2);
+    txtNinicio = doc.text("txtNinicio", "Nr.Inicial", 6, 2, 0);
+    txtNfim = doc.text("txtNfim", "Nr.Final", 6, 2, 2);
+    txtTalao = doc.text("txtTalao", "Talão", 10, 2, 4);
+    tdbVlrNota = doc.field(Valor(documento), "tdbVlrNota", "Valor da Nota", 3, 0);
+    tdbAliq = doc.field(Valor(documento), "tdbAliq", "Aliq.", 3, 2);
+    tdbIss = doc.field(Valor(documento), "tdbIss", "I.S.S.", 3, 4);
+    cmbTipo = doc.field(new QComboBox(documento), "cmbTipo", "Tipo", 4, 0, 3);
+    cmbTipo->setEditable(false);
+    tdbIr = doc.field(Valor(documento), "tdbIr", "I.R. Fonte", 4, 4);
+    txtObs = doc.text("txtObs", "Observações", 50, 5, 0, 5);
+    fra53 = new QGroupBox(QStringLiteral(" Modelo 53"), documento);
+    fra53->setObjectName(QStringLiteral("fra53"));
+    FormBuilder modelo(fra53, lblTit, tab);
+    tdbSempr = modelo.field(Valor(fra53), "tdbSempr", "S/Empreitadas", 0, 0);
+    tdbVmateriais = modelo.field(Valor(fra53), "tdbVmateriais", "Materiais", 0, 2);
+    doc.layout()->addWidget(fra53, 6, 0, 1, 6);
+    for (QLineEdit* campo : {txtCodServ, txtNinicio, txtNfim, txtTalao}) SoDigitos(campo);
+
+    fraAtiva = new QGroupBox(QStringLiteral("Código - Data Base - Empresa Ativa"), this);
+    fraAtiva->setObjectName(QStringLiteral("fraAtiva"));
+    FormBuilder ativa(fraAtiva, lblTit, tab);
+    txtCodigo = ativa.field(new QLineEdit(fraAtiva), "txtCodigo", "", 0, 0);
+    tdbAnomes = ativa.field(new TDBDate(fraAtiva), "tdbAnomes", "", 0, 2);
+    tdbAnomes->setDisplayFormat(QString::fromLatin1(TDBDate::PeriodFormat));
+    lblNome = new QLabel(fraAtiva);
+    lblNome->setObjectName(QStringLiteral("lblNome"));
+    ativa.layout()->addWidget(lblNome, 0, 4);
+    ativa.layout()->setColumnStretch(4, 1);
+    cmdPesqe = ativa.next(Botao(fraAtiva, "cmdPesqe", "A&tivar"), "cmdPesqe");
+    ativa.layout()->addWidget(cmdPesqe, 0, 5);
+
+    cmdPesquisar = Botao(this, "cmdPesquisar", "&Pesquisar");
+    cmdNovo = Botao(this, "cmdNovo", "&Novo");
+    cmdCancelar = Botao(this, "cmdCancelar", "&Cancelar");
+    cmdGravar = Botao(this, "cmdGravar", "&Gravar");
+    cmdApagar = Botao(this, "cmdApagar", "&Apagar");
+    cmdSair = Botao(this, "cmdSair", "&Sair");
+    auto* botoes = new QHBoxLayout;
+    for (QPushButton* b : {cmdPesquisar, cmdNovo, cmdCancelar, cmdGravar, cmdApagar, cmdSair}) {
+        botoes->addWidget(b);
+        platform::ui::setTabIndex(b, tab++);
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(fraAtiva);
+    layout->addWidget(documento, 1);
+    layout->addLayout(botoes);
+    resize(640, 420);
+}
+
+void frmMovIss::Form_Load() {
+    empresa_->Form_Load();
+    cmbTipo->addItems(TiposIss);
+    cadastro_->Botao(shell::SemEmpresa);
+    lblTit.highlight(0);
+}
+
+void frmMovIss::Form_Unload(bool& Cancel) { cadastro_->Form_Unload(Cancel); }
+
+void frmMovIss::RecusaEmpresa(const QString& mensagem) {
+    platform::ui::MsgBox(mensagem, platform::ui::Msg::Critical, QStringLiteral("Erro Fatal"));
+    empresa_->Fecha();
+    txtCodigo->clear();
+    platform::ui::setFocusTo(txtCodigo);
+}
+
+// The company's model decides the layout; a company of no ISS model gets no session.
+void frmMovIss::AbreMovimento(const Abertura& abertura) {
+    NovoRegistro = false;
+    conexaoMovimento_ = abertura.conexao;
+    const QDate periodo = empresa_->Periodo();
+    TabelaAtual = TabelaMes(movimento::Iss, periodo.month());
+    ProximoCodigo = movimento::ProximoCodigo(cadastro_->Conexao(), TabelaAtual);
+    cadastro_->UsaTabela(TabelaAtual);
+    auto rs = Empresas::LeEmpresa(empresa_->BancoCadastro(), empresa_->CodigoEmpresa());
+    if (rs.Eof()) {
+        RecusaEmpresa(QStringLiteral("Erro, Empresa não Cadastrada !"));
+        return;
+    }
+    const QString modelo = rs.Fields(QStringLiteral("TpIss")).toString();
+    if (modelo != QLatin1String("51") && modelo != QLatin1String("53")) {
+        setWindowTitle(QStringLiteral("Movimento de ISS"));
+        for (QWidget* c : {static_cast<QWidget*>(fra53), static_cast<QWidget*>(lblTit(13)),
+                           static_cast<QWidget*>(lblTit(14))})
+            c->setEnabled(true);
+        RecusaEmpresa(
+            QStringLiteral("Esta empresa não está classificada para digitação de ISS, no cadastro da "
+                           "empresa informe Mod.51 ou Mod.53 para poder digitar ISS !"));
+        return;
+    }
+    setWindowTitle(QStringLiteral("Movimento de ISS - Modelo ") + modelo);
+    lblTit(13)->setEnabled(modelo == QLatin1String("53"));
+    lblTit(14)->setEnabled(modelo == QLatin1String("53"));
+    cadastro_->Botao(shell::Ocioso);
+    AjustaModelo();
+    platform::ui::setFocusTo(mskCodigo);
+}
+
+void frmMovIss::AjustaModelo() {
+    const bool m53 = Modelo53();
+    fra53->setEnabled(m53);
+    for (QWidget* c : {static_cast<QWidget*>(tdbSempr), static_cast<QWidget*>(tdbVmateriais)}) {
+        c->setEnabled(m53 && tdbData->isEnabled());
+        if (!m53) setBackColor(c, platform::controls::menuColor());
+    }
+}
+
+void frmMovIss::cmdNovo_Click() {
+    NovoRegistro = true;
+    const QString codigo = QString::number(static_cast<qint64>(values::Val(mskCodigo->ClipText())));
+    if (cadastro_->ExisteChave(codigo)) {
+        platform::ui::MsgBox(QStringLiteral("Código Já Cadastrado, Utilize Outro !"),
+                             platform::ui::Msg::Exclamation, QStringLiteral("Atenção..."));
+        cadastro_->LimpaMask();
+        cadastro_->FocaChave();
+        return;
+    }
+    cadastro_->IniciaInclusao();
+    AjustaModelo();
+    mskCodigo->setText(Geral::Zeros(ProximoCodigo, 6));
+    txtSerie->setText(QStringLiteral("A"));
+    cmbTipo->setCurrentIndex(0);
+    TravaCodigo();
+}
+
+void frmMovIss::TravaCodigo() {
+    mskCodigo->setEnabled(false);
+    if (NovoRegistro) tdbData->setValue(empresa_->Periodo());
+    platform::ui::setFocusTo(tdbData);
+}
+
+// The result of the search is taken only when the search was shown; a failure in it only gives the
+// focus back.
+void frmMovIss::cmdPesquisar_Click() {
+    if (values::Val(mskCodigo->ClipText()) != 0) return;
+    try {
+        frmMovPesq pesquisa(PesquisaIss(), conexaoMovimento_, this);
+        const auto chave =
+            shell::AbrePesquisa(pesquisa, QStringLiteral("Pesquisa de Lançamentos de ISS"), TabelaAtual);
+        platform::ui::setFocusTo(mskCodigo);
+        if (chave) {
+            mskCodigo->setText(*chave);
+            platform::ui::postTab();
+        }
+    } catch (const values::RuntimeError&) {
+        platform::ui::setFocusTo(mskCodigo);
+    }
+}
+
+void frmMovIss::tdbAliq_LostFocus() {
+    if (const auto iss = IssCalculado(DocumentoDaJanela(*this))) tdbIss->setValue(*iss);
+}
+
+void frmMovIss::tdbVlrNota_LostFocus() {
+    if (Modelo53()) platform::ui::postFocus(tdbSempr);
+}
+
+void frmMovIss::tdbVmateriais_LostFocus() {
+    if (Modelo53() && cmbTipo->currentText() == TiposIss[0] && tdbAliq->Value().isZero())
+        platform::ui::postFocus(tdbAliq);
+}
+
+}  // namespace movimento

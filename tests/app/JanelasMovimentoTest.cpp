@@ -1,0 +1,55 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include "AppFixture.h"
+#include "app/Janelas.h"
+#include "support/Drive.h"
+
+using namespace apptest;
+
+namespace {
+
+class JanelasMovimentoTest : public AppTest {};
+
+// The movement windows open from their menu item and their toolbar button for an ordinary user, once.
+TEST_F(JanelasMovimentoTest, AnOrdinaryUserOpensTheMovementWindowsOnce) {
+    Prepara();
+    CriaUsuario({1, "Maria", "m1"});
+    script->onDialog(QStringLiteral("frmSenha"), Entra("Maria", "m1"));
+    auto& w = Inicia(app::JanelasDoPrograma());
+    const struct {
+        const char* item;
+        int botao;
+        const char* janela;
+    } casos[] = {{"mnuMovICMS", 9, "frmMovIcms"}, {"mnuMovIss", 10, "frmMovIss"}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.janela);
+        ASSERT_TRUE(w.item(c.item)->isEnabled());
+        ASSERT_TRUE(w.botao(c.botao)->isEnabled());
+        w.item(c.item)->trigger();
+        testsupport::settle();
+        ASSERT_NE(w.mdiArea()->activeSubWindow(), nullptr);
+        EXPECT_EQ(w.mdiArea()->activeSubWindow()->widget()->objectName(), c.janela);
+        const int abertas = w.mdiArea()->subWindowList().size();
+        w.botao(c.botao)->trigger();
+        testsupport::settle();
+        EXPECT_EQ(w.mdiArea()->subWindowList().size(), abertas);
+        EXPECT_EQ(w.mdiArea()->activeSubWindow()->widget()->objectName(), c.janela);
+    }
+}
+
+// The administrator's menu of the books stays closed, and so do the buttons.
+TEST_F(JanelasMovimentoTest, TheAdministratorCannotOpenThem) {
+    Prepara();
+    DefineSenhaAdm("chefe");
+    script->onDialog(QStringLiteral("frmSenha"), Entra("Administrador", "chefe"));
+    auto& w = Inicia(app::JanelasDoPrograma());
+    EXPECT_FALSE(w.item("mnuEscrita")->isEnabled());
+    EXPECT_FALSE(w.botao(9)->isEnabled());
+    EXPECT_FALSE(w.botao(10)->isEnabled());
+}
+
+}  // namespace

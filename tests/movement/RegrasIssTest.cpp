@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include "movement/RegrasIss.h"
+#include "shell/ErrosLista.h"
+
+using namespace movimento;
+
+namespace {
+
+Currency C(const char* texto) { return *Currency::parse(QString::fromUtf8(texto)); }
+
+const QString F = shell::ErroFatal.toString();
+const QString A = shell::AlertaErro.toString();
+
+QString Msg(const char* valor) {
+    return QStringLiteral("Valor do ISS (R$ ") + QString::fromUtf8(valor) +
+           QStringLiteral(") calculado não corresponde ao Valor da Nota x Alíquota");
+}
+
+// A complete document of model 51, type "Tributado", note 1.000,00 at 5 % with ISS 50,00.
+DocumentoIss Completo() {
+    DocumentoIss d;
+    d.codserv = "101";
+    d.serie = "A";
+    d.ninicio = "10";
+    d.valor = C("1000");
+    d.aliquota = C("5");
+    d.iss = C("50");
+    d.tipo = TiposIss[0];
+    return d;
+}
+
+struct Caso {
+    const char* nome;
+    std::function<void(DocumentoIss&)> muda;
+    std::vector<ErroIss> erros;
+    bool zera = false;
+};
+
+TEST(RegrasIssTest, TheRulesListTheirRowsInOrder) {
+    const std::vector<Caso> casos = {
+        {"tudo vazio, modelo 53",
+         [](DocumentoIss& d) {
+             d = {};
+             d.semData = true;
+             d.modelo53 = true;
+         },
+         {{F, "Todo registro deve ter uma data !"},
+          {F, "O Campo Código do Serviço é Obrigatório !"},
+          {F, "O Campo Série é Obrigatório !"},
+          {F, "O Campo Número Inicial é Obrigatório !"},
+          {F, "O Campo Valor da Nota é Obrigatório !"}}},
+        {"tudo vazio, modelo 51 tributado",
+         [](DocumentoIss& d) {
+             d = {};
+             d.semData = true;
+             d.serie = "  ";
+             d.tipo = TiposIss[0];
+         },
+         {{F, "Todo registro deve ter uma data !"},
+          {F, "O Campo Código do Serviço é Obrigatório !"},
+          {F, "O Campo Série é Obrigatório !"},
+          {F, "O Campo Número Inicial é Obrigatório !"},
+          {F, "O Campo Valor da Nota é Obrigatório !"},
+          {F, "O Campo Alíquota é Obrigatório !"}}},
+        {"completo", [](DocumentoIss&) {}, {}},
+        {"alíquota 0, ISS 0",
+         [](DocumentoIss& d) {
+             d.aliquota = {};
+             d.iss = {};
+         },
+         {{F, "O Campo Alíquota é Obrigatório !"}}},
+        {"alíquota 0, ISS 10",
+         [](DocumentoIss& d) {
+             d.aliquota = {};
+             d.iss = C("10");
+         },
+         {{F, "O Campo Alíquota é Obrigatório !"}, {A, Msg("10,00")}}},
+        {"isenta do município", [](DocumentoIss& d) { d.tipo = TiposIss[2]; }, {}, true},
+        {"53: deduções iguais à nota",
+         [](DocumentoIss& d) {
+             d.modelo53 = true;
+             d.subempr = C("300");
+             d.materiais = C("700");
+         },
+         {},
+         true},
+        {"53: deduções acima da nota",
+         [](DocumentoIss& d) {
+             d.modelo53 = true;
+             d.subempr = C("300");
+             d.materiais = C("800");
+         },
+         {{F, "O Campo Valor da Nota é Menor que a Soma de S/Empreitadas + Materiais !"}}},
+        {"53: 800 a 5 % com 40",
+         [](DocumentoIss& d) {
+             d.modelo53 = true;
+             d.subempr = C("100");
+             d.materiais = C("100");
+             d.iss = C("40");
+         },
+         {}},
+        {"53: 800 a 5 % com 45",
+         [](DocumentoIss& d) {
+             d.modelo53 = true;
+             d.subempr = C("100");
+             d.materiais = C("100");
+             d.iss = C("45");
+         },
+         {{A, "Valor do ISS (R$ 45,00) não é Válido !"}}},
+        {"53: 900 a 5 % com 40",
+         [](DocumentoIss& d) {
+             d.modelo53 = true;
+             d.subempr = C("100");
+             d.iss = C("40");
+         },
+         {{A, Msg("40,00")}}},
+        {"números 10 a 5",
+         [](DocumentoIss& d) { d.nfim = "5"; },
+         {{F, "O Campo Número Final é Menor que o Número Inicial !"}}},
+        {"números 10 a 10", [](DocumentoIss& d) { d.nfim = "10"; }, {}},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nome);
+        DocumentoIss d = Completo();
+        c.muda(d);
+        const RegrasIss r = TestaRegrasIss(d);
+        EXPECT_EQ(r.erros.size(), c.erros.size());
+        for (std::size_t i = 0; i < std::min(r.erros.size(), c.erros.size()); ++i) {
+            EXPECT_EQ(r.erros[i].severidade, c.erros[i].severidade) << i;
+            EXPECT_EQ(r.erros[i].mensagem, c.erros[i].mensagem) << i;
+        }
+        EXPECT_EQ(r.zeraIss, c.zera);
+    }
+}
+
+TEST(RegrasIssTest, TheProposedIssFollowsTheDeductions) {
+    DocumentoIss d = Completo();
+    d.subempr = C("200");
+    EXPECT_EQ(IssCalculado(d), C("50"));
+    d.modelo53 = true;
+    EXPECT_EQ(IssCalculado(d), C("40"));
+    d.materiais = C("100");
+    EXPECT_EQ(IssCalculado(d), C("35"));
+    d.aliquota = {};
+    EXPECT_EQ(IssCalculado(d), std::nullopt);
+    EXPECT_EQ(CodigoTipoIss(TiposIss[1]), u'1');
+    EXPECT_EQ(CodigoTipoIss("outro"), u'3');
+}
+
+}  // namespace
