@@ -76,4 +76,14 @@ void GravaSenhaAdm(platform::db::Connection& cn, const QString& hash) {
         cn.Execute(QStringLiteral("INSERT INTO Parametros (senha_adm) VALUES (?)"), {hash});
 }
 
+QString LeEscritorio(platform::db::Connection& cn) {
+    auto rs = cn.OpenRecordset(QStringLiteral("SELECT escritorio FROM Parametros"));
+    return rs.Eof() ? QString() : rs.Fields(QStringLiteral("escritorio")).toString();
+}
+
+void GravaEscritorio(platform::db::Connection& cn, const QString& nome) {
+    if (cn.Execute(QStringLiteral("UPDATE Parametros SET escritorio = ?"), {nome}) == 0)
+        cn.Execute(QStringLiteral("INSERT INTO Parametros (escritorio) VALUES (?)"), {nome});
+}
+
 }  // namespace shell

@@ -39,4 +39,9 @@ QString LeSenhaAdm(platform::db::Connection& cn);
 // Stores `hash` as the administrator's stored form.
 void GravaSenhaAdm(platform::db::Connection& cn, const QString& hash);
 
+// The office's name (Parametros.escritorio), printed at the top of the company listings; empty when
+// the office gave none.
+QString LeEscritorio(platform::db::Connection& cn);
+void GravaEscritorio(platform::db::Connection& cn, const QString& nome);
+
 }  // namespace shell

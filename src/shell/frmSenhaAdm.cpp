@@ -24,12 +24,17 @@ frmSenhaAdm::frmSenhaAdm(const QString& conexao, QWidget* parent) : Dialog(paren
     txtSenha = new QLineEdit(this);
     Label2 = new QLabel(QStringLiteral("Confirmação:"), this);
     txtConfirmacao = new QLineEdit(this);
+    Label3 = new QLabel(QStringLiteral("Nome do Escritório:"), this);
+    txtEscritorio = new QLineEdit(this);
     cmdOk = new QPushButton(QStringLiteral("&OK"), this);
     cmdCancelar = new QPushButton(QStringLiteral("&Cancelar"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     txtSenha->setObjectName(QStringLiteral("txtSenha"));
     Label2->setObjectName(QStringLiteral("Label2"));
     txtConfirmacao->setObjectName(QStringLiteral("txtConfirmacao"));
+    Label3->setObjectName(QStringLiteral("Label3"));
+    txtEscritorio->setObjectName(QStringLiteral("txtEscritorio"));
+    txtEscritorio->setMaxLength(TamanhoEscritorio);
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
     cmdCancelar->setObjectName(QStringLiteral("cmdCancelar"));
     for (QLineEdit* e : {txtSenha, txtConfirmacao}) {
@@ -38,22 +43,26 @@ frmSenhaAdm::frmSenhaAdm(const QString& conexao, QWidget* parent) : Dialog(paren
     }
     Label1->setBuddy(txtSenha);
     Label2->setBuddy(txtConfirmacao);
+    Label3->setBuddy(txtEscritorio);
 
     auto* grade = new QGridLayout(this);
     grade->addWidget(Label1, 0, 0);
     grade->addWidget(txtSenha, 0, 1);
     grade->addWidget(Label2, 1, 0);
     grade->addWidget(txtConfirmacao, 1, 1);
+    grade->addWidget(Label3, 2, 0);
+    grade->addWidget(txtEscritorio, 2, 1);
     auto* botoes = new QHBoxLayout;
     botoes->addStretch();
     botoes->addWidget(cmdOk);
     botoes->addWidget(cmdCancelar);
-    grade->addLayout(botoes, 2, 0, 1, 2);
+    grade->addLayout(botoes, 3, 0, 1, 2);
 
     platform::ui::setTabIndex(txtSenha, 0);
     platform::ui::setTabIndex(txtConfirmacao, 1);
-    platform::ui::setTabIndex(cmdOk, 2);
-    platform::ui::setTabIndex(cmdCancelar, 3);
+    platform::ui::setTabIndex(txtEscritorio, 2);
+    platform::ui::setTabIndex(cmdOk, 3);
+    platform::ui::setTabIndex(cmdCancelar, 4);
     platform::ui::applyTabOrder(this);
     // The same keys as the login, where this password will be typed: a double quote never reaches it.
     platform::ui::installEntryKeys(this);
@@ -65,6 +74,7 @@ frmSenhaAdm::frmSenhaAdm(const QString& conexao, QWidget* parent) : Dialog(paren
 void frmSenhaAdm::Form_Load() {
     try {
         AbreCadastro(cn, conexao_);
+        txtEscritorio->setText(LeEscritorio(cn));
     } catch (const platform::values::RuntimeError& e) {
         cn.Close();
         FalhaCadastro(e.number(), e.description());
@@ -82,7 +92,10 @@ void frmSenhaAdm::Recusa(const QString& mensagem) {
 void frmSenhaAdm::cmdOk_Click() {
     if (txtSenha->text().isEmpty()) return Recusa(QStringLiteral("A senha não pode ficar em branco !"));
     if (txtSenha->text() != txtConfirmacao->text()) return Recusa(QStringLiteral("As senhas não conferem !"));
+    platform::db::Transaction gravacao(cn);
     GravaSenhaAdm(cn, HashSenhaAdm(txtSenha->text()));
+    GravaEscritorio(cn, txtEscritorio->text().trimmed());
+    gravacao.commit();
     accept();
 }
 

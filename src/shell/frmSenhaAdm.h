@@ -10,11 +10,13 @@ class QPushButton;
 namespace shell {
 
 // Asks for the built-in administrator's password, typed twice, and stores its salted hash in the
-// registry. Accepted once a password is stored; Cancel stores nothing.
+// registry, with the office's name (optional, printed on the company listings). Accepted once a
+// password is stored; Cancel stores nothing.
 class frmSenhaAdm : public platform::ui::Dialog {
     Q_OBJECT
   public:
     static constexpr int TamanhoSenha = 15;
+    static constexpr int TamanhoEscritorio = 60;
 
     // `conexao`: the registry connection string; the dialog opens its own connection with it.
     explicit frmSenhaAdm(const QString& conexao, QWidget* parent = nullptr);
@@ -23,6 +25,8 @@ class frmSenhaAdm : public platform::ui::Dialog {
     QLineEdit* txtSenha;
     QLabel* Label2;
     QLineEdit* txtConfirmacao;
+    QLabel* Label3;
+    QLineEdit* txtEscritorio;
     QPushButton* cmdOk;
     QPushButton* cmdCancelar;
 

@@ -1,14 +1,25 @@
 #include "utilities/ImpressaoListagem.h"
 
 #include "companies/CamposEmpresa.h"
+#include "platform/db/Connection.h"
 #include "platform/report/Formula.h"
 #include "platform/report/PrintRoutines.h"
 #include "shell/EstadoGeral.h"
 #include "shell/Geral.h"
+#include "shell/SenhaAdm.h"
 
 namespace utilities {
 
 namespace report = platform::report;
+
+namespace {
+// The office's name heads every listing.
+QString NomeEscritorio() {
+    platform::db::Connection cn;
+    cn.Open(Geral::ConexaoCadastro);
+    return shell::LeEscritorio(cn);
+}
+}  // namespace
 
 QString RelatorioListagem(int modelo) {
     return QStringLiteral("lrMod") + Geral::Zeros(qint64(modelo), 2) + QStringLiteral(".rpt");
@@ -27,7 +38,7 @@ bool ImprimeListagem(platform::db::Recordset& rs, int modelo, const QString& tit
         {{QStringLiteral("Titu"), report::quoted(titulo)},
          {QStringLiteral("uEmpat"), report::quoted(QString::number(Geral::ValorEmpat))},
          {QStringLiteral("uNempat"), report::quoted(Geral::ValorNempat)},
-         {QStringLiteral("gClient"), report::quoted(QString())}});
+         {QStringLiteral("gClient"), report::quoted(NomeEscritorio())}});
 }
 
 }  // namespace utilities

@@ -10,6 +10,7 @@
 #include "AppFixture.h"
 #include "app/MotorImpressao.h"
 #include "app/Relatorios.h"
+#include "platform/db/Connection.h"
 #include "platform/report/LayoutRegistry.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Hourglass.h"
@@ -57,9 +58,19 @@ class StartupTest : public AppTest {};
 TEST_F(StartupTest, FirstStartAnsweredYesInstallsTheTemplateAndAsksTheAdministratorsPassword) {
     Prepara(PastaPrograma::Ajuste | PastaPrograma::Movimento);
     script->expect(PrimeiraInstalacao, QStringLiteral("Atenção"), Yes)
-        .onDialog(QStringLiteral("frmSenhaAdm"), NovaSenhaAdm("Segredo1", "Segredo1"))
+        .onDialog(QStringLiteral("frmSenhaAdm"),
+                  [](QDialog& d) {
+                      testsupport::typeInto(&d, QStringLiteral("txtEscritorio"),
+                                            QStringLiteral("Escritório D'Ávila"));
+                      NovaSenhaAdm("Segredo1", "Segredo1")(d);
+                  })
         .onDialog(QStringLiteral("frmSenha"), Entra("Administrador", "Segredo1"));
     Inicia();
+    {
+        platform::db::Connection cn;
+        cn.Open(Geral::ConexaoCadastro);
+        EXPECT_EQ(shell::LeEscritorio(cn), QStringLiteral("Escritório D'Ávila"));
+    }
     EXPECT_TRUE(pasta->existe("Trabdados.mdb"));
     EXPECT_FALSE(pasta->existe("Ajuste.mdb"));
     EXPECT_TRUE(pasta->ehPasta("Tarvel"));

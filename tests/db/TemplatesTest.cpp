@@ -40,7 +40,7 @@ TEST_F(RegistryTemplate, HoldsEveryTableWithItsColumns) {
     const auto tables = columnsOf(db);
     const QMap<QString, int> expected{
         {"usuarios", 14}, {"Empresas", 44},   {"Enquadramento", 3}, {"Tipo_enquadr", 2}, {"Contrato", 5},
-        {"ForGeral", 13}, {"CliGeral", 13},   {"Parametros", 2},    {"CodFiscal", 4},    {"CodFiscal2003", 3},
+        {"ForGeral", 13}, {"CliGeral", 13},   {"Parametros", 3},    {"CodFiscal", 4},    {"CodFiscal2003", 3},
         {"Estados", 3},   {"Municipios", 4},  {"Socios", 22},       {"Terceiros", 15},   {"ClasseSoc", 3},
         {"ClasseTer", 3}, {"MovEntrada", 22}, {"MovTent", 6},       {"MovUf", 5},        {"MovTPara", 7},
         {"MovSaida", 26}, {"MovTsai", 6},     {"MovUfnc", 5},       {"MovAliq", 5},      {"RegSint", 18},

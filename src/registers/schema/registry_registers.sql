@@ -40,10 +40,11 @@ CREATE INDEX CliGeral_cgc ON CliGeral (cgc);
 -- it compares byte for byte.
 CREATE TABLE Parametros (
     pincforcli YESNO DEFAULT 0,
-    senha_adm TEXT
+    senha_adm TEXT,
+    escritorio TEXT COLLATE PTBR
 );
 
-INSERT INTO Parametros (pincforcli, senha_adm) VALUES (0, NULL);
+INSERT INTO Parametros (pincforcli, senha_adm, escritorio) VALUES (0, NULL, '');
 
 CREATE TABLE CodFiscal (
     codauto INTEGER PRIMARY KEY AUTOINCREMENT,
