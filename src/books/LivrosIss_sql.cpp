@@ -80,4 +80,19 @@ bool PreparaLivroIss(Connection& cadastro, Connection& movimento, int mes, Model
     return docs.empty();
 }
 
+EmpresaIss LeEmpresaIss(Connection& cadastro, qint64 codigo) {
+    Recordset rs;
+    rs.Open(
+        cadastro,
+        QStringLiteral("SELECT nome,endereco,numero,complemento,inscr_estadual,ccm,cgc FROM Empresas WHERE "
+                       "codigo = ?"),
+        {codigo});
+    if (rs.Eof()) return {};
+    const auto texto = [&rs](const char* coluna) {
+        return rs.Fields(QString::fromLatin1(coluna)).toString();
+    };
+    return {texto("nome"),           texto("endereco"), texto("numero"), texto("complemento"),
+            texto("inscr_estadual"), texto("ccm"),      texto("cgc")};
+}
+
 }  // namespace LivrosIss

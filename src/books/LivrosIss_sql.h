@@ -19,4 +19,7 @@ std::vector<DocumentoIss> LeDocumentos(Connection& movimento, int mes);
 // in one transaction committed before it returns. Returns whether the month has no document.
 bool PreparaLivroIss(Connection& cadastro, Connection& movimento, int mes, Modelo modelo);
 
+// The company's heading texts by its code; all empty when the row is gone.
+EmpresaIss LeEmpresaIss(Connection& cadastro, qint64 codigo);
+
 }  // namespace LivrosIss

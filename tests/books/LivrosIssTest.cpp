@@ -133,4 +133,25 @@ TEST_F(PreparaLivroIssTest, SumsTheTaxedLinesPerExactRateRoundedBeforeTheyAreAdd
         EXPECT_TRUE(linhas(QStringLiteral("SELECT * FROM ") + QString::fromLatin1(t)).empty()) << t;
 }
 
+TEST_F(PreparaLivroIssTest, TheHeadingKeepsTheAddressFormAndAGoneCompanyPrintsEmptyTexts) {
+    cadastro.Execute(
+        QStringLiteral("INSERT INTO Empresas(codigo,nome,endereco,numero,ccm) VALUES (7,?,?,?,?)"),
+        {QStringLiteral("Serviços \"Sul\""), QStringLiteral("Rua A"), QStringLiteral("12"),
+         QStringLiteral("555")});
+    const Livros::Formulas f =
+        FormulasIss(LeEmpresaIss(cadastro, 7), QStringLiteral("03/2003"), QString(), false);
+    const Livros::Formulas esperado{{"empr", "\"Serviços \"\"Sul\"\"\""},
+                                    {"end", "\"Rua A, 12 \""},
+                                    {"ie", "\"\""},
+                                    {"ccm", "\"555\""},
+                                    {"cgc", "\"\""},
+                                    {"mesano", "\"03/2003\""},
+                                    {"nfolha", "0"}};
+    EXPECT_EQ(f, esperado);
+    const EmpresaIss vazia = LeEmpresaIss(cadastro, 8);
+    EXPECT_TRUE(vazia.nome.isEmpty() && vazia.endereco.isEmpty() && vazia.ccm.isEmpty());
+    EXPECT_EQ(FormulasIss(vazia, QString(), QStringLiteral("0006"), true).back().first,
+              QStringLiteral("sem_movimento"));
+}
+
 }  // namespace
