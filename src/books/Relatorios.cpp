@@ -1,6 +1,7 @@
 #include "books/Relatorios.h"
 
 #include "books/LayoutLivro.h"
+#include "books/LivrosIssLayout.h"
 #include "platform/report/LayoutRegistry.h"
 
 namespace books {
@@ -313,6 +314,7 @@ void RegistraRelatorios() {
     registra<LayoutSaidas>("LSaiPar.rpt", a4, true);
     registra<LayoutApuracao>("JtApura.rpt", a4);
     registra<LayoutApuracao>("MaApura.rpt", continuo);
+    LivrosIss::RegistraLayouts();
 }
 
 }  // namespace books

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <vector>
+
+#include "books/LivrosIss.h"
+#include "platform/db/Connection.h"
+
+// The statements of the ISS books: the month's service documents read from the movement database,
+// and the work tables MovIss53, MovIss51 and MovAliqIss of the registry. Every value is bound.
+namespace LivrosIss {
+
+using platform::db::Connection;
+
+// The documents of DIGISS`mes` (1 to 12) ordered by date and first number.
+std::vector<DocumentoIss> LeDocumentos(Connection& movimento, int mes);
+
+// The month's ISS book of `modelo` afresh: MovIss53, MovIss51 and MovAliqIss emptied whatever the
+// model, one line per document into the model's table and the taxed lines per rate into MovAliqIss,
+// in one transaction committed before it returns. Returns whether the month has no document.
+bool PreparaLivroIss(Connection& cadastro, Connection& movimento, int mes, Modelo modelo);
+
+// The company's heading texts by its code; all empty when the row is gone.
+EmpresaIss LeEmpresaIss(Connection& cadastro, qint64 codigo);
+
+}  // namespace LivrosIss
