@@ -44,7 +44,7 @@ TEST_F(RegistryTemplate, HoldsEveryTableWithItsColumns) {
         {"Estados", 3},   {"Municipios", 4},  {"Socios", 22},       {"Terceiros", 15},   {"ClasseSoc", 3},
         {"ClasseTer", 3}, {"MovEntrada", 22}, {"MovTent", 6},       {"MovUf", 5},        {"MovTPara", 7},
         {"MovSaida", 26}, {"MovTsai", 6},     {"MovUfnc", 5},       {"MovAliq", 5},      {"RegSint", 18},
-        {"Termo", 36},    {"Padrao", 6},      {"MovIss53", 13},   {"MovIss51", 11},    {"MovAliqIss", 3}};
+        {"Termo", 36},    {"Padrao", 6},      {"MovIss53", 13},     {"MovIss51", 11},    {"MovAliqIss", 3}};
     EXPECT_EQ(tables.size(), expected.size());
     for (auto it = expected.begin(); it != expected.end(); ++it) {
         ASSERT_TRUE(tables.contains(it.key())) << it.key().toStdString();
