@@ -210,6 +210,19 @@ TEST_F(frmLivrosIcmsTest, TheAssessmentOfAMonthWithExitsOnly) {
     EXPECT_EQ(w->Aliquotas.ImpostoSaidas, C("36"));
 }
 
+// A movement file gone by the time the book is printed is told as at the period's confirmation.
+TEST_F(frmLivrosIcmsTest, AMovementFileGoneAtEmissionIsToldAndNothingPrints) {
+    Abre(7);
+    ASSERT_TRUE(QFile::remove(pasta.filePath("Tarvel/" + movimento::NomeArquivo(7, 2012))));
+    script->expect(QStringLiteral("Arquivo de Movimento da Empresa Inexistente, Verifique !!!"),
+                   QStringLiteral("Erro ao Localizar Arquivo"), OK);
+    click(w->cmdEmissao);
+    EXPECT_TRUE(script->allAnswered());
+    EXPECT_TRUE(Titulos().isEmpty());
+    EXPECT_FALSE(w->cmdEmissao->isEnabled());
+    EXPECT_EQ(w->txtCodigo->text(), "");
+}
+
 // The dialog edits this window's company and month, on this window's movement database, even after
 // another window pointed the shared movement connection elsewhere; months missing are added first.
 TEST_F(frmLivrosIcmsTest, TheAdditionalInformationOfTheMonthIsKept) {
