@@ -1,5 +1,6 @@
 #include "app/Janelas.h"
 
+#include "books/frmLivrosIcms.h"
 #include "companies/frmEmpresas.h"
 #include "movement/frmMovIcms.h"
 #include "movement/frmMovIss.h"
@@ -36,6 +37,7 @@ TabelaJanelas JanelasDoPrograma() {
         {QStringLiteral("frmRelatArq"), [] { ShowForm<utilities::frmRelatArq>(); }},
         {QStringLiteral("frmMovIcms"), [] { ShowForm<movimento::frmMovIcms>(); }},
         {QStringLiteral("frmMovIss"), [] { ShowForm<movimento::frmMovIss>(); }},
+        {QStringLiteral("frmLivrosIcms"), [] { ShowForm<Livros::frmLivrosIcms>(); }},
     };
 }
 

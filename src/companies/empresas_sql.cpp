@@ -115,4 +115,15 @@ void GravaPeriodo(Connection& db, qint64 codigo, const QDate& periodo) {
                {QDate(periodo.year(), periodo.month(), 1), codigo});
 }
 
+bool EnquadradaComoMicro(Connection& db, qint64 codigo) {
+    Recordset rs = db.OpenRecordset(QStringLiteral("SELECT codtipo FROM Enquadramento WHERE codempr = ? "
+                                                   "ORDER BY denquadra DESC LIMIT 1"),
+                                    {codigo});
+    if (rs.Eof()) return false;
+    const auto tipo = rs.Fields(0);
+    if (tipo.isNull()) return true;
+    const qint64 codtipo = tipo.toLongLong();
+    return codtipo == 3 || codtipo == 5;
+}
+
 }  // namespace Empresas

@@ -84,4 +84,8 @@ Recordset ListaEmpresas(Connection& db, const QString& tabela, const FiltroEmpre
 // form of a period: the date of its first day.
 void GravaPeriodo(Connection& db, qint64 codigo, const QDate& periodo);
 
+// Whether the company's newest classification (by `denquadra`) makes it a micro company: codtipo 3
+// or 5, or none given. A company without classification is not.
+bool EnquadradaComoMicro(Connection& db, qint64 codigo);
+
 }  // namespace Empresas

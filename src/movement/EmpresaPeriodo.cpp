@@ -114,9 +114,17 @@ void EmpresaPeriodo::tdbAnomes_LostFocus() {
     }
     periodo = QDate(periodo.year(), periodo.month(), 1);
     Empresas::GravaPeriodo(bancoCadastro_, codigoEmpresa_, periodo);
-    c_.tdbData->setMinDate(periodo);
-    c_.tdbData->setMaxDate(periodo.addMonths(1).addDays(-1));
+    if (c_.tdbData) {
+        c_.tdbData->setMinDate(periodo);
+        c_.tdbData->setMaxDate(periodo.addMonths(1).addDays(-1));
+    }
     periodo_ = periodo;
+    if (somenteExistente && !LocalizaMovimento(codigoEmpresa_, periodo.year())) {
+        Fecha();
+        c_.txtCodigo->clear();
+        platform::ui::setFocusTo(c_.txtCodigo);
+        return;
+    }
     const Abertura abertura = AbreMovimento(banco_, codigoEmpresa_, periodo.year());
     if (!abertura.aberta()) {
         AvisaFalha(abertura);

@@ -40,7 +40,7 @@ class EmpresaPeriodo : public QObject {
         QLabel* lblNome;
         QLabel* lblUf;  // none in a window that does not show the state
         QPushButton* cmdPesqe;
-        // The window's entry date, limited to the period's days.
+        // The window's entry date, limited to the period's days; none in a window without one.
         platform::controls::TDBDate* tdbData;
     };
 
@@ -57,6 +57,9 @@ class EmpresaPeriodo : public QObject {
     std::function<void(const Abertura&)> aberta;
     // The company search queues a Tab after it, so that the lookup runs at once (the ISS window).
     bool tabAposPesquisa = false;
+    // The movement database is only looked for, never made (the books): a missing one is told, the
+    // session stays closed and the company code is emptied and focused.
+    bool somenteExistente = false;
 
     qint64 CodigoEmpresa() const { return codigoEmpresa_; }
     // The confirmed period: its first day; PeriodoAtual as "mm/yyyy".
