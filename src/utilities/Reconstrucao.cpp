@@ -12,7 +12,7 @@
 #include "platform/db/TableNames.h"
 #include "platform/files/FileCopy.h"
 
-namespace utilitarios {
+namespace utilities {
 
 using platform::db::Connection;
 using platform::db::Schema;
@@ -226,4 +226,4 @@ ResultadoReconstrucao Reconstroi(const Reconstrucao& pedido) {
     return resultado;
 }
 
-}  // namespace utilitarios
+}  // namespace utilities

@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <functional>
 
-namespace utilitarios {
+namespace utilities {
 
 // The moments of a rebuild an observer is told about (tests stop a run there).
 enum class Etapa { Copia, Tabela, Conferido, Reserva, Renomeado };
@@ -39,4 +39,4 @@ struct Reconstrucao {
 // template the old file lacks keep the template's content.
 ResultadoReconstrucao Reconstroi(const Reconstrucao& pedido);
 
-}  // namespace utilitarios
+}  // namespace utilities

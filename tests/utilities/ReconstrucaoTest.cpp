@@ -10,9 +10,9 @@
 
 using platform::db::Connection;
 using testsupport::TempProgramFolder;
-using utilitarios::Etapa;
-using utilitarios::Reconstroi;
-using utilitarios::Reconstrucao;
+using utilities::Etapa;
+using utilities::Reconstroi;
+using utilities::Reconstrucao;
 
 namespace {
 
