@@ -14,6 +14,8 @@
 #include "shell/frmUsuarios.h"
 #include "sintegra/frmSintegra.h"
 #include "terms/frmTermo.h"
+#include "utilities/frmAjMov.h"
+#include "utilities/frmAjuste.h"
 #include "utilities/frmPadrao.h"
 #include "utilities/frmRelatArq.h"
 
@@ -33,6 +35,8 @@ TabelaJanelas JanelasDoPrograma() {
         {QStringLiteral("frmSintegra"), [] { ShowForm<sintegra::frmSintegra>(); }},
         {QStringLiteral("frmSocios"), [] { ShowForm<partners::frmSocios>(); }},
         {QStringLiteral("frmTerceiros"), [] { ShowForm<partners::frmTerceiros>(); }},
+        {QStringLiteral("frmAjMov"), [] { ShowForm<utilities::frmAjMov>(); }},
+        {QStringLiteral("frmAjuste"), [] { ShowForm<utilities::frmAjuste>(); }},
         {QStringLiteral("frmPadrao"), [] { ShowForm<utilities::frmPadrao>(); }},
         {QStringLiteral("frmRelatArq"), [] { ShowForm<utilities::frmRelatArq>(); }},
         {QStringLiteral("frmMovIcms"), [] { ShowForm<movimento::frmMovIcms>(); }},
