@@ -28,8 +28,11 @@
 #include "platform/ui/Handlers.h"
 #include "platform/ui/MsgBox.h"
 #include "platform/values/Vb.h"
+#include "registers/ChaveCgc.h"
 #include "registers/codfiscal_sql.h"
 #include "registers/forcli_sql.h"
+#include "registers/frmForCliGeral.h"
+#include "registers/frmPesqCGC.h"
 #include "shell/ErrosLista.h"
 #include "shell/EstadoGeral.h"
 #include "shell/Geral.h"
@@ -267,6 +270,8 @@ frmMovIcms::frmMovIcms(QWidget* parent) : Form(parent) {
     onClick(cmdPesquisar, this, &frmMovIcms::cmdPesquisar_Click);
     onGotFocus(tdbDemiss, this, &frmMovIcms::tdbDemiss_GotFocus);
     onLostFocus(txtTipolan, this, &frmMovIcms::txtTipolan_LostFocus);
+    onLostFocus(txtCgc, this, &frmMovIcms::txtCgc_LostFocus);
+    onClick(cmdPcgc, this, &frmMovIcms::cmdPcgc_Click);
     onLostFocus(mskCfiscal, this, &frmMovIcms::mskCfiscal_LostFocus);
     onLostFocus(txtUf, this, &frmMovIcms::txtUf_LostFocus);
     onLostFocus(txtEspecie, this, &frmMovIcms::txtEspecie_LostFocus);
@@ -618,5 +623,49 @@ void frmMovIcms::txtSerie_LostFocus() { txtSerie->setText(txtSerie->text().toUpp
 void frmMovIcms::txtNinicio_LostFocus() { txtNinicio->setText(NumeroDocumento(txtNinicio->text())); }
 
 void frmMovIcms::txtNfim_LostFocus() { txtNfim->setText(NumeroDocumento(txtNfim->text())); }
+
+// A filled CNPJ/CPF is rewritten by its digits and, when valid, looked up among the suppliers (entries)
+// or clients (exits); an unknown one may be registered on the spot.
+void frmMovIcms::txtCgc_LostFocus() {
+    Geral::InclusaoFornecedor = Entradas;
+    if (!CgcPreenchido(txtCgc->text())) return;
+    const registers::ChaveCgc chave = registers::ReescreveCgc(txtCgc->text());
+    txtCgc->setText(chave.texto);
+    bool valida = false;
+    if (chave.tipo == registers::TipoChave::Cpf) valida = Geral::ValidaCPF(chave.digitos);
+    if (chave.tipo == registers::TipoChave::Cnpj) valida = Geral::ValidaCGC(chave.digitos);
+    if (!valida) {
+        platform::ui::setFocusTo(txtCgc);
+        Geral::SelecionaTexto(txtCgc);
+        return;
+    }
+    const auto rs = registers::forcli::Procura(empresa_->BancoCadastro(), TabelaParticipante, chave.texto);
+    if (!rs.Eof()) {
+        txtUf->setText(rs.Fields(QStringLiteral("uf")).toString());
+        return;
+    }
+    using namespace platform::ui::Msg;
+    if (platform::ui::MsgBox(QStringLiteral("CNPJ/CPF não cadastrado, cadastra agora ?"), Question | YesNo,
+                             QStringLiteral("Atenção")) == Yes) {
+        Geral::InclusaoAtiva = true;
+        Geral::InclusaoCgc = chave.texto;
+        platform::ui::ShowForm<registers::frmForCliGeral>();
+    } else {
+        txtCgc->clear();
+        platform::ui::setFocusTo(txtCgc);
+    }
+}
+
+void frmMovIcms::cmdPcgc_Click() {
+    registers::frmPesqCGC pesquisa(this);
+    const auto chave = shell::AbrePesquisa(pesquisa, QString(), TabelaParticipante);
+    if (!chave) {
+        platform::ui::setFocusTo(txtCgc);
+        return;
+    }
+    txtCgc->setText(*chave);
+    txtUf->setText(Geral::UfEscolhida);
+    platform::ui::setFocusTo(txtUf);
+}
 
 }  // namespace movimento

@@ -108,6 +108,8 @@ class frmMovIcms : public platform::ui::Form {
     void txtSerie_LostFocus();
     void txtNinicio_LostFocus();
     void txtNfim_LostFocus();
+    void txtCgc_LostFocus();
+    void cmdPcgc_Click();
     // Whether `pesq` is an accepted document species.
     bool Valida_Especie(const QString& pesq);
     void tdgItens_BeforeInsert(bool& Cancel);

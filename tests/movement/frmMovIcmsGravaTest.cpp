@@ -211,10 +211,22 @@ TEST_F(frmMovIcmsGravaTest, TheFieldsSettleOrRefuseTheirText) {
         pressTab();
         settle();
         EXPECT_EQ(c.campo->text(), c.fica);
-        EXPECT_EQ(focused() == c.campo, !c.mensagem.isEmpty());
+        EXPECT_EQ(focused() == c.campo,
+                  !c.mensagem.isEmpty() || c.fica.size() == 13 || c.fica.endsWith(u'2'));
         EXPECT_TRUE(script->allAnswered());
         c.campo->clear();
     }
+
+    // An unknown CNPJ left unregistered empties the field.
+    clickInto(w->txtCgc);
+    typeText(QStringLiteral("11444777000161"));
+    script->expect(QStringLiteral("CNPJ/CPF não cadastrado, cadastra agora ?"), QStringLiteral("Atenção"),
+                   No);
+    pressTab();
+    settle();
+    EXPECT_TRUE(w->txtCgc->text().isEmpty());
+    EXPECT_EQ(focused(), w->txtCgc);
+    EXPECT_TRUE(script->allAnswered());
 
     // The launch type fills the first item from the accounting value and goes to the save.
     w->tdbVlrcont->setValue(Valor("1000"));
