@@ -240,4 +240,25 @@ TEST_F(frmMovIcmsGravaTest, TheFieldsSettleOrRefuseTheirText) {
     EXPECT_EQ(focusedName(), "cmdGravar");
 }
 
+// A confirmed rate recomputes the ICMS over a typed one; the grid holds no sixth item.
+TEST_F(frmMovIcmsGravaTest, TheItemsGridKeepsItsRules) {
+    click(w->cmdNovo);
+    settle();
+    Itens({{"200", "", "35,00"}});
+    w->tdgItens->setFocus();
+    w->tdgItens->setRow(0);
+    w->tdgItens->setCol(ColunaItem::Aliquota);
+    typeText(QStringLiteral("17"));
+    pressTab();
+    settle();
+    EXPECT_EQ(LeCelula(w->ArrayItens.Value(0, ColunaItem::Icms)), Valor("34"));
+
+    bool cancela = false;
+    w->tdgItens_BeforeInsert(cancela);
+    EXPECT_FALSE(cancela);
+    Itens({{"1"}, {"1"}, {"1"}, {"1"}, {"1"}});
+    w->tdgItens_BeforeInsert(cancela);
+    EXPECT_TRUE(cancela);
+}
+
 }  // namespace
