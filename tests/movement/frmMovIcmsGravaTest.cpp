@@ -261,4 +261,26 @@ TEST_F(frmMovIcmsGravaTest, TheItemsGridKeepsItsRules) {
     EXPECT_TRUE(cancela);
 }
 
+// A write the month table refuses leaves the document as typed, unsaved, and the next code as it was.
+TEST_F(frmMovIcmsGravaTest, ARefusedWriteKeepsTheDocument) {
+    banco.Execute("CREATE TRIGGER recusa BEFORE INSERT ON DIGE03 BEGIN SELECT RAISE(ABORT, 'x'); END");
+    click(w->cmdNovo);
+    settle();
+    w->txtNinicio->setText(QStringLiteral("7"));
+    w->txtCgc->setText(Fornecedor);
+    w->txtUf->setText(QStringLiteral("SP"));
+    w->mskCfiscal->setText(QStringLiteral("1.102"));
+    w->tdbVlrcont->setValue(Valor("1000"));
+    Itens({{"1.000,00", "17", "170,00"}});
+    script->expect(QStringLiteral("Erro número 1811 x"), QStringLiteral("Erro"), platform::ui::Msg::OK);
+    click(w->cmdGravar);
+    settle();
+    EXPECT_EQ(Estado(), shell::Novo);
+    EXPECT_EQ(w->txtNinicio->text(), "7");
+    EXPECT_EQ(w->ArrayItens.Count(1), 1);
+    EXPECT_EQ(w->ProximoEntradas, 1);
+    EXPECT_TRUE(Linha(1).Eof());
+    EXPECT_TRUE(script->allAnswered());
+}
+
 }  // namespace
