@@ -381,9 +381,11 @@ void frmMovIcms::Constroi() {
                                                    {txtNfim, 6},    {txtCgc, 18},   {txtUf, 2},
                                                    {txtTipolan, 2}, {txtObserv, 24}};
     for (const auto& [campo, tamanho] : tamanhos) campo->setMaxLength(tamanho);
-    for (auto* campo : {txtNinicio, txtNfim})
+    for (auto* campo : {txtNinicio, txtNfim, txtTipolan})
         campo->setValidator(
             new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), campo));
+    txtCgc->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[-./0-9]*")), txtCgc));
 
     cmdNovo = Botao(this, "cmdNovo", "&Novo", "Nova Movimentação");
     cmdGravar = Botao(this, "cmdGravar", "&Gravar", "Grava as informações");
