@@ -14,19 +14,29 @@
 #include "movement/ArquivoMovimento.h"
 #include "movement/DocumentoIcms.h"
 #include "movement/EmpresaPeriodo.h"
+#include "movement/LancamentoIcms.h"
+#include "movement/RegrasDocumentoIcms.h"
 #include "movement/frmMovPesq.h"
 #include "movement/movimento_sql.h"
 #include "platform/controls/Colors.h"
 #include "platform/controls/MaskEdBox.h"
 #include "platform/controls/TDBDate.h"
+#include "platform/controls/TDBGrid.h"
 #include "platform/controls/TDBList.h"
 #include "platform/controls/TDBNumber.h"
 #include "platform/ui/FormBuilder.h"
 #include "platform/ui/Handlers.h"
 #include "platform/ui/MsgBox.h"
 #include "platform/values/Vb.h"
+#include "registers/ChaveCgc.h"
+#include "registers/codfiscal_sql.h"
+#include "registers/forcli_sql.h"
+#include "registers/frmForCliGeral.h"
+#include "registers/frmPesqCGC.h"
+#include "shell/ErrosLista.h"
 #include "shell/EstadoGeral.h"
 #include "shell/Geral.h"
+#include "shell/GeralConsultas.h"
 #include "shell/JanelaCadastro.h"
 #include "shell/JanelaCadastroCampos.h"
 #include "shell/ListaPesquisa.h"
@@ -107,6 +117,10 @@ class CadastroIcms : public shell::JanelaCadastro {
     void AjustaBotao(EstadoCadastro estado) override {
         auto& j = janela_;
         const auto cinza = platform::controls::menuColor();
+        if (proximo_ > 0) {
+            (j.Entradas ? j.ProximoEntradas : j.ProximoSaidas) = proximo_;
+            proximo_ = 0;
+        }
         switch (estado) {
             case shell::Ocioso:
                 j.LimpaItens();
@@ -134,8 +148,62 @@ class CadastroIcms : public shell::JanelaCadastro {
 
     void AoFechar() override { janela_.Empresa().Form_Unload(); }
 
+    void TestaRegras() override {
+        auto& j = janela_;
+        CamposDocumento doc;
+        doc.entradas = j.Entradas;
+        doc.vlrcontabil = j.tdbVlrcont->Value();
+        doc.valripi = j.tdbVipi->Value();
+        doc.fonteicms = j.tdbFicms->Value();
+        doc.tipolan = j.txtTipolan->text();
+        doc.temData = j.tdbData->Value().isValid();
+        doc.cgc = j.txtCgc->text();
+        doc.uf = j.txtUf->text();
+        doc.ufEmpresa = j.lblUf->text();
+        doc.codfiscal = j.mskCfiscal->Text();
+        doc.docinicial = j.txtNinicio->text();
+        const auto cadastrado = [&j](const QString& cgc) {
+            return registers::forcli::Existe(j.Empresa().BancoCadastro(), j.TabelaParticipante, cgc);
+        };
+        for (const auto& e : RegrasGravacao(j.ArrayItens, doc, cadastrado))
+            shell::AdicionaErro(e.severidade, e.mensagem);
+    }
+
+    // The declared fields, the CFOP as the register keeps it and the five item slots: the items in
+    // use, then every unused slot emptied, so a change that drops items leaves none behind.
+    platform::db::ColumnList ColunasRegistro() const override {
+        auto colunas = JanelaCadastro::ColunasRegistro();
+        colunas.add(QStringLiteral("codfiscal"), CodigoFiscalProcurado(janela_.mskCfiscal->Text()));
+        const auto itens = ItensParaGravar(janela_.ArrayItens);
+        for (int slot = 0; slot < SlotsItens; ++slot) {
+            const ItemIcms item = slot < int(itens.size()) ? itens[std::size_t(slot)] : ItemIcms{};
+            const bool usado = !(item == ItemIcms{});
+            colunas.add(QStringLiteral("baseicms"), slot, item.base);
+            colunas.add(QStringLiteral("aliqicms"), slot, item.aliquota);
+            colunas.add(QStringLiteral("valricms"), slot, item.icms);
+            colunas.add(QStringLiteral("isenicms"), slot, item.isento);
+            colunas.add(QStringLiteral("outricms"), slot, item.outros);
+            colunas.add(QStringLiteral("tipoicms"), slot, usado ? item.tipo : QStringLiteral(" "));
+        }
+        return colunas;
+    }
+
+    // The next code moves only once the insert succeeded, past the code the database gave.
+    void GravaRegistro(bool inclusao) override {
+        JanelaCadastro::GravaRegistro(inclusao);
+        gravouNovo_ = inclusao;
+        if (inclusao) proximo_ = ChaveAtual().toLongLong() + 1;
+    }
+
+    QWidget* FocoAposGravar() const override {
+        return gravouNovo_ ? static_cast<QWidget*>(janela_.cmdNovo) : janela_.mskCodigo;
+    }
+
   private:
     frmMovIcms& janela_;
+    bool gravouNovo_ = false;
+    // The code after the one just inserted, taken over once the save has ended.
+    qint64 proximo_ = 0;
 };
 
 frmMovIcms::frmMovIcms(QWidget* parent) : Form(parent) {
@@ -158,7 +226,7 @@ frmMovIcms::frmMovIcms(QWidget* parent) : Form(parent) {
                                                        {txtNfim, "docfinal"},
                                                        {txtCgc, "cgc"},
                                                        {txtUf, "uf"},
-                                                       {mskCfiscal, "codfiscal"},
+                                                       {mskCfiscal, ""},
                                                        {tdbVlrcont, "vlrcontabil"},
                                                        {txtTipolan, "tipolan"},
                                                        {tdbBipi, "baseipi"},
@@ -175,6 +243,8 @@ frmMovIcms::frmMovIcms(QWidget* parent) : Form(parent) {
         d.campos.push_back(c);
     }
     d.lblTit = &lblTit;
+    d.cmdGravar = cmdGravar;
+    d.cmdApagar = cmdApagar;
     d.cmdCancelar = cmdCancelar;
     d.cmdSair = cmdSair;
     d.cmdPesquisar = cmdPesquisar;
@@ -182,8 +252,7 @@ frmMovIcms::frmMovIcms(QWidget* parent) : Form(parent) {
     using shell::Novo;
     using shell::Ocioso;
     using shell::SemEmpresa;
-    d.controles = {{cmdNovo, {Ocioso}},           {cmdGravar, {Carregado, Novo}},
-                   {cmdApagar, {Carregado}},      {cmdPesqe, {Ocioso, SemEmpresa}},
+    d.controles = {{cmdNovo, {Ocioso}},           {cmdPesqe, {Ocioso, SemEmpresa}},
                    {cmdMovimento, {Ocioso}},      {cmdPcgc, {Carregado, Novo}},
                    {tdgItens, {Carregado, Novo}}, {fraAtiva, {Ocioso, SemEmpresa}}};
     d.textoGuarda = shell::GuardaCurta.toString();
@@ -200,6 +269,20 @@ frmMovIcms::frmMovIcms(QWidget* parent) : Form(parent) {
     onClick(cmdMovimento, this, &frmMovIcms::cmdMovimento_Click);
     onClick(cmdPesquisar, this, &frmMovIcms::cmdPesquisar_Click);
     onGotFocus(tdbDemiss, this, &frmMovIcms::tdbDemiss_GotFocus);
+    onLostFocus(txtTipolan, this, &frmMovIcms::txtTipolan_LostFocus);
+    onLostFocus(txtCgc, this, &frmMovIcms::txtCgc_LostFocus);
+    onClick(cmdPcgc, this, &frmMovIcms::cmdPcgc_Click);
+    onLostFocus(mskCfiscal, this, &frmMovIcms::mskCfiscal_LostFocus);
+    onLostFocus(txtUf, this, &frmMovIcms::txtUf_LostFocus);
+    onLostFocus(txtEspecie, this, &frmMovIcms::txtEspecie_LostFocus);
+    onLostFocus(txtSerie, this, &frmMovIcms::txtSerie_LostFocus);
+    onLostFocus(txtNinicio, this, &frmMovIcms::txtNinicio_LostFocus);
+    onLostFocus(txtNfim, this, &frmMovIcms::txtNfim_LostFocus);
+    connect(tdgItens, &platform::controls::TDBGrid::BeforeInsert, this, &frmMovIcms::tdgItens_BeforeInsert);
+    connect(tdgItens, &platform::controls::TDBGrid::BeforeDelete, this, &frmMovIcms::tdgItens_BeforeDelete);
+    connect(tdgItens, &platform::controls::TDBGrid::AfterColUpdate, this,
+            &frmMovIcms::tdgItens_AfterColUpdate);
+    connect(tdgItens, &platform::controls::TDBGrid::KeyPress, this, &frmMovIcms::tdgItens_KeyPress);
     applyTabOrder(this);
 }
 
@@ -261,6 +344,12 @@ void frmMovIcms::Constroi() {
     for (int c = 0; c < int(std::size(titulos)); ++c)
         tdgItens->setColumnCaption(c, QString::fromUtf8(titulos[c]));
     tdgItens->setColumnVisible(ColunaItem::Ultima, false);
+    const char* formatos[] = {"####,##0.00", "#0.0000", "####,##0.00", "####,##0.00", "####,##0.00", "##"};
+    for (int c = 0; c < int(std::size(formatos)); ++c)
+        tdgItens->setColumnFormat(c, QString::fromLatin1(formatos[c]));
+    tdgItens->setAllowUpdate(true);
+    tdgItens->setAllowAddNew(true);
+    tdgItens->setAllowDelete(true);
     tdgItens->setArray(&ArrayItens);
 
     fraIPI = new QGroupBox(QStringLiteral("IPI"), documento);
@@ -287,9 +376,16 @@ void frmMovIcms::Constroi() {
     doc.layout()->addWidget(descricao, 3, 4);
     doc.layout()->addWidget(lblDescr, 3, 5, 1, 3);
 
-    for (auto* campo : {txtNinicio, txtNfim})
+    // What the books and the files print of each text.
+    const std::pair<QLineEdit*, int> tamanhos[] = {{txtEspecie, 3}, {txtSerie, 3},  {txtNinicio, 6},
+                                                   {txtNfim, 6},    {txtCgc, 18},   {txtUf, 2},
+                                                   {txtTipolan, 2}, {txtObserv, 24}};
+    for (const auto& [campo, tamanho] : tamanhos) campo->setMaxLength(tamanho);
+    for (auto* campo : {txtNinicio, txtNfim, txtTipolan})
         campo->setValidator(
             new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), campo));
+    txtCgc->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[-./0-9]*")), txtCgc));
 
     cmdNovo = Botao(this, "cmdNovo", "&Novo", "Nova Movimentação");
     cmdGravar = Botao(this, "cmdGravar", "&Gravar", "Grava as informações");
@@ -413,6 +509,165 @@ void frmMovIcms::cmdPesquisar_Click() {
     }
     platform::ui::setFocusTo(mskCodigo);
     Geral::SelecionaTexto(mskCodigo);
+}
+
+// The grid never holds more than the five items a document stores.
+void frmMovIcms::tdgItens_BeforeInsert(bool& Cancel) {
+    tdgItens->Refresh();
+    if (ArrayItens.Count(1) >= SlotsItens) Cancel = true;
+}
+
+void frmMovIcms::tdgItens_BeforeDelete(bool& Cancel) {
+    using namespace platform::ui::Msg;
+    if (platform::ui::MsgBox(QStringLiteral("Exclui o item selecionado ?"), Question | YesNo | DefaultButton2,
+                             QStringLiteral("Atenção... Confirme")) != Yes)
+        Cancel = true;
+}
+
+void frmMovIcms::tdgItens_AfterColUpdate(int ColIndex) {
+    if (ArrayItens.Count(1) == SlotsItens)
+        platform::ui::MsgBox(
+            QStringLiteral("Você não pode gravar mais de 5 itens... Grave, cancele ou tente ajustar !"));
+    if (ColIndex == ColunaItem::Base) {
+        switch (SaidaAposBase(tdgItens->Columns(ColunaItem::Base), txtTipolan->text())) {
+            case SaidaDaBase::Fica:
+                break;
+            case SaidaDaBase::Gravar:
+                platform::ui::setFocusTo(cmdGravar);
+                break;
+            case SaidaDaBase::DoisTabs:
+                platform::ui::postTab();
+                platform::ui::postTab();
+                break;
+            case SaidaDaBase::BaseIpi:
+                platform::ui::setFocusTo(tdbBipi);
+                break;
+        }
+    } else if (ColIndex == ColunaItem::Aliquota) {
+        const auto icms =
+            IcmsDaAliquota(tdgItens->Columns(ColunaItem::Base), tdgItens->Columns(ColunaItem::Aliquota));
+        if (icms && NumeroDaCelula(tdgItens->Columns(ColunaItem::Icms)) != icms)
+            tdgItens->setColumns(ColunaItem::Icms, QVariant::fromValue(*icms));
+    }
+}
+
+void frmMovIcms::tdgItens_KeyPress(int& KeyAscii) {
+    KeyAscii = TeclaDaGrade(tdgItens->Col(), KeyAscii, tdgItens->EditText());
+}
+
+// The launch type fills the first item from the accounting value, replacing whatever the grid held.
+void frmMovIcms::txtTipolan_LostFocus() {
+    const auto estado = cadastro_->EstadoAtual();
+    if (estado != shell::Carregado && estado != shell::Novo) return;
+    const auto item = ItemDoTipoLancamento(txtTipolan->text(), tdbVlrcont->Value());
+    if (!item) {
+        if (values::Val(txtTipolan->text()) == 0) {
+            tdgItens->setRow(0);
+            tdgItens->setCol(0);
+        }
+        return;
+    }
+    PreencheItens(ArrayItens, {*item});
+    tdgItens->ReBind();
+    tdgItens->setRow(0);
+    tdgItens->setCol(0);
+    platform::ui::setFocusTo(cmdGravar);
+}
+
+bool frmMovIcms::Valida_Especie(const QString& pesq) { return EspecieValida(pesq); }
+
+// A CFOP must suit the document's direction and be an operation code of the year's table.
+void frmMovIcms::mskCfiscal_LostFocus() {
+    const QString texto = mskCfiscal->Text();
+    if (!TemCodigoFiscal(texto)) return;
+    const bool mesmoEstado = !txtUf->text().isEmpty() && txtUf->text() == lblUf->text();
+    QString mensagem;
+    if (!CodigoFiscalAdequado(Entradas, mesmoEstado, texto)) {
+        mensagem = QStringLiteral(
+            "Código fiscal inadequado, verifique se o UF da empresa combina ou se o código "
+            "fiscal esta correto!");
+    } else {
+        auto rs =
+            registers::cfop::Procura(empresa_->BancoCadastro(), TabelaCfop, CodigoFiscalProcurado(texto));
+        if (rs.Eof() || rs.Fields(QStringLiteral("Nivel")).toString().trimmed() != QLatin1String("3"))
+            mensagem = QStringLiteral("Código fiscal não cadastrado !");
+    }
+    if (mensagem.isEmpty()) return;
+    platform::ui::MsgBox(mensagem, platform::ui::Msg::Exclamation, QStringLiteral("Atenção..."));
+    mskCfiscal->setMask(registers::cfop::DefinicaoDe(TabelaCfop).mascara);
+    mskCfiscal->setText(QString());
+    platform::ui::setFocusTo(mskCfiscal);
+}
+
+void frmMovIcms::txtUf_LostFocus() {
+    const QString uf = txtUf->text();
+    if (!uf.trimmed().isEmpty() && !Geral::ExisteUF(uf.toUpper())) {
+        platform::ui::setFocusTo(txtUf);
+        Geral::SelecionaTexto(txtUf);
+        platform::ui::MsgBox(
+            QStringLiteral("Sigla do Estado Inválido, digite corretamente ou deixe o campo vazio"),
+            platform::ui::Msg::Critical, QStringLiteral("Erro"));
+        return;
+    }
+    txtUf->setText(uf.toUpper());
+}
+
+void frmMovIcms::txtEspecie_LostFocus() {
+    txtEspecie->setText(txtEspecie->text().toUpper().trimmed());
+    if (Valida_Especie(txtEspecie->text())) return;
+    platform::ui::MsgBox(QStringLiteral("Especie de documento não cadastrada, verifique o manual"),
+                         platform::ui::Msg::OKOnly, QStringLiteral("Verifique o Manual..."));
+    platform::ui::setFocusTo(txtEspecie);
+}
+
+void frmMovIcms::txtSerie_LostFocus() { txtSerie->setText(txtSerie->text().toUpper()); }
+
+void frmMovIcms::txtNinicio_LostFocus() { txtNinicio->setText(NumeroDocumento(txtNinicio->text())); }
+
+void frmMovIcms::txtNfim_LostFocus() { txtNfim->setText(NumeroDocumento(txtNfim->text())); }
+
+// A filled CNPJ/CPF is rewritten by its digits and, when valid, looked up among the suppliers (entries)
+// or clients (exits); an unknown one may be registered on the spot.
+void frmMovIcms::txtCgc_LostFocus() {
+    Geral::InclusaoFornecedor = Entradas;
+    if (!CgcPreenchido(txtCgc->text())) return;
+    const registers::ChaveCgc chave = registers::ReescreveCgc(txtCgc->text());
+    txtCgc->setText(chave.texto);
+    bool valida = false;
+    if (chave.tipo == registers::TipoChave::Cpf) valida = Geral::ValidaCPF(chave.digitos);
+    if (chave.tipo == registers::TipoChave::Cnpj) valida = Geral::ValidaCGC(chave.digitos);
+    if (!valida) {
+        platform::ui::setFocusTo(txtCgc);
+        Geral::SelecionaTexto(txtCgc);
+        return;
+    }
+    const auto rs = registers::forcli::Procura(empresa_->BancoCadastro(), TabelaParticipante, chave.texto);
+    if (!rs.Eof()) {
+        txtUf->setText(rs.Fields(QStringLiteral("uf")).toString());
+        return;
+    }
+    using namespace platform::ui::Msg;
+    if (platform::ui::MsgBox(QStringLiteral("CNPJ/CPF não cadastrado, cadastra agora ?"), Question | YesNo,
+                             QStringLiteral("Atenção")) == Yes) {
+        Geral::InclusaoAtiva = true;
+        Geral::InclusaoCgc = chave.texto;
+        platform::ui::ShowForm<registers::frmForCliGeral>();
+    } else {
+        txtCgc->clear();
+        platform::ui::setFocusTo(txtCgc);
+    }
+}
+
+void frmMovIcms::cmdPcgc_Click() {
+    registers::frmPesqCGC pesquisa(this);
+    const auto chave = shell::AbrePesquisa(pesquisa, QString(), TabelaParticipante);
+    if (!chave) {
+        platform::ui::setFocusTo(txtCgc);
+        return;
+    }
+    txtCgc->setText(*chave);
+    txtUf->setText(Geral::UfEscolhida);
+    platform::ui::setFocusTo(txtUf);
 }
 
 }  // namespace movimento

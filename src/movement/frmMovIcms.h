@@ -101,6 +101,21 @@ class frmMovIcms : public platform::ui::Form {
     void tdbDemiss_GotFocus();
     void TravaCodigo();
     void LimpaItens();
+    void txtTipolan_LostFocus();
+    void mskCfiscal_LostFocus();
+    void txtUf_LostFocus();
+    void txtEspecie_LostFocus();
+    void txtSerie_LostFocus();
+    void txtNinicio_LostFocus();
+    void txtNfim_LostFocus();
+    void txtCgc_LostFocus();
+    void cmdPcgc_Click();
+    // Whether `pesq` is an accepted document species.
+    bool Valida_Especie(const QString& pesq);
+    void tdgItens_BeforeInsert(bool& Cancel);
+    void tdgItens_BeforeDelete(bool& Cancel);
+    void tdgItens_AfterColUpdate(int ColIndex);
+    void tdgItens_KeyPress(int& KeyAscii);
 
   protected:
     void Form_Load() override;

@@ -1,0 +1,286 @@
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+
+#include "MovimentoFixture.h"
+#include "movement/ArquivoMovimento.h"
+#include "movement/DocumentoIcms.h"
+#include "movement/LancamentoIcms.h"
+#include "movement/frmMovIcms.h"
+#include "platform/controls/MaskEdBox.h"
+#include "platform/controls/TDBDate.h"
+#include "platform/controls/TDBGrid.h"
+#include "platform/controls/TDBNumber.h"
+#include "platform/ui/MsgBox.h"
+#include "shell/EstadoGeral.h"
+#include "shell/JanelaCadastro.h"
+
+using namespace movimento;
+using namespace movtest;
+using namespace testsupport;
+using platform::db::Connection;
+using platform::ui::Msg::No;
+using platform::ui::Msg::Yes;
+
+namespace {
+
+const QString Fornecedor = QStringLiteral("11.222.333/0001-81");
+const QString Exclui = QStringLiteral("Deseja Realmente Excluir Este Registro ?");
+
+Currency Valor(const char* texto) { return *Currency::parse(QString::fromLatin1(texto)); }
+
+class frmMovIcmsGravaTest : public MovimentoTest {
+  protected:
+    void SetUp() override {
+        MovimentoTest::SetUp();
+        cadastro.Open(Geral::ConexaoCadastro);
+        cadastro.Execute("INSERT INTO Empresas(codigo,nome,uf,mes_base_fiscal) VALUES(12,'Doze','SP',?)",
+                         {QDate(2003, 3, 1)});
+        cadastro.Execute("INSERT INTO ForGeral(cgc,nome) VALUES(?,'Fornecedor')", {Fornecedor});
+        w = static_cast<frmMovIcms*>(platform::ui::ShowInstance(new frmMovIcms));
+        ASSERT_NE(w, nullptr);
+        settle();
+        clickInto(w->txtCodigo);
+        settle();
+        typeText(QStringLiteral("12"));
+        pressEnter();
+        settle();
+        pressEnter();
+        settle();
+        ASSERT_EQ(Estado(), shell::Ocioso);
+        banco.Open(Conexao(tarvel(QStringLiteral("MV030012.MDB"))));
+    }
+    void TearDown() override {
+        if (w) {
+            if (Estado() == shell::Carregado || Estado() == shell::Novo) w->Cadastro().cmdCancelar_Click();
+            w->close();
+        }
+        settle();
+        delete w;
+        MovimentoTest::TearDown();
+    }
+    shell::EstadoCadastro Estado() { return w->Cadastro().EstadoAtual(); }
+    // The items as typed: one row per item, the cells as Brazilian text.
+    void Itens(const std::vector<std::vector<QString>>& linhas) {
+        w->ArrayItens.ReDim(0, int(linhas.size()) - 1, 0, ColunaItem::Ultima);
+        for (int r = 0; r < int(linhas.size()); ++r)
+            for (int c = 0; c <= ColunaItem::Ultima; ++c)
+                w->ArrayItens.setValue(r, c, c < int(linhas[r].size()) ? QVariant(linhas[r][c]) : QVariant());
+        w->tdgItens->ReBind();
+    }
+    void Carrega(qint64 codigo) {
+        clickInto(w->mskCodigo);
+        typeText(QString::number(codigo));
+        pressEnter();
+        settle();
+    }
+    platform::db::Recordset Linha(qint64 codigo) {
+        return banco.OpenRecordset("SELECT * FROM DIGE03 WHERE codauto = ?", {codigo});
+    }
+
+    Connection cadastro, banco;
+    QPointer<frmMovIcms> w;
+};
+
+// A document of two items is typed, saved, read back, changed to one item and deleted; every amount
+// is stored to the cent and the texts as typed, quotes included.
+TEST_F(frmMovIcmsGravaTest, ADocumentIsSavedReloadedChangedAndDeleted) {
+    click(w->cmdNovo);
+    settle();
+    ASSERT_EQ(Estado(), shell::Novo);
+    w->tdbData->setValue(QDate(2003, 3, 9));
+    w->tdbDemiss->setValue(QDate());
+    w->txtEspecie->setText(QStringLiteral("NF"));
+    w->txtSerie->setText(QStringLiteral("U"));
+    w->txtNinicio->setText(QStringLiteral("123"));
+    w->txtCgc->setText(Fornecedor);
+    w->txtUf->setText(QStringLiteral("SP"));
+    w->mskCfiscal->setText(QStringLiteral("1.102"));
+    w->tdbVlrcont->setValue(Valor("1200,50"));
+    w->txtObserv->setText(QStringLiteral("d'água \"x\""));
+    Itens({{"1.000,00", "17", "170,00", "", "", "1"}, {"", "", "", "200,5", "", ""}});
+    click(w->cmdGravar);
+    settle();
+
+    EXPECT_EQ(Estado(), shell::Ocioso);
+    EXPECT_EQ(focusedName(), "cmdNovo");
+    EXPECT_EQ(w->ProximoEntradas, 2);
+    auto rs = Linha(1);
+    ASSERT_FALSE(rs.Eof());
+    EXPECT_EQ(rs.Fields("datalan").toDate(), QDate(2003, 3, 9));
+    EXPECT_FALSE(banco.OpenRecordset("SELECT codauto FROM DIGE03 WHERE datalan = '2003-03-09'").Eof());
+    EXPECT_TRUE(rs.Fields("demiss").isNull());
+    EXPECT_EQ(rs.Fields("especie").toString(), "NF");
+    EXPECT_EQ(rs.Fields("docinicial").toString(), "123");
+    EXPECT_EQ(rs.Fields("cgc").toString(), Fornecedor);
+    EXPECT_EQ(rs.Fields("codfiscal").toString(), "1.102");
+    EXPECT_EQ(rs.Fields("vlrcontabil").toCurrency(), Valor("1200,50"));
+    EXPECT_EQ(rs.Fields("baseicms0").toCurrency(), Valor("1000"));
+    EXPECT_EQ(rs.Fields("aliqicms0").toCurrency(), Valor("17"));
+    EXPECT_EQ(rs.Fields("valricms0").toCurrency(), Valor("170"));
+    EXPECT_EQ(rs.Fields("tipoicms0").toString(), "1");
+    EXPECT_EQ(rs.Fields("isenicms1").toCurrency(), Valor("200,50"));
+    EXPECT_EQ(rs.Fields("tipoicms1").toString(), "");
+    EXPECT_EQ(rs.Fields("tipoicms2").toString(), " ");
+    EXPECT_EQ(rs.Fields("observ").toString(), "d'água \"x\"");
+
+    Carrega(1);
+    ASSERT_EQ(Estado(), shell::Carregado);
+    EXPECT_EQ(w->ArrayItens.Count(1), 2);
+    Itens({{"1.000,00", "17", "170,00", "", "", "1"}});
+    w->tdbVlrcont->setValue(Valor("1000"));
+    click(w->cmdGravar);
+    settle();
+    EXPECT_EQ(Estado(), shell::Ocioso);
+    EXPECT_EQ(focusedName(), "mskCodigo");
+    rs = Linha(1);
+    EXPECT_EQ(rs.Fields("vlrcontabil").toCurrency(), Valor("1000"));
+    EXPECT_TRUE(rs.Fields("isenicms1").toCurrency().isZero());
+    EXPECT_EQ(rs.Fields("tipoicms1").toString(), " ");
+
+    Carrega(1);
+    script->expect(Exclui, No);
+    click(w->cmdApagar);
+    settle();
+    EXPECT_EQ(Estado(), shell::Carregado);
+    EXPECT_FALSE(Linha(1).Eof());
+    script->expect(Exclui, Yes);
+    click(w->cmdApagar);
+    settle();
+    EXPECT_EQ(Estado(), shell::Ocioso);
+    EXPECT_TRUE(Linha(1).Eof());
+}
+
+// A warning answered No writes nothing and keeps the document as typed; answered Yes, it is saved
+// and the window ends as after any save, so an existing code typed next loads.
+TEST_F(frmMovIcmsGravaTest, TheErrorListDecidesTheSave) {
+    click(w->cmdNovo);
+    settle();
+    w->txtNinicio->setText(QStringLiteral("7"));
+    w->txtCgc->setText(Fornecedor);
+    w->txtUf->setText(QStringLiteral("SP"));
+    w->mskCfiscal->setText(QStringLiteral("1.102"));
+    w->tdbVlrcont->setValue(Valor("1000"));
+    Itens({{"1.000,00", "17", "169,99"}});
+    script->onDialog(QStringLiteral("frmErros"), [](QDialog& d) { click(&d, QStringLiteral("cmdNao")); });
+    click(w->cmdGravar);
+    settle();
+    EXPECT_EQ(Estado(), shell::Novo);
+    EXPECT_TRUE(Linha(1).Eof());
+    EXPECT_EQ(w->txtNinicio->text(), "7");
+    EXPECT_EQ(w->ProximoEntradas, 1);
+
+    script->onDialog(QStringLiteral("frmErros"), [](QDialog& d) { click(&d, QStringLiteral("cmdSim")); });
+    click(w->cmdGravar);
+    settle();
+    EXPECT_EQ(Estado(), shell::Ocioso);
+    EXPECT_EQ(Linha(1).Fields("valricms0").toCurrency(), Valor("169,99"));
+    EXPECT_EQ(w->ProximoEntradas, 2);
+    Carrega(1);
+    EXPECT_EQ(Estado(), shell::Carregado);
+    EXPECT_TRUE(script->allAnswered());
+}
+
+// Each field settles its text on leaving it, or is refused with its message and keeps the focus.
+TEST_F(frmMovIcmsGravaTest, TheFieldsSettleOrRefuseTheirText) {
+    click(w->cmdNovo);
+    settle();
+    struct Caso {
+        QLineEdit* campo;
+        QString digitado, fica, mensagem, titulo;
+    };
+    const Caso casos[] = {
+        {w->txtEspecie, " nf ", "NF", {}, {}},
+        {w->txtEspecie, "nff", "NFF", "Especie de documento não cadastrada, verifique o manual",
+         "Verifique o Manual..."},
+        {w->txtSerie, "a1 ", "A1 ", {}, {}},
+        {w->txtNinicio, "000123", "123", {}, {}},
+        {w->txtNfim, "0", "", {}, {}},
+        {w->txtUf, "sp", "SP", {}, {}},
+        {w->txtUf, "XX", "XX", "Sigla do Estado Inválido, digite corretamente ou deixe o campo vazio",
+         "Erro"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.digitado.toStdString());
+        clickInto(c.campo);
+        c.campo->clear();
+        typeText(c.digitado);
+        if (!c.mensagem.isEmpty()) script->expect(c.mensagem, c.titulo, platform::ui::Msg::OK);
+        pressTab();
+        settle();
+        EXPECT_EQ(c.campo->text(), c.fica);
+        EXPECT_EQ(focused() == c.campo,
+                  !c.mensagem.isEmpty() || c.fica.size() == 13 || c.fica.endsWith(u'2'));
+        EXPECT_TRUE(script->allAnswered());
+        c.campo->clear();
+    }
+
+    // An unknown CNPJ left unregistered empties the field.
+    clickInto(w->txtCgc);
+    typeText(QStringLiteral("11444777000161"));
+    script->expect(QStringLiteral("CNPJ/CPF não cadastrado, cadastra agora ?"), QStringLiteral("Atenção"),
+                   No);
+    pressTab();
+    settle();
+    EXPECT_TRUE(w->txtCgc->text().isEmpty());
+    EXPECT_EQ(focused(), w->txtCgc);
+    EXPECT_TRUE(script->allAnswered());
+
+    // The launch type fills the first item from the accounting value and goes to the save.
+    w->tdbVlrcont->setValue(Valor("1000"));
+    clickInto(w->txtTipolan);
+    typeText(QStringLiteral("18"));
+    pressTab();
+    settle();
+    EXPECT_EQ(w->ArrayItens.Count(1), 1);
+    EXPECT_EQ(LeCelula(w->ArrayItens.Value(0, ColunaItem::Base)), Valor("1000"));
+    EXPECT_EQ(LeCelula(w->ArrayItens.Value(0, ColunaItem::Icms)), Valor("180"));
+    EXPECT_EQ(focusedName(), "cmdGravar");
+}
+
+// A confirmed rate recomputes the ICMS over a typed one; the grid holds no sixth item.
+TEST_F(frmMovIcmsGravaTest, TheItemsGridKeepsItsRules) {
+    click(w->cmdNovo);
+    settle();
+    Itens({{"200", "", "35,00"}});
+    w->tdgItens->setFocus();
+    w->tdgItens->setRow(0);
+    w->tdgItens->setCol(ColunaItem::Aliquota);
+    typeText(QStringLiteral("17"));
+    pressTab();
+    settle();
+    EXPECT_EQ(LeCelula(w->ArrayItens.Value(0, ColunaItem::Icms)), Valor("34"));
+
+    bool cancela = false;
+    w->tdgItens_BeforeInsert(cancela);
+    EXPECT_FALSE(cancela);
+    Itens({{"1"}, {"1"}, {"1"}, {"1"}, {"1"}});
+    w->tdgItens_BeforeInsert(cancela);
+    EXPECT_TRUE(cancela);
+}
+
+// A write the month table refuses leaves the document as typed, unsaved, and the next code as it was.
+TEST_F(frmMovIcmsGravaTest, ARefusedWriteKeepsTheDocument) {
+    banco.Execute("CREATE TRIGGER recusa BEFORE INSERT ON DIGE03 BEGIN SELECT RAISE(ABORT, 'x'); END");
+    click(w->cmdNovo);
+    settle();
+    w->txtNinicio->setText(QStringLiteral("7"));
+    w->txtCgc->setText(Fornecedor);
+    w->txtUf->setText(QStringLiteral("SP"));
+    w->mskCfiscal->setText(QStringLiteral("1.102"));
+    w->tdbVlrcont->setValue(Valor("1000"));
+    Itens({{"1.000,00", "17", "170,00"}});
+    script->expect(QStringLiteral("Erro número 1811 x"), QStringLiteral("Erro"), platform::ui::Msg::OK);
+    click(w->cmdGravar);
+    settle();
+    EXPECT_EQ(Estado(), shell::Novo);
+    EXPECT_EQ(w->txtNinicio->text(), "7");
+    EXPECT_EQ(w->ArrayItens.Count(1), 1);
+    EXPECT_EQ(w->ProximoEntradas, 1);
+    EXPECT_TRUE(Linha(1).Eof());
+    EXPECT_TRUE(script->allAnswered());
+}
+
+}  // namespace
