@@ -232,7 +232,7 @@ TEST_F(ReconstrucaoTest, RegistryReplacesTheShippedRowsAndKeepsTheOldFileAsBacku
     EXPECT_EQ(etapas, (QStringList{"0", "1PARAMETROS", "1padrao", "1Termo", "2", "3", "4"}));
     Connection novo;
     novo.OpenFile(trabdados);
-    EXPECT_EQ(Linhas(novo, "Parametros", "*", "1"), QStringList{"Verdadeiro|sal$hash"});
+    EXPECT_EQ(Linhas(novo, "Parametros", "*", "1"), QStringList{"Verdadeiro|sal$hash|"});
     EXPECT_EQ(Linhas(novo, "Padrao", "*", "Codigo"), QStringList{"1|03|Escritório São José|||<null>"});
     EXPECT_GT(novo.OpenRecordset("SELECT COUNT(*) FROM CodFiscal").Fields(0).toInt(), 50);
 }
