@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "movement/ArquivoMovimento.h"
+#include "movement/CadastroMovimento.h"
 #include "movement/DocumentoIcms.h"
 #include "movement/EmpresaPeriodo.h"
 #include "movement/LancamentoIcms.h"
@@ -48,39 +49,20 @@ using platform::controls::setBackColor;
 using shell::EstadoCadastro;
 namespace values = platform::values;
 
-// The frame's lookup of a record code, with this window's ways: the code shown in six digits, an
-// unknown code told (new documents come only from Novo), the document read through its own reader.
-class CadastroIcms : public shell::JanelaCadastro {
+// The movement frame with this window's own reading, writing and rules.
+class CadastroIcms : public CadastroMovimento {
   public:
     CadastroIcms(frmMovIcms& janela, shell::DefinicaoCadastro definicao)
-        : JanelaCadastro(janela, std::move(definicao)), janela_(janela) {}
-
-    using JanelaCadastro::FocaChave;
-    using JanelaCadastro::IniciaInclusao;
+        : CadastroMovimento(janela, std::move(definicao), janela.mskCodigo), janela_(janela) {}
 
   protected:
-    std::optional<QString> ChaveAceita(const QString& /*texto*/) override {
-        const QString codigo = Geral::Zeros(janela_.mskCodigo->ClipText(), 6);
-        janela_.mskCodigo->setText(codigo);
-        if (codigo == QLatin1String("000000")) {
-            LimpaMask();
-            FocaChave();
-            return std::nullopt;
-        }
-        return QString::number(static_cast<qint64>(values::Val(codigo)));
-    }
-
     bool IncluiChaveDesconhecida() override {
-        platform::ui::MsgBox(QStringLiteral("Lançamento não cadastrado, Utilize o botão Novo ou \"Alt + N\" "
-                                            "para novos lançamentos !"),
-                             platform::ui::Msg::Exclamation, QStringLiteral("Atenção..."));
-        Botao(shell::Ocioso);
+        AvisaNaoCadastrado();
         return false;
     }
 
     void EsvaziaChave() override {
-        janela_.mskCodigo->setMask(QStringLiteral("######"));
-        janela_.mskCodigo->setText(QString());
+        CadastroMovimento::EsvaziaChave();
         const auto& cfop = registers::cfop::DefinicaoDe(janela_.TabelaCfop);
         janela_.mskCfiscal->setMask(cfop.mascara);
         janela_.mskCfiscal->setText(QString());

@@ -12,6 +12,7 @@
 
 #include "companies/empresas_sql.h"
 #include "movement/ArquivoMovimento.h"
+#include "movement/CadastroMovimento.h"
 #include "movement/EmpresaPeriodo.h"
 #include "movement/RegrasIss.h"
 #include "movement/frmMovPesq.h"
@@ -58,43 +59,17 @@ DocumentoIss DocumentoDaJanela(const frmMovIss& j) {
 }
 }  // namespace
 
-// The frame's lookup and save with this window's ways: the code in six digits, an unknown code told
-// (new documents come only from Novo), the rules of an ISS document and its own statements.
-class CadastroIss : public shell::JanelaCadastro {
+// The movement frame with this window's own rules and statements.
+class CadastroIss : public CadastroMovimento {
   public:
     CadastroIss(frmMovIss& janela, shell::DefinicaoCadastro definicao)
-        : JanelaCadastro(janela, std::move(definicao)), janela_(janela) {}
-
-    using JanelaCadastro::FocaChave;
-    using JanelaCadastro::IniciaInclusao;
+        : CadastroMovimento(janela, std::move(definicao), janela.mskCodigo), janela_(janela) {}
 
   protected:
-    std::optional<QString> ChaveAceita(const QString& /*texto*/) override {
-        const QString codigo = Geral::Zeros(janela_.mskCodigo->ClipText(), 6);
-        janela_.mskCodigo->setText(codigo);
-        if (codigo == QLatin1String("000000")) {
-            LimpaMask();
-            FocaChave();
-            return std::nullopt;
-        }
-        return QString::number(static_cast<qint64>(values::Val(codigo)));
-    }
-
     // After a save the next document is still "new": a code typed then that is not found is ignored.
     bool IncluiChaveDesconhecida() override {
-        if (!janela_.NovoRegistro) {
-            platform::ui::MsgBox(
-                QStringLiteral("Lançamento não cadastrado, Utilize o botão Novo ou \"Alt + N\" "
-                               "para novos lançamentos !"),
-                platform::ui::Msg::Exclamation, QStringLiteral("Atenção..."));
-            Botao(shell::Ocioso);
-        }
+        if (!janela_.NovoRegistro) AvisaNaoCadastrado();
         return false;
-    }
-
-    void EsvaziaChave() override {
-        janela_.mskCodigo->setMask(QStringLiteral("######"));
-        janela_.mskCodigo->setText(QString());
     }
 
     // A model-51 document keeps the deductions it was stored with, out of sight.
