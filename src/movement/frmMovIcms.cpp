@@ -98,34 +98,14 @@ class CadastroIcms : public CadastroMovimento {
     // (menu grey) while a document is open.
     void AjustaBotao(EstadoCadastro estado) override {
         auto& j = janela_;
-        const auto cinza = platform::controls::menuColor();
         if (proximo_ > 0) {
             (j.Entradas ? j.ProximoEntradas : j.ProximoSaidas) = proximo_;
             proximo_ = 0;
         }
-        switch (estado) {
-            case shell::Ocioso:
-                j.LimpaItens();
-                j.txtCodigo->setText(QString::number(j.Empresa().CodigoEmpresa()));
-                shell::HabilitaCampo(j.txtCodigo, true);
-                j.tdbAnomes->setValue(j.Empresa().Periodo());
-                shell::HabilitaCampo(j.tdbAnomes, false);
-                break;
-            case shell::Carregado:
-            case shell::Novo:
-                j.txtCodigo->setEnabled(false);
-                setBackColor(j.txtCodigo, cinza);
-                j.tdbAnomes->setEnabled(false);
-                setBackColor(j.tdbAnomes, cinza);
-                setBackColor(j.mskCodigo, cinza);
-                break;
-            case shell::SemEmpresa:
-                j.LimpaItens();
-                shell::HabilitaCampo(j.txtCodigo, true);
-                j.tdbAnomes->clear();
-                shell::HabilitaCampo(j.tdbAnomes, false);
-                break;
-        }
+        AjustaEmpresa(estado, j.txtCodigo, j.tdbAnomes, j.Empresa());
+        if (estado == shell::Ocioso || estado == shell::SemEmpresa) j.LimpaItens();
+        if (estado == shell::Carregado || estado == shell::Novo)
+            setBackColor(j.mskCodigo, platform::controls::menuColor());
     }
 
     void AoFechar() override { janela_.Empresa().Form_Unload(); }

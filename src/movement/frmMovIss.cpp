@@ -141,34 +141,13 @@ class CadastroIss : public CadastroMovimento {
 
     void AjustaBotao(EstadoCadastro estado) override {
         auto& j = janela_;
-        const auto cinza = platform::controls::menuColor();
         if (proximo_ > 0) {
             j.ProximoCodigo = proximo_;
             proximo_ = 0;
         }
-        switch (estado) {
-            case shell::Ocioso:
-                j.cmbTipo->setCurrentIndex(-1);
-                j.txtCodigo->setText(QString::number(j.Empresa().CodigoEmpresa()));
-                shell::HabilitaCampo(j.txtCodigo, true);
-                j.tdbAnomes->setValue(j.Empresa().Periodo());
-                shell::HabilitaCampo(j.tdbAnomes, false);
-                break;
-            case shell::Carregado:
-            case shell::Novo:
-                j.txtCodigo->setEnabled(false);
-                setBackColor(j.txtCodigo, cinza);
-                j.tdbAnomes->setEnabled(false);
-                setBackColor(j.tdbAnomes, cinza);
-                if (estado == shell::Carregado) j.AjustaModelo();
-                break;
-            case shell::SemEmpresa:
-                j.cmbTipo->setCurrentIndex(-1);
-                shell::HabilitaCampo(j.txtCodigo, true);
-                j.tdbAnomes->clear();
-                shell::HabilitaCampo(j.tdbAnomes, false);
-                break;
-        }
+        AjustaEmpresa(estado, j.txtCodigo, j.tdbAnomes, j.Empresa());
+        if (estado == shell::Ocioso || estado == shell::SemEmpresa) j.cmbTipo->setCurrentIndex(-1);
+        if (estado == shell::Carregado) j.AjustaModelo();
     }
 
     QWidget* FocoAposGravar() const override {
