@@ -1,6 +1,7 @@
 #include "app/Janelas.h"
 
 #include "books/frmLivrosIcms.h"
+#include "books/frmLivrosIss.h"
 #include "companies/frmEmpresas.h"
 #include "movement/frmMovIcms.h"
 #include "movement/frmMovIss.h"
@@ -42,6 +43,7 @@ TabelaJanelas JanelasDoPrograma() {
         {QStringLiteral("frmMovIcms"), [] { ShowForm<movimento::frmMovIcms>(); }},
         {QStringLiteral("frmMovIss"), [] { ShowForm<movimento::frmMovIss>(); }},
         {QStringLiteral("frmLivrosIcms"), [] { ShowForm<Livros::frmLivrosIcms>(); }},
+        {QStringLiteral("frmLivrosIss"), [] { ShowForm<LivrosIss::frmLivrosIss>(); }},
     };
 }
 

@@ -2,7 +2,9 @@
 
 #include "books/Apuracao.h"
 #include "platform/report/Formula.h"
+#include "platform/report/PrintRoutines.h"
 #include "platform/values/Vb.h"
+#include "shell/EstadoGeral.h"
 #include "shell/Geral.h"
 
 namespace Livros {
@@ -123,6 +125,19 @@ Formulas FormulasFinais(bool SemMovimento, bool LivroParcial, const QString& txt
                        quoted(QStringLiteral("Período: do Dia ") + numero(txtDataIni) +
                               QStringLiteral(" Até o Dia ") + numero(txtDataFim)));
     return f;
+}
+
+platform::report::frmRelatorio* ImprimeLivro(const RelatorioLivro& relatorio,
+                                             const std::function<Formulas()>& formulas,
+                                             const std::function<void()>& afterClose) {
+    platform::report::EnginePrint impressao;
+    impressao.reportPath = Geral::DiretorioSistema + relatorio.arquivo;
+    impressao.caption = relatorio.titulo;
+    impressao.formulas = [&formulas](int job) {
+        for (const auto& [nome, texto] : formulas()) platform::report::PESetFormula(job, nome, texto);
+    };
+    impressao.afterClose = afterClose;
+    return platform::report::PrintOnEngine(impressao);
 }
 
 }  // namespace Livros

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -10,6 +11,10 @@
 // What the print of an ICMS book hands its report: the report file and preview caption of the book,
 // and its formulas, each a (name, formula text) pair in the order they are set. Texts are quoted
 // constants of the report language (platform::report::quoted), `nfolha` a bare number.
+namespace platform::report {
+class frmRelatorio;
+}
+
 namespace Livros {
 
 using platform::values::Currency;
@@ -26,6 +31,13 @@ struct RelatorioLivro {
 RelatorioLivro RelatorioDoLivro(LivroIcms livro, bool completo, const QString& TipoImpressora);
 
 using Formulas = std::vector<std::pair<QString, QString>>;
+
+// The book's report (from the program folder) in a new preview on the print engine: `formulas` runs
+// after the window options, so what it reads is read then, and its formulas are set in their order;
+// `afterClose` runs once the job is closed, printed or not. Returns the preview.
+platform::report::frmRelatorio* ImprimeLivro(const RelatorioLivro& relatorio,
+                                             const std::function<Formulas()>& formulas,
+                                             const std::function<void()>& afterClose = {});
 
 // The heading of every book: company name, state registration, CNPJ, the last page already printed
 // as typed (read as a number: "015" is 15, no number 0) and the period "mm/yyyy".

@@ -15,7 +15,6 @@
 #include "books/frmInfoAdi.h"
 #include "books/livros_sql.h"
 #include "books/pos_icms_sql.h"
-#include "companies/CodigosEmpresa.h"
 #include "companies/empresas_sql.h"
 #include "movement/ArquivoMovimento.h"
 #include "movement/EmpresaPeriodo.h"
@@ -23,8 +22,6 @@
 #include "platform/controls/Colors.h"
 #include "platform/controls/TDBDate.h"
 #include "platform/controls/TDBNumber.h"
-#include "platform/report/PrintEngine.h"
-#include "platform/report/PrintRoutines.h"
 #include "platform/ui/Focus.h"
 #include "platform/ui/FormBuilder.h"
 #include "platform/ui/Handlers.h"
@@ -90,21 +87,12 @@ frmLivrosIcms::frmLivrosIcms(QWidget* parent) : Form(parent) {
     empresa_ = new movimento::EmpresaPeriodo(
         *this, {txtCodigo, tdbAnomes, lblNome, nullptr, cmdPesqe, nullptr}, BancoMovimento);
     empresa_->somenteExistente = true;
+    empresa_->lblTpescri = lblTpescri;
     empresa_->fechada = [this] { Ocioso(); };
+    empresa_->semPeriodo = [this] { SemLivro(); };
     empresa_->aberta = [this](const movimento::Abertura&) { PeriodoConfirmado(); };
 
     using namespace platform::ui;
-    // After the shared lookup: the company's bookkeeping kind, from the row it read.
-    onLostFocus(txtCodigo, [this] {
-        const auto& rs = empresa_->Empresa();
-        if (rs.State() != platform::db::ObjectState::Open || rs.Eof()) return;
-        txtCodigo->setText(Geral::Zeros(empresa_->CodigoEmpresa(), 4));
-        const QString tipo = rs.Fields(QStringLiteral("tpescri")).toString();
-        QString legenda = QStringLiteral(" ");
-        for (const auto& e : Empresas::Entradas(Empresas::Lista::TpEscri))
-            if (tipo == e.codigo && !tipo.trimmed().isEmpty()) legenda = e.legenda;
-        lblTpescri->setText(legenda);
-    });
     onClick(OptEnt, this, &frmLivrosIcms::OptEnt_Click);
     onClick(OptSai, this, &frmLivrosIcms::OptEnt_Click);
     onClick(OptApu, this, &frmLivrosIcms::OptApu_Click);
@@ -224,14 +212,21 @@ void frmLivrosIcms::Form_Unload(bool& /*Cancel*/) {
 
 // Only the company code, its search and the exit stay usable.
 void frmLivrosIcms::Ocioso() {
-    SemMovimento = false;
     lblNome->clear();
+    tdbAnomes->setEnabled(false);
+    cmdCancelar->setEnabled(false);
+    SemLivro();
+}
+
+// Back to choosing the period: no book can be chosen or printed until a period opens its file.
+void frmLivrosIcms::SemLivro() {
+    SemMovimento = false;
     for (auto* b : optLParcial) Desmarca(b);
     optLCompleto->setChecked(true);
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             tdbAnomes,  fraLivro,   fraTipo,    fraPeri,     lbldat[0],      lbldat[1],      txtDataIni,
-             txtDataFim, OptEnt,     OptSai,     OptApu,      optLParcial[0], optLParcial[1], optLCompleto,
-             txtNpag,    cmdEmissao, cmdInfoAdi, cmdCancelar, cmdRanual,      tdbSalCredAnt})
+    for (QWidget* w : std::initializer_list<QWidget*>{fraLivro, fraTipo, fraPeri, lbldat[0], lbldat[1],
+                                                      txtDataIni, txtDataFim, OptEnt, OptSai, OptApu,
+                                                      optLParcial[0], optLParcial[1], optLCompleto, txtNpag,
+                                                      cmdEmissao, cmdInfoAdi, cmdRanual, tdbSalCredAnt})
         w->setEnabled(false);
     setBackColor(txtNpag, platform::controls::menuColor());
 }
@@ -401,18 +396,14 @@ void frmLivrosIcms::Imprime_Livro() {
     junta(FormulasFinais(SemMovimento, LivroParcial, txtDataIni->text(), txtDataFim->text()));
     SemMovimento = false;
 
-    platform::report::EnginePrint impressao;
-    impressao.reportPath = Geral::DiretorioSistema + relatorio.arquivo;
-    impressao.caption = relatorio.titulo;
-    impressao.formulas = [formulas](int job) {
-        for (const auto& [nome, texto] : formulas) platform::report::PESetFormula(job, nome, texto);
-    };
+    std::function<void()> depois;
     if (livro == LivroIcms::Apuracao)
-        impressao.afterClose = [this, mes, saldoAnterior] {
+        depois = [this, mes, saldoAnterior] {
             Atualiza_Saldo(BancoMovimento, mes, Aliquotas.ImpostoEntradas, Aliquotas.ImpostoSaidas,
                            saldoAnterior);
         };
-    platform::report::PrintOnEngine(impressao);
+    ImprimeLivro(
+        relatorio, [&formulas] { return formulas; }, depois);
 }
 
 // The dialog works on this window's open movement database, whatever another window opened since.

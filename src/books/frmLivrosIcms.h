@@ -73,6 +73,7 @@ class frmLivrosIcms : public platform::ui::Form {
     platform::db::Connection& BancoCadastro();
 
     void Ocioso();
+    void SemLivro();
     void PeriodoConfirmado();
     void OptEnt_Click();
     void OptApu_Click();

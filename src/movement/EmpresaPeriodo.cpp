@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 
+#include "companies/CodigosEmpresa.h"
 #include "companies/empresas_sql.h"
 #include "companies/frmPesqJur.h"
 #include "platform/controls/Colors.h"
@@ -58,7 +59,7 @@ void EmpresaPeriodo::EsvaziaEmpresa() {
     c_.tdbAnomes->setEnabled(true);
     c_.tdbAnomes->clear();
     c_.tdbAnomes->setEnabled(false);
-    for (QLabel* l : {c_.lblNome, c_.lblUf}) {
+    for (QLabel* l : {c_.lblNome, c_.lblUf, lblTpescri}) {
         if (!l) continue;
         l->setEnabled(true);
         l->clear();
@@ -89,6 +90,7 @@ void EmpresaPeriodo::txtCodigo_LostFocus() {
         platform::ui::setFocusTo(c_.txtCodigo);
         return;
     }
+    if (aceita && !aceita(rsEmpresa_)) return;
     c_.tdbAnomes->setEnabled(true);
     platform::controls::setBackColor(c_.tdbAnomes, platform::controls::White);
     codigoEmpresa_ = rsEmpresa_.Fields(QStringLiteral("codigo")).toLongLong();
@@ -97,6 +99,15 @@ void EmpresaPeriodo::txtCodigo_LostFocus() {
     if (c_.lblUf) {
         c_.lblUf->setEnabled(true);
         c_.lblUf->setText(rsEmpresa_.Fields(QStringLiteral("uf")).toString());
+    }
+    if (lblTpescri) {
+        c_.txtCodigo->setText(Geral::Zeros(codigoEmpresa_, 4));
+        const QString tipo = rsEmpresa_.Fields(QStringLiteral("tpescri")).toString();
+        QString legenda = QStringLiteral(" ");
+        for (const auto& e : Empresas::Entradas(Empresas::Lista::TpEscri))
+            if (tipo == e.codigo && !tipo.trimmed().isEmpty()) legenda = e.legenda;
+        lblTpescri->setEnabled(true);
+        lblTpescri->setText(legenda);
     }
     const auto base = rsEmpresa_.Fields(QStringLiteral("mes_base_fiscal"));
     if (!base.isNull()) c_.tdbAnomes->setValue(base.toDate());
@@ -107,6 +118,10 @@ void EmpresaPeriodo::txtCodigo_LostFocus() {
 void EmpresaPeriodo::tdbAnomes_LostFocus() {
     if (Fechando()) return;
     QDate periodo = c_.tdbAnomes->Value();
+    if (!periodo.isValid() && semPeriodo) {
+        FechaPeriodo(semPeriodo);
+        return;
+    }
     if (!periodo.isValid()) {
         const QDate hoje = QDate::currentDate();
         periodo = QDate(hoje.year(), hoje.month(), 1);
@@ -120,6 +135,10 @@ void EmpresaPeriodo::tdbAnomes_LostFocus() {
     }
     periodo_ = periodo;
     if (somenteExistente && !LocalizaMovimento(codigoEmpresa_, periodo.year())) {
+        if (semArquivo) {
+            FechaPeriodo(semArquivo);
+            return;
+        }
         Fecha();
         c_.txtCodigo->clear();
         platform::ui::setFocusTo(c_.txtCodigo);
@@ -134,6 +153,14 @@ void EmpresaPeriodo::tdbAnomes_LostFocus() {
     }
     aberta_ = true;
     if (aberta) aberta(abertura);
+}
+
+// The company stays chosen; only the session of the previous period ends.
+void EmpresaPeriodo::FechaPeriodo(const std::function<void()>& depois) {
+    banco_.Close();
+    aberta_ = false;
+    periodo_ = QDate();
+    depois();
 }
 
 // A failure of the search only gives the focus back, as a cancelled search does.

@@ -58,8 +58,20 @@ class EmpresaPeriodo : public QObject {
     // The company search queues a Tab after it, so that the lookup runs at once (the ISS window).
     bool tabAposPesquisa = false;
     // The movement database is only looked for, never made (the books): a missing one is told, the
-    // session stays closed and the company code is emptied and focused.
+    // session stays closed and the company code is emptied and focused (see `semArquivo`).
     bool somenteExistente = false;
+    // After a company is found, before its period is shown: false refuses it (the window has told why
+    // and closed), and nothing more is done.
+    std::function<bool(const platform::db::Recordset&)> aceita;
+    // When set (the books), a period left empty does not become the current month: the movement
+    // connection is closed and this runs, the window back to choosing the period.
+    std::function<void()> semPeriodo;
+    // When set, a year without a movement file, once told, closes the movement connection and runs
+    // this instead of emptying the company code (find-only mode).
+    std::function<void()> semArquivo;
+    // The books: the company's bookkeeping kind in words, shown with the code's four digits after the
+    // lookup.
+    QLabel* lblTpescri = nullptr;
 
     qint64 CodigoEmpresa() const { return codigoEmpresa_; }
     // The confirmed period: its first day; PeriodoAtual as "mm/yyyy".
@@ -80,6 +92,7 @@ class EmpresaPeriodo : public QObject {
   private:
     void EsvaziaEmpresa();
     bool Fechando() const;
+    void FechaPeriodo(const std::function<void()>& depois);
 
     Controles c_;
     platform::db::Connection& banco_;

@@ -138,6 +138,25 @@ TEST_F(frmLivrosIcmsTest, AYearWithoutMovementFileIsToldAndNothingIsMade) {
     EXPECT_FALSE(w->BancoMovimento.State() == platform::db::ObjectState::Open);
 }
 
+// A period left empty closes the file: the company stays, no book can be chosen or printed until a
+// period opens one again.
+TEST_F(frmLivrosIcmsTest, AnEmptyPeriodClosesTheFileAndTheBook) {
+    Abre(7);
+    for (const QDate& periodo : {QDate(), QDate(2012, 2, 1)}) {
+        clickInto(w->tdbAnomes);
+        w->tdbAnomes->setValue(periodo);
+        pressEnter();
+        settle();
+        const bool aberta = periodo.isValid();
+        EXPECT_EQ(w->BancoMovimento.State() == platform::db::ObjectState::Open, aberta);
+        for (QWidget* c : std::initializer_list<QWidget*>{w->fraLivro, w->OptEnt, w->txtNpag, w->cmdEmissao,
+                                                          w->cmdInfoAdi, w->cmdRanual})
+            EXPECT_EQ(c->isEnabled(), aberta) << c->objectName().toStdString();
+        EXPECT_TRUE(w->tdbAnomes->isEnabled());
+        EXPECT_EQ(w->txtCodigo->text(), "0007");
+    }
+}
+
 TEST_F(frmLivrosIcmsTest, DaysAreClampedToTheMonth) {
     Abre(7);
     click(w->optLParcial[0]);
