@@ -13,6 +13,7 @@
 #include "books/Apuracao.h"
 #include "books/FormulasLivro.h"
 #include "books/frmInfoAdi.h"
+#include "books/frmPos_Anual.h"
 #include "books/livros_sql.h"
 #include "books/pos_icms_sql.h"
 #include "companies/empresas_sql.h"
@@ -105,7 +106,7 @@ frmLivrosIcms::frmLivrosIcms(QWidget* parent) : Form(parent) {
     });
     onClick(cmdEmissao, this, &frmLivrosIcms::cmdEmissao_Click);
     onClick(cmdInfoAdi, this, &frmLivrosIcms::cmdInfoAdi_Click);
-    onClick(cmdRanual, [] {});
+    onClick(cmdRanual, this, &frmLivrosIcms::cmdRanual_Click);
     onClick(cmdCancelar, this, &frmLivrosIcms::cmdCancelar_Click);
     onClick(cmdSair, [this] { close(); });
     applyTabOrder(this);
@@ -411,6 +412,15 @@ void frmLivrosIcms::cmdInfoAdi_Click() {
     frmInfoAdi informacoes(BancoMovimento, empresa_->CodigoEmpresa(), lblNome->text(), empresa_->Periodo(),
                            this);
     platform::ui::ShowModal(informacoes);
+}
+
+// The summary corrects this window's open movement database. The assessment stores the carried credit
+// as this window shows it, so a corrected credit is shown again before it could be written back.
+void frmLivrosIcms::cmdRanual_Click() {
+    frmPos_Anual resumo(BancoMovimento, this);
+    if (platform::ui::ShowModal(resumo) != QDialog::Accepted) return;
+    const auto scant = PosIcms::LeSaldoCredor(BancoMovimento, empresa_->Periodo().month());
+    tdbSalCredAnt->setValue(scant > values::Currency() ? scant : values::Currency());
 }
 
 void frmLivrosIcms::cmdCancelar_Click() {

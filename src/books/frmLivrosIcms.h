@@ -82,6 +82,7 @@ class frmLivrosIcms : public platform::ui::Form {
     void LimitaDia(QLineEdit* campo);
     void cmdEmissao_Click();
     void cmdInfoAdi_Click();
+    void cmdRanual_Click();
     void cmdCancelar_Click();
 
     void Prepara_Entradas();

@@ -80,4 +80,21 @@ void GravaSaldoCredor(Connection& db, int mes, Currency scant) {
     db.Execute(QStringLiteral("UPDATE Pos_Icms SET scant = ? Where mes_base = ?"), {scant, mes});
 }
 
+Recordset LeItensDoAno(Connection& db) {
+    return db.OpenRecordset(
+        QStringLiteral("SELECT Mes_Base,Saida,O_deb,Estcr,Entra,O_cre,Estdb,Scant FROM Pos_Icms "
+                       "WHERE Mes_Base BETWEEN 1 AND 12 ORDER BY Mes_Base"));
+}
+
+void GravaItensDoAno(Connection& db, const std::array<ItensIcms, 12>& itens) {
+    Transaction trans(db);
+    for (int mes = 1; mes <= 12; ++mes) {
+        const ItensIcms& i = itens[std::size_t(mes - 1)];
+        db.Execute(QStringLiteral("UPDATE Pos_Icms SET Saida = ?,O_deb = ?,Estcr = ?,Entra = ?,O_cre = ?,"
+                                  "Estdb = ?,Scant = ? WHERE Mes_Base = ?"),
+                   {i.Saida, i.O_deb, i.Estcr, i.Entra, i.O_cre, i.Estdb, i.Scant, mes});
+    }
+    trans.commit();
+}
+
 }  // namespace PosIcms

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include "platform/db/Connection.h"
 #include "platform/values/Currency.h"
 
@@ -48,5 +50,14 @@ Recordset LeInformacoesSaidas(Connection& db, int mes);
 void GravaApuracao(Connection& db, int mes, Currency saida, Currency entra, Currency scant);
 // Stores the credit balance carried into the month.
 void GravaSaldoCredor(Connection& db, int mes, Currency scant);
+
+// The ICMS items of a month as the annual summary shows and corrects them.
+struct ItensIcms {
+    Currency Saida, O_deb, Estcr, Entra, O_cre, Estdb, Scant;
+};
+// Mes_Base, Saida, O_deb, Estcr, Entra, O_cre, Estdb, Scant of the months 1 to 12, by month.
+Recordset LeItensDoAno(Connection& db);
+// Writes the items of the twelve months (itens[0] is January) in one transaction: all or none.
+void GravaItensDoAno(Connection& db, const std::array<ItensIcms, 12>& itens);
 
 }  // namespace PosIcms

@@ -267,11 +267,16 @@ void TDBGrid::cellEdited(int row, int col, const QString& text) {
     if (array_->Count(2) <= col)
         array_->ReDim(array_->LowerBound(1), array_->UpperBound(1), array_->LowerBound(2),
                       array_->LowerBound(2) + col);
-    array_->setValue(array_->LowerBound(1) + row, array_->LowerBound(2) + col, text);
-    emit model_->dataChanged(index, index);
+    const int r = array_->LowerBound(1) + row, c = array_->LowerBound(2) + col;
+    const QVariant old = array_->Value(r, c);
+    array_->setValue(r, c, text);
     const QPersistentModelIndex before = committing_;
     committing_ = index;
-    ui::Guarded([&] { emit AfterColUpdate(col); });
+    bool cancel = false;
+    ui::Guarded([&] { emit BeforeColUpdate(col, old, cancel); });
+    if (cancel) array_->setValue(r, c, old);
+    emit model_->dataChanged(index, index);
+    if (!cancel) ui::Guarded([&] { emit AfterColUpdate(col); });
     committing_ = before;
 }
 

@@ -70,8 +70,10 @@ class GridView : public QTableView {
 // sends or posts while the grid has the focus moves one cell, as a typed Tab does. Esc drops the open
 // edit (and a row just added with nothing in it). Typing on the new-row line adds a row (AllowAddNew),
 // after BeforeInsert, which may cancel; Delete on a row chosen by its row header deletes it
-// (AllowDelete), after BeforeDelete, which may cancel. A changed cell raises AfterColUpdate while Row
-// and Col are still on it; KeyPress sees every typed character and Backspace (8) before the cell
+// (AllowDelete), after BeforeDelete, which may cancel. A changed cell raises BeforeColUpdate, then
+// AfterColUpdate, while Row and Col are still on it; during BeforeColUpdate Columns() reads the new
+// text and OldValue is what the cell held, which it keeps again when Cancel is set (no AfterColUpdate
+// then); KeyPress sees every typed character and Backspace (8) before the cell
 // does, and drops it by setting KeyAscii to 0. Leaving the grid, by the keyboard or by a click on a
 // button, commits the open cell first. Handlers run through the program's handler guard.
 class TDBGrid : public QWidget, public ui::CommitsOnLeave {
@@ -131,6 +133,7 @@ class TDBGrid : public QWidget, public ui::CommitsOnLeave {
   signals:
     void BeforeInsert(bool& Cancel);
     void BeforeDelete(bool& Cancel);
+    void BeforeColUpdate(int ColIndex, const QVariant& OldValue, bool& Cancel);
     void AfterColUpdate(int ColIndex);
     void KeyPress(int& KeyAscii);
 
