@@ -4,6 +4,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+#include "companies/frmEmpresas.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/MsgBox.h"
 #include "support/Drive.h"
@@ -61,11 +62,13 @@ TEST_F(frmAjusteTest, CarriesTheOfficesRowsKeepsTheBackupAndDeletesTheTemplateLa
     EXPECT_EQ(rs.Fields(2).toInt(), 1);
 }
 
-// Another window's connection keeps the rebuild out and the button enabled; a table that fails, retried
+// The companies window open keeps the rebuild out and the button enabled; a table that fails, retried
 // and then ignored, lets the others be tried but replaces nothing.
 TEST_F(frmAjusteTest, AnOpenWindowOrAnIgnoredTableReplacesNothing) {
     pasta.copyTemplate("Ajuste.mdb", "Ajuste.mdb");
     db.Execute("INSERT INTO Empresas(codigo,nome) VALUES(12,'Doze')");
+    db.Close();
+    auto* empresas = platform::ui::ShowForm<Empresas::frmEmpresas>();
     auto* w = platform::ui::ShowForm<frmAjuste>();
     settle();
     script->expect(Agradecemos, Leu, OK)
@@ -76,7 +79,8 @@ TEST_F(frmAjusteTest, AnOpenWindowOrAnIgnoredTableReplacesNothing) {
     click(w->cmdTrabdados);
     settle();
     EXPECT_TRUE(w->cmdTrabdados->isEnabled());
-    db.Close();
+    ASSERT_TRUE(empresas->Unload());
+    settle();
 
     {
         platform::db::Connection modelo;
