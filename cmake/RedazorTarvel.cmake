@@ -4,7 +4,7 @@ function(rt_library name)
   add_library(${name} STATIC ${_src})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${name} PUBLIC ${ARGN})
-  target_compile_definitions(${name} PUBLIC RT_VERSION="${RT_VERSION}")
+  target_compile_definitions(${name} PUBLIC RT_VERSION="${RT_VERSION}" RT_RELEASE="${RT_RELEASE}")
 endfunction()
 
 # rt_test(NAME DEPS...): one GoogleTest executable of every source in the calling folder.

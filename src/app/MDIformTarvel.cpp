@@ -15,6 +15,7 @@
 
 #include "app/MotorImpressao.h"
 #include "platform/files/FileLookup.h"
+#include "platform/files/InstanceLock.h"
 #include "platform/ui/EndProgram.h"
 #include "platform/ui/Handlers.h"
 #include "platform/ui/Hourglass.h"
@@ -307,6 +308,7 @@ void MDIformTarvel::MDIForm_Load() {
     AbreMotorImpressao();
     Geral::DiretorioSistema = shell::DiretorioPrograma();
     const QString& dir = Geral::DiretorioSistema;
+    platform::files::HoldInstanceLock(dir);
     if (!ExisteArquivo(dir + QStringLiteral("Trabdados.mdb"))) {
         platform::ui::resetPointer();
         if (platform::ui::MsgBox(QStringLiteral("Trata-se da primeira instalação ?"),

@@ -1,21 +1,23 @@
 #include "utilities/Reconstrucao.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QUuid>
+#include <optional>
 
 #include "platform/db/Connection.h"
+#include "platform/db/OpenFiles.h"
 #include "platform/db/TableNames.h"
 #include "platform/files/FileCopy.h"
+#include "platform/files/FileReplace.h"
+#include "platform/files/InstanceLock.h"
 
 namespace utilities {
 
 using platform::db::Connection;
 using platform::db::Schema;
+using platform::values::RuntimeError;
+namespace files = platform::files;
 
 namespace {
 
@@ -129,48 +131,79 @@ void Transporta(Connection& copia, const QString& tabela, const Tabela& velha) {
                 .Fields(0)
                 .toLongLong() == 0;
     if (!iguais)
-        throw platform::values::RuntimeError(
-            3022, QStringLiteral("A tabela %1 não foi transportada por inteiro.").arg(nome));
+        throw RuntimeError(3022, QStringLiteral("A tabela %1 não foi transportada por inteiro.").arg(nome));
 }
 
 void QuickCheck(Connection& banco) {
     const QString resposta = banco.OpenRecordset(QStringLiteral("PRAGMA quick_check")).Fields(0).toString();
     if (resposta != QStringLiteral("ok"))
-        throw platform::values::RuntimeError(11, QStringLiteral("Arquivo danificado: ") + resposta);
+        throw RuntimeError(11, QStringLiteral("Arquivo danificado: ") + resposta);
 }
 
-void Sincroniza(const QString& caminho, int modo) {
-    const int fd = ::open(QFile::encodeName(caminho).constData(), modo | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
+// Why the rebuild cannot run now: a window of this program with the target or the template open.
+std::optional<QString> ArquivoAberto(const Reconstrucao& pedido) {
+    for (const QString& arquivo : {pedido.alvo, pedido.modelo})
+        if (platform::db::openConnections(arquivo) > 0)
+            return QStringLiteral("O arquivo ") + QFileInfo(arquivo).fileName() +
+                   QStringLiteral(
+                       " está aberto em outra janela; feche as outras janelas e tente novamente !");
+    return std::nullopt;
 }
 
-// Keeps the old file under `reserva`: a hard link under a unique name renamed over any older one,
-// or a synced copy where the file system has no links.
-void GuardaReserva(const QString& alvo, const QString& reserva) {
-    const QString temporario = reserva + QStringLiteral(".") + QUuid::createUuid().toString(QUuid::Id128);
-    if (::link(QFile::encodeName(alvo).constData(), QFile::encodeName(temporario).constData()) != 0) {
-        QString motivo;
-        if (!platform::files::CopyNewFile(alvo, temporario, motivo))
-            throw platform::values::RuntimeError(75, motivo);
+// Carries every table into the open copy, each in a transaction of its own; a failed table goes to
+// the user's decision. Returns the tables left out, or none when the user aborted.
+std::optional<QStringList> TransportaTabelas(const Reconstrucao& pedido, Connection& copia,
+                                             const Estrutura& velha,
+                                             const std::function<void(Etapa, const QString&)>& avisa) {
+    QStringList ignoradas;
+    for (const QString& tabela : pedido.tabelas) {
+        const auto achada = velha.constFind(tabela.toLower());
+        if (achada == velha.constEnd()) continue;
+        for (;;) {
+            try {
+                platform::db::Transaction transacao(copia);
+                Transporta(copia, tabela, *achada);
+                transacao.commit();
+                break;
+            } catch (const RuntimeError& e) {
+                if (!pedido.falhaTabela) throw;
+                const Decisao decisao = pedido.falhaTabela(tabela, e.number(), e.description());
+                if (decisao == Decisao::Aborta) return std::nullopt;
+                if (decisao == Decisao::Ignora) {
+                    ignoradas << tabela;
+                    break;
+                }
+            }
+        }
+        avisa(Etapa::Tabela, tabela);
     }
-    if (::rename(QFile::encodeName(temporario).constData(), QFile::encodeName(reserva).constData()) != 0) {
-        QFile::remove(temporario);
-        throw platform::values::RuntimeError(75, QStringLiteral("Não foi possível guardar ") + reserva);
-    }
+    return ignoradas;
 }
 
 }  // namespace
 
 ResultadoReconstrucao Reconstroi(const Reconstrucao& pedido) {
     ResultadoReconstrucao resultado;
-    const auto avisa = [&](Etapa etapa, const QString& detalhe = {}) {
+    const auto avisa = [&](Etapa etapa, const QString& detalhe) {
         if (pedido.observador) pedido.observador(etapa, detalhe);
     };
+    // Held to the end: no other running copy opens the files while they are checked and replaced.
+    std::optional<files::ExclusiveInstance> exclusivo;
+    if (!pedido.pasta.isEmpty()) {
+        exclusivo.emplace(pedido.pasta);
+        if (!exclusivo->acquired()) {
+            resultado.impedimento =
+                QStringLiteral("Outra cópia do sistema está usando esta pasta; feche-a e tente novamente !");
+            return resultado;
+        }
+    }
+    if (const auto aberto = ArquivoAberto(pedido)) {
+        resultado.impedimento = *aberto;
+        return resultado;
+    }
     const QFileInfo alvo(pedido.alvo);
-    const QString copiaPath = alvo.absolutePath() + QStringLiteral("/.") + alvo.fileName() +
-                              QStringLiteral(".") + QUuid::createUuid().toString(QUuid::Id128);
+    files::RemoveWorkingFiles(alvo.absoluteFilePath(), pedido.reserva);
+    const QString copiaPath = files::WorkingFileName(alvo.absoluteFilePath());
     try {
         Estrutura velha, nova;
         {
@@ -185,45 +218,76 @@ ResultadoReconstrucao Reconstroi(const Reconstrucao& pedido) {
             if (!resultado.recusas.isEmpty()) return resultado;
         }
         QString motivo;
-        if (!platform::files::CopyNewFile(pedido.modelo, copiaPath, motivo))
-            throw platform::values::RuntimeError(75, motivo);
-        avisa(Etapa::Copia);
+        if (!files::CopyNewFile(pedido.modelo, copiaPath, motivo)) throw RuntimeError(75, motivo);
+        avisa(Etapa::Copia, {});
         {
             Connection copia;
             copia.OpenFile(copiaPath);
-            copia.Execute(QStringLiteral("ATTACH DATABASE ? AS antigo"), {alvo.absoluteFilePath()});
-            {
-                platform::db::Transaction transacao(copia);
-                for (const QString& tabela : pedido.tabelas) {
-                    const auto achada = velha.constFind(tabela.toLower());
-                    if (achada == velha.constEnd()) continue;
-                    Transporta(copia, tabela, *achada);
-                    avisa(Etapa::Tabela, tabela);
-                }
-                transacao.commit();
+            copia.Attach(alvo.absoluteFilePath(), QStringLiteral("antigo"), true);
+            const auto ignoradas = TransportaTabelas(pedido, copia, velha, avisa);
+            if (!ignoradas || !ignoradas->isEmpty()) {
+                copia.Close();
+                QFile::remove(copiaPath);
+                resultado.abortado = !ignoradas;
+                if (ignoradas) resultado.ignoradas = *ignoradas;
+                return resultado;
             }
-            copia.Execute(QStringLiteral("DETACH DATABASE antigo"));
+            copia.Detach(QStringLiteral("antigo"));
             QuickCheck(copia);
         }
-        Sincroniza(copiaPath, O_RDONLY);
-        avisa(Etapa::Conferido);
+        if (!files::SyncToDisk(copiaPath))
+            throw RuntimeError(75, QStringLiteral("Não foi possível gravar ") + copiaPath);
+        avisa(Etapa::Conferido, {});
         if (!pedido.reserva.isEmpty()) {
-            GuardaReserva(alvo.absoluteFilePath(), pedido.reserva);
-            avisa(Etapa::Reserva);
+            if (!files::KeepBackup(alvo.absoluteFilePath(), pedido.reserva, motivo))
+                throw RuntimeError(75, motivo);
+            avisa(Etapa::Reserva, {});
         }
-        if (::rename(QFile::encodeName(copiaPath).constData(),
-                     QFile::encodeName(alvo.absoluteFilePath()).constData()) != 0)
-            throw platform::values::RuntimeError(
-                75, QStringLiteral("Não foi possível substituir ") + alvo.fileName());
-        Sincroniza(alvo.absolutePath(), O_RDONLY | O_DIRECTORY);
-        avisa(Etapa::Renomeado);
+        if (!files::ReplaceWith(copiaPath, alvo.absoluteFilePath(), motivo))
+            throw RuntimeError(75, QStringLiteral("Não foi possível substituir ") + alvo.fileName() +
+                                       QStringLiteral(": ") + motivo);
+        avisa(Etapa::Renomeado, {});
+        if (pedido.apagaModelo) {
+            QFile::remove(pedido.modelo);
+            files::SyncToDisk(alvo.absolutePath());
+        }
         resultado.feito = true;
-    } catch (const platform::values::RuntimeError& e) {
+    } catch (const RuntimeError& e) {
         QFile::remove(copiaPath);
         resultado.numero = e.number();
         resultado.erro = e.description();
     }
     return resultado;
+}
+
+Reconstrucao PedidoMovimento(const QString& pasta, const QString& arquivo) {
+    Reconstrucao pedido;
+    pedido.modelo = pasta + QStringLiteral("Movimento.mdb");
+    pedido.alvo = arquivo;
+    pedido.reserva = arquivo + QStringLiteral(".bak");
+    pedido.recusaOutras = true;
+    pedido.pasta = pasta;
+    for (const char* familia : {"DIGE", "DIGS", "DIGISS"})
+        for (int mes = 1; mes <= 12; ++mes)
+            pedido.tabelas << platform::db::monthTable(QLatin1String(familia), mes);
+    pedido.tabelas << QStringLiteral("Pos_Icms");
+    return pedido;
+}
+
+Reconstrucao PedidoCadastro(const QString& pasta) {
+    Reconstrucao pedido;
+    pedido.modelo = pasta + QStringLiteral("Ajuste.mdb");
+    pedido.alvo = pasta + QStringLiteral("Trabdados.mdb");
+    pedido.reserva = pasta + QStringLiteral("seguro.bak");
+    pedido.pasta = pasta;
+    pedido.apagaModelo = true;
+    pedido.tabelas = {
+        QStringLiteral("CliGeral"),  QStringLiteral("Empresas"),      QStringLiteral("Parametros"),
+        QStringLiteral("Contrato"),  QStringLiteral("Enquadramento"), QStringLiteral("ForGeral"),
+        QStringLiteral("Padrao"),    QStringLiteral("Socios"),        QStringLiteral("ClasseSoc"),
+        QStringLiteral("ClasseTer"), QStringLiteral("Terceiros"),     QStringLiteral("Termo"),
+        QStringLiteral("Usuarios")};
+    return pedido;
 }
 
 }  // namespace utilities

@@ -1,84 +1,162 @@
 #include "utilities/frmAjMov.h"
 
 #include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
 
+#include "companies/empresas_sql.h"
+#include "companies/frmPesqJur.h"
+#include "platform/controls/MultiLineText.h"
+#include "platform/controls/TDBDate.h"
 #include "platform/files/FileLookup.h"
 #include "platform/ui/FormBuilder.h"
 #include "platform/ui/Handlers.h"
+#include "platform/ui/KeyFilter.h"
 #include "platform/ui/MsgBox.h"
+#include "platform/values/RuntimeError.h"
+#include "platform/values/Vb.h"
 #include "shell/EstadoGeral.h"
+#include "shell/ListaPesquisa.h"
 #include "utilities/Reconstrucao.h"
 
 namespace utilities {
 
 namespace ui = platform::ui;
+using platform::controls::TDBDate;
+
+namespace {
+const char* const Suporte[] = {
+    "Antes de utilizar esta rotina faça uma cópia de segurança atualizada da empresa ",
+    "(Arquivo Trabdados.MDB) e do movimento a ser ajustado (Arquivo MV + ano base + ",
+    "código da empresa. Exemplo: MV080001 => Movimento de 2008 da empresa 001).",
+    "Também é necessário que apenas esta janela esteja ativa, confirme clicando o menu ",
+    "\"Janelas\", somente esta janela deverá estar na relação."};
+}  // namespace
 
 frmAjMov::frmAjMov(QWidget* parent) : Form(parent) {
     setObjectName(QStringLiteral("frmAjMov"));
     setWindowTitle(QStringLiteral("Ajuste Individual do Arquivo de Movimento Anual"));
-    const auto digitos = [this](const char* nome, int tamanho) {
-        auto* campo = new QLineEdit(this);
-        campo->setObjectName(QString::fromLatin1(nome));
-        campo->setMaxLength(tamanho);
-        campo->setValidator(new QRegularExpressionValidator(
-            QRegularExpression(QStringLiteral("\\d{0,%1}").arg(tamanho)), campo));
-        return campo;
-    };
-    txtCodigo = digitos("txtCodigo", 4);
-    tdbAno = digitos("tdbAno", 4);
+    int indice = 0;
+    Frame2 = new QGroupBox(QStringLiteral(" Empresa Ativa"), this);
+    ui::FormBuilder f(Frame2, lblTit, indice);
+    txtCodigo = f.text("txtCodigo", "Código:", 4, 0, 0);
+    cmdPesqe =
+        f.next(ui::FormBuilder::button(Frame2, "cmdPesqe", "A&tivar", "Ativa uma Empresa"), "cmdPesqe");
+    f.layout()->addWidget(cmdPesqe, 0, 2);
+    lblNome = f.field(new QLabel(Frame2), "lblNome", "Empresa:", 1, 0, 2);
+    lblUf = f.field(new QLabel(Frame2), "lblUf", "UF:", 2, 0);
+    tdbAno = f.field(new TDBDate(Frame2), "tdbAno", "Indique o Ano Base do Ajuste: ", 3, 0);
+    tdbAno->setDisplayFormat(QString::fromLatin1(TDBDate::YearFormat));
+    tdbAno->setMinDate(QDate(2000, 1, 1));
+    tdbAno->setMaxDate(QDate(2099, 12, 31));
+    tdbAno->clear();
     cmdAjustar = ui::FormBuilder::button(this, "cmdAjustar", "&Ajustar", "Grava as informações");
     cmdSair = ui::FormBuilder::button(this, "cmdSair", "&Sair", "Sair");
-    auto* layout = new QHBoxLayout(this);
-    for (QWidget* w : std::initializer_list<QWidget*>{txtCodigo, tdbAno, cmdAjustar, cmdSair})
-        layout->addWidget(w);
+    txtSuporte = new platform::controls::MultiLineText(this);
+    txtSuporte->setObjectName(QStringLiteral("txtSuporte"));
+    QString suporte;
+    for (const char* linha : Suporte) suporte += QString::fromUtf8(linha) + QStringLiteral("\r\n");
+    txtSuporte->setText(suporte);
+    txtSuporte->setReadOnly(true);
+
+    auto* botoes = new QHBoxLayout;
+    botoes->addStretch(1);
+    botoes->addWidget(cmdAjustar);
+    botoes->addWidget(cmdSair);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Frame2);
+    layout->addLayout(botoes);
+    layout->addWidget(txtSuporte);
+    ui::applyTabOrder(this);
+    ui::installEntryKeys(this);
+
+    ui::onKeyPress(txtCodigo, this, &frmAjMov::txtCodigo_KeyPress);
+    ui::onLostFocus(txtCodigo, this, &frmAjMov::txtCodigo_LostFocus);
+    ui::onClick(cmdPesqe, this, &frmAjMov::cmdPesqe_Click);
     ui::onClick(cmdAjustar, this, &frmAjMov::cmdAjustar_Click);
     ui::onClick(cmdSair, [this] { close(); });
 }
 
-void frmAjMov::cmdAjustar_Click() {
-    const int ano = tdbAno->text().toInt();
-    if (ano < 2000 || ano > 2099) {
-        tdbAno->setFocus();
+void frmAjMov::Form_Load() { cn.Open(Geral::ConexaoCadastro); }
+
+void frmAjMov::Form_Unload(bool&) { cn.Close(); }
+
+void frmAjMov::txtCodigo_KeyPress(int& KeyAscii) {
+    if ((KeyAscii < '0' || KeyAscii > '9') && KeyAscii != 8) KeyAscii = 0;
+}
+
+void frmAjMov::txtCodigo_LostFocus() {
+    const QString texto = txtCodigo->text();
+    if (texto.isEmpty() || platform::values::Val(texto) <= 0) return;
+    auto rs = Empresas::LeEmpresa(cn, static_cast<qint64>(platform::values::Val(texto)));
+    if (rs.Eof()) {
+        ui::MsgBox(QStringLiteral(
+                       "Empresa Não Cadastrada, Utilize o Botão Ativar para acionar uma lista de empresas !"),
+                   ui::Msg::Exclamation, QStringLiteral("Atenção..."));
+        txtCodigo->clear();
+        ui::setFocusTo(txtCodigo);
         return;
     }
-    const QString numero = QStringLiteral("%1%2")
-                               .arg(ano % 100, 2, 10, QChar(u'0'))
-                               .arg(txtCodigo->text().toInt(), 4, 10, QChar(u'0'));
-    const QString pasta = Geral::DiretorioSistema + QStringLiteral("Tarvel/");
-    const auto arquivo =
-        platform::files::FindFile(pasta, QStringLiteral("Mv") + numero + QStringLiteral(".mdb"));
-    if (!arquivo) {
+    lblNome->setText(rs.Fields(QStringLiteral("nome")).toString());
+    lblUf->setText(rs.Fields(QStringLiteral("uf")).toString());
+    const auto base = rs.Fields(QStringLiteral("mes_base_fiscal"));
+    if (!base.isNull()) tdbAno->setValue(QDate(base.toDate().year(), 1, 1));
+}
+
+void frmAjMov::cmdPesqe_Click() {
+    try {
+        Empresas::frmPesqJur pesquisa(this);
+        const auto chave =
+            shell::AbrePesquisa(pesquisa, QStringLiteral("Pesquisa de Empresas"), QStringLiteral("Empresas"));
+        shell::DevolveChave(txtCodigo, chave);
+    } catch (const platform::values::RuntimeError&) {
+        ui::setFocusTo(txtCodigo);
+    }
+}
+
+void frmAjMov::cmdAjustar_Click() {
+    if (tdbAno->ValueIsNull()) {
+        ui::setFocusTo(tdbAno);
+        return;
+    }
+    const QString numero =
+        QStringLiteral("%1%2")
+            .arg(tdbAno->Value().year() % 100, 2, 10, QChar(u'0'))
+            .arg(static_cast<qint64>(platform::values::Val(txtCodigo->text())), 4, 10, QChar(u'0'));
+    const auto arquivo = platform::files::FindFile(Geral::DiretorioSistema + QStringLiteral("Tarvel/"),
+                                                   QStringLiteral("Mv") + numero + QStringLiteral(".mdb"));
+    ArquivoMovimento = arquivo ? QFileInfo(*arquivo).fileName() : QString();
+    if (ArquivoMovimento.isEmpty()) {
         ui::MsgBox(QStringLiteral("O arquivo de movimento MV") + numero +
                        QStringLiteral(".MDB não está presente no seu diretório, verifique !"),
                    ui::Msg::Exclamation, QStringLiteral("Atenção..."));
         return;
     }
-    Reconstrucao pedido;
-    pedido.modelo = Geral::DiretorioSistema + QStringLiteral("Movimento.mdb");
-    pedido.alvo = *arquivo;
-    pedido.recusaOutras = true;
-    for (const char* familia : {"DIGE", "DIGS", "DIGISS"})
-        for (int mes = 1; mes <= 12; ++mes)
-            pedido.tabelas << QStringLiteral("%1%2").arg(QLatin1String(familia)).arg(mes, 2, 10, QChar(u'0'));
-    pedido.tabelas << QStringLiteral("Pos_Icms");
-    const QString nome = QFileInfo(*arquivo).fileName();
-    const auto r = Reconstroi(pedido);
+    AjustaMovimento();
+}
+
+void frmAjMov::AjustaMovimento() {
+    const QString arquivo = Geral::DiretorioSistema + QStringLiteral("Tarvel/") + ArquivoMovimento;
+    const auto r = Reconstroi(PedidoMovimento(Geral::DiretorioSistema, arquivo));
     if (r.feito)
         ui::MsgBox(QStringLiteral("Ajuste Realizado com Sucesso !"), ui::Msg::Information,
                    QStringLiteral("Concluído..."));
+    else if (!r.impedimento.isEmpty())
+        ui::MsgBox(r.impedimento, ui::Msg::Exclamation, QStringLiteral("Atenção..."));
     else if (!r.recusas.isEmpty())
-        ui::MsgBox(QStringLiteral("O arquivo ") + nome +
+        ui::MsgBox(QStringLiteral("O arquivo ") + ArquivoMovimento +
                        QStringLiteral(" não pode ser ajustado; nada foi alterado:\n") + r.recusas.join(u'\n'),
                    ui::Msg::Exclamation, QStringLiteral("Atenção..."));
     else
         ui::MsgBox(
             QStringLiteral("Erro número %1 %2 - O ajuste não foi concluído; o arquivo %3 não foi alterado.")
                 .arg(r.numero)
-                .arg(r.erro, nome),
+                .arg(r.erro, ArquivoMovimento),
             ui::Msg::Critical, QStringLiteral("Erro"));
 }
 

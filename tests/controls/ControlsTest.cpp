@@ -456,3 +456,32 @@ TEST_F(ControlsTest, AClickOnAButtonFromAMultiLineFieldIsDelivered) {
     click(f->cmdGravar);
     EXPECT_EQ(f->gravar, 2);
 }
+
+// A year field shows "____" empty, takes four digits within its limits, and its value is the 1st of
+// January; it has no calendar.
+TEST(TDBDateAno, TakesAYearWithinItsLimits) {
+    TDBDate ano;
+    ano.setDisplayFormat(TDBDate::YearFormat);
+    ano.setMinDate(QDate(2000, 1, 1));
+    ano.setMaxDate(QDate(2099, 12, 31));
+    ano.clear();
+    EXPECT_EQ(ano.Text(), "____");
+    EXPECT_TRUE(ano.TextoValido());
+    const std::pair<const char*, QDate> casos[] = {{"2000", QDate(2000, 1, 1)},
+                                                   {"2099", QDate(2099, 1, 1)},
+                                                   {"2012", QDate(2012, 1, 1)},
+                                                   {"1999", {}},
+                                                   {"2100", {}},
+                                                   {"20", {}}};
+    for (const auto& [texto, valor] : casos) {
+        SCOPED_TRACE(texto);
+        ano.setText(texto);
+        EXPECT_EQ(ano.Value(), valor);
+        EXPECT_EQ(ano.TextoValido(), valor.isValid());
+    }
+    ano.setValue(QDate(2005, 7, 9));
+    EXPECT_EQ(ano.Text(), "2005");
+    EXPECT_EQ(ano.Value(), QDate(2005, 1, 1));
+    ano.AbreCalendario();
+    EXPECT_EQ(ano.Calendario(), nullptr);
+}

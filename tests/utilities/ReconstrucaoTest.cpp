@@ -1,9 +1,14 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
+#include <memory>
 
+#include "ArquivosAntigos.h"
 #include "platform/db/Connection.h"
+#include "platform/files/InstanceLock.h"
 #include "platform/values/RuntimeError.h"
 #include "support/TempProgramFolder.h"
 #include "utilities/Reconstrucao.h"
@@ -14,34 +19,9 @@ using utilities::Etapa;
 using utilities::Reconstroi;
 using utilities::Reconstrucao;
 
+using namespace arquivosantigos;
+
 namespace {
-
-QByteArray Conteudo(const QString& caminho) {
-    QFile f(caminho);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-QStringList TabelasMovimento() {
-    QStringList tabelas;
-    for (const char* familia : {"DIGE", "DIGS", "DIGISS"})
-        for (int mes = 1; mes <= 12; ++mes)
-            tabelas << QStringLiteral("%1%2").arg(familia).arg(mes, 2, 10, QChar(u'0'));
-    return tabelas << QStringLiteral("Pos_Icms");
-}
-
-// The rows of a table as text, in key order, for comparing two files.
-QStringList Linhas(Connection& banco, const QString& tabela, const QString& colunas, const QString& ordem) {
-    QStringList linhas;
-    auto rs =
-        banco.OpenRecordset(QStringLiteral("SELECT %1 FROM %2 ORDER BY %3").arg(colunas, tabela, ordem));
-    for (; !rs.Eof(); rs.MoveNext()) {
-        QStringList valores;
-        for (int i = 0; i < rs.FieldCount(); ++i)
-            valores << (rs.Fields(i).isNull() ? QStringLiteral("<null>") : rs.Fields(i).toString());
-        linhas << valores.join(u'|');
-    }
-    return linhas;
-}
 
 class ReconstrucaoTest : public ::testing::Test {
   protected:
@@ -49,35 +29,11 @@ class ReconstrucaoTest : public ::testing::Test {
 
     QString velho() const { return pasta.filePath("Tarvel/Mv050012.mdb"); }
 
-    // A movement file of an older release: month tables in small letters, entries without "serie",
-    // no ISS family, its own monthly positions, key gaps and a counter beyond the last row.
     void EscreveMovimentoAntigo() {
-        pasta.copyTemplate("Movimento.mdb", "Tarvel/Mv050012.mdb");
-        Connection banco;
-        banco.OpenFile(velho());
-        for (int mes = 1; mes <= 12; ++mes) {
-            const QString m = QStringLiteral("%1").arg(mes, 2, 10, QChar(u'0'));
-            for (const char* familia : {"DIGE", "DIGS"}) {
-                banco.Execute(QStringLiteral("ALTER TABLE %1%2 RENAME TO tmp%2").arg(familia, m));
-                banco.Execute(
-                    QStringLiteral("ALTER TABLE tmp%2 RENAME TO %1%2").arg(QString(familia).toLower(), m));
-            }
-            banco.Execute(QStringLiteral("ALTER TABLE dige%1 DROP COLUMN serie").arg(m));
-            banco.Execute(QStringLiteral("DROP TABLE DIGISS%1").arg(m));
-        }
-        banco.Execute(
-            "INSERT INTO dige03 (codauto, datalan, especie, cgc, vlrcontabil, baseicms0) VALUES "
-            "(3, '2005-03-10', 'NF', 'Açúcar & Cia', 1234.56, 0.01), (7, NULL, NULL, NULL, 0.99, 0)");
-        banco.Execute("INSERT INTO dige03 (codauto, especie) VALUES (9, 'apagar')");
-        banco.Execute("DELETE FROM dige03 WHERE codauto = 9");
-        banco.Execute("INSERT INTO digs12 (codauto, serie, vlrcontabil) VALUES (41, 'ÚNICA', 99999999.99)");
-        banco.Execute("DELETE FROM Pos_Icms WHERE Mes_Base > 2");
-        banco.Execute("UPDATE Pos_Icms SET Saida = 10.05, Obsent1 = 'Observação' WHERE Mes_Base = 2");
+        arquivosantigos::EscreveMovimentoAntigo(pasta.filePath("Movimento.mdb"), velho());
     }
 
-    Reconstrucao Movimento() const {
-        return {pasta.filePath("Movimento.mdb"), velho(), TabelasMovimento(), {}, true, {}};
-    }
+    Reconstrucao Movimento() const { return utilities::PedidoMovimento(pasta.path(), velho()); }
 
     QStringList Sobras() const {
         return QDir(pasta.filePath("Tarvel")).entryList(QDir::Files | QDir::Hidden);
@@ -112,7 +68,7 @@ TEST_F(ReconstrucaoTest, CarriesEveryFamilyByNameAndKeepsKeysCountersAndTheTempl
               "DIGE03");
     novo.Execute("INSERT INTO DIGE03 (especie) VALUES ('nova')");
     EXPECT_EQ(novo.LastInsertId(), 10);
-    EXPECT_EQ(Sobras(), QStringList{"Mv050012.mdb"});
+    EXPECT_EQ(Sobras(), (QStringList{"Mv050012.mdb", "Mv050012.mdb.bak"}));
 
     novo.Close();
     const auto deNovo = Reconstroi(Movimento());
@@ -216,12 +172,10 @@ TEST_F(ReconstrucaoTest, RegistryReplacesTheShippedRowsAndKeepsTheOldFileAsBacku
     const QByteArray antes = Conteudo(trabdados);
 
     QStringList etapas;
-    Reconstrucao pedido{pasta.filePath("Ajuste.mdb"),
-                        trabdados,
-                        {"PARAMETROS", "padrao", "Termo"},
-                        seguro,
-                        false,
-                        [&](Etapa e, const QString& t) { etapas << QString::number(int(e)) + t; }};
+    Reconstrucao pedido = utilities::PedidoCadastro(pasta.path());
+    pedido.tabelas = {"PARAMETROS", "padrao", "Termo"};
+    pedido.apagaModelo = false;
+    pedido.observador = [&](Etapa e, const QString& t) { etapas << QString::number(int(e)) + t; };
     pasta.copyTemplate("Ajuste.mdb", "Ajuste.mdb");
     const QByteArray modelo = Conteudo(pedido.modelo);
     const auto r = Reconstroi(pedido);
@@ -235,6 +189,76 @@ TEST_F(ReconstrucaoTest, RegistryReplacesTheShippedRowsAndKeepsTheOldFileAsBacku
     EXPECT_EQ(Linhas(novo, "Parametros", "*", "1"), QStringList{"Verdadeiro|sal$hash|"});
     EXPECT_EQ(Linhas(novo, "Padrao", "*", "Codigo"), QStringList{"1|03|Escritório São José|||<null>"});
     EXPECT_GT(novo.OpenRecordset("SELECT COUNT(*) FROM CodFiscal").Fields(0).toInt(), 50);
+}
+
+// Another running copy: its own open lock file holding the shared lock.
+std::shared_ptr<void> OutraCopia(const QString& pasta) {
+    const int fd = ::open(QFile::encodeName(pasta + platform::files::InstanceLockFile).constData(),
+                          O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    struct flock trava {};
+    trava.l_type = F_RDLCK;
+    EXPECT_EQ(::fcntl(fd, F_OFD_SETLK, &trava), 0);
+    return std::shared_ptr<void>(nullptr, [fd](void*) { ::close(fd); });
+}
+
+// While this program has the file or the template open anywhere (under another name, attached to
+// another file) or another copy runs on the folder, the rebuild is kept out and changes nothing; once
+// they are gone it runs, this copy's own shared lock raised and kept.
+TEST_F(ReconstrucaoTest, KeptOutWhileTheFileIsOpenOrAnotherCopyRuns) {
+    EscreveMovimentoAntigo();
+    ASSERT_TRUE(QFile::link(velho(), pasta.filePath("Tarvel/MV050012.MDB")));
+    const QByteArray antes = Conteudo(velho());
+    const auto aberto = [](const char* nome) {
+        return QStringLiteral(
+                   "O arquivo %1 está aberto em outra janela; feche as outras janelas e tente "
+                   "novamente !")
+            .arg(nome);
+    };
+    const auto conexao = [](const QString& arquivo, const QString& anexo = {}) {
+        auto c = std::make_shared<Connection>();
+        c->OpenFile(arquivo);
+        if (!anexo.isEmpty()) c->Attach(anexo, "outro", true);
+        return std::shared_ptr<void>(c);
+    };
+    struct Caso {
+        const char* nome;
+        std::function<std::shared_ptr<void>()> segura;
+        QString mensagem;
+    };
+    const Caso casos[] = {
+        {"the file", [&] { return conexao(velho()); }, aberto("Mv050012.mdb")},
+        {"another name", [&] { return conexao(pasta.filePath("Tarvel/MV050012.MDB")); },
+         aberto("Mv050012.mdb")},
+        {"attached", [&] { return conexao(pasta.filePath("Trabdados.mdb"), velho()); },
+         aberto("Mv050012.mdb")},
+        {"the template", [&] { return conexao(pasta.filePath("Movimento.mdb")); }, aberto("Movimento.mdb")},
+        {"another copy", [&] { return OutraCopia(pasta.path()); },
+         "Outra cópia do sistema está usando esta pasta; feche-a e tente novamente !"},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nome);
+        const auto segurado = c.segura();
+        const auto r = Reconstroi(Movimento());
+        EXPECT_FALSE(r.feito);
+        EXPECT_EQ(r.impedimento, c.mensagem);
+        EXPECT_EQ(Conteudo(velho()), antes);
+    }
+    {
+        Connection anexado;
+        anexado.OpenFile(pasta.filePath("Trabdados.mdb"));
+        anexado.Attach(velho(), "outro", true);
+        anexado.Detach("outro");
+        EXPECT_EQ(platform::db::openConnections(velho()), 0);
+    }
+
+    ASSERT_TRUE(platform::files::HoldInstanceLock(pasta.path()));
+    EXPECT_TRUE(Reconstroi(Movimento()).feito);
+    const int fd = ::open(QFile::encodeName(pasta.filePath(platform::files::InstanceLockFile)).constData(),
+                          O_RDWR | O_CLOEXEC);
+    struct flock trava {};
+    trava.l_type = F_WRLCK;
+    EXPECT_NE(::fcntl(fd, F_OFD_SETLK, &trava), 0);
+    ::close(fd);
 }
 
 }  // namespace

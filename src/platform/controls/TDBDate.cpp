@@ -34,15 +34,17 @@ TDBDate::TDBDate(QWidget* parent) : MaskEdBox(parent), minDate_(1900, 1, 1), max
 void TDBDate::setDisplayFormat(const QString& format) {
     const QDate keep = Value();
     displayFormat_ = format;
-    setMask(isPeriod() ? QStringLiteral("##/####") : QStringLiteral("##/##/####"));
-    botaoCalendario_->setVisible(!isPeriod());
+    setMask(isYear()     ? QStringLiteral("####")
+            : isPeriod() ? QStringLiteral("##/####")
+                         : QStringLiteral("##/##/####"));
+    botaoCalendario_->setVisible(isDate());
     setValue(keep);
 }
 
 void TDBDate::keyPressEvent(QKeyEvent* event) {
     const bool abre =
         event->key() == Qt::Key_F4 || (event->key() == Qt::Key_Down && event->modifiers() == Qt::AltModifier);
-    if (abre && !isPeriod()) {
+    if (abre && isDate()) {
         AbreCalendario();
         return;
     }
@@ -50,7 +52,7 @@ void TDBDate::keyPressEvent(QKeyEvent* event) {
 }
 
 void TDBDate::AbreCalendario() {
-    if (isPeriod() || isReadOnly() || !isEnabled()) return;
+    if (!isDate() || isReadOnly() || !isEnabled()) return;
     if (!calendario_) {
         calendario_ = new QFrame(this, Qt::Popup);
         calendario_->setObjectName(QStringLiteral("calendario"));
@@ -122,14 +124,25 @@ void TDBDate::Escolhe(int linha, int coluna) {
 }
 
 QString TDBDate::emptyText() const {
-    return isPeriod() ? QStringLiteral("__/____") : QStringLiteral("__/__/____");
+    return isYear()     ? QStringLiteral("____")
+           : isPeriod() ? QStringLiteral("__/____")
+                        : QStringLiteral("__/__/____");
 }
 
 std::optional<QDate> TDBDate::parse() const {
     if (engine().isEmpty()) return std::nullopt;
-    const auto d = isPeriod() ? values::parsePeriod(engine().text()) : values::parseDate(engine().text());
+    std::optional<QDate> d;
+    if (isYear()) {
+        bool numero = false;
+        const int ano = engine().text().toInt(&numero);
+        if (numero && engine().text().size() == 4) d = QDate(ano, 1, 1);
+    } else {
+        d = isPeriod() ? values::parsePeriod(engine().text()) : values::parseDate(engine().text());
+    }
     if (!d) return std::nullopt;
-    const QDate first = isPeriod() ? QDate(minDate_.year(), minDate_.month(), 1) : minDate_;
+    const QDate first = isYear()     ? QDate(minDate_.year(), 1, 1)
+                        : isPeriod() ? QDate(minDate_.year(), minDate_.month(), 1)
+                                     : minDate_;
     if (*d < first || *d > maxDate_) return std::nullopt;
     return d;
 }
@@ -141,7 +154,9 @@ void TDBDate::setValue(const QDate& date) {
     if (date.isNull())
         setText(emptyText());
     else
-        setText(isPeriod() ? values::formatPeriod(date) : values::formatDate(date));
+        setText(isYear()     ? QStringLiteral("%1").arg(date.year(), 4, 10, QChar(u'0'))
+                : isPeriod() ? values::formatPeriod(date)
+                             : values::formatDate(date));
 }
 
 void TDBDate::setMaxDate(const QDate& date) { maxDate_ = std::min(date, values::MaximumDate); }

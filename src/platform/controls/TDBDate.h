@@ -12,8 +12,9 @@ class QTableWidget;
 
 namespace platform::controls {
 
-// A date field ("dd/mm/yyyy") or period field ("mm/yyyy"), by its display format, on the mask engine.
-// Empty it shows "__/__/____" or "__/____" and its value is null. The focus does not leave it with a
+// A date field ("dd/mm/yyyy"), period field ("mm/yyyy") or year field ("yyyy"), by its display format,
+// on the mask engine. Empty it shows "__/__/____", "__/____" or "____" and its value is null; a period's
+// value is the first day of its month, a year's the 1st of January. The focus does not leave it with a
 // text that is not a valid date between MinDate and MaxDate. A date field drops down a month calendar
 // (its button at the right, Alt+Down or F4): a day clicked or chosen with Enter becomes its value.
 class TDBDate : public MaskEdBox, public ui::CommitsOnLeave {
@@ -21,13 +22,15 @@ class TDBDate : public MaskEdBox, public ui::CommitsOnLeave {
   public:
     static constexpr const char* DateFormat = "dd/mm/yyyy";
     static constexpr const char* PeriodFormat = "mm/yyyy";
+    static constexpr const char* YearFormat = "yyyy";
 
     explicit TDBDate(QWidget* parent = nullptr);
 
     QString DisplayFormat() const { return displayFormat_; }
-    // "mm/yyyy" makes a period field; any other format a date field.
+    // "mm/yyyy" makes a period field, "yyyy" a year field; any other format a date field.
     void setDisplayFormat(const QString& format);
     bool isPeriod() const { return displayFormat_ == QLatin1String(PeriodFormat); }
+    bool isYear() const { return displayFormat_ == QLatin1String(YearFormat); }
     // The empty text of this field.
     QString emptyText() const;
 
@@ -52,7 +55,7 @@ class TDBDate : public MaskEdBox, public ui::CommitsOnLeave {
     bool commitEdit() override;
 
     // Drops the calendar down on the month of the date shown (today's when none); the open calendar,
-    // or nullptr. A period field has none.
+    // or nullptr. Only a date field has one.
     void AbreCalendario();
     QFrame* Calendario() const { return calendario_; }
 
@@ -60,6 +63,7 @@ class TDBDate : public MaskEdBox, public ui::CommitsOnLeave {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    bool isDate() const { return !isPeriod() && !isYear(); }
     std::optional<QDate> parse() const;
     void MostraMes(const QDate& mes);
     void Escolhe(int linha, int coluna);

@@ -3,10 +3,12 @@
 #include <sqlite3.h>
 
 #include <QFile>
+#include <QUrl>
 #include <algorithm>
 #include <iterator>
 #include <utility>
 
+#include "platform/db/TableNames.h"
 #include "platform/db/TextFunctions.h"
 
 namespace platform::db {
@@ -135,6 +137,7 @@ Connection::Connection(Connection&& other) noexcept
       textBuffer_(std::move(other.textBuffer_)),
       textCapacity_(std::exchange(other.textCapacity_, 0)),
       depth_(std::exchange(other.depth_, 0)),
+      files_(std::exchange(other.files_, {})),
       lockWait_(std::move(other.lockWait_)) {
     other.cache_.clear();
 }
@@ -151,6 +154,7 @@ Connection& Connection::operator=(Connection&& other) noexcept {
         textBuffer_ = std::move(other.textBuffer_);
         textCapacity_ = std::exchange(other.textCapacity_, 0);
         depth_ = std::exchange(other.depth_, 0);
+        files_ = std::exchange(other.files_, {});
         lockWait_ = std::move(other.lockWait_);
     }
     return *this;
@@ -180,7 +184,8 @@ void Connection::Open(const QString& connectionString, OpenMode mode, std::sourc
 
 void Connection::OpenFile(const QString& path, OpenMode mode, std::source_location where) {
     Close();
-    int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_EXRESCODE;
+    // URIs only so that Attach can name a file read only; the program's paths never start "file:".
+    int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_EXRESCODE | SQLITE_OPEN_URI;
     if (mode == OpenMode::Create) flags |= SQLITE_OPEN_CREATE;
     sqlite3* db = nullptr;
     const QByteArray name = QFile::encodeName(path);
@@ -207,6 +212,37 @@ void Connection::OpenFile(const QString& path, OpenMode mode, std::source_locati
     db_ = db;
     path_ = path;
     depth_ = 0;
+    if (const auto file = fileIdOf(path)) {
+        countOpened(*file);
+        files_.emplace_back(QStringLiteral("main"), *file);
+    }
+}
+
+void Connection::Attach(const QString& path, const QString& schema, bool readOnly,
+                        std::source_location where) {
+    const QString& nome = columnName(schema);
+    // Read only takes the file's URI form; the path is encoded so that no character of it is read as
+    // part of the URI.
+    const QString fonte = readOnly ? QStringLiteral("file:") +
+                                         QString::fromLatin1(QUrl::toPercentEncoding(path, "/")) +
+                                         QStringLiteral("?mode=ro")
+                                   : path;
+    Execute(QStringLiteral("ATTACH DATABASE ? AS ") + nome, {fonte}, where);
+    if (const auto file = fileIdOf(path)) {
+        countOpened(*file);
+        files_.emplace_back(nome, *file);
+    }
+}
+
+void Connection::Detach(const QString& schema, std::source_location where) {
+    const QString& nome = columnName(schema);
+    Execute(QStringLiteral("DETACH DATABASE ") + nome, {}, where);
+    for (auto it = files_.begin(); it != files_.end(); ++it)
+        if (it->first.compare(nome, Qt::CaseInsensitive) == 0) {
+            countClosed(it->second);
+            files_.erase(it);
+            return;
+        }
 }
 
 void Connection::finalizeAll() {
@@ -222,6 +258,8 @@ void Connection::Close() {
     sqlite3_close_v2(db_);
     db_ = nullptr;
     depth_ = 0;
+    for (const auto& [schema, file] : files_) countClosed(file);
+    files_.clear();
 }
 
 void Connection::setBusyTimeout(int milliseconds) {

@@ -4,8 +4,11 @@
 #include <QString>
 #include <memory>
 #include <source_location>
+#include <utility>
+#include <vector>
 
 #include "platform/db/Error.h"
+#include "platform/db/OpenFiles.h"
 #include "platform/db/Param.h"
 #include "platform/db/Recordset.h"
 
@@ -55,6 +58,11 @@ class Connection {
               std::source_location where = std::source_location::current());
     void OpenFile(const QString& path, OpenMode mode = OpenMode::Existing,
                   std::source_location where = std::source_location::current());
+    // Attaches the database file at `path`, bound and never pasted, under `schema` (a plain name), read
+    // only when asked; Detach lets it go. Both keep the count of open files (OpenFiles.h).
+    void Attach(const QString& path, const QString& schema, bool readOnly,
+                std::source_location where = std::source_location::current());
+    void Detach(const QString& schema, std::source_location where = std::source_location::current());
     // Closes the file; an open transaction is rolled back. Harmless when closed.
     void Close();
     ObjectState State() const { return db_ ? ObjectState::Open : ObjectState::Closed; }
@@ -112,6 +120,8 @@ class Connection {
     std::unique_ptr<char[]> textBuffer_;
     std::size_t textCapacity_ = 0;
     int depth_ = 0;
+    // The files this connection holds, by schema ("main" and the attached ones), for the open count.
+    std::vector<std::pair<QString, FileId>> files_;
     // Kept apart from the object, which may move, since SQLite holds its address.
     std::unique_ptr<LockWait> lockWait_;
 };
