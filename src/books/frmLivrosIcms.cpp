@@ -240,9 +240,14 @@ void frmLivrosIcms::PeriodoConfirmado() {
         w->setEnabled(true);
     setBackColor(txtNpag, platform::controls::White);
     PosIcms::CompletaMeses(BancoMovimento);
+    MostraSaldoCredor();
+    platform::ui::setFocusTo(OptEnt);
+}
+
+// The month's carried credit as stored; a debit balance carries nothing.
+void frmLivrosIcms::MostraSaldoCredor() {
     const auto scant = PosIcms::LeSaldoCredor(BancoMovimento, empresa_->Periodo().month());
     tdbSalCredAnt->setValue(scant > values::Currency() ? scant : values::Currency());
-    platform::ui::setFocusTo(OptEnt);
 }
 
 void frmLivrosIcms::OptEnt_Click() {
@@ -418,9 +423,7 @@ void frmLivrosIcms::cmdInfoAdi_Click() {
 // as this window shows it, so a corrected credit is shown again before it could be written back.
 void frmLivrosIcms::cmdRanual_Click() {
     frmPos_Anual resumo(BancoMovimento, this);
-    if (platform::ui::ShowModal(resumo) != QDialog::Accepted) return;
-    const auto scant = PosIcms::LeSaldoCredor(BancoMovimento, empresa_->Periodo().month());
-    tdbSalCredAnt->setValue(scant > values::Currency() ? scant : values::Currency());
+    if (platform::ui::ShowModal(resumo) == QDialog::Accepted) MostraSaldoCredor();
 }
 
 void frmLivrosIcms::cmdCancelar_Click() {

@@ -75,6 +75,7 @@ class frmLivrosIcms : public platform::ui::Form {
     void Ocioso();
     void SemLivro();
     void PeriodoConfirmado();
+    void MostraSaldoCredor();
     void OptEnt_Click();
     void OptApu_Click();
     void optLCompleto_Click();
