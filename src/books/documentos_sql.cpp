@@ -11,7 +11,6 @@
 
 namespace Livros {
 
-using platform::db::Field;
 using platform::db::Params;
 using platform::db::Recordset;
 using platform::values::compareText;
@@ -38,33 +37,19 @@ QString TabelaValida(Livro livro, const QString& tabela) {
 }
 
 DocumentoIcms DocumentoDaLinha(const Recordset& rs) {
-    int c = 0;
-    auto texto = [&] { return rs.Fields(c++).toString(); };
-    auto valor = [&] { return rs.Fields(c++).toCurrency(); };
+    Recordset::RowValues v(rs);
     DocumentoIcms d;
-    d.datalan = rs.Fields(c++).toDate();
-    d.demiss = rs.Fields(c++).toDate();
-    d.especie = texto();
-    d.serie = texto();
-    d.docinicial = texto();
-    d.docfinal = texto();
-    d.cgc = texto();
-    d.uf = texto();
-    d.codfiscal = texto();
-    d.observ = texto();
-    d.vlrcontabil = valor();
-    for (ItemIcms& item : d.itens) {
-        item.base = valor();
-        item.aliquota = valor();
-        item.icms = valor();
-        item.isento = valor();
-        item.outros = valor();
-    }
-    d.baseipi = valor();
-    d.valripi = valor();
-    d.isenipi = valor();
-    d.outripi = valor();
-    d.fonteicms = valor();
+    d.datalan = v.date();
+    d.demiss = v.date();
+    for (QString* texto :
+         {&d.especie, &d.serie, &d.docinicial, &d.docfinal, &d.cgc, &d.uf, &d.codfiscal, &d.observ})
+        *texto = v.text();
+    d.vlrcontabil = v.currency();
+    for (ItemIcms& item : d.itens)
+        for (Currency* valor : {&item.base, &item.aliquota, &item.icms, &item.isento, &item.outros})
+            *valor = v.currency();
+    for (Currency* valor : {&d.baseipi, &d.valripi, &d.isenipi, &d.outripi, &d.fonteicms})
+        *valor = v.currency();
     return d;
 }
 

@@ -49,6 +49,25 @@ class Recordset {
     Field Fields(const QString& name) const;
     Field Fields(int index) const;
 
+    // The current row's values one after the other from its first column, each converted as
+    // Fields(i).toString(), toCurrency() or toDate() would convert it, without building a Field: for
+    // loops over many rows of many columns. Throws Error as Fields does (no current row, no such
+    // field, a value that does not convert). Valid while the recordset stays on that row.
+    class RowValues {
+      public:
+        explicit RowValues(const Recordset& rs);
+        QString text();
+        values::Currency currency();
+        QDate date();
+
+      private:
+        struct Value;
+        Value next();
+        const Recordset& rs_;
+        const char* at_;
+        int column_ = 0;
+    };
+
   private:
     friend class Connection;
 
@@ -99,6 +118,8 @@ class Recordset {
 
     void requireOpen() const;
     Field makeField(int column) const;
+    // The kind of the value at `p` and its bytes; `p` moves past the value.
+    static Kind readValue(const char*& p, const char*& data, qint32& length);
 
     bool open_ = false;
     std::vector<Column> columns_;
