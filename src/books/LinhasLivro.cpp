@@ -1,5 +1,7 @@
 #include "books/LinhasLivro.h"
 
+#include <algorithm>
+
 #include "platform/values/Str.h"
 #include "platform/values/TextCompare.h"
 #include "platform/values/Vb.h"
@@ -45,6 +47,11 @@ std::vector<LinhaLivro> Emparelha(std::vector<LinhaLivro> linhas, const Observac
 
 // A document number as a plain whole number, "" when it is not above 0.
 QString NumeroDocumento(const QString& texto) {
+    // Most numbers are stored in that form already: digits without a leading zero, few enough to be
+    // exact as a double.
+    if (!texto.isEmpty() && texto.size() <= 15 && texto[0] != u'0' &&
+        std::all_of(texto.cbegin(), texto.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+        return texto;
     const double numero = Val(texto);
     return numero > 0 ? QString::number(static_cast<qint64>(numero)) : QString();
 }
@@ -182,12 +189,16 @@ const CabecalhoLivro& CabecalhoContinuacao() {
 }
 
 TotaisDocumento& TotaisPorChave::operator[](const QString& chave) {
+    // A key met before as written is found without folding it again.
+    if (const auto exata = exatas_.constFind(chave); exata != exatas_.cend()) return totais_[*exata].second;
     const QString dobrada = platform::values::foldCase(chave);
     auto it = indice_.constFind(dobrada);
-    if (it != indice_.cend()) return totais_[*it].second;
-    indice_.insert(dobrada, totais_.size());
-    totais_.push_back({chave, {}});
-    return totais_.back().second;
+    if (it == indice_.cend()) {
+        it = indice_.insert(dobrada, totais_.size());
+        totais_.push_back({chave, {}});
+    }
+    exatas_.insert(chave, *it);
+    return totais_[*it].second;
 }
 
 TotaisDocumento& operator+=(TotaisDocumento& total, const TotaisDocumento& doc) {

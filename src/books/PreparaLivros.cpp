@@ -23,7 +23,7 @@ std::optional<FaixaDias> Faixa(const EstadoLivro& estado) {
 void InsereDocumento(Connection& cadastro, Livro livro, const DocumentoIcms& doc,
                      const std::vector<LinhaLivro>& linhas,
                      const QHash<QString, Participante>& participantes) {
-    const auto p = participantes.constFind(platform::values::foldCase(doc.cgc));
+    const auto p = participantes.constFind(doc.cgc);
     const QString branco = QStringLiteral(" ");
     const CabecalhoLivro cabecalho =
         p == participantes.cend() ? Cabecalho(doc, branco, branco) : Cabecalho(doc, p->nome, p->ie);
@@ -75,7 +75,7 @@ bool PreparaEntradas(const EstadoLivro& estado, Connection& movimento, const QSt
 ResultadoSaidas PreparaSaidas(const EstadoLivro& estado, Connection& movimento, const QString& TabelaAtual,
                               Connection& cadastro) {
     const std::vector<DocumentoIcms> documentos =
-        LeDocumentos(movimento, Livro::Saidas, TabelaAtual, Faixa(estado));
+        LeDocumentos(movimento, Livro::Saidas, TabelaAtual, Faixa(estado), estado.Industria);
     const QHash<QString, Participante> clientes = LeParticipantes(cadastro, Livro::Saidas, documentos);
     Transaction trans(cadastro);
     LimpaLivro(cadastro, Livro::Saidas);

@@ -1,7 +1,5 @@
 #include "books/documentos_sql.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QRegularExpression>
 #include <QSet>
 #include <algorithm>
@@ -19,12 +17,26 @@ using platform::values::foldCase;
 
 namespace {
 
-// The columns the books read, in the order DocumentoDaLinha takes them.
-const QString Colunas = QStringLiteral(
-    "datalan,demiss,especie,serie,docinicial,docfinal,cgc,uf,codfiscal,observ,vlrcontabil,"
-    "baseicms0,aliqicms0,valricms0,isenicms0,outricms0,baseicms1,aliqicms1,valricms1,isenicms1,outricms1,"
-    "baseicms2,aliqicms2,valricms2,isenicms2,outricms2,baseicms3,aliqicms3,valricms3,isenicms3,outricms3,"
-    "baseicms4,aliqicms4,valricms4,isenicms4,outricms4,baseipi,valripi,isenipi,outripi,fonteicms");
+// The columns a book reads, in the order DocumentoDaLinha takes them: the entries book prints no final
+// number, the exits book no issue date, and only an industry's exits book the IPI's base, exempt and
+// other amounts. Fewer columns read is less of the month to convert.
+struct Colunas {
+    bool demiss, docfinal, ipiCompleto;
+    QString lista() const {
+        QString c = QStringLiteral("datalan,");
+        if (demiss) c += QStringLiteral("demiss,");
+        c += QStringLiteral("especie,serie,docinicial,");
+        if (docfinal) c += QStringLiteral("docfinal,");
+        c += QStringLiteral(
+            "cgc,uf,codfiscal,observ,vlrcontabil,"
+            "baseicms0,aliqicms0,valricms0,isenicms0,outricms0,baseicms1,aliqicms1,valricms1,isenicms1,"
+            "outricms1,baseicms2,aliqicms2,valricms2,isenicms2,outricms2,baseicms3,aliqicms3,valricms3,"
+            "isenicms3,outricms3,baseicms4,aliqicms4,valricms4,isenicms4,outricms4,");
+        c += ipiCompleto ? QStringLiteral("baseipi,valripi,isenipi,outripi,fonteicms")
+                         : QStringLiteral("valripi,fonteicms");
+        return c;
+    }
+};
 
 QString TabelaValida(Livro livro, const QString& tabela) {
     static const QRegularExpression entradas(QStringLiteral("^DIGE(0[1-9]|1[0-2])$"),
@@ -36,29 +48,54 @@ QString TabelaValida(Livro livro, const QString& tabela) {
     return tabela;
 }
 
-DocumentoIcms DocumentoDaLinha(const Recordset& rs) {
+DocumentoIcms DocumentoDaLinha(const Recordset& rs, const Colunas& colunas) {
     Recordset::RowValues v(rs);
     DocumentoIcms d;
     d.datalan = v.date();
-    d.demiss = v.date();
-    for (QString* texto :
-         {&d.especie, &d.serie, &d.docinicial, &d.docfinal, &d.cgc, &d.uf, &d.codfiscal, &d.observ})
-        *texto = v.text();
+    if (colunas.demiss) d.demiss = v.date();
+    d.especie = v.text();
+    d.serie = v.text();
+    d.docinicial = v.text();
+    if (colunas.docfinal) d.docfinal = v.text();
+    for (QString* texto : {&d.cgc, &d.uf, &d.codfiscal, &d.observ}) *texto = v.text();
     d.vlrcontabil = v.currency();
     for (ItemIcms& item : d.itens)
         for (Currency* valor : {&item.base, &item.aliquota, &item.icms, &item.isento, &item.outros})
             *valor = v.currency();
-    for (Currency* valor : {&d.baseipi, &d.valripi, &d.isenipi, &d.outripi, &d.fonteicms})
-        *valor = v.currency();
+    if (colunas.ipiCompleto) d.baseipi = v.currency();
+    d.valripi = v.currency();
+    if (colunas.ipiCompleto) {
+        d.isenipi = v.currency();
+        d.outripi = v.currency();
+    }
+    d.fonteicms = v.currency();
     return d;
+}
+
+// A text as a JSON string: quotes, backslashes and control characters escaped.
+void AcrescentaJson(QString& json, const QString& texto) {
+    json += u'"';
+    for (const QChar c : texto) {
+        if (c == u'"' || c == u'\\') {
+            json += u'\\';
+            json += c;
+        } else if (c.unicode() < 0x20) {
+            json += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        } else {
+            json += c;
+        }
+    }
+    json += u'"';
 }
 
 }  // namespace
 
 std::vector<DocumentoIcms> LeDocumentos(Connection& movimento, Livro livro, const QString& tabela,
-                                        const std::optional<FaixaDias>& faixa) {
+                                        const std::optional<FaixaDias>& faixa, bool industria) {
+    const bool entradas = livro == Livro::Entradas;
+    const Colunas colunas{entradas, !entradas, !entradas && industria};
     QString sql =
-        QStringLiteral("SELECT ") + Colunas + QStringLiteral(" FROM ") + TabelaValida(livro, tabela);
+        QStringLiteral("SELECT ") + colunas.lista() + QStringLiteral(" FROM ") + TabelaValida(livro, tabela);
     Params params;
     if (faixa) {
         sql += faixa->porEmissao ? QStringLiteral(" WHERE Demiss BETWEEN ? AND ?")
@@ -69,7 +106,7 @@ std::vector<DocumentoIcms> LeDocumentos(Connection& movimento, Livro livro, cons
     Recordset rs = movimento.OpenRecordset(sql, params);
     std::vector<DocumentoIcms> documentos;
     documentos.reserve(std::size_t(rs.RecordCount()));
-    for (; !rs.Eof(); rs.MoveNext()) documentos.push_back(DocumentoDaLinha(rs));
+    for (; !rs.Eof(); rs.MoveNext()) documentos.push_back(DocumentoDaLinha(rs, colunas));
     // The book's order is the one "ORDER BY datalan, cgc, docinicial" gives (entries; the exits leave
     // out cgc), taken here in memory with the same text comparison: the database would convert every
     // text it compares for the collation, which costs more than reading the month. Documents equal in
@@ -96,25 +133,37 @@ std::vector<DocumentoIcms> LeDocumentos(Connection& movimento, Livro livro, cons
 QHash<QString, Participante> LeParticipantes(Connection& cadastro, Livro livro,
                                              const std::vector<DocumentoIcms>& documentos) {
     QSet<QString> vistos;
-    QJsonArray numeros;
+    QString numeros = QStringLiteral("[");
     for (const DocumentoIcms& d : documentos)
         if (!vistos.contains(d.cgc)) {
             vistos.insert(d.cgc);
-            numeros.append(d.cgc);
+            if (numeros.size() > 1) numeros += u',';
+            AcrescentaJson(numeros, d.cgc);
         }
+    numeros += u']';
     // The numbers go in as one bound JSON array, so the query is one whatever the month holds.
     const QString tabela = livro == Livro::Entradas ? QStringLiteral("ForGeral") : QStringLiteral("CliGeral");
     Recordset rs = cadastro.OpenRecordset(
         QStringLiteral("SELECT cgc, nome, ie FROM ") + tabela +
             QStringLiteral(" WHERE cgc IN (SELECT value FROM json_each(?)) ORDER BY rowid"),
-        {QString::fromUtf8(QJsonDocument(numeros).toJson(QJsonDocument::Compact))});
-    QHash<QString, Participante> participantes;
-    participantes.reserve(rs.RecordCount());
+        {numeros});
+    QHash<QString, Participante> porNumero;
+    porNumero.reserve(rs.RecordCount());
     for (; !rs.Eof(); rs.MoveNext()) {
-        const QString chave = foldCase(rs.Fields(0).toString());
-        if (!participantes.contains(chave))
-            participantes.insert(chave, {rs.Fields(1).toString(), rs.Fields(2).toString()});
+        Recordset::RowValues v(rs);
+        const QString chave = foldCase(v.text());
+        if (!porNumero.contains(chave)) {
+            Participante p;
+            p.nome = v.text();
+            p.ie = v.text();
+            porNumero.insert(chave, p);
+        }
     }
+    QHash<QString, Participante> participantes;
+    participantes.reserve(porNumero.size());
+    for (const QString& numero : std::as_const(vistos))
+        if (const auto p = porNumero.constFind(foldCase(numero)); p != porNumero.cend())
+            participantes.insert(numero, *p);
     return participantes;
 }
 

@@ -254,3 +254,17 @@ TEST_F(PreparaLivrosTest, AssessmentSumsPerRateAndPerCfop) {
     EXPECT_EQ(r.ImpostoEntradas, m("56,35"));
     EXPECT_EQ(r.ImpostoSaidas, m("163,75"));
 }
+
+// A counterpart is found whatever the letter case of its number and whatever characters the number
+// holds; of two rows of one number the first wins, for every spelling of it.
+TEST_F(PreparaLivrosTest, CounterpartsFoundByNumbersOfAnyCaseAndCharacters) {
+    const QString aspas = QStringLiteral("x\"1\\a\tç");
+    cadastro.Execute(QStringLiteral("INSERT INTO ForGeral(cgc,nome,ie) VALUES(?,?,?),(?,?,?),(?,?,?)"),
+                     {aspas, "Aspas", "1", aspas.toUpper(), "Outro", "2", "Ab-2", "Letras", "3"});
+    const ItemIcms item{m("10"), m("18"), m("1,8"), {}, {}};
+    const QString numeros[] = {aspas.toUpper(), aspas, QStringLiteral("aB-2"), QStringLiteral("zz")};
+    for (int i = 0; i < 4; ++i) grava(QStringLiteral("DIGE03"), doc(i + 1, 5, "1.102", {item}, numeros[i]));
+    entradas();
+    EXPECT_EQ(linhas("SELECT empresa, inscrest FROM MovEntrada ORDER BY rowid"),
+              lista({"Letras|3", "Aspas|1", "Aspas|1", " | "}));
+}
