@@ -48,16 +48,21 @@ QString TabelaValida(Livro livro, const QString& tabela) {
     return tabela;
 }
 
-DocumentoIcms DocumentoDaLinha(const Recordset& rs, const Colunas& colunas) {
+// `anterior` is the document of the previous row: species, series, state, CFOP and remark mostly
+// repeat from one document to the next and then share its texts.
+DocumentoIcms DocumentoDaLinha(const Recordset& rs, const Colunas& colunas, const DocumentoIcms& anterior) {
     Recordset::RowValues v(rs);
     DocumentoIcms d;
     d.datalan = v.date();
     if (colunas.demiss) d.demiss = v.date();
-    d.especie = v.text();
-    d.serie = v.text();
+    d.especie = v.text(anterior.especie);
+    d.serie = v.text(anterior.serie);
     d.docinicial = v.text();
     if (colunas.docfinal) d.docfinal = v.text();
-    for (QString* texto : {&d.cgc, &d.uf, &d.codfiscal, &d.observ}) *texto = v.text();
+    d.cgc = v.text();
+    d.uf = v.text(anterior.uf);
+    d.codfiscal = v.text(anterior.codfiscal);
+    d.observ = v.text(anterior.observ);
     d.vlrcontabil = v.currency();
     for (ItemIcms& item : d.itens)
         for (Currency* valor : {&item.base, &item.aliquota, &item.icms, &item.isento, &item.outros})
@@ -106,7 +111,8 @@ std::vector<DocumentoIcms> LeDocumentos(Connection& movimento, Livro livro, cons
     Recordset rs = movimento.OpenRecordset(sql, params);
     std::vector<DocumentoIcms> documentos;
     documentos.reserve(std::size_t(rs.RecordCount()));
-    for (; !rs.Eof(); rs.MoveNext()) documentos.push_back(DocumentoDaLinha(rs, colunas));
+    for (DocumentoIcms nenhum; !rs.Eof(); rs.MoveNext())
+        documentos.push_back(DocumentoDaLinha(rs, colunas, documentos.empty() ? nenhum : documentos.back()));
     // The book's order is the one "ORDER BY datalan, cgc, docinicial" gives (entries; the exits leave
     // out cgc), taken here in memory with the same text comparison: the database would convert every
     // text it compares for the collation, which costs more than reading the month. Documents equal in

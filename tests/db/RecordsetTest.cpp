@@ -227,13 +227,15 @@ TEST(RecordsetRowValues, ConvertAsFieldsDo) {
                     for (int before = 0; before < column; ++before) values.text();
                     if (kind == 0) return values.text();
                     if (kind == 1) return QString::number(values.currency().raw());
+                    if (kind == 3) return values.text(QStringLiteral("abc"));
+                    if (kind == 4) return values.text(rs.Fields(column).toString());
                     return values.date().toString(Qt::ISODate);
                 });
             };
             const QString where =
                 QStringLiteral("%1 in column %2").arg(QLatin1String(stored[row])).arg(column);
-            EXPECT_EQ(reader(0), outcome([&] { return rs.Fields(column).toString(); }))
-                << where.toStdString();
+            const QString text = outcome([&] { return rs.Fields(column).toString(); });
+            for (int kind : {0, 3, 4}) EXPECT_EQ(reader(kind), text) << where.toStdString() << " " << kind;
             EXPECT_EQ(reader(1),
                       outcome([&] { return QString::number(rs.Fields(column).toCurrency().raw()); }))
                 << where.toStdString();

@@ -267,6 +267,24 @@ QString Recordset::RowValues::text() {
     return rs_.makeField(v.column).toString();
 }
 
+QString Recordset::RowValues::text(const QString& same) {
+    const char* const at = at_;
+    const int column = column_;
+    const Value v = next();
+    if ((v.kind == KText8 || v.kind == KText) && v.length == same.size() &&
+        rs_.columns_[v.column].type != ColumnType::Date) {
+        const QChar* s = same.constData();
+        qint32 i = 0;
+        while (i < v.length && static_cast<unsigned char>(v.data[i]) < 0x80 &&
+               s[i].unicode() == char16_t(v.data[i]))
+            ++i;
+        if (i == v.length) return same;
+    }
+    at_ = at;
+    column_ = column;
+    return text();
+}
+
 values::Currency Recordset::RowValues::currency() {
     const Value v = next();
     if (v.kind == KNull) return values::Currency();

@@ -57,6 +57,9 @@ class Recordset {
       public:
         explicit RowValues(const Recordset& rs);
         QString text();
+        // The same text, given back as `same` itself (no new copy) when the value is that text: a
+        // column whose value repeats from row to row is then kept once.
+        QString text(const QString& same);
         values::Currency currency();
         QDate date();
 
