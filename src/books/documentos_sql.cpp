@@ -48,11 +48,11 @@ QString TabelaValida(Livro livro, const QString& tabela) {
     return tabela;
 }
 
-// `anterior` is the document of the previous row: species, series, state, CFOP and remark mostly
-// repeat from one document to the next and then share its texts.
-DocumentoIcms DocumentoDaLinha(const Recordset& rs, const Colunas& colunas, const DocumentoIcms& anterior) {
+// Reads the row into `d`. `anterior` is the document of the previous row: species, series, state, CFOP and
+// remark mostly repeat from one document to the next and then share its texts.
+void DocumentoDaLinha(const Recordset& rs, const Colunas& colunas, const DocumentoIcms& anterior,
+                      DocumentoIcms& d) {
     Recordset::RowValues v(rs);
-    DocumentoIcms d;
     d.datalan = v.date();
     if (colunas.demiss) d.demiss = v.date();
     d.especie = v.text(anterior.especie);
@@ -74,7 +74,6 @@ DocumentoIcms DocumentoDaLinha(const Recordset& rs, const Colunas& colunas, cons
         d.outripi = v.currency();
     }
     d.fonteicms = v.currency();
-    return d;
 }
 
 // A text as a JSON string: quotes, backslashes and control characters escaped.
@@ -111,8 +110,12 @@ std::vector<DocumentoIcms> LeDocumentos(Connection& movimento, Livro livro, cons
     Recordset rs = movimento.OpenRecordset(sql, params);
     std::vector<DocumentoIcms> documentos;
     documentos.reserve(std::size_t(rs.RecordCount()));
-    for (DocumentoIcms nenhum; !rs.Eof(); rs.MoveNext())
-        documentos.push_back(DocumentoDaLinha(rs, colunas, documentos.empty() ? nenhum : documentos.back()));
+    // Each document is read in place, beside the previous one (the room was reserved: none moves).
+    const DocumentoIcms nenhum;
+    for (; !rs.Eof(); rs.MoveNext()) {
+        const DocumentoIcms& anterior = documentos.empty() ? nenhum : documentos.back();
+        DocumentoDaLinha(rs, colunas, anterior, documentos.emplace_back());
+    }
     // The book's order is the one "ORDER BY datalan, cgc, docinicial" gives (entries; the exits leave
     // out cgc), taken here in memory with the same text comparison: the database would convert every
     // text it compares for the collation, which costs more than reading the month. Documents equal in

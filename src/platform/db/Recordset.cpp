@@ -44,8 +44,7 @@ Recordset::RowWriter::RowWriter(Recordset& rs, std::size_t reserve) : rs_(rs) {
     end_ = rs_.data_.back().get() + rs_.data_.back().size;
 }
 
-void Recordset::RowWriter::room(std::size_t n) {
-    if (std::size_t(end_ - at_) >= n) return;
+void Recordset::RowWriter::moveRow(std::size_t n) {
     // The row moves whole into a new chunk: a row is always contiguous.
     const std::size_t kept = std::size_t(at_ - start_);
     start_ = rs_.chunkWithRoom(n, start_, kept);

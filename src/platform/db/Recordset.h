@@ -95,7 +95,10 @@ class Recordset {
         void bytes(Kind kind, const char* data, std::size_t length);
 
       private:
-        void room(std::size_t n);
+        void room(std::size_t n) {
+            if (std::size_t(end_ - at_) < n) moveRow(n);
+        }
+        void moveRow(std::size_t n);
         template <typename T>
         void put(T v) {
             std::memcpy(at_, &v, sizeof v);
