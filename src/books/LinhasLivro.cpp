@@ -99,6 +99,8 @@ DocumentoExpandido ExpandeEntrada(const DocumentoIcms& doc) {
     t.vcontabil = R(doc.vlrcontabil);
     t.icmsfonte = R(doc.fonteicms);
     std::vector<LinhaLivro> linhas;
+    // Room for the usual document at once: one allocation, not one for each doubling.
+    linhas.reserve(8);
     for (const ItemIcms& item : doc.itens) {
         // A slot's ICMS counts only with its taxed base.
         if (item.base > Zero) {
@@ -129,6 +131,7 @@ DocumentoExpandido ExpandeSaida(const DocumentoIcms& doc, bool industria) {
     t.vcontabil = R(doc.vlrcontabil);
     t.icmsfonte = R(doc.fonteicms);
     std::vector<LinhaLivro> linhas;
+    linhas.reserve(8);
     for (const ItemIcms& item : doc.itens) {
         // The tax and the rate alone make no line.
         if (!(item.base > Zero || item.isento > Zero || item.outros > Zero)) continue;

@@ -63,19 +63,17 @@ void GravaLinhas::Insere(const LinhaTabela& linha) {
     const CabecalhoLivro& c = linha.cabecalho;
     const LinhaLivro& a = linha.linha0;
     const LinhaLivro& b = linha.linha1;
-    if (livro_ == Livro::Entradas) {
-        valores_.insert(
-            valores_.end(),
-            {Data(c.datalan), Data(c.demiss), c.especie,   c.serie,       c.docinicial, c.cgc,     c.inscrest,
-             c.empresa,       c.uf,           c.codfiscal, c.vlrcontabil, a.tipo,       a.base,    a.aliquota,
-             a.imposto,       a.observ,       b.tipo,      b.base,        b.aliquota,   b.imposto, b.observ});
-    } else {
-        valores_.insert(valores_.end(), {Data(c.datalan), c.especie,  c.serie,   c.docinicial, c.docfinal,
-                                         c.cgc,           c.inscrest, c.empresa, c.uf,         c.codfiscal,
-                                         c.vlrcontabil,   a.tipo,     a.base,    a.aliquota,   a.imposto,
-                                         a.isento,        a.outros,   a.observ,  b.tipo,       b.base,
-                                         b.aliquota,      b.imposto,  b.isento,  b.outros,     b.observ});
-    }
+    // Each value is made once, in place (a braced list would copy every text twice).
+    const auto acrescenta = [this](const auto&... valores) { (valores_.emplace_back(valores), ...); };
+    if (livro_ == Livro::Entradas)
+        acrescenta(Data(c.datalan), Data(c.demiss), c.especie, c.serie, c.docinicial, c.cgc, c.inscrest,
+                   c.empresa, c.uf, c.codfiscal, c.vlrcontabil, a.tipo, a.base, a.aliquota, a.imposto,
+                   a.observ, b.tipo, b.base, b.aliquota, b.imposto, b.observ);
+    else
+        acrescenta(Data(c.datalan), c.especie, c.serie, c.docinicial, c.docfinal, c.cgc, c.inscrest,
+                   c.empresa, c.uf, c.codfiscal, c.vlrcontabil, a.tipo, a.base, a.aliquota, a.imposto,
+                   a.isento, a.outros, a.observ, b.tipo, b.base, b.aliquota, b.imposto, b.isento, b.outros,
+                   b.observ);
     if (++linhas_ < LinhasPorComando) return;
     static const QString entradas = InsercaoDeLinhas(Livro::Entradas, LinhasPorComando);
     static const QString saidas = InsercaoDeLinhas(Livro::Saidas, LinhasPorComando);
