@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <algorithm>
+#include <numeric>
 
 #include "platform/values/RuntimeError.h"
 #include "platform/values/TextCompare.h"
@@ -117,26 +118,39 @@ std::vector<DocumentoIcms> LeDocumentos(Connection& movimento, Livro livro, cons
         DocumentoDaLinha(rs, colunas, anterior, documentos.emplace_back());
     }
     // The book's order is the one "ORDER BY datalan, cgc, docinicial" gives (entries; the exits leave
-    // out cgc), taken here in memory with the same text comparison: the database would convert every
-    // text it compares for the collation, which costs more than reading the month. Documents equal in
-    // all three keep the order in which they were entered.
+    // out cgc), taken here in memory with the same text comparison: the database would sort whole rows
+    // of the month, which costs more than sorting their positions. Documents equal in all three keep
+    // the order in which they were entered.
     const bool porCgc = livro == Livro::Entradas;
-    std::vector<const DocumentoIcms*> ordem;
-    ordem.reserve(documentos.size());
-    for (const DocumentoIcms& d : documentos) ordem.push_back(&d);
-    std::stable_sort(ordem.begin(), ordem.end(), [porCgc](const DocumentoIcms* a, const DocumentoIcms* b) {
-        if (a->datalan != b->datalan)
-            return !a->datalan.isValid() || (b->datalan.isValid() && a->datalan < b->datalan);
+    std::vector<std::size_t> ordem(documentos.size());
+    std::iota(ordem.begin(), ordem.end(), std::size_t{0});
+    std::stable_sort(ordem.begin(), ordem.end(), [&](std::size_t i, std::size_t j) {
+        const DocumentoIcms& a = documentos[i];
+        const DocumentoIcms& b = documentos[j];
+        if (a.datalan != b.datalan)
+            return !a.datalan.isValid() || (b.datalan.isValid() && a.datalan < b.datalan);
         if (porCgc) {
-            const int c = compareText(a->cgc, b->cgc);
+            const int c = compareText(a.cgc, b.cgc);
             if (c != 0) return c < 0;
         }
-        return compareText(a->docinicial, b->docinicial) < 0;
+        return compareText(a.docinicial, b.docinicial) < 0;
     });
-    std::vector<DocumentoIcms> ordenados;
-    ordenados.reserve(documentos.size());
-    for (const DocumentoIcms* d : ordem) ordenados.push_back(std::move(*const_cast<DocumentoIcms*>(d)));
-    return ordenados;
+    // Position k takes the document ordem[k]: each cycle of that permutation is walked once, every
+    // document moved once, where it is (a second vector of the month would cost more than the moves).
+    for (std::size_t inicio = 0; inicio < ordem.size(); ++inicio) {
+        if (ordem[inicio] == inicio) continue;
+        DocumentoIcms primeiro = std::move(documentos[inicio]);
+        std::size_t k = inicio;
+        while (ordem[k] != inicio) {
+            const std::size_t de = ordem[k];
+            documentos[k] = std::move(documentos[de]);
+            ordem[k] = k;
+            k = de;
+        }
+        documentos[k] = std::move(primeiro);
+        ordem[k] = k;
+    }
+    return documentos;
 }
 
 QHash<QString, Participante> LeParticipantes(Connection& cadastro, Livro livro,
