@@ -1,5 +1,7 @@
 #include "books/LinhasLivro.h"
 
+#include <algorithm>
+
 #include "platform/values/Str.h"
 #include "platform/values/TextCompare.h"
 #include "platform/values/Vb.h"
@@ -45,6 +47,11 @@ std::vector<LinhaLivro> Emparelha(std::vector<LinhaLivro> linhas, const Observac
 
 // A document number as a plain whole number, "" when it is not above 0.
 QString NumeroDocumento(const QString& texto) {
+    // Most numbers are stored in that form already: digits without a leading zero, few enough to be
+    // exact as a double.
+    if (!texto.isEmpty() && texto.size() <= 15 && texto[0] != u'0' &&
+        std::all_of(texto.cbegin(), texto.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+        return texto;
     const double numero = Val(texto);
     return numero > 0 ? QString::number(static_cast<qint64>(numero)) : QString();
 }
@@ -92,6 +99,8 @@ DocumentoExpandido ExpandeEntrada(const DocumentoIcms& doc) {
     t.vcontabil = R(doc.vlrcontabil);
     t.icmsfonte = R(doc.fonteicms);
     std::vector<LinhaLivro> linhas;
+    // Room for the usual document at once: one allocation, not one for each doubling.
+    linhas.reserve(8);
     for (const ItemIcms& item : doc.itens) {
         // A slot's ICMS counts only with its taxed base.
         if (item.base > Zero) {
@@ -122,6 +131,7 @@ DocumentoExpandido ExpandeSaida(const DocumentoIcms& doc, bool industria) {
     t.vcontabil = R(doc.vlrcontabil);
     t.icmsfonte = R(doc.fonteicms);
     std::vector<LinhaLivro> linhas;
+    linhas.reserve(8);
     for (const ItemIcms& item : doc.itens) {
         // The tax and the rate alone make no line.
         if (!(item.base > Zero || item.isento > Zero || item.outros > Zero)) continue;
@@ -182,12 +192,16 @@ const CabecalhoLivro& CabecalhoContinuacao() {
 }
 
 TotaisDocumento& TotaisPorChave::operator[](const QString& chave) {
+    // A key met before as written is found without folding it again.
+    if (const auto exata = exatas_.constFind(chave); exata != exatas_.cend()) return totais_[*exata].second;
     const QString dobrada = platform::values::foldCase(chave);
     auto it = indice_.constFind(dobrada);
-    if (it != indice_.cend()) return totais_[*it].second;
-    indice_.insert(dobrada, totais_.size());
-    totais_.push_back({chave, {}});
-    return totais_.back().second;
+    if (it == indice_.cend()) {
+        it = indice_.insert(dobrada, totais_.size());
+        totais_.push_back({chave, {}});
+    }
+    exatas_.insert(chave, *it);
+    return totais_[*it].second;
 }
 
 TotaisDocumento& operator+=(TotaisDocumento& total, const TotaisDocumento& doc) {

@@ -104,7 +104,8 @@ class TotaisPorChave {
     const std::vector<std::pair<QString, TotaisDocumento>>& totais() const { return totais_; }
 
   private:
-    QHash<QString, std::size_t> indice_;
+    QHash<QString, std::size_t> indice_;  // by the folded key
+    QHash<QString, std::size_t> exatas_;  // by each spelling met
     std::vector<std::pair<QString, TotaisDocumento>> totais_;
 };
 

@@ -20,14 +20,13 @@ std::optional<FaixaDias> Faixa(const EstadoLivro& estado) {
 }
 
 // Writes every row of a document's lines, the first with the document's header.
-void InsereDocumento(Connection& cadastro, Livro livro, const DocumentoIcms& doc,
-                     const std::vector<LinhaLivro>& linhas,
+void InsereDocumento(GravaLinhas& grava, const DocumentoIcms& doc, const std::vector<LinhaLivro>& linhas,
                      const QHash<QString, Participante>& participantes) {
-    const auto p = participantes.constFind(platform::values::foldCase(doc.cgc));
+    const auto p = participantes.constFind(doc.cgc);
     const QString branco = QStringLiteral(" ");
     const CabecalhoLivro cabecalho =
         p == participantes.cend() ? Cabecalho(doc, branco, branco) : Cabecalho(doc, p->nome, p->ie);
-    LinhasTabela(linhas, cabecalho, [&](const LinhaTabela& linha) { InsereLinha(cadastro, livro, linha); });
+    LinhasTabela(linhas, cabecalho, [&](const LinhaTabela& linha) { grava.Insere(linha); });
 }
 
 // The CFOP group of a book (the CFOP's first character), 0 to 2, or -1 for none.
@@ -53,18 +52,20 @@ bool PreparaEntradas(const EstadoLivro& estado, Connection& movimento, const QSt
     const QHash<QString, Participante> fornecedores = LeParticipantes(cadastro, Livro::Entradas, documentos);
     Transaction trans(cadastro);
     LimpaLivro(cadastro, Livro::Entradas);
+    GravaLinhas grava(cadastro, Livro::Entradas);
     TotaisPorChave porCfop, porUf;
     std::array<bool, 3> grupos{};
     for (const DocumentoIcms& doc : documentos) {
         const DocumentoExpandido e = ExpandeEntrada(doc);
         if (e.linhas.empty()) continue;
-        InsereDocumento(cadastro, Livro::Entradas, doc, e.linhas, fornecedores);
+        InsereDocumento(grava, doc, e.linhas, fornecedores);
         porCfop[doc.codfiscal] += e.totais;
         const int grupo = Grupo(doc.codfiscal, u'1');
         if (grupo >= 0) grupos[std::size_t(grupo)] = true;
         // Entries from other states.
         if (grupo == 1) porUf[doc.uf] += e.totais;
     }
+    grava.Termina();
     GravaTotaisCfop(cadastro, Livro::Entradas, porCfop);
     GravaTotaisUf(cadastro, TabelaUf::MovUf, porUf);
     GravaGrupos(cadastro, Livro::Entradas, grupos);
@@ -75,10 +76,11 @@ bool PreparaEntradas(const EstadoLivro& estado, Connection& movimento, const QSt
 ResultadoSaidas PreparaSaidas(const EstadoLivro& estado, Connection& movimento, const QString& TabelaAtual,
                               Connection& cadastro) {
     const std::vector<DocumentoIcms> documentos =
-        LeDocumentos(movimento, Livro::Saidas, TabelaAtual, Faixa(estado));
+        LeDocumentos(movimento, Livro::Saidas, TabelaAtual, Faixa(estado), estado.Industria);
     const QHash<QString, Participante> clientes = LeParticipantes(cadastro, Livro::Saidas, documentos);
     Transaction trans(cadastro);
     LimpaLivro(cadastro, Livro::Saidas);
+    GravaLinhas grava(cadastro, Livro::Saidas);
     ResultadoSaidas r;
     r.SemMovimento = documentos.empty();
     TotaisPorChave porCfop, contribuintes, naoContribuintes;
@@ -86,7 +88,7 @@ ResultadoSaidas PreparaSaidas(const EstadoLivro& estado, Connection& movimento, 
     for (const DocumentoIcms& doc : documentos) {
         const DocumentoExpandido e = ExpandeSaida(doc, estado.Industria);
         if (e.linhas.empty()) continue;
-        InsereDocumento(cadastro, Livro::Saidas, doc, e.linhas, clientes);
+        InsereDocumento(grava, doc, e.linhas, clientes);
         porCfop[doc.codfiscal] += e.totais;
         const int grupo = Grupo(doc.codfiscal, u'5');
         if (grupo >= 0) grupos[std::size_t(grupo)] = true;
@@ -100,6 +102,7 @@ ResultadoSaidas PreparaSaidas(const EstadoLivro& estado, Connection& movimento, 
             r.HaMovUf = true;
         }
     }
+    grava.Termina();
     GravaTotaisCfop(cadastro, Livro::Saidas, porCfop);
     GravaTotaisUf(cadastro, TabelaUf::MovUf, contribuintes);
     GravaTotaisUf(cadastro, TabelaUf::MovUfnc, naoContribuintes);

@@ -1,17 +1,15 @@
 #include "books/documentos_sql.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QRegularExpression>
 #include <QSet>
 #include <algorithm>
+#include <numeric>
 
 #include "platform/values/RuntimeError.h"
 #include "platform/values/TextCompare.h"
 
 namespace Livros {
 
-using platform::db::Field;
 using platform::db::Params;
 using platform::db::Recordset;
 using platform::values::compareText;
@@ -20,12 +18,26 @@ using platform::values::foldCase;
 
 namespace {
 
-// The columns the books read, in the order DocumentoDaLinha takes them.
-const QString Colunas = QStringLiteral(
-    "datalan,demiss,especie,serie,docinicial,docfinal,cgc,uf,codfiscal,observ,vlrcontabil,"
-    "baseicms0,aliqicms0,valricms0,isenicms0,outricms0,baseicms1,aliqicms1,valricms1,isenicms1,outricms1,"
-    "baseicms2,aliqicms2,valricms2,isenicms2,outricms2,baseicms3,aliqicms3,valricms3,isenicms3,outricms3,"
-    "baseicms4,aliqicms4,valricms4,isenicms4,outricms4,baseipi,valripi,isenipi,outripi,fonteicms");
+// The columns a book reads, in the order DocumentoDaLinha takes them: the entries book prints no final
+// number, the exits book no issue date, and only an industry's exits book the IPI's base, exempt and
+// other amounts. Fewer columns read is less of the month to convert.
+struct Colunas {
+    bool demiss, docfinal, ipiCompleto;
+    QString lista() const {
+        QString c = QStringLiteral("datalan,");
+        if (demiss) c += QStringLiteral("demiss,");
+        c += QStringLiteral("especie,serie,docinicial,");
+        if (docfinal) c += QStringLiteral("docfinal,");
+        c += QStringLiteral(
+            "cgc,uf,codfiscal,observ,vlrcontabil,"
+            "baseicms0,aliqicms0,valricms0,isenicms0,outricms0,baseicms1,aliqicms1,valricms1,isenicms1,"
+            "outricms1,baseicms2,aliqicms2,valricms2,isenicms2,outricms2,baseicms3,aliqicms3,valricms3,"
+            "isenicms3,outricms3,baseicms4,aliqicms4,valricms4,isenicms4,outricms4,");
+        c += ipiCompleto ? QStringLiteral("baseipi,valripi,isenipi,outripi,fonteicms")
+                         : QStringLiteral("valripi,fonteicms");
+        return c;
+    }
+};
 
 QString TabelaValida(Livro livro, const QString& tabela) {
     static const QRegularExpression entradas(QStringLiteral("^DIGE(0[1-9]|1[0-2])$"),
@@ -37,43 +49,58 @@ QString TabelaValida(Livro livro, const QString& tabela) {
     return tabela;
 }
 
-DocumentoIcms DocumentoDaLinha(const Recordset& rs) {
-    int c = 0;
-    auto texto = [&] { return rs.Fields(c++).toString(); };
-    auto valor = [&] { return rs.Fields(c++).toCurrency(); };
-    DocumentoIcms d;
-    d.datalan = rs.Fields(c++).toDate();
-    d.demiss = rs.Fields(c++).toDate();
-    d.especie = texto();
-    d.serie = texto();
-    d.docinicial = texto();
-    d.docfinal = texto();
-    d.cgc = texto();
-    d.uf = texto();
-    d.codfiscal = texto();
-    d.observ = texto();
-    d.vlrcontabil = valor();
-    for (ItemIcms& item : d.itens) {
-        item.base = valor();
-        item.aliquota = valor();
-        item.icms = valor();
-        item.isento = valor();
-        item.outros = valor();
+// Reads the row into `d`. `anterior` is the document of the previous row: species, series, state, CFOP and
+// remark mostly repeat from one document to the next and then share its texts.
+void DocumentoDaLinha(const Recordset& rs, const Colunas& colunas, const DocumentoIcms& anterior,
+                      DocumentoIcms& d) {
+    Recordset::RowValues v(rs);
+    d.datalan = v.date();
+    if (colunas.demiss) d.demiss = v.date();
+    d.especie = v.text(anterior.especie);
+    d.serie = v.text(anterior.serie);
+    d.docinicial = v.text();
+    if (colunas.docfinal) d.docfinal = v.text();
+    d.cgc = v.text();
+    d.uf = v.text(anterior.uf);
+    d.codfiscal = v.text(anterior.codfiscal);
+    d.observ = v.text(anterior.observ);
+    d.vlrcontabil = v.currency();
+    for (ItemIcms& item : d.itens)
+        for (Currency* valor : {&item.base, &item.aliquota, &item.icms, &item.isento, &item.outros})
+            *valor = v.currency();
+    if (colunas.ipiCompleto) d.baseipi = v.currency();
+    d.valripi = v.currency();
+    if (colunas.ipiCompleto) {
+        d.isenipi = v.currency();
+        d.outripi = v.currency();
     }
-    d.baseipi = valor();
-    d.valripi = valor();
-    d.isenipi = valor();
-    d.outripi = valor();
-    d.fonteicms = valor();
-    return d;
+    d.fonteicms = v.currency();
+}
+
+// A text as a JSON string: quotes, backslashes and control characters escaped.
+void AcrescentaJson(QString& json, const QString& texto) {
+    json += u'"';
+    for (const QChar c : texto) {
+        if (c == u'"' || c == u'\\') {
+            json += u'\\';
+            json += c;
+        } else if (c.unicode() < 0x20) {
+            json += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        } else {
+            json += c;
+        }
+    }
+    json += u'"';
 }
 
 }  // namespace
 
 std::vector<DocumentoIcms> LeDocumentos(Connection& movimento, Livro livro, const QString& tabela,
-                                        const std::optional<FaixaDias>& faixa) {
+                                        const std::optional<FaixaDias>& faixa, bool industria) {
+    const bool entradas = livro == Livro::Entradas;
+    const Colunas colunas{entradas, !entradas, !entradas && industria};
     QString sql =
-        QStringLiteral("SELECT ") + Colunas + QStringLiteral(" FROM ") + TabelaValida(livro, tabela);
+        QStringLiteral("SELECT ") + colunas.lista() + QStringLiteral(" FROM ") + TabelaValida(livro, tabela);
     Params params;
     if (faixa) {
         sql += faixa->porEmissao ? QStringLiteral(" WHERE Demiss BETWEEN ? AND ?")
@@ -84,52 +111,82 @@ std::vector<DocumentoIcms> LeDocumentos(Connection& movimento, Livro livro, cons
     Recordset rs = movimento.OpenRecordset(sql, params);
     std::vector<DocumentoIcms> documentos;
     documentos.reserve(std::size_t(rs.RecordCount()));
-    for (; !rs.Eof(); rs.MoveNext()) documentos.push_back(DocumentoDaLinha(rs));
+    // Each document is read in place, beside the previous one (the room was reserved: none moves).
+    const DocumentoIcms nenhum;
+    for (; !rs.Eof(); rs.MoveNext()) {
+        const DocumentoIcms& anterior = documentos.empty() ? nenhum : documentos.back();
+        DocumentoDaLinha(rs, colunas, anterior, documentos.emplace_back());
+    }
     // The book's order is the one "ORDER BY datalan, cgc, docinicial" gives (entries; the exits leave
-    // out cgc), taken here in memory with the same text comparison: the database would convert every
-    // text it compares for the collation, which costs more than reading the month. Documents equal in
-    // all three keep the order in which they were entered.
+    // out cgc), taken here in memory with the same text comparison: the database would sort whole rows
+    // of the month, which costs more than sorting their positions. Documents equal in all three keep
+    // the order in which they were entered.
     const bool porCgc = livro == Livro::Entradas;
-    std::vector<const DocumentoIcms*> ordem;
-    ordem.reserve(documentos.size());
-    for (const DocumentoIcms& d : documentos) ordem.push_back(&d);
-    std::stable_sort(ordem.begin(), ordem.end(), [porCgc](const DocumentoIcms* a, const DocumentoIcms* b) {
-        if (a->datalan != b->datalan)
-            return !a->datalan.isValid() || (b->datalan.isValid() && a->datalan < b->datalan);
+    std::vector<std::size_t> ordem(documentos.size());
+    std::iota(ordem.begin(), ordem.end(), std::size_t{0});
+    std::stable_sort(ordem.begin(), ordem.end(), [&](std::size_t i, std::size_t j) {
+        const DocumentoIcms& a = documentos[i];
+        const DocumentoIcms& b = documentos[j];
+        if (a.datalan != b.datalan)
+            return !a.datalan.isValid() || (b.datalan.isValid() && a.datalan < b.datalan);
         if (porCgc) {
-            const int c = compareText(a->cgc, b->cgc);
+            const int c = compareText(a.cgc, b.cgc);
             if (c != 0) return c < 0;
         }
-        return compareText(a->docinicial, b->docinicial) < 0;
+        return compareText(a.docinicial, b.docinicial) < 0;
     });
-    std::vector<DocumentoIcms> ordenados;
-    ordenados.reserve(documentos.size());
-    for (const DocumentoIcms* d : ordem) ordenados.push_back(std::move(*const_cast<DocumentoIcms*>(d)));
-    return ordenados;
+    // Position k takes the document ordem[k]: each cycle of that permutation is walked once, every
+    // document moved once, where it is (a second vector of the month would cost more than the moves).
+    for (std::size_t inicio = 0; inicio < ordem.size(); ++inicio) {
+        if (ordem[inicio] == inicio) continue;
+        DocumentoIcms primeiro = std::move(documentos[inicio]);
+        std::size_t k = inicio;
+        while (ordem[k] != inicio) {
+            const std::size_t de = ordem[k];
+            documentos[k] = std::move(documentos[de]);
+            ordem[k] = k;
+            k = de;
+        }
+        documentos[k] = std::move(primeiro);
+        ordem[k] = k;
+    }
+    return documentos;
 }
 
 QHash<QString, Participante> LeParticipantes(Connection& cadastro, Livro livro,
                                              const std::vector<DocumentoIcms>& documentos) {
     QSet<QString> vistos;
-    QJsonArray numeros;
+    QString numeros = QStringLiteral("[");
     for (const DocumentoIcms& d : documentos)
         if (!vistos.contains(d.cgc)) {
             vistos.insert(d.cgc);
-            numeros.append(d.cgc);
+            if (numeros.size() > 1) numeros += u',';
+            AcrescentaJson(numeros, d.cgc);
         }
+    numeros += u']';
     // The numbers go in as one bound JSON array, so the query is one whatever the month holds.
     const QString tabela = livro == Livro::Entradas ? QStringLiteral("ForGeral") : QStringLiteral("CliGeral");
     Recordset rs = cadastro.OpenRecordset(
         QStringLiteral("SELECT cgc, nome, ie FROM ") + tabela +
             QStringLiteral(" WHERE cgc IN (SELECT value FROM json_each(?)) ORDER BY rowid"),
-        {QString::fromUtf8(QJsonDocument(numeros).toJson(QJsonDocument::Compact))});
-    QHash<QString, Participante> participantes;
-    participantes.reserve(rs.RecordCount());
+        {numeros});
+    QHash<QString, Participante> porNumero;
+    porNumero.reserve(rs.RecordCount());
     for (; !rs.Eof(); rs.MoveNext()) {
-        const QString chave = foldCase(rs.Fields(0).toString());
-        if (!participantes.contains(chave))
-            participantes.insert(chave, {rs.Fields(1).toString(), rs.Fields(2).toString()});
+        Recordset::RowValues v(rs);
+        const QString chave = foldCase(v.text());
+        if (!porNumero.contains(chave)) {
+            Participante p;
+            p.nome = v.text();
+            p.ie = v.text();
+            porNumero.insert(chave, p);
+        }
     }
+    QHash<QString, Participante> participantes;
+    participantes.reserve(porNumero.size());
+    for (const QString& numero : std::as_const(vistos))
+        if (const auto p = porNumero.constFind(foldCase(numero)); p != porNumero.cend())
+            participantes.insert(numero, *p);
     return participantes;
 }
 

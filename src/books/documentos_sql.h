@@ -24,17 +24,19 @@ struct FaixaDias {
 
 // The documents of `tabela` (the month's "DIGE" table for the entries, "DIGS" for the exits; any other
 // name is a run-time error, so no text ever becomes SQL), of the whole month or of a day range, in the
-// book's order: by entry date, then (entries only) CNPJ/CPF, then first number.
+// book's order: by entry date, then (entries only) CNPJ/CPF, then first number. Only what the book
+// prints is read; the rest stays empty: the entries' final number, the exits' issue date, and the IPI's
+// base, exempt and other amounts unless the exits book is an industry's.
 std::vector<DocumentoIcms> LeDocumentos(Connection& movimento, Livro livro, const QString& tabela,
-                                        const std::optional<FaixaDias>& faixa);
+                                        const std::optional<FaixaDias>& faixa, bool industria = false);
 
 // A counterpart as the books print it.
 struct Participante {
     QString nome, ie;
 };
 // The counterparts (suppliers for the entries, clients for the exits) of the documents' numbers, in one
-// query, keyed by the number folded as the program compares text (foldCase). Of two rows of one number,
-// the first in the register's order wins.
+// query, keyed by the numbers as the documents write them. A number finds its row as the program
+// compares text ("ab" finds "AB"); of two rows of one number, the first in the register's order wins.
 QHash<QString, Participante> LeParticipantes(Connection& cadastro, Livro livro,
                                              const std::vector<DocumentoIcms>& documentos);
 

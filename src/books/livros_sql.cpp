@@ -10,15 +10,30 @@ namespace {
 // A first row's null date is written as null, as further rows' dates are.
 Param Data(const QDate& data) { return data.isValid() ? Param(data) : Param(DbNull); }
 
-const QString InsereEntrada = QStringLiteral(
-    "INSERT INTO MovEntrada(datalan,demiss,especie,serie,docinicial,cgc,inscrest,empresa,uf,codfiscal,"
-    "vlrcontabil,tipolan,tipoicms0,baseicms0,aliqicms0,valricms0,observ0,tipoicms1,baseicms1,aliqicms1,"
-    "valricms1,observ1) VALUES (?,?,?,?,?,?,?,?,?,?,?,'',?,?,?,?,?,?,?,?,?,?)");
+// Rows written by one statement of GravaLinhas.
+constexpr int LinhasPorComando = 32;
 
-const QString InsereSaida = QStringLiteral(
-    "INSERT INTO MovSaida(datalan,especie,serie,docinicial,docfinal,cgc,inscrest,empresa,uf,codfiscal,"
-    "vlrcontabil,tipolan,tipo0,base0,aliq0,valr0,isen0,outr0,observ0,tipo1,base1,aliq1,valr1,isen1,outr1,"
-    "observ1) VALUES (?,?,?,?,?,?,?,?,?,?,?,'',?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
+// The INSERT of `linhas` rows into the book's table.
+QString InsercaoDeLinhas(Livro livro, int linhas) {
+    const bool entradas = livro == Livro::Entradas;
+    QString sql =
+        entradas
+            ? QStringLiteral(
+                  "INSERT INTO MovEntrada(datalan,demiss,especie,serie,docinicial,cgc,inscrest,empresa,uf,"
+                  "codfiscal,vlrcontabil,tipolan,tipoicms0,baseicms0,aliqicms0,valricms0,observ0,tipoicms1,"
+                  "baseicms1,aliqicms1,valricms1,observ1) VALUES ")
+            : QStringLiteral(
+                  "INSERT INTO MovSaida(datalan,especie,serie,docinicial,docfinal,cgc,inscrest,empresa,uf,"
+                  "codfiscal,vlrcontabil,tipolan,tipo0,base0,aliq0,valr0,isen0,outr0,observ0,tipo1,base1,"
+                  "aliq1,valr1,isen1,outr1,observ1) VALUES ");
+    const QString linha = entradas ? QStringLiteral("(?,?,?,?,?,?,?,?,?,?,?,'',?,?,?,?,?,?,?,?,?,?)")
+                                   : QStringLiteral("(?,?,?,?,?,?,?,?,?,?,?,'',?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
+    for (int i = 0; i < linhas; ++i) {
+        if (i) sql += u',';
+        sql += linha;
+    }
+    return sql;
+}
 
 }  // namespace
 
@@ -42,23 +57,41 @@ void LimpaLivro(Connection& cadastro, Livro livro) {
     }
 }
 
-void InsereLinha(Connection& cadastro, Livro livro, const LinhaTabela& linha) {
+GravaLinhas::GravaLinhas(Connection& cadastro, Livro livro) : cadastro_(cadastro), livro_(livro) {}
+
+void GravaLinhas::Insere(const LinhaTabela& linha) {
     const CabecalhoLivro& c = linha.cabecalho;
     const LinhaLivro& a = linha.linha0;
     const LinhaLivro& b = linha.linha1;
-    if (livro == Livro::Entradas) {
-        cadastro.Execute(
-            InsereEntrada,
-            {Data(c.datalan), Data(c.demiss), c.especie,   c.serie,       c.docinicial, c.cgc,     c.inscrest,
-             c.empresa,       c.uf,           c.codfiscal, c.vlrcontabil, a.tipo,       a.base,    a.aliquota,
-             a.imposto,       a.observ,       b.tipo,      b.base,        b.aliquota,   b.imposto, b.observ});
-    } else {
-        cadastro.Execute(InsereSaida, {Data(c.datalan), c.especie,  c.serie,   c.docinicial, c.docfinal,
-                                       c.cgc,           c.inscrest, c.empresa, c.uf,         c.codfiscal,
-                                       c.vlrcontabil,   a.tipo,     a.base,    a.aliquota,   a.imposto,
-                                       a.isento,        a.outros,   a.observ,  b.tipo,       b.base,
-                                       b.aliquota,      b.imposto,  b.isento,  b.outros,     b.observ});
-    }
+    // Each value is made once, in place (a braced list would copy every text twice).
+    const auto acrescenta = [this](const auto&... valores) { (valores_.emplace_back(valores), ...); };
+    if (livro_ == Livro::Entradas)
+        acrescenta(Data(c.datalan), Data(c.demiss), c.especie, c.serie, c.docinicial, c.cgc, c.inscrest,
+                   c.empresa, c.uf, c.codfiscal, c.vlrcontabil, a.tipo, a.base, a.aliquota, a.imposto,
+                   a.observ, b.tipo, b.base, b.aliquota, b.imposto, b.observ);
+    else
+        acrescenta(Data(c.datalan), c.especie, c.serie, c.docinicial, c.docfinal, c.cgc, c.inscrest,
+                   c.empresa, c.uf, c.codfiscal, c.vlrcontabil, a.tipo, a.base, a.aliquota, a.imposto,
+                   a.isento, a.outros, a.observ, b.tipo, b.base, b.aliquota, b.imposto, b.isento, b.outros,
+                   b.observ);
+    if (++linhas_ < LinhasPorComando) return;
+    static const QString entradas = InsercaoDeLinhas(Livro::Entradas, LinhasPorComando);
+    static const QString saidas = InsercaoDeLinhas(Livro::Saidas, LinhasPorComando);
+    cadastro_.Execute(livro_ == Livro::Entradas ? entradas : saidas, valores_);
+    valores_.clear();
+    linhas_ = 0;
+}
+
+void GravaLinhas::Termina() {
+    // The last rows one by one, so that a book keeps two statement texts whatever its size.
+    static const QString entrada = InsercaoDeLinhas(Livro::Entradas, 1);
+    static const QString saida = InsercaoDeLinhas(Livro::Saidas, 1);
+    const std::size_t porLinha = linhas_ > 0 ? valores_.size() / std::size_t(linhas_) : 0;
+    for (auto inicio = valores_.cbegin(); inicio != valores_.cend(); inicio += std::ptrdiff_t(porLinha))
+        cadastro_.Execute(livro_ == Livro::Entradas ? entrada : saida,
+                          Params(inicio, inicio + std::ptrdiff_t(porLinha)));
+    valores_.clear();
+    linhas_ = 0;
 }
 
 void GravaTotaisCfop(Connection& cadastro, Livro livro, const TotaisPorChave& totais) {

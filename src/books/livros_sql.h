@@ -11,6 +11,7 @@
 // statement text, prepared once per connection and reused.
 namespace Livros {
 
+using platform::db::Params;
 using platform::db::Recordset;
 
 // The one row of MovTPara afresh: Codigo 1, every group flag false.
@@ -20,8 +21,22 @@ void RecriaMovTPara(Connection& cadastro);
 // or MovSaida, MovTsai, MovUf, MovUfnc).
 void LimpaLivro(Connection& cadastro, Livro livro);
 
-// One row of MovEntrada or MovSaida.
-void InsereLinha(Connection& cadastro, Livro livro, const LinhaTabela& linha);
+// The rows of MovEntrada or MovSaida, in the order given. They are written a batch at a time, several
+// rows to one statement (prepared once and reused): a book has tens of thousands of rows and each
+// statement run costs more than a row. Termina writes the rows still kept; rows not yet written when
+// the object goes away without it are lost, as a failure half way wants.
+class GravaLinhas {
+  public:
+    GravaLinhas(Connection& cadastro, Livro livro);
+    void Insere(const LinhaTabela& linha);
+    void Termina();
+
+  private:
+    Connection& cadastro_;
+    Livro livro_;
+    Params valores_;
+    int linhas_ = 0;
+};
 
 // The totals per CFOP into MovTent or MovTsai, one row each, in their order.
 void GravaTotaisCfop(Connection& cadastro, Livro livro, const TotaisPorChave& totais);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QStringList>
+#include <algorithm>
+#include <numeric>
 
 #include "books/LinhasLivro.h"
 #include "books/PreparaLivros.h"
@@ -253,4 +255,46 @@ TEST_F(PreparaLivrosTest, AssessmentSumsPerRateAndPerCfop) {
                      "25|0|0|400|100"}));
     EXPECT_EQ(r.ImpostoEntradas, m("56,35"));
     EXPECT_EQ(r.ImpostoSaidas, m("163,75"));
+}
+
+// A counterpart is found whatever the letter case of its number and whatever characters the number
+// holds; of two rows of one number the first wins, for every spelling of it.
+TEST_F(PreparaLivrosTest, CounterpartsFoundByNumbersOfAnyCaseAndCharacters) {
+    const QString aspas = QStringLiteral("x\"1\\a\tç");
+    cadastro.Execute(QStringLiteral("INSERT INTO ForGeral(cgc,nome,ie) VALUES(?,?,?),(?,?,?),(?,?,?)"),
+                     {aspas, "Aspas", "1", aspas.toUpper(), "Outro", "2", "Ab-2", "Letras", "3"});
+    const ItemIcms item{m("10"), m("18"), m("1,8"), {}, {}};
+    const QString numeros[] = {aspas.toUpper(), aspas, QStringLiteral("aB-2"), QStringLiteral("zz")};
+    for (int i = 0; i < 4; ++i) grava(QStringLiteral("DIGE03"), doc(i + 1, 5, "1.102", {item}, numeros[i]));
+    entradas();
+    EXPECT_EQ(linhas("SELECT empresa, inscrest FROM MovEntrada ORDER BY rowid"),
+              lista({"Letras|3", "Aspas|1", "Aspas|1", " | "}));
+}
+
+// A book of many rows keeps every row, in order, with the header on each document's first row only.
+TEST_F(PreparaLivrosTest, ManyRowsAreAllWrittenInOrder) {
+    QStringList esperadas;
+    for (int n = 1; n <= 45; ++n) {
+        std::vector<ItemIcms> itens;
+        for (int s = 0; s < 1 + n % 4; ++s)
+            itens.push_back({m("10") * (s + 1), m("18"), m("1,8") * (s + 1), {}, {}});
+        grava(QStringLiteral("DIGS03"), doc(n, 1 + n % 28, "5.102", itens));
+        grava(QStringLiteral("DIGE03"), doc(n, 1 + n % 28, "1.102", itens));
+    }
+    // The book's order: by day, then number (as text), as the documents were sorted.
+    std::vector<int> ordem(45);
+    std::iota(ordem.begin(), ordem.end(), 1);
+    std::stable_sort(ordem.begin(), ordem.end(), [](int a, int b) {
+        return a % 28 != b % 28 ? a % 28 < b % 28 : QString::number(a) < QString::number(b);
+    });
+    for (int n : ordem)
+        for (int s = 0; s < 1 + n % 4; s += 2)
+            esperadas << QStringLiteral("%1|%2|%3")
+                             .arg(s == 0 ? QString::number(n) : QStringLiteral(" "))
+                             .arg((s + 1) * 10)
+                             .arg(s + 1 < 1 + n % 4 ? (s + 2) * 10 : 0);
+    saidas();
+    entradas();
+    EXPECT_EQ(linhas("SELECT docinicial, base0, base1 FROM MovSaida ORDER BY rowid"), esperadas);
+    EXPECT_EQ(linhas("SELECT docinicial, baseicms0, baseicms1 FROM MovEntrada ORDER BY rowid"), esperadas);
 }

@@ -186,4 +186,69 @@ TEST_F(RecordsetTest, LargeResultsKeepEveryValue) {
     }
 }
 
+// Reading a row's values one after the other gives what each Field gives, value or failure, for every
+// declared type and every kind of stored value.
+TEST(RecordsetRowValues, ConvertAsFieldsDo) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    Connection db;
+    db.OpenFile(dir.filePath(QStringLiteral("v.mdb")), OpenMode::Create);
+    db.Execute(
+        QStringLiteral("CREATE TABLE v (t TEXT COLLATE PTBR, c CURRENCY, d DATE, i INTEGER, r DOUBLE, "
+                       "y YESNO, o BLOB)"));
+    const char* const stored[] = {"NULL",         "0",
+                                  "-7",           "3000000000",
+                                  "12345",        "2.5",
+                                  "-0.00005",     "''",
+                                  "'12,5'",       "'abc'",
+                                  "'joão'",       "'2008-03-31'",
+                                  "'2008-02-30'", "'2008-3-31'",
+                                  "'31/03/2008'", "'2012-02-29 10:00'",
+                                  "x'00ff'",      "printf('%.300c', 'x')"};
+    for (const char* value : stored)
+        db.Execute(
+            QStringLiteral("INSERT INTO v VALUES (%1, %1, %1, %1, %1, %1, %1)").arg(QLatin1String(value)));
+    auto outcome = [](const std::function<QString()>& read) {
+        try {
+            return read();
+        } catch (const Error& e) {
+            return QStringLiteral("error %1").arg(e.number());
+        } catch (const std::exception&) {
+            return QStringLiteral("exception");
+        }
+    };
+    Recordset rs =
+        db.OpenRecordset(QStringLiteral("SELECT t, c, d, i, r, y, o, t || '' FROM v ORDER BY rowid"));
+    for (int row = 0; !rs.Eof(); rs.MoveNext(), ++row)
+        for (int column = 0; column < rs.FieldCount(); ++column) {
+            const auto reader = [&](int kind) {
+                return outcome([&] {
+                    Recordset::RowValues values(rs);
+                    for (int before = 0; before < column; ++before) values.text();
+                    if (kind == 0) return values.text();
+                    if (kind == 1) return QString::number(values.currency().raw());
+                    if (kind == 3) return values.text(QStringLiteral("abc"));
+                    if (kind == 4) return values.text(rs.Fields(column).toString());
+                    return values.date().toString(Qt::ISODate);
+                });
+            };
+            const QString where =
+                QStringLiteral("%1 in column %2").arg(QLatin1String(stored[row])).arg(column);
+            const QString text = outcome([&] { return rs.Fields(column).toString(); });
+            for (int kind : {0, 3, 4}) EXPECT_EQ(reader(kind), text) << where.toStdString() << " " << kind;
+            EXPECT_EQ(reader(1),
+                      outcome([&] { return QString::number(rs.Fields(column).toCurrency().raw()); }))
+                << where.toStdString();
+            EXPECT_EQ(reader(2), outcome([&] { return rs.Fields(column).toDate().toString(Qt::ISODate); }))
+                << where.toStdString();
+        }
+    rs.MoveFirst();
+    Recordset::RowValues values(rs);
+    for (int column = 0; column < rs.FieldCount(); ++column) values.text();
+    EXPECT_EQ(errorNumber([&] { values.text(); }), ItemNotFound);
+    rs.MoveLast();
+    rs.MoveNext();
+    EXPECT_EQ(errorNumber([&] { Recordset::RowValues after(rs); }), NoCurrentRecord);
+}
+
 }  // namespace

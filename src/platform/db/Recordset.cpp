@@ -44,8 +44,7 @@ Recordset::RowWriter::RowWriter(Recordset& rs, std::size_t reserve) : rs_(rs) {
     end_ = rs_.data_.back().get() + rs_.data_.back().size;
 }
 
-void Recordset::RowWriter::room(std::size_t n) {
-    if (std::size_t(end_ - at_) >= n) return;
+void Recordset::RowWriter::moveRow(std::size_t n) {
     // The row moves whole into a new chunk: a row is always contiguous.
     const std::size_t kept = std::size_t(at_ - start_);
     start_ = rs_.chunkWithRoom(n, start_, kept);
@@ -177,59 +176,147 @@ Field Recordset::Fields(int index) const {
     return makeField(index);
 }
 
+Recordset::Kind Recordset::readValue(const char*& p, const char*& data, qint32& length) {
+    const Kind kind = Kind(*p++);
+    length = 0;
+    switch (kind) {
+        case KNull:
+            break;
+        case KInt32:
+            length = 4;
+            break;
+        case KInt64:
+        case KReal:
+            length = 8;
+            break;
+        case KText8:
+            length = quint8(*p++);
+            break;
+        case KText:
+        case KBlob:
+            std::memcpy(&length, p, 4);
+            p += 4;
+            break;
+    }
+    data = p;
+    p += length;
+    return kind;
+}
+
 Field Recordset::makeField(int column) const {
     if (Eof() || Bof()) noCurrentRecord(statement_);
     const bool onward = nextRow_ == position_ && column >= nextColumn_;
     const char* p = onward ? nextValue_ : rowData(position_);
-    for (int c = onward ? nextColumn_ : 0;; ++c) {
-        const Kind kind = Kind(*p++);
-        qint32 length = 0;
-        switch (kind) {
-            case KNull:
-                break;
-            case KInt32:
-                length = 4;
-                break;
-            case KInt64:
-            case KReal:
-                length = 8;
-                break;
-            case KText8:
-                length = quint8(*p++);
-                break;
-            case KText:
-            case KBlob:
-                std::memcpy(&length, p, 4);
-                p += 4;
-                break;
-        }
-        if (c < column) {
-            p += length;
-            continue;
-        }
-        Field::Stored stored;
-        if (kind == KInt32) {
-            qint32 v;
-            std::memcpy(&v, p, 4);
-            stored = qint64(v);
-        } else if (kind == KInt64) {
-            qint64 v;
-            std::memcpy(&v, p, 8);
-            stored = v;
-        } else if (kind == KReal) {
-            double v;
-            std::memcpy(&v, p, 8);
-            stored = v;
-        } else if (kind == KText || kind == KText8) {
-            stored = QString::fromUtf8(p, length);
-        } else if (kind == KBlob) {
-            stored = QByteArray(p, length);
-        }
-        nextRow_ = position_;
-        nextColumn_ = column + 1;
-        nextValue_ = p + length;
-        return Field(columns_[column].name, columns_[column].type, std::move(stored));
+    const char* data = nullptr;
+    qint32 length = 0;
+    Kind kind = KNull;
+    for (int c = onward ? nextColumn_ : 0; c <= column; ++c) kind = readValue(p, data, length);
+    Field::Stored stored;
+    if (kind == KInt32) {
+        qint32 v;
+        std::memcpy(&v, data, 4);
+        stored = qint64(v);
+    } else if (kind == KInt64) {
+        qint64 v;
+        std::memcpy(&v, data, 8);
+        stored = v;
+    } else if (kind == KReal) {
+        double v;
+        std::memcpy(&v, data, 8);
+        stored = v;
+    } else if (kind == KText || kind == KText8) {
+        stored = QString::fromUtf8(data, length);
+    } else if (kind == KBlob) {
+        stored = QByteArray(data, length);
     }
+    nextRow_ = position_;
+    nextColumn_ = column + 1;
+    nextValue_ = p;
+    return Field(columns_[column].name, columns_[column].type, std::move(stored));
+}
+
+struct Recordset::RowValues::Value {
+    Kind kind;
+    const char* data;
+    qint32 length;
+    int column;
+};
+
+Recordset::RowValues::RowValues(const Recordset& rs) : rs_(rs) {
+    if (rs_.Eof() || rs_.Bof()) noCurrentRecord(rs_.statement_);
+    at_ = rs_.rowData(rs_.position_);
+}
+
+Recordset::RowValues::Value Recordset::RowValues::next() {
+    // Past the last column: the same failure as Fields.
+    if (column_ >= int(rs_.columns_.size())) rs_.FieldName(column_);
+    Value v{};
+    v.column = column_++;
+    v.kind = readValue(at_, v.data, v.length);
+    return v;
+}
+
+// Plain stored values are converted here; any other (a number in a text column, a date column read as
+// text, money stored as a double...) goes through its Field, so both ways agree on every value.
+QString Recordset::RowValues::text() {
+    const Value v = next();
+    if (v.kind == KNull) return QString();
+    if ((v.kind == KText8 || v.kind == KText) && rs_.columns_[v.column].type != ColumnType::Date)
+        return QString::fromUtf8(v.data, v.length);
+    return rs_.makeField(v.column).toString();
+}
+
+QString Recordset::RowValues::text(const QString& same) {
+    const char* const at = at_;
+    const int column = column_;
+    const Value v = next();
+    if ((v.kind == KText8 || v.kind == KText) && v.length == same.size() &&
+        rs_.columns_[v.column].type != ColumnType::Date) {
+        const QChar* s = same.constData();
+        qint32 i = 0;
+        while (i < v.length && static_cast<unsigned char>(v.data[i]) < 0x80 &&
+               s[i].unicode() == char16_t(v.data[i]))
+            ++i;
+        if (i == v.length) return same;
+    }
+    at_ = at;
+    column_ = column;
+    return text();
+}
+
+values::Currency Recordset::RowValues::currency() {
+    const Value v = next();
+    if (v.kind == KNull) return values::Currency();
+    if (rs_.columns_[v.column].type == ColumnType::Currency && (v.kind == KInt32 || v.kind == KInt64)) {
+        qint64 raw;
+        if (v.kind == KInt32) {
+            qint32 small;
+            std::memcpy(&small, v.data, 4);
+            raw = small;
+        } else {
+            std::memcpy(&raw, v.data, 8);
+        }
+        return values::Currency::fromRaw(raw);
+    }
+    return rs_.makeField(v.column).toCurrency();
+}
+
+QDate Recordset::RowValues::date() {
+    const Value v = next();
+    if (v.kind == KNull) return QDate();
+    if ((v.kind == KText8 || v.kind == KText) && v.length >= 10 && v.data[4] == '-' && v.data[7] == '-') {
+        const auto digits = [&](int from, int count) {
+            int n = 0;
+            for (int i = from; i < from + count; ++i) {
+                if (v.data[i] < '0' || v.data[i] > '9') return -1;
+                n = n * 10 + (v.data[i] - '0');
+            }
+            return n;
+        };
+        const QDate d(digits(0, 4), digits(5, 2), digits(8, 2));
+        if (d.isValid()) return d;
+    }
+    return rs_.makeField(v.column).toDate();
 }
 
 }  // namespace platform::db

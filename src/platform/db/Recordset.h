@@ -49,6 +49,28 @@ class Recordset {
     Field Fields(const QString& name) const;
     Field Fields(int index) const;
 
+    // The current row's values one after the other from its first column, each converted as
+    // Fields(i).toString(), toCurrency() or toDate() would convert it, without building a Field: for
+    // loops over many rows of many columns. Throws Error as Fields does (no current row, no such
+    // field, a value that does not convert). Valid while the recordset stays on that row.
+    class RowValues {
+      public:
+        explicit RowValues(const Recordset& rs);
+        QString text();
+        // The same text, given back as `same` itself (no new copy) when the value is that text: a
+        // column whose value repeats from row to row is then kept once.
+        QString text(const QString& same);
+        values::Currency currency();
+        QDate date();
+
+      private:
+        struct Value;
+        Value next();
+        const Recordset& rs_;
+        const char* at_;
+        int column_ = 0;
+    };
+
   private:
     friend class Connection;
 
@@ -73,7 +95,10 @@ class Recordset {
         void bytes(Kind kind, const char* data, std::size_t length);
 
       private:
-        void room(std::size_t n);
+        void room(std::size_t n) {
+            if (std::size_t(end_ - at_) < n) moveRow(n);
+        }
+        void moveRow(std::size_t n);
         template <typename T>
         void put(T v) {
             std::memcpy(at_, &v, sizeof v);
@@ -99,6 +124,8 @@ class Recordset {
 
     void requireOpen() const;
     Field makeField(int column) const;
+    // The kind of the value at `p` and its bytes; `p` moves past the value.
+    static Kind readValue(const char*& p, const char*& data, qint32& length);
 
     bool open_ = false;
     std::vector<Column> columns_;

@@ -9,7 +9,11 @@ SQLITE_EXTENSION_INIT3
 #include <sqlite3.h>
 #endif
 
+#include <QStringDecoder>
 #include <QStringView>
+#include <QVarLengthArray>
+#include <algorithm>
+#include <cstring>
 
 #include "platform/db/Connection.h"
 #include "platform/values/TextCompare.h"
@@ -28,6 +32,26 @@ int collate(void*, int lengthA, const void* a, int lengthB, const void* b) {
     } catch (...) {
         // An exception must not cross SQLite's C frames; a byte order is still a consistent order.
         return view(a, lengthA).compare(view(b, lengthB));
+    }
+}
+
+// UTF-8 to UTF-16 on the stack for the texts a collation sees (a stored value is seldom long).
+using Utf16 = QVarLengthArray<QChar, 256>;
+QStringView utf16(const char* text, int bytes, Utf16& buffer) {
+    buffer.resize(bytes);
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    const QChar* end = decoder.appendToBuffer(buffer.data(), QByteArrayView(text, bytes));
+    return QStringView(buffer.data(), end - buffer.data());
+}
+
+int collateUtf8(void*, int lengthA, const void* a, int lengthB, const void* b) {
+    const auto* x = static_cast<const char*>(a);
+    const auto* y = static_cast<const char*>(b);
+    try {
+        return compareStoredText(x, lengthA, y, lengthB);
+    } catch (...) {
+        const int c = std::memcmp(x, y, std::size_t(std::min(lengthA, lengthB)));
+        return c != 0 ? c : lengthA - lengthB;
     }
 }
 
@@ -55,9 +79,33 @@ void like(sqlite3_context* context, int, sqlite3_value** argv) {
 
 }  // namespace
 
+int compareStoredText(const char* a, int lengthA, const char* b, int lengthB) {
+    // While both texts are plain ASCII the order is the letters' order with case ignored, one byte a
+    // character, so the bytes decide without converting: most stored texts (numbers, codes, CNPJs,
+    // dates) never leave this loop.
+    const int n = std::min(lengthA, lengthB);
+    for (int i = 0; i < n; ++i) {
+        const auto x = static_cast<unsigned char>(a[i]);
+        const auto y = static_cast<unsigned char>(b[i]);
+        if ((x | y) & 0x80) {
+            Utf16 bufferA, bufferB;
+            return values::compareText(utf16(a, lengthA, bufferA), utf16(b, lengthB, bufferB));
+        }
+        if (x == y) continue;
+        const auto foldedX = x >= 'A' && x <= 'Z' ? x + ('a' - 'A') : x;
+        const auto foldedY = y >= 'A' && y <= 'Z' ? y + ('a' - 'A') : y;
+        if (foldedX != foldedY) return foldedX < foldedY ? -1 : 1;
+    }
+    // Equal up to the shorter one: the shorter one first, whatever the longer one goes on with.
+    return lengthA == lengthB ? 0 : (lengthA < lengthB ? -1 : 1);
+}
+
 int registerTextFunctions(sqlite3* db) {
-    int rc =
-        sqlite3_create_collation_v2(db, Connection::TextCollation, SQLITE_UTF16, nullptr, collate, nullptr);
+    // The same order for files stored in either encoding; SQLite takes the one matching the file.
+    int rc = sqlite3_create_collation_v2(db, Connection::TextCollation, SQLITE_UTF8, nullptr, collateUtf8,
+                                         nullptr);
+    if (rc != SQLITE_OK) return rc;
+    rc = sqlite3_create_collation_v2(db, Connection::TextCollation, SQLITE_UTF16, nullptr, collate, nullptr);
     if (rc != SQLITE_OK) return rc;
     return sqlite3_create_function_v2(db, "like", 2, SQLITE_UTF16 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS,
                                       nullptr, like, nullptr, nullptr, nullptr);

@@ -8,4 +8,7 @@ namespace platform::db {
 // folding. Returns an SQLite result code.
 int registerTextFunctions(sqlite3* db);
 
+// The collation's order on stored UTF-8 texts (lengths in bytes): compareText's order, <0, 0 or >0.
+int compareStoredText(const char* a, int lengthA, const char* b, int lengthB);
+
 }  // namespace platform::db
