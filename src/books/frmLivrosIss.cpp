@@ -128,14 +128,10 @@ bool frmLivrosIss::AceitaEmpresa(const platform::db::Recordset& empresa) {
         return false;
     }
     Modelo53 = modelo == QLatin1String("53");
-    txtCodigo->setEnabled(false);
-    setBackColor(txtCodigo, platform::controls::buttonFaceColor());
     return true;
 }
 
 void frmLivrosIss::EscolhendoEmpresa() {
-    txtCodigo->setEnabled(true);
-    setBackColor(txtCodigo, platform::controls::White);
     setBackColor(tdbAnomes, platform::controls::menuColor());
     cmdCancelar->setEnabled(false);
     EscolhendoPeriodo();

@@ -50,6 +50,10 @@ QString EmpresaPeriodo::PeriodoAtual() const {
 void EmpresaPeriodo::Fecha() {
     banco_.Close();
     aberta_ = false;
+    if (lblTpescri) {
+        c_.txtCodigo->setEnabled(true);
+        platform::controls::setBackColor(c_.txtCodigo, platform::controls::White);
+    }
     if (fechada) fechada();
 }
 
@@ -102,6 +106,8 @@ void EmpresaPeriodo::txtCodigo_LostFocus() {
     }
     if (lblTpescri) {
         c_.txtCodigo->setText(Geral::Zeros(codigoEmpresa_, 4));
+        c_.txtCodigo->setEnabled(false);
+        platform::controls::setBackColor(c_.txtCodigo, platform::controls::buttonFaceColor());
         const QString tipo = rsEmpresa_.Fields(QStringLiteral("tpescri")).toString();
         QString legenda = QStringLiteral(" ");
         for (const auto& e : Empresas::Entradas(Empresas::Lista::TpEscri))

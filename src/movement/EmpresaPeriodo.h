@@ -70,7 +70,7 @@ class EmpresaPeriodo : public QObject {
     // this instead of emptying the company code (find-only mode).
     std::function<void()> semArquivo;
     // The books: the company's bookkeeping kind in words, shown with the code's four digits after the
-    // lookup.
+    // lookup; the code is then locked until the session ends (Cancelar, the search).
     QLabel* lblTpescri = nullptr;
 
     qint64 CodigoEmpresa() const { return codigoEmpresa_; }

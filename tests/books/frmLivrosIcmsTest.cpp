@@ -60,7 +60,9 @@ class frmLivrosIcmsTest : public RegistryWindowFixture {
         platform::report::PECloseEngine();
         RegistryWindowFixture::TearDown();
     }
+    // A company already chosen locks its code: Cancelar, as the user does, before choosing another.
     void Abre(int codigo) {
+        if (!w->txtCodigo->isEnabled()) click(w->cmdCancelar);
         clickInto(w->txtCodigo);
         settle();
         w->txtCodigo->clear();
@@ -112,6 +114,7 @@ TEST_F(frmLivrosIcmsTest, OpensIdleAndAConfirmedPeriodShowsACreditOnlyWhenPositi
         PosIcms::GravaSaldoCredor(movimento, 2, C(caso.scant));
         Abre(7);
         EXPECT_EQ(w->txtCodigo->text(), "0007");
+        EXPECT_FALSE(w->txtCodigo->isEnabled());
         EXPECT_EQ(w->lblTpescri->text(), "Comércio");
         EXPECT_EQ(w->lblNome->text(), "Sete");
         EXPECT_TRUE(w->cmdEmissao->isEnabled());
