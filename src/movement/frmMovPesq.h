@@ -3,15 +3,7 @@
 #include <QString>
 #include <vector>
 
-#include "platform/db/Connection.h"
-#include "platform/ui/Form.h"
-#include "shell/ListaPesquisa.h"
-
-class QPushButton;
-
-namespace platform::controls {
-class TDBList;
-}
+#include "shell/DialogoPesquisa.h"
 
 namespace movimento {
 
@@ -32,34 +24,22 @@ const ModeloPesquisa& PesquisaIss();
 // the list caption TituloPesquisa, in record-code order. OK (or a double click on a row) puts the
 // row's six-digit code into ChaveComum; Cancel, Esc and the close box set Cancelado. An empty table is
 // told and the dialog closes before it is shown, with Cancelado set.
-class frmMovPesq : public platform::ui::Dialog {
+class frmMovPesq : public shell::DialogoPesquisa {
     Q_OBJECT
   public:
     static constexpr int ColunaCodigo = 0;
 
     frmMovPesq(const ModeloPesquisa& modelo, const QString& conexao, QWidget* parent = nullptr);
-    ~frmMovPesq() override;
-
-    platform::controls::TDBList* tdbPesq;
-    QPushButton* cmdOk;
-    QPushButton* cmdCancela;
-
-    shell::ListaPesquisa& Lista() { return *lista_; }
 
     void PreencheLista();
-    void cmdOk_Click();
-    void cmdCancela_Click();
+    void cmdOk_Click() override;
 
   protected:
     void Form_Load() override;
-    void Form_Unload(bool& Cancel) override;
 
   private:
     const ModeloPesquisa& modelo_;
     QString conexaoMovimento_;
-    platform::db::Connection conexao_;
-    shell::ListaPesquisa* lista_;
-    bool escolhido_ = false;
 };
 
 }  // namespace movimento

@@ -1,17 +1,6 @@
 #pragma once
 
-#include "platform/db/Connection.h"
-#include "platform/ui/Form.h"
-
-class QPushButton;
-
-namespace platform::controls {
-class TDBList;
-}
-
-namespace shell {
-class ListaPesquisa;
-}
+#include "shell/DialogoPesquisa.h"
 
 namespace registers {
 
@@ -19,7 +8,7 @@ namespace registers {
 // order. OK (or a double click) puts the row's CNPJ/CPF into ChaveComum and its state into UfEscolhida;
 // Cancel, Esc and the close box set Cancelado. An empty register is told and the dialog closes before
 // it is shown, with Cancelado set.
-class frmPesqCGC : public platform::ui::Dialog {
+class frmPesqCGC : public shell::DialogoPesquisa {
     Q_OBJECT
   public:
     // The list's columns.
@@ -29,26 +18,12 @@ class frmPesqCGC : public platform::ui::Dialog {
     static constexpr int ColunaUf = 3;
 
     explicit frmPesqCGC(QWidget* parent = nullptr);
-    ~frmPesqCGC() override;
-
-    platform::controls::TDBList* tdbPesq;
-    QPushButton* cmdOk;
-    QPushButton* cmdCancela;
-
-    shell::ListaPesquisa& Lista() { return *lista_; }
 
     void PreencheLista();
-    void cmdOk_Click();
-    void cmdCancela_Click();
+    void cmdOk_Click() override;
 
   protected:
     void Form_Load() override;
-    void Form_Unload(bool& Cancel) override;
-
-  private:
-    platform::db::Connection conexao_;
-    shell::ListaPesquisa* lista_;
-    bool escolhido_ = false;
 };
 
 }  // namespace registers

@@ -1,19 +1,15 @@
 #include "shell/frmPesquisa.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "platform/controls/TDBList.h"
 #include "platform/db/TableNames.h"
 #include "platform/ui/Focus.h"
 #include "platform/ui/Handlers.h"
-#include "platform/ui/MsgBox.h"
 #include "platform/values/Vb.h"
 #include "shell/EstadoGeral.h"
 #include "shell/ListaPesquisa.h"
@@ -29,28 +25,21 @@ constexpr int ColunaNome = 1;
 }  // namespace
 
 frmPesquisa::frmPesquisa(QWidget* parent)
-    : Dialog(parent),
-      tdbPesq(new platform::controls::TDBList(this)),
+    : DialogoPesquisa(QStringLiteral("frmPesquisa"), QStringLiteral("Pesquisa"), parent),
       lblColuna(new QLabel(QStringLiteral("Coluna Base:"), this)),
       cmbColuna(new QComboBox(this)),
       lblPesq(new QLabel(QStringLiteral("Chave da Pesquisa: "), this)),
       txtPesq(new QLineEdit(this)),
-      cmdPesquisar(new QPushButton(QStringLiteral("&Pesquisar"), this)),
-      cmdOk(new QPushButton(QStringLiteral("&Ok"), this)),
-      cmdCancela(new QPushButton(QStringLiteral("&Cancela"), this)) {
-    setObjectName(QStringLiteral("frmPesquisa"));
-    setWindowTitle(QStringLiteral("Pesquisa"));
-    tdbPesq->setObjectName(QStringLiteral("tdbPesq"));
+      cmdPesquisar(new QPushButton(QStringLiteral("&Pesquisar"), this)) {
     cmbColuna->setObjectName(QStringLiteral("cmbColuna"));
     txtPesq->setObjectName(QStringLiteral("txtPesq"));
     cmdPesquisar->setObjectName(QStringLiteral("cmdPesquisar"));
-    cmdOk->setObjectName(QStringLiteral("cmdOk"));
-    cmdCancela->setObjectName(QStringLiteral("cmdCancela"));
     cmdPesquisar->setToolTip(QStringLiteral("Efetua uma Pesquisa"));
-    cmdOk->setDefault(true);
     cmdOk->setAutoDefault(false);
-    cmdCancela->setAutoDefault(false);
     cmdPesquisar->setAutoDefault(false);
+    // The search fields come between the list and the buttons, as they are laid out.
+    QWidget* ordem[] = {tdbPesq, cmbColuna, txtPesq, cmdPesquisar, cmdOk, cmdCancela};
+    for (std::size_t i = 1; i < std::size(ordem); ++i) setTabOrder(ordem[i - 1], ordem[i]);
 
     auto* busca = new QGridLayout;
     busca->addWidget(lblColuna, 0, 0);
@@ -58,39 +47,19 @@ frmPesquisa::frmPesquisa(QWidget* parent)
     busca->addWidget(lblPesq, 1, 0);
     busca->addWidget(txtPesq, 1, 1);
     busca->addWidget(cmdPesquisar, 1, 2);
-    auto* botoes = new QHBoxLayout;
-    botoes->addStretch();
-    botoes->addWidget(cmdOk);
-    botoes->addWidget(cmdCancela);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tdbPesq);
-    layout->addLayout(busca);
-    layout->addLayout(botoes);
-    resize(520, 420);
-
-    lista_ = new ListaPesquisa(*tdbPesq,
-                               {{Codigo, Pesquisa::TipoInteiro, Pesquisa::CompIgual},
-                                {Nome, Pesquisa::TipoTexto, Pesquisa::CompComeca}},
-                               cmbColuna, this);
+    MontaLista({{Codigo, Pesquisa::TipoInteiro, Pesquisa::CompIgual},
+                {Nome, Pesquisa::TipoTexto, Pesquisa::CompComeca}},
+               cmbColuna, busca, 520);
 
     using namespace platform::ui;
     onClick(cmdPesquisar, this, &frmPesquisa::cmdPesquisar_Click);
-    onClick(cmdOk, this, &frmPesquisa::cmdOk_Click);
-    onClick(cmdCancela, this, &frmPesquisa::cmdCancela_Click);
     onGotFocus(txtPesq, this, &frmPesquisa::txtPesq_GotFocus);
-    connect(tdbPesq, &platform::controls::TDBList::DblClick, this, handler(this, &frmPesquisa::cmdOk_Click));
     connect(cmbColuna, &QComboBox::activated, this, handler(this, &frmPesquisa::cmbColuna_Click));
-    connect(tdbPesq, &platform::controls::TDBList::HeadClick, this,
-            [this](int coluna) { Guarded([&] { lista_->Cabecalho(coluna); }); });
-    connect(tdbPesq, &platform::controls::TDBList::HeadRightClick, this,
-            [this](int coluna) { Guarded([&] { lista_->Rodape(coluna); }); });
 }
 
-frmPesquisa::~frmPesquisa() = default;
-
 void frmPesquisa::Form_Load() {
+    DialogoPesquisa::Form_Load();
     conexao_.Open(Geral::ConexaoCadastro);
-    escolhido_ = false;
     tdbPesq->setCaption(Geral::TituloPesquisa);
     PreencheLista();
 }
@@ -99,12 +68,7 @@ void frmPesquisa::Form_Load() {
 void frmPesquisa::PreencheLista() {
     auto rs = conexao_.OpenRecordset(QStringLiteral("SELECT codigo,nome FROM ") +
                                      platform::db::tableName(Geral::TabelaPesquisa));
-    if (lista_->Carrega(rs) <= 0) {
-        platform::ui::MsgBox(QStringLiteral("Atenção, não há nenhum registro cadastrado !"),
-                             platform::ui::Msg::Information, QCoreApplication::applicationName());
-        Geral::Cancelado = true;
-        return;
-    }
+    if (!Carrega(rs)) return;
     lista_->Ordena(ColunaNome, Pesquisa::Ascendente);
 }
 
@@ -134,19 +98,8 @@ void frmPesquisa::cmdPesquisar_Click() {
 void frmPesquisa::cmdOk_Click() {
     const auto chave = lista_->ChaveAtual();
     if (!chave) return;
-    escolhido_ = true;
     Geral::ChaveComum = *chave;
-    close();
-}
-
-void frmPesquisa::cmdCancela_Click() {
-    Geral::Cancelado = true;
-    close();
-}
-
-void frmPesquisa::Form_Unload(bool& /*Cancel*/) {
-    if (!escolhido_) Geral::Cancelado = true;
-    conexao_.Close();
+    Escolhido();
 }
 
 }  // namespace shell

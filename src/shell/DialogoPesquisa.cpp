@@ -1,0 +1,81 @@
+#include "shell/DialogoPesquisa.h"
+
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "platform/controls/TDBList.h"
+#include "platform/ui/Handlers.h"
+#include "platform/ui/MsgBox.h"
+#include "shell/EstadoGeral.h"
+
+namespace shell {
+
+DialogoPesquisa::DialogoPesquisa(const QString& nome, const QString& titulo, QWidget* parent)
+    : Dialog(parent),
+      tdbPesq(new platform::controls::TDBList(this)),
+      cmdOk(new QPushButton(QStringLiteral("&Ok"), this)),
+      cmdCancela(new QPushButton(QStringLiteral("&Cancela"), this)) {
+    setObjectName(nome);
+    setWindowTitle(titulo);
+    tdbPesq->setObjectName(QStringLiteral("tdbPesq"));
+    cmdOk->setObjectName(QStringLiteral("cmdOk"));
+    cmdCancela->setObjectName(QStringLiteral("cmdCancela"));
+    cmdOk->setDefault(true);
+    cmdCancela->setAutoDefault(false);
+}
+
+DialogoPesquisa::~DialogoPesquisa() = default;
+
+void DialogoPesquisa::MontaLista(std::vector<ColunaPesquisa> colunas, QComboBox* seletor, QLayout* busca,
+                                 int largura) {
+    auto* botoes = new QHBoxLayout;
+    botoes->addStretch();
+    botoes->addWidget(cmdOk);
+    botoes->addWidget(cmdCancela);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tdbPesq);
+    if (busca) layout->addLayout(busca);
+    layout->addLayout(botoes);
+    resize(largura, 420);
+
+    lista_ = new ListaPesquisa(*tdbPesq, std::move(colunas), seletor, this);
+
+    using namespace platform::ui;
+    onClick(cmdOk, this, &DialogoPesquisa::cmdOk_Click);
+    onClick(cmdCancela, this, &DialogoPesquisa::cmdCancela_Click);
+    connect(tdbPesq, &platform::controls::TDBList::DblClick, this,
+            handler(this, &DialogoPesquisa::cmdOk_Click));
+    connect(tdbPesq, &platform::controls::TDBList::HeadClick, this,
+            [this](int coluna) { Guarded([&] { lista_->Cabecalho(coluna); }); });
+    connect(tdbPesq, &platform::controls::TDBList::HeadRightClick, this,
+            [this](int coluna) { Guarded([&] { lista_->Rodape(coluna); }); });
+}
+
+bool DialogoPesquisa::Carrega(platform::db::Recordset& rs) {
+    if (lista_->Carrega(rs) > 0) return true;
+    platform::ui::MsgBox(QStringLiteral("Atenção, não há nenhum registro cadastrado !"),
+                         platform::ui::Msg::Information, QCoreApplication::applicationName());
+    Geral::Cancelado = true;
+    return false;
+}
+
+void DialogoPesquisa::Escolhido() {
+    escolhido_ = true;
+    close();
+}
+
+void DialogoPesquisa::cmdCancela_Click() {
+    Geral::Cancelado = true;
+    close();
+}
+
+void DialogoPesquisa::Form_Load() { escolhido_ = false; }
+
+void DialogoPesquisa::Form_Unload(bool& /*Cancel*/) {
+    if (!escolhido_) Geral::Cancelado = true;
+    conexao_.Close();
+}
+
+}  // namespace shell
