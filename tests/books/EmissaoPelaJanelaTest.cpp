@@ -15,6 +15,7 @@
 #include "platform/report/frmRelatorio.h"
 #include "shell/EstadoGeral.h"
 #include "support/Golden.h"
+#include "support/Money.h"
 #include "support/RegistryWindowFixture.h"
 
 using namespace Livros;
@@ -23,8 +24,6 @@ using platform::db::Connection;
 using platform::values::Currency;
 
 namespace {
-
-Currency C(const char* texto) { return *Currency::parse(QString::fromUtf8(texto)); }
 
 // The books of February 2012 of company 7, emitted from the books window as a user does: company
 // and period typed, the book chosen, the last page printed so far typed, the emission button.

@@ -22,6 +22,7 @@
 #include "platform/report/frmRelatorio.h"
 #include "platform/ui/MsgBox.h"
 #include "shell/EstadoGeral.h"
+#include "support/Money.h"
 #include "support/RegistryWindowFixture.h"
 
 using namespace Livros;
@@ -31,8 +32,6 @@ using platform::ui::Msg::OK;
 using platform::values::Currency;
 
 namespace {
-
-Currency C(const char* texto) { return *Currency::parse(QString::fromUtf8(texto)); }
 
 class frmLivrosIcmsTest : public RegistryWindowFixture {
   protected:

@@ -19,6 +19,7 @@
 #include "platform/ui/MsgBox.h"
 #include "shell/EstadoGeral.h"
 #include "support/Golden.h"
+#include "support/Money.h"
 #include "support/RegistryWindowFixture.h"
 
 using namespace LivrosIss;
@@ -30,8 +31,6 @@ using platform::ui::Msg::OK;
 using platform::values::Currency;
 
 namespace {
-
-Currency C(const char* texto) { return *Currency::parse(QString::fromUtf8(texto)); }
 
 const QString ErroFatal = QStringLiteral(
     "Esta empresa não está classificada para impressão de Livros de ISS, no cadastro da empresa informe "

@@ -13,6 +13,7 @@
 #include "platform/controls/TDBNumber.h"
 #include "platform/ui/MsgBox.h"
 #include "shell/EstadoGeral.h"
+#include "support/Money.h"
 #include "support/QtPrinters.h"
 #include "support/RegistryWindowFixture.h"
 
@@ -23,8 +24,6 @@ using platform::ui::Msg::OK;
 using platform::values::Currency;
 
 namespace {
-
-Currency C(const char* texto) { return *Currency::parse(QString::fromUtf8(texto)); }
 
 // The summary opened from the books window of company 7, February 2012.
 class frmPos_AnualTest : public RegistryWindowFixture {

@@ -5,14 +5,15 @@
 #include "movement/DocumentoIcms.h"
 #include "movement/movimento_sql.h"
 #include "platform/controls/XArrayDB.h"
+#include "support/Money.h"
 
 using namespace movimento;
 using namespace movtest;
 using platform::db::Connection;
 
-namespace {
+using testsupport::C;
 
-Currency C(const char* texto) { return *Currency::parse(QString::fromUtf8(texto)); }
+namespace {
 
 class DocumentoIcmsTest : public MovimentoTest {
   protected:

@@ -2,12 +2,13 @@
 
 #include "movement/RegrasIss.h"
 #include "shell/ErrosLista.h"
+#include "support/Money.h"
 
 using namespace movimento;
 
-namespace {
+using testsupport::C;
 
-Currency C(const char* texto) { return *Currency::parse(QString::fromUtf8(texto)); }
+namespace {
 
 const QString F = shell::ErroFatal.toString();
 const QString A = shell::AlertaErro.toString();

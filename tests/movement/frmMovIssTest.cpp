@@ -20,6 +20,7 @@
 #include "platform/ui/MsgBox.h"
 #include "shell/EstadoGeral.h"
 #include "shell/JanelaCadastro.h"
+#include "support/Money.h"
 
 using namespace movimento;
 using namespace movtest;
@@ -28,8 +29,6 @@ using platform::db::Connection;
 using platform::ui::Msg::OK;
 
 namespace {
-
-Currency C(const char* texto) { return *Currency::parse(QString::fromUtf8(texto)); }
 
 const QString SemModelo = QStringLiteral(
     "Esta empresa não está classificada para digitação de ISS, no cadastro da empresa informe Mod.51 ou "

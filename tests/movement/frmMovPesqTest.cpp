@@ -10,6 +10,7 @@
 #include "platform/controls/TDBList.h"
 #include "platform/ui/MsgBox.h"
 #include "shell/EstadoGeral.h"
+#include "support/Money.h"
 
 using namespace movimento;
 using namespace movtest;
@@ -20,8 +21,6 @@ using platform::ui::Msg::OK;
 namespace {
 
 const QString Titulo = QStringLiteral("Pesquisa de Lançamentos de Entrada");
-
-Currency C(const char* texto) { return *Currency::parse(QString::fromUtf8(texto)); }
 
 class frmMovPesqTest : public MovimentoTest {
   protected:
