@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "platform/db/Error.h"
+#include "platform/db/IsoDate.h"
 
 namespace platform::db {
 namespace {
@@ -150,20 +151,8 @@ Currency Field::storedCurrency() const {
 QDate Field::toDate() const {
     if (isNull()) return QDate();
     if (const auto* text = std::get_if<QString>(&stored_)) {
-        // yyyy-mm-dd, read digit by digit: a result set may hold many dates.
-        const auto digits = [&](int from, int count) {
-            int n = 0;
-            for (int i = from; i < from + count; ++i) {
-                const char16_t c = text->at(i).unicode();
-                if (c < u'0' || c > u'9') return -1;
-                n = n * 10 + (c - u'0');
-            }
-            return n;
-        };
-        if (text->size() >= 10 && text->at(4) == u'-' && text->at(7) == u'-') {
-            const QDate d(digits(0, 4), digits(5, 2), digits(8, 2));
-            if (d.isValid()) return d;
-        }
+        const QDate d = isoDate(text->utf16(), text->size());
+        if (d.isValid()) return d;
     }
     mismatch("data");
 }

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "platform/db/Connection.h"
+#include "platform/db/IsoDate.h"
 
 namespace platform::db {
 namespace {
@@ -304,16 +305,8 @@ values::Currency Recordset::RowValues::currency() {
 QDate Recordset::RowValues::date() {
     const Value v = next();
     if (v.kind == KNull) return QDate();
-    if ((v.kind == KText8 || v.kind == KText) && v.length >= 10 && v.data[4] == '-' && v.data[7] == '-') {
-        const auto digits = [&](int from, int count) {
-            int n = 0;
-            for (int i = from; i < from + count; ++i) {
-                if (v.data[i] < '0' || v.data[i] > '9') return -1;
-                n = n * 10 + (v.data[i] - '0');
-            }
-            return n;
-        };
-        const QDate d(digits(0, 4), digits(5, 2), digits(8, 2));
+    if (v.kind == KText8 || v.kind == KText) {
+        const QDate d = isoDate(v.data, v.length);
         if (d.isValid()) return d;
     }
     return rs_.makeField(v.column).toDate();
