@@ -20,8 +20,10 @@
 #include "platform/ui/Hourglass.h"
 #include "platform/ui/KeyFilter.h"
 #include "platform/ui/MsgBox.h"
+#include "platform/values/RuntimeError.h"
 #include "platform/values/Vb.h"
 #include "shell/EstadoGeral.h"
+#include "shell/ListaPesquisa.h"
 
 namespace Empresas {
 
@@ -411,6 +413,16 @@ void frmPesqJur::cmdDesfiltrar_Click() {
     cmdDesfiltrar->setEnabled(false);
     filtro_ = {};
     PreencheLista();
+}
+
+void PesquisaEmpresa(QWidget* campoCodigo) {
+    try {
+        frmPesqJur pesquisa(campoCodigo->window());
+        shell::DevolveChave(campoCodigo, shell::AbrePesquisa(pesquisa, QStringLiteral("Pesquisa de Empresas"),
+                                                             QStringLiteral("Empresas")));
+    } catch (const platform::values::RuntimeError&) {
+        platform::ui::setFocusTo(campoCodigo);
+    }
 }
 
 }  // namespace Empresas

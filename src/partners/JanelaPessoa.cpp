@@ -340,24 +340,7 @@ void JanelaPessoa::txtCodigo_LostFocus() {
 }
 
 // A run-time error of the search ends with the focus in the code field.
-void JanelaPessoa::cmdPesqe_Click() {
-    try {
-        Geral::TituloPesquisa = QStringLiteral("Pesquisa de Empresas");
-        Geral::TabelaPesquisa = QStringLiteral("Empresas");
-        Empresas::frmPesqJur pesquisa(this);
-        ui::ShowModal(pesquisa);
-        if (Geral::Cancelado) {
-            Geral::Cancelado = false;
-            ui::setFocusTo(txtCodigo);
-            return;
-        }
-        txtCodigo->setText(Geral::ChaveComum);
-        ui::setFocusTo(txtCodigo);
-        ui::postTab();
-    } catch (const values::RuntimeError&) {
-        ui::setFocusTo(txtCodigo);
-    }
-}
+void JanelaPessoa::cmdPesqe_Click() { Empresas::PesquisaEmpresa(txtCodigo); }
 
 void JanelaPessoa::mskCpf_LostFocus() {
     const QString digitos = values::Trim(mskCpf->ClipText());

@@ -20,7 +20,6 @@
 #include "platform/ui/KeyFilter.h"
 #include "platform/ui/MsgBox.h"
 #include "platform/ui/ShowModal.h"
-#include "platform/values/RuntimeError.h"
 #include "platform/values/Vb.h"
 #include "shell/EstadoGeral.h"
 #include "sintegra/GeracaoSintegra.h"
@@ -233,24 +232,7 @@ void frmSintegra::txtFone_KeyPress(int& KeyAscii) {
 }
 
 // Whatever the search ends in, even an error, the code field has the focus.
-void frmSintegra::cmdPesqe_Click() {
-    try {
-        Geral::TituloPesquisa = QStringLiteral("Pesquisa de Empresas");
-        Geral::TabelaPesquisa = QStringLiteral("Empresas");
-        Empresas::frmPesqJur pesquisa(this);
-        platform::ui::ShowModal(pesquisa);
-        if (Geral::Cancelado) {
-            Geral::Cancelado = false;
-        } else {
-            txtCodigo->setText(Geral::ChaveComum);
-            setFocusTo(txtCodigo);
-            platform::ui::postTab();
-        }
-    } catch (const platform::values::RuntimeError&) {
-        // The user starts again from the code field.
-    }
-    setFocusTo(txtCodigo);
-}
+void frmSintegra::cmdPesqe_Click() { Empresas::PesquisaEmpresa(txtCodigo); }
 
 void frmSintegra::cmdGeraSint_Click() {
     const PedidoSintegra pedido{txtCodigo->text(), tdbDini->Value(), tdbDfin->Value(), txtContato->text(),

@@ -18,10 +18,8 @@
 #include "platform/ui/Handlers.h"
 #include "platform/ui/KeyFilter.h"
 #include "platform/ui/MsgBox.h"
-#include "platform/values/RuntimeError.h"
 #include "platform/values/Vb.h"
 #include "shell/EstadoGeral.h"
-#include "shell/ListaPesquisa.h"
 #include "utilities/Reconstrucao.h"
 
 namespace utilities {
@@ -108,16 +106,7 @@ void frmAjMov::txtCodigo_LostFocus() {
     if (!base.isNull()) tdbAno->setValue(QDate(base.toDate().year(), 1, 1));
 }
 
-void frmAjMov::cmdPesqe_Click() {
-    try {
-        Empresas::frmPesqJur pesquisa(this);
-        const auto chave =
-            shell::AbrePesquisa(pesquisa, QStringLiteral("Pesquisa de Empresas"), QStringLiteral("Empresas"));
-        shell::DevolveChave(txtCodigo, chave);
-    } catch (const platform::values::RuntimeError&) {
-        ui::setFocusTo(txtCodigo);
-    }
-}
+void frmAjMov::cmdPesqe_Click() { Empresas::PesquisaEmpresa(txtCodigo); }
 
 void frmAjMov::cmdAjustar_Click() {
     if (tdbAno->ValueIsNull()) {
