@@ -57,6 +57,44 @@ QStringList TermoFixture::TextosCompletos() {
             QStringLiteral("José Contador")};
 }
 
+QStringList TermoFixture::TextosLidos() {
+    return {QStringLiteral("Maria da Silva"),
+            QStringLiteral("123.456.789-09"),
+            QStringLiteral("35.2.1234567"),
+            QStringLiteral("JUCESP"),
+            QStringLiteral("05/03/2011"),
+            QStringLiteral("Verdadeiro"),
+            QStringLiteral("Falso"),
+            QStringLiteral("0001"),
+            QStringLiteral("0200"),
+            QStringLiteral("0001"),
+            QStringLiteral("05/03/2011"),
+            QStringLiteral("31/12/2011"),
+            QStringLiteral("0001"),
+            QStringLiteral("0150"),
+            QStringLiteral("0002"),
+            QStringLiteral("01/01/2011"),
+            QStringLiteral("31/12/2011"),
+            QStringLiteral("3"),
+            QStringLiteral("012"),
+            QStringLiteral("01/01/2011"),
+            QStringLiteral("31/12/2011"),
+            QStringLiteral("4"),
+            QStringLiteral("200"),
+            QStringLiteral("01/02/2011"),
+            QStringLiteral("31/01/2012"),
+            QStringLiteral("51"),
+            QStringLiteral("0100"),
+            QStringLiteral("0001"),
+            QStringLiteral("0200"),
+            QStringLiteral("5"),
+            QStringLiteral("01/01/2011"),
+            QStringLiteral("31/12/2010"),
+            QStringLiteral("12.345.678-9"),
+            QStringLiteral("1SP123456/O-5"),
+            QStringLiteral("José Contador")};
+}
+
 void TermoFixture::TermoCompleto(qint64 codauto) {
     terms::CriaTermo(db, codauto);
     terms::GravaTermo(db, codauto, terms::ValoresTermo(TextosCompletos(), true));

@@ -14,4 +14,6 @@ class TermoFixture : public testsupport::RegistryWindowFixture {
     void TermoCompleto(qint64 codauto);
     // The field texts of a full row, in the columns' order, and the row they store.
     static QStringList TextosCompletos();
+    // The full row read back as texts, in the same order: numbers with their zeros, the flags as words.
+    static QStringList TextosLidos();
 };

@@ -48,41 +48,7 @@ TEST_F(TermoSqlTest, AFreshRowHoldsItsKeyAloneAndASaveRewritesEveryColumn) {
 
     GravaTermo(db, codauto, ValoresTermo(TextosCompletos(), true));
     auto rs = LeTermo(db, codauto);
-    const QStringList esperado = {"Maria da Silva",
-                                  "123.456.789-09",
-                                  "35.2.1234567",
-                                  "JUCESP",
-                                  "05/03/2011",
-                                  "Verdadeiro",
-                                  "Falso",
-                                  "0001",
-                                  "0200",
-                                  "0001",
-                                  "05/03/2011",
-                                  "31/12/2011",
-                                  "0001",
-                                  "0150",
-                                  "0002",
-                                  "01/01/2011",
-                                  "31/12/2011",
-                                  "3",
-                                  "012",
-                                  "01/01/2011",
-                                  "31/12/2011",
-                                  "4",
-                                  "200",
-                                  "01/02/2011",
-                                  "31/01/2012",
-                                  "51",
-                                  "0100",
-                                  "0001",
-                                  "0200",
-                                  "5",
-                                  "01/01/2011",
-                                  "31/12/2010",
-                                  "12.345.678-9",
-                                  "1SP123456/O-5",
-                                  "José Contador"};
+    const QStringList esperado = TextosLidos();
     for (int i = 0; i < NumeroColunas; ++i)
         EXPECT_EQ(rs.Fields(ColunasTermo()[std::size_t(i)].nome).toString(), esperado[i])
             << ColunasTermo()[std::size_t(i)].nome.toStdString();
