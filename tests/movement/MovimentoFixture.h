@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QDate>
+#include <QPointer>
 #include <QString>
 
 #include "platform/db/Connection.h"
 #include "platform/values/Currency.h"
+#include "shell/JanelaCadastro.h"
+#include "support/Drive.h"
 #include "support/TempProgramFolder.h"
 #include "support/UiFixture.h"
 
@@ -25,6 +28,33 @@ class MovimentoTest : public testsupport::UiFixture {
     // An ICMS document in `tabela` of `banco`: entry date, CNPJ, CFOP and accounting value.
     static qint64 InsereIcms(platform::db::Connection& banco, const QString& tabela, const QDate& data,
                              const QString& cgc = {}, Currency valor = {});
+
+    // Types the company code into a movement window and confirms the period (the company's own when
+    // none is given), as the user does.
+    template <class Janela>
+    static void AbreEmpresa(Janela& w, int codigo, QDate periodo = {}) {
+        using namespace testsupport;
+        clickInto(w.txtCodigo);
+        settle();
+        w.txtCodigo->clear();
+        typeText(QString::number(codigo));
+        pressEnter();
+        settle();
+        if (periodo.isValid()) w.tdbAnomes->setValue(periodo);
+        pressEnter();
+        settle();
+    }
+    // Cancels the document being typed or changed, then closes and destroys the window.
+    template <class Janela>
+    static void FechaJanela(QPointer<Janela>& w) {
+        if (w) {
+            const auto estado = w->Cadastro().EstadoAtual();
+            if (estado == shell::Carregado || estado == shell::Novo) w->Cadastro().cmdCancelar_Click();
+            w->close();
+        }
+        testsupport::settle();
+        delete w;
+    }
 
     testsupport::TempProgramFolder pasta;
 };

@@ -42,23 +42,12 @@ class frmMovIcmsGravaTest : public MovimentoTest {
         w = static_cast<frmMovIcms*>(platform::ui::ShowInstance(new frmMovIcms));
         ASSERT_NE(w, nullptr);
         settle();
-        clickInto(w->txtCodigo);
-        settle();
-        typeText(QStringLiteral("12"));
-        pressEnter();
-        settle();
-        pressEnter();
-        settle();
+        AbreEmpresa(*w, 12);
         ASSERT_EQ(Estado(), shell::Ocioso);
         banco.Open(Conexao(tarvel(QStringLiteral("MV030012.MDB"))));
     }
     void TearDown() override {
-        if (w) {
-            if (Estado() == shell::Carregado || Estado() == shell::Novo) w->Cadastro().cmdCancelar_Click();
-            w->close();
-        }
-        settle();
-        delete w;
+        FechaJanela(w);
         MovimentoTest::TearDown();
     }
     shell::EstadoCadastro Estado() { return w->Cadastro().EstadoAtual(); }

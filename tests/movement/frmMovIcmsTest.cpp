@@ -47,27 +47,11 @@ class frmMovIcmsTest : public MovimentoTest {
         settle();
     }
     void TearDown() override {
-        if (w) {
-            if (w->Cadastro().EstadoAtual() == shell::Carregado || w->Cadastro().EstadoAtual() == shell::Novo)
-                w->Cadastro().cmdCancelar_Click();
-            w->close();
-        }
-        settle();
-        delete w;
+        FechaJanela(w);
         MovimentoTest::TearDown();
     }
     // Types the company code and confirms the period (the company's own when none is given).
-    void Abre(int codigo, QDate periodo = {}) {
-        clickInto(w->txtCodigo);
-        settle();
-        w->txtCodigo->clear();
-        typeText(QString::number(codigo));
-        pressEnter();
-        settle();
-        if (periodo.isValid()) w->tdbAnomes->setValue(periodo);
-        pressEnter();
-        settle();
-    }
+    void Abre(int codigo, QDate periodo = {}) { AbreEmpresa(*w, codigo, periodo); }
     void Codigo(const QString& texto) {
         typeInto(w, "mskCodigo", texto);
         pressEnter();

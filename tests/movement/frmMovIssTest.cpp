@@ -48,26 +48,10 @@ class frmMovIssTest : public MovimentoTest {
         settle();
     }
     void TearDown() override {
-        if (w) {
-            const auto e = w->Cadastro().EstadoAtual();
-            if (e == shell::Carregado || e == shell::Novo) w->Cadastro().cmdCancelar_Click();
-            w->close();
-        }
-        settle();
-        delete w;
+        FechaJanela(w);
         MovimentoTest::TearDown();
     }
-    void Abre(int codigo, QDate periodo = {}) {
-        clickInto(w->txtCodigo);
-        settle();
-        w->txtCodigo->clear();
-        typeText(QString::number(codigo));
-        pressEnter();
-        settle();
-        if (periodo.isValid()) w->tdbAnomes->setValue(periodo);
-        pressEnter();
-        settle();
-    }
+    void Abre(int codigo, QDate periodo = {}) { AbreEmpresa(*w, codigo, periodo); }
     // A new document of 1.000,00 at 5 %, leaving the rate so that the ISS is computed.
     void Novo(const char* sempr = "0", const char* materiais = "0") {
         click(w->cmdNovo);
