@@ -1,5 +1,7 @@
 #include "books/LayoutLivro.h"
 
+#include <algorithm>
+
 #include "platform/report/BookHeading.h"
 
 namespace Livros::Layout {
@@ -24,10 +26,32 @@ bool comMovimento(const ReportContext& c) { return !c.formulaSet(QStringLiteral(
 
 }  // namespace
 
+TableForm FormaA4() {
+    TableForm form = TableForm::A4Landscape();
+    form.leftMm = 5;
+    form.gapMm = 1;
+    return form;
+}
+
+TableForm FormaContinua() {
+    TableForm form = TableForm::ContinuousForm();
+    form.page = platform::report::PageSize::WideContinuousForm();
+    form.leftMm = 6;
+    return form;
+}
+
 QString impresso(const ReportContext& c, const QString& formula) {
     if (!c.formulaSet(formula)) return {};
     const QString v = c.formula(formula);
-    return v == u"*" || v.trimmed().isEmpty() ? QString() : v;
+    const bool vazio = std::all_of(v.cbegin(), v.cend(), [](QChar ch) {
+        return ch == u'*' || ch == u'_' || ch == u'.' || ch == u'-' || ch == u'/' || ch.isSpace();
+    });
+    return vazio ? QString() : v;
+}
+
+Column ColunaValor(const QString& titulo, const QString& campo, double mm, int caracteres,
+                   const QString& maior) {
+    return Column(titulo, campo, mm, caracteres).widest(maior).aligned(Align::Right).formatted(Valor);
 }
 
 void cabecalho(ReportLayout& layout, const ColumnTable& table, const QString& titulo, bool parcial) {
@@ -58,20 +82,14 @@ Section semMovimento(const ColumnTable& table) {
 
 Section resumoCfop(const QString& tabela, const std::vector<std::pair<QString, QString>>& grupos,
                    const QString& imposto, const TableForm& form) {
-    const ColumnTable table(
-        {Column("Código\nFiscal", "CodFiscal", 20, 8),
-         Column("Valor\nContábil", "VContabil", 32, 16).aligned(Align::Right).formatted(Valor).totalled(),
-         Column("Base de Cálculo\nou Valor", "Base", 32, 16)
-             .aligned(Align::Right)
-             .formatted(Valor)
-             .totalled(),
-         Column(imposto, "Icms", 32, 16).aligned(Align::Right).formatted(Valor).totalled(),
-         Column("Isentas ou Não\nTributadas", "Isentos", 32, 16)
-             .aligned(Align::Right)
-             .formatted(Valor)
-             .totalled(),
-         Column("Outras", "Outras", 32, 16).aligned(Align::Right).formatted(Valor).totalled()},
-        form);
+    // The code column also holds the total lines' labels.
+    const ColumnTable table({Column("Código\nFiscal", "CodFiscal", 20, 12).widest(MaiorCfop),
+                             ColunaValor("Valor\nContábil", "VContabil", 32, 18).totalled(),
+                             ColunaValor("Base de Cálculo\nou Valor", "Base", 32, 18).totalled(),
+                             ColunaValor(imposto, "Icms", 32, 18).totalled(),
+                             ColunaValor("Isentas ou Não\nTributadas", "Isentos", 32, 18).totalled(),
+                             ColunaValor("Outras", "Outras", 32, 18).totalled()},
+                            form);
     QString filtro;
     for (const auto& [digito, nome] : grupos) {
         if (!filtro.isEmpty()) filtro += QStringLiteral(" OR ");
@@ -105,16 +123,12 @@ Section resumoCfop(const QString& tabela, const std::vector<std::pair<QString, Q
 }
 
 Section resumoUf(const QString& tabela, const QString& titulo_, const TableForm& form) {
-    const ColumnTable table(
-        {Column("UF", "uf", 20, 8),
-         Column("Valor\nContábil", "vcontabil", 32, 16).aligned(Align::Right).formatted(Valor).totalled(),
-         Column("Base de\nCálculo", "base", 32, 16).aligned(Align::Right).formatted(Valor).totalled(),
-         Column("Outras", "outras", 32, 16).aligned(Align::Right).formatted(Valor).totalled(),
-         Column("ICMS Cobrado por\nSubstituição", "icmsfonte", 32, 16)
-             .aligned(Align::Right)
-             .formatted(Valor)
-             .totalled()},
-        form);
+    const ColumnTable table({Column("UF", "uf", 20, 8).widest(Letras(2)),
+                             ColunaValor("Valor\nContábil", "vcontabil", 32, 18).totalled(),
+                             ColunaValor("Base de\nCálculo", "base", 32, 18).totalled(),
+                             ColunaValor("Outras", "outras", 32, 18).totalled(),
+                             ColunaValor("ICMS Cobrado por\nSubstituição", "icmsfonte", 32, 18).totalled()},
+                            form);
     Section s;
     s.query = QStringLiteral("SELECT uf, vcontabil, base, outras, icmsfonte FROM %1 ORDER BY uf").arg(tabela);
     s.printWhen = comMovimento;

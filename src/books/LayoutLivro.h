@@ -22,8 +22,33 @@ inline const QString Aliquota = QStringLiteral("#0.00##");
 inline const QString Data = QStringLiteral("dd/mm/yyyy");
 inline const QString SemMovimento = QStringLiteral("SEM  MOVIMENTO");
 
+// The widest values the books print, each column declaring its field's: the largest amount the
+// movement windows accept, negative where a column can hold one; a state registration of 15
+// characters; a CNPJ; a CFOP of the 2002 table (six characters); a rate with four decimals; a date; a
+// document number of six digits; a text of `n` characters of the widest letter.
+inline const QString MaiorValor = QStringLiteral("99.999.999.999,99");
+inline const QString MaiorNegativo = QStringLiteral("-99.999.999.999,99");
+inline const QString MaiorInscricao = QStringLiteral("999.999.999.999");
+inline const QString MaiorCnpj = QStringLiteral("99.999.999/9999-99");
+inline const QString MaiorCfop = QStringLiteral("9.99.9");
+inline const QString MaiorAliquota = QStringLiteral("99,9999");
+inline const QString MaiorData = QStringLiteral("31/12/2099");
+inline const QString MaiorNumero = QStringLiteral("999999");
+// The IPI amount of an exits remark, in its plain form ("IPI= 12345.67"): a word of its own.
+inline const QString MaiorIpiSimples = QStringLiteral("99999999999.99");
+inline QString Letras(int n) { return QString(n, u'W'); }
+
+// An amount column: right-aligned, in the books' money format, blank when zero.
+Column ColunaValor(const QString& titulo, const QString& campo, double mm, int caracteres,
+                   const QString& maior = MaiorNegativo);
+
+// The forms of the books: A4 landscape with narrow margins and gaps, and the wide continuous form
+// (the books' columns, with their widest amounts, need its 225 characters at 17 cpi).
+TableForm FormaA4();
+TableForm FormaContinua();
+
 // A formula's value as the page prints it: "*" and blanks (what the print passes for an empty
-// item) print nothing, and so does a formula the print did not set.
+// item) print nothing, nor does an empty mask ("__.___.___-__") or a formula the print did not set.
 QString impresso(const ReportContext& c, const QString& formula);
 
 // The page size, the book heading on the width of `table`, and for a partial book the period line

@@ -27,12 +27,13 @@ struct Observacoes {
     QString seguinte;
 };
 
-// The remark: its first 12 characters as a piece, and its last 12 (not characters 13 to 24) after it.
+// The remark: its first 12 characters as a piece, and what follows them, up to 12 characters, after
+// it (never the last 12, which would print some characters twice).
 void AcrescentaObservacao(Observacoes& obs, const QString& observ) {
     if (Trim(observ).isEmpty()) return;
     obs.pecas.push_back(observ.left(12));
-    const QString fim = observ.right(12);
-    if (!Trim(fim).isEmpty()) obs.seguinte = fim;
+    const QString resto = observ.mid(12, 12);
+    if (!Trim(resto).isEmpty()) obs.seguinte = resto;
 }
 
 // The document's lines: the value lines, then as many observation-only lines as the pieces need,

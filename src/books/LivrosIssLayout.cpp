@@ -21,51 +21,61 @@ QString numeroFinal(const ReportContext& c) {
 }
 
 Column valor(const char* titulo, const char* campo, double mm, int chars) {
-    return Column(QString::fromUtf8(titulo), QString::fromLatin1(campo), mm, chars)
-        .aligned(Align::Right)
-        .formatted(Valor)
+    return ColunaValor(QString::fromUtf8(titulo), QString::fromLatin1(campo), mm, chars)
         .zeroBlank()
         .totalled();
 }
 
 Column aliquota(double mm, int chars) {
-    return Column("Alíq.", "aliq", mm, chars).aligned(Align::Right).formatted(Aliquota).zeroBlank();
+    return Column("Alíq.", "aliq", mm, chars)
+        .widest(MaiorAliquota)
+        .aligned(Align::Right)
+        .formatted(Aliquota)
+        .zeroBlank();
 }
 
+Column codigoServico() { return Column("Código\nServiço", "codserv", 14.5, 10).widest(QString(10, u'9')); }
+
+Column numero(const char* titulo, const char* campo) {
+    return Column(QString::fromUtf8(titulo), QString::fromLatin1(campo), 10, 7)
+        .widest(MaiorNumero)
+        .grouped(Documento)
+        .aligned(Align::Right);
+}
+
+Column data() {
+    return Column("Data", "datalan", 13, 10).widest(MaiorData).grouped(Documento).formatted(Data);
+}
+
+// The remark of 50 characters prints whole on the continuous form and wraps on A4.
 std::vector<Column> colunas53() {
-    return {Column("Código\nServiço", "codserv", 16, 7),
-            Column("Número\nInicial", "docinicial", 16, 8).grouped(Documento).aligned(Align::Right),
-            Column("Número\nFinal", "docfinal", 16, 8)
-                .grouped(Documento)
-                .aligned(Align::Right)
-                .computedBy(numeroFinal),
-            Column("Data", "datalan", 18, 10).grouped(Documento).formatted(Data),
-            valor("Valor da\nNota", "vlrnota", 22, 12),
-            valor("Materiais", "materiais", 20, 11),
-            valor("Subempreitadas", "subempr", 22, 11),
-            valor("Base de\nCálculo", "base", 22, 12),
-            aliquota(10, 5),
-            valor("Imposto", "iss", 20, 11),
-            valor("Isentas ou Não\nTributadas", "isentas", 22, 12),
-            Column("Tipo", "tipo", 8, 4),
-            Column("Observações", "observ", 34, 14)};
+    return {codigoServico(),
+            numero("Número\nInicial", "docinicial"),
+            numero("Número\nFinal", "docfinal").computedBy(numeroFinal),
+            data(),
+            valor("Valor da\nNota", "vlrnota", 22.5, 18),
+            valor("Materiais", "materiais", 22.5, 18),
+            valor("Subempreitadas", "subempr", 22.5, 18),
+            valor("Base de\nCálculo", "base", 22.5, 18),
+            aliquota(9.5, 7),
+            valor("Imposto", "iss", 22.5, 18),
+            valor("Isentas ou Não\nTributadas", "isentas", 22.5, 18),
+            Column("Tipo", "tipo", 7, 4).widest(QStringLiteral("9")),
+            Column("Observações", "observ", 60, 50)};
 }
 
 std::vector<Column> colunas51() {
-    return {Column("Código\nServiço", "codserv", 16, 7),
-            Column("Data", "datalan", 18, 10).grouped(Documento).formatted(Data),
-            Column("Série", "serie", 10, 4).grouped(Documento),
-            Column("Número\nInicial", "docinicial", 18, 8).grouped(Documento).aligned(Align::Right),
-            Column("Número\nFinal", "docfinal", 18, 8)
-                .grouped(Documento)
-                .aligned(Align::Right)
-                .computedBy(numeroFinal),
-            valor("Base de\nCálculo", "base", 26, 12),
-            aliquota(12, 5),
-            valor("Imposto", "iss", 24, 11),
-            valor("Isentas ou Não\nTributadas", "isentas", 26, 12),
-            valor("Remessas", "remessas", 26, 12),
-            Column("Observações", "observ", 50, 20)};
+    return {codigoServico(),
+            data(),
+            Column("Série", "serie", 12, 5).widest(Letras(5)).grouped(Documento),
+            numero("Número\nInicial", "docinicial"),
+            numero("Número\nFinal", "docfinal").computedBy(numeroFinal),
+            valor("Base de\nCálculo", "base", 22.5, 18),
+            aliquota(9.5, 7),
+            valor("Imposto", "iss", 22.5, 18),
+            valor("Isentas ou Não\nTributadas", "isentas", 22.5, 18),
+            valor("Remessas", "remessas", 22.5, 18),
+            Column("Observações", "observ", 100, 50)};
 }
 
 // The month's totals of the amount columns, under the last line.
@@ -80,9 +90,9 @@ Section totaisDoMes(const ColumnTable& table, const QString& query) {
 
 Section porAliquota(const TableForm& form) {
     const ColumnTable table(
-        {Column("Alíquota", "aliq", 20, 8).aligned(Align::Right).formatted(Aliquota),
-         Column("Base de Cálculo", "base", 32, 16).aligned(Align::Right).formatted(Valor).totalled(),
-         Column("Imposto", "iss", 32, 16).aligned(Align::Right).formatted(Valor).totalled()},
+        {Column("Alíquota", "aliq", 20, 8).widest(MaiorAliquota).aligned(Align::Right).formatted(Aliquota),
+         ColunaValor("Base de Cálculo", "base", 32, 18).totalled(),
+         ColunaValor("Imposto", "iss", 32, 18).totalled()},
         form);
     Section s;
     s.query = QStringLiteral("SELECT aliq, base, iss FROM MovAliqIss ORDER BY aliq");
@@ -135,9 +145,8 @@ class LayoutIss : public ReportLayout {
 }  // namespace
 
 void RegistraLayouts() {
-    const TableForm a4 = TableForm::A4Landscape();
-    TableForm continuo = TableForm::ContinuousForm();
-    continuo.leftMm = 6;
+    const TableForm a4 = FormaA4();
+    const TableForm continuo = FormaContinua();
     auto& registro = platform::report::layoutRegistry();
     registro.add(QStringLiteral("JtIss53.rpt"), [a4] { return std::make_unique<LayoutIss>(a4, true); });
     registro.add(QStringLiteral("MaIss53.rpt"),

@@ -34,11 +34,12 @@ void Insere(Connection& cadastro, Modelo modelo, const LinhaIss& l) {
 }  // namespace
 
 std::vector<DocumentoIss> LeDocumentos(Connection& movimento, int mes) {
+    // The numbers of a day in the order of their values: 9 before 10.
     Recordset rs;
     rs.Open(movimento, QStringLiteral("SELECT datalan,codserv,serie,docinicial,docfinal,base,aliq,iss,"
                                       "materiais,subempr,tipo,observ FROM ") +
                            platform::db::monthTable(QStringLiteral("DIGISS"), mes) +
-                           QStringLiteral(" ORDER BY datalan, docinicial"));
+                           QStringLiteral(" ORDER BY datalan, CAST(docinicial AS INTEGER), docinicial"));
     std::vector<DocumentoIss> docs;
     for (; !rs.Eof(); rs.MoveNext()) {
         DocumentoIss d;

@@ -4,6 +4,7 @@
 #include "books/documentos_sql.h"
 #include "books/livros_sql.h"
 #include "platform/values/TextCompare.h"
+#include "registers/ChaveCgc.h"
 #include "shell/Geral.h"
 
 namespace Livros {
@@ -36,11 +37,14 @@ int Grupo(const QString& cfop, char16_t primeiro) {
     return g >= 0 && g < 3 ? g : -1;
 }
 
-// An interstate exit goes to the non-contributors' totals by its old-table CFOP: 6.18 and 6.19
-// always, 6.99 when the client's number is the empty mask.
+// An interstate exit goes to the non-contributors' totals by its CFOP: 6.18 and 6.19 of the old
+// table, and 6.107 and 6.108 of the 2003 table, always; 6.99 when the client's number is the empty
+// mask. A client with a CPF is a person, never a contributor, whatever the CFOP.
 bool NaoContribuinte(const DocumentoIcms& doc) {
-    return doc.codfiscal == u"6.18" || doc.codfiscal == u"6.19" ||
-           (doc.codfiscal == u"6.99" && doc.cgc == u"__.___.___/____-__");
+    const QString& cfop = doc.codfiscal;
+    return cfop == u"6.18" || cfop == u"6.19" || cfop == u"6.107" || cfop == u"6.108" ||
+           (cfop == u"6.99" && doc.cgc == u"__.___.___/____-__") ||
+           registers::ReescreveCgc(doc.cgc).tipo == registers::TipoChave::Cpf;
 }
 
 }  // namespace

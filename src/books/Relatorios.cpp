@@ -30,36 +30,32 @@ QString codigoLinha(const ReportContext& c) {
     return tipo.startsWith(QStringLiteral("ICMS ")) ? tipo.mid(5).trimmed() : QString();
 }
 
+// Modelo 1/1-A: the document, its value, its code and the ICMS values, then the remarks. A line's
+// amount is above zero (the preparation leaves out the others); the remark pieces are twelve
+// characters, or an IPI amount of their own.
 std::vector<Column> colunasEntradas() {
     return {
-        Column("Data da\nEntrada", "datalan", 15, 10).formatted(Data),
-        Column("Espécie", "especie", 10, 3).grouped(Documento),
-        Column("Série", "serie", 8, 3).grouped(Documento),
-        Column("Número", "docinicial", 14, 7).grouped(Documento).aligned(Align::Right),
-        Column("Data do\nDocumento", "demiss", 15, 10).grouped(Documento).formatted(Data),
-        Column("Emitente", "empresa", 32, 13).grouped(Documento),
-        Column("CNPJ/CPF", "cgc", 25, 18).grouped(Documento),
-        Column("Inscrição\nEstadual", "inscrest", 19, 12).grouped(Documento),
-        Column("Proce-\ndência", "uf", 9, 2),
-        Column("Valor\nContábil", "vlrcontabil", 21, 12).aligned(Align::Right).formatted(Valor).zeroBlank(),
-        Column("Código\nFiscal", "codfiscal", 11, 5),
-        Column("Cód.", "tipoicms", 6, 1).grouped(Fiscais).computedBy(codigoLinha),
-        Column("Base de Cálculo\nou Valor", "baseicms", 21, 12)
-            .grouped(Fiscais)
-            .aligned(Align::Right)
-            .formatted(Valor)
-            .zeroBlank(),
-        Column("Alíq.", "aliqicms", 9, 5)
+        Column("Data da\nEntrada", "datalan", 13, 10).widest(MaiorData).formatted(Data),
+        Column("Espécie", "especie", 10, 7).widest(Letras(3)).grouped(Documento),
+        Column("Série", "serie", 8, 5).widest(Letras(3)).grouped(Documento),
+        Column("Número", "docinicial", 10, 6).widest(MaiorNumero).grouped(Documento).aligned(Align::Right),
+        Column("Data do\nDocumento", "demiss", 14, 10).widest(MaiorData).grouped(Documento).formatted(Data),
+        Column("Emitente", "empresa", 38, 40).grouped(Documento),
+        Column("CNPJ/CPF", "cgc", 23, 18).widest(MaiorCnpj).grouped(Documento),
+        Column("Inscrição\nEstadual", "inscrest", 19.5, 15).widest(MaiorInscricao).grouped(Documento),
+        Column("Proce-\ndência", "uf", 8.5, 6).widest(Letras(2)),
+        ColunaValor("Valor\nContábil", "vlrcontabil", 22.5, 18).zeroBlank(),
+        Column("Código\nFiscal", "codfiscal", 9, 6).widest(MaiorCfop),
+        Column("Cód.", "tipoicms", 6, 4).widest(QStringLiteral("3")).grouped(Fiscais).computedBy(codigoLinha),
+        ColunaValor("Base de Cálculo\nou Valor", "baseicms", 22, 17, MaiorValor).grouped(Fiscais).zeroBlank(),
+        Column("Alíq.", "aliqicms", 9.5, 7)
+            .widest(MaiorAliquota)
             .grouped(Fiscais)
             .aligned(Align::Right)
             .formatted(Aliquota)
             .zeroBlank(),
-        Column("Imposto\nCreditado", "valricms", 19, 11)
-            .grouped(Fiscais)
-            .aligned(Align::Right)
-            .formatted(Valor)
-            .zeroBlank(),
-        Column("Observações", "observ", 20, 12)};
+        ColunaValor("Imposto\nCreditado", "valricms", 22.5, 18).grouped(Fiscais).zeroBlank(),
+        Column("Observações", "observ", 22, 17).widest(MaiorValor).wrapped()};
 }
 
 // Each row of the work table holds two book lines; the second prints only when it holds something.
@@ -90,46 +86,39 @@ class LayoutEntradas : public ReportLayout {
     }
 };
 
-// The code of an exits line: the tax it is of, "ICMS" or "IPI".
+// Modelo 2/2-A: the document, its value, its code and the tax values, then the remarks. Any amount
+// of a line may be negative (a line needs only one amount above zero); a non-industry's IPI stands in
+// the remarks in its plain form.
 std::vector<Column> colunasSaidas() {
-    return {
-        Column("Espécie", "especie", 10, 3).grouped(Documento),
-        Column("Série", "serie", 8, 3).grouped(Documento),
-        Column("Número\nInicial", "docinicial", 12, 7).grouped(Documento).aligned(Align::Right),
-        Column("Número\nFinal", "docfinal", 12, 7).grouped(Documento).aligned(Align::Right),
-        Column("Data", "datalan", 15, 10).grouped(Documento).formatted(Data),
-        Column("Destinatário", "empresa", 30, 12),
-        Column("CNPJ/CPF", "cgc", 25, 18),
-        Column("UF", "uf", 7, 2),
-        Column("Valor\nContábil", "vlrcontabil", 18, 11).aligned(Align::Right).formatted(Valor).zeroBlank(),
-        Column("Código\nFiscal", "codfiscal", 11, 5),
-        Column("Imposto", "tipo", 9, 4).grouped(QStringLiteral("VALORES FISCAIS")),
-        Column("Base de\nCálculo", "base", 18, 11)
-            .grouped(QStringLiteral("VALORES FISCAIS"))
-            .aligned(Align::Right)
-            .formatted(Valor)
-            .zeroBlank(),
-        Column("Alíq.", "aliq", 9, 5)
-            .grouped(QStringLiteral("VALORES FISCAIS"))
-            .aligned(Align::Right)
-            .formatted(Aliquota)
-            .zeroBlank(),
-        Column("Imposto\nDebitado", "valr", 17, 10)
-            .grouped(QStringLiteral("VALORES FISCAIS"))
-            .aligned(Align::Right)
-            .formatted(Valor)
-            .zeroBlank(),
-        Column("Isentas ou\nNão Tributadas", "isen", 18, 10)
-            .grouped(QStringLiteral("VALORES FISCAIS"))
-            .aligned(Align::Right)
-            .formatted(Valor)
-            .zeroBlank(),
-        Column("Outras", "outr", 17, 10)
-            .grouped(QStringLiteral("VALORES FISCAIS"))
-            .aligned(Align::Right)
-            .formatted(Valor)
-            .zeroBlank(),
-        Column("Observações", "observ", 18, 11)};
+    const QString valores = QStringLiteral("VALORES FISCAIS");
+    return {Column("Espécie", "especie", 10, 7).widest(Letras(3)).grouped(Documento),
+            Column("Série", "serie", 7.5, 5).widest(Letras(3)).grouped(Documento),
+            Column("Número\nInicial", "docinicial", 10, 7)
+                .widest(MaiorNumero)
+                .grouped(Documento)
+                .aligned(Align::Right),
+            Column("Número\nFinal", "docfinal", 10, 7)
+                .widest(MaiorNumero)
+                .grouped(Documento)
+                .aligned(Align::Right),
+            Column("Data", "datalan", 13, 10).widest(MaiorData).grouped(Documento).formatted(Data),
+            Column("Destinatário", "empresa", 28.5, 36),
+            Column("CNPJ/CPF", "cgc", 23, 18).widest(MaiorCnpj),
+            Column("UF", "uf", 6, 2).widest(Letras(2)),
+            ColunaValor("Valor\nContábil", "vlrcontabil", 22.5, 18).zeroBlank(),
+            Column("Código\nFiscal", "codfiscal", 9, 6).widest(MaiorCfop),
+            Column("Imposto", "tipo", 10, 7).widest(QStringLiteral("ICMS")).grouped(valores),
+            ColunaValor("Base de\nCálculo", "base", 22.5, 18).grouped(valores).zeroBlank(),
+            Column("Alíq.", "aliq", 9.5, 7)
+                .widest(MaiorAliquota)
+                .grouped(valores)
+                .aligned(Align::Right)
+                .formatted(Aliquota)
+                .zeroBlank(),
+            ColunaValor("Imposto\nDebitado", "valr", 22.5, 18).grouped(valores).zeroBlank(),
+            ColunaValor("Isentas ou\nNão Tributadas", "isen", 22.5, 18).grouped(valores).zeroBlank(),
+            ColunaValor("Outras", "outr", 22.5, 18).grouped(valores).zeroBlank(),
+            Column("Observações", "observ", 19, 14).widest(MaiorIpiSimples).wrapped()};
 }
 
 const char* const LinhasSaidas =
@@ -205,27 +194,14 @@ class LayoutApuracao : public ReportLayout {
 
     static Section porAliquota(const TableForm& form) {
         const ColumnTable table(
-            {Column("Alíquota", "Aliquota", 20, 8).aligned(Align::Right).formatted(Aliquota),
-             Column("Base de Cálculo", "baseent", 32, 16)
-                 .grouped("ENTRADAS")
+            {Column("Alíquota", "Aliquota", 20, 8)
+                 .widest(MaiorAliquota)
                  .aligned(Align::Right)
-                 .formatted(Valor)
-                 .totalled(),
-             Column("Imposto Creditado", "impent", 32, 16)
-                 .grouped("ENTRADAS")
-                 .aligned(Align::Right)
-                 .formatted(Valor)
-                 .totalled(),
-             Column("Base de Cálculo", "basesai", 32, 16)
-                 .grouped("SAÍDAS")
-                 .aligned(Align::Right)
-                 .formatted(Valor)
-                 .totalled(),
-             Column("Imposto Debitado", "impsai", 32, 16)
-                 .grouped("SAÍDAS")
-                 .aligned(Align::Right)
-                 .formatted(Valor)
-                 .totalled()},
+                 .formatted(Aliquota),
+             ColunaValor("Base de\nCálculo", "baseent", 32, 18).grouped("ENTRADAS").totalled(),
+             ColunaValor("Imposto\nCreditado", "impent", 32, 18).grouped("ENTRADAS").totalled(),
+             ColunaValor("Base de\nCálculo", "basesai", 32, 18).grouped("SAÍDAS").totalled(),
+             ColunaValor("Imposto\nDebitado", "impsai", 32, 18).grouped("SAÍDAS").totalled()},
             form);
         Section s;
         s.query = QStringLiteral(
@@ -283,8 +259,10 @@ class LayoutApuracao : public ReportLayout {
                 const QString formula = QString::fromLatin1(l.formula);
                 if (!formula.isEmpty()) {
                     declareFormula(formula);
-                    summary.computed(valorX, y + 0.5, 40, form.lineMm, form.body, Align::Right,
-                                     [formula](const ReportContext& c) { return impresso(c, formula); });
+                    summary
+                        .computed(valorX, y + 0.5, 40, form.lineMm, form.body, Align::Right,
+                                  [formula](const ReportContext& c) { return impresso(c, formula); })
+                        .widest(MaiorNegativo);
                 }
                 y += form.lineMm + 1;
             }
@@ -302,10 +280,8 @@ void registra(const char* nome, Args... args) {
 }  // namespace
 
 void RegistraRelatorios() {
-    const TableForm a4 = TableForm::A4Landscape();
-    // The continuous form is narrow for a book's columns: the table starts near its left edge.
-    TableForm continuo = TableForm::ContinuousForm();
-    continuo.leftMm = 6;
+    const TableForm a4 = FormaA4();
+    const TableForm continuo = FormaContinua();
     registra<LayoutEntradas>("JtEntrada.rpt", a4, false);
     registra<LayoutEntradas>("MaEntrada.rpt", continuo, false);
     registra<LayoutEntradas>("LEntPar.rpt", a4, true);

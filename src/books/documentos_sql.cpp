@@ -18,6 +18,25 @@ using platform::values::foldCase;
 
 namespace {
 
+// Two document numbers compared as numbers ("9" before "10", "0009" equal to "9" and then as texts);
+// a number with anything but digits compares as text.
+int ComparaNumeros(const QString& a, const QString& b) {
+    const auto digitos = [](const QString& t) {
+        return !t.isEmpty() &&
+               std::all_of(t.cbegin(), t.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    };
+    if (!digitos(a) || !digitos(b)) return compareText(a, b);
+    const auto semZeros = [](const QString& t) {
+        qsizetype i = 0;
+        while (i < t.size() && t[i] == u'0') ++i;
+        return QStringView(t).mid(i);
+    };
+    const QStringView x = semZeros(a), y = semZeros(b);
+    if (x.size() != y.size()) return x.size() < y.size() ? -1 : 1;
+    if (const int c = x.compare(y); c != 0) return c;
+    return compareText(a, b);
+}
+
 // The columns a book reads, in the order DocumentoDaLinha takes them: the entries book prints no final
 // number, the exits book no issue date, and only an industry's exits book the IPI's base, exempt and
 // other amounts. Fewer columns read is less of the month to convert.
@@ -118,9 +137,9 @@ std::vector<DocumentoIcms> LeDocumentos(Connection& movimento, Livro livro, cons
         DocumentoDaLinha(rs, colunas, anterior, documentos.emplace_back());
     }
     // The book's order is the one "ORDER BY datalan, cgc, docinicial" gives (entries; the exits leave
-    // out cgc), taken here in memory with the same text comparison: the database would sort whole rows
-    // of the month, which costs more than sorting their positions. Documents equal in all three keep
-    // the order in which they were entered.
+    // out cgc), the numbers compared as numbers (9 before 10), taken here in memory with the same text
+    // comparison: the database would sort whole rows of the month, which costs more than sorting their
+    // positions. Documents equal in all three keep the order in which they were entered.
     const bool porCgc = livro == Livro::Entradas;
     std::vector<std::size_t> ordem(documentos.size());
     std::iota(ordem.begin(), ordem.end(), std::size_t{0});
@@ -133,7 +152,7 @@ std::vector<DocumentoIcms> LeDocumentos(Connection& movimento, Livro livro, cons
             const int c = compareText(a.cgc, b.cgc);
             if (c != 0) return c < 0;
         }
-        return compareText(a.docinicial, b.docinicial) < 0;
+        return ComparaNumeros(a.docinicial, b.docinicial) < 0;
     });
     // Position k takes the document ordem[k]: each cycle of that permutation is walked once, every
     // document moved once, where it is (a second vector of the month would cost more than the moves).

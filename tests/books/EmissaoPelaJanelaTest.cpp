@@ -117,3 +117,81 @@ TEST_F(EmissaoPelaJanelaTest, EachBookEmittedFromTheWindowMatchesItsGoldenPages)
         delete previa;
     }
 }
+
+// A month of 2002 holding the widest values every column can print: the largest amount the movement
+// windows accept and its negative, a registration of 15 characters, a CFOP of six, a name of 40, a
+// remark of 24; each book, on each form, prints every one of them whole.
+TEST_F(EmissaoPelaJanelaTest, TheWidestValuesPrintWholeInEveryBookOnBothForms) {
+    const QString nome = QStringLiteral("Comercial de Produtos Alimentícios Ltda.");
+    ASSERT_EQ(nome.size(), 40);
+    db.Execute(
+        "INSERT INTO Empresas(codigo,nome,tpescri,mes_base_fiscal,cgc,inscr_estadual) VALUES"
+        "(8,?,'C',?,'99.888.777/0001-66','111.222.333.111')",
+        {nome, QDate(2002, 11, 1)});
+    db.Execute("INSERT INTO ForGeral(cgc,nome,ie) VALUES('98.765.432/0001-98',?,'111.222.333.112')", {nome});
+    db.Execute("INSERT INTO CliGeral(cgc,nome,ie) VALUES('123.456.789-09',?,'')", {nome});
+    Connection largo;
+    largo.Open(pasta.movementConnection(movimento::NomeArquivo(8, 2002)));
+    const Currency maior = C("99999999999,99");
+    const Currency menor = C("-99999999999,99");
+    const auto documento = [&](const char* tabela, const char* cfop, const char* cgc, const char* uf,
+                               Currency contabil, Currency base, Currency icms, Currency isento,
+                               Currency outros, Currency ipi) {
+        largo.Execute(
+            QStringLiteral("INSERT INTO ") + QString::fromLatin1(tabela) +
+                QStringLiteral(
+                    "(datalan,demiss,especie,serie,docinicial,docfinal,cgc,uf,codfiscal,vlrcontabil,"
+                    "baseicms0,aliqicms0,valricms0,isenicms0,outricms0,valripi,observ) "
+                    "VALUES(?,?,'NFE','ABC','999999','999999',?,?,?,?,?,?,?,?,?,?,?)"),
+            {QDate(2002, 11, 30), QDate(2002, 11, 30), QString::fromLatin1(cgc), QString::fromLatin1(uf),
+             QString::fromLatin1(cfop), contabil, base, C("99,9999"), icms, isento, outros, ipi,
+             QStringLiteral("Pedido 123456 de 88/2011")});
+    };
+    documento("DIGE11", "2.91.1", "98.765.432/0001-98", "SP", maior, maior, maior, maior, maior, maior);
+    // A person, never a contributor: the exit goes to the non-contributors' summary.
+    documento("DIGS11", "6.11.1", "123.456.789-09", "RJ", menor, menor, menor, maior, menor, {});
+    PosIcms::CompletaMeses(largo);
+
+    click(w->cmdCancelar);
+    clickInto(w->txtCodigo);
+    w->txtCodigo->clear();
+    typeText("8");
+    pressEnter();
+    settle();
+    pressEnter();
+    settle();
+    const struct {
+        QRadioButton* frmLivrosIcms::*livro;
+        const char* golden;
+    } livros[] = {{&frmLivrosIcms::OptEnt, "Entrada"},
+                  {&frmLivrosIcms::OptSai, "Saida"},
+                  {&frmLivrosIcms::OptApu, "Apura"}};
+    for (const char* impressora : {"J", "M"}) {
+        Geral::TipoImpressora = QString::fromLatin1(impressora);
+        for (const auto& l : livros) {
+            const QString golden = QStringLiteral("Largo") +
+                                   QString::fromLatin1(impressora[0] == 'J' ? "Jt" : "Ma") +
+                                   QString::fromLatin1(l.golden);
+            SCOPED_TRACE(golden.toStdString());
+            click(w->*l.livro);
+            click(w->cmdEmissao);
+            settle();
+            QList<platform::report::frmRelatorio*> previas;
+            for (QWidget* p : QApplication::allWidgets())
+                if (auto* r = qobject_cast<platform::report::frmRelatorio*>(p)) previas << r;
+            ASSERT_EQ(previas.size(), 1);
+            ASSERT_FALSE(previas[0]->previews().empty());
+            const platform::report::Document& d = previas[0]->previews()[0]->document();
+            expectGolden(golden, d);
+            QString texto;
+            for (const auto& p : d.pages) texto += p.textLines().join(u'\n') + u'\n';
+            EXPECT_TRUE(texto.contains(QStringLiteral("99.999.999.999,99")));
+            EXPECT_TRUE(texto.contains(QStringLiteral("Inscrição Estadual: 111.222.333.111")));
+            const QPointer<platform::report::frmRelatorio> previa = previas[0];
+            previa->close();
+            settle();
+            delete previa;
+        }
+    }
+    largo.Close();
+}

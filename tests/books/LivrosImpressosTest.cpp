@@ -279,3 +279,16 @@ TEST_F(LivrosImpressosTest, EveryFormulaABookIsPassedIsDeclaredByItsLayouts) {
     for (const char* a : {"JtApura.rpt", "MaApura.rpt"})
         declara(a, {FormulasApuracao(credor), FormulasApuracao(devedor)});
 }
+
+// Every book layout gives its columns' widest values room: the largest amounts, the longest
+// registrations and CFOPs, the column titles, the labels.
+TEST_F(LivrosImpressosTest, EveryBookLayoutHoldsItsWidestValuesWhole) {
+    const QStringList nomes = platform::report::layoutRegistry().names();
+    ASSERT_GE(nomes.size(), 12);
+    for (const QString& nome : nomes) {
+        const auto layout = platform::report::layoutRegistry().create(nome);
+        ASSERT_NE(layout, nullptr);
+        const QStringList cortados = platform::report::cutTexts(*layout);
+        EXPECT_TRUE(cortados.isEmpty()) << nome.toStdString() << '\n' << cortados.join(u'\n').toStdString();
+    }
+}

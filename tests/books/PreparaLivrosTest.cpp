@@ -148,16 +148,20 @@ TEST_F(PreparaLivrosTest, ExitsSplitContributorsAndFlagGroups) {
     grava(QStringLiteral("DIGS03"), doc(3, 5, "6.99", {cem}, MascaraVazia, "MG"));
     grava(QStringLiteral("DIGS03"), doc(4, 5, "6.99", {cem, cem}, Cnpj, "MG"));
     grava(QStringLiteral("DIGS03"), doc(5, 5, "5.102", {cem}, Cnpj, "SP"));
+    // From 2003 the table's own codes for non-contributors, and any client with a CPF.
+    grava(QStringLiteral("DIGS03"), doc(6, 5, "6.102", {cem}, QStringLiteral("123.456.789-09"), "BA"));
+    grava(QStringLiteral("DIGS03"), doc(7, 5, "6.107", {cem}, Cnpj, "BA"));
 
     const ResultadoSaidas r = saidas();
     EXPECT_FALSE(r.SemMovimento);
     EXPECT_TRUE(r.HaMovUf);
     EXPECT_TRUE(r.HaMovUfnc);
-    EXPECT_EQ(linhas("SELECT * FROM MovUf ORDER BY rowid"), lista({"RJ|100|100|0|0", "MG|200|200|0|0"}));
-    EXPECT_EQ(linhas("SELECT * FROM MovUfnc ORDER BY rowid"), lista({"rj|100|100|0|0", "MG|100|100|0|0"}));
+    EXPECT_EQ(linhas("SELECT * FROM MovUf ORDER BY rowid"), lista({"MG|200|200|0|0"}));
+    EXPECT_EQ(linhas("SELECT * FROM MovUfnc ORDER BY rowid"),
+              lista({"RJ|200|200|0|0", "MG|100|100|0|0", "BA|200|200|0|0"}));
     EXPECT_EQ(linhas("SELECT * FROM MovTsai ORDER BY rowid"),
               lista({"6.108|100|100|12|0|0", "6.18|100|100|12|0|0", "6.99|300|300|36|0|0",
-                     "5.102|100|100|12|0|0"}));
+                     "5.102|100|100|12|0|0", "6.102|100|100|12|0|0", "6.107|100|100|12|0|0"}));
     EXPECT_EQ(linhas("SELECT docinicial,docfinal,empresa,inscrest FROM MovSaida WHERE codfiscal = '5.102'"),
               lista({"5||Cliente|333"}));
     EXPECT_EQ(linhas("SELECT \"100\",\"500\",\"600\",\"700\" FROM MovTPara"),
@@ -281,12 +285,11 @@ TEST_F(PreparaLivrosTest, ManyRowsAreAllWrittenInOrder) {
         grava(QStringLiteral("DIGS03"), doc(n, 1 + n % 28, "5.102", itens));
         grava(QStringLiteral("DIGE03"), doc(n, 1 + n % 28, "1.102", itens));
     }
-    // The book's order: by day, then number (as text), as the documents were sorted.
+    // The book's order: by day, then number as a number (9, 10, 100).
     std::vector<int> ordem(45);
     std::iota(ordem.begin(), ordem.end(), 1);
-    std::stable_sort(ordem.begin(), ordem.end(), [](int a, int b) {
-        return a % 28 != b % 28 ? a % 28 < b % 28 : QString::number(a) < QString::number(b);
-    });
+    std::stable_sort(ordem.begin(), ordem.end(),
+                     [](int a, int b) { return a % 28 != b % 28 ? a % 28 < b % 28 : a < b; });
     for (int n : ordem)
         for (int s = 0; s < 1 + n % 4; s += 2)
             esperadas << QStringLiteral("%1|%2|%3")
@@ -297,4 +300,17 @@ TEST_F(PreparaLivrosTest, ManyRowsAreAllWrittenInOrder) {
     entradas();
     EXPECT_EQ(linhas("SELECT docinicial, base0, base1 FROM MovSaida ORDER BY rowid"), esperadas);
     EXPECT_EQ(linhas("SELECT docinicial, baseicms0, baseicms1 FROM MovEntrada ORDER BY rowid"), esperadas);
+}
+
+// Documents of one day print in the order of their numbers as numbers, in both books.
+TEST_F(PreparaLivrosTest, NumbersOfOneDayInNumericOrder) {
+    const ItemIcms cem{m("100"), m("12"), m("12"), {}, {}};
+    for (int numero : {100, 10, 9}) {
+        grava(QStringLiteral("DIGS03"), doc(numero, 5, "5.102", {cem}, Cnpj, "SP"));
+        grava(QStringLiteral("DIGE03"), doc(numero, 5, "1.102", {cem}, Cnpj, "SP"));
+    }
+    saidas();
+    entradas();
+    EXPECT_EQ(linhas("SELECT docinicial FROM MovSaida ORDER BY rowid"), lista({"9", "10", "100"}));
+    EXPECT_EQ(linhas("SELECT docinicial FROM MovEntrada ORDER BY rowid"), lista({"9", "10", "100"}));
 }

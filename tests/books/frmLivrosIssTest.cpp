@@ -271,3 +271,54 @@ TEST_F(frmLivrosIssTest, AnEmptyMonthAndAMissingLayout) {
 }
 
 }  // namespace
+
+// The widest values of an ISS book print whole on both forms: the largest amount the movement window
+// accepts and its negative, a code of service of ten digits, a series of five characters, a remark of
+// 50; a company without municipal registration prints none (not its empty mask).
+TEST_F(frmLivrosIssTest, TheWidestValuesPrintWholeInBothModelsOnBothForms) {
+    const QString nome = QStringLiteral("Construtora e Incorporadora Paulista S/A");
+    const QString observ = QStringLiteral("Nota fiscal de serviço substituída pela NF 88/2011");
+    ASSERT_EQ(nome.size(), 40);
+    ASSERT_EQ(observ.size(), 50);
+    cadastro.Execute(
+        "INSERT INTO Empresas(codigo,nome,tpescri,TpIss,mes_base_fiscal,endereco,numero,complemento,"
+        "inscr_estadual,ccm,cgc) VALUES(13,?,'P','53',?,'Rua A','1','','111.222.333.111',"
+        "'__.___.___-__','99.888.777/0001-66'),(14,?,'P','51',?,'Rua B','2','',"
+        "'111.222.333.111','__.___.___-__','99.888.777/0001-66')",
+        {nome, QDate(2011, 3, 1), nome, QDate(2011, 3, 1)});
+    for (int codigo : {13, 14}) {
+        Connection m;
+        m.Open(pasta.movementConnection(movimento::NomeArquivo(codigo, 2011)));
+        for (const auto& [tipo, valor] :
+             {std::pair{"0", "99999999999,99"}, std::pair{"1", "-99999999999,99"}})
+            m.Execute(
+                "INSERT INTO DIGISS03(datalan,codserv,serie,docinicial,docfinal,base,aliq,iss,tipo,observ,"
+                "materiais,subempr) VALUES(?,'9999999999','SERIE','999999','999999',?,?,?,?,?,?,?)",
+                {QDate(2011, 3, 31), C(valor), C("99,9999"), C(valor), QString::fromLatin1(tipo), observ,
+                 C(valor), C(valor)});
+        m.Close();
+    }
+    for (const auto& [codigo, impressora, golden] :
+         {std::tuple{"13", "J", "LargoJtIss53"}, std::tuple{"13", "M", "LargoMaIss53"},
+          std::tuple{"14", "J", "LargoJtIss51"}, std::tuple{"14", "M", "LargoMaIss51"}}) {
+        SCOPED_TRACE(golden);
+        Geral::TipoImpressora = QString::fromLatin1(impressora);
+        Janela();
+        Codigo(QString::fromLatin1(codigo));
+        pressEnter();
+        settle();
+        click(w->cmdEmissao);
+        settle();
+        const auto previas = Previas();
+        ASSERT_EQ(previas.size(), 1u);
+        ASSERT_EQ(previas[0]->previews().size(), 1u);
+        const platform::report::Document& d = previas[0]->previews()[0]->document();
+        expectGolden(QString::fromLatin1(golden), d);
+        const QString texto = d.pages[0].textLines().join(u'\n');
+        EXPECT_TRUE(texto.contains(QStringLiteral("\nInscrição Municipal:\n")));
+        EXPECT_TRUE(texto.contains(QStringLiteral("-99.999.999.999,99")));
+        EXPECT_TRUE(texto.contains(QStringLiteral("9999999999")));
+        previas[0]->close();
+        settle();
+    }
+}

@@ -269,3 +269,90 @@ TEST(BookLayoutTest, AWrappedTextOfThreeLinesPushesTheNextBand) {
     EXPECT_DOUBLE_EQ(next[0]->y - top[0]->y, 3 * 4);
     EXPECT_DOUBLE_EQ(p.find("FIM DAS OBSERVAÇÕES")[0]->y - next[0]->y, 4);
 }
+
+// The layout's check finds every value, caption or label its element would cut, on both forms.
+TEST(BookLayoutFitTest, TheCheckNamesWhatAColumnTooNarrowWouldCut) {
+    const QString widest = QStringLiteral("-99.999.999.999,99");
+    const auto layout = [&](double mm, int chars, const QString& caption, const TableForm& form) {
+        ReportLayout l;
+        l.pageSize = form.page;
+        const ColumnTable t({Column("Emitente", "nome", 30, 12),
+                             Column(caption, "valor", mm, chars).widest(widest).formatted(Money).totalled()},
+                            form);
+        t.header(l.columnHeader);
+        t.detail(l.detail);
+        t.totals(l.summary, "Total", TotalOf::Body);
+        // What is cut, without the measures.
+        QStringList cut;
+        for (const QString& line : cutTexts(l))
+            cut << line.section(QStringLiteral(" needs"), 0, 0).section(QStringLiteral(" ends"), 0, 0);
+        return cut;
+    };
+    const struct {
+        const char* caso;
+        double mm;
+        int chars;
+        const char* caption;
+        TableForm form;
+        QStringList cut;
+    } casos[] = {
+        {"A4, wide enough", 23, 0, "Valor", TableForm::A4Landscape(), {}},
+        {"A4, a millimetre short",
+         21,
+         0,
+         "Valor",
+         TableForm::A4Landscape(),
+         {"detail: \"-99.999.999.999,99\"", "summary: \"-99.999.999.999,99\""}},
+        {"A4, a caption too wide",
+         23,
+         0,
+         "Valor Contábil do Documento",
+         TableForm::A4Landscape(),
+         {"column header: \"Valor Contábil do Documento\""}},
+        {"continuous, 18 characters", 0, 18, "Valor", TableForm::ContinuousForm(), {}},
+        {"continuous, 17 characters",
+         0,
+         17,
+         "Valor",
+         TableForm::ContinuousForm(),
+         {"detail: \"-99.999.999.999,99\"", "summary: \"-99.999.999.999,99\""}},
+        {"continuous, beyond the page",
+         0,
+         150,
+         "Valor",
+         TableForm::ContinuousForm(),
+         {"column header: a rule", "column header: \"Valor\"", "column header: a rule",
+          "detail: \"-99.999.999.999,99\"", "summary: \"-99.999.999.999,99\""}},
+    };
+    for (const auto& c : casos) {
+        EXPECT_EQ(layout(c.mm, c.chars, c.caption, c.form), c.cut)
+            << c.caso << ": " << layout(c.mm, c.chars, c.caption, c.form).join(" | ").toStdString();
+    }
+}
+
+// A section's heading never stands alone at a page's foot, wherever the main detail ends; a free
+// text longer than its column goes on under itself.
+TEST(BookLayoutTest, ASectionHeadingGoesToTheNextPageWithItsFirstRow) {
+    for (int rows = 20; rows <= 60; ++rows) {
+        const Document doc = book(TableForm::A4Landscape(), rows, {summaryRows(), notes({"Uma nota"})});
+        for (const Page& p : doc.pages) {
+            const QStringList lines = p.textLines();
+            if (lines.contains("RESUMO POR CFOP")) {
+                EXPECT_TRUE(lines.contains("1.102 210.000,00")) << rows;
+            }
+            if (lines.contains("OBSERVAÇÕES")) {
+                EXPECT_TRUE(lines.contains("Uma nota")) << rows;
+            }
+        }
+    }
+    BookLayout layout(TableForm::A4Landscape());
+    DataSet d = documents(2);
+    d.rows[0][2] = QStringLiteral("Comércio de Produtos Alimentícios do Norte e do Nordeste Limitada");
+    const Page page = buildDocument(layout, d, PrintValues{}).pages[0];
+    const auto first = page.find("Comércio de Produtos Alimentícios do Norte e do Nordeste");
+    ASSERT_EQ(first.size(), 1u);
+    const auto rest = page.find("Limitada");
+    ASSERT_EQ(rest.size(), 1u);
+    EXPECT_DOUBLE_EQ(rest[0]->y - first[0]->y, 4);
+    EXPECT_DOUBLE_EQ(page.find("1002")[0]->y - first[0]->y, 8);
+}

@@ -23,15 +23,16 @@ double addBookHeading(ReportLayout& layout, const BookHeading& h, double left, d
     band.pageNumber(right - pageWidth, top, pageWidth, line + 1, body, Align::Right,
                     QStringLiteral("Folha: "));
     double y = top + line + 1;
-    band.computed(left, y, width, line, body, Align::Left,
-                  labelled(QStringLiteral("Empresa: "), h.companyFormula));
+    const auto item = [&](double x, double w, Align align, const QString& label, const QString& formula,
+                          const QString& widest) {
+        band.computed(x, y, w, line, body, align, labelled(label, formula)).widest(label + widest);
+    };
+    item(left, width, Align::Left, QStringLiteral("Empresa: "), h.companyFormula, h.widestCompany);
     y += line;
     const double third = width / 3;
-    band.computed(left, y, third, line, body, Align::Left, labelled(QStringLiteral("CNPJ: "), h.cnpjFormula));
-    band.computed(left + third, y, third, line, body, Align::Left,
-                  labelled(QStringLiteral("Inscrição Estadual: "), h.ieFormula));
-    band.computed(left + 2 * third, y, third, line, body, Align::Right,
-                  labelled(QStringLiteral("Período: "), h.periodFormula));
+    item(left, third, Align::Left, QStringLiteral("CNPJ: "), h.cnpjFormula, h.widestCnpj);
+    item(left + third, third, Align::Left, QStringLiteral("Inscrição Estadual: "), h.ieFormula, h.widestIe);
+    item(left + 2 * third, third, Align::Right, QStringLiteral("Período: "), h.periodFormula, h.widestPeriod);
     y += line + 1;
     band.line(left, y, right, y, 0.3);
     y += 1;

@@ -20,6 +20,12 @@ struct BookHeading {
     QString lastPageFormula = QStringLiteral("nfolha");
     // The dot-matrix layouts print in the mono face at 17 characters per inch.
     bool dotMatrix = false;
+    // The widest value of each item, which the heading gives room: a name of 40 characters, a CNPJ,
+    // a state registration of 15 characters, a period.
+    QString widestCompany = QString(40, u'W');
+    QString widestCnpj = QStringLiteral("99.999.999/9999-99");
+    QString widestIe = QStringLiteral("999.999.999.999");
+    QString widestPeriod = QStringLiteral("99/9999");
 };
 
 // Declares the heading's formulas on the layout and adds the heading at the top of its page header,

@@ -21,6 +21,14 @@ Column& Column::formatted(QString pattern) {
     format = std::move(pattern);
     return *this;
 }
+Column& Column::widest(QString text) {
+    widestText = std::move(text);
+    return *this;
+}
+Column& Column::wrapped() {
+    wraps = true;
+    return *this;
+}
 Column& Column::zeroBlank() {
     blankWhenZero = true;
     return *this;
@@ -112,6 +120,9 @@ void ColumnTable::detail(Band& band) const {
             band.field(x_[i], y, w_[i], form_.lineMm, c.field, form_.body, c.align, c.format);
             if (c.blankWhenZero) band.blankWhenZero();
         }
+        // A free text is never cut: it goes on under itself.
+        if (c.widestText.isEmpty() || c.wraps) band.wrap();
+        band.widest(c.widestText);
     }
     band.height = y + form_.lineMm;
 }
@@ -126,10 +137,13 @@ void ColumnTable::totals(Band& band, const QString& label, TotalOf of, int group
         return of != TotalOf::BroughtForward || ctx.printedRows() > 0;
     };
     if (first > 0 && !label.isEmpty()) {
+        // On the character grid the label, like a column, may reach half a blank further.
         const double w =
-            first < columns_.size() ? x_[first] - form_.gapMm - form_.leftMm : right() - form_.leftMm;
+            (first < columns_.size() ? x_[first] - form_.gapMm - form_.leftMm : right() - form_.leftMm) +
+            (form_.inCharacters && first < columns_.size() ? form_.gapMm / 2 : 0);
         band.computed(form_.leftMm, y, w, form_.lineMm, form_.head, Align::Left,
-                      [label, shown](const ReportContext& ctx) { return shown(ctx) ? label : QString(); });
+                      [label, shown](const ReportContext& ctx) { return shown(ctx) ? label : QString(); })
+            .widest(label);
     }
     for (std::size_t i = first; i < columns_.size(); ++i) {
         const Column& c = columns_[i];
@@ -158,7 +172,8 @@ void ColumnTable::totals(Band& band, const QString& label, TotalOf of, int group
                                   break;
                           }
                           return values::Format(total, format);
-                      });
+                      })
+            .widest(c.widestText);
     }
     band.height = y + form_.lineMm;
 }

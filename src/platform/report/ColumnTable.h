@@ -9,13 +9,21 @@
 
 namespace platform::report {
 
-// One column of a book's table: its heading, what it prints and its width on each form. Built as
-// Column("Valor\nContábil", "valor", 28, 14).aligned(Align::Right).formatted(money).totalled().
+// One column of a book's table: its heading, what it prints, the widest value it can print and its
+// width on each form. Built as Column("Valor\nContábil", "valor", 28, 14).widest("99.999.999.999,99")
+// .aligned(Align::Right).formatted(money).totalled().
 struct Column {
-    // `caption`: a line break puts its two parts on the two heading rows. `field`: the field printed.
+    // `caption`: each line break starts another heading row. `field`: the field printed.
     // Width in millimetres on the A4 form and in characters on the continuous form.
     Column(QString caption, QString field, double widthMm, int widthChars);
 
+    // The widest text the field can print, formatted (the largest amount the windows accept, the
+    // longest form of a registration): it never wraps, and the layout's check (cutTexts) fails when
+    // the column is too narrow for it. A column without one holds a free text, which wraps in its band.
+    Column& widest(QString text);
+    // A free text that wraps although it has a widest value: that value is then its widest word
+    // (an amount within a remark), which the column still holds whole.
+    Column& wrapped();
     // Under a caption shared by the run of adjacent columns that name it ("DOCUMENTO FISCAL").
     Column& grouped(QString caption);
     Column& aligned(Align a);
@@ -31,6 +39,8 @@ struct Column {
     QString caption;
     QString group;
     QString field;
+    QString widestText;
+    bool wraps = false;
     std::function<QString(const ReportContext&)> compute;
     double widthMm = 0;
     int widthChars = 0;
@@ -81,13 +91,15 @@ class ColumnTable {
     double right() const;
 
     // Appends the heading below what `band` holds and grows it: a rule; the group captions, centred
-    // over their runs with a rule under each; the captions in one or two rows (a line break splits
-    // one), each centred in the height left under its group caption or in the whole heading; a rule.
+    // over their runs with a rule under each; the captions in as many rows as their line breaks make,
+    // each centred in the height left under its group caption or in the whole heading; a rule.
     void header(Band& band) const;
-    // Appends one detail line: each column's field or computed text, in its format and alignment.
+    // Appends one detail line: each column's field or computed text, in its format and alignment; a
+    // column without a widest value wraps onto more lines of the band.
     void detail(Band& band) const;
     // Appends a total line: `label` left of the first totalled column, and under each totalled column
-    // its total of `of` (`groupLevel`: the group, 0 the outermost, -1 the innermost).
+    // its total of `of` (`groupLevel`: the group, 0 the outermost, -1 the innermost), as wide at most
+    // as the column's widest value.
     void totals(Band& band, const QString& label, TotalOf of, int groupLevel = -1) const;
     // Adds the sum of each totalled column (named as its field) to `sums`.
     void declareSums(std::vector<SumDef>& sums) const;

@@ -24,6 +24,12 @@ bool LayoutRegistry::contains(const QString& reportName) const {
     return false;
 }
 
+QStringList LayoutRegistry::names() const {
+    QStringList list;
+    for (const auto& e : entries_) list << e.first;
+    return list;
+}
+
 std::unique_ptr<ReportLayout> LayoutRegistry::create(const QString& path) const {
     const QString name = reportFileName(path);
     for (const auto& e : entries_)

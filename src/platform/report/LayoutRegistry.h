@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -24,6 +25,8 @@ class LayoutRegistry {
     }
     void remove(const QString& reportName);
     bool contains(const QString& reportName) const;
+    // Every report name registered, in the order they were added.
+    QStringList names() const;
     // A new layout for the report named by `path` (its file name; any folder before it is the
     // program folder it lies in), or nullptr when no layout has that name.
     std::unique_ptr<ReportLayout> create(const QString& path) const;

@@ -10,6 +10,9 @@ PageSize PageSize::A4Portrait() { return {QStringLiteral("A4"), 210, 297}; }
 PageSize PageSize::A4Landscape() { return {QStringLiteral("A4 paisagem"), 297, 210}; }
 PageSize PageSize::Letter() { return {QStringLiteral("Carta"), 215.9, 279.4}; }
 PageSize PageSize::ContinuousForm() { return {QStringLiteral("Formulário contínuo"), 241.3, 279.4}; }
+PageSize PageSize::WideContinuousForm() {
+    return {QStringLiteral("Formulário contínuo 132 colunas"), 377.825, 279.4};
+}
 
 FontSpec FontSpec::monoPitch(int cpi, bool bold) {
     // A mono face's advance is 0.6 of its size: 10 cpi is 12 points, 17 cpi about 7 points.

@@ -17,6 +17,8 @@ struct PageSize {
     // The fan-fold continuous form of the dot-matrix layouts: 9.5 x 11 inches (80 columns at 10 cpi,
     // 132 at 17 cpi).
     static PageSize ContinuousForm();
+    // The wide fan-fold form of the books: 14 7/8 x 11 inches (132 columns at 10 cpi, 225 at 17 cpi).
+    static PageSize WideContinuousForm();
     // The US Letter sheet ("Carta") of the label sheets: 8.5 x 11 inches.
     static PageSize Letter();
     friend bool operator==(const PageSize&, const PageSize&) = default;

@@ -215,7 +215,7 @@ class Builder : public ReportContext {
             row_ = static_cast<long>(rows[i]);
             groupBreaks(i == 0 ? nullptr : &rows[i - 1]);
             // The row counts on the page it prints on.
-            if (printable(*body_->detail)) makeRoom(*body_->detail);
+            if (printable(*body_->detail)) makeRoom(heightOf(*body_->detail));
             addToTotals();
             for (int c = 0; c < copies; ++c) printDetail(*body_->detail);
             ++body_->printed;
@@ -237,11 +237,17 @@ class Builder : public ReportContext {
             endPage();
             startPage(false);
         }
-        printBand(section.header);
+        // A section's headings never stand alone at a page's foot: they go with its first row (or
+        // with its no-rows band).
         if (data.rows.empty()) {
+            makeRoom(heightIfPrinted(section.header) + heightIfPrinted(section.noRows));
+            printBand(section.header);
             printBand(section.noRows);
             return;
         }
+        makeRoom(heightIfPrinted(section.header) + heightIfPrinted(section.columnHeader) +
+                 openingHeight(groupChange(nullptr)));
+        printBand(section.header);
         printBand(section.columnHeader);
         repeatHeader_ = true;
         std::vector<std::size_t> rows(data.rows.size());
@@ -278,16 +284,26 @@ class Builder : public ReportContext {
         return !band.printWhen || band.printWhen(*this);
     }
 
-    void makeRoom(const Band& band) {
-        if (y_ + heightOf(band) > limit() + 1e-9 && !pageEmpty()) {
+    void makeRoom(double height) {
+        if (y_ + height > limit() + 1e-9 && !pageEmpty()) {
             endPage();
             startPage(false);
         }
     }
 
+    double heightIfPrinted(const Band& band) { return printable(band) ? heightOf(band) : 0; }
+
+    // The group headers that open from level `from` on, and the detail of the row printing now.
+    double openingHeight(std::size_t from) {
+        double height = heightIfPrinted(*body_->detail);
+        for (std::size_t g = from; g < body_->groups->size(); ++g)
+            height += heightIfPrinted((*body_->groups)[g].header);
+        return height;
+    }
+
     void printBand(const Band& band) {
         if (!printable(band)) return;
-        makeRoom(band);
+        makeRoom(heightOf(band));
         place(band, false);
     }
 
@@ -298,7 +314,7 @@ class Builder : public ReportContext {
             return;
         }
         if (!printable(band)) return;
-        if (column_ == 0) makeRoom(band);
+        if (column_ == 0) makeRoom(heightOf(band));
         const double top = y_;
         dx_ = column_ * layout_.columnPitch;
         place(band, false);
@@ -318,18 +334,23 @@ class Builder : public ReportContext {
         rowEnd_ = 0;
     }
 
-    void groupBreaks(const std::size_t* previous) {
+    // The outermost group level whose value changes from the row `previous` (none: the first row) to
+    // the row printing now; the number of groups when none does.
+    std::size_t groupChange(const std::size_t* previous) const {
         const auto& groups = *body_->groups;
         const DataSet& data = *body_->data;
-        std::size_t changed = groups.size();
         for (std::size_t g = 0; g < groups.size(); ++g) {
             const int f = body_->groupFields[g];
             if (!previous || displayText(data.value(*previous, f)) !=
-                                 displayText(data.value(static_cast<std::size_t>(row_), f))) {
-                changed = g;
-                break;
-            }
+                                 displayText(data.value(static_cast<std::size_t>(row_), f)))
+                return g;
         }
+        return groups.size();
+    }
+
+    void groupBreaks(const std::size_t* previous) {
+        const auto& groups = *body_->groups;
+        const std::size_t changed = groupChange(previous);
         if (changed == groups.size()) return;
         if (previous) {
             const long current = row_;
@@ -337,6 +358,8 @@ class Builder : public ReportContext {
             for (std::size_t g = groups.size(); g-- > changed;) printBand(groups[g].footer);
             row_ = current;
         }
+        // A group's headers go to the next page with its first row.
+        makeRoom(openingHeight(changed));
         for (std::size_t g = changed; g < groups.size(); ++g) {
             std::fill(body_->totals.group[g].begin(), body_->totals.group[g].end(), values::Currency());
             printBand(groups[g].header);
@@ -536,6 +559,70 @@ Band& Band::wrap(int maxLines) {
         elements.back().maxLines = maxLines;
     }
     return *this;
+}
+
+Band& Band::widest(const QString& text) {
+    if (!elements.empty()) elements.back().widest = text;
+    return *this;
+}
+
+namespace {
+
+void cutTextsOf(const Band& band, const QString& name, const PageSize& page, const ReportFonts& fonts,
+                QStringList& cut) {
+    for (const Element& e : band.elements) {
+        const double right = e.x + std::max(e.width, 0.0);
+        if (right > page.widthMm + 1e-6)
+            cut << QStringLiteral("%1: %2 ends at %3 mm, beyond the page's %4 mm")
+                       .arg(name, e.kind == Element::Kind::Line || e.kind == Element::Kind::Box
+                                      ? QStringLiteral("a rule")
+                                      : u'"' + (e.widest.isEmpty() ? e.text : e.widest) + u'"')
+                       .arg(right, 0, 'f', 1)
+                       .arg(page.widthMm, 0, 'f', 1);
+        if (e.kind == Element::Kind::Line || e.kind == Element::Kind::Box) continue;
+        // A wrapped text needs room only for its widest word, when it declares one.
+        const QString text =
+            e.kind == Element::Kind::Text && e.widest.isEmpty() && !e.wrap ? e.text : e.widest;
+        if (text.isEmpty() || fonts.fit(text, e.font, e.width) == text) continue;
+        cut << QStringLiteral("%1: \"%2\" needs %3 mm, has %4 mm")
+                   .arg(name, text)
+                   .arg(fonts.widthMm(text, e.font), 0, 'f', 2)
+                   .arg(e.width, 0, 'f', 2);
+    }
+}
+
+}  // namespace
+
+QStringList cutTexts(const ReportLayout& layout) {
+    const ReportFonts& fonts = reportFonts();
+    QStringList cut;
+    const auto check = [&](const Band& band, const QString& name) {
+        cutTextsOf(band, name, layout.pageSize, fonts, cut);
+    };
+    const auto checkGroups = [&](const std::vector<GroupBand>& groups, const QString& prefix) {
+        for (const GroupBand& g : groups) {
+            check(g.header, prefix + QStringLiteral("group header ") + g.field);
+            check(g.footer, prefix + QStringLiteral("group footer ") + g.field);
+        }
+    };
+    check(layout.reportHeader, QStringLiteral("report header"));
+    check(layout.pageHeader, QStringLiteral("page header"));
+    check(layout.columnHeader, QStringLiteral("column header"));
+    check(layout.detail, QStringLiteral("detail"));
+    checkGroups(layout.groups, QString());
+    check(layout.pageFooter, QStringLiteral("page footer"));
+    check(layout.summary, QStringLiteral("summary"));
+    for (std::size_t i = 0; i < layout.sections.size(); ++i) {
+        const Section& s = layout.sections[i];
+        const QString prefix = QStringLiteral("section %1 ").arg(i + 1);
+        check(s.header, prefix + QStringLiteral("header"));
+        check(s.columnHeader, prefix + QStringLiteral("column header"));
+        check(s.detail, prefix + QStringLiteral("detail"));
+        checkGroups(s.groups, prefix);
+        check(s.footer, prefix + QStringLiteral("footer"));
+        check(s.noRows, prefix + QStringLiteral("no rows"));
+    }
+    return cut;
 }
 
 void ReportLayout::declareFormula(const QString& name, const QString& designText) {

@@ -34,6 +34,9 @@ struct Element {
     // limit; the last line then takes the rest, cut at the edge); its band grows to hold them.
     bool wrap = false;
     int maxLines = 0;
+    // The widest text a field, formula or computed element can print (the largest amount, the longest
+    // registration): the layout is checked to give it room (cutTexts). A literal text is its own.
+    QString widest;
 };
 
 // One horizontal band of the layout, printed whole on one page.
@@ -62,6 +65,8 @@ class Band {
     Band& blankWhenZero();
     // The last element added wraps onto lines of its height (Element::wrap).
     Band& wrap(int maxLines = 0);
+    // The last element added can print at most as wide as `text` (Element::widest).
+    Band& widest(const QString& text);
 };
 
 // A group: header and footer printed around each run of rows with the same value of `field`.
@@ -181,6 +186,11 @@ class ReportContext {
     // Index of a field in data(), or -1.
     virtual int fieldIndex(const QString& name) const = 0;
 };
+
+// What `layout` would print cut at an element's edge, one line each naming the text and its room:
+// a literal text or an element's widest value wider than its element (wrapped texts excepted), an
+// element beyond the page's right edge. Empty when nothing can be cut. Needs the report fonts.
+QStringList cutTexts(const ReportLayout& layout);
 
 // Builds the pages of a layout over `data` (rows filtered by the selection when one is set), its
 // sections over `sectionData` (one data set per section, in order; a section without one has no
