@@ -26,6 +26,14 @@ bool comMovimento(const ReportContext& c) { return !c.formulaSet(QStringLiteral(
 
 }  // namespace
 
+Column ColunaAliquota(const QString& campo, double mm, int caracteres) {
+    return Column("Alíq.", campo, mm, caracteres)
+        .widest(MaiorAliquota)
+        .aligned(Align::Right)
+        .formatted(Aliquota)
+        .zeroBlank();
+}
+
 TableForm FormaA4() {
     TableForm form = TableForm::A4Landscape();
     form.leftMm = 5;

@@ -42,6 +42,9 @@ inline QString Letras(int n) { return QString(n, u'W'); }
 Column ColunaValor(const QString& titulo, const QString& campo, double mm, int caracteres,
                    const QString& maior = MaiorNegativo);
 
+// A rate column of a book's lines: right-aligned, four decimals at most, blank when zero.
+Column ColunaAliquota(const QString& campo, double mm, int caracteres);
+
 // The forms of the books: A4 landscape with narrow margins and gaps, and the wide continuous form
 // (the books' columns, with their widest amounts, need its 225 characters at 17 cpi).
 TableForm FormaA4();

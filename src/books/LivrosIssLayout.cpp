@@ -26,14 +26,6 @@ Column valor(const char* titulo, const char* campo, double mm, int chars) {
         .totalled();
 }
 
-Column aliquota(double mm, int chars) {
-    return Column("Alíq.", "aliq", mm, chars)
-        .widest(MaiorAliquota)
-        .aligned(Align::Right)
-        .formatted(Aliquota)
-        .zeroBlank();
-}
-
 Column codigoServico() { return Column("Código\nServiço", "codserv", 14.5, 10).widest(QString(10, u'9')); }
 
 Column numero(const char* titulo, const char* campo) {
@@ -57,7 +49,7 @@ std::vector<Column> colunas53() {
             valor("Materiais", "materiais", 22.5, 18),
             valor("Subempreitadas", "subempr", 22.5, 18),
             valor("Base de\nCálculo", "base", 22.5, 18),
-            aliquota(9.5, 7),
+            ColunaAliquota("aliq", 9.5, 7),
             valor("Imposto", "iss", 22.5, 18),
             valor("Isentas ou Não\nTributadas", "isentas", 22.5, 18),
             Column("Tipo", "tipo", 7, 4).widest(QStringLiteral("9")),
@@ -71,7 +63,7 @@ std::vector<Column> colunas51() {
             numero("Número\nInicial", "docinicial"),
             numero("Número\nFinal", "docfinal").computedBy(numeroFinal),
             valor("Base de\nCálculo", "base", 22.5, 18),
-            aliquota(9.5, 7),
+            ColunaAliquota("aliq", 9.5, 7),
             valor("Imposto", "iss", 22.5, 18),
             valor("Isentas ou Não\nTributadas", "isentas", 22.5, 18),
             valor("Remessas", "remessas", 22.5, 18),

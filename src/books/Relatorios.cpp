@@ -48,12 +48,7 @@ std::vector<Column> colunasEntradas() {
         Column("Código\nFiscal", "codfiscal", 9, 6).widest(MaiorCfop),
         Column("Cód.", "tipoicms", 6, 4).widest(QStringLiteral("3")).grouped(Fiscais).computedBy(codigoLinha),
         ColunaValor("Base de Cálculo\nou Valor", "baseicms", 22, 17, MaiorValor).grouped(Fiscais).zeroBlank(),
-        Column("Alíq.", "aliqicms", 9.5, 7)
-            .widest(MaiorAliquota)
-            .grouped(Fiscais)
-            .aligned(Align::Right)
-            .formatted(Aliquota)
-            .zeroBlank(),
+        ColunaAliquota("aliqicms", 9.5, 7).grouped(Fiscais),
         ColunaValor("Imposto\nCreditado", "valricms", 22.5, 18).grouped(Fiscais).zeroBlank(),
         Column("Observações", "observ", 22, 17).widest(MaiorValor).wrapped()};
 }
@@ -109,12 +104,7 @@ std::vector<Column> colunasSaidas() {
             Column("Código\nFiscal", "codfiscal", 9, 6).widest(MaiorCfop),
             Column("Imposto", "tipo", 10, 7).widest(QStringLiteral("ICMS")).grouped(valores),
             ColunaValor("Base de\nCálculo", "base", 22.5, 18).grouped(valores).zeroBlank(),
-            Column("Alíq.", "aliq", 9.5, 7)
-                .widest(MaiorAliquota)
-                .grouped(valores)
-                .aligned(Align::Right)
-                .formatted(Aliquota)
-                .zeroBlank(),
+            ColunaAliquota("aliq", 9.5, 7).grouped(valores),
             ColunaValor("Imposto\nDebitado", "valr", 22.5, 18).grouped(valores).zeroBlank(),
             ColunaValor("Isentas ou\nNão Tributadas", "isen", 22.5, 18).grouped(valores).zeroBlank(),
             ColunaValor("Outras", "outr", 22.5, 18).grouped(valores).zeroBlank(),

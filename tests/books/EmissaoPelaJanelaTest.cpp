@@ -84,6 +84,24 @@ class EmissaoPelaJanelaTest : public RegistryWindowFixture {
              QString::fromLatin1(uf), QString::fromLatin1(cfop), C(base), C(base), C(aliq), C(icms)});
     }
 
+    // Emits the book `livro` as a user does and hands its one preview to `confere`, then closes it.
+    template <typename Conferir>
+    void Emite(QRadioButton* frmLivrosIcms::*livro, Conferir&& confere) {
+        click(w->*livro);
+        click(w->cmdEmissao);
+        settle();
+        QList<platform::report::frmRelatorio*> previas;
+        for (QWidget* p : QApplication::allWidgets())
+            if (auto* r = qobject_cast<platform::report::frmRelatorio*>(p)) previas << r;
+        ASSERT_EQ(previas.size(), 1);
+        ASSERT_FALSE(previas[0]->previews().empty());
+        confere(*previas[0]);
+        const QPointer<platform::report::frmRelatorio> previa = previas[0];
+        previa->close();
+        settle();
+        delete previa;
+    }
+
     Connection movimento;
     QPointer<frmLivrosIcms> w;
 };
@@ -101,20 +119,10 @@ TEST_F(EmissaoPelaJanelaTest, EachBookEmittedFromTheWindowMatchesItsGoldenPages)
                   {&frmLivrosIcms::OptApu, "Livro de Apuração", "JanelaJtApura"}};
     for (const auto& l : livros) {
         SCOPED_TRACE(l.golden);
-        click(w->*l.livro);
-        click(w->cmdEmissao);
-        settle();
-        QList<platform::report::frmRelatorio*> previas;
-        for (QWidget* p : QApplication::allWidgets())
-            if (auto* r = qobject_cast<platform::report::frmRelatorio*>(p)) previas << r;
-        ASSERT_EQ(previas.size(), 1);
-        EXPECT_EQ(previas[0]->windowTitle(), QString::fromUtf8(l.titulo));
-        ASSERT_FALSE(previas[0]->previews().empty());
-        expectGolden(QString::fromLatin1(l.golden), previas[0]->previews()[0]->document());
-        const QPointer<platform::report::frmRelatorio> previa = previas[0];
-        previa->close();
-        settle();
-        delete previa;
+        Emite(l.livro, [&l](platform::report::frmRelatorio& previa) {
+            EXPECT_EQ(previa.windowTitle(), QString::fromUtf8(l.titulo));
+            expectGolden(QString::fromLatin1(l.golden), previa.previews()[0]->document());
+        });
     }
 }
 
@@ -173,24 +181,14 @@ TEST_F(EmissaoPelaJanelaTest, TheWidestValuesPrintWholeInEveryBookOnBothForms) {
                                    QString::fromLatin1(impressora[0] == 'J' ? "Jt" : "Ma") +
                                    QString::fromLatin1(l.golden);
             SCOPED_TRACE(golden.toStdString());
-            click(w->*l.livro);
-            click(w->cmdEmissao);
-            settle();
-            QList<platform::report::frmRelatorio*> previas;
-            for (QWidget* p : QApplication::allWidgets())
-                if (auto* r = qobject_cast<platform::report::frmRelatorio*>(p)) previas << r;
-            ASSERT_EQ(previas.size(), 1);
-            ASSERT_FALSE(previas[0]->previews().empty());
-            const platform::report::Document& d = previas[0]->previews()[0]->document();
-            expectGolden(golden, d);
-            QString texto;
-            for (const auto& p : d.pages) texto += p.textLines().join(u'\n') + u'\n';
-            EXPECT_TRUE(texto.contains(QStringLiteral("99.999.999.999,99")));
-            EXPECT_TRUE(texto.contains(QStringLiteral("Inscrição Estadual: 111.222.333.111")));
-            const QPointer<platform::report::frmRelatorio> previa = previas[0];
-            previa->close();
-            settle();
-            delete previa;
+            Emite(l.livro, [&golden](platform::report::frmRelatorio& previa) {
+                const platform::report::Document& d = previa.previews()[0]->document();
+                expectGolden(golden, d);
+                QString texto;
+                for (const auto& p : d.pages) texto += p.textLines().join(u'\n') + u'\n';
+                EXPECT_TRUE(texto.contains(QStringLiteral("99.999.999.999,99")));
+                EXPECT_TRUE(texto.contains(QStringLiteral("Inscrição Estadual: 111.222.333.111")));
+            });
         }
     }
     largo.Close();
