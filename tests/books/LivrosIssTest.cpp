@@ -113,15 +113,16 @@ class PreparaLivroIssTest : public ::testing::Test {
 TEST_F(PreparaLivroIssTest, SumsTheTaxedLinesPerExactRateRoundedBeforeTheyAreAdded) {
     grava(12, "3", "0", "200", "5", "10");
     grava(5, "9", "0", "100", "5", "5");
-    grava(5, "1", "0", "100,0049", "7,5", "7,5049");
+    // One day's numbers in the order of their values: 9 before 100.
+    grava(5, "100", "0", "100,0049", "7,5", "7,5049");
     grava(20, "4", nullptr, "100,0051", "7,5", "7,5051");
     grava(21, "5", "0", "80", "0", "0");
     grava(22, "6", "1", "50", "5", "2,5");
     ASSERT_FALSE(PreparaLivroIss(cadastro, movimento, 3, Modelo::M53));
     EXPECT_EQ(linhas(QStringLiteral("SELECT docinicial FROM MovIss53 ORDER BY rowid")),
-              (std::vector<std::vector<QString>>{{"1"}, {"9"}, {"3"}, {"4"}, {"5"}, {"6"}}));
+              (std::vector<std::vector<QString>>{{"9"}, {"100"}, {"3"}, {"4"}, {"5"}, {"6"}}));
     EXPECT_EQ(linhas(QStringLiteral("SELECT aliq, base, iss FROM MovAliqIss ORDER BY rowid")),
-              (std::vector<std::vector<QString>>{{"7,5", "200,01", "15,01"}, {"5", "300", "15"}}));
+              (std::vector<std::vector<QString>>{{"5", "300", "15"}, {"7,5", "200,01", "15,01"}}));
     EXPECT_TRUE(linhas(QStringLiteral("SELECT * FROM MovIss51")).empty());
 
     // Another model's emission empties the other book; an empty month empties all three.
