@@ -33,12 +33,24 @@ constexpr int Runs = 5;
 
 QString tabela(bool saida, int mes) { return sintegra::AcessoDoPrograma().tabelaMes(saida, mes); }
 
+// A CNPJ with its check digits right, as the file takes it.
 QString cgc(int i) {
-    return QStringLiteral("%1.%2.%3/0001-%4")
-        .arg(10 + i / 1000000 % 90)
-        .arg(i / 1000 % 1000, 3, 10, QLatin1Char('0'))
-        .arg(i % 1000, 3, 10, QLatin1Char('0'))
-        .arg(i % 97, 2, 10, QLatin1Char('0'));
+    QString digitos = QStringLiteral("%1%2%3")
+                          .arg(10 + i / 1000000 % 90)
+                          .arg(i / 1000 % 1000, 3, 10, QLatin1Char('0'))
+                          .arg(i % 1000, 3, 10, QLatin1Char('0')) +
+                      QStringLiteral("0001");
+    for (int passo = 0; passo < 2; ++passo) {
+        int soma = 0, peso = 2;
+        for (qsizetype k = digitos.size() - 1; k >= 0; --k) {
+            soma += peso * (digitos[k].unicode() - u'0');
+            if (++peso > 9) peso = 2;
+        }
+        const int dv = 11 - soma % 11;
+        digitos += QChar(u'0' + (dv >= 10 ? 0 : dv));
+    }
+    return digitos.left(2) + u'.' + digitos.mid(2, 3) + u'.' + digitos.mid(5, 3) + u'/' + digitos.mid(8, 4) +
+           u'-' + digitos.right(2);
 }
 
 void fill(const QString& folder) {
@@ -71,14 +83,16 @@ void fill(const QString& folder) {
         const QString cfop = saida ? (especie == u"CT" ? QStringLiteral("5.352") : QStringLiteral("5.102"))
                                    : QStringLiteral("1.102");
         const Currency base = Currency::fromRaw(1000000 + qint64(i) * 1371);
+        const Currency isento = Currency::fromRaw(i % 5 ? 0 : 50000);
         movimento.Execute(
             QStringLiteral("INSERT INTO %1 (datalan, demiss, especie, cgc, uf, docinicial, codfiscal, "
-                           "baseicms0, valricms0, aliqicms0, isenicms0) VALUES (?,?,?,?,?,?,?,?,?,?,?)")
+                           "baseicms0, valricms0, aliqicms0, isenicms0, vlrcontabil) "
+                           "VALUES (?,?,?,?,?,?,?,?,?,?,?,?)")
                 .arg(tabela(saida, mes)),
             {data, data, especie, cgc((saida ? Parties : 0) + i % Parties), "SP",
              QString::number(1 + i % 999999), cfop, base,
-             platform::values::taxAmount(base, Currency::fromUnits(18)), Currency::fromUnits(18),
-             Currency::fromRaw(i % 5 ? 0 : 50000)});
+             platform::values::taxAmount(base, Currency::fromUnits(18)), Currency::fromUnits(18), isento,
+             Currency::fromRaw(base.raw() + isento.raw())});
     }
     t.commit();
 }
@@ -157,8 +171,8 @@ int main(int argc, char** argv) {
         movimento.OpenFile(folder + "/Tarvel/MV040001.MDB");
         sintegra::Conversao coleta;
         const double collect = seconds([&] {
-            coleta =
-                sintegra::ColetaMovimento(movimento, cadastro, parametros.inicio, parametros.fim, tabela);
+            coleta = sintegra::ColetaMovimento(
+                movimento, cadastro, {parametros.inicio, parametros.fim, "SP", "12345678000195"}, tabela);
         });
         const double file = seconds([&] {
             platform::files::TextFile text(folder + "/SINT001.TXT");
@@ -168,6 +182,9 @@ int main(int argc, char** argv) {
             if (!text.Commit()) std::fprintf(stderr, "cannot write the file\n");
         });
         records = coleta.registros.size();
+        if (!coleta.recusas.isEmpty())
+            std::fprintf(stderr, "%lld documents refused, the first: %s\n", qint64(coleta.recusas.size()),
+                         qPrintable(coleta.recusas.first()));
         bestCollect = std::min(bestCollect, collect);
         bestFile = std::min(bestFile, file);
         bestTotal = std::min(bestTotal, collect + file);

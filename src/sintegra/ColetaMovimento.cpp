@@ -5,15 +5,16 @@
 namespace sintegra {
 
 Conversao ColetaMovimento(platform::db::Connection& movimento, platform::db::Connection& cadastro,
-                          const QDate& inicio, const QDate& fim, const NomeTabelaMes& tabelaMes) {
+                          const ContextoConversao& contexto, const NomeTabelaMes& tabelaMes) {
     const Inscricoes fornecedores = LeInscricoes(cadastro, QStringLiteral("ForGeral"));
     const Inscricoes clientes = LeInscricoes(cadastro, QStringLiteral("CliGeral"));
     Conversao conversao;
-    for (int mes = inicio.month(); mes <= fim.month(); ++mes) {
+    for (int mes = contexto.inicio.month(); mes <= contexto.fim.month(); ++mes) {
         for (const bool saida : {false, true}) {
-            for (const DocumentoIcms& documento : LeDocumentos(movimento, tabelaMes(saida, mes), inicio, fim))
-                ConverteDocumento(documento, inicio.year(), saida, saida ? clientes : fornecedores,
-                                  conversao);
+            for (const DocumentoIcms& documento :
+                 LeDocumentos(movimento, tabelaMes(saida, mes), saida, contexto.inicio, contexto.fim,
+                              conversao.recusas))
+                ConverteDocumento(documento, contexto, saida, saida ? clientes : fornecedores, conversao);
         }
     }
     if (!conversao.recusas.isEmpty()) return conversao;

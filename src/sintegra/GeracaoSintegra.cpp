@@ -50,7 +50,13 @@ bool confere(const PedidoSintegra& p, platform::db::Connection& cadastro, Empres
         if (p.fim < p.inicio) erro("A Data Final é Menor que a Data Inicial !");
         if (p.fim.year() != p.inicio.year()) erro("O Período Deve Estar Dentro de um Mesmo Ano !");
     }
-    if (achada && Digitos(empresa.cgc).size() != 14) erro("O CNPJ da Empresa Deve Ter 14 Dígitos !");
+    if (achada) {
+        if (Digitos(empresa.cgc).size() != 14) erro("O CNPJ da Empresa Deve Ter 14 Dígitos !");
+        // The company that informs is a taxpayer of the state: "ISENTO" is for the other parties.
+        if (Digitos(empresa.inscr_estadual).isEmpty())
+            erro("A Empresa Não Possui Inscrição Estadual, o Arquivo Não Pode Ser Gerado !");
+        if (platform::values::Trim(empresa.uf).size() != 2) erro("O Campo UF da Empresa é Obrigatório !");
+    }
     if (platform::values::Trim(p.nome).isEmpty())
         erro("O Campo Nome do Arquivo é Obrigatório !");
     else if (p.nome.contains(u'/'))
@@ -108,7 +114,9 @@ ResultadoGeracao GeraArquivoSintegra(const PedidoSintegra& pedido, platform::db:
     FechaMovimento fecha{movimento};
     movimento.Open(*conexao);
     const Conversao coleta =
-        ColetaMovimento(movimento, cadastro, pedido.inicio, pedido.fim, acesso.tabelaMes);
+        ColetaMovimento(movimento, cadastro,
+                        {pedido.inicio, pedido.fim, platform::values::Trim(empresa.uf), Digitos(empresa.cgc)},
+                        acesso.tabelaMes);
     movimento.Close();
     if (!coleta.recusas.isEmpty()) {
         shell::IniciaErros();
@@ -117,11 +125,19 @@ ResultadoGeracao GeraArquivoSintegra(const PedidoSintegra& pedido, platform::db:
         return ResultadoGeracao::DocumentosRecusados;
     }
 
+    // Every line is checked before the file takes the old one's place.
+    const QStringList linhas =
+        LinhasArquivo(empresa, {pedido.inicio, pedido.fim, pedido.contato, pedido.fone}, coleta.registros);
+    if (const int invalida = LinhaInvalida(linhas)) {
+        MsgBox(QStringLiteral("A linha ") + QString::number(invalida) +
+                   QStringLiteral(" do arquivo não tem 126 caracteres imprimíveis, o arquivo ") + caminho +
+                   QStringLiteral(" não foi gravado !"),
+               Msg::OKOnly | Msg::Critical, QStringLiteral("Erro"));
+        return ResultadoGeracao::FalhaGravacao;
+    }
     platform::files::TextFile texto(caminho);
     if (texto.Open()) {
-        for (const QString& linha : LinhasArquivo(
-                 empresa, {pedido.inicio, pedido.fim, pedido.contato, pedido.fone}, coleta.registros))
-            texto.WriteLine(linha);
+        for (const QString& linha : linhas) texto.WriteLine(linha);
     }
     if (!texto.Commit()) {
         MsgBox(QStringLiteral("Erro ao Gravar o Arquivo ") + caminho + QStringLiteral(" !"),

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <span>
 
+#include "platform/values/Cp1252.h"
 #include "shell/Geral.h"
 
 namespace sintegra {
@@ -10,6 +11,9 @@ namespace sintegra {
 namespace {
 
 constexpr qsizetype Largura = 126;
+
+// The control characters of Unicode, C1 included: Windows-1252 would write some of them as they are.
+bool controle(QChar c) { return c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F); }
 
 // A record built field by field.
 class Linha {
@@ -19,13 +23,14 @@ class Linha {
         s_ += tipo;
     }
     // The first `largura` characters of `v`, blanks on the right. A character beyond the basic plane,
-    // which the file writes as one "?", counts as one.
+    // which the file writes as one "?", counts as one; a control character (a line break or tab stored
+    // by another tool) is a blank, so that no field can break its line.
     Linha& texto(QStringView v, qsizetype largura) {
         QString simples;
-        if (std::any_of(v.begin(), v.end(), [](QChar c) { return c.isSurrogate(); })) {
+        if (std::any_of(v.begin(), v.end(), [](QChar c) { return c.isSurrogate() || controle(c); })) {
             for (qsizetype i = 0; i < v.size(); ++i) {
                 if (v[i].isHighSurrogate() && i + 1 < v.size() && v[i + 1].isLowSurrogate()) ++i;
-                simples += v[i].isSurrogate() ? u'?' : v[i];
+                simples += v[i].isSurrogate() ? u'?' : controle(v[i]) ? u' ' : v[i];
             }
             v = simples;
         }
@@ -231,10 +236,10 @@ QStringList LinhasArquivo(const EmpresaSintegra& empresa, const ParametrosArquiv
     linhas.append(Geral::TiraAcentos(Registro11(empresa, parametros)));
     for (const auto& [chave, r] : ordem) {
         QString registro;
-        if (!novo)
-            registro = Registro50Antigo(*r);
-        else if (r->regtip == u"61")
+        if (r->regtip == u"61")
             registro = Registro61(*r);
+        else if (!novo)
+            registro = Registro50Antigo(*r);
         else if (r->regtip == u"70")
             registro = Registro70(*r);
         else if (r->regtip == u"76")
@@ -245,14 +250,27 @@ QStringList LinhasArquivo(const EmpresaSintegra& empresa, const ParametrosArquiv
     }
 
     std::vector<std::pair<QString, qint64>> totais;
+    // Before 2003 the file holds records 50 and 61 alone.
     const QStringView tipos[] = {u"50", u"51", u"53", u"61", u"70", u"76"};
-    for (QStringView tipo : novo ? std::span(tipos) : std::span(tipos).first(3)) {
+    for (QStringView tipo : novo ? std::span(tipos) : std::span(tipos).first(4)) {
         const auto quantos = std::count_if(registros.begin(), registros.end(),
                                            [&](const auto& r) { return r.regtip == tipo; });
         if (quantos > 0) totais.emplace_back(tipo.toString(), quantos);
     }
     linhas.append(Registro90(registro10, totais));
     return linhas;
+}
+
+int LinhaInvalida(const QStringList& linhas) {
+    for (qsizetype i = 0; i < linhas.size(); ++i) {
+        const QByteArray bytes = platform::values::toCp1252(linhas[i]);
+        const bool imprimivel = std::all_of(bytes.begin(), bytes.end(), [](char c) {
+            const auto b = static_cast<unsigned char>(c);
+            return b >= 0x20 && b != 0x7F && b != 0x81 && b != 0x8D && b != 0x8F && b != 0x90 && b != 0x9D;
+        });
+        if (bytes.size() != Largura || !imprimivel) return int(i) + 1;
+    }
+    return 0;
 }
 
 }  // namespace sintegra

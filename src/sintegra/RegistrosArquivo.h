@@ -34,15 +34,19 @@ QString Registro50(const RegistroSintegra& r);
 QString Registro61(const RegistroSintegra& r);
 QString Registro70(const RegistroSintegra& r);
 QString Registro76(const RegistroSintegra& r);
-// Every register of a period before 2003, with its three-digit CFOP.
+// A register 50 of a period before 2003, with its three-digit CFOP (record 61 is the same in both).
 QString Registro50Antigo(const RegistroSintegra& r);
 // Totals: the CNPJ and state registration as record 10 wrote them, then each (type, count) of
 // `totais`, then "99" and the number of lines of the file (records 10, 11 and 90 with the counts).
 QString Registro90(const QString& registro10, const std::vector<std::pair<QString, qint64>>& totais);
 
-// Every line of the file in order: 10, 11, the registers by type and issue date (the order of
-// `registros` kept within a date), 90. Every record but 90 has its accents taken off.
+// Every line of the file in order: 10, 11, the registers by type and date (the order of `registros`
+// kept within a date), 90. Every record but 90 has its accents taken off.
 QStringList LinhasArquivo(const EmpresaSintegra& empresa, const ParametrosArquivo& parametros,
                           const std::vector<RegistroSintegra>& registros);
+
+// The number (from 1) of the first line that is not 126 printable Windows-1252 bytes; 0 when every
+// line is.
+int LinhaInvalida(const QStringList& linhas);
 
 }  // namespace sintegra
