@@ -113,31 +113,36 @@ ResultadoGeracao GeraArquivoSintegra(const PedidoSintegra& pedido, platform::db:
 
     FechaMovimento fecha{movimento};
     movimento.Open(*conexao);
-    const Conversao coleta =
+    LinhasRegistros registros(pedido.inicio.year() >= 2003);
+    const QStringList recusas =
         ColetaMovimento(movimento, cadastro,
                         {pedido.inicio, pedido.fim, platform::values::Trim(empresa.uf), Digitos(empresa.cgc)},
-                        acesso.tabelaMes);
+                        acesso.tabelaMes, registros);
     movimento.Close();
-    if (!coleta.recusas.isEmpty()) {
+    if (!recusas.isEmpty()) {
         shell::IniciaErros();
-        for (const QString& recusa : coleta.recusas) shell::AdicionaErro(shell::ErroFatal, recusa);
+        for (const QString& recusa : recusas) shell::AdicionaErro(shell::ErroFatal, recusa);
         shell::ConcluiErros();
         return ResultadoGeracao::DocumentosRecusados;
     }
 
-    // Every line is checked before the file takes the old one's place.
-    const QStringList linhas =
-        LinhasArquivo(empresa, {pedido.inicio, pedido.fim, pedido.contato, pedido.fone}, coleta.registros);
-    if (const int invalida = LinhaInvalida(linhas)) {
+    // Every line is checked as it goes out; the file takes the old one's place only when all were right.
+    platform::files::TextFile texto(caminho);
+    int numero = 0, invalida = 0;
+    if (texto.Open()) {
+        LinhasArquivo(empresa, {pedido.inicio, pedido.fim, pedido.contato, pedido.fone}, registros,
+                      [&](const QString& linha) {
+                          ++numero;
+                          if (invalida == 0 && !LinhaValida(linha)) invalida = numero;
+                          texto.WriteLine(linha);
+                      });
+    }
+    if (invalida != 0) {
         MsgBox(QStringLiteral("A linha ") + QString::number(invalida) +
                    QStringLiteral(" do arquivo não tem 126 caracteres imprimíveis, o arquivo ") + caminho +
                    QStringLiteral(" não foi gravado !"),
                Msg::OKOnly | Msg::Critical, QStringLiteral("Erro"));
         return ResultadoGeracao::FalhaGravacao;
-    }
-    platform::files::TextFile texto(caminho);
-    if (texto.Open()) {
-        for (const QString& linha : linhas) texto.WriteLine(linha);
     }
     if (!texto.Commit()) {
         MsgBox(QStringLiteral("Erro ao Gravar o Arquivo ") + caminho + QStringLiteral(" !"),

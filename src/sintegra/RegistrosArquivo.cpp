@@ -1,9 +1,7 @@
 #include "sintegra/RegistrosArquivo.h"
 
 #include <algorithm>
-#include <span>
 
-#include "platform/values/Cp1252.h"
 #include "shell/Geral.h"
 
 namespace sintegra {
@@ -218,59 +216,65 @@ QString Registro90(const QString& registro10, const std::vector<std::pair<QStrin
         .feito();
 }
 
-QStringList LinhasArquivo(const EmpresaSintegra& empresa, const ParametrosArquivo& parametros,
-                          const std::vector<RegistroSintegra>& registros) {
-    const bool novo = parametros.inicio.year() >= 2003;
-    // By type and issue date (both digits), the collection's order kept within them.
-    std::vector<std::pair<qint64, const RegistroSintegra*>> ordem;
-    ordem.reserve(registros.size());
-    for (const RegistroSintegra& r : registros)
-        ordem.emplace_back(r.regtip.toLongLong() * 100'000'000 + r.demis.toLongLong(), &r);
-    std::stable_sort(ordem.begin(), ordem.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
+LinhasRegistros::LinhasRegistros(bool novo) : novo_(novo) {}
 
-    QStringList linhas;
-    linhas.reserve(qsizetype(registros.size()) + 3);
-    const QString registro10 = Registro10(empresa, parametros);
-    linhas.append(Geral::TiraAcentos(registro10));
-    linhas.append(Geral::TiraAcentos(Registro11(empresa, parametros)));
-    for (const auto& [chave, r] : ordem) {
-        QString registro;
-        if (r->regtip == u"61")
-            registro = Registro61(*r);
-        else if (!novo)
-            registro = Registro50Antigo(*r);
-        else if (r->regtip == u"70")
-            registro = Registro70(*r);
-        else if (r->regtip == u"76")
-            registro = Registro76(*r);
-        else
-            registro = Registro50(*r);
-        linhas.append(Geral::TiraAcentos(registro));
+void LinhasRegistros::acrescenta(const RegistroSintegra& r) {
+    QString registro;
+    if (r.regtip == u"61")
+        registro = Registro61(r);
+    else if (!novo_)
+        registro = Registro50Antigo(r);
+    else if (r.regtip == u"70")
+        registro = Registro70(r);
+    else if (r.regtip == u"76")
+        registro = Registro76(r);
+    else
+        registro = Registro50(r);
+    // Type and date are digits: with the line's number below them, one integer orders the file and
+    // keeps the staging order within a date (a type of 2 and a date of 8 digits take 34 bits).
+    const qint64 chave = r.regtip.toLongLong() * 100'000'000 + r.demis.toLongLong();
+    ordem_.push_back(chave << 29 | qint64(ordem_.size()));
+    texto_ += Geral::TiraAcentos(registro);
+    for (Total& t : totais_) {
+        if (t.tipo == r.regtip) {
+            ++t.quantos;
+            break;
+        }
     }
-
-    std::vector<std::pair<QString, qint64>> totais;
-    // Before 2003 the file holds records 50 and 61 alone.
-    const QStringView tipos[] = {u"50", u"51", u"53", u"61", u"70", u"76"};
-    for (QStringView tipo : novo ? std::span(tipos) : std::span(tipos).first(4)) {
-        const auto quantos = std::count_if(registros.begin(), registros.end(),
-                                           [&](const auto& r) { return r.regtip == tipo; });
-        if (quantos > 0) totais.emplace_back(tipo.toString(), quantos);
-    }
-    linhas.append(Registro90(registro10, totais));
-    return linhas;
 }
 
-int LinhaInvalida(const QStringList& linhas) {
-    for (qsizetype i = 0; i < linhas.size(); ++i) {
-        const QByteArray bytes = platform::values::toCp1252(linhas[i]);
-        const bool imprimivel = std::all_of(bytes.begin(), bytes.end(), [](char c) {
-            const auto b = static_cast<unsigned char>(c);
-            return b >= 0x20 && b != 0x7F && b != 0x81 && b != 0x8D && b != 0x8F && b != 0x90 && b != 0x9D;
-        });
-        if (bytes.size() != Largura || !imprimivel) return int(i) + 1;
-    }
-    return 0;
+void LinhasRegistros::emOrdem(const std::function<void(const QString&)>& linha) {
+    std::sort(ordem_.begin(), ordem_.end());
+    constexpr qint64 Indice = (qint64(1) << 29) - 1;
+    for (const qint64 chave : ordem_)
+        linha(QString::fromRawData(texto_.constData() + (chave & Indice) * Largura, Largura));
+}
+
+std::vector<std::pair<QString, qint64>> LinhasRegistros::totais() const {
+    // Before 2003 the file holds records 50 and 61 alone.
+    std::vector<std::pair<QString, qint64>> totais;
+    for (const Total& t : totais_)
+        if (t.quantos > 0 &&
+            (novo_ || t.tipo == u"50" || t.tipo == u"51" || t.tipo == u"53" || t.tipo == u"61"))
+            totais.emplace_back(t.tipo.toString(), t.quantos);
+    return totais;
+}
+
+void LinhasArquivo(const EmpresaSintegra& empresa, const ParametrosArquivo& parametros,
+                   LinhasRegistros& registros, const std::function<void(const QString&)>& linha) {
+    const QString registro10 = Registro10(empresa, parametros);
+    linha(Geral::TiraAcentos(registro10));
+    linha(Geral::TiraAcentos(Registro11(empresa, parametros)));
+    registros.emOrdem(linha);
+    linha(Registro90(registro10, registros.totais()));
+}
+
+bool LinhaValida(QStringView linha) {
+    // After the line's own conversion every character is one byte: a character above the C1 controls
+    // is printable in Windows-1252 or written as "?".
+    return linha.size() == Largura && std::all_of(linha.begin(), linha.end(), [](QChar c) {
+               return c.unicode() >= 0x20 && (c.unicode() < 0x7F || c.unicode() > 0x9F);
+           });
 }
 
 }  // namespace sintegra

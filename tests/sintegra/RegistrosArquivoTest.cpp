@@ -188,13 +188,13 @@ TEST(Registros, TotalsCountTheLinesOfTheFile) {
 
 TEST(Registros, TheFileIsCheckedLineByLineBeforeItIsWritten) {
     const QString boa(126, u'x');
-    EXPECT_EQ(LinhaInvalida({boa, boa}), 0);
-    EXPECT_EQ(LinhaInvalida({boa, boa.left(125)}), 2);
-    EXPECT_EQ(LinhaInvalida({boa + u'x'}), 1);
+    EXPECT_TRUE(LinhaValida(boa));
+    EXPECT_FALSE(LinhaValida(boa.left(125)));
+    EXPECT_FALSE(LinhaValida(boa + u'x'));
     // A character Windows-1252 lacks is one byte ("?"); a control character is no printable byte.
-    EXPECT_EQ(LinhaInvalida({boa.left(125) + QChar(0x4E2D)}), 0);
+    EXPECT_TRUE(LinhaValida(boa.left(125) + QChar(0x4E2D)));
     for (const char16_t controle : {u'\n', u'\t', char16_t(0x7F), char16_t(0x81), char16_t(0x9D)})
-        EXPECT_EQ(LinhaInvalida({boa, boa.left(125) + QChar(controle)}), 2) << int(controle);
+        EXPECT_FALSE(LinhaValida(boa.left(125) + QChar(controle))) << int(controle);
 }
 
 }  // namespace
