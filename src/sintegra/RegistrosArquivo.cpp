@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/values/Cp1252.h"
 #include "shell/Geral.h"
 
 namespace sintegra {
@@ -234,7 +235,12 @@ void LinhasRegistros::acrescenta(const RegistroSintegra& r) {
     // keeps the staging order within a date (a type of 2 and a date of 8 digits take 34 bits).
     const qint64 chave = r.regtip.toLongLong() * 100'000'000 + r.demis.toLongLong();
     ordem_.push_back(chave << 29 | qint64(ordem_.size()));
-    texto_ += Geral::TiraAcentos(registro);
+    // Blocks of a fixed size: the lines are never copied to grow.
+    if (blocos_.empty() || blocos_.back().size() == LinhasPorBloco * Largura) {
+        blocos_.emplace_back();
+        blocos_.back().reserve(LinhasPorBloco * Largura);
+    }
+    platform::values::appendCp1252(blocos_.back(), Geral::TiraAcentos(registro));
     for (Total& t : totais_) {
         if (t.tipo == r.regtip) {
             ++t.quantos;
@@ -246,8 +252,16 @@ void LinhasRegistros::acrescenta(const RegistroSintegra& r) {
 void LinhasRegistros::emOrdem(const std::function<void(const QString&)>& linha) {
     std::sort(ordem_.begin(), ordem_.end());
     constexpr qint64 Indice = (qint64(1) << 29) - 1;
-    for (const qint64 chave : ordem_)
-        linha(QString::fromRawData(texto_.constData() + (chave & Indice) * Largura, Largura));
+    QString texto(Largura, u' ');
+    for (const qint64 chave : ordem_) {
+        const qint64 i = chave & Indice;
+        const char* bytes =
+            blocos_[std::size_t(i / LinhasPorBloco)].constData() + i % LinhasPorBloco * Largura;
+        QChar* destino = texto.data();
+        for (qsizetype k = 0; k < Largura; ++k)
+            destino[k] = platform::values::fromAnsiCode(static_cast<unsigned char>(bytes[k]));
+        linha(texto);
+    }
 }
 
 std::vector<std::pair<QString, qint64>> LinhasRegistros::totais() const {

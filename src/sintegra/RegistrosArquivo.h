@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -41,9 +42,9 @@ QString Registro50Antigo(const RegistroSintegra& r);
 // `totais`, then "99" and the number of lines of the file (records 10, 11 and 90 with the counts).
 QString Registro90(const QString& registro10, const std::vector<std::pair<QString, qint64>>& totais);
 
-// The register lines of a file, each built (accents taken off) when its register is staged and kept in
-// one buffer of 126 characters a line, so that the year is never held as registers; given back in the
-// file's order: by type and date, the staging order kept within a date.
+// The register lines of a file, each built (accents taken off) when its register is staged and kept as
+// its 126 Windows-1252 bytes, so that the year is never held as registers; given back in the file's
+// order: by type and date, the staging order kept within a date.
 class LinhasRegistros {
   public:
     // The layout from 2003 (`novo`) or the one before.
@@ -59,8 +60,9 @@ class LinhasRegistros {
         QStringView tipo;
         qint64 quantos = 0;
     };
+    static constexpr qsizetype LinhasPorBloco = 8192;
     bool novo_;
-    QString texto_;
+    std::vector<QByteArray> blocos_;
     std::vector<qint64> ordem_;
     Total totais_[6] = {{u"50"}, {u"51"}, {u"53"}, {u"61"}, {u"70"}, {u"76"}};
 };
