@@ -20,7 +20,7 @@ int digitValue(QChar c) { return c >= u'0' && c <= u'9' ? c.unicode() - u'0' : 0
 
 // Both check digits of a CPF or CNPJ, computed over the first `base` characters and compared with the
 // whole argument. The weights rise from 2 at the rightmost character; the CNPJ's cycle back to 2 after 9.
-bool confereDigitos(const QString& numero, int tamanho, int base, bool ciclo, const QString& mensagem) {
+bool digitosConferem(const QString& numero, int tamanho, int base, bool ciclo) {
     if (Trim(numero).size() != tamanho) return false;
     QString trabalho = numero.left(base);
     for (int passo = 0; passo < 2; ++passo) {
@@ -35,7 +35,13 @@ bool confereDigitos(const QString& numero, int tamanho, int base, bool ciclo, co
         if (digito >= 10) digito = 0;
         trabalho += QChar(u'0' + digito);
     }
-    if (trabalho == numero) return true;
+    return trabalho == numero;
+}
+
+// As digitosConferem, and wrong check digits of a number of the right length are told to the user.
+bool confereDigitos(const QString& numero, int tamanho, int base, bool ciclo, const QString& mensagem) {
+    if (Trim(numero).size() != tamanho) return false;
+    if (digitosConferem(numero, tamanho, base, ciclo)) return true;
     platform::ui::MsgBox(mensagem, platform::ui::Msg::OKOnly + platform::ui::Msg::Critical,
                          QStringLiteral("Erro"));
     return false;
@@ -156,6 +162,9 @@ bool ValidaCPF(const QString& Cpf) {
 bool ValidaCGC(const QString& Cgc) {
     return confereDigitos(Cgc, 14, 12, true, QStringLiteral("CGC Inválido !"));
 }
+
+bool CpfConfere(const QString& Cpf) { return digitosConferem(Cpf, 11, 9, false); }
+bool CgcConfere(const QString& Cgc) { return digitosConferem(Cgc, 14, 12, true); }
 
 QString SoNumeros(QString& Texto) { return filtraDigitos(Texto, false); }
 QString SoNumerosSinal(QString& Texto) { return filtraDigitos(Texto, true); }

@@ -21,6 +21,9 @@ using platform::values::Currency;
 bool ValidaCPF(const QString& Cpf);
 // The same for a 14-character CNPJ, with "CGC Inválido !".
 bool ValidaCGC(const QString& Cgc);
+// The same checks without a word to the user, for numbers stored by others.
+bool CpfConfere(const QString& Cpf);
+bool CgcConfere(const QString& Cgc);
 
 // The digits, the colon and the first comma of `Texto` (SoNumerosSinal: also every minus sign).
 // `Texto` itself is left trimmed of blanks at both ends. A null value gives "" and stays null.

@@ -4,25 +4,36 @@
 
 namespace sintegra {
 
-Conversao ColetaMovimento(platform::db::Connection& movimento, platform::db::Connection& cadastro,
-                          const QDate& inicio, const QDate& fim, const NomeTabelaMes& tabelaMes) {
+QStringList ColetaMovimento(platform::db::Connection& movimento, platform::db::Connection& cadastro,
+                            const ContextoConversao& contexto, const NomeTabelaMes& tabelaMes,
+                            LinhasRegistros& linhas) {
     const Inscricoes fornecedores = LeInscricoes(cadastro, QStringLiteral("ForGeral"));
     const Inscricoes clientes = LeInscricoes(cadastro, QStringLiteral("CliGeral"));
-    Conversao conversao;
-    for (int mes = inicio.month(); mes <= fim.month(); ++mes) {
-        for (const bool saida : {false, true}) {
-            for (const DocumentoIcms& documento : LeDocumentos(movimento, tabelaMes(saida, mes), inicio, fim))
-                ConverteDocumento(documento, inicio.year(), saida, saida ? clientes : fornecedores,
-                                  conversao);
-        }
-    }
-    if (!conversao.recusas.isEmpty()) return conversao;
-
+    QStringList recusas;
+    // One document at a time: its registers are staged and their lines built at once, in buffers
+    // that serve every document.
+    Conversao documento;
     platform::db::Transaction transacao(cadastro);
     ApagaRegSint(cadastro);
-    for (const RegistroSintegra& registro : conversao.registros) InsereRegSint(cadastro, registro);
-    transacao.commit();
-    return conversao;
+    for (int mes = contexto.inicio.month(); mes <= contexto.fim.month(); ++mes) {
+        for (const bool saida : {false, true}) {
+            for (const DocumentoIcms& lido : LeDocumentos(movimento, tabelaMes(saida, mes), saida,
+                                                          contexto.inicio, contexto.fim, recusas)) {
+                documento.registros.clear();
+                documento.recusas.clear();
+                ConverteDocumento(lido, contexto, saida, saida ? clientes : fornecedores, documento);
+                recusas += documento.recusas;
+                // After a refusal nothing will be written: the rest is only looked over for faults.
+                if (!recusas.isEmpty()) continue;
+                for (const RegistroSintegra& registro : documento.registros) {
+                    InsereRegSint(cadastro, registro);
+                    linhas.acrescenta(registro);
+                }
+            }
+        }
+    }
+    if (recusas.isEmpty()) transacao.commit();
+    return recusas;
 }
 
 }  // namespace sintegra

@@ -2,24 +2,28 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 #include "platform/db/Connection.h"
 #include "sintegra/RegistroSintegra.h"
+#include "sintegra/RegistrosArquivo.h"
 
 namespace sintegra {
 
 // The name of the month table (1 to 12) of the ICMS exits (`saida`) or entries of a movement database.
 using NomeTabelaMes = std::function<QString(bool saida, int mes)>;
 
-// Turns the ICMS documents of the period `inicio` to `fim` (one year) of the open movement database into
+// Turns the ICMS documents of the period of `contexto` (one year) of the open movement database into
 // SINTEGRA registers: month by month from the start month to the end month, the entries of a month
 // before its exits, each table in order of entry date, CNPJ/CPF text and initial number. The state
-// registrations are read once from the suppliers and the clients of the registry. With no refused
-// document, RegSint is emptied and filled with the registers in that order, all in one transaction;
-// with refused documents RegSint is left as it was. Returns the registers and the refusals. A database
-// failure throws, RegSint rolled back.
-Conversao ColetaMovimento(platform::db::Connection& movimento, platform::db::Connection& cadastro,
-                          const QDate& inicio, const QDate& fim, const NomeTabelaMes& tabelaMes);
+// registrations are read once from the suppliers and the clients of the registry. Each document is
+// staged in RegSint and its lines added to `linhas` as it is converted, all in one transaction. A
+// document that cannot be read or cannot go into the file is refused (ConverteDocumento,
+// LeDocumentos): then RegSint is left as it was and `linhas` is not to be written. Returns the
+// refusals. A database failure throws, RegSint rolled back.
+QStringList ColetaMovimento(platform::db::Connection& movimento, platform::db::Connection& cadastro,
+                            const ContextoConversao& contexto, const NomeTabelaMes& tabelaMes,
+                            LinhasRegistros& linhas);
 
 }  // namespace sintegra

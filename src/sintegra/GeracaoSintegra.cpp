@@ -50,7 +50,13 @@ bool confere(const PedidoSintegra& p, platform::db::Connection& cadastro, Empres
         if (p.fim < p.inicio) erro("A Data Final é Menor que a Data Inicial !");
         if (p.fim.year() != p.inicio.year()) erro("O Período Deve Estar Dentro de um Mesmo Ano !");
     }
-    if (achada && Digitos(empresa.cgc).size() != 14) erro("O CNPJ da Empresa Deve Ter 14 Dígitos !");
+    if (achada) {
+        if (Digitos(empresa.cgc).size() != 14) erro("O CNPJ da Empresa Deve Ter 14 Dígitos !");
+        // The company that informs is a taxpayer of the state: "ISENTO" is for the other parties.
+        if (Digitos(empresa.inscr_estadual).isEmpty())
+            erro("A Empresa Não Possui Inscrição Estadual, o Arquivo Não Pode Ser Gerado !");
+        if (platform::values::Trim(empresa.uf).size() != 2) erro("O Campo UF da Empresa é Obrigatório !");
+    }
     if (platform::values::Trim(p.nome).isEmpty())
         erro("O Campo Nome do Arquivo é Obrigatório !");
     else if (p.nome.contains(u'/'))
@@ -107,21 +113,36 @@ ResultadoGeracao GeraArquivoSintegra(const PedidoSintegra& pedido, platform::db:
 
     FechaMovimento fecha{movimento};
     movimento.Open(*conexao);
-    const Conversao coleta =
-        ColetaMovimento(movimento, cadastro, pedido.inicio, pedido.fim, acesso.tabelaMes);
+    LinhasRegistros registros(pedido.inicio.year() >= 2003);
+    const QStringList recusas =
+        ColetaMovimento(movimento, cadastro,
+                        {pedido.inicio, pedido.fim, platform::values::Trim(empresa.uf), Digitos(empresa.cgc)},
+                        acesso.tabelaMes, registros);
     movimento.Close();
-    if (!coleta.recusas.isEmpty()) {
+    if (!recusas.isEmpty()) {
         shell::IniciaErros();
-        for (const QString& recusa : coleta.recusas) shell::AdicionaErro(shell::ErroFatal, recusa);
+        for (const QString& recusa : recusas) shell::AdicionaErro(shell::ErroFatal, recusa);
         shell::ConcluiErros();
         return ResultadoGeracao::DocumentosRecusados;
     }
 
+    // Every line is checked as it goes out; the file takes the old one's place only when all were right.
     platform::files::TextFile texto(caminho);
+    int numero = 0, invalida = 0;
     if (texto.Open()) {
-        for (const QString& linha : LinhasArquivo(
-                 empresa, {pedido.inicio, pedido.fim, pedido.contato, pedido.fone}, coleta.registros))
-            texto.WriteLine(linha);
+        LinhasArquivo(empresa, {pedido.inicio, pedido.fim, pedido.contato, pedido.fone}, registros,
+                      [&](const QString& linha) {
+                          ++numero;
+                          if (invalida == 0 && !LinhaValida(linha)) invalida = numero;
+                          texto.WriteLine(linha);
+                      });
+    }
+    if (invalida != 0) {
+        MsgBox(QStringLiteral("A linha ") + QString::number(invalida) +
+                   QStringLiteral(" do arquivo não tem 126 caracteres imprimíveis, o arquivo ") + caminho +
+                   QStringLiteral(" não foi gravado !"),
+               Msg::OKOnly | Msg::Critical, QStringLiteral("Erro"));
+        return ResultadoGeracao::FalhaGravacao;
     }
     if (!texto.Commit()) {
         MsgBox(QStringLiteral("Erro ao Gravar o Arquivo ") + caminho + QStringLiteral(" !"),

@@ -1,5 +1,6 @@
 #include "sintegra/RegistroSintegra.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "platform/values/Vb.h"
@@ -23,15 +24,52 @@ const Especie Especies[] = {
 const QString ModeloOutras = QStringLiteral("01");
 
 // The faults of a document, in the order they are listed.
-enum Falha { CgcIncompleto, CfopIncompleto, NumeroInvalido, ValorNegativo, ValorAcima, AliquotaInvalida };
-constexpr QStringView TextoFalha[] = {
+enum Falha {
+    CgcIncompleto,
+    CgcInvalido,
+    CfopIncompleto,
+    CfopNaoEntrada,
+    CfopNaoSaida,
+    CfopUf,
+    ModeloSemRegistro,
+    TransporteSemModelo,
+    EmissaoForaDoPeriodo,
+    NumeroInvalido,
+    ValorNegativo,
+    ValorAcima,
+    ValorContabil,
+    AliquotaInvalida,
+    QuantasFalhas
+};
+constexpr QStringView TextoFalha[QuantasFalhas] = {
     u"CNPJ/CPF incompleto",
+    u"CNPJ/CPF com dígitos verificadores inválidos",
     u"CFOP incompleto",
+    u"CFOP não é de entrada",
+    u"CFOP não é de saída",
+    u"CFOP incompatível com a UF do participante",
+    u"Modelo sem registro no leiaute anterior a 2003",
+    u"CFOP de transporte num documento que não é de transporte",
+    u"Data de emissão fora do período",
     u"Número do documento inválido",
     u"Valor negativo",
     u"Valor acima do limite do arquivo",
+    u"Valor contábil menor que a soma dos valores do ICMS",
     u"Alíquota inválida",
 };
+
+// The models each register takes, as the layouts' tables list them.
+constexpr QStringView ModelosTransporte[] = {u"07", u"08", u"09", u"10", u"11"};
+// Consumer invoice and tickets; a producer's invoice goes there only when the company issues it.
+constexpr QStringView Modelos61[] = {u"02", u"13", u"14", u"15", u"16"};
+constexpr QStringView Modelo61Produtor = u"04";
+// Before 2003 record 50 takes these alone.
+constexpr QStringView Modelos50Antigo[] = {u"01", u"03", u"06", u"22"};
+
+template <std::size_t N>
+bool umDe(QStringView valor, const QStringView (&lista)[N]) {
+    return std::find(std::begin(lista), std::end(lista), valor) != std::end(lista);
+}
 
 // The largest amounts, in cents, of a field of 13 digits and of one whose last 12 digits are written.
 constexpr qint64 Limite13 = 9'999'999'999'999;
@@ -89,29 +127,33 @@ QString ModeloEspecie(const QString& especie) {
     return ModeloOutras;
 }
 
-void ConverteDocumento(const DocumentoIcms& documento, int ano, bool saida, const Inscricoes& inscricoes,
-                       Conversao& destino) {
+void ConverteDocumento(const DocumentoIcms& documento, const ContextoConversao& contexto, bool saida,
+                       const Inscricoes& inscricoes, Conversao& destino) {
     bool algum = false;
     for (const ItemIcms& item : documento.itens) algum = algum || SlotTomado(item);
     if (!algum) return;
 
-    const bool novo = ano >= 2003;
-    bool falhas[std::size(TextoFalha)] = {};
+    const bool novo = contexto.inicio.year() >= 2003;
+    bool falhas[QuantasFalhas] = {};
     RegistroSintegra r;
 
+    QString digitosCgc;
     if (documento.cgc == MascaraCgcVazia) {
         r.cgc = QString(14, u'0');
         r.inscr_estadual = Isento;
     } else {
-        const QString d = Digitos(documento.cgc);
-        if (d.size() == 11)
-            r.cgc = QStringLiteral("000") + d;
-        else if (d.size() == 14)
-            r.cgc = d;
-        else if (d.isEmpty())
+        digitosCgc = Digitos(documento.cgc);
+        if (digitosCgc.size() == 11) {
+            r.cgc = QStringLiteral("000") + digitosCgc;
+            falhas[CgcInvalido] = !Geral::CpfConfere(digitosCgc);
+        } else if (digitosCgc.size() == 14) {
+            r.cgc = digitosCgc;
+            falhas[CgcInvalido] = !Geral::CgcConfere(digitosCgc);
+        } else if (digitosCgc.isEmpty()) {
             r.cgc = QString(14, u'0');
-        else
+        } else {
             falhas[CgcIncompleto] = true;
+        }
         r.inscr_estadual = inscricoes.value(documento.cgc, Isento);
     }
 
@@ -119,23 +161,53 @@ void ConverteDocumento(const DocumentoIcms& documento, int ano, bool saida, cons
     r.cfop = Geral::SoNumerosSinal(codfiscal).left(novo ? 4 : 3);
     if (r.cfop.size() != (novo ? 4 : 3) || !soDigitos(r.cfop)) falhas[CfopIncompleto] = true;
 
-    r.regtip = QStringLiteral("50");
     r.modelo = ModeloEspecie(documento.especie);
+    r.regtip = QStringLiteral("50");
     if (novo) {
-        if (QStringView(r.cfop).mid(1, 2) == u"35" || r.cfop == u"6932") r.regtip = QStringLiteral("70");
-        if (documento.especie == u"NFC" || documento.especie == u"NFP")
+        // Record 70 takes the transport models alone, whatever the CFOP; a transport CFOP on another
+        // model is a document the file cannot hold.
+        const bool cfopTransporte = QStringView(r.cfop).mid(1, 2) == u"35" || r.cfop == u"6932";
+        if (umDe(r.modelo, ModelosTransporte))
+            r.regtip = QStringLiteral("70");
+        else if (cfopTransporte)
+            falhas[TransporteSemModelo] = true;
+        // A producer's invoice received is the producer's document: record 50, with the producer's data.
+        if (umDe(r.modelo, Modelos61) || (saida && r.modelo == Modelo61Produtor))
             r.regtip = QStringLiteral("61");
         else if (documento.especie == u"NSC")
             r.regtip = saida ? QStringLiteral("76") : QStringLiteral("50");
+    } else if (umDe(r.modelo, Modelos61) || r.modelo == Modelo61Produtor) {
+        r.regtip = QStringLiteral("61");
+    } else if (!umDe(r.modelo, Modelos50Antigo)) {
+        falhas[ModeloSemRegistro] = true;
     }
 
-    // A document without issue date takes its entry date, which lies in the period.
-    r.demis = DataSintegra(documento.demiss.isValid() ? documento.demiss : documento.datalan);
-    r.uf = documento.uf.isEmpty() ? QStringLiteral("EX") : documento.uf;
+    r.uf = platform::values::Trim(documento.uf).toUpper();
+    if (r.uf.isEmpty()) r.uf = QStringLiteral("EX");
+    // The first digit of the CFOP says the direction and where the other party is: 1 and 5 in the
+    // company's state, 2 and 6 in another, 3 and 7 abroad. Record 61 names no other party.
+    if (!falhas[CfopIncompleto]) {
+        const int digito = r.cfop.front().unicode() - u'0';
+        const int grupo = saida ? digito - 4 : digito;
+        if (grupo < 1 || grupo > 3)
+            falhas[saida ? CfopNaoSaida : CfopNaoEntrada] = true;
+        else if (r.regtip != u"61" && grupo != (r.uf == u"EX" ? 3 : r.uf == contexto.uf.toUpper() ? 1 : 2))
+            falhas[CfopUf] = true;
+    }
+
+    // An entry is dated when it was received, an exit when it was issued; a document without issue
+    // date takes its entry date, which lies in the period.
+    const QDate data = saida && documento.demiss.isValid() ? documento.demiss : documento.datalan;
+    if (data < contexto.inicio || data > contexto.fim) falhas[EmissaoForaDoPeriodo] = true;
+    r.demis = DataSintegra(data);
     r.serie = QStringLiteral("   ");
-    r.subserie = !novo               ? QStringLiteral("  ")
-                 : r.regtip == u"70" ? QStringLiteral("1 ")
-                                     : QStringLiteral("P ");
+    // The company issued the document itself when it is an exit, its own entry invoice or a document
+    // under its own CNPJ.
+    const bool propria = saida || r.modelo == u"03" || (!digitosCgc.isEmpty() && digitosCgc == contexto.cgc);
+    r.subserie = !novo                          ? QStringLiteral("  ")
+                 : r.regtip == u"70"            ? QStringLiteral("1 ")
+                 : r.regtip != u"50" || propria ? QStringLiteral("P ")
+                                                : QStringLiteral("T ");
 
     const QString numero = platform::values::Trim(documento.docinicial);
     if (numero.isEmpty() || numero.size() > 6 || !soDigitos(numero))
@@ -144,38 +216,70 @@ void ConverteDocumento(const DocumentoIcms& documento, int ano, bool saida, cons
         r.nrnf = numero.rightJustified(6, u'0');
     r.situacao = QStringLiteral("N");
 
+    struct Slot {
+        qint64 base, icms, isento, outros, aliquota;
+    };
+    std::array<Slot, 5> tomadas;
+    std::size_t tomados = 0;
+    qint64 soma = 0;
+    for (const ItemIcms& item : documento.itens) {
+        if (!SlotTomado(item)) continue;
+        const Slot s{centavos(item.base), centavos(item.icms), centavos(item.isento), centavos(item.outros),
+                     centavos(item.aliquota)};
+        soma += s.base + s.isento + s.outros;
+        tomadas[tomados++] = s;
+    }
+    // What the valor contábil holds beyond the slots (IPI, ICMS at source) is shared out by the slots'
+    // amounts, the last taking the remainder, so that the totals add up to the valor contábil.
+    qint64 alem = centavos(documento.vlrcontabil) - soma;
+    if (alem < 0) {
+        falhas[ValorContabil] = true;
+        alem = 0;
+    }
+    qint64 repartido = 0;
+
     // The fields that record 61 or 76 writes by their last 12 digits.
     const bool icms12 = r.regtip == u"61" || r.regtip == u"76";
     const bool outros12 = r.regtip == u"76";
     const std::size_t primeiro = destino.registros.size();
-    for (const ItemIcms& item : documento.itens) {
-        if (!SlotTomado(item)) continue;
-        const qint64 base = centavos(item.base), icms = centavos(item.icms), isento = centavos(item.isento),
-                     outros = centavos(item.outros), aliquota = centavos(item.aliquota);
-        const qint64 total = base + isento + outros;
-        if (base < 0 || icms < 0 || isento < 0 || outros < 0) falhas[ValorNegativo] = true;
-        if (std::max({base, icms, isento, outros, total}) > Limite13 || (icms12 && icms > Limite12) ||
-            (outros12 && std::max(isento, outros) > Limite12))
+    for (std::size_t i = 0; i < tomados; ++i) {
+        const Slot& s = tomadas[i];
+        const qint64 proprio = s.base + s.isento + s.outros;
+        const qint64 parte = i + 1 == tomados ? alem - repartido
+                             : soma > 0       ? qint64(__int128(alem) * proprio / soma)
+                                              : 0;
+        repartido += parte;
+        const qint64 total = proprio + parte;
+        if (s.base < 0 || s.icms < 0 || s.isento < 0 || s.outros < 0) falhas[ValorNegativo] = true;
+        if (std::max({s.base, s.icms, s.isento, s.outros, total}) > Limite13 ||
+            (icms12 && s.icms > Limite12) || (outros12 && std::max(s.isento, s.outros) > Limite12))
             falhas[ValorAcima] = true;
-        if (aliquota < 0 || aliquota > AliquotaMaxima) falhas[AliquotaInvalida] = true;
-        r.baseicms = zeros(base, 13);
-        r.vlrtot = total == base ? r.baseicms : zeros(total, 13);
-        r.vlricms = zeros(icms, 13);
-        r.vlrisent = zeros(isento, 13);
-        r.vlroutr = zeros(outros, 13);
-        r.aliqicms = zeros(aliquota, 4);
+        if (s.aliquota < 0 || s.aliquota > AliquotaMaxima) falhas[AliquotaInvalida] = true;
+        r.baseicms = zeros(s.base, 13);
+        r.vlrtot = total == s.base ? r.baseicms : zeros(total, 13);
+        r.vlricms = zeros(s.icms, 13);
+        r.vlrisent = zeros(s.isento, 13);
+        r.vlroutr = zeros(s.outros, 13);
+        r.aliqicms = zeros(s.aliquota, 4);
         destino.registros.push_back(r);
     }
 
     bool recusado = false;
-    for (std::size_t f = 0; f < std::size(TextoFalha); ++f) {
+    for (int f = 0; f < QuantasFalhas; ++f) {
         if (!falhas[f]) continue;
         recusado = true;
-        destino.recusas.append((saida ? QStringLiteral("Saídas ") : QStringLiteral("Entradas ")) +
-                               platform::values::formatDate(documento.datalan) + QStringLiteral(" Nº ") +
-                               documento.docinicial + QStringLiteral(": ") + TextoFalha[f].toString());
+        QString texto = TextoFalha[f].toString();
+        if (f == ModeloSemRegistro) texto.insert(7, r.modelo + u' ');
+        destino.recusas.append(IdentificaDocumento(saida, platform::values::formatDate(documento.datalan),
+                                                   documento.docinicial) +
+                               texto);
     }
     if (recusado) destino.registros.resize(primeiro);
+}
+
+QString IdentificaDocumento(bool saida, const QString& onde, const QString& numero) {
+    return (saida ? QStringLiteral("Saídas ") : QStringLiteral("Entradas ")) + onde + QStringLiteral(" Nº ") +
+           numero + QStringLiteral(": ");
 }
 
 }  // namespace sintegra

@@ -24,7 +24,15 @@ struct ItemIcms {
 struct DocumentoIcms {
     QDate datalan, demiss;
     QString especie, cgc, uf, docinicial, codfiscal;
+    Currency vlrcontabil;
     std::array<ItemIcms, 5> itens;
+};
+
+// What the conversion takes of the period and of the company that informs.
+struct ContextoConversao {
+    QDate inicio, fim;  // the period, within one year
+    QString uf;         // the company's state
+    QString cgc;        // the company's CNPJ, digits only
 };
 
 // One register, every field a text of its fixed width, in the column order of RegSint.
@@ -65,13 +73,23 @@ QString CampoInscricao(const QString& ie);
 QString ModeloEspecie(const QString& especie);
 
 // Appends to `destino` one register for each taken slot of `documento` (base, exempt or other above 0),
-// slots in order 0 to 4, by the rules of the period's year `ano`: from 2003 a four-digit CFOP, register
-// 70 for CFOPs x35x and 6932, 61 for species NFC and NFP, 76 for NSC in an exit (`saida`); before 2003 a
-// three-digit CFOP and every register 50. The state-registration field comes from `inscricoes` (the
-// suppliers' for entries, the clients' for exits). A document with a taken slot whose values do not fit
-// the file gives no register but one text per fault in `destino.recusas` ("Entradas 05/03/2004 Nº 12:
-// CFOP incompleto"); a document without a taken slot gives nothing.
-void ConverteDocumento(const DocumentoIcms& documento, int ano, bool saida, const Inscricoes& inscricoes,
-                       Conversao& destino);
+// slots in order 0 to 4, by the rules of the period's year: from 2003 a four-digit CFOP, register 70 for
+// the transport models and the CFOPs x35x and 6932, 61 for the consumer invoice, the tickets and a
+// producer's invoice issued, 76 for NSC in an exit (`saida`), 50 for the rest; before 2003 a
+// three-digit CFOP, register 61 for the consumer invoice, the producer's invoice and the tickets, 50 for
+// the models 01, 03, 06 and 22, and no other model. An entry is dated by its entry date, an exit by its
+// issue date; the issuer is "T" for an entry of another party, "P" otherwise; the total of each slot is
+// its share of the document's valor contábil (IPI and ICMS at source included when the document's
+// value includes them). The state-registration field comes from `inscricoes` (the suppliers' for
+// entries, the clients' for exits). A document with a taken slot that the file cannot hold as it is
+// (wrong check digits, a CFOP of the other direction or of another state, a model without register,
+// values that do not fit) gives no register but one text per fault in `destino.recusas` ("Entradas
+// 05/03/2004 Nº 12: CFOP incompleto"); a document without a taken slot gives nothing.
+void ConverteDocumento(const DocumentoIcms& documento, const ContextoConversao& contexto, bool saida,
+                       const Inscricoes& inscricoes, Conversao& destino);
+
+// The beginning of a refusal's text: the book, where the document is (its entry date, or its month
+// table when the date cannot be read) and its number ("Entradas 05/03/2004 Nº 12: ").
+QString IdentificaDocumento(bool saida, const QString& onde, const QString& numero);
 
 }  // namespace sintegra

@@ -1,8 +1,8 @@
 #include "sintegra/RegistrosArquivo.h"
 
 #include <algorithm>
-#include <span>
 
+#include "platform/values/Cp1252.h"
 #include "shell/Geral.h"
 
 namespace sintegra {
@@ -10,6 +10,9 @@ namespace sintegra {
 namespace {
 
 constexpr qsizetype Largura = 126;
+
+// The control characters of Unicode, C1 included: Windows-1252 would write some of them as they are.
+bool controle(QChar c) { return c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F); }
 
 // A record built field by field.
 class Linha {
@@ -19,13 +22,14 @@ class Linha {
         s_ += tipo;
     }
     // The first `largura` characters of `v`, blanks on the right. A character beyond the basic plane,
-    // which the file writes as one "?", counts as one.
+    // which the file writes as one "?", counts as one; a control character (a line break or tab stored
+    // by another tool) is a blank, so that no field can break its line.
     Linha& texto(QStringView v, qsizetype largura) {
         QString simples;
-        if (std::any_of(v.begin(), v.end(), [](QChar c) { return c.isSurrogate(); })) {
+        if (std::any_of(v.begin(), v.end(), [](QChar c) { return c.isSurrogate() || controle(c); })) {
             for (qsizetype i = 0; i < v.size(); ++i) {
                 if (v[i].isHighSurrogate() && i + 1 < v.size() && v[i + 1].isLowSurrogate()) ++i;
-                simples += v[i].isSurrogate() ? u'?' : v[i];
+                simples += v[i].isSurrogate() ? u'?' : controle(v[i]) ? u' ' : v[i];
             }
             v = simples;
         }
@@ -213,46 +217,78 @@ QString Registro90(const QString& registro10, const std::vector<std::pair<QStrin
         .feito();
 }
 
-QStringList LinhasArquivo(const EmpresaSintegra& empresa, const ParametrosArquivo& parametros,
-                          const std::vector<RegistroSintegra>& registros) {
-    const bool novo = parametros.inicio.year() >= 2003;
-    // By type and issue date (both digits), the collection's order kept within them.
-    std::vector<std::pair<qint64, const RegistroSintegra*>> ordem;
-    ordem.reserve(registros.size());
-    for (const RegistroSintegra& r : registros)
-        ordem.emplace_back(r.regtip.toLongLong() * 100'000'000 + r.demis.toLongLong(), &r);
-    std::stable_sort(ordem.begin(), ordem.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
+LinhasRegistros::LinhasRegistros(bool novo) : novo_(novo) {}
 
-    QStringList linhas;
-    linhas.reserve(qsizetype(registros.size()) + 3);
-    const QString registro10 = Registro10(empresa, parametros);
-    linhas.append(Geral::TiraAcentos(registro10));
-    linhas.append(Geral::TiraAcentos(Registro11(empresa, parametros)));
-    for (const auto& [chave, r] : ordem) {
-        QString registro;
-        if (!novo)
-            registro = Registro50Antigo(*r);
-        else if (r->regtip == u"61")
-            registro = Registro61(*r);
-        else if (r->regtip == u"70")
-            registro = Registro70(*r);
-        else if (r->regtip == u"76")
-            registro = Registro76(*r);
-        else
-            registro = Registro50(*r);
-        linhas.append(Geral::TiraAcentos(registro));
+void LinhasRegistros::acrescenta(const RegistroSintegra& r) {
+    QString registro;
+    if (r.regtip == u"61")
+        registro = Registro61(r);
+    else if (!novo_)
+        registro = Registro50Antigo(r);
+    else if (r.regtip == u"70")
+        registro = Registro70(r);
+    else if (r.regtip == u"76")
+        registro = Registro76(r);
+    else
+        registro = Registro50(r);
+    // Type and date are digits: with the line's number below them, one integer orders the file and
+    // keeps the staging order within a date (a type of 2 and a date of 8 digits take 34 bits).
+    const qint64 chave = r.regtip.toLongLong() * 100'000'000 + r.demis.toLongLong();
+    ordem_.push_back(chave << 29 | qint64(ordem_.size()));
+    // Blocks of a fixed size: the lines are never copied to grow.
+    if (blocos_.empty() || blocos_.back().size() == LinhasPorBloco * Largura) {
+        blocos_.emplace_back();
+        blocos_.back().reserve(LinhasPorBloco * Largura);
     }
+    platform::values::appendCp1252(blocos_.back(), Geral::TiraAcentos(registro));
+    for (Total& t : totais_) {
+        if (t.tipo == r.regtip) {
+            ++t.quantos;
+            break;
+        }
+    }
+}
 
+void LinhasRegistros::emOrdem(const std::function<void(const QString&)>& linha) {
+    std::sort(ordem_.begin(), ordem_.end());
+    constexpr qint64 Indice = (qint64(1) << 29) - 1;
+    QString texto(Largura, u' ');
+    for (const qint64 chave : ordem_) {
+        const qint64 i = chave & Indice;
+        const char* bytes =
+            blocos_[std::size_t(i / LinhasPorBloco)].constData() + i % LinhasPorBloco * Largura;
+        QChar* destino = texto.data();
+        for (qsizetype k = 0; k < Largura; ++k)
+            destino[k] = platform::values::fromAnsiCode(static_cast<unsigned char>(bytes[k]));
+        linha(texto);
+    }
+}
+
+std::vector<std::pair<QString, qint64>> LinhasRegistros::totais() const {
+    // Before 2003 the file holds records 50 and 61 alone.
     std::vector<std::pair<QString, qint64>> totais;
-    const QStringView tipos[] = {u"50", u"51", u"53", u"61", u"70", u"76"};
-    for (QStringView tipo : novo ? std::span(tipos) : std::span(tipos).first(3)) {
-        const auto quantos = std::count_if(registros.begin(), registros.end(),
-                                           [&](const auto& r) { return r.regtip == tipo; });
-        if (quantos > 0) totais.emplace_back(tipo.toString(), quantos);
-    }
-    linhas.append(Registro90(registro10, totais));
-    return linhas;
+    for (const Total& t : totais_)
+        if (t.quantos > 0 &&
+            (novo_ || t.tipo == u"50" || t.tipo == u"51" || t.tipo == u"53" || t.tipo == u"61"))
+            totais.emplace_back(t.tipo.toString(), t.quantos);
+    return totais;
+}
+
+void LinhasArquivo(const EmpresaSintegra& empresa, const ParametrosArquivo& parametros,
+                   LinhasRegistros& registros, const std::function<void(const QString&)>& linha) {
+    const QString registro10 = Registro10(empresa, parametros);
+    linha(Geral::TiraAcentos(registro10));
+    linha(Geral::TiraAcentos(Registro11(empresa, parametros)));
+    registros.emOrdem(linha);
+    linha(Registro90(registro10, registros.totais()));
+}
+
+bool LinhaValida(QStringView linha) {
+    // After the line's own conversion every character is one byte: a character above the C1 controls
+    // is printable in Windows-1252 or written as "?".
+    return linha.size() == Largura && std::all_of(linha.begin(), linha.end(), [](QChar c) {
+               return c.unicode() >= 0x20 && (c.unicode() < 0x7F || c.unicode() > 0x9F);
+           });
 }
 
 }  // namespace sintegra

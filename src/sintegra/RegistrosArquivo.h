@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDate>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -34,15 +36,43 @@ QString Registro50(const RegistroSintegra& r);
 QString Registro61(const RegistroSintegra& r);
 QString Registro70(const RegistroSintegra& r);
 QString Registro76(const RegistroSintegra& r);
-// Every register of a period before 2003, with its three-digit CFOP.
+// A register 50 of a period before 2003, with its three-digit CFOP (record 61 is the same in both).
 QString Registro50Antigo(const RegistroSintegra& r);
 // Totals: the CNPJ and state registration as record 10 wrote them, then each (type, count) of
 // `totais`, then "99" and the number of lines of the file (records 10, 11 and 90 with the counts).
 QString Registro90(const QString& registro10, const std::vector<std::pair<QString, qint64>>& totais);
 
-// Every line of the file in order: 10, 11, the registers by type and issue date (the order of
-// `registros` kept within a date), 90. Every record but 90 has its accents taken off.
-QStringList LinhasArquivo(const EmpresaSintegra& empresa, const ParametrosArquivo& parametros,
-                          const std::vector<RegistroSintegra>& registros);
+// The register lines of a file, each built (accents taken off) when its register is staged and kept as
+// its 126 Windows-1252 bytes, so that the year is never held as registers; given back in the file's
+// order: by type and date, the staging order kept within a date.
+class LinhasRegistros {
+  public:
+    // The layout from 2003 (`novo`) or the one before.
+    explicit LinhasRegistros(bool novo);
+    void acrescenta(const RegistroSintegra& r);
+    // Calls `linha` with every line in the file's order.
+    void emOrdem(const std::function<void(const QString&)>& linha);
+    // Each (type, count) that record 90 lists for the layout, in its order, of the types with lines.
+    std::vector<std::pair<QString, qint64>> totais() const;
+
+  private:
+    struct Total {
+        QStringView tipo;
+        qint64 quantos = 0;
+    };
+    static constexpr qsizetype LinhasPorBloco = 8192;
+    bool novo_;
+    std::vector<QByteArray> blocos_;
+    std::vector<qint64> ordem_;
+    Total totais_[6] = {{u"50"}, {u"51"}, {u"53"}, {u"61"}, {u"70"}, {u"76"}};
+};
+
+// Calls `linha` with every line of the file in order: 10, 11, the register lines, 90. Every record but
+// 90 has its accents taken off.
+void LinhasArquivo(const EmpresaSintegra& empresa, const ParametrosArquivo& parametros,
+                   LinhasRegistros& registros, const std::function<void(const QString&)>& linha);
+
+// True when the line is 126 printable Windows-1252 characters.
+bool LinhaValida(QStringView linha);
 
 }  // namespace sintegra

@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 #include "platform/db/Connection.h"
@@ -17,10 +18,12 @@ using platform::db::Connection;
 // of two rows of one `cgc`, the first.
 Inscricoes LeInscricoes(Connection& cadastro, const QString& tabela);
 
-// The documents of the month table `tabela` of the movement entered between `inicio` and `fim`, in
-// order of entry date, CNPJ/CPF text, initial number and record code.
-std::vector<DocumentoIcms> LeDocumentos(Connection& movimento, const QString& tabela, const QDate& inicio,
-                                        const QDate& fim);
+// The documents of the month table `tabela` of the exits (`saida`) or entries of the movement entered
+// between `inicio` and `fim`, in order of entry date, CNPJ/CPF text, initial number and record code.
+// A row whose date cannot be read as a day, or whose stored value cannot be read as what its column
+// holds, gives no document but a text in `recusas` naming the book, the table and the number, and why.
+std::vector<DocumentoIcms> LeDocumentos(Connection& movimento, const QString& tabela, bool saida,
+                                        const QDate& inicio, const QDate& fim, QStringList& recusas);
 
 // Empties RegSint.
 void ApagaRegSint(Connection& cadastro);

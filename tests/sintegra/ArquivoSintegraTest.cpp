@@ -8,6 +8,7 @@
 #include "SintegraFixture.h"
 #include "platform/ui/MsgBox.h"
 #include "shell/EstadoGeral.h"
+#include "support/Golden.h"
 
 namespace Msg = platform::ui::Msg;
 using sintegra::ResultadoGeracao;
@@ -120,6 +121,13 @@ const std::vector<Campo> Antigo50 = {{3, 14, 'D'},
                                      {122, 4, 'D'},
                                      {126, 1, 'T'}};
 
+// The models each register takes.
+const std::map<QByteArray, QByteArrayList> Modelos = {
+    {"50", {"01", "03", "04", "06", "21", "22"}}, {"61", {"02", "04", "13", "14", "15", "16"}},
+    {"70", {"07", "08", "09", "10", "11"}},       {"76", {"21", "22"}},
+    {"50<2003", {"01", "03", "06", "22"}},        {"61<2003", {"02", "04", "13", "14", "15", "16"}},
+};
+
 // Reads the file as the validator would, from the layouts above alone: checks every line, record 90
 // against the lines counted, and returns the amounts of every register.
 std::vector<ValoresSlot> le(const QByteArray& bytes, const QDate& inicio, const QDate& fim) {
@@ -156,7 +164,8 @@ std::vector<ValoresSlot> le(const QByteArray& bytes, const QDate& inicio, const 
             EXPECT_EQ(pares, registros);
             continue;
         }
-        const auto layout = novo || tipo == "10" || tipo == "11" ? Novos.find(tipo) : Novos.end();
+        const auto layout =
+            novo || tipo == "10" || tipo == "11" || tipo == "61" ? Novos.find(tipo) : Novos.end();
         const std::vector<Campo>* campos = layout != Novos.end()     ? &layout->second
                                            : (!novo && tipo == "50") ? &Antigo50
                                                                      : nullptr;
@@ -183,16 +192,35 @@ std::vector<ValoresSlot> le(const QByteArray& bytes, const QDate& inicio, const 
             EXPECT_EQ(linha.mid(115, 8), fim.toString("yyyyMMdd").toLatin1());
         }
         if (lido.empty()) continue;
-        EXPECT_EQ(lido["total"], lido["base"] + lido["isento"] + lido["outros"]) << onde.constData();
+        const QByteArray modelo = linha.mid(tipo == "61" ? 38 : tipo == "76" ? 30 : 40, 2);
+        EXPECT_TRUE(Modelos.at(novo ? tipo : tipo + "<2003").contains(modelo)) << onde.constData();
+        if (novo && tipo == "50") {
+            EXPECT_TRUE(linha.at(55) == 'P' || linha.at(55) == 'T') << onde.constData();
+        }
+        // The total is the valor contábil's share: IPI and ICMS at source may lie beyond the slot.
+        EXPECT_GE(lido["total"], lido["base"] + lido["isento"] + lido["outros"]) << onde.constData();
         valores.push_back({lido["numero"], lido["base"], lido["icms"], lido["isento"], lido["outros"]});
     }
     std::sort(valores.begin(), valores.end());
     return valores;
 }
 
-QByteArray golden(const char* nome) {
+// The file compared byte for byte with its golden copy, a mismatch shown line by line;
+// RT_UPDATE_GOLDEN=1 writes the golden copy instead.
+void confereGolden(const char* nome, const QByteArray& bytes) {
     QFile f(QStringLiteral(RT_TEST_SOURCE_DIR "/golden/") + nome);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("missing golden file");
+    if (qEnvironmentVariable("RT_UPDATE_GOLDEN") == QLatin1String("1")) {
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+        return;
+    }
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << nome;
+    const QByteArray esperado = f.readAll();
+    EXPECT_TRUE(esperado == bytes) << nome << "\n"
+                                   << testsupport::lineDiff(QString::fromLatin1(esperado).split("\r\n"),
+                                                            QString::fromLatin1(bytes).split("\r\n"))
+                                          .join(u'\n')
+                                          .toStdString();
 }
 
 class ArquivoSintegra : public SintegraFixture {
@@ -203,34 +231,39 @@ class ArquivoSintegra : public SintegraFixture {
         participante("ForGeral", "11.222.333/0001-81", "110.042.490.114");
         participante("ForGeral", "11.222.333/0001-81", "999.999.999.999");
         participante("ForGeral", "123.456.789-09", "ISENTO");
-        participante("CliGeral", "33.444.555/0001-66", "12.345.678");
-        participante("CliGeral", "44.555.666/0001-77", "ISENTO");
+        participante("CliGeral", "33.444.555/0001-81", "12.345.678");
+        participante("CliGeral", "44.555.666/0001-81", "ISENTO");
         participante("CliGeral", "11.222.333/0001-81", "1");
         documento(false, "2004-01-10", "2004-01-08", "NF", "11.222.333/0001-81", "SP", "123", "1.102",
                   {{"1000", "180", "0", "0", "18"}, {"500", "35", "20,5", "0", "7"}});
-        documento(false, "2004-01-15", "", "NF", "123.456.789-09", "MG", "45", "1.102",
+        documento(false, "2004-01-15", "", "NF", "123.456.789-09", "MG", "45", "2.102",
                   {{"0", "0", "0", "99,99", "0"}});
-        documento(false, "2004-02-03", "2004-02-01", "NFE", "__.___.___/____-__", "", "7", "1.949",
+        documento(false, "2004-02-03", "2004-02-01", "NFE", "__.___.___/____-__", "", "7", "3.949",
                   {{"0", "0", "10", "0", "0"}});
-        documento(false, "2004-02-20", "2004-02-20", "NF", "22.333.444/0001-55", "RJ", "900", "2.102",
+        documento(false, "2004-02-20", "2004-02-20", "NF", "22.333.444/0001-81", "RJ", "900", "2.102",
                   {{"100", "12", "0", "0", "12"}});
-        documento(false, "2004-02-20", "2004-02-20", "NF", "22.333.444/0001-55", "RJ", "899", "2.102",
+        documento(false, "2004-02-20", "2004-02-20", "NF", "22.333.444/0001-81", "RJ", "899", "2.102",
                   {{"200", "24", "0", "0", "12"}});
-        documento(false, "2004-03-05", "2004-03-04", "NSC", "11.222.333/0001-81", "SP", "31", "1.353",
+        documento(false, "2004-03-05", "2004-03-04", "NSC", "11.222.333/0001-81", "SP", "31", "1.303",
                   {{"60", "7,2", "0", "0", "12"}});
         documento(false, "2004-03-06", "2004-03-06", "NF", "11.222.333/0001-81", "SP", "32", "1.102",
                   {{"0", "0", "0", "0", "0"}});
         documento(false, "2004-04-01", "2004-04-01", "NF", "11.222.333/0001-81", "SP", "40", "1.102",
                   {{"100", "18", "0", "0", "18"}});
-        documento(true, "2004-01-20", "2004-01-20", "NFC", "33.444.555/0001-66", "SP", "501", "5.102",
+        // Received in March, issued in February, with IPI; and one under the company's own CNPJ.
+        documento(false, "2004-03-02", "2004-02-27", "NF", "22.333.444/0001-81", "RJ", "61", "2.101",
+                  {{"1000", "120", "0", "0", "12"}}, "100");
+        documento(false, "2004-03-09", "2004-03-09", "NF", "12.345.678/0001-95", "SP", "62", "1.209",
+                  {{"0", "0", "0", "75", "0"}});
+        documento(true, "2004-01-20", "2004-01-20", "NFC", "33.444.555/0001-81", "SP", "501", "5.102",
                   {{"250", "42,5", "0", "0", "17"}});
-        documento(true, "2004-02-10", "2004-02-10", "CT", "33.444.555/0001-66", "SP", "502", "5.352",
+        documento(true, "2004-02-10", "2004-02-10", "CT", "33.444.555/0001-81", "SP", "502", "5.352",
                   {{"300", "36", "0", "0", "12"}});
-        documento(true, "2004-03-15", "2004-03-15", "NSC", "44.555.666/0001-77", "SP", "503", "5.303",
+        documento(true, "2004-03-15", "2004-03-15", "NSC", "44.555.666/0001-81", "SP", "503", "5.303",
                   {{"80", "20", "0", "5", "25"}});
-        documento(true, "2004-03-31", "2004-03-31", "NF", "33.444.555/0001-66", "BA", "504", "6.932",
+        documento(true, "2004-03-31", "2004-03-31", "CT", "33.444.555/0001-81", "BA", "504", "6.932",
                   {{"400", "48", "0", "0", "12"}});
-        documento(true, "2004-03-01", "2004-02-28", "NF", "33.444.555/0001-66", "SP", "505", "5.102",
+        documento(true, "2004-03-02", "2004-03-01", "NF", "33.444.555/0001-81", "SP", "505", "5.102",
                   {{"1234,57", "222,22", "0", "0", "18"}, {"0", "0", "0", "0,01", "0"}});
         esperados.erase(std::remove_if(esperados.begin(), esperados.end(),
                                        [](const ValoresSlot& v) { return v.numero == 40; }),
@@ -245,20 +278,36 @@ TEST_F(ArquivoSintegra, QuarterOf2004IsWrittenByteForByteAndReadsBack) {
                    Msg::OK);
     ASSERT_EQ(gera(pedido(QDate(2004, 1, 1), QDate(2004, 3, 31))), ResultadoGeracao::Concluida);
     const QByteArray bytes = arquivo();
-    EXPECT_EQ(bytes, golden("SINT2004.TXT"));
+    confereGolden("SINT2004.TXT", bytes);
     EXPECT_EQ(le(bytes, QDate(2004, 1, 1), QDate(2004, 3, 31)), esperados);
-    EXPECT_EQ(linhasRegSint(), 13);
+    EXPECT_EQ(linhasRegSint(), 15);
     EXPECT_EQ(movimento.State(), platform::db::ObjectState::Closed);
     EXPECT_TRUE(Geral::ConexaoMovimento.contains("MV040007.MDB"));
+
+    // March alone: the entry issued in February is dated when it was received, and its total holds
+    // its IPI.
+    script->expect(
+        QString::fromUtf8("Já existe o arquivo SINT007.TXT, deseja substitui-lo ? Você pode clicar "
+                          "não e mudar o nome ou o local..."),
+        Msg::Yes);
+    script->expect("Arquivo Finalizado, Faça a Validação no Sintegra Validador 5.2.7 !", Msg::OK);
+    ASSERT_EQ(gera(pedido(QDate(2004, 3, 1), QDate(2004, 3, 31))), ResultadoGeracao::Concluida);
+    const QByteArray marco = arquivo();
+    le(marco, QDate(2004, 3, 1), QDate(2004, 3, 31));
+    EXPECT_TRUE(
+        marco.contains("5022333444000181ISENTO        20040302RJ01   0000612101T0000000110000"
+                       "00000001000000000000012000"));
 }
 
 TEST_F(ArquivoSintegra, QuarterOf2002IsWrittenInTheOldLayout) {
     participante("ForGeral", "11.222.333/0001-81", "110.042.490.114");
     documento(false, "2002-10-05", "2002-10-05", "NF", "11.222.333/0001-81", "SP", "10", "1.12.1",
               {{"100", "18", "0", "0", "18"}});
-    documento(true, "2002-11-11", "2002-11-10", "NFC", "33.444.555/0001-66", "SP", "11", "5.12",
+    documento(true, "2002-11-11", "2002-11-10", "NFC", "33.444.555/0001-81", "SP", "11", "5.12",
               {{"50", "8,5", "0", "0", "17"}});
-    documento(true, "2002-12-01", "2002-12-01", "NSC", "__.___.___/____-__", "", "12", "5.99.9",
+    documento(false, "2002-11-20", "2002-11-18", "NFP", "123.456.789-09", "SP", "13", "1.12",
+              {{"40", "4,8", "0", "0", "12"}});
+    documento(true, "2002-12-01", "2002-12-01", "NTL", "__.___.___/____-__", "", "12", "7.99",
               {{"0", "0", "30", "0", "0"}});
     documento(false, "2002-12-31", "", "NF", "11.222.333/0001-81", "SP", "1", "1.99",
               {{"10", "1", "0", "0", "10"}});
@@ -266,7 +315,7 @@ TEST_F(ArquivoSintegra, QuarterOf2002IsWrittenInTheOldLayout) {
     script->expect("Arquivo Finalizado, Faça a Validação no Sintegra Validador 5.2.7 !", Msg::OK);
     ASSERT_EQ(gera(pedido(QDate(2002, 10, 1), QDate(2002, 12, 31))), ResultadoGeracao::Concluida);
     const QByteArray bytes = arquivo();
-    EXPECT_EQ(bytes, golden("SINT2002.TXT"));
+    confereGolden("SINT2002.TXT", bytes);
     EXPECT_EQ(le(bytes, QDate(2002, 10, 1), QDate(2002, 12, 31)), esperados);
 }
 
@@ -286,10 +335,15 @@ TEST_F(ArquivoSintegra, EveryWrongFieldIsListedAtOnceBeforeAnythingIsTouched) {
                                     "O Período Deve Estar Dentro de um Mesmo Ano !",
                                     "O Nome do Arquivo Não Pode Conter Barras !"}));
 
-    cadastro.Execute("UPDATE Empresas SET cgc = ? WHERE codigo = 7", {"12.345.678/0001"});
+    // The company that informs must be registered in its state: "ISENTO" is for the other parties.
+    cadastro.Execute("UPDATE Empresas SET cgc = ?, inscr_estadual = ?, uf = ? WHERE codigo = 7",
+                     {"12.345.678/0001", "ISENTO", ""});
     esperaErros();
     EXPECT_EQ(gera(pedido(QDate(2004, 1, 1), QDate(2004, 1, 31))), ResultadoGeracao::Recusada);
-    EXPECT_EQ(erros(), QStringList({"O CNPJ da Empresa Deve Ter 14 Dígitos !"}));
+    EXPECT_EQ(erros(),
+              QStringList({"O CNPJ da Empresa Deve Ter 14 Dígitos !",
+                           "A Empresa Não Possui Inscrição Estadual, o Arquivo Não Pode Ser Gerado !",
+                           "O Campo UF da Empresa é Obrigatório !"}));
     EXPECT_TRUE(Geral::ConexaoMovimento.isEmpty());
     EXPECT_EQ(arquivo(), "missing");
 }
@@ -324,7 +378,7 @@ TEST_F(ArquivoSintegra, MissingMovementRefusedDocumentOrUnwritableFolderWriteNot
     ASSERT_EQ(gera(pedido(QDate(2004, 1, 1), QDate(2004, 1, 31))), ResultadoGeracao::Concluida);
     const QByteArray escrito = arquivo();
 
-    documento(true, "2004-01-12", "2004-01-12", "NF", "33.444.555/0001-66", "SP", "77", "5.1",
+    documento(true, "2004-01-12", "2004-01-12", "NF", "33.444.555/0001-81", "SP", "77", "5.1",
               {{"-5", "0", "10", "0", "0"}});
     script->expect(
         QString::fromUtf8("Já existe o arquivo SINT007.TXT, deseja substitui-lo ? Você pode clicar não e "
@@ -357,6 +411,60 @@ TEST_F(ArquivoSintegra, PastTwentyRefusalsTheListSaysThereAreMore) {
     EXPECT_EQ(linhas.first(), "Entradas 01/06/2004 Nº 1: CFOP incompleto");
     EXPECT_EQ(linhas.last(), "Há outros erros não listados !");
     EXPECT_EQ(arquivo(), "missing");
+}
+
+TEST_F(ArquivoSintegra, ControlCharactersStoredByOtherToolsBecomeBlanks) {
+    cadastro.Execute(
+        "UPDATE Empresas SET nome = ?, endereco = ?, complemento = ?, bairro = ? WHERE codigo = 7",
+        {"Linha\nQuebrada\tLtda", "Rua A\r\nfundos", QString::fromUtf8("Sala\u0085\u0081"), "Centro\x7f"});
+    documento(false, "2004-01-10", "2004-01-10", "NF", "11.222.333/0001-81", "SP", "1", "1.102",
+              {{"10", "0", "0", "0", "0"}});
+    script->expect("Arquivo Finalizado, Faça a Validação no Sintegra Validador 5.2.7 !", Msg::OK);
+    ASSERT_EQ(gera(pedido(QDate(2004, 1, 1), QDate(2004, 1, 31))), ResultadoGeracao::Concluida);
+    const QByteArray bytes = arquivo();
+    le(bytes, QDate(2004, 1, 1), QDate(2004, 1, 31));
+    EXPECT_EQ(bytes.mid(30, 35), QByteArray("Linha Quebrada Ltda").leftJustified(35, ' '));
+    EXPECT_EQ(bytes.mid(128 + 2, 34), QByteArray("Rua A  fundos").leftJustified(34, ' '));
+    EXPECT_EQ(bytes.mid(128 + 41, 22), QByteArray("Sala  ").leftJustified(22, ' '));
+}
+
+TEST_F(ArquivoSintegra, UnreadableStoredDatesAndAmountsAreRefusedByName) {
+    participante("ForGeral", "11.222.333/0001-81", "110.042.490.114");
+    documento(false, "2003-03-10", "2003-03-10", "NF", "11.222.333/0001-81", "SP", "1", "1.102",
+              {{"10", "0", "0", "0", "0"}});
+    script->expect("Arquivo Finalizado, Faça a Validação no Sintegra Validador 5.2.7 !", Msg::OK);
+    ASSERT_EQ(gera(pedido(QDate(2003, 2, 1), QDate(2003, 3, 31))), ResultadoGeracao::Concluida);
+    const QByteArray escrito = arquivo();
+
+    const QString insere =
+        "INSERT INTO %1 (datalan, demiss, docinicial, cgc, uf, codfiscal, baseicms0, "
+        "vlrcontabil) VALUES (?, ?, ?, '11.222.333/0001-81', 'SP', '1.102', ?, ?)";
+    struct Linha {
+        const char* tabela;
+        const char *datalan, *demiss, *numero, *base;
+    };
+    for (const Linha& l : {Linha{"DIGE02", "2003-02-31", "2003-02-28", "91", "100000"},
+                           Linha{"DIGE03", "0000-00-00", "2003-03-01", "92", "100000"},
+                           Linha{"DIGE03", "15/03/2003", "2003-03-01", "93", "100000"},
+                           Linha{"DIGS03", "2003-03-05", "2003-13-01", "94", "100000"},
+                           Linha{"DIGE03", "2003-03-06", "2003-03-06", "95", "abc"}})
+        executa(2003, insere.arg(l.tabela), {l.datalan, l.demiss, l.numero, l.base, 100000});
+    script->expect(
+        QString::fromUtf8("Já existe o arquivo SINT007.TXT, deseja substitui-lo ? Você pode clicar "
+                          "não e mudar o nome ou o local..."),
+        Msg::Yes);
+    esperaErros();
+    EXPECT_EQ(gera(pedido(QDate(2003, 2, 1), QDate(2003, 3, 31))), ResultadoGeracao::DocumentosRecusados);
+    const QStringList linhas = erros();
+    ASSERT_EQ(linhas.size(), 5);
+    EXPECT_EQ(linhas[0], "Entradas DIGE02 Nº 91: Data de lançamento ilegível: \"2003-02-31\"");
+    EXPECT_EQ(linhas[1], "Entradas DIGE03 Nº 92: Data de lançamento ilegível: \"0000-00-00\"");
+    EXPECT_EQ(linhas[2], "Entradas DIGE03 Nº 93: Data de lançamento ilegível: \"15/03/2003\"");
+    EXPECT_TRUE(linhas[3].startsWith("Entradas DIGE03 Nº 95: Tipo incompatível: o campo \"baseicms0\""))
+        << linhas[3].toStdString();
+    EXPECT_EQ(linhas[4], "Saídas DIGS03 Nº 94: Data de emissão ilegível: \"2003-13-01\"");
+    EXPECT_EQ(arquivo(), escrito);
+    EXPECT_EQ(linhasRegSint(), 1);
 }
 
 TEST(NumeroEmpresa, OnlyAPositiveWholeNumberNamesACompanyAndItsDefaultFile) {

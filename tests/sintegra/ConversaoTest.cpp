@@ -8,7 +8,9 @@ namespace {
 
 Currency v(const char* texto) { return *Currency::parse(QString::fromLatin1(texto)); }
 
-// A document of 05/03 of the year with one item in slot 0 unless `itens` says otherwise.
+// A document entered on 05/03 of the year and issued the same day, with one item in slot 0 unless
+// `itens` says otherwise, of a company of São Paulo whose CNPJ is 12.345.678/0001-95; its valor
+// contábil is the sum of its taken slots unless `contabil` says otherwise.
 struct Caso {
     const char* nome;
     int ano;
@@ -20,15 +22,16 @@ struct Caso {
     const char* cfop;
     std::vector<std::array<const char*, 5>> itens;  // base, icms, isento, outros, aliquota
     QStringList esperado;                           // the registers, fields joined by "|", or refusals
-    bool semEmissao = false;
+    const char* emissao = "-03-05";                 // month and day of issue; "" for none
+    const char* contabil = nullptr;
 };
 
 Inscricoes fornecedores() {
     Inscricoes campos;
     for (const auto& [cgc, ie] : {std::pair{"11.222.333/0001-81", "110.042.490.114"},
                                   {"123.456.789-09", "ISENTO"},
-                                  {"22.333.444/0001-55", "1234567"},
-                                  {"33.444.555/0001-66", "12.345.678.901.234.567"}})
+                                  {"22.333.444/0001-81", "1234567"},
+                                  {"33.444.555/0001-81", "12.345.678.901.234.567"}})
         campos.insert(cgc, CampoInscricao(ie));
     return campos;
 }
@@ -42,30 +45,41 @@ QString junta(const RegistroSintegra& r) {
 
 const char* const Cnpj = "11.222.333/0001-81";
 const std::array<const char*, 5> Cem = {"100", "17", "0", "0", "17"};
+// The fields of a register of Cnpj after its date and state, and its money of Cem.
+const QString Parte = "11222333000181|110042490114  |";
+const QString Valores = "0000000010000|0000000010000|0000000001700|0000000000000|0000000000000|1700|N";
 
 const std::vector<Caso> Casos = {
     {"cfop x35x is record 70",
      2004,
      true,
-     "NF",
+     "NFT",
      Cnpj,
      "SP",
      "123",
      "5.352",
      {Cem},
-     {"70|11222333000181|110042490114  |20040305|SP|01|   |1 |000123|5352|0000000010000|0000000010000|"
-      "0000000001700|0000000000000|0000000000000|1700|N"}},
-    {"cfop 6932 is record 70",
+     {"70|" + Parte + "20040305|SP|07|   |1 |000123|5352|" + Valores}},
+    {"cfop 6932 is record 70, to another state",
      2004,
      true,
      "CT",
      Cnpj,
-     "SP",
+     "RJ",
      "1",
      "6.932",
      {Cem},
-     {"70|11222333000181|110042490114  |20040305|SP|08|   |1 |000001|6932|0000000010000|0000000010000|"
-      "0000000001700|0000000000000|0000000000000|1700|N"}},
+     {"70|" + Parte + "20040305|RJ|08|   |1 |000001|6932|" + Valores}},
+    {"a transport model is record 70 whatever the cfop",
+     2004,
+     false,
+     "CTF",
+     Cnpj,
+     "SP",
+     "1",
+     "1.102",
+     {Cem},
+     {"70|" + Parte + "20040305|SP|11|   |1 |000001|1102|" + Valores}},
     {"NFC is record 61",
      2004,
      true,
@@ -75,53 +89,174 @@ const std::vector<Caso> Casos = {
      "7",
      "5.102",
      {Cem},
-     {"61|11222333000181|110042490114  |20040305|SP|02|   |P |000007|5102|0000000010000|0000000010000|"
-      "0000000001700|0000000000000|0000000000000|1700|N"}},
-    {"NSC of an exit is record 76 whatever the cfop",
+     {"61|" + Parte + "20040305|SP|02|   |P |000007|5102|" + Valores}},
+    {"a ticket is record 61",
+     2004,
+     true,
+     "BPR",
+     Cnpj,
+     "SP",
+     "7",
+     "5.102",
+     {Cem},
+     {"61|" + Parte + "20040305|SP|13|   |P |000007|5102|" + Valores}},
+    {"NFP issued is record 61",
+     2004,
+     true,
+     "NFP",
+     Cnpj,
+     "SP",
+     "7",
+     "5.102",
+     {Cem},
+     {"61|" + Parte + "20040305|SP|04|   |P |000007|5102|" + Valores}},
+    {"NFP received is record 50 with the producer's data, by a third party",
+     2004,
+     false,
+     "NFP",
+     "123.456.789-09",
+     "SP",
+     "8",
+     "1.102",
+     {Cem},
+     {"50|00012345678909|ISENTO        |20040305|SP|04|   |T |000008|1102|" + Valores}},
+    {"NSC of an exit is record 76",
      2004,
      true,
      "NSC",
      Cnpj,
      "SP",
      "7",
-     "5.352",
+     "5.303",
      {Cem},
-     {"76|11222333000181|110042490114  |20040305|SP|21|   |P |000007|5352|0000000010000|0000000010000|"
-      "0000000001700|0000000000000|0000000000000|1700|N"}},
-    {"NSC of an entry is record 50",
+     {"76|" + Parte + "20040305|SP|21|   |P |000007|5303|" + Valores}},
+    {"NSC of an entry is record 50 of a third party",
      2004,
      false,
      "NSC",
      Cnpj,
      "SP",
      "7",
-     "1.352",
+     "1.303",
      {Cem},
-     {"50|11222333000181|110042490114  |20040305|SP|21|   |P |000007|1352|0000000010000|0000000010000|"
-      "0000000001700|0000000000000|0000000000000|1700|N"}},
-    {"before 2003: three-digit cfop, record 50 even for NFC, blank sub-series",
-     2002,
+     {"50|" + Parte + "20040305|SP|21|   |T |000007|1303|" + Valores}},
+    {"an entry issued the month before is dated when received",
+     2004,
      false,
+     "NF",
+     Cnpj,
+     "SP",
+     "7",
+     "1.102",
+     {Cem},
+     {"50|" + Parte + "20040305|SP|01|   |T |000007|1102|" + Valores},
+     "-02-27"},
+    {"an exit is dated when issued",
+     2004,
+     true,
+     "NF",
+     Cnpj,
+     "SP",
+     "7",
+     "5.102",
+     {Cem},
+     {"50|" + Parte + "20040301|SP|01|   |P |000007|5102|" + Valores},
+     "-03-01"},
+    {"an entry under the company's own CNPJ is its own",
+     2004,
+     false,
+     "NF",
+     "12.345.678/0001-95",
+     "SP",
+     "7",
+     "1.102",
+     {Cem},
+     {"50|12345678000195|ISENTO        |20040305|SP|01|   |P |000007|1102|" + Valores}},
+    {"the company's own entry invoice is its own",
+     2004,
+     false,
+     "NFE",
+     Cnpj,
+     "SP",
+     "7",
+     "1.102",
+     {Cem},
+     {"50|" + Parte + "20040305|SP|03|   |P |000007|1102|" + Valores}},
+    {"the total holds the IPI, shared out by the slots' amounts",
+     2004,
+     false,
+     "NF",
+     Cnpj,
+     "SP",
+     "7",
+     "1.102",
+     {{"1000", "180", "0", "0", "18"}, {"400", "28", "100", "0", "7"}},
+     {"50|" + Parte +
+          "20040305|SP|01|   |T |000007|1102|0000000110000|0000000100000|0000000018000|"
+          "0000000000000|0000000000000|1800|N",
+      "50|" + Parte +
+          "20040305|SP|01|   |T |000007|1102|0000000055000|0000000040000|0000000002800|"
+          "0000000010000|0000000000000|0700|N"},
+     "-03-05",
+     "1650"},
+    {"the last slot takes the cent the shares leave",
+     2004,
+     true,
+     "NF",
+     Cnpj,
+     "SP",
+     "7",
+     "5.102",
+     {{"1", "0", "0", "0", "0"}, {"1", "0", "0", "0", "0"}},
+     {"50|" + Parte +
+          "20040305|SP|01|   |P |000007|5102|0000000000100|0000000000100|0000000000000|0000000000000|"
+          "0000000000000|0000|N",
+      "50|" + Parte +
+          "20040305|SP|01|   |P |000007|5102|0000000000101|0000000000100|0000000000000|0000000000000|"
+          "0000000000000|0000|N"},
+     "-03-05",
+     "2,01"},
+    {"before 2003: three-digit cfop, NFC in record 61, blank sub-series",
+     2002,
+     true,
      "NFC",
      Cnpj,
      "SP",
      "7",
      "5.12.1",
      {Cem},
-     {"50|11222333000181|110042490114  |20020305|SP|02|   |  |000007|512|0000000010000|0000000010000|"
-      "0000000001700|0000000000000|0000000000000|1700|N"}},
-    {"cpf, registered ISENTO; no issue date takes the entry date",
-     2004,
+     {"61|" + Parte + "20020305|SP|02|   |  |000007|512|" + Valores}},
+    {"before 2003: NFP received in record 61",
+     2002,
      false,
+     "NFP",
+     Cnpj,
+     "SP",
+     "7",
+     "1.12",
+     {Cem},
+     {"61|" + Parte + "20020305|SP|04|   |  |000007|112|" + Valores}},
+    {"before 2003: electricity in record 50",
+     2002,
+     false,
+     "NEE",
+     Cnpj,
+     "SP",
+     "7",
+     "1.12",
+     {Cem},
+     {"50|" + Parte + "20020305|SP|06|   |  |000007|112|" + Valores}},
+    {"cpf, registered ISENTO, from abroad; no issue date",
+     2004,
+     true,
      "XYZ",
      "123.456.789-09",
      "",
      "123",
-     "1.102",
+     "7.102",
      {Cem},
-     {"50|00012345678909|ISENTO        |20040310|EX|01|   |P |000123|1102|0000000010000|0000000010000|"
-      "0000000001700|0000000000000|0000000000000|1700|N"},
-     true},
+     {"50|00012345678909|ISENTO        |20040305|EX|01|   |P |000123|7102|" + Valores},
+     ""},
     {"empty mask",
      2004,
      false,
@@ -129,31 +264,31 @@ const std::vector<Caso> Casos = {
      "__.___.___/____-__",
      "MG",
      "1",
-     "1.102",
+     "2.102",
      {{"1234,57", "0", "0", "0", "7"}},
-     {"50|00000000000000|ISENTO        |20040305|MG|01|   |P |000001|1102|0000000123457|0000000123457|"
+     {"50|00000000000000|ISENTO        |20040305|MG|01|   |T |000001|2102|0000000123457|0000000123457|"
       "0000000000000|0000000000000|0000000000000|0700|N"}},
     {"registration of fewer than 8 digits",
      2004,
      false,
      "NF",
-     "22.333.444/0001-55",
-     "MG",
+     "22.333.444/0001-81",
+     "sp",
      "1",
      "1.102",
      {{"1", "0", "0", "0", "12,5"}},
-     {"50|22333444000155|ISENTO        |20040305|MG|01|   |P |000001|1102|0000000000100|0000000000100|"
+     {"50|22333444000181|ISENTO        |20040305|SP|01|   |T |000001|1102|0000000000100|0000000000100|"
       "0000000000000|0000000000000|0000000000000|1250|N"}},
     {"registration beyond 14 digits is cut; the total leaves the icms out",
      2004,
      false,
      "NF",
-     "33.444.555/0001-66",
+     "33.444.555/0001-81",
      "MG",
      "1",
-     "1.102",
+     "2.102",
      {{"100", "9", "20,5", "0", "0"}},
-     {"50|33444555000166|12345678901234|20040305|MG|01|   |P |000001|1102|0000000012050|0000000010000|"
+     {"50|33444555000181|12345678901234|20040305|MG|01|   |T |000001|2102|0000000012050|0000000010000|"
       "0000000000900|0000000002050|0000000000000|0000|N"}},
     {"unregistered party; only an exempt amount in slot 2; rounding half up",
      2004,
@@ -164,8 +299,10 @@ const std::vector<Caso> Casos = {
      "5",
      "1.102",
      {{"0", "0", "0", "0", "0"}, {"-3", "0", "0", "0", "0"}, {"0", "0", "10,005", "0", "0"}},
-     {"50|99999999000191|ISENTO        |20040305|SP|01|   |P |000005|1102|0000000001001|0000000000000|"
-      "0000000000000|0000000001001|0000000000000|0000|N"}},
+     {"50|99999999000191|ISENTO        |20040305|SP|01|   |T |000005|1102|0000000001001|0000000000000|"
+      "0000000000000|0000000001001|0000000000000|0000|N"},
+     "-03-05",
+     "10,01"},
     {"no positive amount gives nothing, even with wrong fields",
      2004,
      false,
@@ -189,16 +326,21 @@ const std::vector<Caso> Casos = {
       {"0", "0", "3", "0", "0"},
       {"0", "0", "0", "4", "0"},
       {"5", "0,9", "0", "0", "18"}},
-     {"50|11222333000181|110042490114  |20040305|SP|01|   |P |000009|1102|0000000000100|0000000000100|"
-      "0000000000000|0000000000000|0000000000000|0000|N",
-      "50|11222333000181|110042490114  |20040305|SP|01|   |P |000009|1102|0000000000200|0000000000200|"
-      "0000000000000|0000000000000|0000000000000|0000|N",
-      "50|11222333000181|110042490114  |20040305|SP|01|   |P |000009|1102|0000000000300|0000000000000|"
-      "0000000000000|0000000000300|0000000000000|0000|N",
-      "50|11222333000181|110042490114  |20040305|SP|01|   |P |000009|1102|0000000000400|0000000000000|"
-      "0000000000000|0000000000000|0000000000400|0000|N",
-      "50|11222333000181|110042490114  |20040305|SP|01|   |P |000009|1102|0000000000500|0000000000500|"
-      "0000000000090|0000000000000|0000000000000|1800|N"}},
+     {"50|" + Parte +
+          "20040305|SP|01|   |T |000009|1102|0000000000100|0000000000100|"
+          "0000000000000|0000000000000|0000000000000|0000|N",
+      "50|" + Parte +
+          "20040305|SP|01|   |T |000009|1102|0000000000200|0000000000200|"
+          "0000000000000|0000000000000|0000000000000|0000|N",
+      "50|" + Parte +
+          "20040305|SP|01|   |T |000009|1102|0000000000300|0000000000000|"
+          "0000000000000|0000000000300|0000000000000|0000|N",
+      "50|" + Parte +
+          "20040305|SP|01|   |T |000009|1102|0000000000400|0000000000000|"
+          "0000000000000|0000000000000|0000000000400|0000|N",
+      "50|" + Parte +
+          "20040305|SP|01|   |T |000009|1102|0000000000500|0000000000500|"
+          "0000000000090|0000000000000|0000000000000|1800|N"}},
     // Refusals.
     {"incomplete cnpj",
      2004,
@@ -210,6 +352,109 @@ const std::vector<Caso> Casos = {
      "1.102",
      {Cem},
      {"Entradas 05/03/2004 Nº 12: CNPJ/CPF incompleto"}},
+    {"cnpj with wrong check digits",
+     2004,
+     false,
+     "NF",
+     "16.017.230/0001-11",
+     "SP",
+     "12",
+     "1.102",
+     {Cem},
+     {"Entradas 05/03/2004 Nº 12: CNPJ/CPF com dígitos verificadores inválidos"}},
+    {"cpf with wrong check digits",
+     2004,
+     true,
+     "NF",
+     "123.456.789-00",
+     "SP",
+     "12",
+     "5.102",
+     {Cem},
+     {"Saídas 05/03/2004 Nº 12: CNPJ/CPF com dígitos verificadores inválidos"}},
+    {"an entry with an exit cfop",
+     2004,
+     false,
+     "NF",
+     Cnpj,
+     "SP",
+     "12",
+     "5.102",
+     {Cem},
+     {"Entradas 05/03/2004 Nº 12: CFOP não é de entrada"}},
+    {"an exit with an entry cfop",
+     2004,
+     true,
+     "NF",
+     Cnpj,
+     "SP",
+     "12",
+     "2.102",
+     {Cem},
+     {"Saídas 05/03/2004 Nº 12: CFOP não é de saída"}},
+    {"a cfop of another state for a party of the company's own",
+     2004,
+     false,
+     "NF",
+     Cnpj,
+     "SP",
+     "12",
+     "2.102",
+     {Cem},
+     {"Entradas 05/03/2004 Nº 12: CFOP incompatível com a UF do participante"}},
+    {"a cfop of the state for a party abroad",
+     2004,
+     true,
+     "NF",
+     Cnpj,
+     "EX",
+     "12",
+     "5.102",
+     {Cem},
+     {"Saídas 05/03/2004 Nº 12: CFOP incompatível com a UF do participante"}},
+    {"a transport cfop on an invoice",
+     2004,
+     true,
+     "NF",
+     Cnpj,
+     "SP",
+     "12",
+     "5.352",
+     {Cem},
+     {"Saídas 05/03/2004 Nº 12: CFOP de transporte num documento que não é de transporte"}},
+    {"before 2003 a communication service has no register",
+     2002,
+     true,
+     "NSC",
+     Cnpj,
+     "SP",
+     "12",
+     "5.12",
+     {Cem},
+     {"Saídas 05/03/2002 Nº 12: Modelo 21 sem registro no leiaute anterior a 2003"}},
+    {"an exit issued before the period",
+     2004,
+     true,
+     "NF",
+     Cnpj,
+     "SP",
+     "12",
+     "5.102",
+     {Cem},
+     {"Saídas 05/03/2004 Nº 12: Data de emissão fora do período"},
+     "-02-27"},
+    {"valor contábil below the slots",
+     2004,
+     false,
+     "NF",
+     Cnpj,
+     "SP",
+     "12",
+     "1.102",
+     {Cem},
+     {"Entradas 05/03/2004 Nº 12: Valor contábil menor que a soma dos valores do ICMS"},
+     "-03-05",
+     "99,99"},
     {"incomplete cfop",
      2004,
      true,
@@ -286,19 +531,24 @@ const std::vector<Caso> Casos = {
 TEST(ConverteDocumento, GivesTheRegistersOfEachTakenSlotOrTheFaultsOfTheDocument) {
     for (const Caso& c : Casos) {
         DocumentoIcms d;
-        d.datalan = QDate(c.ano, 3, c.semEmissao ? 10 : 5);
-        d.demiss = c.semEmissao ? QDate() : QDate(c.ano, 3, 5);
+        d.datalan = QDate(c.ano, 3, 5);
+        d.demiss = QDate::fromString(QString::number(c.ano) + QString::fromLatin1(c.emissao), Qt::ISODate);
         d.especie = QString::fromLatin1(c.especie);
         d.cgc = QString::fromLatin1(c.cgc);
         d.uf = QString::fromLatin1(c.uf);
         d.docinicial = QString::fromLatin1(c.numero);
         d.codfiscal = QString::fromLatin1(c.cfop);
-        for (std::size_t i = 0; i < c.itens.size(); ++i)
+        for (std::size_t i = 0; i < c.itens.size(); ++i) {
             d.itens[i] = {v(c.itens[i][0]), v(c.itens[i][1]), v(c.itens[i][2]), v(c.itens[i][3]),
                           v(c.itens[i][4])};
+            if (SlotTomado(d.itens[i]))
+                d.vlrcontabil += d.itens[i].base + d.itens[i].isento + d.itens[i].outros;
+        }
+        if (c.contabil) d.vlrcontabil = v(c.contabil);
         Conversao conversao;
         conversao.registros.push_back({});  // registers of earlier documents stay
-        ConverteDocumento(d, c.ano, c.saida, fornecedores(), conversao);
+        ConverteDocumento(d, {QDate(c.ano, 3, 1), QDate(c.ano, 3, 31), "SP", "12345678000195"}, c.saida,
+                          fornecedores(), conversao);
         QStringList obtido = conversao.recusas;
         for (std::size_t i = 1; i < conversao.registros.size(); ++i)
             obtido.append(junta(conversao.registros[i]));

@@ -186,4 +186,15 @@ TEST(Registros, TotalsCountTheLinesOfTheFile) {
                   b(65) + "1");
 }
 
+TEST(Registros, TheFileIsCheckedLineByLineBeforeItIsWritten) {
+    const QString boa(126, u'x');
+    EXPECT_TRUE(LinhaValida(boa));
+    EXPECT_FALSE(LinhaValida(boa.left(125)));
+    EXPECT_FALSE(LinhaValida(boa + u'x'));
+    // A character Windows-1252 lacks is one byte ("?"); a control character is no printable byte.
+    EXPECT_TRUE(LinhaValida(boa.left(125) + QChar(0x4E2D)));
+    for (const char16_t controle : {u'\n', u'\t', char16_t(0x7F), char16_t(0x81), char16_t(0x9D)})
+        EXPECT_FALSE(LinhaValida(boa.left(125) + QChar(controle))) << int(controle);
+}
+
 }  // namespace

@@ -27,8 +27,8 @@ void SintegraFixture::SetUp() {
     e.numero = "1234567";
     e.complemento = QString::fromUtf8("Sala nº 5 'B'");
     e.bairro = QString::fromUtf8("Jardim América");
-    e.cidade = QString::fromUtf8("São João del-Rei");
-    e.uf = "MG";
+    e.cidade = QString::fromUtf8("São José dos Campos");
+    e.uf = "SP";
     e.cep = "36300-000";
     e.cgc = "12.345.678/0001-95";
     e.inscr_estadual = "110.042.490.114";
@@ -45,17 +45,11 @@ void SintegraFixture::TearDown() {
 
 void SintegraFixture::documento(bool saida, const char* datalan, const char* demiss, const char* especie,
                                 const char* cgc, const char* uf, const char* numero, const char* cfop,
-                                const Itens& itens) {
+                                const Itens& itens, const char* ipi) {
     const QDate data = QDate::fromString(QString::fromLatin1(datalan), Qt::ISODate);
-    const QString nome =
-        QStringLiteral("MV%1%2.MDB").arg(data.year() % 100, 2, 10, QLatin1Char('0')).arg("0007");
-    platform::db::Connection mv;
-    if (QFile::exists(folder.filePath("Tarvel/" + nome)))
-        mv.Open(folder.movementConnection(nome, false));
-    else
-        mv.Open(folder.movementConnection(nome, true));
-    QString colunas = "datalan, demiss, especie, cgc, uf, docinicial, codfiscal";
-    QString valores = "?, ?, ?, ?, ?, ?, ?";
+    QString colunas = "datalan, demiss, especie, cgc, uf, docinicial, codfiscal, vlrcontabil";
+    QString valores = "?, ?, ?, ?, ?, ?, ?, ?";
+    Currency contabil = *Currency::parse(QString::fromLatin1(ipi));
     platform::db::Params params{data,
                                 *demiss ? platform::db::Param(QDate::fromString(demiss, Qt::ISODate))
                                         : platform::db::Param(platform::db::DbNull),
@@ -63,7 +57,8 @@ void SintegraFixture::documento(bool saida, const char* datalan, const char* dem
                                 cgc,
                                 uf,
                                 numero,
-                                cfop};
+                                cfop,
+                                Currency()};
     for (std::size_t i = 0; i < itens.size(); ++i) {
         int c = 0;
         for (const char* coluna : {"baseicms", "valricms", "isenicms", "outricms", "aliqicms"}) {
@@ -73,13 +68,25 @@ void SintegraFixture::documento(bool saida, const char* datalan, const char* dem
         }
         const ValoresSlot v{QString::fromLatin1(numero).toLongLong(), centavos(itens[i][0]),
                             centavos(itens[i][1]), centavos(itens[i][2]), centavos(itens[i][3])};
-        if (v.base > 0 || v.isento > 0 || v.outros > 0) esperados.push_back(v);
+        if (v.base > 0 || v.isento > 0 || v.outros > 0) {
+            esperados.push_back(v);
+            contabil += Currency::fromRaw((v.base + v.isento + v.outros) * 100);
+        }
     }
-    mv.Execute(QStringLiteral("INSERT INTO %1%2 (%3) VALUES (%4)")
-                   .arg(saida ? "DIGS" : "DIGE")
-                   .arg(data.month(), 2, 10, QLatin1Char('0'))
-                   .arg(colunas, valores),
-               params);
+    params[7] = contabil;
+    executa(data.year(),
+            QStringLiteral("INSERT INTO %1%2 (%3) VALUES (%4)")
+                .arg(saida ? "DIGS" : "DIGE")
+                .arg(data.month(), 2, 10, QLatin1Char('0'))
+                .arg(colunas, valores),
+            params);
+}
+
+void SintegraFixture::executa(int ano, const QString& sql, const platform::db::Params& params) {
+    const QString nome = QStringLiteral("MV%1%2.MDB").arg(ano % 100, 2, 10, QLatin1Char('0')).arg("0007");
+    platform::db::Connection mv;
+    mv.Open(folder.movementConnection(nome, !QFile::exists(folder.filePath("Tarvel/" + nome))));
+    mv.Execute(sql, params);
 }
 
 void SintegraFixture::participante(const char* tabela, const char* cgc, const char* ie) {

@@ -26,9 +26,13 @@ class SintegraFixture : public testsupport::UiFixture {
     void TearDown() override;
 
     // A document of the movement database of company 7 and the year of `datalan`, in the entries or exits
-    // table of its month; `demiss` "" leaves the issue date empty.
+    // table of its month; `demiss` "" leaves the issue date empty. Its valor contábil is the sum of its
+    // taken slots and `ipi`.
     void documento(bool saida, const char* datalan, const char* demiss, const char* especie, const char* cgc,
-                   const char* uf, const char* numero, const char* cfop, const Itens& itens);
+                   const char* uf, const char* numero, const char* cfop, const Itens& itens,
+                   const char* ipi = "0");
+    // Runs a statement on the movement database of company 7 and `ano`, created when missing.
+    void executa(int ano, const QString& sql, const platform::db::Params& params = {});
     // A party in "ForGeral" or "CliGeral".
     void participante(const char* tabela, const char* cgc, const char* ie);
 

@@ -185,7 +185,7 @@ TEST_F(frmSintegraTest, TheFileGoesWhereTheFolderListPointsAndIsReplacedOnlyWhen
     EXPECT_EQ(arquivo(), escrito);
 
     // A refused document and a missing movement database leave the file and the registers as they were.
-    documento(true, "2004-01-12", "2004-01-12", "NF", "33.444.555/0001-66", "SP", "77", "5.1",
+    documento(true, "2004-01-12", "2004-01-12", "NF", "33.444.555/0001-81", "SP", "77", "5.1",
               {{"10", "0", "0", "0", "0"}});
     script->expect(Substitui, Msg::Yes);
     esperaErros();
