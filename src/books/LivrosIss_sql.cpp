@@ -35,31 +35,34 @@ void Insere(Connection& cadastro, Modelo modelo, const LinhaIss& l) {
 
 std::vector<DocumentoIss> LeDocumentos(Connection& movimento, int mes) {
     // The numbers of a day in the order of their values: 9 before 10.
+    const QString tabela = platform::db::monthTable(QStringLiteral("DIGISS"), mes);
     Recordset rs;
     rs.Open(movimento, QStringLiteral("SELECT datalan,codserv,serie,docinicial,docfinal,base,aliq,iss,"
                                       "materiais,subempr,tipo,observ FROM ") +
-                           platform::db::monthTable(QStringLiteral("DIGISS"), mes) +
+                           tabela +
                            QStringLiteral(" ORDER BY datalan, CAST(docinicial AS INTEGER), docinicial"));
     std::vector<DocumentoIss> docs;
-    for (; !rs.Eof(); rs.MoveNext()) {
-        DocumentoIss d;
-        d.datalan = rs.Fields(QStringLiteral("datalan")).toDate();
-        d.codserv = rs.Fields(QStringLiteral("codserv")).toString();
-        d.serie = rs.Fields(QStringLiteral("serie")).toString();
-        d.docinicial = rs.Fields(QStringLiteral("docinicial")).toString();
-        const auto docfinal = rs.Fields(QStringLiteral("docfinal"));
-        d.temDocfinal = !docfinal.isNull();
-        d.docfinal = docfinal.toString().trimmed().toLongLong();
-        d.base = rs.Fields(QStringLiteral("base")).toCurrency();
-        d.aliq = rs.Fields(QStringLiteral("aliq")).toCurrency();
-        d.iss = rs.Fields(QStringLiteral("iss")).toCurrency();
-        d.materiais = rs.Fields(QStringLiteral("materiais")).toCurrency();
-        d.subempr = rs.Fields(QStringLiteral("subempr")).toCurrency();
-        const auto tipo = rs.Fields(QStringLiteral("tipo"));
-        d.tipo = tipo.isNull() ? QString() : tipo.toString();
-        d.observ = rs.Fields(QStringLiteral("observ")).toString();
-        docs.push_back(d);
-    }
+    for (; !rs.Eof(); rs.MoveNext()) try {
+            DocumentoIss d;
+            d.datalan = rs.Fields(QStringLiteral("datalan")).toDate();
+            d.codserv = rs.Fields(QStringLiteral("codserv")).toString();
+            d.serie = rs.Fields(QStringLiteral("serie")).toString();
+            d.docinicial = rs.Fields(QStringLiteral("docinicial")).toString();
+            const auto docfinal = rs.Fields(QStringLiteral("docfinal"));
+            d.temDocfinal = !docfinal.isNull();
+            d.docfinal = docfinal.toString().trimmed().toLongLong();
+            d.base = rs.Fields(QStringLiteral("base")).toCurrency();
+            d.aliq = rs.Fields(QStringLiteral("aliq")).toCurrency();
+            d.iss = rs.Fields(QStringLiteral("iss")).toCurrency();
+            d.materiais = rs.Fields(QStringLiteral("materiais")).toCurrency();
+            d.subempr = rs.Fields(QStringLiteral("subempr")).toCurrency();
+            const auto tipo = rs.Fields(QStringLiteral("tipo"));
+            d.tipo = tipo.isNull() ? QString() : tipo.toString();
+            d.observ = rs.Fields(QStringLiteral("observ")).toString();
+            docs.push_back(d);
+        } catch (const platform::db::Error& e) {
+            throw platform::db::inDocument(e, tabela, rs.Fields(QStringLiteral("docinicial")).toString());
+        }
     return docs;
 }
 

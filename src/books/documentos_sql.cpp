@@ -134,7 +134,11 @@ std::vector<DocumentoIcms> LeDocumentos(Connection& movimento, Livro livro, cons
     const DocumentoIcms nenhum;
     for (; !rs.Eof(); rs.MoveNext()) {
         const DocumentoIcms& anterior = documentos.empty() ? nenhum : documentos.back();
-        DocumentoDaLinha(rs, colunas, anterior, documentos.emplace_back());
+        try {
+            DocumentoDaLinha(rs, colunas, anterior, documentos.emplace_back());
+        } catch (const platform::db::Error& e) {
+            throw platform::db::inDocument(e, tabela, rs.Fields(QStringLiteral("docinicial")).toString());
+        }
     }
     // The book's order is the one "ORDER BY datalan, cgc, docinicial" gives (entries; the exits leave
     // out cgc), the numbers compared as numbers (9 before 10), taken here in memory with the same text

@@ -156,3 +156,24 @@ TEST_F(PreparaLivroIssTest, TheHeadingKeepsTheAddressFormAndAGoneCompanyPrintsEm
 }
 
 }  // namespace
+
+// The ISS book names the document whose stored value it cannot read.
+TEST_F(PreparaLivroIssTest, StoredValuesNoBookCanReadNameTheirDocument) {
+    grava(12, "31", "0", "200", "5", "10");
+    for (const auto& [sql, mensagem] :
+         {std::pair{
+              "UPDATE DIGISS03 SET iss = 10.5",
+              "Documento 31 da tabela DIGISS03: Tipo incompatível: o campo \"iss\" guarda 10.5, que não "
+              "pode ser lido como valor monetário (décimos de milésimo inteiros)."},
+          std::pair{"UPDATE DIGISS03 SET iss = 100000, datalan = '2003-02-31'",
+                    "Documento 31 da tabela DIGISS03: Tipo incompatível: o campo \"datalan\" guarda "
+                    "\"2003-02-31\", que não pode ser lido como data."}}) {
+        movimento.Execute(QString::fromUtf8(sql));
+        try {
+            PreparaLivroIss(cadastro, movimento, 3, Modelo::M53);
+            ADD_FAILURE() << sql;
+        } catch (const platform::db::Error& e) {
+            EXPECT_EQ(e.description(), QString::fromUtf8(mensagem));
+        }
+    }
+}

@@ -314,3 +314,54 @@ TEST_F(PreparaLivrosTest, NumbersOfOneDayInNumericOrder) {
     EXPECT_EQ(linhas("SELECT docinicial FROM MovSaida ORDER BY rowid"), lista({"9", "10", "100"}));
     EXPECT_EQ(linhas("SELECT docinicial FROM MovEntrada ORDER BY rowid"), lista({"9", "10", "100"}));
 }
+
+// A value another tool stored that no book can read stops the book with the document named: its
+// table, number and what the field holds; the previous book's lines stay.
+TEST_F(PreparaLivrosTest, StoredValuesNoBookCanReadNameTheirDocument) {
+    grava(QStringLiteral("DIGE03"), doc(1, 5, "1.102", {{m("10"), m("18"), m("1,8"), {}, {}}}));
+    ASSERT_FALSE(entradas());
+    const QStringList antes = linhas("SELECT * FROM MovEntrada ORDER BY rowid");
+    grava(QStringLiteral("DIGE03"), doc(77, 6, "1.102", {{m("20"), m("18"), m("3,6"), {}, {}}}));
+    const QString incompativel = QStringLiteral("Documento 77 da tabela DIGE03: Tipo incompatível: o campo ");
+    const QString monetario =
+        QStringLiteral(", que não pode ser lido como valor monetário (décimos de milésimo inteiros).");
+    const struct {
+        const char* coluna;
+        const char* valor;
+        QString mensagem;
+    } casos[] = {
+        {"vlrcontabil", "1234.56",
+         incompativel + QStringLiteral("\"vlrcontabil\" guarda 1234.56") + monetario},
+        {"baseicms0", "1e308", incompativel + QStringLiteral("\"baseicms0\" guarda 1e+308") + monetario},
+        {"valricms0", "'abc'", incompativel + QStringLiteral("\"valricms0\" guarda \"abc\"") + monetario},
+        {"fonteicms", "'12,50'", incompativel + QStringLiteral("\"fonteicms\" guarda \"12,50\"") + monetario},
+        {"datalan", "'2003-02-31'",
+         incompativel +
+             QStringLiteral("\"datalan\" guarda \"2003-02-31\", que não pode ser lido como data.")},
+        {"datalan", "'0000-00-00'",
+         incompativel +
+             QStringLiteral("\"datalan\" guarda \"0000-00-00\", que não pode ser lido como data.")},
+        {"datalan", "'15/03/2003'",
+         incompativel +
+             QStringLiteral("\"datalan\" guarda \"15/03/2003\", que não pode ser lido como data.")},
+        {"vlrcontabil", "NULL", QString()},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.valor);
+        const auto antigo =
+            movimento.OpenRecordset(QStringLiteral("SELECT quote(%1) FROM DIGE03 WHERE docinicial = '77'")
+                                        .arg(QLatin1String(c.coluna)));
+        const QString original = antigo.Fields(0).toString();
+        movimento.Execute(QStringLiteral("UPDATE DIGE03 SET %1 = %2 WHERE docinicial = '77'")
+                              .arg(QLatin1String(c.coluna), QLatin1String(c.valor)));
+        try {
+            entradas();
+            EXPECT_TRUE(c.mensagem.isEmpty());
+        } catch (const platform::db::Error& e) {
+            EXPECT_EQ(e.description().toStdString(), c.mensagem.toStdString());
+            EXPECT_EQ(linhas("SELECT * FROM MovEntrada ORDER BY rowid"), antes);
+        }
+        movimento.Execute(QStringLiteral("UPDATE DIGE03 SET %1 = %2 WHERE docinicial = '77'")
+                              .arg(QLatin1String(c.coluna), original));
+    }
+}

@@ -204,7 +204,10 @@ TEST(RecordsetRowValues, ConvertAsFieldsDo) {
                                   "'joão'",       "'2008-03-31'",
                                   "'2008-02-30'", "'2008-3-31'",
                                   "'31/03/2008'", "'2012-02-29 10:00'",
-                                  "x'00ff'",      "printf('%.300c', 'x')"};
+                                  "x'00ff'",      "printf('%.300c', 'x')",
+                                  "1234.56",      "1e308",
+                                  "-1e308",       "9223372036854775807",
+                                  "'1234.56'"};
     for (const char* value : stored)
         db.Execute(
             QStringLiteral("INSERT INTO v VALUES (%1, %1, %1, %1, %1, %1, %1)").arg(QLatin1String(value)));
@@ -224,7 +227,11 @@ TEST(RecordsetRowValues, ConvertAsFieldsDo) {
             const auto reader = [&](int kind) {
                 return outcome([&] {
                     Recordset::RowValues values(rs);
-                    for (int before = 0; before < column; ++before) values.text();
+                    // A value before that does not read as text (an amount that is none) is passed over.
+                    for (int before = 0; before < column; ++before) try {
+                            values.text();
+                        } catch (const Error&) {
+                        }
                     if (kind == 0) return values.text();
                     if (kind == 1) return QString::number(values.currency().raw());
                     if (kind == 3) return values.text(QStringLiteral("abc"));
@@ -249,6 +256,56 @@ TEST(RecordsetRowValues, ConvertAsFieldsDo) {
     rs.MoveLast();
     rs.MoveNext();
     EXPECT_EQ(errorNumber([&] { Recordset::RowValues after(rs); }), NoCurrentRecord);
+}
+
+}  // namespace
+
+namespace {
+
+// A value another tool stored where an amount goes is refused in Portuguese, naming the field and
+// what it holds, by every reading of it; whole ten-thousandths and NULL read as amounts.
+TEST(RecordsetAmounts, OnlyWholeTenThousandthsReadAsAmounts) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    Connection db;
+    db.OpenFile(dir.filePath(QStringLiteral("a.mdb")), OpenMode::Create);
+    db.Execute(QStringLiteral("CREATE TABLE a (valor CURRENCY)"));
+    const struct {
+        const char* stored;
+        const char* shown;  // null: read as an amount
+    } cases[] = {{"12345", nullptr},       {"NULL", nullptr},    {"1234.0", nullptr},
+                 {"1234.56", "1234.56"},   {"1e308", "1e+308"},  {"-1e19", "-1e+19"},
+                 {"'12,50'", "\"12,50\""}, {"'abc'", "\"abc\""}, {"x'00'", "x'00'"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stored);
+        db.Execute(QStringLiteral("DELETE FROM a"));
+        db.Execute(QStringLiteral("INSERT INTO a VALUES (%1)").arg(QLatin1String(c.stored)));
+        Recordset rs = db.OpenRecordset(QStringLiteral("SELECT valor, SUM(valor) FROM a"));
+        const std::function<void()> reads[] = {
+            [&] { rs.Fields(0).toCurrency(); },           [&] { rs.Fields(0).toString(); },
+            [&] { rs.Fields(0).toLongLong(); },           [&] { rs.Fields(0).toDouble(); },
+            [&] { Recordset::RowValues(rs).currency(); }, [&] { Recordset::RowValues(rs).text(); }};
+        for (const auto& read : reads) {
+            if (!c.shown) {
+                EXPECT_NO_THROW(read());
+                continue;
+            }
+            try {
+                read();
+                ADD_FAILURE() << "read as an amount";
+            } catch (const Error& e) {
+                EXPECT_EQ(e.description().toStdString(),
+                          QStringLiteral("Tipo incompatível: o campo \"%1\" guarda %2, que não pode ser lido "
+                                         "como valor monetário (décimos de milésimo inteiros).")
+                              .arg(QStringLiteral("valor"), QString::fromUtf8(c.shown))
+                              .toStdString());
+            }
+        }
+        // A sum over such a value is no amount either.
+        if (c.shown && std::isdigit(static_cast<unsigned char>(c.stored[0]))) {
+            EXPECT_THROW(rs.Fields(1).storedCurrency(), Error);
+        }
+    }
 }
 
 }  // namespace

@@ -9,6 +9,13 @@ namespace platform::db {
 Error::Error(long number, const QString& description, const QString& statement, const QString& routine)
     : values::RuntimeError(number, description), statement_(statement), routine_(routine) {}
 
+Error inDocument(const Error& e, const QString& table, const QString& number) {
+    return Error(
+        e.number(),
+        QStringLiteral("Documento %1 da tabela %2: %3").arg(number.trimmed(), table, e.description()),
+        e.statement(), e.routine());
+}
+
 }  // namespace platform::db
 
 namespace platform::db {

@@ -29,6 +29,10 @@ class Error : public values::RuntimeError {
     QString routine_;
 };
 
+// `e`, raised by a value of a stored document the program cannot read, told with the document: its
+// table and number come first, then what the field holds ("Documento 123 da tabela DIGE03: ...").
+Error inDocument(const Error& e, const QString& table, const QString& number);
+
 // What a storage failure means for the user, in Portuguese, with what to do about it: another copy
 // holds the file (try again), no permission to write it, a full disk, a damaged file. `code` is SQLite's
 // (extended) result code, `path` the database file; any other failure keeps SQLite's own `message`.

@@ -1,5 +1,6 @@
 #include "platform/db/Field.h"
 
+#include <QLocale>
 #include <cmath>
 
 #include "platform/db/Error.h"
@@ -53,14 +54,32 @@ ColumnType columnTypeOf(QStringView declaredType) {
 Field::Field(const QString& name, ColumnType type, Stored stored)
     : name_(name), type_(type), stored_(std::move(stored)) {}
 
+QString Field::storedText() const {
+    if (const auto* text = std::get_if<QString>(&stored_)) return u'"' + *text + u'"';
+    if (const auto* i = std::get_if<qint64>(&stored_)) return QString::number(*i);
+    if (const auto* d = std::get_if<double>(&stored_))
+        return QString::number(*d, 'g', QLocale::FloatingPointShortest);
+    if (const auto* b = std::get_if<QByteArray>(&stored_)) return QStringLiteral("x'%1'").arg(b->toHex());
+    return QStringLiteral("NULL");
+}
+
 void Field::mismatch(const char* wanted) const {
     throw Error(DbErrorNumber::TypeMismatch,
-                QStringLiteral("Tipo incompatível: o campo \"%1\" não pode ser lido como %2.")
-                    .arg(name_, QString::fromLatin1(wanted)),
+                QStringLiteral("Tipo incompatível: o campo \"%1\" guarda %2, que não pode ser lido como %3.")
+                    .arg(name_, storedText(), QString::fromUtf8(wanted)),
                 QString(), QStringLiteral("Field"));
 }
 
+qint64 Field::amount() const {
+    // An amount column stores whole ten-thousandths; its numeric affinity turns any whole REAL that
+    // fits into an integer, so a REAL left there has a fraction of a ten-thousandth or is too large.
+    if (const auto* i = std::get_if<qint64>(&stored_)) return *i;
+    if (isNull()) return 0;
+    mismatch(AmountWanted);
+}
+
 QString Field::toString() const {
+    if (type_ == ColumnType::Currency && !isNull()) return plainMoney(amount());
     if (const auto* text = std::get_if<QString>(&stored_)) {
         if (type_ == ColumnType::Date) {
             const QDate d = QDate::fromString(text->left(10), Qt::ISODate);
@@ -69,23 +88,21 @@ QString Field::toString() const {
         return *text;
     }
     if (const auto* i = std::get_if<qint64>(&stored_)) {
-        if (type_ == ColumnType::Currency) return plainMoney(*i);
         if (type_ == ColumnType::YesNo) return *i ? QStringLiteral("Verdadeiro") : QStringLiteral("Falso");
         return QString::number(*i);
     }
-    if (const auto* d = std::get_if<double>(&stored_)) {
-        if (type_ == ColumnType::Currency) return plainMoney(std::llrint(*d));
-        return plainDouble(*d);
-    }
+    if (const auto* d = std::get_if<double>(&stored_)) return plainDouble(*d);
     if (const auto* b = std::get_if<QByteArray>(&stored_)) return QString::fromUtf8(*b);
     return QString();
 }
 
 qint64 Field::toLongLong() const {
-    if (const auto* i = std::get_if<qint64>(&stored_))
-        return type_ == ColumnType::Currency ? unitsOf(*i) : *i;
-    if (const auto* d = std::get_if<double>(&stored_))
-        return type_ == ColumnType::Currency ? unitsOf(std::llrint(*d)) : std::llrint(*d);
+    if (type_ == ColumnType::Currency) return unitsOf(amount());
+    if (const auto* i = std::get_if<qint64>(&stored_)) return *i;
+    if (const auto* d = std::get_if<double>(&stored_)) {
+        if (!(std::fabs(*d) < 9.2e18)) mismatch("número inteiro");
+        return std::llrint(*d);
+    }
     if (const auto* text = std::get_if<QString>(&stored_)) {
         bool ok = false;
         const qint64 value = text->trimmed().toLongLong(&ok);
@@ -106,10 +123,9 @@ int Field::toInt() const {
 }
 
 double Field::toDouble() const {
-    if (const auto* i = std::get_if<qint64>(&stored_))
-        return type_ == ColumnType::Currency ? double(*i) / Currency::Scale : double(*i);
-    if (const auto* d = std::get_if<double>(&stored_))
-        return type_ == ColumnType::Currency ? *d / Currency::Scale : *d;
+    if (type_ == ColumnType::Currency) return double(amount()) / Currency::Scale;
+    if (const auto* i = std::get_if<qint64>(&stored_)) return double(*i);
+    if (const auto* d = std::get_if<double>(&stored_)) return *d;
     if (const auto* text = std::get_if<QString>(&stored_)) {
         bool ok = false;
         const double value = text->trimmed().toDouble(&ok);
@@ -121,15 +137,14 @@ double Field::toDouble() const {
 }
 
 Currency Field::toCurrency() const {
+    if (type_ == ColumnType::Currency) return Currency::fromRaw(amount());
     if (isNull()) return Currency();
     if (const auto* text = std::get_if<QString>(&stored_)) {
         const auto parsed = Currency::parse(*text);
-        if (!parsed) mismatch("valor monetário");
+        if (!parsed) mismatch(AmountWanted);
         return *parsed;
     }
     switch (type_) {
-        case ColumnType::Currency:
-            return storedCurrency();
         case ColumnType::Integer:
             if (const auto* i = std::get_if<qint64>(&stored_)) return Currency::fromUnits(*i);
             return Currency::fromDouble(std::get<double>(stored_));
@@ -142,10 +157,10 @@ Currency Field::toCurrency() const {
 }
 
 Currency Field::storedCurrency() const {
-    if (isNull()) return Currency();
-    if (const auto* i = std::get_if<qint64>(&stored_)) return Currency::fromRaw(*i);
-    if (const auto* d = std::get_if<double>(&stored_)) return Currency::fromRaw(std::llrint(*d));
-    mismatch("valor monetário");
+    // A sum over amount columns is a whole number unless some row holds what no amount can be.
+    if (const auto* d = std::get_if<double>(&stored_); d && std::fabs(*d) < 9.2e18 && *d == std::trunc(*d))
+        return Currency::fromRaw(qint64(*d));
+    return Currency::fromRaw(amount());
 }
 
 QDate Field::toDate() const {

@@ -34,11 +34,13 @@ class Field {
     qint64 toLongLong() const;
     int toInt() const;
     double toDouble() const;
-    // Money of a CURRENCY column (stored ten-thousandths); of an INTEGER or DOUBLE column, the number
-    // as an amount; null -> 0. An expression has no declared type: reading it here throws, since
-    // only the caller knows its scale (use storedCurrency or toLongLong).
+    // Money of a CURRENCY column (stored ten-thousandths; a REAL, a text or a blob there throws, and
+    // so do toString, toLongLong and toDouble of such a value); of an INTEGER or DOUBLE column, the
+    // number as an amount; of a text column, the Brazilian text; null -> 0. An expression has no declared
+    // type: reading it here throws, since only the caller knows its scale (use storedCurrency or toLongLong).
     values::Currency toCurrency() const;
-    // An expression over money columns (SUM(base), MAX(capital)): the stored ten-thousandths.
+    // An expression over money columns (SUM(base), MAX(capital)): the stored ten-thousandths; a value
+    // that is not a whole number of them throws.
     values::Currency storedCurrency() const;
     // A date stored as ISO text (any declared type: MAX(datalan) has none); null -> a null QDate.
     QDate toDate() const;
@@ -47,8 +49,17 @@ class Field {
     // The same stored value (type and contents) as `other`, whatever the names.
     bool sameValue(const Field& other) const { return stored_ == other.stored_; }
 
+    // What a value that does not convert is said to be wanted as ("valor monetário").
+    static constexpr const char* AmountWanted = "valor monetário (décimos de milésimo inteiros)";
+
   private:
+    // Throws the type-mismatch Error naming the field and the value it holds.
     [[noreturn]] void mismatch(const char* wanted) const;
+    // The stored value as the sqlite3 tool would write it: texts quoted, REALs in full.
+    QString storedText() const;
+    // The ten-thousandths of an amount column's value; null -> 0; anything but a whole number (a REAL,
+    // a text, a blob) throws, since no amount was stored as such.
+    qint64 amount() const;
 
     QString name_;
     ColumnType type_;

@@ -8,6 +8,10 @@
 namespace platform::db {
 namespace {
 
+// A text stored in a column of this type reads as itself (a date column's reads as dd/mm/yyyy, an
+// amount column's is no amount).
+bool plainText(ColumnType type) { return type != ColumnType::Date && type != ColumnType::Currency; }
+
 [[noreturn]] void noCurrentRecord(const QString& statement) {
     throw Error(DbErrorNumber::NoCurrentRecord,
                 QStringLiteral("BOF ou EOF é verdadeiro, ou o registro atual foi excluído."), statement,
@@ -262,7 +266,7 @@ Recordset::RowValues::Value Recordset::RowValues::next() {
 QString Recordset::RowValues::text() {
     const Value v = next();
     if (v.kind == KNull) return QString();
-    if ((v.kind == KText8 || v.kind == KText) && rs_.columns_[v.column].type != ColumnType::Date)
+    if ((v.kind == KText8 || v.kind == KText) && plainText(rs_.columns_[v.column].type))
         return QString::fromUtf8(v.data, v.length);
     return rs_.makeField(v.column).toString();
 }
@@ -272,7 +276,7 @@ QString Recordset::RowValues::text(const QString& same) {
     const int column = column_;
     const Value v = next();
     if ((v.kind == KText8 || v.kind == KText) && v.length == same.size() &&
-        rs_.columns_[v.column].type != ColumnType::Date) {
+        plainText(rs_.columns_[v.column].type)) {
         const QChar* s = same.constData();
         qint32 i = 0;
         while (i < v.length && static_cast<unsigned char>(v.data[i]) < 0x80 &&
