@@ -23,8 +23,8 @@ Inscricoes LeInscricoes(Connection& cadastro, const QString& tabela) {
 
 std::vector<DocumentoIcms> LeDocumentos(Connection& movimento, const QString& tabela, bool saida,
                                         const QDate& inicio, const QDate& fim, QStringList& recusas) {
-    // A date stored in another form, or not a day of the calendar ('2003-02-31', '0000-00-00',
-    // '15/03/2003'), is taken too, to be refused rather than left out without a word.
+    // A date missing, stored in another form, or not a day of the calendar ('2003-02-31',
+    // '0000-00-00', '15/03/2003') is taken too, to be refused rather than left out without a word.
     Recordset rs = movimento.OpenRecordset(
         QStringLiteral("SELECT datalan, demiss, especie, cgc, uf, docinicial, codfiscal, vlrcontabil, "
                        "baseicms0, isenicms0, outricms0, valricms0, aliqicms0, "
@@ -33,8 +33,8 @@ std::vector<DocumentoIcms> LeDocumentos(Connection& movimento, const QString& ta
                        "baseicms3, isenicms3, outricms3, valricms3, aliqicms3, "
                        "baseicms4, isenicms4, outricms4, valricms4, aliqicms4 FROM ") +
             platform::db::tableName(tabela) +
-            QStringLiteral(" WHERE datalan BETWEEN ? AND ? OR (datalan IS NOT NULL AND "
-                           "date(substr(datalan, 1, 10)) IS NOT substr(datalan, 1, 10)) "
+            QStringLiteral(" WHERE datalan BETWEEN ? AND ? OR datalan IS NULL OR "
+                           "date(substr(datalan, 1, 10)) IS NOT substr(datalan, 1, 10) "
                            "ORDER BY datalan, cgc, docinicial, codauto"),
         {inicio, fim});
     std::vector<DocumentoIcms> documentos;
@@ -56,6 +56,9 @@ std::vector<DocumentoIcms> LeDocumentos(Connection& movimento, const QString& ta
         };
         try {
             d.datalan = data(0, "Data de lançamento");
+            if (!d.datalan.isValid())
+                throw platform::values::RuntimeError(platform::values::ErrorNumber::InvalidArgument,
+                                                     QStringLiteral("Data de lançamento ausente"));
             d.demiss = data(1, "Data de emissão");
             d.especie = rs.Fields(2).toString();
             d.cgc = rs.Fields(3).toString();
