@@ -45,8 +45,8 @@ struct RegistroSintegra {
 // parties.
 using Inscricoes = QHash<QString, QString>;
 
-// What a collection gathers: the registers in the order they are written to RegSint, and one text per
-// fault of a document that cannot go into the file.
+// What the conversion of documents gives: the registers in the order they are written to RegSint, and
+// one text per fault of a document that cannot go into the file.
 struct Conversao {
     std::vector<RegistroSintegra> registros;
     QStringList recusas;

@@ -240,7 +240,10 @@ void LinhasRegistros::acrescenta(const RegistroSintegra& r) {
         blocos_.emplace_back();
         blocos_.back().reserve(LinhasPorBloco * Largura);
     }
-    platform::values::appendCp1252(blocos_.back(), Geral::TiraAcentos(registro));
+    // Most registers hold nothing TiraAcentos would change: they go as they are, without a copy.
+    const bool acentos = std::any_of(registro.cbegin(), registro.cend(),
+                                     [](QChar c) { return c.unicode() >= 192 || c == u'\''; });
+    platform::values::appendCp1252(blocos_.back(), acentos ? Geral::TiraAcentos(registro) : registro);
     for (Total& t : totais_) {
         if (t.tipo == r.regtip) {
             ++t.quantos;
@@ -258,8 +261,10 @@ void LinhasRegistros::emOrdem(const std::function<void(const QString&)>& linha) 
         const char* bytes =
             blocos_[std::size_t(i / LinhasPorBloco)].constData() + i % LinhasPorBloco * Largura;
         QChar* destino = texto.data();
-        for (qsizetype k = 0; k < Largura; ++k)
-            destino[k] = platform::values::fromAnsiCode(static_cast<unsigned char>(bytes[k]));
+        for (qsizetype k = 0; k < Largura; ++k) {
+            const auto b = static_cast<unsigned char>(bytes[k]);
+            destino[k] = b < 0x80 ? QChar(b) : platform::values::fromAnsiCode(b);
+        }
         linha(texto);
     }
 }

@@ -23,62 +23,60 @@ Inscricoes LeInscricoes(Connection& cadastro, const QString& tabela) {
 
 std::vector<DocumentoIcms> LeDocumentos(Connection& movimento, const QString& tabela, bool saida,
                                         const QDate& inicio, const QDate& fim, QStringList& recusas) {
-    // A date stored in another form, or not a day of the calendar ('2003-02-31', '0000-00-00',
-    // '15/03/2003'), is taken too, to be refused rather than left out without a word.
+    // A date missing, stored in another form, or not a day of the calendar ('2003-02-31',
+    // '0000-00-00', '15/03/2003') is taken too, to be refused rather than left out without a word.
     Recordset rs = movimento.OpenRecordset(
-        QStringLiteral("SELECT datalan, demiss, especie, cgc, uf, docinicial, codfiscal, vlrcontabil, "
+        QStringLiteral("SELECT docinicial, datalan, demiss, especie, cgc, uf, codfiscal, vlrcontabil, "
                        "baseicms0, isenicms0, outricms0, valricms0, aliqicms0, "
                        "baseicms1, isenicms1, outricms1, valricms1, aliqicms1, "
                        "baseicms2, isenicms2, outricms2, valricms2, aliqicms2, "
                        "baseicms3, isenicms3, outricms3, valricms3, aliqicms3, "
                        "baseicms4, isenicms4, outricms4, valricms4, aliqicms4 FROM ") +
             platform::db::tableName(tabela) +
-            QStringLiteral(" WHERE datalan BETWEEN ? AND ? OR (datalan IS NOT NULL AND "
-                           "date(substr(datalan, 1, 10)) IS NOT substr(datalan, 1, 10)) "
+            QStringLiteral(" WHERE datalan BETWEEN ? AND ? OR datalan IS NULL OR "
+                           "date(substr(datalan, 1, 10)) IS NOT substr(datalan, 1, 10) "
                            "ORDER BY datalan, cgc, docinicial, codauto"),
         {inicio, fim});
     std::vector<DocumentoIcms> documentos;
     documentos.reserve(std::size_t(rs.RecordCount()));
     const QString onde = tabela.toUpper();
+    DocumentoIcms anterior;
     for (; !rs.Eof(); rs.MoveNext()) {
         DocumentoIcms d;
-        d.docinicial = rs.Fields(5).toString();
+        Recordset::RowValues v(rs);
+        d.docinicial = v.text();
         const auto data = [&](int coluna, const char* nome) {
-            const platform::db::Field& campo = rs.Fields(coluna);
-            if (campo.isNull()) return QDate();
             try {
-                return campo.toDate();
+                return v.date();
             } catch (const platform::values::RuntimeError&) {
-                throw platform::values::RuntimeError(
-                    platform::values::ErrorNumber::InvalidArgument,
-                    QString::fromUtf8(nome) + QStringLiteral(" ilegível: \"") + campo.toString() + u'"');
+                throw platform::values::RuntimeError(platform::values::ErrorNumber::InvalidArgument,
+                                                     QString::fromUtf8(nome) +
+                                                         QStringLiteral(" ilegível: \"") +
+                                                         rs.Fields(coluna).toString() + u'"');
             }
         };
         try {
-            d.datalan = data(0, "Data de lançamento");
-            d.demiss = data(1, "Data de emissão");
-            d.especie = rs.Fields(2).toString();
-            d.cgc = rs.Fields(3).toString();
-            d.uf = rs.Fields(4).toString();
-            d.codfiscal = rs.Fields(6).toString();
-            d.vlrcontabil = rs.Fields(7).toCurrency();
-            // The ICMS amount and the rate of a slot matter only when the slot is taken.
-            for (int slot = 0, coluna = 8; slot < 5; ++slot, coluna += 5) {
-                ItemIcms& item = d.itens[std::size_t(slot)];
-                item.base = rs.Fields(coluna).toCurrency();
-                item.isento = rs.Fields(coluna + 1).toCurrency();
-                item.outros = rs.Fields(coluna + 2).toCurrency();
-                if (SlotTomado(item)) {
-                    item.icms = rs.Fields(coluna + 3).toCurrency();
-                    item.aliquota = rs.Fields(coluna + 4).toCurrency();
-                }
-            }
+            d.datalan = data(1, "Data de lançamento");
+            if (!d.datalan.isValid())
+                throw platform::values::RuntimeError(platform::values::ErrorNumber::InvalidArgument,
+                                                     QStringLiteral("Data de lançamento ausente"));
+            d.demiss = data(2, "Data de emissão");
+            // Species, state and CFOP mostly repeat from one document to the next: they share its texts.
+            d.especie = v.text(anterior.especie);
+            d.cgc = v.text();
+            d.uf = v.text(anterior.uf);
+            d.codfiscal = v.text(anterior.codfiscal);
+            d.vlrcontabil = v.currency();
+            for (ItemIcms& item : d.itens)
+                for (Currency* valor : {&item.base, &item.isento, &item.outros, &item.icms, &item.aliquota})
+                    *valor = v.currency();
         } catch (const platform::values::RuntimeError& e) {
             // One unreadable value refuses its document; the others are still read, so that the
             // user sees every one at once.
             recusas.append(IdentificaDocumento(saida, onde, d.docinicial) + e.description());
             continue;
         }
+        anterior = d;
         documentos.push_back(std::move(d));
     }
 

@@ -449,15 +449,18 @@ TEST_F(ArquivoSintegra, UnreadableStoredDatesAndAmountsAreRefusedByName) {
                            Linha{"DIGS03", "2003-03-05", "2003-13-01", "94", "100000"},
                            Linha{"DIGE03", "2003-03-06", "2003-03-06", "95", "abc"}})
         executa(2003, insere.arg(l.tabela), {l.datalan, l.demiss, l.numero, l.base, 100000});
+    executa(2003, insere.arg("DIGS02"), {platform::db::DbNull, "2003-02-03", "96", "100000", 100000});
     script->expect(
         QString::fromUtf8("Já existe o arquivo SINT007.TXT, deseja substitui-lo ? Você pode clicar "
                           "não e mudar o nome ou o local..."),
         Msg::Yes);
     esperaErros();
     EXPECT_EQ(gera(pedido(QDate(2003, 2, 1), QDate(2003, 3, 31))), ResultadoGeracao::DocumentosRecusados);
-    const QStringList linhas = erros();
-    ASSERT_EQ(linhas.size(), 5);
+    QStringList linhas = erros();
+    ASSERT_EQ(linhas.size(), 6);
     EXPECT_EQ(linhas[0], "Entradas DIGE02 Nº 91: Data de lançamento ilegível: \"2003-02-31\"");
+    EXPECT_EQ(linhas[1], "Saídas DIGS02 Nº 96: Data de lançamento ausente");
+    linhas.removeAt(1);
     EXPECT_EQ(linhas[1], "Entradas DIGE03 Nº 92: Data de lançamento ilegível: \"0000-00-00\"");
     EXPECT_EQ(linhas[2], "Entradas DIGE03 Nº 93: Data de lançamento ilegível: \"15/03/2003\"");
     EXPECT_TRUE(linhas[3].startsWith("Entradas DIGE03 Nº 95: Tipo incompatível: o campo \"baseicms0\""))
