@@ -20,20 +20,19 @@ Currency R(Currency valor) { return Geral::Arredonda(valor, 2); }
 
 const Currency Zero;
 
-// The observation pieces of a document that count as lines, and the entry written just after them
-// (the remark's last part), which is printed only when the document has a line there anyway.
+// The observation pieces of a document, each on a line of its own.
 struct Observacoes {
     std::vector<QString> pecas;
-    QString seguinte;
 };
 
-// The remark: its first 12 characters as a piece, and what follows them, up to 12 characters, after
-// it (never the last 12, which would print some characters twice).
+// The remark: its first 12 characters as a piece, and what follows them, up to 12 characters, as the
+// next (never the last 12, which would print some characters twice). The second piece makes a line of
+// its own when the document has none there, so that a remark is always printed whole.
 void AcrescentaObservacao(Observacoes& obs, const QString& observ) {
     if (Trim(observ).isEmpty()) return;
     obs.pecas.push_back(observ.left(12));
     const QString resto = observ.mid(12, 12);
-    if (!Trim(resto).isEmpty()) obs.seguinte = resto;
+    if (!Trim(resto).isEmpty()) obs.pecas.push_back(resto);
 }
 
 // The document's lines: the value lines, then as many observation-only lines as the pieces need,
@@ -42,7 +41,6 @@ std::vector<LinhaLivro> Emparelha(std::vector<LinhaLivro> linhas, const Observac
     const std::size_t n = std::max(linhas.size(), obs.pecas.size());
     linhas.resize(n);
     for (std::size_t i = 0; i < obs.pecas.size(); ++i) linhas[i].observ = obs.pecas[i];
-    if (obs.pecas.size() < n) linhas[obs.pecas.size()].observ = obs.seguinte;
     return linhas;
 }
 

@@ -84,7 +84,9 @@ TEST(LinhasLivroTest, EntriesBookLines) {
         {"remark 24, two lines",
          {{tributado, tributado}, "0", Obs24},
          {"ICMS 1|1000|18|180|ABCDEFGHIJKL", "ICMS 1|1000|18|180|MNOPQRSTUVWX"}},
-        {"remark 24, one line", {{tributado}, "0", Obs24}, {"ICMS 1|1000|18|180|ABCDEFGHIJKL"}},
+        {"remark 24, one line",
+         {{tributado}, "0", Obs24},
+         {"ICMS 1|1000|18|180|ABCDEFGHIJKL", "|0|0|0|MNOPQRSTUVWX"}},
         {"remark 20, two lines",
          {{tributado, tributado}, "0", Obs20},
          {"ICMS 1|1000|18|180|ABCDEFGHIJKL", "ICMS 1|1000|18|180|MNOPQRST"}},
@@ -139,7 +141,8 @@ TEST(LinhasLivroTest, ExitsBookLines) {
         {"ipi, one slot and remark 24",
          {{tributado}, "150,5", Obs24},
          false,
-         {"ICMS|1000|18|180|0|0|IPI= 150.5", "|0|0|0|0|0| IE= 150.5", "|0|0|0|0|0|ABCDEFGHIJKL"}},
+         {"ICMS|1000|18|180|0|0|IPI= 150.5", "|0|0|0|0|0| IE= 150.5", "|0|0|0|0|0|ABCDEFGHIJKL",
+          "|0|0|0|0|0|MNOPQRSTUVWX"}},
     };
     for (const Caso& c : casos)
         EXPECT_EQ(texto(ExpandeSaida(documento(c.doc), c.industria).linhas, true), esperado(c.linhas))
