@@ -104,9 +104,7 @@ TEST_F(EmissaoPelaJanelaTest, EachBookEmittedFromTheWindowMatchesItsGoldenPages)
         click(w->*l.livro);
         click(w->cmdEmissao);
         settle();
-        QList<platform::report::frmRelatorio*> previas;
-        for (QWidget* p : QApplication::allWidgets())
-            if (auto* r = qobject_cast<platform::report::frmRelatorio*>(p)) previas << r;
+        const auto previas = previewWindows();
         ASSERT_EQ(previas.size(), 1);
         EXPECT_EQ(previas[0]->windowTitle(), QString::fromUtf8(l.titulo));
         ASSERT_FALSE(previas[0]->previews().empty());

@@ -17,8 +17,8 @@
 #include "platform/report/ReportPreview.h"
 #include "platform/report/frmRelatorio.h"
 #include "shell/EstadoGeral.h"
+#include "support/RegistryWindowFixture.h"
 #include "support/TempProgramFolder.h"
-#include "support/UiFixture.h"
 
 using namespace testsupport;
 
@@ -75,9 +75,7 @@ TEST_F(UmaCopia, DISABLED_EmiteOLivroDeEntradas) {
     for (int i = 0; i < vezes; ++i) {
         click(w->cmdEmissao);
         settle();
-        QList<platform::report::frmRelatorio*> previas;
-        for (QWidget* p : QApplication::allWidgets())
-            if (auto* r = qobject_cast<platform::report::frmRelatorio*>(p)) previas << r;
+        const auto previas = previewWindows();
         ASSERT_EQ(previas.size(), 1);
         const QString livro = previas[0]->previews().empty()
                                   ? QStringLiteral("sem páginas\n")
