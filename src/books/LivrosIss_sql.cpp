@@ -84,6 +84,11 @@ bool PreparaLivroIss(Connection& cadastro, Connection& movimento, int mes, Model
     return docs.empty();
 }
 
+void TabelasDaEmissao(Connection& cadastro) {
+    cadastro.PrivateTables(
+        {QStringLiteral("MovIss51"), QStringLiteral("MovIss53"), QStringLiteral("MovAliqIss")});
+}
+
 EmpresaIss LeEmpresaIss(Connection& cadastro, qint64 codigo) {
     Recordset rs;
     rs.Open(

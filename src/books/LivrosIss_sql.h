@@ -19,6 +19,10 @@ std::vector<DocumentoIss> LeDocumentos(Connection& movimento, int mes);
 // in one transaction committed before it returns. Returns whether the month has no document.
 bool PreparaLivroIss(Connection& cadastro, Connection& movimento, int mes, Modelo modelo);
 
+// Makes the ISS books' work tables private to `cadastro` (Connection::PrivateTables): an emission prints
+// the lines it prepared, whatever another copy of the program prepares meanwhile.
+void TabelasDaEmissao(Connection& cadastro);
+
 // The company's heading texts by its code; all empty when the row is gone.
 EmpresaIss LeEmpresaIss(Connection& cadastro, qint64 codigo);
 

@@ -23,6 +23,7 @@
 #include "platform/controls/Colors.h"
 #include "platform/controls/TDBDate.h"
 #include "platform/controls/TDBNumber.h"
+#include "platform/report/PrintEngine.h"
 #include "platform/ui/Focus.h"
 #include "platform/ui/FormBuilder.h"
 #include "platform/ui/Handlers.h"
@@ -320,8 +321,8 @@ void frmLivrosIcms::Prepara_Saidas() {
 
 void frmLivrosIcms::Resume_Aliquotas() { Aliquotas = ResumeAliquotas(BancoCadastro()); }
 
-// The preparations of the chosen book write the work tables in one transaction, committed before
-// anything reads them.
+// The preparations of the chosen book write the work tables, private to this window's connection, in
+// one transaction; the print reads them on that connection.
 void frmLivrosIcms::cmdEmissao_Click() {
     platform::ui::HourglassGuard ampulheta;
     LivroParcial = false;
@@ -337,6 +338,7 @@ void frmLivrosIcms::cmdEmissao_Click() {
         }
         LivroParcial = true;
     }
+    TabelasDaEmissao(BancoCadastro());
     {
         platform::db::Transaction emissao(BancoCadastro());
         RecriaMovTPara(BancoCadastro());
@@ -408,6 +410,7 @@ void frmLivrosIcms::Imprime_Livro() {
             Atualiza_Saldo(BancoMovimento, mes, Aliquotas.ImpostoEntradas, Aliquotas.ImpostoSaidas,
                            saldoAnterior);
         };
+    const platform::report::QueriesOn linhas(BancoCadastro());
     ImprimeLivro(
         relatorio, [&formulas] { return formulas; }, depois);
 }

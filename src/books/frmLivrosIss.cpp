@@ -13,6 +13,7 @@
 #include "movement/EmpresaPeriodo.h"
 #include "platform/controls/Colors.h"
 #include "platform/controls/TDBDate.h"
+#include "platform/report/PrintEngine.h"
 #include "platform/ui/Focus.h"
 #include "platform/ui/FormBuilder.h"
 #include "platform/ui/Handlers.h"
@@ -166,6 +167,7 @@ void frmLivrosIss::cmdCancelar_Click() {
 
 // The month's book afresh in the work tables, committed before it is printed.
 void frmLivrosIss::cmdEmissao_Click() {
+    TabelasDaEmissao(BancoCadastro());
     SemMovimento = PreparaLivroIss(BancoCadastro(), BancoMovimento, empresa_->Periodo().month(),
                                    Modelo53 ? Modelo::M53 : Modelo::M51);
     Imprime_Livro();
@@ -177,6 +179,7 @@ void frmLivrosIss::Imprime_Livro() {
     platform::ui::setHourglass();
     const Livros::RelatorioLivro relatorio =
         RelatorioIss(Modelo53 ? Modelo::M53 : Modelo::M51, Geral::TipoImpressora);
+    const platform::report::QueriesOn linhas(BancoCadastro());
     Livros::ImprimeLivro(relatorio, [this] {
         EmpresaIss e = LeEmpresaIss(BancoCadastro(), empresa_->CodigoEmpresa());
         e.nome = lblNome->text();

@@ -37,6 +37,13 @@ QString InsercaoDeLinhas(Livro livro, int linhas) {
 
 }  // namespace
 
+void TabelasDaEmissao(Connection& cadastro) {
+    cadastro.PrivateTables({QStringLiteral("MovEntrada"), QStringLiteral("MovSaida"),
+                            QStringLiteral("MovTent"), QStringLiteral("MovTsai"), QStringLiteral("MovUf"),
+                            QStringLiteral("MovUfnc"), QStringLiteral("MovAliq"),
+                            QStringLiteral("MovTPara")});
+}
+
 void RecriaMovTPara(Connection& cadastro) {
     cadastro.Execute(QStringLiteral("DELETE FROM MovTPara"));
     cadastro.Execute(

@@ -14,6 +14,10 @@ namespace Livros {
 using platform::db::Params;
 using platform::db::Recordset;
 
+// Makes the ICMS books' work tables private to `cadastro` (Connection::PrivateTables), so that what it
+// prepares and then prints are its own lines, whatever another copy of the program prepares meanwhile.
+void TabelasDaEmissao(Connection& cadastro);
+
 // The one row of MovTPara afresh: Codigo 1, every group flag false.
 void RecriaMovTPara(Connection& cadastro);
 

@@ -23,6 +23,7 @@ using platform::db::Param;
 using platform::db::Params;
 using platform::ui::Msg::Critical;
 using platform::ui::Msg::Exclamation;
+using platform::ui::Msg::Information;
 using platform::ui::Msg::Yes;
 using platform::ui::Msg::YesNo;
 namespace values = platform::values;
@@ -349,7 +350,8 @@ bool JanelaCadastro::Grava() {
             confirmado = true;
         }
         Geral::ComErros = Geral::ContaErros > 1;
-        if (const QString aviso = inclusao ? QString() : MudancaDoRegistro(); !aviso.isEmpty()) {
+        if (const QString aviso = inclusao ? QString() : MudancaDoRegistro(QStringLiteral("a gravação"));
+            !aviso.isEmpty()) {
             transacao.reset();
             platform::ui::MsgBox(aviso, Critical, QStringLiteral("Atenção"));
             Restaura(antes);
@@ -365,6 +367,14 @@ bool JanelaCadastro::Grava() {
     }
     if (lista_.Existe()) lista_.Grava(chaveAtual_, celulas, inclusao);
     inclusao_ = false;
+    // The number shown when the new row began was taken meanwhile by another copy's save.
+    if (inclusao && def_.chaveAutomatica && values::Val(texto) > 0 &&
+        qint64(values::Val(texto)) != chaveAtual_.toLongLong())
+        platform::ui::MsgBox(
+            QStringLiteral("O número ") + QString::number(qint64(values::Val(texto))) +
+                QStringLiteral(" foi usado por outra estação; o registro foi gravado com o número ") +
+                chaveAtual_ + QStringLiteral(" !"),
+            Information, QStringLiteral("Atenção"));
     PosicionaLista();
     Botao(Ocioso);
     if (Historico()) Geral::Alterado = true;
@@ -387,7 +397,16 @@ void JanelaCadastro::cmdApagar_Click() {
         return;
     }
     try {
+        // As a save: what another copy changed since the row was loaded is not deleted unseen.
+        platform::db::Transaction transacao(conexao_);
+        if (const QString aviso = MudancaDoRegistro(QStringLiteral("a exclusão")); !aviso.isEmpty()) {
+            transacao.rollback();
+            platform::ui::MsgBox(aviso, Critical, QStringLiteral("Atenção"));
+            Restaura(antes);
+            return;
+        }
         ApagaRegistro();
+        transacao.commit();
     } catch (const values::RuntimeError& e) {
         Restaura(antes);
         AvisaFalha(e);
@@ -542,19 +561,20 @@ void JanelaCadastro::GravaRegistro(bool inclusao) {
     }
 }
 
-QString JanelaCadastro::MudancaDoRegistro() {
+QString JanelaCadastro::MudancaDoRegistro(const QString& operacao) {
     auto atual = conexao_.OpenRecordset(
         QStringLiteral("SELECT * FROM ") + tabela_ + QStringLiteral(" WHERE ") + CondicaoChave(),
         ParametrosChave(chaveAtual_));
     QString aviso;
     if (atual.Eof()) {
-        aviso = QStringLiteral("Registro não encontrado, a gravação não foi realizada !");
+        aviso =
+            QStringLiteral("Registro não encontrado, ") + operacao + QStringLiteral(" não foi realizada !");
     } else {
         for (const auto& antes : carregado_) {
             if (def_.colunasAlheias.contains(antes.name(), Qt::CaseInsensitive)) continue;
             if (!antes.sameValue(atual.Fields(antes.name()))) {
-                aviso = QStringLiteral(
-                    "Registro alterado em outra estação depois de carregado, a gravação não foi realizada !");
+                aviso = QStringLiteral("Registro alterado em outra estação depois de carregado, ") +
+                        operacao + QStringLiteral(" não foi realizada !");
                 break;
             }
         }

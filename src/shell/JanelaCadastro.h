@@ -315,9 +315,9 @@ class JanelaCadastro : public QObject {
     QString CondicaoChave() const;
     platform::db::ColumnList ColunasChave(const QString& chave) const;
     void AbreConexao(const QString& conexao, const QString& tabela);
-    // Why the row of ChaveAtual() is no longer as loaded (deleted or changed by another copy); empty
-    // while it is.
-    QString MudancaDoRegistro();
+    // Why the row of ChaveAtual() is no longer as loaded (deleted or changed by another copy), saying
+    // that `operacao` ("a gravação", "a exclusão") was not made; empty while it is.
+    QString MudancaDoRegistro(const QString& operacao);
 
     QWidget& janela_;
     DefinicaoCadastro def_;

@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <cerrno>
+#include <cstring>
 #include <optional>
 
 #include "platform/db/Connection.h"
@@ -140,6 +142,24 @@ void QuickCheck(Connection& banco) {
         throw RuntimeError(11, QStringLiteral("Arquivo danificado: ") + resposta);
 }
 
+// A file operation's failure, as the system tells it, in the user's words.
+QString Motivo(const QString& motivo) {
+    static const std::pair<int, const char*> motivos[] = {
+        {EACCES, "sem permissão de gravação na pasta ou no arquivo"},
+        {EPERM, "sem permissão de gravação na pasta ou no arquivo"},
+        {EROFS, "o disco só permite leitura"},
+        {ENOSPC, "o disco está cheio"},
+        {EDQUOT, "o espaço em disco do usuário acabou"},
+        {EEXIST, "já existe um arquivo ou uma pasta com esse nome"},
+        {EISDIR, "há uma pasta com o nome do arquivo"},
+        {ENOENT, "o arquivo ou a pasta não existe"},
+        {EIO, "falha de leitura ou gravação no disco"}};
+    for (const auto& [numero, texto] : motivos)
+        if (motivo.contains(QString::fromLocal8Bit(std::strerror(numero)), Qt::CaseInsensitive))
+            return QString::fromUtf8(texto);
+    return motivo;
+}
+
 // Why the rebuild cannot run now: a window of this program with the target or the template open.
 std::optional<QString> ArquivoAberto(const Reconstrucao& pedido) {
     for (const QString& arquivo : {pedido.alvo, pedido.modelo})
@@ -205,6 +225,10 @@ ResultadoReconstrucao Reconstroi(const Reconstrucao& pedido) {
     files::RemoveWorkingFiles(alvo.absoluteFilePath(), pedido.reserva);
     const QString copiaPath = files::WorkingFileName(alvo.absoluteFilePath());
     try {
+        // An empty file opens as an empty database and would "rebuild" into the bare template.
+        if (alvo.exists() && alvo.isFile() && alvo.size() == 0)
+            throw RuntimeError(26, QStringLiteral("O arquivo ") + alvo.fileName() +
+                                       QStringLiteral(" está vazio (0 bytes): não é um banco de dados."));
         Estrutura velha, nova;
         {
             Connection antigo;
@@ -218,7 +242,9 @@ ResultadoReconstrucao Reconstroi(const Reconstrucao& pedido) {
             if (!resultado.recusas.isEmpty()) return resultado;
         }
         QString motivo;
-        if (!files::CopyNewFile(pedido.modelo, copiaPath, motivo)) throw RuntimeError(75, motivo);
+        if (!files::CopyNewFile(pedido.modelo, copiaPath, motivo))
+            throw RuntimeError(75, QStringLiteral("Não foi possível criar a cópia de trabalho ") + copiaPath +
+                                       QStringLiteral(": ") + Motivo(motivo));
         avisa(Etapa::Copia, {});
         {
             Connection copia;
@@ -235,17 +261,21 @@ ResultadoReconstrucao Reconstroi(const Reconstrucao& pedido) {
             copia.Detach(QStringLiteral("antigo"));
             QuickCheck(copia);
         }
-        if (!files::SyncToDisk(copiaPath))
+        // The rebuilt file keeps the old one's permissions: a file made read only stays so. The "user"
+        // flags say what this process may do (everything, for root), not the file's mode.
+        const auto modo = alvo.permissions() & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
+        if (!QFile::setPermissions(copiaPath, modo) || !files::SyncToDisk(copiaPath))
             throw RuntimeError(75, QStringLiteral("Não foi possível gravar ") + copiaPath);
         avisa(Etapa::Conferido, {});
         if (!pedido.reserva.isEmpty()) {
             if (!files::KeepBackup(alvo.absoluteFilePath(), pedido.reserva, motivo))
-                throw RuntimeError(75, motivo);
+                throw RuntimeError(75, QStringLiteral("Não foi possível guardar a cópia de segurança ") +
+                                           pedido.reserva + QStringLiteral(": ") + Motivo(motivo));
             avisa(Etapa::Reserva, {});
         }
         if (!files::ReplaceWith(copiaPath, alvo.absoluteFilePath(), motivo))
             throw RuntimeError(75, QStringLiteral("Não foi possível substituir ") + alvo.fileName() +
-                                       QStringLiteral(": ") + motivo);
+                                       QStringLiteral(": ") + Motivo(motivo));
         avisa(Etapa::Renomeado, {});
         if (pedido.apagaModelo) {
             QFile::remove(pedido.modelo);

@@ -144,8 +144,11 @@ TEST_F(StartupDeathTest, RegistryOfAnotherProgramEnds) {
     EXPECT_EXIT(
         {
             script->expect(
-                "Trabdados.mdb não pode ser aberto (erro número 1 no such table: usuarios), Sistema "
-                "Encerrado !",
+                "Trabdados.mdb não pode ser aberto (erro número 1 O arquivo " +
+                    pasta->arquivo("Trabdados.mdb") +
+                    " não tem a tabela \"usuarios\": é de uma versão anterior, está vazio ou não é "
+                    "um arquivo deste sistema. Ajuste-o pelo menu Ajuda, \"Ajuste\".), Sistema "
+                    "Encerrado !",
                 "Erro Fatal", OK);
             Inicia();
         },

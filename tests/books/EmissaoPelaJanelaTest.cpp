@@ -90,9 +90,7 @@ class EmissaoPelaJanelaTest : public RegistryWindowFixture {
         click(w->*livro);
         click(w->cmdEmissao);
         settle();
-        QList<platform::report::frmRelatorio*> previas;
-        for (QWidget* p : QApplication::allWidgets())
-            if (auto* r = qobject_cast<platform::report::frmRelatorio*>(p)) previas << r;
+        const auto previas = previewWindows();
         ASSERT_EQ(previas.size(), 1);
         ASSERT_FALSE(previas[0]->previews().empty());
         confere(*previas[0]);

@@ -87,8 +87,10 @@ class frmLivrosIcmsTest : public RegistryWindowFixture {
             if (qobject_cast<platform::report::frmRelatorio*>(p)) titulos << p->windowTitle();
         return titulos;
     }
+    // The rows of a work table as the window's emission wrote them (private to its connection).
     int Conta(const char* tabela) {
-        return cadastro.OpenRecordset(QStringLiteral("SELECT COUNT(*) FROM ") + QString::fromLatin1(tabela))
+        return w->BancoCadastro()
+            .OpenRecordset(QStringLiteral("SELECT COUNT(*) FROM ") + QString::fromLatin1(tabela))
             .Fields(0)
             .toInt();
     }
@@ -184,7 +186,7 @@ TEST_F(frmLivrosIcmsTest, TheEmissionPreparesTheChosenBook) {
     Abre(7);
 
     // A partial book needs a final day not before the initial one; nothing is prepared otherwise.
-    cadastro.Execute("DELETE FROM MovTPara");
+    w->BancoCadastro().Execute("DELETE FROM MovTPara");
     click(w->optLParcial[0]);
     w->txtDataIni->setText("10");
     script->expect(QStringLiteral("Deve ser estabelecido um período válido para livros parciais !"),

@@ -238,11 +238,11 @@ TEST_F(frmLivrosIssTest, EachModelPrintsItsBook) {
         ASSERT_EQ(previas[0]->previews().size(), 1u);
         expectGolden(QString::fromLatin1(caso.golden), previas[0]->previews()[0]->document());
         const char* tabela = w->Modelo53 ? "MovIss53" : "MovIss51";
-        EXPECT_EQ(
-            cadastro.OpenRecordset(QStringLiteral("SELECT COUNT(*) FROM ") + QString::fromLatin1(tabela))
-                .Fields(0)
-                .toInt(),
-            caso.linhas);
+        EXPECT_EQ(w->BancoCadastro()
+                      .OpenRecordset(QStringLiteral("SELECT COUNT(*) FROM ") + QString::fromLatin1(tabela))
+                      .Fields(0)
+                      .toInt(),
+                  caso.linhas);
         previas[0]->close();
         settle();
     }

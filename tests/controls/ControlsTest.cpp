@@ -263,6 +263,10 @@ TEST_F(ControlsTest, NumberFieldFormatsRoundsAndKeepsLimits) {
     EXPECT_EQ(f->tdnValor->Text(), "1.234.567,90");
     f->tdnValor->setMaxValue(Currency::fromUnits(100));
     f->tdnValor->setText("100,01");
+    script->expect(
+        "O valor digitado está fora dos limites deste campo (de 0,00 a 100,00); o valor anterior "
+        "foi mantido.",
+        "Atenção", platform::ui::Msg::OK);
     f->tdnValor->commitEdit();
     EXPECT_EQ(f->tdnValor->Value(), Currency::fromRaw(12345679000));
     clickInto(f->tdnValor);
@@ -296,6 +300,44 @@ TEST_F(ControlsTest, MultiLineFieldMovesOnEnterAndKeepsItsLimitOnPaste) {
     pressEnter();
     EXPECT_NE(focused(), f->txtObs);
     EXPECT_EQ(f->txtObs->Text(), "abcde");
+}
+
+// A limit that falls inside a character (an emoji is two UTF-16 units) cuts before it, never in half.
+TEST_F(ControlsTest, MultiLineFieldCutsAtWholeCharacters) {
+    auto* f = open();
+    clickInto(f->txtObs);
+    typeText("abcd");
+    paste(QString::fromUtf8("\U0001F600\U0001F600"));
+    EXPECT_EQ(f->txtObs->Text(), "abcd");
+    f->txtObs->setText(QString::fromUtf8("ab\U0001F600\U0001F600"));
+    EXPECT_EQ(f->txtObs->Text(), QString::fromUtf8("ab\U0001F600"));
+
+    // A plain text field with its length limit, the paste cut by the field itself.
+    auto* o = ShowForm<frmObs>();
+    settle();
+    o->txtNome->setMaxLength(5);
+    clickInto(o->txtNome);
+    typeText("ab");
+    paste(QString::fromUtf8("\U0001F600\U0001F600"));
+    EXPECT_EQ(o->txtNome->text(), QString::fromUtf8("ab\U0001F600"));
+    typeText("x");
+    EXPECT_EQ(o->txtNome->text(), QString::fromUtf8("ab\U0001F600x"));
+}
+
+// A number beyond the field's limits is not taken, and the user is told so.
+TEST_F(ControlsTest, NumberFieldSaysWhyAValueBeyondItsLimitsIsDropped) {
+    auto* f = open();
+    f->tdnValor->setValue(Currency::fromUnits(7));
+    for (const char* typed : {"9999999999999,99", "99999999999999999999999"}) {
+        script->expect(
+            "O valor digitado está fora dos limites deste campo (de -99.999.999.999,00 a "
+            "99.999.999.999,00); o valor anterior foi mantido.",
+            "Atenção", platform::ui::Msg::OK);
+        f->tdnValor->setText(typed);
+        f->tdnValor->commitEdit();
+        EXPECT_TRUE(script->allAnswered()) << typed;
+        EXPECT_EQ(f->tdnValor->Text(), "7,00");
+    }
 }
 
 TEST(XArrayDBTest, SortsByMoneyDateNumberAndText) {

@@ -344,3 +344,28 @@ TEST_F(ConnectionTest, SchemaListsTablesAndDeclaredColumnTypes) {
 }
 
 }  // namespace
+
+namespace {
+
+// A private table hides the file's own from its connection only: same columns and indexes, its rows
+// its own, while another connection keeps reading and writing the file's.
+TEST_F(ConnectionTest, PrivateTablesHideTheFilesOwnFromTheirConnectionOnly) {
+    db.Execute(QStringLiteral("INSERT INTO Pessoa (codigo, nome) VALUES (1, 'arquivo')"));
+    Connection outra;
+    outra.OpenFile(file);
+    // A statement prepared before goes to the private table afterwards.
+    EXPECT_EQ(one(QStringLiteral("SELECT nome FROM Pessoa")), QStringLiteral("arquivo"));
+    db.PrivateTables({QStringLiteral("pessoa"), QStringLiteral("NaoExiste")});
+    db.PrivateTables({QStringLiteral("Pessoa")});
+    EXPECT_EQ(one(QStringLiteral("SELECT nome FROM Pessoa")), QStringLiteral("<none>"));
+    db.Execute(QStringLiteral("INSERT INTO Pessoa (codigo, nome) VALUES (2, 'PRIVADA')"));
+    EXPECT_THROW(db.Execute(QStringLiteral("INSERT INTO Pessoa (codigo) VALUES (2)")), Error);
+    EXPECT_EQ(one(QStringLiteral("SELECT nome FROM Pessoa WHERE nome = 'privada'")),
+              QStringLiteral("PRIVADA"));
+    outra.Execute(QStringLiteral("INSERT INTO Pessoa (codigo, nome) VALUES (3, 'outra')"));
+    EXPECT_EQ(outra.OpenRecordset(QStringLiteral("SELECT COUNT(*) FROM Pessoa")).Fields(0).toInt(), 2);
+    EXPECT_EQ(db.OpenRecordset(QStringLiteral("SELECT COUNT(*) FROM Pessoa")).Fields(0).toInt(), 1);
+    EXPECT_EQ(db.OpenRecordset(QStringLiteral("SELECT COUNT(*) FROM main.Pessoa")).Fields(0).toInt(), 2);
+}
+
+}  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <QDir>
 #include <QFile>
 
 #include "platform/db/Connection.h"
@@ -74,8 +75,63 @@ TEST(StorageError, SaysInPortugueseWhatHappenedAndWhatToDo) {
         "O arquivo " + damaged.fileName() + " está danificado; restaure a cópia de segurança mais recente.");
 
     // A fault of the statement itself keeps SQLite's text: it is the program's, not the office's.
-    Error syntax = failureOf([&] { a.Execute("SELECT * FROM nenhuma"); });
-    EXPECT_EQ(syntax.description(), "no such table: nenhuma");
+    Error syntax = failureOf([&] { a.Execute("SELEC 1"); });
+    EXPECT_EQ(syntax.description(), "near \"SELEC\": syntax error");
+}
+
+// Every situation a user meets with a file of another layout or a value another tool stored, and the
+// Portuguese text that names the file and what to do.
+TEST(StorageError, MessagesOfFilesAndValuesTheProgramCannotUse) {
+    TempProgramFolder folder;
+    const QString registry = folder.filePath("Trabdados.mdb");
+    const QString movement = folder.filePath("Tarvel/MV030012.MDB");
+    QFile::copy(TempProgramFolder::templatePath("Movimento.mdb"), movement);
+    QDir().mkpath(folder.filePath("Tarvel/MV040012.MDB"));
+    Connection cadastro, movimento;
+    cadastro.OpenFile(registry);
+    movimento.OpenFile(movement);
+    movimento.Execute("CREATE TABLE Velha (valor CURRENCY, datalan DATE)");
+    movimento.Execute("INSERT INTO Velha VALUES (1234.56, '15/03/2003')");
+    const QString antigo = QStringLiteral(
+        "\": é de uma versão anterior, está vazio ou não é um arquivo deste sistema. Ajuste-o pelo menu ");
+    const struct {
+        std::function<void()> situacao;
+        QString texto;
+    } casos[] = {
+        {[&] { movimento.Execute("SELECT * FROM DIGE13"); },
+         "O arquivo " + movement + " não tem a tabela \"DIGE13" + antigo +
+             "Config, Utilitários, \"Ajuste Individual de Movimento\"."},
+        {[&] { movimento.Execute("SELECT serie FROM Velha"); },
+         "O arquivo " + movement + " não tem a coluna \"serie" + antigo +
+             "Config, Utilitários, \"Ajuste Individual de Movimento\"."},
+        {[&] { cadastro.Execute("SELECT * FROM usuarios2"); },
+         "O arquivo " + registry + " não tem a tabela \"usuarios2" + antigo + "Ajuda, \"Ajuste\"."},
+        {[&] {
+             Connection c;
+             c.OpenFile(folder.filePath("Tarvel/MV040012.MDB"));
+         },
+         "O arquivo " + folder.filePath("Tarvel/MV040012.MDB") +
+             " não pode ser aberto: verifique se ele existe, se não há uma pasta com esse nome e se há "
+             "permissão para lê-lo."},
+        {[&] { movimento.OpenRecordset("SELECT valor FROM Velha").Fields(0).toCurrency(); },
+         "Tipo incompatível: o campo \"valor\" guarda 1234.56, que não pode ser lido como valor monetário "
+         "(décimos de milésimo inteiros)."},
+        {[&] { movimento.OpenRecordset("SELECT datalan FROM Velha").Fields(0).toDate(); },
+         "Tipo incompatível: o campo \"datalan\" guarda \"15/03/2003\", que não pode ser lido como data."},
+        {[&] { movimento.OpenRecordset("SELECT 'x' AS n").Fields(0).toLongLong(); },
+         "Tipo incompatível: o campo \"n\" guarda \"x\", que não pode ser lido como número inteiro."},
+        {[&] {
+             try {
+                 movimento.OpenRecordset("SELECT datalan FROM Velha").Fields(0).toDate();
+             } catch (const Error& e) {
+                 throw platform::db::inDocument(e, "DIGE03", " 000123");
+             }
+         },
+         "Documento 000123 da tabela DIGE03: Tipo incompatível: o campo \"datalan\" guarda \"15/03/2003\", "
+         "que "
+         "não pode ser lido como data."},
+    };
+    for (const auto& c : casos) EXPECT_EQ(failureOf(c.situacao).description(), c.texto);
 }
 
 // The standard sqlite3 tool reads and checks the files with the extension built beside the program.

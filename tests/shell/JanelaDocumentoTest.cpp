@@ -69,12 +69,13 @@ class frmDocumentoTeste : public platform::ui::Form {
             layout->addWidget(base[i]);
             d.campos.push_back({base[i], QStringLiteral("baseicms"), -1, i});
         }
-        for (QWidget* w :
-             {static_cast<QWidget*>(lista), static_cast<QWidget*>(cmdNovo), static_cast<QWidget*>(cmdGravar),
-              static_cast<QWidget*>(cmdCancelar), static_cast<QWidget*>(cmdSair)})
+        for (QWidget* w : {static_cast<QWidget*>(lista), static_cast<QWidget*>(cmdNovo),
+                           static_cast<QWidget*>(cmdGravar), static_cast<QWidget*>(cmdApagar),
+                           static_cast<QWidget*>(cmdCancelar), static_cast<QWidget*>(cmdSair)})
             layout->addWidget(w);
         d.cmdNovo = cmdNovo;
         d.cmdGravar = cmdGravar;
+        d.cmdApagar = cmdApagar;
         d.cmdCancelar = cmdCancelar;
         d.cmdSair = cmdSair;
         d.lista = lista;
@@ -92,6 +93,7 @@ class frmDocumentoTeste : public platform::ui::Form {
     platform::controls::TDBList* lista = new platform::controls::TDBList(this);
     QPushButton* cmdNovo = new QPushButton(QStringLiteral("&Novo"), this);
     QPushButton* cmdGravar = new QPushButton(QStringLiteral("&Gravar"), this);
+    QPushButton* cmdApagar = new QPushButton(QStringLiteral("&Apagar"), this);
     QPushButton* cmdCancelar = new QPushButton(QStringLiteral("&Cancelar"), this);
     QPushButton* cmdSair = new QPushButton(QStringLiteral("&Sair"), this);
     JanelaCadastro* cadastro;
@@ -183,6 +185,48 @@ TEST_F(JanelaDocumentoTest, AnUpdateWritesOnlyWhileTheRowIsAsLoaded) {
     click(w->cmdGravar);
     settle();
     EXPECT_EQ(w->cadastro->EstadoAtual(), Carregado);
+}
+
+// A delete refuses, as a save does, a document another copy changed after this window loaded it.
+TEST_F(JanelaDocumentoTest, ADeleteRemovesOnlyTheDocumentAsLoaded) {
+    NovoDocumento(QStringLiteral("NF"));
+    Escolhe(0);
+    db.Execute(QStringLiteral("UPDATE DIGE03 SET baseicms1 = 990000 WHERE codauto = 1"));
+    script->expect(QStringLiteral("Deseja Realmente Excluir Este Registro ?"), QStringLiteral("Atenção..."),
+                   platform::ui::Msg::Yes);
+    script->expect(
+        QStringLiteral(
+            "Registro alterado em outra estação depois de carregado, a exclusão não foi realizada !"),
+        QStringLiteral("Atenção"), OK);
+    click(w->cmdApagar);
+    settle();
+    EXPECT_TRUE(script->allAnswered());
+    EXPECT_EQ(Especie(1), QStringLiteral("NF"));
+
+    click(w->cmdCancelar);
+    Escolhe(0);
+    script->expect(QStringLiteral("Deseja Realmente Excluir Este Registro ?"), QStringLiteral("Atenção..."),
+                   platform::ui::Msg::Yes);
+    click(w->cmdApagar);
+    settle();
+    EXPECT_TRUE(script->allAnswered());
+    EXPECT_EQ(Especie(1), QStringLiteral("<nenhum>"));
+}
+
+// The number a new document showed was taken by another copy's save meanwhile: the save says the
+// number it was stored under.
+TEST_F(JanelaDocumentoTest, ANewDocumentSavedUnderAnotherNumberSaysWhich) {
+    click(w->cmdNovo);
+    w->txtCodauto->setText(QStringLiteral("000001"));
+    w->txtEspecie->setText(QStringLiteral("NF"));
+    db.Execute(QStringLiteral("INSERT INTO DIGE03 (especie) VALUES ('CF')"));
+    script->expect(
+        QStringLiteral("O número 1 foi usado por outra estação; o registro foi gravado com o número 2 !"),
+        QStringLiteral("Atenção"), OK);
+    click(w->cmdGravar);
+    settle();
+    EXPECT_TRUE(script->allAnswered());
+    EXPECT_EQ(Especie(2), QStringLiteral("NF"));
 }
 
 // The save is one transaction: when its second statement fails, its first is undone.

@@ -1,11 +1,20 @@
 #include "support/RegistryWindowFixture.h"
 
+#include <QApplication>
+
 #include "platform/report/Fonts.h"
 #include "platform/report/ReportPreview.h"
 #include "platform/report/frmRelatorio.h"
 #include "shell/EstadoGeral.h"
 
 namespace testsupport {
+
+QList<platform::report::frmRelatorio*> previewWindows() {
+    QList<platform::report::frmRelatorio*> janelas;
+    for (QWidget* p : QApplication::allWidgets())
+        if (auto* r = qobject_cast<platform::report::frmRelatorio*>(p)) janelas << r;
+    return janelas;
+}
 
 RegistryWindowFixture::RegistryWindowFixture() = default;
 RegistryWindowFixture::~RegistryWindowFixture() = default;

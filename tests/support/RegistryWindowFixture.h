@@ -11,9 +11,13 @@
 
 namespace platform::report {
 class ReportFonts;
-}
+class frmRelatorio;
+}  // namespace platform::report
 
 namespace testsupport {
+
+// The preview windows open now, each print of the books in a window of its own.
+QList<platform::report::frmRelatorio*> previewWindows();
 
 // A registry window's test: a fresh installed program folder that the module state names (registry
 // connection and program folder), a connection of the test's own that prepares and checks the rows

@@ -31,6 +31,7 @@ inline QStringList Linhas(Connection& banco, const QString& tabela, const QStrin
 }
 
 // A movement file of an older release: month tables in small letters, entries without "serie",
+// amounts in ten-thousandths as every release stored them,
 // no ISS family, its own monthly positions, key gaps and a counter beyond the last row.
 inline void EscreveMovimentoAntigo(const QString& modelo, const QString& caminho) {
     QFile::remove(caminho);
@@ -50,12 +51,12 @@ inline void EscreveMovimentoAntigo(const QString& modelo, const QString& caminho
     }
     banco.Execute(
         "INSERT INTO dige03 (codauto, datalan, especie, cgc, vlrcontabil, baseicms0) VALUES "
-        "(3, '2005-03-10', 'NF', 'Açúcar & Cia', 1234.56, 0.01), (7, NULL, NULL, NULL, 0.99, 0)");
+        "(3, '2005-03-10', 'NF', 'Açúcar & Cia', 12345600, 100), (7, NULL, NULL, NULL, 9900, 0)");
     banco.Execute("INSERT INTO dige03 (codauto, especie) VALUES (9, 'apagar')");
     banco.Execute("DELETE FROM dige03 WHERE codauto = 9");
-    banco.Execute("INSERT INTO digs12 (codauto, serie, vlrcontabil) VALUES (41, 'ÚNICA', 99999999.99)");
+    banco.Execute("INSERT INTO digs12 (codauto, serie, vlrcontabil) VALUES (41, 'ÚNICA', 999999999900)");
     banco.Execute("DELETE FROM Pos_Icms WHERE Mes_Base > 2");
-    banco.Execute("UPDATE Pos_Icms SET Saida = 10.05, Obsent1 = 'Observação' WHERE Mes_Base = 2");
+    banco.Execute("UPDATE Pos_Icms SET Saida = 100500, Obsent1 = 'Observação' WHERE Mes_Base = 2");
 }
 
 }  // namespace arquivosantigos

@@ -262,3 +262,35 @@ TEST_F(ReconstrucaoTest, KeptOutWhileTheFileIsOpenOrAnotherCopyRuns) {
 }
 
 }  // namespace
+
+namespace {
+
+// What the rebuild finds in the place of the old file: an empty file is refused as no database, a
+// folder where the backup goes is told in Portuguese, and a read-only file stays read only.
+TEST_F(ReconstrucaoTest, EmptyFilesFoldersAndReadOnlyFiles) {
+    {
+        QFile vazio(velho());
+        ASSERT_TRUE(vazio.open(QIODevice::WriteOnly));
+    }
+    auto r = Reconstroi(Movimento());
+    EXPECT_FALSE(r.feito);
+    EXPECT_EQ(r.erro, "O arquivo Mv050012.mdb está vazio (0 bytes): não é um banco de dados.");
+    EXPECT_EQ(QFileInfo(velho()).size(), 0);
+
+    QFile::remove(velho());
+    EscreveMovimentoAntigo();
+    QDir().mkpath(velho() + ".bak");
+    r = Reconstroi(Movimento());
+    EXPECT_FALSE(r.feito);
+    EXPECT_EQ(r.erro, "Não foi possível guardar a cópia de segurança " + velho() +
+                          ".bak: há uma pasta com o nome do arquivo");
+    QDir(velho() + ".bak").removeRecursively();
+
+    const auto leitura = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    ASSERT_TRUE(QFile::setPermissions(velho(), leitura));
+    r = Reconstroi(Movimento());
+    EXPECT_TRUE(r.feito) << r.erro.toStdString();
+    EXPECT_EQ(QFileInfo(velho()).permissions() & 0x7077, leitura);
+}
+
+}  // namespace

@@ -13,8 +13,18 @@ MultiLineText::MultiLineText(QWidget* parent) : QPlainTextEdit(parent) {
     setProperty("rt_ownInput", true);
 }
 
+namespace {
+// The first `length` UTF-16 units of `text`, one fewer when the cut would split a character in two
+// (an emoji's surrogate pair).
+QString wholeCharacters(const QString& text, int length) {
+    if (length >= text.size()) return text;
+    if (length > 0 && text[length - 1].isHighSurrogate()) --length;
+    return text.left(length);
+}
+}  // namespace
+
 void MultiLineText::setText(const QString& text) {
-    setPlainText(maxLength_ > 0 ? text.left(maxLength_) : text);
+    setPlainText(maxLength_ > 0 ? wholeCharacters(text, maxLength_) : text);
 }
 
 int MultiLineText::room() const {
@@ -39,7 +49,7 @@ bool MultiLineText::canInsertFromMimeData(const QMimeData* source) const { retur
 void MultiLineText::insertFromMimeData(const QMimeData* source) {
     QString t = source->text();
     if (ui::dropsQuotes(this)) t.remove(QLatin1Char('"'));
-    t = t.left(std::max(0, room()));
+    t = wholeCharacters(t, std::max(0, room()));
     textCursor().insertText(t);
 }
 

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QRegularExpressionValidator>
 
+#include "platform/ui/MsgBox.h"
 #include "platform/values/Vb.h"
 
 namespace platform::controls {
@@ -55,6 +56,13 @@ void TDBNumber::mousePressEvent(QMouseEvent* event) {
     QLineEdit::mousePressEvent(event);
 }
 
+void TDBNumber::foraDosLimites() {
+    ui::MsgBox(QStringLiteral("O valor digitado está fora dos limites deste campo (de ") + min_.toString() +
+                   QStringLiteral(" a ") + max_.toString() +
+                   QStringLiteral("); o valor anterior foi mantido."),
+               ui::Msg::OKOnly + ui::Msg::Exclamation, QStringLiteral("Atenção"));
+}
+
 bool TDBNumber::commitEdit() {
     const QString t = text().trimmed();
     if (t.isEmpty()) {
@@ -63,9 +71,13 @@ bool TDBNumber::commitEdit() {
     }
     const auto parsed = Currency::parse(t);
     if (!parsed || (parsed->raw() < 0 && min_.raw() >= 0)) {
+        // Digits too many for any amount are said to be out of the limits; anything else is no number.
+        if (!parsed && t.contains(QRegularExpression(QStringLiteral("[0-9]")))) foraDosLimites();
         setValue(value_);
         return true;
     }
+    const Currency v = values::roundHalfUp(*parsed, decimals());
+    if (v < min_ || v > max_) foraDosLimites();
     setValue(*parsed);
     return true;
 }

@@ -10,7 +10,8 @@ namespace platform::controls {
 // A number field holding a Currency value, shown in its display format ("###,###,##0.00": Brazilian
 // points and comma). The user types digits, one comma and, when MinValue is negative, a minus sign;
 // when the focus leaves, the text is read, rounded half up to the format's decimals and shown again
-// in the format; a text that is not a number or lies outside the limits brings back the last value.
+// in the format; a text that is not a number brings back the last value, and so does a number outside
+// the limits, after a message saying so.
 // An empty text is 0. However the field is entered (Tab, a click, a move made by the code), its
 // whole text is selected, so what is typed replaces the shown value.
 class TDBNumber : public QLineEdit, public ui::CommitsOnLeave {
@@ -38,6 +39,8 @@ class TDBNumber : public QLineEdit, public ui::CommitsOnLeave {
     void mousePressEvent(QMouseEvent* event) override;
 
   private:
+    // Tells the user that the typed value lies outside the limits and the last value stays.
+    void foraDosLimites();
     // The focus has just arrived: the click that brought it keeps the text selected.
     bool entrando_ = false;
     int decimals() const;

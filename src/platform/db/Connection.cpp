@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QUrl>
 #include <algorithm>
 #include <iterator>
@@ -244,6 +245,36 @@ void Connection::Detach(const QString& schema, std::source_location where) {
             files_.erase(it);
             return;
         }
+}
+
+void Connection::PrivateTables(const QStringList& tables, std::source_location where) {
+    static const QRegularExpression createTable(QStringLiteral("^\\s*CREATE\\s+TABLE\\s+"),
+                                                QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression createIndex(QStringLiteral("^\\s*CREATE\\s+(UNIQUE\\s+)?INDEX\\s+"),
+                                                QRegularExpression::CaseInsensitiveOption);
+    bool created = false;
+    for (const QString& table : tables) {
+        if (!OpenRecordset(QStringLiteral("SELECT 1 FROM temp.sqlite_master WHERE type = 'table' AND "
+                                          "name = ? COLLATE NOCASE"),
+                           {table}, where)
+                 .Eof())
+            continue;
+        Recordset definitions = OpenRecordset(
+            QStringLiteral("SELECT type, sql FROM main.sqlite_master WHERE tbl_name = ? COLLATE NOCASE AND "
+                           "type IN ('table', 'index') AND sql IS NOT NULL ORDER BY type = 'index'"),
+            {table}, where);
+        for (; !definitions.Eof(); definitions.MoveNext()) {
+            QString sql = definitions.Fields(1).toString();
+            if (definitions.Fields(0).toString() == u"table")
+                sql.replace(createTable, QStringLiteral("CREATE TEMP TABLE "));
+            else
+                sql.replace(createIndex, QStringLiteral("CREATE \\1INDEX temp."));
+            Execute(sql, {}, where);
+            created = true;
+        }
+    }
+    // Statements prepared before name the file's tables; they are prepared again.
+    if (created) finalizeAll();
 }
 
 void Connection::finalizeAll() {

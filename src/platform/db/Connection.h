@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <source_location>
 #include <utility>
@@ -63,6 +64,12 @@ class Connection {
     void Attach(const QString& path, const QString& schema, bool readOnly,
                 std::source_location where = std::source_location::current());
     void Detach(const QString& schema, std::source_location where = std::source_location::current());
+    // Makes each named table of the file private to this connection: a temporary table of the same
+    // name, columns and indexes, empty at first, which every statement of this connection that names
+    // the table reads and writes instead (the file's own stays as it is, for the other connections).
+    // A table that is already private, or that the file lacks, is left alone.
+    void PrivateTables(const QStringList& tables,
+                       std::source_location where = std::source_location::current());
     // Closes the file; an open transaction is rolled back. Harmless when closed.
     void Close();
     ObjectState State() const { return db_ ? ObjectState::Open : ObjectState::Closed; }

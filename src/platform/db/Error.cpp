@@ -3,6 +3,9 @@
 #include <sqlite3.h>
 
 #include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <optional>
 
 namespace platform::db {
 
@@ -21,7 +24,26 @@ Error inDocument(const Error& e, const QString& table, const QString& number) {
 namespace platform::db {
 namespace {
 LockWaitObserver observer_ = nullptr;
+
+// A table or a column the statement names that the file lacks: the file is empty, of an older layout
+// or not this program's; the rebuild that brings it to the current layout is named.
+std::optional<QString> layoutDescription(const QString& message, const QString& path) {
+    static const QRegularExpression missing(QStringLiteral("^no such (table|column): (\\S+)$"));
+    const QRegularExpressionMatch m = missing.match(message);
+    if (!m.hasMatch()) return std::nullopt;
+    const bool table = m.captured(1) == u"table";
+    QString name = m.captured(2);
+    if (name.contains(u'.')) name = name.section(u'.', -1);
+    const bool registry =
+        QFileInfo(path).fileName().compare(QStringLiteral("Trabdados.mdb"), Qt::CaseInsensitive) == 0;
+    return QStringLiteral("O arquivo ") + QDir::toNativeSeparators(path) +
+           (table ? QStringLiteral(" não tem a tabela \"") : QStringLiteral(" não tem a coluna \"")) + name +
+           QStringLiteral("\": é de uma versão anterior, está vazio ou não é um arquivo deste sistema. ") +
+           (registry ? QStringLiteral("Ajuste-o pelo menu Ajuda, \"Ajuste\".")
+                     : QStringLiteral("Ajuste-o pelo menu Config, Utilitários, \"Ajuste Individual de "
+                                      "Movimento\"."));
 }
+}  // namespace
 
 QString storageDescription(int code, const QString& message, const QString& path) {
     const QString arquivo = QDir::toNativeSeparators(path);
@@ -45,8 +67,13 @@ QString storageDescription(int code, const QString& message, const QString& path
         case SQLITE_IOERR:
             return QStringLiteral("Falha de leitura ou gravação no arquivo ") + arquivo +
                    QStringLiteral("; verifique o disco e tente novamente.");
+        case SQLITE_CANTOPEN:
+            return QStringLiteral("O arquivo ") + arquivo +
+                   QStringLiteral(
+                       " não pode ser aberto: verifique se ele existe, se não há uma pasta com "
+                       "esse nome e se há permissão para lê-lo.");
         default:
-            return message;
+            return layoutDescription(message, path).value_or(message);
     }
 }
 

@@ -8,6 +8,10 @@
 
 class QWidget;
 
+namespace platform::db {
+class Connection;
+}
+
 namespace platform::report {
 
 // The print engine of the books and terms: a job opened on a report file name, its output directed
@@ -77,5 +81,16 @@ using QueryRunner = std::function<DataSet(const QString& databasePath, const QSt
 void setQueryRunner(QueryRunner runner);
 // Runs a query through the runner now installed.
 DataSet runQuery(const QString& databasePath, const QString& sql);
+
+// While it lives, the layouts' queries on the database file `connection` has open run on that
+// connection instead of one of their own: they read what it sees, its private tables included (the
+// lines one emission prepared, whatever another copy prepares meanwhile). Scopes nest.
+class QueriesOn {
+  public:
+    explicit QueriesOn(db::Connection& connection);
+    ~QueriesOn();
+    QueriesOn(const QueriesOn&) = delete;
+    QueriesOn& operator=(const QueriesOn&) = delete;
+};
 
 }  // namespace platform::report

@@ -1,4 +1,8 @@
 
+#include <QDir>
+#include <QFileInfo>
+#include <vector>
+
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
 #include "platform/report/PrintEngine.h"
@@ -41,10 +45,29 @@ int fieldTypeOf(db::ColumnType t) {
     }
 }
 
+std::vector<db::Connection*>& lent() {
+    static std::vector<db::Connection*> connections;
+    return connections;
+}
+
+bool sameFile(const QString& a, const QString& b) {
+    const QFileInfo fa(a), fb(b);
+    return fa.exists() && fb.exists()
+               ? fa.canonicalFilePath() == fb.canonicalFilePath()
+               : QDir::cleanPath(fa.absoluteFilePath()) == QDir::cleanPath(fb.absoluteFilePath());
+}
+
 DataSet storageQuery(const QString& databasePath, const QString& sql) {
-    db::Connection connection;
-    connection.OpenFile(databasePath);
-    db::Recordset rs = connection.OpenRecordset(sql);
+    db::Connection own;
+    db::Connection* connection = nullptr;
+    for (auto it = lent().rbegin(); it != lent().rend() && !connection; ++it)
+        if ((*it)->State() == db::ObjectState::Open && sameFile((*it)->path(), databasePath))
+            connection = *it;
+    if (!connection) {
+        own.OpenFile(databasePath);
+        connection = &own;
+    }
+    db::Recordset rs = connection->OpenRecordset(sql);
     DataSet data;
     for (int i = 0; i < rs.FieldCount(); ++i)
         data.fields.push_back({rs.FieldName(i), fieldTypeOf(rs.FieldType(i))});
@@ -58,6 +81,10 @@ DataSet storageQuery(const QString& databasePath, const QString& sql) {
 }
 
 }  // namespace
+
+QueriesOn::QueriesOn(db::Connection& connection) { lent().push_back(&connection); }
+
+QueriesOn::~QueriesOn() { lent().pop_back(); }
 
 void setQueryRunner(QueryRunner runner) { installed() = std::move(runner); }
 

@@ -152,6 +152,15 @@ void stripQuotesOnEdit(QLineEdit* le) {
     auto before = std::make_shared<QString>(le->text());
     QObject::connect(le, &QLineEdit::textChanged, le, [le, before] { *before = le->text(); });
     QObject::connect(le, &QLineEdit::textEdited, le, [le, before](const QString& text) {
+        // The field's length limit cut a character in two (an emoji is two UTF-16 units): its first
+        // half goes too, so the text holds whole characters.
+        for (qsizetype i = 0; i < text.size(); ++i)
+            if (text[i].isHighSurrogate() && (i + 1 == text.size() || !text[i + 1].isLowSurrogate())) {
+                const int cursor = le->cursorPosition();
+                le->setText(QString(text).remove(i, 1));
+                le->setCursorPosition(cursor > i ? cursor - 1 : cursor);
+                return;
+            }
         const bool quotes = dropsQuotes(le);
         if (std::none_of(text.begin(), text.end(), [quotes](QChar c) { return refused(c, quotes); })) return;
         const QString& old = *before;
