@@ -246,8 +246,20 @@ TEST_F(frmMovIcmsGravaTest, TheItemsGridKeepsItsRules) {
     w->tdgItens_BeforeInsert(cancela);
     EXPECT_FALSE(cancela);
     Itens({{"1"}, {"1"}, {"1"}, {"1"}, {"1"}});
+    // With five items held, a rate typed in the last one is kept and nothing is said.
+    w->tdgItens->setRow(4);
+    w->tdgItens->setCol(ColunaItem::Aliquota);
+    typeText(QStringLiteral("12"));
+    pressTab();
+    settle();
+    EXPECT_EQ(LeCelula(w->ArrayItens.Value(4, ColunaItem::Aliquota)), Valor("12"));
+    // The sixth is refused, and told once.
+    script->expect(
+        QStringLiteral("Você não pode gravar mais de 5 itens... Grave, cancele ou tente ajustar !"),
+        platform::ui::Msg::OK);
     w->tdgItens_BeforeInsert(cancela);
     EXPECT_TRUE(cancela);
+    EXPECT_TRUE(script->allAnswered());
 }
 
 // A write the month table refuses leaves the document as typed, unsaved, and the next code as it was.
