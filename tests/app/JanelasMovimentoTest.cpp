@@ -6,6 +6,8 @@
 
 #include "AppFixture.h"
 #include "app/Janelas.h"
+#include "platform/ui/Form.h"
+#include "platform/ui/MsgBox.h"
 #include "support/Drive.h"
 
 using namespace apptest;
@@ -38,6 +40,49 @@ TEST_F(JanelasMovimentoTest, AnOrdinaryUserOpensTheMovementWindowsOnce) {
         testsupport::settle();
         EXPECT_EQ(w.mdiArea()->subWindowList().size(), abertas);
         EXPECT_EQ(w.mdiArea()->activeSubWindow()->widget()->objectName(), c.janela);
+    }
+}
+
+// The books, listings, labels and utilities items open their windows from the program's window table,
+// each once, for the user allowed to use them (the files' adjustment is the administrator's).
+TEST_F(JanelasMovimentoTest, TheBooksListingsLabelsAndUtilitiesItemsOpenTheirWindows) {
+    Prepara();
+    CriaUsuario({1, "Maria", "m1"});
+    DefineSenhaAdm("chefe");
+    const struct {
+        const char* item;
+        const char* janela;
+        bool administrador;
+        const char* aviso;  // what the window says as it opens
+    } casos[] = {{"mnuLICMS", "frmLivrosIcms", false, nullptr},
+                 {"mnuLISS", "frmLivrosIss", false, nullptr},
+                 {"mnuRelArq", "frmRelatArq", false, nullptr},
+                 {"mnuEtiqPdr", "frmPadrao", false, nullptr},
+                 {"mnuAjIndMov", "frmAjMov", false, nullptr},
+                 {"mnuAjuste", "frmAjuste", true, "Este ajuste já foi feito !"}};
+    const app::TabelaJanelas janelas = app::JanelasDoPrograma();
+    for (bool administrador : {false, true}) {
+        platform::ui::destroyAllForms();
+        janela.reset();
+        testsupport::settle();
+        script->onDialog(QStringLiteral("frmSenha"),
+                         administrador ? Entra("Administrador", "chefe") : Entra("Maria", "m1"));
+        auto& w = Inicia(janelas);
+        for (const auto& c : casos) {
+            if (c.administrador != administrador) continue;
+            SCOPED_TRACE(c.item);
+            ASSERT_EQ(janelas.count(QString::fromLatin1(c.janela)), 1u);
+            ASSERT_TRUE(w.item(c.item)->isEnabled());
+            if (c.aviso) script->expect(QString::fromUtf8(c.aviso), platform::ui::Msg::OK);
+            w.item(c.item)->trigger();
+            testsupport::settle();
+            ASSERT_NE(w.mdiArea()->activeSubWindow(), nullptr);
+            EXPECT_EQ(w.mdiArea()->activeSubWindow()->widget()->objectName(), c.janela);
+            const int abertas = w.mdiArea()->subWindowList().size();
+            w.item(c.item)->trigger();
+            testsupport::settle();
+            EXPECT_EQ(w.mdiArea()->subWindowList().size(), abertas);
+        }
     }
 }
 
