@@ -76,6 +76,8 @@ const QString SemTerceiros = QStringLiteral("Não existe nenhum terceiro cadastr
 // A jump onward yields to the button the user pressed; a check that refuses its value with a message
 // keeps the focus and the button is not pressed.
 TEST_F(CliquesTest, AButtonPressedWhileLeavingAFieldRunsUnlessTheFieldRefusesItsValue) {
+    const auto termos = [](CliquesTest& t) -> Form* { return t.Abre<terms::frmTermo>(); };
+    const auto data = [](Form*) { typeText(QStringLiteral("31122011")); };
     const struct {
         const char* caso;
         std::function<Form*(CliquesTest&)> abre;
@@ -103,22 +105,9 @@ TEST_F(CliquesTest, AButtonPressedWhileLeavingAFieldRunsUnlessTheFieldRefusesIts
          "txtObservacao",
          {},
          nullptr},
-        {"termos: Fim Reg.Saidas",
-         [](CliquesTest& t) { return t.Abre<terms::frmTermo>(); },
-         "tdbFimSai",
-         [](Form*) { typeText(QStringLiteral("31122011")); },
-         "txtOrdIc",
-         {},
-         nullptr},
-        {"termos: IPI Até", [](CliquesTest& t) { return t.Abre<terms::frmTermo>(); }, "tdbAteIp",
-         [](Form*) { typeText(QStringLiteral("31122011")); }, "txtModelo", u'c', nullptr},
-        {"termos: Fim Livro ISS",
-         [](CliquesTest& t) { return t.Abre<terms::frmTermo>(); },
-         "tdbFiss",
-         [](Form*) { typeText(QStringLiteral("31122011")); },
-         "txtResponsavel",
-         {},
-         nullptr},
+        {"termos: Fim Reg.Saidas", termos, "tdbFimSai", data, "txtOrdIc", {}, nullptr},
+        {"termos: IPI Até", termos, "tdbAteIp", data, "txtModelo", u'c', nullptr},
+        {"termos: Fim Livro ISS", termos, "tdbFiss", data, "txtResponsavel", {}, nullptr},
         {"etiquetas: Nº de Folhas vazio",
          [](CliquesTest&) {
              auto* w = platform::ui::ShowForm<utilities::frmPadrao>();

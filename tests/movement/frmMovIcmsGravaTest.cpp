@@ -233,13 +233,16 @@ TEST_F(frmMovIcmsGravaTest, TheFieldsSettleOrRefuseTheirText) {
 TEST_F(frmMovIcmsGravaTest, TheItemsGridKeepsItsRules) {
     click(w->cmdNovo);
     settle();
+    const auto digitaTaxa = [this](int linha, const char* taxa) {
+        w->tdgItens->setFocus();
+        w->tdgItens->setRow(linha);
+        w->tdgItens->setCol(ColunaItem::Aliquota);
+        typeText(QString::fromLatin1(taxa));
+        pressTab();
+        settle();
+    };
     Itens({{"200", "", "35,00"}});
-    w->tdgItens->setFocus();
-    w->tdgItens->setRow(0);
-    w->tdgItens->setCol(ColunaItem::Aliquota);
-    typeText(QStringLiteral("17"));
-    pressTab();
-    settle();
+    digitaTaxa(0, "17");
     EXPECT_EQ(LeCelula(w->ArrayItens.Value(0, ColunaItem::Icms)), Valor("34"));
 
     bool cancela = false;
@@ -247,11 +250,7 @@ TEST_F(frmMovIcmsGravaTest, TheItemsGridKeepsItsRules) {
     EXPECT_FALSE(cancela);
     Itens({{"1"}, {"1"}, {"1"}, {"1"}, {"1"}});
     // With five items held, a rate typed in the last one is kept and nothing is said.
-    w->tdgItens->setRow(4);
-    w->tdgItens->setCol(ColunaItem::Aliquota);
-    typeText(QStringLiteral("12"));
-    pressTab();
-    settle();
+    digitaTaxa(4, "12");
     EXPECT_EQ(LeCelula(w->ArrayItens.Value(4, ColunaItem::Aliquota)), Valor("12"));
     // The sixth is refused, and told once.
     script->expect(
