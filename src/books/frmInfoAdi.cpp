@@ -219,7 +219,7 @@ void frmInfoAdi::CarregaRegistro() {
             w->setEnabled(false);
         for (QWidget* w :
              std::initializer_list<QWidget*>{tdbFat, tdbFatAcu, mskM1Ini, mskM1Fim, mskD1Ini, mskD1Fim})
-            platform::controls::setBackColor(w, platform::controls::menuColor());
+            platform::controls::setBackColor(w, platform::controls::buttonFaceColor());
     }
     const std::pair<QLineEdit*, const char*> obs[] = {
         {txtObsent1, "Obsent1"}, {txtObsent2, "Obsent2"}, {txtObssai1, "Obssai1"}, {txtObssai2, "Obssai2"}};

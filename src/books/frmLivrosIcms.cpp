@@ -89,6 +89,7 @@ frmLivrosIcms::frmLivrosIcms(QWidget* parent) : Form(parent) {
     empresa_ = new movimento::EmpresaPeriodo(
         *this, {txtCodigo, tdbAnomes, lblNome, nullptr, cmdPesqe, nullptr}, BancoMovimento);
     empresa_->somenteExistente = true;
+    empresa_->tabAposPesquisa = true;
     empresa_->lblTpescri = lblTpescri;
     empresa_->fechada = [this] { Ocioso(); };
     empresa_->semPeriodo = [this] { SemLivro(); };
@@ -230,7 +231,7 @@ void frmLivrosIcms::SemLivro() {
                                                       optLParcial[0], optLParcial[1], optLCompleto, txtNpag,
                                                       cmdEmissao, cmdInfoAdi, cmdRanual, tdbSalCredAnt})
         w->setEnabled(false);
-    setBackColor(txtNpag, platform::controls::menuColor());
+    setBackColor(txtNpag, platform::controls::buttonFaceColor());
 }
 
 // The movement database is open: the book, the emission and the month's carried credit.

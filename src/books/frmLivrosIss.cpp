@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "books/LivrosIss.h"
@@ -29,6 +30,8 @@ using platform::controls::setBackColor;
 frmLivrosIss::frmLivrosIss(QWidget* parent) : Form(parent) {
     setObjectName(QStringLiteral("frmLivrosIss"));
     setWindowTitle(QStringLiteral("Emissão dos Livros de ISS"));
+    // The picture of the ISS movement's toolbar button.
+    setWindowIcon(style()->standardIcon(QStyle::SP_FileLinkIcon));
     Constroi();
 
     empresa_ = new movimento::EmpresaPeriodo(

@@ -11,6 +11,7 @@
 #include "platform/controls/Colors.h"
 #include "platform/controls/TDBDate.h"
 #include "platform/ui/Focus.h"
+#include "platform/ui/FormBuilder.h"
 #include "platform/ui/Handlers.h"
 #include "platform/ui/MsgBox.h"
 #include "platform/values/Vb.h"
@@ -24,12 +25,21 @@ namespace movimento {
 using platform::controls::TDBDate;
 namespace values = platform::values;
 
+namespace {
+// The longest company name the registry keeps.
+constexpr int TamanhoNome = 50;
+}  // namespace
+
 EmpresaPeriodo::EmpresaPeriodo(QWidget& janela, Controles controles, platform::db::Connection& banco)
     : QObject(&janela), c_(controles), banco_(banco) {
     // Pasted text passes the same check as typed keys.
     c_.txtCodigo->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), c_.txtCodigo));
     using namespace platform::ui;
+    // The code, the period and the longest name are shown whole, however narrow the window opens.
+    fitToText(c_.txtCodigo, QStringLiteral("0000"));
+    fitToText(c_.tdbAnomes, QStringLiteral("00/0000"));
+    fitToLength(c_.lblNome, TamanhoNome);
     onGotFocus(c_.txtCodigo, this, &EmpresaPeriodo::txtCodigo_GotFocus);
     onLostFocus(c_.txtCodigo, this, &EmpresaPeriodo::txtCodigo_LostFocus);
     onLostFocus(c_.tdbAnomes, this, &EmpresaPeriodo::tdbAnomes_LostFocus);
@@ -134,7 +144,7 @@ void EmpresaPeriodo::tdbAnomes_LostFocus() {
         c_.tdbAnomes->setValue(periodo);
     }
     periodo = QDate(periodo.year(), periodo.month(), 1);
-    Empresas::GravaPeriodo(bancoCadastro_, codigoEmpresa_, periodo);
+    if (gravaPeriodo) Empresas::GravaPeriodo(bancoCadastro_, codigoEmpresa_, periodo);
     if (c_.tdbData) {
         c_.tdbData->setMinDate(periodo);
         c_.tdbData->setMaxDate(periodo.addMonths(1).addDays(-1));
@@ -173,6 +183,7 @@ void EmpresaPeriodo::FechaPeriodo(const std::function<void()>& depois) {
 void EmpresaPeriodo::cmdPesqe_Click() {
     EsvaziaEmpresa();
     Fecha();
+    bool escolhida = false;
     try {
         Empresas::frmPesqJur pesquisa(c_.txtCodigo->window());
         const auto chave =
@@ -181,11 +192,12 @@ void EmpresaPeriodo::cmdPesqe_Click() {
             c_.txtCodigo->setText(QString::number(static_cast<qint64>(values::Val(*chave))));
         else
             c_.txtCodigo->clear();
+        escolhida = chave.has_value();
     } catch (const values::RuntimeError&) {
     }
     platform::ui::setFocusTo(c_.txtCodigo);
     Geral::SelecionaTexto(c_.txtCodigo);
-    if (tabAposPesquisa) platform::ui::postTab();
+    if (escolhida && tabAposPesquisa) platform::ui::postTab();
 }
 
 }  // namespace movimento

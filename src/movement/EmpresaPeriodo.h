@@ -27,7 +27,8 @@ namespace movimento {
 // Contract: a session is open from a confirmed period until the company code field gets the focus or
 // the company search is pressed; then the movement connection is closed and `fechada` runs (the
 // window enters its state without a company), the typed code kept. Leaving the period field stores
-// the period as the company's working period, limits the window's entry date to the period's days,
+// the period as the company's working period (in the movement windows only, see `gravaPeriodo`),
+// limits the window's entry date to the period's days,
 // opens the movement database (creating it from the template the first time) and runs `aberta`; a
 // file that cannot be made or opened is told, the session stays closed and the company code gets the
 // focus. The company's row stays readable in Empresa() while the session is open.
@@ -55,8 +56,12 @@ class EmpresaPeriodo : public QObject {
     std::function<void()> fechada;
     // The period was confirmed and the movement database is open on the movement connection.
     std::function<void(const Abertura&)> aberta;
-    // The company search queues a Tab after it, so that the lookup runs at once (the ISS window).
+    // A company chosen in the search queues a Tab after it, so that the lookup runs at once; a
+    // cancelled search leaves the focus in the code field.
     bool tabAposPesquisa = false;
+    // The confirmed period becomes the company's working period (`mes_base_fiscal`). Only the movement
+    // windows keep it there; the books read it and never write the company's row.
+    bool gravaPeriodo = false;
     // The movement database is only looked for, never made (the books): a missing one is told, the
     // session stays closed and the company code is emptied and focused (see `semArquivo`).
     bool somenteExistente = false;

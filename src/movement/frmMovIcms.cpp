@@ -223,6 +223,7 @@ frmMovIcms::frmMovIcms(QWidget* parent) : Form(parent) {
 
     empresa_ = new EmpresaPeriodo(*this, {txtCodigo, tdbAnomes, lblNome, lblUf, cmdPesqe, tdbData},
                                   cadastro_->Conexao());
+    empresa_->gravaPeriodo = true;
     empresa_->fechada = [this] { cadastro_->Botao(shell::SemEmpresa); };
     empresa_->aberta = [this](const Abertura& a) { AbreMovimento(a); };
 
@@ -313,6 +314,8 @@ void frmMovIcms::Constroi() {
     tdgItens->setAllowAddNew(true);
     tdgItens->setAllowDelete(true);
     tdgItens->setArray(&ArrayItens);
+    // Every caption whole ("Base de Cálculo").
+    tdgItens->view()->resizeColumnsToContents();
 
     fraIPI = new QGroupBox(QStringLiteral("IPI"), documento);
     fraIPI->setObjectName(QStringLiteral("fraIPI"));
@@ -383,14 +386,13 @@ void frmMovIcms::Form_Load() {
     Entradas = true;
     LimpaItens();
     cadastro_->Botao(shell::SemEmpresa);
-    lblTit.highlight(0);
     Geral::Cancelado = false;
 }
 
 void frmMovIcms::Form_Unload(bool& Cancel) { cadastro_->Form_Unload(Cancel); }
 
 void frmMovIcms::LimpaItens() {
-    PreencheItens(ArrayItens, {});
+    ArrayItens.ReDim(0, -1, 0, ColunaItem::Ultima);
     tdgItens->ReBind();
 }
 
@@ -473,10 +475,13 @@ void frmMovIcms::cmdPesquisar_Click() {
     Geral::SelecionaTexto(mskCodigo);
 }
 
-// The grid never holds more than the five items a document stores.
+// The grid never holds more than the five items a document stores; the attempt at a sixth is told.
 void frmMovIcms::tdgItens_BeforeInsert(bool& Cancel) {
     tdgItens->Refresh();
-    if (ArrayItens.Count(1) >= SlotsItens) Cancel = true;
+    if (ArrayItens.Count(1) < SlotsItens) return;
+    Cancel = true;
+    platform::ui::MsgBox(
+        QStringLiteral("Você não pode gravar mais de 5 itens... Grave, cancele ou tente ajustar !"));
 }
 
 void frmMovIcms::tdgItens_BeforeDelete(bool& Cancel) {
@@ -487,9 +492,6 @@ void frmMovIcms::tdgItens_BeforeDelete(bool& Cancel) {
 }
 
 void frmMovIcms::tdgItens_AfterColUpdate(int ColIndex) {
-    if (ArrayItens.Count(1) == SlotsItens)
-        platform::ui::MsgBox(
-            QStringLiteral("Você não pode gravar mais de 5 itens... Grave, cancele ou tente ajustar !"));
     if (ColIndex == ColunaItem::Base) {
         switch (SaidaAposBase(tdgItens->Columns(ColunaItem::Base), txtTipolan->text())) {
             case SaidaDaBase::Fica:
@@ -524,8 +526,11 @@ void frmMovIcms::txtTipolan_LostFocus() {
     const auto item = ItemDoTipoLancamento(txtTipolan->text(), tdbVlrcont->Value());
     if (!item) {
         if (values::Val(txtTipolan->text()) == 0) {
-            tdgItens->setRow(0);
-            tdgItens->setCol(0);
+            platform::ui::jumpTo(tdgItens);
+            if (ArrayItens.Count(1) == 0) {
+                tdgItens->setRow(0);
+                tdgItens->setCol(0);
+            }
         }
         return;
     }
@@ -533,7 +538,7 @@ void frmMovIcms::txtTipolan_LostFocus() {
     tdgItens->ReBind();
     tdgItens->setRow(0);
     tdgItens->setCol(0);
-    platform::ui::setFocusTo(cmdGravar);
+    platform::ui::jumpTo(cmdGravar);
 }
 
 bool frmMovIcms::Valida_Especie(const QString& pesq) { return EspecieValida(pesq); }
@@ -542,9 +547,8 @@ bool frmMovIcms::Valida_Especie(const QString& pesq) { return EspecieValida(pesq
 void frmMovIcms::mskCfiscal_LostFocus() {
     const QString texto = mskCfiscal->Text();
     if (!TemCodigoFiscal(texto)) return;
-    const bool mesmoEstado = !txtUf->text().isEmpty() && txtUf->text() == lblUf->text();
     QString mensagem;
-    if (!CodigoFiscalAdequado(Entradas, mesmoEstado, texto)) {
+    if (!CodigoFiscalAdequado(Entradas, txtUf->text() == lblUf->text(), texto)) {
         mensagem = QStringLiteral(
             "Código fiscal inadequado, verifique se o UF da empresa combina ou se o código "
             "fiscal esta correto!");

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "companies/empresas_sql.h"
@@ -176,6 +177,8 @@ void SoDigitos(QLineEdit* campo) {
 frmMovIss::frmMovIss(QWidget* parent) : Form(parent) {
     setObjectName(QStringLiteral("frmMovIss"));
     setWindowTitle(QStringLiteral("Movimento de ISS"));
+    // The picture of its toolbar button.
+    setWindowIcon(style()->standardIcon(QStyle::SP_FileLinkIcon));
     Constroi();
 
     shell::DefinicaoCadastro d;
@@ -207,6 +210,7 @@ frmMovIss::frmMovIss(QWidget* parent) : Form(parent) {
     empresa_ = new EmpresaPeriodo(*this, {txtCodigo, tdbAnomes, lblNome, nullptr, cmdPesqe, tdbData},
                                   cadastro_->Conexao());
     empresa_->tabAposPesquisa = true;
+    empresa_->gravaPeriodo = true;
     empresa_->fechada = [this] { cadastro_->Botao(shell::SemEmpresa); };
     empresa_->aberta = [this](const Abertura& a) { AbreMovimento(a); };
 
@@ -295,7 +299,8 @@ void frmMovIss::Form_Load() {
     empresa_->Form_Load();
     cmbTipo->addItems(TiposIss);
     cadastro_->Botao(shell::SemEmpresa);
-    lblTit.highlight(0);
+    // A company code typed at once goes into its field.
+    platform::ui::setFocusTo(txtCodigo);
 }
 
 void frmMovIss::Form_Unload(bool& Cancel) { cadastro_->Form_Unload(Cancel); }

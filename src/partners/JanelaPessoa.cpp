@@ -286,10 +286,8 @@ void JanelaPessoa::MostraClasse(qint64 codauto) {
     lblClasse->setText(classe ? QString::number(classe->classe) : QString());
 }
 
-void JanelaPessoa::VaiPara(int aba, QWidget* campo) {
-    abas->setTab(aba);
-    ui::setFocusTo(campo);
-}
+// The field shows its own tab page when it takes the focus.
+void JanelaPessoa::VaiPara(QWidget* campo) { ui::jumpTo(campo); }
 
 void JanelaPessoa::txtCodigo_KeyPress(int& KeyAscii) {
     if ((KeyAscii < '0' || KeyAscii > '9') && KeyAscii != 8) KeyAscii = 0;

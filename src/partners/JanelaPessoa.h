@@ -111,7 +111,7 @@ class JanelaPessoa : public platform::ui::Form {
     virtual void AbreClasse() = 0;
 
     // Brings tab `aba` to the front and puts the focus on `campo`.
-    void VaiPara(int aba, QWidget* campo);
+    void VaiPara(QWidget* campo);
 
   private:
     friend class CadastroPessoa;

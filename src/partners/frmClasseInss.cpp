@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "companies/HistoricoDatado.h"
@@ -65,6 +66,12 @@ frmClasseInss::frmClasseInss(const DiferencasClasse& diferencas, QWidget* parent
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), txtClasse));
     tdbClasse->setObjectName(QStringLiteral("tdbClasse"));
     Empresas::HistoricoDatado::PreparaBotoes(cmdGravar, cmdApagar, cmdCancelar, cmdSair);
+    const std::pair<QPushButton*, QStyle::StandardPixmap> figuras[] = {
+        {cmdGravar, QStyle::SP_DialogSaveButton},
+        {cmdCancelar, QStyle::SP_DialogCancelButton},
+        {cmdApagar, QStyle::SP_TrashIcon},
+        {cmdSair, QStyle::SP_DialogCloseButton}};
+    for (auto [botao, figura] : figuras) botao->setIcon(style()->standardIcon(figura));
 
     auto* lblData = new QLabel(QStringLiteral("Código"), this);
     auto* lblClasse = new QLabel(QStringLiteral("Classe"), this);

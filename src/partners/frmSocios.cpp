@@ -21,11 +21,6 @@ namespace ui = platform::ui;
 using platform::controls::TDBDate;
 
 namespace {
-// The tabs.
-constexpr int AbaGeral = 0;
-constexpr int AbaInss = 1;
-constexpr int AbaObs = 2;
-
 const TextosPessoa& Textos() {
     static const TextosPessoa t{"frmSocios",
                                 QStringLiteral("Arquivo de Sócios"),
@@ -112,15 +107,15 @@ void frmSocios::MostraProprios(const platform::db::Recordset& registro) {
 
 void frmSocios::LimpaProprios() { cmbcivil->setCurrentIndex(0); }
 
-void frmSocios::AposCep() { VaiPara(AbaGeral, mskRg); }
+void frmSocios::AposCep() { VaiPara(mskRg); }
 
 void frmSocios::AbreClasse() {
     frmSocInss classe(this);
     ui::ShowModal(classe);
 }
 
-void frmSocios::tdbadmissao_LostFocus() { VaiPara(AbaInss, mskInscricao); }
+void frmSocios::tdbadmissao_LostFocus() { VaiPara(mskInscricao); }
 
-void frmSocios::mskInscricao_LostFocus() { VaiPara(AbaObs, txtObservacao); }
+void frmSocios::mskInscricao_LostFocus() { VaiPara(txtObservacao); }
 
 }  // namespace partners

@@ -19,10 +19,6 @@ namespace ui = platform::ui;
 using platform::values::Currency;
 
 namespace {
-// The tabs.
-constexpr int AbaInss = 0;
-constexpr int AbaObserv = 1;
-
 const TextosPessoa& Textos() {
     static const TextosPessoa t{"frmTerceiros",
                                 QStringLiteral("Arquivo de Terceiros"),
@@ -87,7 +83,7 @@ void frmTerceiros::MostraProprios(const platform::db::Recordset& registro) {
 
 void frmTerceiros::LimpaProprios() { cmbTinscr->setCurrentIndex(0); }
 
-void frmTerceiros::AposCep() { VaiPara(AbaInss, mskInscricao); }
+void frmTerceiros::AposCep() { VaiPara(mskInscricao); }
 
 void frmTerceiros::AbreClasse() {
     frmTerInss classe(this);
@@ -97,10 +93,9 @@ void frmTerceiros::AbreClasse() {
 // An employer or a self-employed person has no contribution salary here.
 void frmTerceiros::cmbTinscr_LostFocus() {
     const QString tipo = cmbTinscr->currentText();
-    if (tipo == QStringLiteral("Empregador") || tipo == QStringLiteral("Autônomo"))
-        VaiPara(AbaObserv, txtObservacao);
+    if (tipo == QStringLiteral("Empregador") || tipo == QStringLiteral("Autônomo")) VaiPara(txtObservacao);
 }
 
-void frmTerceiros::tdbScinss_LostFocus() { VaiPara(AbaObserv, txtObservacao); }
+void frmTerceiros::tdbScinss_LostFocus() { VaiPara(txtObservacao); }
 
 }  // namespace partners

@@ -2,8 +2,10 @@
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
+#include <QLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "platform/controls/TDBList.h"
 #include "platform/ui/Handlers.h"
@@ -53,8 +55,15 @@ void DialogoPesquisa::MontaLista(std::vector<ColunaPesquisa> colunas, QComboBox*
             [this](int coluna) { Guarded([&] { lista_->Rodape(coluna); }); });
 }
 
+// The columns take the width of their widest value or caption (a whole CNPJ), and the dialog grows to
+// show them.
 bool DialogoPesquisa::Carrega(platform::db::Recordset& rs) {
-    if (lista_->Carrega(rs) > 0) return true;
+    if (lista_->Carrega(rs) > 0) {
+        const int largura = tdbPesq->FitColumns();
+        const QMargins m = contentsMargins() + (layout() ? layout()->contentsMargins() : QMargins());
+        resize(std::max(width(), largura + m.left() + m.right()), height());
+        return true;
+    }
     platform::ui::MsgBox(QStringLiteral("Atenção, não há nenhum registro cadastrado !"),
                          platform::ui::Msg::Information, QCoreApplication::applicationName());
     Geral::Cancelado = true;

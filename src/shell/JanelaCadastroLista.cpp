@@ -52,6 +52,7 @@ void ListaCadastro::Configura(platform::controls::TDBList* lista, std::vector<Co
     colunas_ = std::move(colunas);
     tipoInicial_ = tipoInicial;
     ordem_ = 0;
+    colunaOrdem_ = 0;
     tipo_ = tipoInicial;
     if (!lista_) return;
     dados_ = std::make_unique<platform::controls::XArrayDB>();
@@ -68,6 +69,7 @@ void ListaCadastro::Carrega(const std::vector<QStringList>& linhas) {
         for (int c = 0; c < colunas; ++c)
             dados_->setValue(i, c, c < linhas[i].size() ? linhas[i][c] : QString());
     ordem_ = 0;
+    colunaOrdem_ = 0;
     tipo_ = tipoInicial_;
     lista_->setArray(dados_.get());
 }
@@ -104,7 +106,8 @@ void ListaCadastro::Grava(const QString& chave, const QStringList& celulas, bool
     // A date key always sorts as a date: in the kind of another column "dd/mm/yyyy" would put the
     // same day of every month together.
     const TipoColuna tipoChave = colunas_.front().tipo;
-    Ordena(0, tipoChave == TipoColuna::Data ? TipoColuna::Data : tipo_);
+    const int coluna = lista_->ColumnVisible(0) ? 0 : colunaOrdem_;
+    Ordena(coluna, coluna == 0 && tipoChave == TipoColuna::Data ? TipoColuna::Data : tipo_);
     lista_->ReBind();
 }
 
@@ -120,6 +123,7 @@ void ListaCadastro::OrdenaCabecalho(int coluna, int ordem) {
     if (!lista_ || coluna < 0 || coluna >= int(colunas_.size())) return;
     lista_->clearBookmark();
     ordem_ = ordem;
+    colunaOrdem_ = coluna;
     tipo_ = colunas_[coluna].tipo;
     Ordena(coluna, tipo_);
     lista_->ReBind();

@@ -23,8 +23,10 @@ struct ColunaLista {
 };
 
 // The list of a record window: an in-memory array of text cells, one row per table row (column 0
-// the key), shown by a TDBList, with the sort the list keeps: the sort that follows a save is always
-// on column 0, with the order and kind of the last header event (a date key always as dates). Rows are found
+// the key), shown by a TDBList, with the sort the list keeps: the sort that follows a save is on
+// column 0, with the order and kind of the last header event (a date key always as dates); a list whose
+// key column is hidden (an automatic number) is sorted on the column of that event instead, as the
+// user chose it. Rows are found
 // by their key, never taken as "the current row", since a header sort clears the current row.
 class ListaCadastro {
   public:
@@ -57,7 +59,7 @@ class ListaCadastro {
     void Remove(const QString& chave);
 
     // The two header events: the current row is cleared and the array sorted on `coluna`, ascending
-    // (0) or descending (1), by the column's kind; the order and kind are remembered, the column not.
+    // (0) or descending (1), by the column's kind; the column, order and kind are remembered.
     void OrdenaCabecalho(int coluna, int ordem);
 
     int Ordem() const { return ordem_; }
@@ -71,6 +73,7 @@ class ListaCadastro {
     std::vector<ColunaLista> colunas_;
     TipoColuna tipoInicial_ = TipoColuna::Texto;
     int ordem_ = 0;
+    int colunaOrdem_ = 0;
     TipoColuna tipo_ = TipoColuna::Texto;
 };
 

@@ -86,6 +86,13 @@ void frmErros::Form_Load() {
     cmdNao->setVisible(!fatal);
 }
 
+// The rows were measured before the message column had its width: measured again once it has, they
+// take one line each for a short message.
+void frmErros::showEvent(QShowEvent* event) {
+    Dialog::showEvent(event);
+    tdbErros->view()->resizeRowsToContents();
+}
+
 void frmErros::cmdOk_Click() {
     Geral::Cancelado = true;
     close();

@@ -35,6 +35,7 @@ class frmErros : public platform::ui::Dialog {
 
   protected:
     void Form_Load() override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     std::unique_ptr<platform::controls::XArrayDB> erros_;

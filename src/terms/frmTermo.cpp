@@ -190,9 +190,9 @@ frmTermo::frmTermo(QWidget* parent) : Form(parent) {
     onClick(cmdImprimir, this, &frmTermo::cmdImprimir_Click);
     onLostFocus(txtFolhasIc, [this] { NormalizaFolhas(txtFolhasIc); });
     onLostFocus(txtFolhasIp, [this] { NormalizaFolhas(txtFolhasIp); });
-    onLostFocus(tdbFimSai, [this] { ProximaAba(1, txtOrdIc); });
-    onLostFocus(tdbAteIp, [this] { ProximaAba(2, txtModelo); });
-    onLostFocus(tdbFiss, [this] { ProximaAba(3, txtResponsavel); });
+    onLostFocus(tdbFimSai, [this] { ProximaAba(txtOrdIc); });
+    onLostFocus(tdbAteIp, [this] { ProximaAba(txtModelo); });
+    onLostFocus(tdbFiss, [this] { ProximaAba(txtResponsavel); });
 }
 
 frmTermo::~frmTermo() = default;
@@ -354,10 +354,10 @@ void frmTermo::NormalizaFolhas(QLineEdit* campo) {
     campo->setText(QString::number(campo->text().toLongLong()));
 }
 
-void frmTermo::ProximaAba(int aba, QWidget* campo) {
+// The field shows its own tab page when it takes the focus.
+void frmTermo::ProximaAba(QWidget* campo) {
     if (cadastro_->EstadoAtual() != shell::Carregado) return;
-    ssTab->setTab(aba);
-    setFocusTo(campo);
+    platform::ui::jumpTo(campo);
 }
 
 // A run-time error of the search ends at its last step, the focus in the code field.

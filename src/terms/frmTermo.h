@@ -101,7 +101,7 @@ class frmTermo : public platform::ui::Form {
     // A folio count shows the number it holds, an empty one "0".
     static void NormalizaFolhas(QLineEdit* campo);
     // Leaving the last date of a tab turns to the next tab and its first field.
-    void ProximaAba(int aba, QWidget* campo);
+    void ProximaAba(QWidget* campo);
 
     CadastroTermo* cadastro_;
 };

@@ -1,11 +1,11 @@
 #include "utilities/frmAjuste.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "platform/controls/MultiLineText.h"
 #include "platform/db/Connection.h"
 #include "platform/files/FileLookup.h"
 #include "platform/ui/EndProgram.h"
@@ -48,9 +48,12 @@ QString AnoDoLancamento() { return Lancamento().section(u'/', 1); }
 frmAjuste::frmAjuste(QWidget* parent) : Form(parent) {
     setObjectName(QStringLiteral("frmAjuste"));
     setWindowTitle(QStringLiteral("Ajuste dos Arquivos"));
-    txtMudanca = new QLineEdit(this);
+    // The whole notice is read before the question about it: it wraps over as many lines as it needs.
+    txtMudanca = new platform::controls::MultiLineText(this);
     txtMudanca->setObjectName(QStringLiteral("txtMudanca"));
     txtMudanca->setReadOnly(true);
+    txtMudanca->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    txtMudanca->setMinimumHeight(txtMudanca->fontMetrics().lineSpacing() * 5);
     txtMudanca->setEnabled(false);
     Label3 = new QLabel(QStringLiteral("Clique no Botão Abaixo Para Iniciar o Ajuste !"), this);
     cmdTrabdados = ui::FormBuilder::button(this, "cmdTrabdados", "", "");

@@ -3,7 +3,10 @@
 #include "platform/ui/Form.h"
 
 class QLabel;
-class QLineEdit;
+
+namespace platform::controls {
+class MultiLineText;
+}
 class QProgressBar;
 class QPushButton;
 
@@ -18,7 +21,7 @@ class frmAjuste : public platform::ui::Form {
   public:
     explicit frmAjuste(QWidget* parent = nullptr);
 
-    QLineEdit* txtMudanca;
+    platform::controls::MultiLineText* txtMudanca;
     QPushButton* cmdTrabdados;
     QProgressBar* prbBarra;
     QLabel* Label3;

@@ -40,6 +40,8 @@ frmPadrao::frmPadrao(QWidget* parent) : Form(parent) {
         const QByteArray nome = "txtL" + QByteArray::number(i);
         const QByteArray rotulo = "Linha " + QByteArray::number(i + 1);
         txtL[std::size_t(i)] = f.text(nome.constData(), rotulo.constData(), TamanhoLinha, i, 0);
+        // A whole line of capitals shows without scrolling.
+        ui::fitToText(txtL[std::size_t(i)], QString(TamanhoLinha, u'N'));
     }
     txtNvias = f.text("txtNvias", "Nº. de Folhas", 2, 4, 0);
     txtNvias->setMaximumWidth(40);
@@ -84,9 +86,10 @@ void frmPadrao::txtNvias_KeyPress(int& KeyAscii) {
 
 void frmPadrao::txtNvias_LostFocus() {
     const QString texto = txtNvias->text();
-    // A single 0 pads to "00": no sheet, refused like it.
+    // A single 0 pads to "00": no sheet, refused like it. The keyboard is sent back without a message;
+    // a button clicked meanwhile still runs (printing checks the count itself).
     if (texto.isEmpty() || platform::values::Val(texto) == 0) {
-        ui::setFocusTo(txtNvias);
+        ui::jumpTo(txtNvias);
         return;
     }
     txtNvias->setText(Geral::Zeros(static_cast<qint64>(platform::values::Val(texto)), 2));

@@ -38,6 +38,8 @@ const char* const Modelos[4][3] = {
 
 // The bounds of a company number: whole numbers of up to six digits.
 const char* const FormatoNumero = "#####0";
+// Set on a number bound once something is put in it.
+const char* const Digitado = "digitado";
 
 template <class W>
 W* nomeado(W* w, const QString& nome) {
@@ -96,6 +98,7 @@ frmRelatArq::frmRelatArq(QWidget* parent) : Form(parent) {
         for (controls::TDBNumber* t : {tdnDe[i], tdnAt[i]}) {
             t->setDisplayFormat(QString::fromLatin1(FormatoNumero));
             t->setMaxValue(platform::values::Currency::fromUnits(999999));
+            connect(t, &QLineEdit::textChanged, t, [t] { t->setProperty(Digitado, true); });
         }
     }
     cmdLimpaFiltros = ui::FormBuilder::button(this, "cmdLimpaFiltros", "&Limpa Seleção", "Cancela Digitação");
@@ -150,6 +153,8 @@ void frmRelatArq::Form_Load() {
     tdlModelo->setColumnCaption(2, QStringLiteral("Modelo/Conteúdo do Relatório"));
     tdlModelo->clearBookmark();
     cmbOrdem->addItem(QString());
+    // The window opens wide enough for the models' whole descriptions and every caption.
+    tdlModelo->setMinimumWidth(tdlModelo->FitColumns());
 }
 
 void frmRelatArq::Form_Unload(bool&) {
@@ -195,8 +200,10 @@ void frmRelatArq::LimpaLinha(int r) {
     txtAt[i]->clear();
     tdbDe[i]->clear();
     tdbAt[i]->clear();
-    tdnDe[i]->setValue({});
-    tdnAt[i]->setValue({});
+    for (controls::TDBNumber* t : {tdnDe[i], tdnAt[i]}) {
+        t->setValue({});
+        t->setProperty(Digitado, false);
+    }
     for (QWidget* w :
          std::initializer_list<QWidget*>{txtDe[i], txtAt[i], tdnDe[i], tdnAt[i], tdbDe[i], tdbAt[i]})
         w->setVisible(false);
@@ -260,7 +267,9 @@ bool frmRelatArq::ValidaFiltros() {
         } else if (TipoCampo == u"S") {
             if (txtDe[i]->text().isEmpty() || txtAt[i]->text().isEmpty()) valido = false;
         } else if (TipoCampo == u"N") {
-            if (tdnDe[i]->Text().isEmpty() || tdnAt[i]->Text().isEmpty()) valido = false;
+            // A number field shows 0 until typed: a bound never typed is a bound not given.
+            for (controls::TDBNumber* t : {tdnDe[i], tdnAt[i]})
+                if (t->Text().isEmpty() || !t->property(Digitado).toBool()) valido = false;
         }
     }
     return valido;

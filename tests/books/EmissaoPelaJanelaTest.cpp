@@ -6,10 +6,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "LinhaEmpresa.h"
 #include "books/Relatorios.h"
 #include "books/frmLivrosIcms.h"
 #include "books/pos_icms_sql.h"
 #include "movement/ArquivoMovimento.h"
+#include "platform/controls/TDBDate.h"
 #include "platform/report/PrintEngine.h"
 #include "platform/report/ReportPreview.h"
 #include "platform/report/frmRelatorio.h"
@@ -37,7 +39,8 @@ class EmissaoPelaJanelaTest : public RegistryWindowFixture {
         db.Execute(
             "INSERT INTO Empresas(codigo,nome,tpescri,mes_base_fiscal,cgc,inscr_estadual) VALUES"
             "(7,'Comercial Sete Ltda','C',?,'12.345.678/0001-95','111.222.333.444')",
-            {QDate(2012, 2, 1)});
+            {QDate(2011, 5, 1)});
+        empresa = LinhaEmpresa(db, 7);
         db.Execute(
             "INSERT INTO ForGeral(cgc,nome,ie) VALUES('11.222.333/0001-81','Distribuidora Paulista','123')");
         db.Execute("INSERT INTO CliGeral(cgc,nome,ie) VALUES('33.444.555/0001-06','Mercado Central','456')");
@@ -62,6 +65,7 @@ class EmissaoPelaJanelaTest : public RegistryWindowFixture {
         typeText("7");
         pressEnter();
         settle();
+        w->tdbAnomes->setValue(QDate(2012, 2, 1));
         pressEnter();
         settle();
         w->txtNpag->setText(QStringLiteral("14"));
@@ -102,11 +106,13 @@ class EmissaoPelaJanelaTest : public RegistryWindowFixture {
 
     Connection movimento;
     QPointer<frmLivrosIcms> w;
+    QStringList empresa;
 };
 
 }  // namespace
 
-// Each emission ends in a new preview whose pages match the book's golden pages.
+// Each emission ends in a new preview whose pages match the book's golden pages; the company's row is
+// never written.
 TEST_F(EmissaoPelaJanelaTest, EachBookEmittedFromTheWindowMatchesItsGoldenPages) {
     const struct {
         QRadioButton* frmLivrosIcms::*livro;
@@ -122,6 +128,8 @@ TEST_F(EmissaoPelaJanelaTest, EachBookEmittedFromTheWindowMatchesItsGoldenPages)
             expectGolden(QString::fromLatin1(l.golden), previa.previews()[0]->document());
         });
     }
+    // The month of the books is not the company's working period: its row is as it was.
+    EXPECT_EQ(LinhaEmpresa(db, 7), empresa);
 }
 
 // A month of 2002 holding the widest values every column can print: the largest amount the movement

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QPushButton>
 
+#include "LinhaEmpresa.h"
 #include "books/Relatorios.h"
 #include "books/frmLivrosIss.h"
 #include "movement/ArquivoMovimento.h"
@@ -248,11 +249,14 @@ TEST_F(frmLivrosIssTest, EachModelPrintsItsBook) {
     }
 }
 
+// The period chosen for the book is not the company's working period: the row stays as it was.
 TEST_F(frmLivrosIssTest, AnEmptyMonthAndAMissingLayout) {
+    const QStringList empresa = LinhaEmpresa(cadastro, 7);
     Codigo(QStringLiteral("7"));
     Periodo(QDate(2011, 4, 1));
     click(w->cmdEmissao);
     settle();
+    EXPECT_EQ(LinhaEmpresa(cadastro, 7), empresa);
     ASSERT_EQ(Previas().size(), 1u);
     const auto paginas = Previas()[0]->previews()[0]->document().pages;
     ASSERT_EQ(paginas.size(), 1u);

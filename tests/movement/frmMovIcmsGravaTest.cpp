@@ -233,21 +233,32 @@ TEST_F(frmMovIcmsGravaTest, TheFieldsSettleOrRefuseTheirText) {
 TEST_F(frmMovIcmsGravaTest, TheItemsGridKeepsItsRules) {
     click(w->cmdNovo);
     settle();
+    const auto digitaTaxa = [this](int linha, const char* taxa) {
+        w->tdgItens->setFocus();
+        w->tdgItens->setRow(linha);
+        w->tdgItens->setCol(ColunaItem::Aliquota);
+        typeText(QString::fromLatin1(taxa));
+        pressTab();
+        settle();
+    };
     Itens({{"200", "", "35,00"}});
-    w->tdgItens->setFocus();
-    w->tdgItens->setRow(0);
-    w->tdgItens->setCol(ColunaItem::Aliquota);
-    typeText(QStringLiteral("17"));
-    pressTab();
-    settle();
+    digitaTaxa(0, "17");
     EXPECT_EQ(LeCelula(w->ArrayItens.Value(0, ColunaItem::Icms)), Valor("34"));
 
     bool cancela = false;
     w->tdgItens_BeforeInsert(cancela);
     EXPECT_FALSE(cancela);
     Itens({{"1"}, {"1"}, {"1"}, {"1"}, {"1"}});
+    // With five items held, a rate typed in the last one is kept and nothing is said.
+    digitaTaxa(4, "12");
+    EXPECT_EQ(LeCelula(w->ArrayItens.Value(4, ColunaItem::Aliquota)), Valor("12"));
+    // The sixth is refused, and told once.
+    script->expect(
+        QStringLiteral("Você não pode gravar mais de 5 itens... Grave, cancele ou tente ajustar !"),
+        platform::ui::Msg::OK);
     w->tdgItens_BeforeInsert(cancela);
     EXPECT_TRUE(cancela);
+    EXPECT_TRUE(script->allAnswered());
 }
 
 // A write the month table refuses leaves the document as typed, unsaved, and the next code as it was.

@@ -138,7 +138,11 @@ class ListagensTest : public RegistryWindowFixture {
                     "visita.\nFim.");
             });
         Empresa(12, QStringLiteral("Bar do Zé"));
-        Empresa(3, QStringLiteral("Óptica Ângela & Irmãs"), [](auto& e) { e.uf = QStringLiteral("MG"); });
+        // A CCM never typed is kept as its empty mask, and prints as nothing.
+        Empresa(3, QStringLiteral("Óptica Ângela & Irmãs"), [](auto& e) {
+            e.uf = QStringLiteral("MG");
+            e.ccm = QStringLiteral("__.___.___-__");
+        });
         Empresas::GravaPeriodo(db, 7, QDate(2008, 5, 1));
         db.Execute(QStringLiteral("UPDATE Empresas SET apelido = 'Padaria' WHERE codigo = 7"));
     }
@@ -285,6 +289,17 @@ TEST_F(frmRelatArqTest, APrintLandsOnePreviewWithTheTitleTyped) {
     Imprime();
     EXPECT_EQ(w->Resultado().RecordCount(), 2);
     ASSERT_EQ(Previas().size(), 2u);
+
+    // A number bound left out is told, not taken as 0.
+    click(w, QStringLiteral("cmdLimpaFiltros"));
+    Campo(1, QStringLiteral("Código"));
+    w->tdnDe[1]->setText(QStringLiteral("3"));
+    script->expect(
+        QStringLiteral(
+            "Você indicou Campos de Filtros e não preencheu os intervalos De... Até...; verifique !"),
+        platform::ui::Msg::OK);
+    Imprime();
+    EXPECT_EQ(Previas().size(), 2u);
     click(w, QStringLiteral("cmdSair"));
     settle();
     EXPECT_EQ(platform::ui::FindForm<frmRelatArq>(), nullptr);

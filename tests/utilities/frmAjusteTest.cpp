@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "companies/frmEmpresas.h"
+#include "platform/controls/MultiLineText.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/MsgBox.h"
 #include "support/Drive.h"
@@ -46,7 +47,7 @@ TEST_F(frmAjusteTest, CarriesTheOfficesRowsKeepsTheBackupAndDeletesTheTemplateLa
     settle();
     EXPECT_EQ(w->cmdTrabdados->text(), QStringLiteral("Ajuste Versão " RT_VERSION " " RT_RELEASE));
     EXPECT_TRUE(
-        w->txtMudanca->text().startsWith(QStringLiteral("*** LEIA COM ATENÇÃO *** Atualização " RT_RELEASE)));
+        w->txtMudanca->Text().startsWith(QStringLiteral("*** LEIA COM ATENÇÃO *** Atualização " RT_RELEASE)));
     QList<int> progresso;
     QObject::connect(w->prbBarra, &QProgressBar::valueChanged, [&](int v) { progresso << v; });
     script->expect(Agradecemos, Leu, OK).expect(QStringLiteral("Ajuste Finalizado !"), "Atenção", OK);

@@ -153,6 +153,9 @@ void MaskEdBox::mousePressEvent(QMouseEvent* event) {
     // The middle button would paste the selection past the mask.
     if (event->button() == Qt::MiddleButton && engine_.hasMask()) return;
     QLineEdit::mousePressEvent(event);
+    // An empty field is typed from its first position, wherever it was clicked.
+    if (event->button() == Qt::LeftButton && engine_.hasMask() && engine_.isEmpty())
+        setCursorPosition(engine_.nextInput(0));
 }
 
 }  // namespace platform::controls

@@ -1,6 +1,7 @@
 #include "platform/controls/TDBList.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace platform::controls {
@@ -133,6 +134,15 @@ QVariant ArrayList::Columns(int col) const {
     const int row = Bookmark();
     if (row < 0 || col < Array()->LowerBound(2) || col > Array()->UpperBound(2)) return {};
     return Array()->Value(row, col);
+}
+
+int ArrayList::FitColumns() {
+    view_->resizeColumnsToContents();
+    int width = 2 * view_->frameWidth() + view_->verticalScrollBar()->sizeHint().width() +
+                (view_->verticalHeader()->isVisible() ? view_->verticalHeader()->sizeHint().width() : 0);
+    for (int c = 0; c < view_->model()->columnCount(); ++c)
+        if (!view_->isColumnHidden(c)) width += view_->columnWidth(c);
+    return width;
 }
 
 }  // namespace platform::controls

@@ -54,6 +54,10 @@ class ArrayList : public QWidget {
     void setColumnCaption(int col, const QString& caption) { model_->setCaption(col, caption); }
     void setColumnWidth(int col, int width) { view_->setColumnWidth(col, width); }
     void setColumnVisible(int col, bool visible) { view_->setColumnHidden(col, !visible); }
+    bool ColumnVisible(int col) const { return !view_->isColumnHidden(col); }
+    // Sizes every column to its widest value or caption; returns the width the list then needs to
+    // show all its visible columns whole.
+    int FitColumns();
 
     int Bookmark() const;
     void setBookmark(int row);

@@ -1,6 +1,7 @@
 #include "platform/report/frmRelatorio.h"
 
 #include <QApplication>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QVBoxLayout>
 
@@ -17,13 +18,19 @@ PreviewTabs* fill(QWidget* host) {
     return tabs;
 }
 
-// The preview is drawn maximised inside the main window, so the sheet is seen at once.
+// The preview is drawn maximised inside the main window, so the sheet is seen at once. It is given a
+// size of its own first: the main area restores it when another window is opened over it, and a
+// window maximised before it was ever laid out would come back as a bare title bar.
 frmRelatorio* maximised(frmRelatorio* host) {
     if (!host) return host;
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(host->parentWidget()))
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(host->parentWidget())) {
+        if (!sub->isMaximized())
+            if (QMdiArea* area = sub->mdiArea())
+                sub->setGeometry(QRect(QPoint(0, 0), area->viewport()->size()));
         sub->showMaximized();
-    else
+    } else {
         host->showMaximized();
+    }
     return host;
 }
 }  // namespace
@@ -42,8 +49,14 @@ frmRelatorio* frmRelatorio::ShowNew() {
 
 frmRelatorio* frmRelatorio::shared() { return platform::ui::FindForm<frmRelatorio>(); }
 
+// Closing the last preview closes the window too: an empty window titled after the book would stay
+// over the window that printed it.
 void frmRelatorio::addPreview(ReportPreview* preview, const QString& title) {
     tabs_->add(preview, title.isEmpty() ? caption() : title);
+    connect(preview, &ReportPreview::closeRequested, this, [this, preview] {
+        const auto open = previews();
+        if (open.size() == 1 && open.front() == preview) Unload();
+    });
 }
 
 std::vector<ReportPreview*> frmRelatorio::previews() const { return tabs_->previews(); }

@@ -10,7 +10,7 @@ namespace platform::report {
 // The preview host: an empty child window of the main window that report previews are drawn into.
 // The automation prints share its default instance (a second print adds a second preview and the
 // caption is the last one set); the book prints each make a new instance. Closing it unloads it
-// with its previews.
+// with its previews, and closing its last preview closes it.
 class frmRelatorio : public platform::ui::Form, public PreviewHost {
     Q_OBJECT
   public:

@@ -14,6 +14,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcutEvent>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTabWidget>
 #include <algorithm>
 #include <memory>
 #include <vector>
@@ -203,6 +206,9 @@ class Rules : public QObject {
                 return focusIn(w, static_cast<QFocusEvent*>(ev)->reason());
             case QEvent::MouseButtonPress:
             case QEvent::MouseButtonDblClick:
+                // A tab clicked hides the page holding the focus: the focus leaves its field while the
+                // press is being handled.
+                tabPress_ = qobject_cast<QTabBar*>(w) != nullptr;
                 // The press that took the focus reaches the filters only after the focus moved, so
                 // the first press seen after the cancel was armed is that press.
                 if (cancelPress_) {
@@ -213,11 +219,12 @@ class Rules : public QObject {
                 return false;
             case QEvent::MouseButtonRelease:
                 cancelPress_ = false;
+                tabPress_ = false;
                 return false;
             case QEvent::ShortcutOverride:
                 // An access key of the window's own buttons comes before the main menu's: the key
                 // press is then delivered, and presses the button.
-                if (accessKeyButton(w, static_cast<QKeyEvent*>(ev))) {
+                if (!accessKeyButtons(w, static_cast<QKeyEvent*>(ev)).empty()) {
                     ev->accept();
                     return true;
                 }
@@ -231,7 +238,31 @@ class Rules : public QObject {
         }
     }
 
+  public:
+    // True while the `_LostFocus` of a field runs for a leave that a button's click or access key, or
+    // a tab's click, caused: the user chose where to go, so a jump onward does not happen.
+    bool yieldsJumps() const { return yieldJumps_; }
+
   private:
+    static bool leavesForButton(Qt::FocusReason reason, QWidget* to) {
+        if (!qobject_cast<QAbstractButton*>(ownerOf(to))) return false;
+        return reason == Qt::ShortcutFocusReason ||
+               (reason == Qt::MouseFocusReason && QGuiApplication::mouseButtons() != Qt::NoButton);
+    }
+
+    // The eye follows the focus: a control that takes it on a hidden page of a tabbed container shows
+    // that page (and those of the containers around it).
+    static void showPageOf(QWidget* w) {
+        for (QWidget* p = w; p && !p->isWindow(); p = p->parentWidget()) {
+            auto* stack = qobject_cast<QStackedWidget*>(p->parentWidget());
+            if (!stack || stack->currentWidget() == p) continue;
+            if (auto* tabs = qobject_cast<QTabWidget*>(stack->parentWidget())) {
+                const int page = tabs->indexOf(p);
+                if (page >= 0 && tabs->isTabEnabled(page)) tabs->setCurrentIndex(page);
+            }
+        }
+    }
+
     // A field's own focus-out (a line edit drops its selection and hides its cursor) must be over
     // before its `_LostFocus` runs, or what the handler does to the field it keeps (select its text)
     // is undone at once. So the focus-out only notes the move, and the handler runs when the focus-in
@@ -257,7 +288,9 @@ class Rules : public QObject {
         if (!leave.from || leave.to != inner) return true;
         QWidget* w = leave.from;
         const QPointer<QWidget> arrivingBefore = arriving_;
+        const bool yieldingBefore = yieldJumps_;
         arriving_ = inner;
+        yieldJumps_ = tabPress_ || leavesForButton(leave.reason, inner);
         bool aceito = true;
         if (auto* c = dynamic_cast<CommitsOnLeave*>(w)) Guarded([c, &aceito] { aceito = c->commitEdit(); });
         if (auto* h = handlersOf(w, false); aceito && h && !h->lost.empty()) {
@@ -265,6 +298,7 @@ class Rules : public QObject {
             for (const auto& f : calls) Guarded(f);
         }
         arriving_ = arrivingBefore;
+        yieldJumps_ = yieldingBefore;
         if (QApplication::focusWidget() == inner) return true;
         // The check kept (or moved) the focus: the click that was taking it is cancelled. Only that
         // click: a move by Tab or by the code arms nothing, and the next press or release disarms it,
@@ -281,6 +315,7 @@ class Rules : public QObject {
         QWidget* w = ownerOf(inner);
         QWidget* form = formOf(w);
         if (!form) return false;
+        showPageOf(inner);
         if (entryForm(w))
             if (auto* le = qobject_cast<QLineEdit*>(w); le && !le->property(OwnInputProperty).toBool())
                 stripQuotesOnEdit(le);
@@ -309,8 +344,11 @@ class Rules : public QObject {
 
     bool key(QWidget* w, QKeyEvent* k) {
         if (replaying_) return false;
-        if (QAbstractButton* b = accessKeyButton(w, k)) {
-            pressByKey(b);
+        if (const auto buttons = accessKeyButtons(w, k); buttons.size() == 1) {
+            pressByKey(buttons.front());
+            return true;
+        } else if (!buttons.empty()) {
+            focusNextOf(buttons);
             return true;
         }
         const bool popup = QApplication::activePopupWidget() != nullptr;
@@ -365,19 +403,31 @@ class Rules : public QObject {
         return true;
     }
 
-    // The enabled, visible button of the window of `w` whose access key (Alt + its underlined
-    // letter) `k` is.
-    static QAbstractButton* accessKeyButton(QWidget* w, const QKeyEvent* k) {
+    // The enabled, visible buttons of the window of `w` whose access key (Alt + its underlined
+    // letter) `k` is, in tab order.
+    static std::vector<QAbstractButton*> accessKeyButtons(QWidget* w, const QKeyEvent* k) {
+        std::vector<QAbstractButton*> found;
         if (k->modifiers() != Qt::AltModifier || k->key() < Qt::Key_Space || k->key() > Qt::Key_ydiaeresis)
-            return nullptr;
+            return found;
         QWidget* form = formOf(w);
-        if (!form) return nullptr;
+        if (!form) return found;
         const QKeySequence typed(QKeyCombination(Qt::AltModifier, static_cast<Qt::Key>(k->key())));
         for (QAbstractButton* b : form->findChildren<QAbstractButton*>())
             if (b->isVisible() && b->isEnabled() && formOf(b) == form &&
                 QKeySequence::mnemonic(b->text()) == typed)
-                return b;
-        return nullptr;
+                found.push_back(b);
+        std::stable_sort(found.begin(), found.end(),
+                         [](QWidget* a, QWidget* b) { return tabIndex(a) < tabIndex(b); });
+        return found;
+    }
+
+    // An access key that several controls share presses none of them: it moves the focus to the next
+    // of them after the one that has it, as the desktop convention has it.
+    static void focusNextOf(const std::vector<QAbstractButton*>& buttons) {
+        QWidget* now = QApplication::focusWidget();
+        auto at = std::find(buttons.begin(), buttons.end(), now);
+        QAbstractButton* next = at == buttons.end() || at + 1 == buttons.end() ? buttons.front() : *(at + 1);
+        next->setFocus(Qt::ShortcutFocusReason);
     }
 
     // A button pressed by its key first takes the focus, so that the field being left completes its
@@ -399,6 +449,8 @@ class Rules : public QObject {
     QPointer<QWidget> arriving_;
     bool cancelPress_ = false;
     bool replaying_ = false;
+    bool tabPress_ = false;
+    bool yieldJumps_ = false;
 };
 
 Rules* rules() {
@@ -482,6 +534,11 @@ void postFocus(QWidget* control) {
 
 void setFocusTo(QWidget* control) { control->setFocus(Qt::OtherFocusReason); }
 
+void jumpTo(QWidget* control) {
+    if (Rules* r = rules(); r && r->yieldsJumps()) return;
+    setFocusTo(control);
+}
+
 void setTabIndex(QWidget* control, int index) { control->setProperty(TabIndexProperty, index); }
 
 int tabIndex(const QWidget* control) {
@@ -520,6 +577,19 @@ void applyTabOrder(QWidget* form) {
     for (size_t i = 1; i < targets.size(); ++i) QWidget::setTabOrder(targets[i - 1], targets[i]);
     for (auto& [child, target] : lifted)
         if (child) child->setFocusProxy(target);
+}
+
+QWidget* firstInTabOrder(QWidget* form) {
+    QWidget* first = nullptr;
+    for (QWidget* w : form->findChildren<QWidget*>()) {
+        if (tabIndex(w) < 0 || (first && tabIndex(w) >= tabIndex(first))) continue;
+        QWidget* t = w;
+        while (t->focusProxy()) t = t->focusProxy();
+        if (t->isEnabled() && t->isVisibleTo(form) && (t->focusPolicy() & Qt::TabFocus)) first = w;
+    }
+    if (!first) return nullptr;
+    while (first->focusProxy()) first = first->focusProxy();
+    return first;
 }
 
 QLabel* LabelArray::operator()(int index) const {

@@ -50,14 +50,23 @@ void sendTab();
 void postTab();
 // Queues a focus move to `control`.
 void postFocus(QWidget* control);
-// Puts the focus on `control` the way the code of a window does (a move inside the window).
+// Puts the focus on `control` the way the code of a window does (a move inside the window). A check
+// that refuses the value of the field being left takes the focus back with it: a click that was
+// leaving the field is then cancelled.
 void setFocusTo(QWidget* control);
+// The jump a `_LostFocus` makes only to lead the keyboard onward (to the next field or tab page). It
+// belongs to Tab and Enter: when the field is being left by a click or access key of a button of its
+// window, or by a click on a tab, nothing moves and the button runs.
+void jumpTo(QWidget* control);
 
 // The tab index the window's layout gives a control; tabIndex is -1 for a control without one.
 void setTabIndex(QWidget* control, int index);
 int tabIndex(const QWidget* control);
 // Builds the tab order of `form`'s controls from their tab indexes.
 void applyTabOrder(QWidget* form);
+// The control of `form` that Tab reaches first: the enabled, visible control of the lowest tab index
+// that takes the focus (the widget that really takes it, for a compound control); nullptr when none.
+QWidget* firstInTabOrder(QWidget* form);
 
 // Caption colours of input fields: the caption of the field with the focus is blue, the others black.
 inline const QColor CaptionHighlight{0, 0, 255};

@@ -1,5 +1,6 @@
 #include "platform/ui/Form.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -153,9 +154,18 @@ Form* ShowInstance(Form* form) {
         return nullptr;
     }
     if (!guard) return nullptr;
+    // Where the load put the focus, if it did.
+    const QPointer<QWidget> chosen = form->focusWidget();
+    // The window opens at least as large as what its load put in it asks for.
+    if (sub) sub->resize(sub->size().expandedTo(sub->sizeHint()));
     keepTitleWhole(sub ? static_cast<QWidget*>(sub) : form);
     form->show();
     detail::activateForm(form);
+    // The MDI area gives a window opened over a maximized one whatever focus its frame remembers; the
+    // window opens where its load put the focus, or else in its first control.
+    if (QWidget* start = chosen ? chosen.data() : firstInTabOrder(form);
+        start && form->isActiveWindow() && QApplication::focusWidget() != start)
+        start->setFocus(Qt::OtherFocusReason);
     return form;
 }
 

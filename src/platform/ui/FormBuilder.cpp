@@ -6,6 +6,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QtMath>
 #include <algorithm>
 
 namespace platform::ui {
@@ -43,6 +46,39 @@ QPushButton* FormBuilder::button(QWidget* owner, const char* name, const char* c
     b->setToolTip(QString::fromUtf8(tip));
     b->setAutoDefault(false);
     return b;
+}
+
+namespace {
+void fitToWidth(QWidget* field, int textWidth) {
+    int width = textWidth;
+    if (auto* box = qobject_cast<QLineEdit*>(field)) {
+        QStyleOptionFrame option;
+        option.initFrom(box);
+        option.rect = box->contentsRect();
+        option.lineWidth =
+            box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box) : 0;
+        const QMargins m = box->textMargins();
+        // A line field keeps a margin of two pixels each side of its text, besides its frame.
+        constexpr int MargemTexto = 4;
+        width =
+            box->style()
+                ->sizeFromContents(QStyle::CT_LineEdit, &option,
+                                   QSize(textWidth + m.left() + m.right() + MargemTexto, box->height()), box)
+                .width();
+    } else {
+        const QMargins m = field->contentsMargins();
+        width += m.left() + m.right();
+    }
+    field->setMinimumWidth(std::max(field->minimumWidth(), width));
+}
+}  // namespace
+
+void fitToText(QWidget* field, const QString& widest) {
+    fitToWidth(field, qCeil(QFontMetricsF(field->font()).horizontalAdvance(widest)));
+}
+
+void fitToLength(QWidget* field, int characters) {
+    fitToWidth(field, QFontMetrics(field->font()).averageCharWidth() * characters);
 }
 
 void makePasswordField(QLineEdit* field) {

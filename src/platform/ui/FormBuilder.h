@@ -55,6 +55,12 @@ class FormBuilder {
 // Makes `field` a password field: what is typed shows as "*".
 void makePasswordField(QLineEdit* field);
 
+// Gives `field` (a line field or a label) the least width that shows `widest`, the longest text it
+// holds, whole: a layout never squeezes it below that.
+void fitToText(QWidget* field, const QString& widest);
+// The same for a text of `characters` characters of average width (a name of that length).
+void fitToLength(QWidget* field, int characters);
+
 // Widens `window` (a dialog, or the frame of a child window) so that its caption is never cut, with
 // room for the title bar's icon and buttons.
 void keepTitleWhole(QWidget* window);
