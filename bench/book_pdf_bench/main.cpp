@@ -15,6 +15,7 @@
 #include <cstdio>
 
 #include "../books_bench/Figures.h"
+#include "../books_bench/RawRead.h"
 #include "books/FormulasLivro.h"
 #include "books/PreparaLivros.h"
 #include "books/Relatorios.h"
@@ -72,27 +73,6 @@ void fill(Connection& cadastro, Connection& movimento) {
     t.commit();
 }
 
-// The floor: a query's rows stepped through raw; returns the bytes seen.
-std::size_t readRaw(sqlite3* db, const QString& sql) {
-    sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &stmt, nullptr) != SQLITE_OK) {
-        std::fprintf(stderr, "sqlite: %s\n", sqlite3_errmsg(db));
-        std::exit(1);
-    }
-    std::size_t bytes = 0;
-    while (sqlite3_step(stmt) == SQLITE_ROW)
-        for (int c = 0; c < sqlite3_column_count(stmt); ++c) {
-            if (sqlite3_column_type(stmt, c) == SQLITE_INTEGER) {
-                bytes += std::size_t(sqlite3_column_int64(stmt, c) & 1);
-            } else {
-                sqlite3_column_text(stmt, c);
-                bytes += std::size_t(sqlite3_column_bytes(stmt, c));
-            }
-        }
-    sqlite3_finalize(stmt);
-    return bytes;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -148,9 +128,9 @@ int main(int argc, char** argv) {
         if (run == 0) previewPeak = bench::peakMegabytes();
         pages = document.pages.size();
         floor.add(bench::seconds([&] {
-            seen += readRaw(raw, layout->query);
+            seen += bench::readRaw(raw, layout->query.toStdString());
             for (const Section& s : layout->sections)
-                if (!s.query.isEmpty()) seen += readRaw(raw, s.query);
+                if (!s.query.isEmpty()) seen += bench::readRaw(raw, s.query.toStdString());
         }));
         pdf.add(bench::seconds([&] {
             if (!writePdf(document, dir.filePath(QStringLiteral("JtEntrada.pdf")))) {

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "Figures.h"
+#include "RawRead.h"
 #include "books/PreparaLivros.h"
 #include "platform/db/TextFunctions.h"
 
@@ -150,32 +151,15 @@ std::vector<Row> readRows(const QString& path, const char* table) {
     return rows;
 }
 
-// Steps through a query, taking every value as SQLite hands it; returns the bytes seen.
-std::size_t readAll(sqlite3* db, const std::string& sql) {
-    sqlite3_stmt* stmt = nullptr;
-    check(sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr), db);
-    std::size_t bytes = 0;
-    while (sqlite3_step(stmt) == SQLITE_ROW)
-        for (int c = 0; c < sqlite3_column_count(stmt); ++c) {
-            if (sqlite3_column_type(stmt, c) == SQLITE_INTEGER) {
-                bytes += std::size_t(sqlite3_column_int64(stmt, c) & 1);
-            } else {
-                sqlite3_column_text(stmt, c);
-                bytes += std::size_t(sqlite3_column_bytes(stmt, c));
-            }
-        }
-    sqlite3_finalize(stmt);
-    return bytes;
-}
-
 std::size_t seen = 0;
 
 // One book of the floor: the documents' columns and the counterparts read, the lines stored again.
 void floorBook(sqlite3* movimento, sqlite3* cadastro, const char* documentos, const char* colunas,
                const char* participantes, const char* tabela, const std::vector<Row>& rows) {
+    seen += bench::readRaw(movimento,
+                           std::string("SELECT ") + colunas + " FROM " + documentos + " ORDER BY codauto");
     seen +=
-        readAll(movimento, std::string("SELECT ") + colunas + " FROM " + documentos + " ORDER BY codauto");
-    seen += readAll(cadastro, std::string("SELECT cgc,nome,ie FROM ") + participantes + " ORDER BY rowid");
+        bench::readRaw(cadastro, std::string("SELECT cgc,nome,ie FROM ") + participantes + " ORDER BY rowid");
     check(sqlite3_exec(cadastro, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), cadastro);
     check(sqlite3_exec(cadastro, (std::string("DELETE FROM ") + tabela).c_str(), nullptr, nullptr, nullptr),
           cadastro);
