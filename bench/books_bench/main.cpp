@@ -1,25 +1,26 @@
-// Times the preparation of the ICMS books on a month of 10 000 entry and 10 000 exit documents (one to
-// five item slots, some with IPI, interstate or remarks, 40 CFOPs, 2 000 registered counterparts), run
-// through the functions the books window calls, against the floor of that work: the same book lines
-// inserted straight into the same work tables with one raw prepared SQLite statement in one
-// transaction. Each figure is the best of its runs, taken in turns, so that a busy machine slows both
-// alike.
+// Times the preparation of the ICMS books at 1 000, 10 000 and 100 000 documents of a year's scale, half
+// entries and half exits (one to five item slots, some with IPI, interstate or remarks, 40 CFOPs, 2 000
+// registered counterparts), run through the functions the books window calls, against the floor of
+// that work: the same columns of the same documents read with SQLite's own statements (the text
+// collation registered as the program registers it), the counterparts read the same way, and the same
+// book lines stored into the same work tables with one raw prepared statement in one transaction. The
+// program and the floor run in turns, so that a busy machine slows both alike.
 
 #include <sqlite3.h>
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdio>
-#include <functional>
 #include <string>
 #include <variant>
 #include <vector>
 
+#include "Figures.h"
+#include "RawRead.h"
 #include "books/PreparaLivros.h"
-#include "platform/values/TextCompare.h"
+#include "platform/db/TextFunctions.h"
 
 using platform::db::Connection;
 using platform::db::Params;
@@ -27,15 +28,16 @@ using platform::values::Currency;
 
 namespace {
 
-constexpr int Documentos = 10000;
+constexpr int Sizes[] = {1000, 10000, 100000};
 constexpr int Participantes = 2000;
-constexpr int Runs = 5;
+constexpr int Rounds = 5;
 
 QString cnpj(int i) {
     return QStringLiteral("%1.345.678/0001-%2").arg(10 + i % 90).arg(i / 90, 2, 10, QLatin1Char('0'));
 }
 
-void fill(Connection& cadastro, Connection& movimento) {
+// `documentos` documents in each of the entries and the exits tables.
+void fill(Connection& cadastro, Connection& movimento, int documentos) {
     {
         platform::db::Transaction t(cadastro);
         for (const char* tabela : {"ForGeral", "CliGeral"})
@@ -51,7 +53,7 @@ void fill(Connection& cadastro, Connection& movimento) {
     platform::db::Transaction t(movimento);
     for (const char* tabela : {"DIGE03", "DIGS03"}) {
         const bool entrada = tabela[3] == 'E';
-        for (int i = 0; i < Documentos; ++i) {
+        for (int i = 0; i < documentos; ++i) {
             const bool interestadual = i % 3 == 0;
             const QString cfop = QStringLiteral("%1.1%2")
                                      .arg(entrada ? (interestadual ? 2 : 1) : (interestadual ? 6 : 5))
@@ -100,15 +102,6 @@ void fill(Connection& cadastro, Connection& movimento) {
     t.commit();
 }
 
-// One stored row, as the raw side binds it again.
-using Value = std::variant<std::monostate, sqlite3_int64, std::string>;
-using Row = std::vector<Value>;
-
-int collate(void*, int la, const void* a, int lb, const void* b) {
-    return platform::values::compareText(QStringView(static_cast<const char16_t*>(a), la / 2),
-                                         QStringView(static_cast<const char16_t*>(b), lb / 2));
-}
-
 void check(int rc, sqlite3* db) {
     if (rc != SQLITE_OK && rc != SQLITE_DONE && rc != SQLITE_ROW) {
         std::fprintf(stderr, "sqlite: %s\n", sqlite3_errmsg(db));
@@ -119,11 +112,15 @@ void check(int rc, sqlite3* db) {
 sqlite3* openRaw(const QString& path) {
     sqlite3* db = nullptr;
     check(sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr), db);
-    sqlite3_create_collation_v2(db, "PTBR", SQLITE_UTF16, nullptr, collate, nullptr);
+    check(platform::db::registerTextFunctions(db), db);
     check(sqlite3_exec(db, "PRAGMA journal_mode=DELETE; PRAGMA synchronous=FULL;", nullptr, nullptr, nullptr),
           db);
     return db;
 }
+
+// One stored row, as the raw side binds it again.
+using Value = std::variant<std::monostate, sqlite3_int64, std::string>;
+using Row = std::vector<Value>;
 
 std::vector<Row> readRows(const QString& path, const char* table) {
     sqlite3* db = openRaw(path);
@@ -154,18 +151,23 @@ std::vector<Row> readRows(const QString& path, const char* table) {
     return rows;
 }
 
-// The floor: the rows stored again with one raw prepared statement in one transaction.
-double rawInsert(const QString& path, const char* table, const std::vector<Row>& rows) {
-    sqlite3* db = openRaw(path);
-    QElapsedTimer timer;
-    timer.start();
-    check(sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), db);
-    check(sqlite3_exec(db, (std::string("DELETE FROM ") + table).c_str(), nullptr, nullptr, nullptr), db);
-    std::string sql = std::string("INSERT INTO ") + table + " VALUES (?";
+std::size_t seen = 0;
+
+// One book of the floor: the documents' columns and the counterparts read, the lines stored again.
+void floorBook(sqlite3* movimento, sqlite3* cadastro, const char* documentos, const char* colunas,
+               const char* participantes, const char* tabela, const std::vector<Row>& rows) {
+    seen += bench::readRaw(movimento,
+                           std::string("SELECT ") + colunas + " FROM " + documentos + " ORDER BY codauto");
+    seen +=
+        bench::readRaw(cadastro, std::string("SELECT cgc,nome,ie FROM ") + participantes + " ORDER BY rowid");
+    check(sqlite3_exec(cadastro, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), cadastro);
+    check(sqlite3_exec(cadastro, (std::string("DELETE FROM ") + tabela).c_str(), nullptr, nullptr, nullptr),
+          cadastro);
+    std::string sql = std::string("INSERT INTO ") + tabela + " VALUES (?";
     for (std::size_t c = 1; c < rows.front().size(); ++c) sql += ",?";
     sql += ")";
     sqlite3_stmt* stmt = nullptr;
-    check(sqlite3_prepare_v3(db, sql.c_str(), -1, SQLITE_PREPARE_PERSISTENT, &stmt, nullptr), db);
+    check(sqlite3_prepare_v3(cadastro, sql.c_str(), -1, SQLITE_PREPARE_PERSISTENT, &stmt, nullptr), cadastro);
     for (const Row& row : rows) {
         for (std::size_t c = 0; c < row.size(); ++c) {
             const int i = int(c) + 1;
@@ -176,27 +178,33 @@ double rawInsert(const QString& path, const char* table, const std::vector<Row>&
             else
                 sqlite3_bind_null(stmt, i);
         }
-        check(sqlite3_step(stmt), db);
+        check(sqlite3_step(stmt), cadastro);
         sqlite3_reset(stmt);
     }
     sqlite3_finalize(stmt);
-    check(sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr), db);
-    const double s = double(timer.nsecsElapsed()) / 1e9;
-    sqlite3_close_v2(db);
-    return s;
+    check(sqlite3_exec(cadastro, "COMMIT", nullptr, nullptr, nullptr), cadastro);
 }
 
-double seconds(const std::function<void()>& work) {
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return double(timer.nsecsElapsed()) / 1e9;
-}
+// The columns each book reads.
+constexpr const char* ItensIcms =
+    "baseicms0,aliqicms0,valricms0,isenicms0,outricms0,baseicms1,aliqicms1,valricms1,isenicms1,outricms1,"
+    "baseicms2,aliqicms2,valricms2,isenicms2,outricms2,baseicms3,aliqicms3,valricms3,isenicms3,outricms3,"
+    "baseicms4,aliqicms4,valricms4,isenicms4,outricms4";
+const std::string ColunasEntradas = std::string(
+                                        "datalan,demiss,especie,serie,docinicial,cgc,uf,codfiscal,"
+                                        "observ,vlrcontabil,") +
+                                    ItensIcms + ",valripi,fonteicms";
+const std::string ColunasSaidas = std::string(
+                                      "datalan,especie,serie,docinicial,docfinal,cgc,uf,codfiscal,"
+                                      "observ,vlrcontabil,") +
+                                  ItensIcms + ",valripi,fonteicms";
 
-}  // namespace
+struct Figures {
+    int documentos = 0;
+    bench::Times program, floor;
+};
 
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+Figures measure(int documentos) {
     QTemporaryDir dir;
     const QString templates = QStringLiteral(RT_TEMPLATES_DIR);
     const QString registro = dir.filePath(QStringLiteral("Trabdados.mdb"));
@@ -205,37 +213,61 @@ int main(int argc, char** argv) {
     if (!QFile::copy(templates + QStringLiteral("/Ajuste.mdb"), registro) ||
         !QFile::copy(templates + QStringLiteral("/Movimento.mdb"), arquivo)) {
         std::fprintf(stderr, "templates not found in %s\n", RT_TEMPLATES_DIR);
-        return 1;
+        std::exit(1);
     }
-    Connection cadastro, movimento;
-    cadastro.OpenFile(registro);
-    movimento.OpenFile(arquivo);
-    fill(cadastro, movimento);
-
+    Figures f;
+    f.documentos = 2 * documentos;
     const Livros::EstadoLivro estado;
-    double entradas = 1e9, saidas = 1e9, apuracao = 1e9, pisoEntradas = 1e9, pisoSaidas = 1e9;
     std::vector<Row> linhasEntrada, linhasSaida;
-    for (int run = 0; run < Runs; ++run) {
-        entradas = std::min(
-            entradas,
-            seconds([&] { Livros::PreparaEntradas(estado, movimento, QStringLiteral("DIGE03"), cadastro); }));
-        saidas = std::min(saidas, seconds([&] {
-                              Livros::PreparaSaidas(estado, movimento, QStringLiteral("DIGS03"), cadastro);
-                          }));
-        apuracao = std::min(apuracao, seconds([&] { Livros::ResumeAliquotas(cadastro); }));
-        if (run == 0) {
-            linhasEntrada = readRows(registro, "MovEntrada");
-            linhasSaida = readRows(registro, "MovSaida");
+    {
+        Connection cadastro, movimento;
+        cadastro.OpenFile(registro);
+        movimento.OpenFile(arquivo);
+        fill(cadastro, movimento, documentos);
+        sqlite3* rawMovimento = openRaw(arquivo);
+        sqlite3* rawCadastro = openRaw(registro);
+        for (int run = 0; run <= Rounds; ++run) {
+            f.program.add(bench::seconds([&] {
+                Livros::PreparaEntradas(estado, movimento, QStringLiteral("DIGE03"), cadastro);
+                Livros::PreparaSaidas(estado, movimento, QStringLiteral("DIGS03"), cadastro);
+                Livros::ResumeAliquotas(cadastro);
+            }));
+            if (run == 0) {
+                linhasEntrada = readRows(registro, "MovEntrada");
+                linhasSaida = readRows(registro, "MovSaida");
+            }
+            f.floor.add(bench::seconds([&] {
+                floorBook(rawMovimento, rawCadastro, "DIGE03", ColunasEntradas.c_str(), "ForGeral",
+                          "MovEntrada", linhasEntrada);
+                floorBook(rawMovimento, rawCadastro, "DIGS03", ColunasSaidas.c_str(), "CliGeral", "MovSaida",
+                          linhasSaida);
+            }));
         }
-        pisoEntradas = std::min(pisoEntradas, rawInsert(registro, "MovEntrada", linhasEntrada));
-        pisoSaidas = std::min(pisoSaidas, rawInsert(registro, "MovSaida", linhasSaida));
+        sqlite3_close_v2(rawMovimento);
+        sqlite3_close_v2(rawCadastro);
     }
-    std::printf("entries: %d documents, %zu rows of MovEntrada: %.3f s (floor %.3f s)\n", Documentos,
-                linhasEntrada.size(), entradas, pisoEntradas);
-    std::printf("exits: %d documents, %zu rows of MovSaida: %.3f s (floor %.3f s)\n", Documentos,
-                linhasSaida.size(), saidas, pisoSaidas);
-    std::printf("assessment (rates and month totals from the work tables): %.3f s\n", apuracao);
-    std::printf("prepare seconds: %.2f\n", std::max({entradas, saidas, apuracao}));
-    std::printf("prepare ratio: %.2f\n", std::max(entradas / pisoEntradas, saidas / pisoSaidas));
-    return 0;
+    const std::string nome = "books " + std::to_string(f.documentos);
+    std::printf("%s: %zu rows of MovEntrada, %zu of MovSaida\n", nome.c_str(), linhasEntrada.size(),
+                linhasSaida.size());
+    bench::print(nome + " preparation", f.program);
+    bench::print(nome + " floor", f.floor);
+    std::printf("%s: %.2f us per document (median)\n", nome.c_str(), f.program.median() * 1e6 / f.documentos);
+    std::printf("%s: peak resident %.1f MB\n", nome.c_str(), bench::peakMegabytes());
+    return f;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    std::vector<Figures> all;
+    // Each size counts its documents half in the entries and half in the exits.
+    for (const int size : Sizes) all.push_back(measure(size / 2));
+    for (const Figures& f : all)
+        std::printf("books %d ratio (median/median): %.2f\n", f.documentos,
+                    f.program.median() / f.floor.median());
+    const auto perDocument = [](const Figures& f) { return f.program.median() / f.documentos; };
+    std::printf("books growth per document 10000 -> 100000: %.2f\n",
+                perDocument(all[2]) / perDocument(all[1]));
+    return seen == 0;
 }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <numeric>
 
+#include "platform/report/Render.h"
 #include "platform/values/RuntimeError.h"
 #include "platform/values/TextCompare.h"
 
@@ -128,6 +129,9 @@ std::vector<DocumentoIcms> LeDocumentos(Connection& movimento, Livro livro, cons
     }
     sql += QStringLiteral(" ORDER BY codauto");
     Recordset rs = movimento.OpenRecordset(sql, params);
+    // A year's documents are tens of megabytes: kept in the heap once freed, the next book reuses them
+    // instead of mapping and faulting them in afresh (the book's print asks the same of the heap).
+    platform::report::keepHeap();
     std::vector<DocumentoIcms> documentos;
     documentos.reserve(std::size_t(rs.RecordCount()));
     // Each document is read in place, beside the previous one (the room was reserved: none moves).

@@ -146,10 +146,11 @@ void drawPage(QPainter& painter, const Page& page, double k) {
     drawWith(painter, page, k, cache);
 }
 
-namespace {
 // Qt's PDF writer compresses every page with a fresh zlib state of a few hundred kilobytes; left to
 // its defaults, glibc hands that memory back to the system after each page and faults it in again
-// for the next, which more than doubles the time of a long book.
+// for the next, which more than doubles the time of a long book. A long book's page model and the
+// month's arrays behind it are of tens of megabytes: above glibc's mmap threshold each would be mapped
+// afresh and faulted in page by page on every emission.
 void keepHeap() {
 #ifdef __GLIBC__
     static const bool tuned = [] {
@@ -161,7 +162,6 @@ void keepHeap() {
     (void)tuned;
 #endif
 }
-}  // namespace
 
 void setPaper(QPagedPaintDevice& device, const PageSize& size) {
     const bool landscape = size.widthMm > size.heightMm;

@@ -17,6 +17,11 @@ void drawPage(QPainter& painter, const Page& page, double dotsPerMm);
 // Sets the device's paper to the document's page size with no margins.
 void setPaper(QPagedPaintDevice& device, const PageSize& size);
 
+// Tunes the C heap once for the process so that the large blocks of a long report (a PDF page's
+// compression state, a thousand pages of page model) are kept and reused rather than handed back
+// to the system and faulted in again. The page model's emission and every output call it.
+void keepHeap();
+
 // Writes the document to a PDF file; false when the file cannot be written.
 bool writePdf(const Document& document, const QString& path);
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/report/Fonts.h"
+#include "platform/report/Render.h"
 #include "platform/values/Vb.h"
 
 namespace platform::report {
@@ -260,7 +261,16 @@ class Builder : public ReportContext {
     bool pageEmpty() const { return y_ <= pageBodyTop_ + 1e-9; }
 
     void startPage(bool first) {
+        // Pages of a report are alike: each takes the room its predecessor needed, so that a long
+        // book's texts are not grown item by item, page after page.
+        const Page* previous = doc_.pages.empty() ? nullptr : &doc_.pages.back();
+        const std::size_t texts = previous ? previous->texts.size() : 0;
+        const std::size_t lines = previous ? previous->lines.size() : 0;
+        const std::size_t boxes = previous ? previous->boxes.size() : 0;
         doc_.pages.emplace_back();
+        doc_.pages.back().texts.reserve(texts);
+        doc_.pages.back().lines.reserve(lines);
+        doc_.pages.back().boxes.reserve(boxes);
         doc_.pages.back().number = pageNumber();
         y_ = layout_.marginTop;
         if (first) place(layout_.reportHeader);
@@ -272,6 +282,11 @@ class Builder : public ReportContext {
     void endPage() {
         y_ = limit();
         place(layout_.pageFooter);
+        // A page that outgrew its reserve keeps no spare room for the rest of the document's life.
+        Page& page = doc_.pages.back();
+        if (page.texts.capacity() > page.texts.size()) page.texts.shrink_to_fit();
+        if (page.lines.capacity() > page.lines.size()) page.lines.shrink_to_fit();
+        if (page.boxes.capacity() > page.boxes.size()) page.boxes.shrink_to_fit();
         // What the next page carries: everything up to the end of this one.
         for (Body& b : bodies_) {
             b.totals.carried = b.totals.report;
@@ -471,8 +486,20 @@ class Builder : public ReportContext {
 
     void placeText(Page& page, const Element& e, double y, const QString& text) {
         double advance = 0;
-        const QString fitted = fonts_.fit(text, e.font, e.width, &advance);
-        page.texts.push_back({dx_ + e.x, y, e.width, e.height, fitted, e.font, e.align, advance});
+        QString fitted = fonts_.fit(text, e.font, e.width, &advance);
+        // A column mostly prints what it printed a line or two before (a date, a state, a rate, the
+        // blank of a document's second line): that text is shared rather than held once per line of
+        // a long book.
+        RecentTexts& recent = recentTexts_[&e];
+        if (fitted == recent.texts[0]) {
+            fitted = recent.texts[0];
+        } else if (fitted == recent.texts[1]) {
+            fitted = recent.texts[1];
+        } else {
+            recent.texts[recent.next] = fitted;
+            recent.next ^= 1;
+        }
+        page.texts.push_back({dx_ + e.x, y, e.width, e.height, std::move(fitted), e.font, e.align, advance});
     }
 
     const ReportLayout& layout_;
@@ -489,6 +516,11 @@ class Builder : public ReportContext {
     std::vector<Body> bodies_;
     Body* body_ = nullptr;
     std::map<std::pair<const Band*, const DataSet*>, std::vector<int>> fieldIndexes_;
+    struct RecentTexts {
+        QString texts[2];
+        int next = 0;
+    };
+    QHash<const Element*, RecentTexts> recentTexts_;
     bool repeatHeader_ = true;
     int firstNumber_ = 1;
     long row_ = -1;
@@ -651,6 +683,7 @@ Value ReportContext::field(const QString& name) const {
 
 Document buildDocument(const ReportLayout& layout, const DataSet& data, const PrintValues& values,
                        const std::vector<DataSet>& sectionData) {
+    keepHeap();
     Builder builder(layout, data, values, sectionData);
     return builder.build();
 }
