@@ -13,6 +13,7 @@ SQLITE_EXTENSION_INIT3
 #include <QStringView>
 #include <QVarLengthArray>
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include "platform/db/Connection.h"
@@ -21,17 +22,27 @@ SQLITE_EXTENSION_INIT3
 namespace platform::db {
 namespace {
 
-// SQLite hands both functions UTF-16 in the machine's byte order, which is what QStringView reads.
-QStringView view(const void* data, int bytes) {
-    return QStringView(static_cast<const char16_t*>(data), bytes / 2);
+// SQLite hands both functions UTF-16 in the machine's byte order, which is what QStringView reads. A
+// text may start at an odd address inside a stored record, where reading it as 16-bit units is
+// undefined: such a text is copied to an aligned buffer first.
+using Aligned = QVarLengthArray<char16_t, 256>;
+QStringView alignedView(const void* data, int bytes, Aligned& buffer) {
+    if (reinterpret_cast<std::uintptr_t>(data) % alignof(char16_t) == 0)
+        return QStringView(static_cast<const char16_t*>(data), bytes / 2);
+    buffer.resize(bytes / 2);
+    std::memcpy(buffer.data(), data, std::size_t(buffer.size()) * sizeof(char16_t));
+    return QStringView(buffer.data(), buffer.size());
 }
 
 int collate(void*, int lengthA, const void* a, int lengthB, const void* b) {
+    Aligned bufferA, bufferB;
+    const QStringView x = alignedView(a, lengthA, bufferA);
+    const QStringView y = alignedView(b, lengthB, bufferB);
     try {
-        return values::compareText(view(a, lengthA), view(b, lengthB));
+        return values::compareText(x, y);
     } catch (...) {
         // An exception must not cross SQLite's C frames; a byte order is still a consistent order.
-        return view(a, lengthA).compare(view(b, lengthB));
+        return x.compare(y);
     }
 }
 
@@ -69,9 +80,12 @@ void like(sqlite3_context* context, int, sqlite3_value** argv) {
         sqlite3_result_error_nomem(context);
         return;
     }
+    Aligned textBuffer, patternBuffer;
     try {
-        sqlite3_result_int(context,
-                           values::likeText(view(text, textBytes), view(pattern, patternBytes)) ? 1 : 0);
+        sqlite3_result_int(context, values::likeText(alignedView(text, textBytes, textBuffer),
+                                                     alignedView(pattern, patternBytes, patternBuffer))
+                                        ? 1
+                                        : 0);
     } catch (...) {
         sqlite3_result_error(context, "LIKE failed", -1);
     }
