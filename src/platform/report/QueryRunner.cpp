@@ -81,6 +81,7 @@ DataSet storageQuery(const QString& databasePath, const QString& sql) {
     // unique values (a document's number) and its texts are no longer looked up.
     constexpr qsizetype Distinct = 4096;
     std::vector<QSet<QString>> seen(static_cast<std::size_t>(columns));
+    std::vector<bool> unique(static_cast<std::size_t>(columns));
     for (std::size_t r = 0; !rs.Eof(); rs.MoveNext(), ++r) {
         std::vector<Value>& row = data.rows[r];
         for (int i = 0; i < columns; ++i) {
@@ -88,10 +89,15 @@ DataSet storageQuery(const QString& databasePath, const QString& sql) {
             auto* text = std::get_if<QString>(&row.back());
             if (!text) continue;
             QSet<QString>& texts = seen[static_cast<std::size_t>(i)];
-            if (const auto found = texts.constFind(*text); found != texts.cend())
+            if (unique[static_cast<std::size_t>(i)]) continue;
+            if (const auto found = texts.constFind(*text); found != texts.cend()) {
                 *text = *found;
-            else if (texts.size() < Distinct)
+            } else if (texts.size() < Distinct) {
                 texts.insert(*text);
+            } else {
+                unique[static_cast<std::size_t>(i)] = true;
+                texts.clear();
+            }
         }
     }
     return data;
