@@ -118,12 +118,12 @@ int main(int argc, char** argv) {
         // What the print engine does when the preview is asked for.
         Document document;
         emission.add(bench::seconds([&] {
-            const DataSet data = runQuery(registro, layout->query);
+            DataSet data = runQuery(registro, layout->query);
             std::vector<DataSet> sections;
             for (const Section& s : layout->sections)
                 sections.push_back(s.query.isEmpty() ? DataSet() : runQuery(registro, s.query));
-            document = buildDocument(*layout, data, values, sections);
             lines = data.rows.size();
+            document = buildDocument(*layout, std::move(data), values, sections);
         }));
         if (run == 0) previewPeak = bench::peakMegabytes();
         pages = document.pages.size();

@@ -152,6 +152,14 @@ TEST(PageModelTest, GroupsPrintHeadersAndFootersWithGroupTotals) {
                  {QString("SP"), Currency::fromUnits(5)}};
     const QStringList lines = buildDocument(layout, data, {}).pages[0].textLines();
     EXPECT_EQ(lines, QStringList({"PR", "1,00", "2,00", "Total 3,00", "SP", "5,00", "Total 5,00"}));
+    // Rows let go as they print leave the same pages: the group footers still see the row before,
+    // the summary the last row, across page breaks.
+    layout.summary.height = 5;
+    layout.summary.field(10, 0, 20, 5, "uf", FontSpec::sans(9));
+    layout.marginTop = layout.marginBottom = 140;
+    const Document kept = buildDocument(layout, data, {});
+    ASSERT_GT(kept.pages.size(), 2u);
+    EXPECT_EQ(dump(buildDocument(layout, DataSet(data), {})), dump(kept));
 }
 
 TEST(PageModelTest, LabelsRepeatTheirDetailsWithoutData) {

@@ -16,7 +16,7 @@ PageSize PageSize::WideContinuousForm() {
 
 FontSpec FontSpec::monoPitch(int cpi, bool bold) {
     // A mono face's advance is 0.6 of its size: 10 cpi is 12 points, 17 cpi about 7 points.
-    return {FontFace::Mono, 72.0 / (0.6 * cpi), bold, false};
+    return {72.0 / (0.6 * cpi), FontFace::Mono, bold, false};
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 #include <vector>
 
 namespace platform::report {
@@ -24,18 +25,19 @@ struct PageSize {
     friend bool operator==(const PageSize&, const PageSize&) = default;
 };
 
-enum class FontFace { Sans, Serif, Mono };
-enum class Align { Left, Center, Right };
+// One byte each: a long book holds half a million placed texts.
+enum class FontFace : std::uint8_t { Sans, Serif, Mono };
+enum class Align : std::uint8_t { Left, Center, Right };
 
 struct FontSpec {
-    FontFace face = FontFace::Sans;
     double sizePt = 9;
+    FontFace face = FontFace::Sans;
     bool bold = false;
     bool italic = false;
 
-    static FontSpec sans(double pt, bool bold = false) { return {FontFace::Sans, pt, bold, false}; }
-    static FontSpec serif(double pt, bool bold = false) { return {FontFace::Serif, pt, bold, false}; }
-    static FontSpec mono(double pt, bool bold = false) { return {FontFace::Mono, pt, bold, false}; }
+    static FontSpec sans(double pt, bool bold = false) { return {pt, FontFace::Sans, bold, false}; }
+    static FontSpec serif(double pt, bool bold = false) { return {pt, FontFace::Serif, bold, false}; }
+    static FontSpec mono(double pt, bool bold = false) { return {pt, FontFace::Mono, bold, false}; }
     // The mono face at a pitch of `cpi` characters per inch (10 or 17 on the dot-matrix forms).
     static FontSpec monoPitch(int cpi, bool bold = false);
     friend bool operator==(const FontSpec&, const FontSpec&) = default;
@@ -43,13 +45,14 @@ struct FontSpec {
 
 // A text placed in a box: the box's top-left corner and size in millimetres; the text sits on one
 // line inside the box, aligned as given, and has already been cut to fit the box's width.
+// The small members come last, sharing one word.
 struct TextItem {
     double x = 0, y = 0, width = 0, height = 0;
+    // The text's measured width in millimetres (where an aligned text starts).
+    double advance = 0;
     QString text;
     FontSpec font;
     Align align = Align::Left;
-    // The text's measured width in millimetres (where an aligned text starts).
-    double advance = 0;
 };
 
 struct LineItem {

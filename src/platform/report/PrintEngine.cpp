@@ -129,7 +129,7 @@ int PEStartPrintJob(int job, bool) {
         std::vector<DataSet> sections;
         for (const Section& s : j->layout->sections)
             sections.push_back(s.query.isEmpty() ? DataSet() : runQuery(database, s.query));
-        document = buildDocument(*j->layout, data, j->values, sections);
+        document = buildDocument(*j->layout, std::move(data), j->values, sections);
     } catch (const std::exception&) {
         // The caller reports a start that failed ("Erro ao Iniciar a Impressão!").
         return 0;

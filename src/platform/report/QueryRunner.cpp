@@ -1,6 +1,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
 #include <vector>
 
 #include "platform/db/Connection.h"
@@ -69,13 +70,35 @@ DataSet storageQuery(const QString& databasePath, const QString& sql) {
     }
     db::Recordset rs = connection->OpenRecordset(sql);
     DataSet data;
-    for (int i = 0; i < rs.FieldCount(); ++i)
-        data.fields.push_back({rs.FieldName(i), fieldTypeOf(rs.FieldType(i))});
-    for (; !rs.Eof(); rs.MoveNext()) {
-        std::vector<Value> row;
-        row.reserve(data.fields.size());
-        for (int i = 0; i < rs.FieldCount(); ++i) row.push_back(valueOf(rs.Fields(i)));
-        data.rows.push_back(std::move(row));
+    const int columns = rs.FieldCount();
+    for (int i = 0; i < columns; ++i) data.fields.push_back({rs.FieldName(i), fieldTypeOf(rs.FieldType(i))});
+    // Every row's room is taken before any text is read: the rows then lie side by side, and a print
+    // that lets them go as they are printed leaves room its pages can use.
+    data.rows.resize(static_cast<std::size_t>(rs.RecordCount()));
+    for (auto& row : data.rows) row.reserve(static_cast<std::size_t>(columns));
+    // A column's texts mostly repeat (a state, a kind of document, a supplier's name): each distinct
+    // text is held once for the whole column, up to a bound past which the column is taken as one of
+    // unique values (a document's number) and its texts are no longer looked up.
+    constexpr qsizetype Distinct = 4096;
+    std::vector<QSet<QString>> seen(static_cast<std::size_t>(columns));
+    std::vector<bool> unique(static_cast<std::size_t>(columns));
+    for (std::size_t r = 0; !rs.Eof(); rs.MoveNext(), ++r) {
+        std::vector<Value>& row = data.rows[r];
+        for (int i = 0; i < columns; ++i) {
+            row.push_back(valueOf(rs.Fields(i)));
+            auto* text = std::get_if<QString>(&row.back());
+            if (!text) continue;
+            QSet<QString>& texts = seen[static_cast<std::size_t>(i)];
+            if (unique[static_cast<std::size_t>(i)]) continue;
+            if (const auto found = texts.constFind(*text); found != texts.cend()) {
+                *text = *found;
+            } else if (texts.size() < Distinct) {
+                texts.insert(*text);
+            } else {
+                unique[static_cast<std::size_t>(i)] = true;
+                texts.clear();
+            }
+        }
     }
     return data;
 }

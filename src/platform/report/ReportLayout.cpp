@@ -160,6 +160,9 @@ class Builder : public ReportContext {
         return std::move(doc_);
     }
 
+    // The main rows, given to the builder to let each go once printed.
+    void releaseRows(DataSet& data) { released_ = &data; }
+
     const DataSet& data() const override { return *body_->data; }
     long row() const override { return row_; }
     QString formula(const QString& name) const override {
@@ -220,6 +223,9 @@ class Builder : public ReportContext {
             addToTotals();
             for (int c = 0; c < copies; ++c) printDetail(*body_->detail);
             ++body_->printed;
+            // The row before this one is still wanted by the next row's group footers.
+            if (i >= 1 && released_ && body_->data == released_)
+                std::vector<Value>().swap(released_->rows[rows[i - 1]]);
         }
         endColumns();
         if (!rows.empty())
@@ -499,7 +505,7 @@ class Builder : public ReportContext {
             recent.texts[recent.next] = fitted;
             recent.next ^= 1;
         }
-        page.texts.push_back({dx_ + e.x, y, e.width, e.height, std::move(fitted), e.font, e.align, advance});
+        page.texts.push_back({dx_ + e.x, y, e.width, e.height, advance, std::move(fitted), e.font, e.align});
     }
 
     const ReportLayout& layout_;
@@ -515,6 +521,7 @@ class Builder : public ReportContext {
     double rowEnd_ = 0;
     std::vector<Body> bodies_;
     Body* body_ = nullptr;
+    DataSet* released_ = nullptr;
     std::map<std::pair<const Band*, const DataSet*>, std::vector<int>> fieldIndexes_;
     struct RecentTexts {
         QString texts[2];
@@ -685,6 +692,15 @@ Document buildDocument(const ReportLayout& layout, const DataSet& data, const Pr
                        const std::vector<DataSet>& sectionData) {
     keepHeap();
     Builder builder(layout, data, values, sectionData);
+    return builder.build();
+}
+
+Document buildDocument(const ReportLayout& layout, DataSet&& data, const PrintValues& values,
+                       const std::vector<DataSet>& sectionData) {
+    keepHeap();
+    DataSet rows = std::move(data);
+    Builder builder(layout, rows, values, sectionData);
+    builder.releaseRows(rows);
     return builder.build();
 }
 

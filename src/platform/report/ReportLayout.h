@@ -197,5 +197,10 @@ QStringList cutTexts(const ReportLayout& layout);
 // rows). Throws platform::values::RuntimeError when the fonts are not loaded.
 Document buildDocument(const ReportLayout& layout, const DataSet& data, const PrintValues& values,
                        const std::vector<DataSet>& sectionData = {});
+// The same, given the rows to keep: each row is let go once printed (the row before the one printing
+// still serves the group footers, the last one the summary), so that a long report's rows and its
+// pages are not held in full at once.
+Document buildDocument(const ReportLayout& layout, DataSet&& data, const PrintValues& values,
+                       const std::vector<DataSet>& sectionData = {});
 
 }  // namespace platform::report
