@@ -6,6 +6,7 @@
 #include <array>
 #include <vector>
 
+#include "movement/DocumentoMes.h"
 #include "platform/values/Currency.h"
 
 // The expansion of one ICMS document of a month into the lines of the entries or the exits book:
@@ -15,20 +16,9 @@ namespace Livros {
 
 using platform::values::Currency;
 
-// One ICMS item slot of a document: base, rate in percent, ICMS, exempt and other amounts.
-struct ItemIcms {
-    Currency base, aliquota, icms, isento, outros;
-};
-
-// A document of a month's entries or exits table as the books read it; a null text reads as "" and a
-// null date as a null QDate.
-struct DocumentoIcms {
-    QDate datalan, demiss;
-    QString especie, serie, docinicial, docfinal, cgc, uf, codfiscal, observ;
-    Currency vlrcontabil;
-    std::array<ItemIcms, 5> itens;
-    Currency baseipi, valripi, isenipi, outripi, fonteicms;
-};
+// The month's documents as the movement keeps them.
+using movimento::DocumentoIcms;
+using movimento::ItemIcms;
 
 // One book line: its type ("ICMS 1", "ICMS 2", "ICMS 3" in the entries book; "ICMS", "IPI" in the
 // exits book; "" for a line that only carries an observation), its amounts and its observation. The

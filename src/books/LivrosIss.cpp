@@ -23,9 +23,10 @@ LinhaIss LinhaDoLivro(Modelo modelo, const DocumentoIss& doc) {
     l.docinicial = doc.docinicial;
     l.observ = doc.observ;
     const int t = TipoDoDocumento(doc.tipo);
+    const qint64 docfinal = doc.docfinal.trimmed().toLongLong();
     if (modelo == Modelo::M53) {
         const Currency liquido = Arredonda(doc.base - (doc.materiais + doc.subempr), 2);
-        l.docfinal = doc.temDocfinal ? QString::number(doc.docfinal) : QString();
+        l.docfinal = doc.docfinal.isNull() ? QString() : QString::number(docfinal);
         l.vlrnota = doc.base;
         l.materiais = doc.materiais;
         l.subempr = doc.subempr;
@@ -39,7 +40,7 @@ LinhaIss LinhaDoLivro(Modelo modelo, const DocumentoIss& doc) {
         }
     } else {
         l.serie = doc.serie;
-        l.docfinal = QString::number(doc.temDocfinal ? doc.docfinal : 0);
+        l.docfinal = QString::number(docfinal);
         if (t == 0) {
             l.base = doc.base;
             l.aliq = doc.aliq;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "books/FormulasLivro.h"
+#include "movement/DocumentoMes.h"
 #include "platform/values/Currency.h"
 
 // The ISS books of models 51 and 53: one book line per service document of the month, and the
@@ -15,19 +16,12 @@ using platform::values::Currency;
 
 enum class Modelo { M51, M53 };
 
-// A service document as the month table DIGISS holds it; a null number is `temDocfinal` false.
-struct DocumentoIss {
-    QDate datalan;
-    QString codserv, serie, docinicial;
-    qint64 docfinal = 0;
-    bool temDocfinal = false;
-    Currency base, aliq, iss, materiais, subempr;
-    QString tipo;  // "0" taxed, "1"/"2" exempt or not taxed, "3" remittance; null read as 0
-    QString observ;
-};
+// A service document as the month table DIGISS holds it.
+using movimento::DocumentoIss;
 
 // One book line. Model 53 fills vlrnota, materiais, subempr and tipo; model 51 fills serie and
-// remessas. `docfinal` is the text the book stores: model 53 "" for a null number, model 51 "0".
+// remessas. `docfinal` is the text the book stores, the stored number as a plain whole number: model
+// 53 "" for a null number, model 51 "0".
 struct LinhaIss {
     QDate datalan;
     QString codserv, serie, docinicial, docfinal, tipo, observ;

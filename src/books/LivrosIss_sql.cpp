@@ -1,7 +1,6 @@
 #include "books/LivrosIss_sql.h"
 
 #include "platform/db/Recordset.h"
-#include "platform/db/TableNames.h"
 
 namespace LivrosIss {
 
@@ -34,32 +33,25 @@ void Insere(Connection& cadastro, Modelo modelo, const LinhaIss& l) {
 }  // namespace
 
 std::vector<DocumentoIss> LeDocumentos(Connection& movimento, int mes) {
+    const QString tabela = movimento::TabelaMes(movimento::Iss, mes);
     // The numbers of a day in the order of their values: 9 before 10.
-    const QString tabela = platform::db::monthTable(QStringLiteral("DIGISS"), mes);
-    Recordset rs;
-    rs.Open(movimento, QStringLiteral("SELECT datalan,codserv,serie,docinicial,docfinal,base,aliq,iss,"
-                                      "materiais,subempr,tipo,observ FROM ") +
-                           tabela +
-                           QStringLiteral(" ORDER BY datalan, CAST(docinicial AS INTEGER), docinicial"));
+    movimento::LeituraMes<DocumentoIss> leitura(
+        movimento, tabela,
+        movimento::Projeta<DocumentoIss>(
+            {QStringLiteral("datalan"), QStringLiteral("codserv"), QStringLiteral("serie"),
+             QStringLiteral("docinicial"), QStringLiteral("docfinal"), QStringLiteral("base"),
+             QStringLiteral("aliq"), QStringLiteral("iss"), QStringLiteral("materiais"),
+             QStringLiteral("subempr"), QStringLiteral("tipo"), QStringLiteral("observ")}),
+        QStringLiteral("ORDER BY datalan, CAST(docinicial AS INTEGER), docinicial"));
+    Recordset& rs = leitura.Linhas();
     std::vector<DocumentoIss> docs;
+    docs.reserve(std::size_t(rs.RecordCount()));
+    const DocumentoIss nenhum;
     for (; !rs.Eof(); rs.MoveNext()) try {
+            const DocumentoIss& anterior = docs.empty() ? nenhum : docs.back();
             DocumentoIss d;
-            d.datalan = rs.Fields(QStringLiteral("datalan")).toDate();
-            d.codserv = rs.Fields(QStringLiteral("codserv")).toString();
-            d.serie = rs.Fields(QStringLiteral("serie")).toString();
-            d.docinicial = rs.Fields(QStringLiteral("docinicial")).toString();
-            const auto docfinal = rs.Fields(QStringLiteral("docfinal"));
-            d.temDocfinal = !docfinal.isNull();
-            d.docfinal = docfinal.toString().trimmed().toLongLong();
-            d.base = rs.Fields(QStringLiteral("base")).toCurrency();
-            d.aliq = rs.Fields(QStringLiteral("aliq")).toCurrency();
-            d.iss = rs.Fields(QStringLiteral("iss")).toCurrency();
-            d.materiais = rs.Fields(QStringLiteral("materiais")).toCurrency();
-            d.subempr = rs.Fields(QStringLiteral("subempr")).toCurrency();
-            const auto tipo = rs.Fields(QStringLiteral("tipo"));
-            d.tipo = tipo.isNull() ? QString() : tipo.toString();
-            d.observ = rs.Fields(QStringLiteral("observ")).toString();
-            docs.push_back(d);
+            leitura.Le(d, anterior);
+            docs.push_back(std::move(d));
         } catch (const platform::db::Error& e) {
             throw platform::db::inDocument(e, tabela, rs.Fields(QStringLiteral("docinicial")).toString());
         }

@@ -1,12 +1,10 @@
 #include "books/documentos_sql.h"
 
-#include <QRegularExpression>
 #include <QSet>
 #include <algorithm>
 #include <numeric>
 
 #include "platform/report/Render.h"
-#include "platform/values/RuntimeError.h"
 #include "platform/values/TextCompare.h"
 
 namespace Livros {
@@ -38,63 +36,20 @@ int ComparaNumeros(const QString& a, const QString& b) {
     return compareText(a, b);
 }
 
-// The columns a book reads, in the order DocumentoDaLinha takes them: the entries book prints no final
-// number, the exits book no issue date, and only an industry's exits book the IPI's base, exempt and
-// other amounts. Fewer columns read is less of the month to convert.
-struct Colunas {
-    bool demiss, docfinal, ipiCompleto;
-    QString lista() const {
-        QString c = QStringLiteral("datalan,");
-        if (demiss) c += QStringLiteral("demiss,");
-        c += QStringLiteral("especie,serie,docinicial,");
-        if (docfinal) c += QStringLiteral("docfinal,");
-        c += QStringLiteral(
-            "cgc,uf,codfiscal,observ,vlrcontabil,"
-            "baseicms0,aliqicms0,valricms0,isenicms0,outricms0,baseicms1,aliqicms1,valricms1,isenicms1,"
-            "outricms1,baseicms2,aliqicms2,valricms2,isenicms2,outricms2,baseicms3,aliqicms3,valricms3,"
-            "isenicms3,outricms3,baseicms4,aliqicms4,valricms4,isenicms4,outricms4,");
-        c += ipiCompleto ? QStringLiteral("baseipi,valripi,isenipi,outripi,fonteicms")
-                         : QStringLiteral("valripi,fonteicms");
-        return c;
-    }
-};
-
-QString TabelaValida(Livro livro, const QString& tabela) {
-    static const QRegularExpression entradas(QStringLiteral("^DIGE(0[1-9]|1[0-2])$"),
-                                             QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression saidas(QStringLiteral("^DIGS(0[1-9]|1[0-2])$"),
-                                           QRegularExpression::CaseInsensitiveOption);
-    if (!(livro == Livro::Entradas ? entradas : saidas).match(tabela).hasMatch())
-        throw platform::values::RuntimeError(platform::values::ErrorNumber::InvalidArgument);
-    return tabela;
-}
-
-// Reads the row into `d`. `anterior` is the document of the previous row: species, series, state, CFOP and
-// remark mostly repeat from one document to the next and then share its texts.
-void DocumentoDaLinha(const Recordset& rs, const Colunas& colunas, const DocumentoIcms& anterior,
-                      DocumentoIcms& d) {
-    Recordset::RowValues v(rs);
-    d.datalan = v.date();
-    if (colunas.demiss) d.demiss = v.date();
-    d.especie = v.text(anterior.especie);
-    d.serie = v.text(anterior.serie);
-    d.docinicial = v.text();
-    if (colunas.docfinal) d.docfinal = v.text();
-    d.cgc = v.text();
-    d.uf = v.text(anterior.uf);
-    d.codfiscal = v.text(anterior.codfiscal);
-    d.observ = v.text(anterior.observ);
-    d.vlrcontabil = v.currency();
-    for (ItemIcms& item : d.itens)
-        for (Currency* valor : {&item.base, &item.aliquota, &item.icms, &item.isento, &item.outros})
-            *valor = v.currency();
-    if (colunas.ipiCompleto) d.baseipi = v.currency();
-    d.valripi = v.currency();
-    if (colunas.ipiCompleto) {
-        d.isenipi = v.currency();
-        d.outripi = v.currency();
-    }
-    d.fonteicms = v.currency();
+// The columns a book reads: the entries book prints no final number, the exits book no issue date,
+// and only an industry's exits book the IPI's base, exempt and other amounts. Fewer columns read is
+// less of the month to convert.
+movimento::Projecao<DocumentoIcms> Colunas(bool entradas, bool industria) {
+    QStringList c{QStringLiteral("datalan"),    QStringLiteral("especie"),  QStringLiteral("serie"),
+                  QStringLiteral("docinicial"), QStringLiteral("cgc"),      QStringLiteral("uf"),
+                  QStringLiteral("codfiscal"),  QStringLiteral("observ"),   QStringLiteral("vlrcontabil"),
+                  QStringLiteral("baseicms"),   QStringLiteral("aliqicms"), QStringLiteral("valricms"),
+                  QStringLiteral("isenicms"),   QStringLiteral("outricms"), QStringLiteral("valripi"),
+                  QStringLiteral("fonteicms")};
+    c << (entradas ? QStringLiteral("demiss") : QStringLiteral("docfinal"));
+    if (!entradas && industria)
+        c << QStringLiteral("baseipi") << QStringLiteral("isenipi") << QStringLiteral("outripi");
+    return movimento::Projeta<DocumentoIcms>(c);
 }
 
 // A text as a JSON string: quotes, backslashes and control characters escaped.
@@ -118,17 +73,16 @@ void AcrescentaJson(QString& json, const QString& texto) {
 std::vector<DocumentoIcms> LeDocumentos(Connection& movimento, Livro livro, const QString& tabela,
                                         const std::optional<FaixaDias>& faixa, bool industria) {
     const bool entradas = livro == Livro::Entradas;
-    const Colunas colunas{entradas, !entradas, !entradas && industria};
-    QString sql =
-        QStringLiteral("SELECT ") + colunas.lista() + QStringLiteral(" FROM ") + TabelaValida(livro, tabela);
+    QString resto;
     Params params;
     if (faixa) {
-        sql += faixa->porEmissao ? QStringLiteral(" WHERE Demiss BETWEEN ? AND ?")
-                                 : QStringLiteral(" WHERE Datalan BETWEEN ? AND ?");
+        resto = faixa->porEmissao ? QStringLiteral("WHERE Demiss BETWEEN ? AND ? ")
+                                  : QStringLiteral("WHERE Datalan BETWEEN ? AND ? ");
         params = {faixa->inicio, faixa->fim};
     }
-    sql += QStringLiteral(" ORDER BY codauto");
-    Recordset rs = movimento.OpenRecordset(sql, params);
+    movimento::LeituraMes<DocumentoIcms> leitura(movimento, tabela, Colunas(entradas, industria),
+                                                 resto + QStringLiteral("ORDER BY codauto"), params);
+    Recordset& rs = leitura.Linhas();
     // A year's documents are tens of megabytes: kept in the heap once freed, the next book reuses them
     // instead of mapping and faulting them in afresh (the book's print asks the same of the heap).
     platform::report::keepHeap();
@@ -139,7 +93,7 @@ std::vector<DocumentoIcms> LeDocumentos(Connection& movimento, Livro livro, cons
     for (; !rs.Eof(); rs.MoveNext()) {
         const DocumentoIcms& anterior = documentos.empty() ? nenhum : documentos.back();
         try {
-            DocumentoDaLinha(rs, colunas, anterior, documentos.emplace_back());
+            leitura.Le(documentos.emplace_back(), anterior);
         } catch (const platform::db::Error& e) {
             throw platform::db::inDocument(e, tabela, rs.Fields(QStringLiteral("docinicial")).toString());
         }

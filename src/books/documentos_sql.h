@@ -22,9 +22,9 @@ struct FaixaDias {
     bool porEmissao = false;
 };
 
-// The documents of `tabela` (the month's "DIGE" table for the entries, "DIGS" for the exits; any other
-// name is a run-time error, so no text ever becomes SQL), of the whole month or of a day range, in the
-// book's order: by entry date, then (entries only) CNPJ/CPF, then first number. Only what the book
+// The documents of `tabela` (the month's "DIGE" table for the entries, "DIGS" for the exits; a name that
+// is no month table is a run-time error, so no text ever becomes SQL), of the whole month or of a day range,
+// in the book's order: by entry date, then (entries only) CNPJ/CPF, then first number. Only what the book
 // prints is read; the rest stays empty: the entries' final number, the exits' issue date, and the IPI's
 // base, exempt and other amounts unless the exits book is an industry's.
 std::vector<DocumentoIcms> LeDocumentos(Connection& movimento, Livro livro, const QString& tabela,

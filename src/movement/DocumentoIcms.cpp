@@ -5,17 +5,12 @@
 
 #include "platform/controls/XArrayDB.h"
 #include "platform/values/Vb.h"
-#include "shell/Geral.h"
 
 namespace movimento {
 
 namespace values = platform::values;
-using platform::db::Recordset;
 
 namespace {
-
-Currency Dinheiro(const Recordset& rs, const QString& coluna) { return rs.Fields(coluna).toCurrency(); }
-QString Texto(const Recordset& rs, const QString& coluna) { return rs.Fields(coluna).toString(); }
 
 // A document number shows without its leading zeros, and not at all when it is not above 0.
 QString Numero(const QString& texto) {
@@ -30,43 +25,22 @@ bool Ocupado(const ItemIcms& item) {
 
 }  // namespace
 
-std::vector<ItemIcms> ItensDoDocumento(const Recordset& rs) {
+std::vector<ItemIcms> ItensDoDocumento(const DocumentoIcms& d) {
     std::vector<ItemIcms> itens;
-    for (int slot = 0; slot < SlotsItens; ++slot) {
-        const QString n = QString::number(slot);
-        ItemIcms item{Dinheiro(rs, QStringLiteral("baseicms") + n),
-                      Dinheiro(rs, QStringLiteral("aliqicms") + n),
-                      Dinheiro(rs, QStringLiteral("valricms") + n),
-                      Dinheiro(rs, QStringLiteral("isenicms") + n),
-                      Dinheiro(rs, QStringLiteral("outricms") + n),
-                      values::Trim(Texto(rs, QStringLiteral("tipoicms") + n))};
+    for (ItemIcms item : d.itens) {
+        item.tipo = values::Trim(item.tipo);
         if (Ocupado(item)) itens.push_back(std::move(item));
     }
     return itens;
 }
 
-DocumentoIcms LeDocumentoIcms(const Recordset& rs, registers::cfop::Tabela cfop) {
-    DocumentoIcms d;
-    d.codigo = Geral::Zeros(rs.Fields(QStringLiteral("codauto")).toLongLong(), 6);
-    d.datalan = rs.Fields(QStringLiteral("datalan")).toDate();
-    d.demiss = rs.Fields(QStringLiteral("demiss")).toDate();
-    d.especie = Texto(rs, QStringLiteral("especie")).toUpper();
-    d.serie = Texto(rs, QStringLiteral("serie")).toUpper();
-    d.docinicial = Numero(Texto(rs, QStringLiteral("docinicial")));
-    d.docfinal = Numero(Texto(rs, QStringLiteral("docfinal")));
-    d.cgc = Texto(rs, QStringLiteral("cgc"));
-    d.uf = Texto(rs, QStringLiteral("uf"));
-    d.codfiscal = registers::cfop::TextoNaMascara(cfop, Texto(rs, QStringLiteral("codfiscal")));
-    d.vlrcontabil = Dinheiro(rs, QStringLiteral("vlrcontabil"));
-    d.tipolan = values::Trim(Texto(rs, QStringLiteral("tipolan")));
-    d.itens = ItensDoDocumento(rs);
-    d.baseipi = Dinheiro(rs, QStringLiteral("baseipi"));
-    d.valripi = Dinheiro(rs, QStringLiteral("valripi"));
-    d.isenipi = Dinheiro(rs, QStringLiteral("isenipi"));
-    d.outripi = Dinheiro(rs, QStringLiteral("outripi"));
-    d.fonteicms = Dinheiro(rs, QStringLiteral("fonteicms"));
-    d.descicms = Dinheiro(rs, QStringLiteral("descicms"));
-    d.observ = Texto(rs, QStringLiteral("observ"));
+DocumentoIcms DocumentoNaJanela(DocumentoIcms d, registers::cfop::Tabela cfop) {
+    d.especie = d.especie.toUpper();
+    d.serie = d.serie.toUpper();
+    d.docinicial = Numero(d.docinicial);
+    d.docfinal = Numero(d.docfinal);
+    d.codfiscal = registers::cfop::TextoNaMascara(cfop, d.codfiscal);
+    d.tipolan = values::Trim(d.tipolan);
     return d;
 }
 

@@ -21,25 +21,25 @@ QString MensagemIss(Currency iss) {
 }
 }  // namespace
 
-RegrasIss TestaRegrasIss(const DocumentoIss& d) {
+RegrasIss TestaRegrasIss(const DocumentoIss& d, bool modelo53) {
     RegrasIss r;
     const QString fatal = shell::ErroFatal.toString();
     const QString alerta = shell::AlertaErro.toString();
     auto erro = [&](const QString& severidade, const QString& mensagem) {
         r.erros.push_back({severidade, mensagem});
     };
-    if (d.semData) erro(fatal, QStringLiteral("Todo registro deve ter uma data !"));
+    if (!d.datalan.isValid()) erro(fatal, QStringLiteral("Todo registro deve ter uma data !"));
     if (d.codserv.isEmpty()) erro(fatal, QStringLiteral("O Campo Código do Serviço é Obrigatório !"));
     if (d.serie.trimmed().isEmpty()) erro(fatal, QStringLiteral("O Campo Série é Obrigatório !"));
-    if (d.ninicio.isEmpty()) erro(fatal, QStringLiteral("O Campo Número Inicial é Obrigatório !"));
-    if (d.valor.isZero()) erro(fatal, QStringLiteral("O Campo Valor da Nota é Obrigatório !"));
+    if (d.docinicial.isEmpty()) erro(fatal, QStringLiteral("O Campo Número Inicial é Obrigatório !"));
+    if (d.base.isZero()) erro(fatal, QStringLiteral("O Campo Valor da Nota é Obrigatório !"));
 
     const Currency zero;
-    const Currency V = d.valor, A = d.aliquota, I = d.iss, S = d.subempr, M = d.materiais;
+    const Currency V = d.base, A = d.aliq, I = d.iss, S = d.subempr, M = d.materiais;
     auto confere = [&](Currency base) {
         if (values::taxAmount(base, A) != I) erro(alerta, MensagemIss(I));
     };
-    if (d.modelo53) {
+    if (modelo53) {
         if (S > zero && M == zero) {
             confere(V - S);
         } else if (S == zero && M > zero) {
@@ -56,24 +56,24 @@ RegrasIss TestaRegrasIss(const DocumentoIss& d) {
                 erro(alerta, QStringLiteral("Valor do ISS (R$ ") + values::Format(I, u"####,##0.00") +
                                  QStringLiteral(") não é Válido !"));
         }
-    } else if (d.tipo == TiposIss[0]) {
+    } else if (d.tipo == QStringView(u"0")) {
         if (A == zero) erro(fatal, QStringLiteral("O Campo Alíquota é Obrigatório !"));
         confere(V);
     } else {
         r.zeraIss = true;
     }
 
-    const qint64 inicio = NumeroDoc(d.ninicio), fim = NumeroDoc(d.nfim);
+    const qint64 inicio = NumeroDoc(d.docinicial), fim = NumeroDoc(d.docfinal);
     if (inicio > fim && fim > 0)
         erro(fatal, QStringLiteral("O Campo Número Final é Menor que o Número Inicial !"));
     return r;
 }
 
-std::optional<Currency> IssCalculado(const DocumentoIss& d) {
+std::optional<Currency> IssCalculado(const DocumentoIss& d, bool modelo53) {
     const Currency zero;
-    const Currency V = d.valor, A = d.aliquota, S = d.subempr, M = d.materiais;
+    const Currency V = d.base, A = d.aliq, S = d.subempr, M = d.materiais;
     if (!(A > zero)) return std::nullopt;
-    if (!d.modelo53) return values::taxAmount(V, A);
+    if (!modelo53) return values::taxAmount(V, A);
     if (S > zero && M == zero) return values::taxAmount(V - S, A);
     if (S == zero && M > zero) return values::taxAmount(V - M, A);
     if (S == zero && M == zero) return values::taxAmount(V, A);

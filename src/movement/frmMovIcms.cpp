@@ -13,6 +13,7 @@
 
 #include "movement/ArquivoMovimento.h"
 #include "movement/CadastroMovimento.h"
+#include "movement/CamposMes.h"
 #include "movement/DocumentoIcms.h"
 #include "movement/EmpresaPeriodo.h"
 #include "movement/LancamentoIcms.h"
@@ -52,8 +53,10 @@ namespace values = platform::values;
 // The movement frame with this window's own reading, writing and rules.
 class CadastroIcms : public CadastroMovimento {
   public:
-    CadastroIcms(frmMovIcms& janela, shell::DefinicaoCadastro definicao)
-        : CadastroMovimento(janela, std::move(definicao), janela.mskCodigo), janela_(janela) {}
+    CadastroIcms(frmMovIcms& janela, shell::DefinicaoCadastro definicao, CamposMes<DocumentoIcms> campos)
+        : CadastroMovimento(janela, std::move(definicao), janela.mskCodigo),
+          janela_(janela),
+          campos_(std::move(campos)) {}
 
   protected:
     bool IncluiChaveDesconhecida() override {
@@ -69,28 +72,12 @@ class CadastroIcms : public CadastroMovimento {
     }
 
     void MostraRegistro() override {
-        const DocumentoIcms d = LeDocumentoIcms(Registro(), janela_.TabelaCfop);
         auto& j = janela_;
-        j.mskCodigo->setText(d.codigo);
-        j.tdbData->setValue(d.datalan);
-        j.tdbDemiss->setValue(d.demiss);
-        j.txtEspecie->setText(d.especie);
-        j.txtSerie->setText(d.serie);
-        j.txtNinicio->setText(d.docinicial);
-        j.txtNfim->setText(d.docfinal);
-        j.txtCgc->setText(d.cgc);
-        j.txtUf->setText(d.uf);
-        j.mskCfiscal->setText(d.codfiscal);
-        j.tdbVlrcont->setValue(d.vlrcontabil);
-        j.txtTipolan->setText(d.tipolan);
-        j.tdbBipi->setValue(d.baseipi);
-        j.tdbVipi->setValue(d.valripi);
-        j.tdbIipi->setValue(d.isenipi);
-        j.tdbOipi->setValue(d.outripi);
-        j.tdbFicms->setValue(d.fonteicms);
-        j.tdbDicms->setValue(d.descicms);
-        j.txtObserv->setText(d.observ);
-        PreencheItens(j.ArrayItens, d.itens);
+        const DocumentoIcms d =
+            DocumentoNaJanela(LeDocumentoDaLinha<DocumentoIcms>(Registro()), j.TabelaCfop);
+        j.mskCodigo->setText(Geral::Zeros(d.codauto, 6));
+        campos_.Mostra(d);
+        PreencheItens(j.ArrayItens, ItensDoDocumento(d));
         j.tdgItens->ReBind();
     }
 
@@ -134,20 +121,9 @@ class CadastroIcms : public CadastroMovimento {
     // The declared fields, the CFOP as the register keeps it and the five item slots: the items in
     // use, then every unused slot emptied, so a change that drops items leaves none behind.
     platform::db::ColumnList ColunasRegistro() const override {
-        auto colunas = JanelaCadastro::ColunasRegistro();
-        colunas.add(QStringLiteral("codfiscal"), CodigoFiscalProcurado(janela_.mskCfiscal->Text()));
-        const auto itens = ItensParaGravar(janela_.ArrayItens);
-        for (int slot = 0; slot < SlotsItens; ++slot) {
-            const ItemIcms item = slot < int(itens.size()) ? itens[std::size_t(slot)] : ItemIcms{};
-            const bool usado = !(item == ItemIcms{});
-            colunas.add(QStringLiteral("baseicms"), slot, item.base);
-            colunas.add(QStringLiteral("aliqicms"), slot, item.aliquota);
-            colunas.add(QStringLiteral("valricms"), slot, item.icms);
-            colunas.add(QStringLiteral("isenicms"), slot, item.isento);
-            colunas.add(QStringLiteral("outricms"), slot, item.outros);
-            colunas.add(QStringLiteral("tipoicms"), slot, usado ? item.tipo : QStringLiteral(" "));
-        }
-        return colunas;
+        auto colunas = campos_.Colunas();
+        for (const auto* c : Projeta<DocumentoIcms>(ColunasItens)) colunas.push_back(c);
+        return ColunasGravadas(DocumentoDaJanela(), colunas);
     }
 
     // The next code moves only once the insert succeeded, past the code the database gave.
@@ -162,7 +138,26 @@ class CadastroIcms : public CadastroMovimento {
     }
 
   private:
+    inline static const QStringList ColunasItens = {QStringLiteral("baseicms"), QStringLiteral("aliqicms"),
+                                                    QStringLiteral("valricms"), QStringLiteral("isenicms"),
+                                                    QStringLiteral("outricms"), QStringLiteral("tipoicms")};
+
+    // The document as the fields and the items grid hold it, its CFOP as the register keeps it; a slot
+    // without an item is empty, its type one blank.
+    DocumentoIcms DocumentoDaJanela() const {
+        DocumentoIcms d = campos_.Le();
+        d.codfiscal = CodigoFiscalProcurado(d.codfiscal);
+        const auto itens = ItensParaGravar(janela_.ArrayItens);
+        for (int slot = 0; slot < SlotsItens; ++slot) {
+            ItemIcms& item = d.itens[std::size_t(slot)];
+            if (slot < int(itens.size())) item = itens[std::size_t(slot)];
+            if (item == ItemIcms{}) item.tipo = QStringLiteral(" ");
+        }
+        return d;
+    }
+
     frmMovIcms& janela_;
+    CamposMes<DocumentoIcms> campos_;
     bool gravouNovo_ = false;
     // The code after the one just inserted, taken over once the save has ended.
     qint64 proximo_ = 0;
@@ -173,37 +168,33 @@ frmMovIcms::frmMovIcms(QWidget* parent) : Form(parent) {
     setWindowTitle(QStringLiteral("Movimento de Entrada"));
     Constroi();
 
-    using shell::CampoCadastro;
     shell::DefinicaoCadastro d;
     d.colunaChave = QStringLiteral("codauto");
     d.tipoChave = shell::TipoColuna::Numero;
     d.chaveAutomatica = true;
     d.procura = shell::Procura::Codigo;
     d.chave = mskCodigo;
-    const std::pair<QWidget*, const char*> campos[] = {{tdbData, "datalan"},
-                                                       {tdbDemiss, "demiss"},
-                                                       {txtEspecie, "especie"},
-                                                       {txtSerie, "serie"},
-                                                       {txtNinicio, "docinicial"},
-                                                       {txtNfim, "docfinal"},
-                                                       {txtCgc, "cgc"},
-                                                       {txtUf, "uf"},
-                                                       {mskCfiscal, ""},
-                                                       {tdbVlrcont, "vlrcontabil"},
-                                                       {txtTipolan, "tipolan"},
-                                                       {tdbBipi, "baseipi"},
-                                                       {tdbVipi, "valripi"},
-                                                       {tdbIipi, "isenipi"},
-                                                       {tdbOipi, "outripi"},
-                                                       {tdbFicms, "fonteicms"},
-                                                       {tdbDicms, "descicms"},
-                                                       {txtObserv, "observ"}};
-    for (const auto& [controle, coluna] : campos) {
-        CampoCadastro c{controle, QString::fromLatin1(coluna)};
-        // The issue date copies the entry date before its caption lights.
-        c.destaca = controle != tdbDemiss;
-        d.campos.push_back(c);
-    }
+    CamposMes<DocumentoIcms> campos{{tdbData, "datalan"},
+                                    {tdbDemiss, "demiss"},
+                                    {txtEspecie, "especie"},
+                                    {txtSerie, "serie"},
+                                    {txtNinicio, "docinicial"},
+                                    {txtNfim, "docfinal"},
+                                    {txtCgc, "cgc"},
+                                    {txtUf, "uf"},
+                                    {mskCfiscal, "codfiscal"},
+                                    {tdbVlrcont, "vlrcontabil"},
+                                    {txtTipolan, "tipolan"},
+                                    {tdbBipi, "baseipi"},
+                                    {tdbVipi, "valripi"},
+                                    {tdbIipi, "isenipi"},
+                                    {tdbOipi, "outripi"},
+                                    {tdbFicms, "fonteicms"},
+                                    {tdbDicms, "descicms"},
+                                    {txtObserv, "observ"}};
+    d.campos = campos.Campos();
+    // The issue date copies the entry date before its caption lights.
+    for (shell::CampoCadastro& c : d.campos) c.destaca = c.controle != tdbDemiss;
     d.lblTit = &lblTit;
     d.cmdGravar = cmdGravar;
     d.cmdApagar = cmdApagar;
@@ -218,7 +209,7 @@ frmMovIcms::frmMovIcms(QWidget* parent) : Form(parent) {
                    {cmdMovimento, {Ocioso}},      {cmdPcgc, {Carregado, Novo}},
                    {tdgItens, {Carregado, Novo}}, {fraAtiva, {Ocioso, SemEmpresa}}};
     d.textoGuarda = shell::GuardaCurta.toString();
-    cadastro_ = new CadastroIcms(*this, std::move(d));
+    cadastro_ = new CadastroIcms(*this, std::move(d), std::move(campos));
     cadastro_->Liga();
 
     empresa_ = new EmpresaPeriodo(*this, {txtCodigo, tdbAnomes, lblNome, lblUf, cmdPesqe, tdbData},

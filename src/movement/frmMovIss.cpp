@@ -14,6 +14,7 @@
 #include "companies/empresas_sql.h"
 #include "movement/ArquivoMovimento.h"
 #include "movement/CadastroMovimento.h"
+#include "movement/CamposMes.h"
 #include "movement/EmpresaPeriodo.h"
 #include "movement/RegrasIss.h"
 #include "movement/frmMovPesq.h"
@@ -41,30 +42,20 @@ using platform::values::Currency;
 using shell::EstadoCadastro;
 namespace values = platform::values;
 
-namespace {
-DocumentoIss DocumentoDaJanela(const frmMovIss& j) {
-    DocumentoIss d;
-    d.semData = !j.tdbData->Value().isValid();
-    d.codserv = j.txtCodServ->text();
-    d.serie = j.txtSerie->text();
-    d.ninicio = j.txtNinicio->text();
-    d.nfim = j.txtNfim->text();
-    d.valor = j.tdbVlrNota->Value();
-    d.aliquota = j.tdbAliq->Value();
-    d.iss = j.tdbIss->Value();
-    d.subempr = j.tdbSempr->Value();
-    d.materiais = j.tdbVmateriais->Value();
-    d.tipo = j.cmbTipo->currentText();
-    d.modelo53 = j.Modelo53();
-    return d;
-}
-}  // namespace
-
 // The movement frame with this window's own rules and statements.
 class CadastroIss : public CadastroMovimento {
   public:
-    CadastroIss(frmMovIss& janela, shell::DefinicaoCadastro definicao)
-        : CadastroMovimento(janela, std::move(definicao), janela.mskCodigo), janela_(janela) {}
+    CadastroIss(frmMovIss& janela, shell::DefinicaoCadastro definicao, CamposMes<DocumentoIss> campos)
+        : CadastroMovimento(janela, std::move(definicao), janela.mskCodigo),
+          janela_(janela),
+          campos_(std::move(campos)) {}
+
+    // The document as the fields hold it, the type by its code.
+    DocumentoIss DocumentoDaJanela() const {
+        DocumentoIss d = campos_.Le();
+        d.tipo = QString(CodigoTipoIss(d.tipo));
+        return d;
+    }
 
   protected:
     // After a save the next document is still "new": a code typed then that is not found is ignored.
@@ -76,36 +67,20 @@ class CadastroIss : public CadastroMovimento {
     // A model-51 document keeps the deductions it was stored with, out of sight.
     void MostraRegistro() override {
         auto& j = janela_;
-        const auto& r = Registro();
         j.NovoRegistro = false;
-        auto texto = [&](const char* c) { return r.Fields(QString::fromLatin1(c)).toString(); };
-        auto valor = [&](const char* c) { return r.Fields(QString::fromLatin1(c)).toCurrency(); };
-        j.mskCodigo->setText(Geral::Zeros(r.Fields(QStringLiteral("codauto")).toLongLong(), 6));
-        j.tdbData->setValue(r.Fields(QStringLiteral("datalan")).toDate());
-        j.txtCodServ->setText(texto("codserv"));
-        j.txtSerie->setText(texto("serie"));
-        j.txtNinicio->setText(texto("docinicial"));
-        j.txtNfim->setText(texto("docfinal"));
-        j.txtTalao->setText(texto("talao"));
-        j.tdbVlrNota->setValue(valor("base"));
-        j.tdbAliq->setValue(valor("aliq"));
-        j.tdbIss->setValue(valor("iss"));
-        const QString tipo = texto("tipo");
-        const int indice =
-            tipo.size() == 1 && tipo[0] >= u'0' && tipo[0] <= u'3' ? tipo[0].unicode() - u'0' : -1;
-        j.cmbTipo->setCurrentIndex(indice);
-        j.tdbIr->setValue(valor("ir"));
-        j.txtObs->setText(texto("observ"));
-        subemprCarregado_ = valor("subempr");
-        materiaisCarregados_ = valor("materiais");
-        if (j.Modelo53()) {
-            j.tdbSempr->setValue(subemprCarregado_);
-            j.tdbVmateriais->setValue(materiaisCarregados_);
-        }
+        carregado_ = LeDocumentoDaLinha<DocumentoIss>(Registro());
+        DocumentoIss d = carregado_;
+        const QString& codigo = d.tipo;
+        const int tipo =
+            codigo.size() == 1 && codigo[0] >= u'0' && codigo[0] <= u'3' ? codigo[0].unicode() - u'0' : -1;
+        if (!j.Modelo53()) d.subempr = d.materiais = Currency();
+        j.mskCodigo->setText(Geral::Zeros(d.codauto, 6));
+        campos_.Mostra(d);
+        j.cmbTipo->setCurrentIndex(tipo);
     }
 
     void TestaRegras() override {
-        const RegrasIss r = TestaRegrasIss(DocumentoDaJanela(janela_));
+        const RegrasIss r = TestaRegrasIss(DocumentoDaJanela(), janela_.Modelo53());
         if (r.zeraIss) {
             janela_.tdbAliq->setValue(Currency());
             janela_.tdbIss->setValue(Currency());
@@ -113,31 +88,25 @@ class CadastroIss : public CadastroMovimento {
         for (const auto& e : r.erros) shell::AdicionaErro(e.severidade, e.mensagem);
     }
 
+    // The numbers as their digits ("0" for no last number), the type by its code; a model-51 change
+    // writes back the deductions it was loaded with.
+    platform::db::ColumnList ColunasRegistro() const override {
+        DocumentoIss d = DocumentoDaJanela();
+        d.docinicial = QString::number(NumeroDoc(d.docinicial));
+        d.docfinal = QString::number(NumeroDoc(d.docfinal));
+        if (!janela_.Modelo53() && !Inclusao()) {
+            d.subempr = carregado_.subempr;
+            d.materiais = carregado_.materiais;
+        }
+        return ColunasGravadas(d, campos_.Colunas());
+    }
+
     // A single-number document stores no last number.
     void GravaRegistro(bool inclusao) override {
         auto& j = janela_;
-        const qint64 inicio = NumeroDoc(j.txtNinicio->text());
-        if (inicio == NumeroDoc(j.txtNfim->text())) j.txtNfim->clear();
-        DadosIss d;
-        d.datalan = j.tdbData->Value();
-        d.codserv = j.txtCodServ->text();
-        d.serie = j.txtSerie->text();
-        d.docinicial = inicio;
-        d.docfinal = NumeroDoc(j.txtNfim->text());
-        d.talao = j.txtTalao->text();
-        d.base = j.tdbVlrNota->Value();
-        d.aliq = j.tdbAliq->Value();
-        d.iss = j.tdbIss->Value();
-        d.ir = j.tdbIr->Value();
-        d.tipo = CodigoTipoIss(j.cmbTipo->currentText());
-        d.observ = j.txtObs->text();
-        const bool modelo53 = j.Modelo53();
-        d.subempr = modelo53 || inclusao ? j.tdbSempr->Value() : subemprCarregado_;
-        d.materiais = modelo53 || inclusao ? j.tdbVmateriais->Value() : materiaisCarregados_;
-        if (inclusao)
-            proximo_ = InsereIss(Conexao(), j.TabelaAtual, d) + 1;
-        else
-            AlteraIss(Conexao(), j.TabelaAtual, ChaveAtual().toLongLong(), d);
+        if (NumeroDoc(j.txtNinicio->text()) == NumeroDoc(j.txtNfim->text())) j.txtNfim->clear();
+        JanelaCadastro::GravaRegistro(inclusao);
+        if (inclusao) proximo_ = ChaveAtual().toLongLong() + 1;
     }
 
     void AjustaBotao(EstadoCadastro estado) override {
@@ -159,7 +128,8 @@ class CadastroIss : public CadastroMovimento {
 
   private:
     frmMovIss& janela_;
-    Currency subemprCarregado_, materiaisCarregados_;
+    CamposMes<DocumentoIss> campos_;
+    DocumentoIss carregado_;
     // The code after the one just inserted, taken over once the save has ended.
     qint64 proximo_ = 0;
 };
@@ -187,13 +157,12 @@ frmMovIss::frmMovIss(QWidget* parent) : Form(parent) {
     d.chaveAutomatica = true;
     d.procura = shell::Procura::Codigo;
     d.chave = mskCodigo;
-    for (QWidget* campo : std::initializer_list<QWidget*>{tdbData, txtCodServ, txtSerie, txtNinicio, txtNfim,
-                                                          txtTalao, tdbVlrNota, tdbAliq, tdbIss, cmbTipo,
-                                                          tdbIr, txtObs, tdbSempr, tdbVmateriais}) {
-        shell::CampoCadastro c;
-        c.controle = campo;
-        d.campos.push_back(c);
-    }
+    CamposMes<DocumentoIss> campos{
+        {tdbData, "datalan"},  {txtCodServ, "codserv"},     {txtSerie, "serie"},  {txtNinicio, "docinicial"},
+        {txtNfim, "docfinal"}, {txtTalao, "talao"},         {tdbVlrNota, "base"}, {tdbAliq, "aliq"},
+        {tdbIss, "iss"},       {cmbTipo, "tipo"},           {tdbIr, "ir"},        {txtObs, "observ"},
+        {tdbSempr, "subempr"}, {tdbVmateriais, "materiais"}};
+    d.campos = campos.Campos();
     d.lblTit = &lblTit;
     d.cmdGravar = cmdGravar;
     d.cmdApagar = cmdApagar;
@@ -204,7 +173,7 @@ frmMovIss::frmMovIss(QWidget* parent) : Form(parent) {
     using shell::SemEmpresa;
     d.controles = {{cmdNovo, {Ocioso}}, {cmdPesqe, {Ocioso, SemEmpresa}}, {fraAtiva, {Ocioso, SemEmpresa}}};
     d.textoGuarda = shell::GuardaCurta.toString();
-    cadastro_ = new CadastroIss(*this, std::move(d));
+    cadastro_ = new CadastroIss(*this, std::move(d), std::move(campos));
     cadastro_->Liga();
 
     empresa_ = new EmpresaPeriodo(*this, {txtCodigo, tdbAnomes, lblNome, nullptr, cmdPesqe, tdbData},
@@ -396,7 +365,7 @@ void frmMovIss::cmdPesquisar_Click() {
 }
 
 void frmMovIss::tdbAliq_LostFocus() {
-    if (const auto iss = IssCalculado(DocumentoDaJanela(*this))) tdbIss->setValue(*iss);
+    if (const auto iss = IssCalculado(cadastro_->DocumentoDaJanela(), Modelo53())) tdbIss->setValue(*iss);
 }
 
 void frmMovIss::tdbVlrNota_LostFocus() {

@@ -7,6 +7,7 @@
 #include <array>
 #include <vector>
 
+#include "movement/DocumentoMes.h"
 #include "platform/values/Currency.h"
 
 // One ICMS document of the movement turned into the SINTEGRA registers of its item slots, as the
@@ -15,18 +16,10 @@ namespace sintegra {
 
 using platform::values::Currency;
 
-// One ICMS item slot; an amount or rate the database left empty reads as 0.
-struct ItemIcms {
-    Currency base, icms, isento, outros, aliquota;
-};
-
-// The columns of an entries or exits row that the file takes.
-struct DocumentoIcms {
-    QDate datalan, demiss;
-    QString especie, cgc, uf, docinicial, codfiscal;
-    Currency vlrcontabil;
-    std::array<ItemIcms, 5> itens;
-};
+// The month's documents as the movement keeps them; an amount or rate the database left empty reads
+// as 0.
+using movimento::DocumentoIcms;
+using movimento::ItemIcms;
 
 // What the conversion takes of the period and of the company that informs.
 struct ContextoConversao {

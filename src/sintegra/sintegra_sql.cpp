@@ -1,5 +1,7 @@
 #include "sintegra/sintegra_sql.h"
 
+#include <optional>
+
 #include "platform/db/Recordset.h"
 #include "platform/db/TableNames.h"
 #include "platform/values/RuntimeError.h"
@@ -21,65 +23,68 @@ Inscricoes LeInscricoes(Connection& cadastro, const QString& tabela) {
     return inscricoes;
 }
 
+namespace {
+
+// Why the current row of `rs` gives no document, after `falha` stopped its reading (none: it was
+// read): an entry date or issue date that cannot be read as a day, a missing entry date, or the
+// failure itself.
+QString Recusa(const Recordset& rs, const platform::values::RuntimeError* falha) {
+    const auto ilegivel = [&rs](const QString& coluna, const char* rotulo) -> std::optional<QString> {
+        try {
+            rs.Fields(coluna).toDate();
+            return std::nullopt;
+        } catch (const platform::values::RuntimeError&) {
+            return QString::fromUtf8(rotulo) + QStringLiteral(" ilegível: \"") +
+                   rs.Fields(coluna).toString() + u'"';
+        }
+    };
+    if (const auto e = ilegivel(QStringLiteral("datalan"), "Data de lançamento")) return *e;
+    if (rs.Fields(QStringLiteral("datalan")).isNull()) return QStringLiteral("Data de lançamento ausente");
+    if (const auto e = ilegivel(QStringLiteral("demiss"), "Data de emissão")) return *e;
+    return falha ? falha->description() : QString();
+}
+
+}  // namespace
+
 std::vector<DocumentoIcms> LeDocumentos(Connection& movimento, const QString& tabela, bool saida,
                                         const QDate& inicio, const QDate& fim, QStringList& recusas) {
     // A date missing, stored in another form, or not a day of the calendar ('2003-02-31',
     // '0000-00-00', '15/03/2003') is taken too, to be refused rather than left out without a word.
-    Recordset rs = movimento.OpenRecordset(
-        QStringLiteral("SELECT docinicial, datalan, demiss, especie, cgc, uf, codfiscal, vlrcontabil, "
-                       "baseicms0, isenicms0, outricms0, valricms0, aliqicms0, "
-                       "baseicms1, isenicms1, outricms1, valricms1, aliqicms1, "
-                       "baseicms2, isenicms2, outricms2, valricms2, aliqicms2, "
-                       "baseicms3, isenicms3, outricms3, valricms3, aliqicms3, "
-                       "baseicms4, isenicms4, outricms4, valricms4, aliqicms4 FROM ") +
-            platform::db::tableName(tabela) +
-            QStringLiteral(" WHERE datalan BETWEEN ? AND ? OR datalan IS NULL OR "
-                           "date(substr(datalan, 1, 10)) IS NOT substr(datalan, 1, 10) "
-                           "ORDER BY datalan, cgc, docinicial, codauto"),
+    movimento::LeituraMes<DocumentoIcms> leitura(
+        movimento, tabela,
+        movimento::Projeta<DocumentoIcms>(
+            {QStringLiteral("docinicial"), QStringLiteral("datalan"), QStringLiteral("demiss"),
+             QStringLiteral("especie"), QStringLiteral("cgc"), QStringLiteral("uf"),
+             QStringLiteral("codfiscal"), QStringLiteral("vlrcontabil"), QStringLiteral("baseicms"),
+             QStringLiteral("isenicms"), QStringLiteral("outricms"), QStringLiteral("valricms"),
+             QStringLiteral("aliqicms")}),
+        QStringLiteral("WHERE datalan BETWEEN ? AND ? OR datalan IS NULL OR "
+                       "date(substr(datalan, 1, 10)) IS NOT substr(datalan, 1, 10) "
+                       "ORDER BY datalan, cgc, docinicial, codauto"),
         {inicio, fim});
+    Recordset& rs = leitura.Linhas();
     std::vector<DocumentoIcms> documentos;
     documentos.reserve(std::size_t(rs.RecordCount()));
     const QString onde = tabela.toUpper();
-    DocumentoIcms anterior;
+    const DocumentoIcms nenhum;
     for (; !rs.Eof(); rs.MoveNext()) {
-        DocumentoIcms d;
-        Recordset::RowValues v(rs);
-        d.docinicial = v.text();
-        const auto data = [&](int coluna, const char* nome) {
-            try {
-                return v.date();
-            } catch (const platform::values::RuntimeError&) {
-                throw platform::values::RuntimeError(platform::values::ErrorNumber::InvalidArgument,
-                                                     QString::fromUtf8(nome) +
-                                                         QStringLiteral(" ilegível: \"") +
-                                                         rs.Fields(coluna).toString() + u'"');
-            }
-        };
+        DocumentoIcms& d = documentos.emplace_back();
+        QString recusa;
         try {
-            d.datalan = data(1, "Data de lançamento");
-            if (!d.datalan.isValid())
-                throw platform::values::RuntimeError(platform::values::ErrorNumber::InvalidArgument,
-                                                     QStringLiteral("Data de lançamento ausente"));
-            d.demiss = data(2, "Data de emissão");
-            // Species, state and CFOP mostly repeat from one document to the next: they share its texts.
-            d.especie = v.text(anterior.especie);
-            d.cgc = v.text();
-            d.uf = v.text(anterior.uf);
-            d.codfiscal = v.text(anterior.codfiscal);
-            d.vlrcontabil = v.currency();
-            for (ItemIcms& item : d.itens)
-                for (Currency* valor : {&item.base, &item.isento, &item.outros, &item.icms, &item.aliquota})
-                    *valor = v.currency();
+            leitura.Le(d, documentos.size() > 1 ? documentos[documentos.size() - 2] : nenhum);
+            if (!d.datalan.isValid()) recusa = Recusa(rs, nullptr);
         } catch (const platform::values::RuntimeError& e) {
-            // One unreadable value refuses its document; the others are still read, so that the
-            // user sees every one at once.
-            recusas.append(IdentificaDocumento(saida, onde, d.docinicial) + e.description());
-            continue;
+            recusa = Recusa(rs, &e);
         }
-        anterior = d;
-        documentos.push_back(std::move(d));
+        // One unreadable value refuses its document; the others are still read, so that the user sees
+        // every one at once.
+        if (!recusa.isEmpty()) {
+            recusas.append(
+                IdentificaDocumento(saida, onde, rs.Fields(QStringLiteral("docinicial")).toString()) +
+                recusa);
+            documentos.pop_back();
+        }
     }
-
     return documentos;
 }
 

@@ -21,8 +21,7 @@ DocumentoIss doc(const char* tipo, const char* base, const char* materiais = "0"
     d.codserv = QStringLiteral("0101");
     d.serie = QStringLiteral("A");
     d.docinicial = QStringLiteral("15");
-    d.docfinal = 18;
-    d.temDocfinal = true;
+    d.docfinal = QStringLiteral("18");
     d.base = m(base);
     d.materiais = m(materiais);
     d.subempr = m(subempr);
@@ -76,7 +75,7 @@ TEST(LinhaDoLivroIss, FollowsTheKindOfTheDocumentInEachModel) {
 
 TEST(LinhaDoLivroIss, ANullLastNumberIsEmptyInModel53AndZeroInModel51) {
     DocumentoIss d = doc("0", "100");
-    d.temDocfinal = false;
+    d.docfinal = QString();
     EXPECT_EQ(LinhaDoLivro(Modelo::M53, d).docfinal, QString());
     EXPECT_EQ(LinhaDoLivro(Modelo::M51, d).docfinal, QStringLiteral("0"));
 }

@@ -35,7 +35,7 @@ class DocumentoIcmsTest : public MovimentoTest {
         return codigo;
     }
     std::vector<ItemIcms> Itens(qint64 codigo) {
-        return ItensDoDocumento(LeDocumento(banco, "DIGE03", codigo));
+        return ItensDoDocumento(LeDocumentoDaLinha<DocumentoIcms>(LeDocumento(banco, "DIGE03", codigo)));
     }
 
     Connection banco;
@@ -90,8 +90,9 @@ TEST_F(DocumentoIcmsTest, TheDocumentFieldsAsTheWindowShowsThem) {
         "',?,?,?,?,?,?,"
         "'obs')",
         {C("1100"), C("1000"), C("100"), C("1"), C("2"), C("3"), C("4")});
-    const auto d = LeDocumentoIcms(LeDocumento(banco, "DIGE03", 1), TabelaCfop(2002));
-    EXPECT_EQ(d.codigo, "000001");
+    const auto d = DocumentoNaJanela(LeDocumentoDaLinha<DocumentoIcms>(LeDocumento(banco, "DIGE03", 1)),
+                                     TabelaCfop(2002));
+    EXPECT_EQ(d.codauto, 1);
     EXPECT_EQ(d.datalan, QDate(2002, 3, 5));
     EXPECT_TRUE(d.demiss.isNull());
     EXPECT_EQ(d.especie, "NF");
@@ -102,7 +103,7 @@ TEST_F(DocumentoIcmsTest, TheDocumentFieldsAsTheWindowShowsThem) {
     EXPECT_EQ(d.codfiscal, "1.10._");
     EXPECT_EQ(d.vlrcontabil, C("1100"));
     EXPECT_EQ(d.tipolan, "99");
-    EXPECT_TRUE(d.itens.empty());
+    EXPECT_TRUE(ItensDoDocumento(d).empty());
     EXPECT_EQ(d.baseipi + d.valripi + d.isenipi + d.outripi + d.fonteicms + d.descicms, C("1110"));
     EXPECT_EQ(d.observ, "obs");
     EXPECT_TRUE(LeDocumento(banco, "DIGE03", 2).Eof());

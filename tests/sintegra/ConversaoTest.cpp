@@ -187,8 +187,12 @@ TEST(ConverteDocumento, GivesTheRegistersOfEachTakenSlotOrTheFaultsOfTheDocument
         d.docinicial = QString::fromLatin1(c.numero);
         d.codfiscal = QString::fromLatin1(c.cfop);
         for (std::size_t i = 0; i < c.itens.size(); ++i) {
-            d.itens[i] = {v(c.itens[i][0]), v(c.itens[i][1]), v(c.itens[i][2]), v(c.itens[i][3]),
-                          v(c.itens[i][4])};
+            ItemIcms& item = d.itens[i];
+            item.base = v(c.itens[i][0]);
+            item.icms = v(c.itens[i][1]);
+            item.isento = v(c.itens[i][2]);
+            item.outros = v(c.itens[i][3]);
+            item.aliquota = v(c.itens[i][4]);
             if (SlotTomado(d.itens[i]))
                 d.vlrcontabil += d.itens[i].base + d.itens[i].isento + d.itens[i].outros;
         }
