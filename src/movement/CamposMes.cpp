@@ -9,9 +9,8 @@
 namespace movimento {
 
 template <typename D>
-CamposMes<D>::CamposMes(std::initializer_list<std::pair<QWidget*, const char*>> pares) {
-    for (const auto& [controle, coluna] : pares)
-        pares_.emplace_back(controle, &ColunaDoMapa<D>(QString::fromLatin1(coluna)));
+CamposMes<D>::CamposMes(const std::vector<std::pair<QWidget*, QString>>& pares) {
+    for (const auto& [controle, coluna] : pares) pares_.emplace_back(controle, &ColunaDoMapa<D>(coluna));
 }
 
 template <typename D>
@@ -30,7 +29,7 @@ void CamposMes<D>::Mostra(const D& d) const {
         else if (auto* numero = qobject_cast<platform::controls::TDBNumber*>(controle);
                  numero && coluna->tipo == TipoMes::Dinheiro)
             numero->setValue(coluna->Dinheiro(d));
-        else
+        else if (coluna->tipo == TipoMes::Texto)
             shell::DefineTextoCampo(controle, coluna->Texto(d));
     }
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <initializer_list>
+#include <QString>
 #include <utility>
 #include <vector>
 
@@ -17,7 +17,7 @@ template <typename Documento>
 class CamposMes {
   public:
     // `pares`: each control with its column's name; a name the map lacks is a run-time error.
-    CamposMes(std::initializer_list<std::pair<QWidget*, const char*>> pares);
+    explicit CamposMes(const std::vector<std::pair<QWidget*, QString>>& pares);
 
     // The frame's detail fields, in the same order.
     std::vector<shell::CampoCadastro> Campos() const;

@@ -82,10 +82,14 @@ QString TabelaMes(const QString& familia, int mes) {
 }
 
 QString TabelaDoMovimento(const QString& tabela) {
-    for (const QString& familia : {Entradas, Saidas, Iss})
-        for (int mes = 1; mes <= 12; ++mes)
-            if (const QString t = TabelaMes(familia, mes); t.compare(tabela, Qt::CaseInsensitive) == 0)
-                return t;
+    static const QStringList tabelas = [] {
+        QStringList nomes;
+        for (const QString& familia : {Entradas, Saidas, Iss})
+            for (int mes = 1; mes <= 12; ++mes) nomes << TabelaMes(familia, mes);
+        return nomes;
+    }();
+    for (const QString& t : tabelas)
+        if (t.compare(tabela, Qt::CaseInsensitive) == 0) return t;
     TabelaInvalida(tabela);
 }
 

@@ -63,28 +63,20 @@ QString NumeroDocumento(QStringView texto) {
 
 bool CgcPreenchido(QStringView cgc) { return TemCodigoFiscal(cgc); }
 
-std::vector<ErroDocumento> RegrasGravacao(const platform::controls::XArrayDB& itens,
-                                          const CamposDocumento& doc,
+std::vector<ErroDocumento> RegrasGravacao(const DocumentoIcms& doc, const DestinoDocumento& destino,
                                           const std::function<bool(const QString& cgc)>& cadastrado) {
     std::vector<ErroDocumento> erros;
     auto fatal = [&](const QString& mensagem) { erros.push_back({shell::ErroFatal, mensagem}); };
     Currency soma;
-    for (int r = itens.LowerBound(1); r <= itens.UpperBound(1); ++r) {
-        auto celula = [&](int coluna) {
-            const int c = itens.LowerBound(2) + coluna;
-            return c <= itens.UpperBound(2) ? itens.Value(r, c) : QVariant();
-        };
-        const Currency base = LeCelula(celula(ColunaItem::Base));
-        const Currency aliquota = LeCelula(celula(ColunaItem::Aliquota));
-        const Currency icms = LeCelula(celula(ColunaItem::Icms));
-        const Currency linha =
-            base + LeCelula(celula(ColunaItem::Isento)) + LeCelula(celula(ColunaItem::Outros));
-        if (aliquota > AliquotaMaxima) fatal("Alíquota de ICMS não pode ser maior que 99,9999 %, Verifique");
+    for (const ItemIcms& item : doc.itens) {
+        const Currency linha = item.base + item.isento + item.outros;
+        if (item.aliquota > AliquotaMaxima)
+            fatal("Alíquota de ICMS não pode ser maior que 99,9999 %, Verifique");
         if (linha > Currency()) {
             soma += linha;
-            if (platform::values::taxAmount(base, aliquota) != icms)
+            if (platform::values::taxAmount(item.base, item.aliquota) != item.icms)
                 erros.push_back({shell::AlertaErro, "Valor do ICMS (" +
-                                                        platform::values::Format(icms, u"####,##0.00") +
+                                                        platform::values::Format(item.icms, u"####,##0.00") +
                                                         ") calculado não corresponde a BASE x Alíquota"});
         }
     }
@@ -96,13 +88,13 @@ std::vector<ErroDocumento> RegrasGravacao(const platform::controls::XArrayDB& it
                   ? "Erro de Soma, IPI embutido: Valor Contábil = Base ICMS + Isentas + Outras + ICMS Fonte"
                   : "Erro de Soma: Valor Contábil = Base ICMS + Isentas + Outras + ICMS Fonte + IPI");
     if (doc.vlrcontabil.isZero()) fatal("Um registro não pode ser gravado sem valor contábil !");
-    if (!doc.temData) fatal("Todo registro deve ter uma data !");
+    if (!doc.datalan.isValid()) fatal("Todo registro deve ter uma data !");
     if (CgcPreenchido(doc.cgc)) {
         if (!cadastrado(doc.cgc)) fatal("O CNPJ/CPF utilizado no lançamento não foi cadastrado !");
-    } else if (doc.entradas) {
+    } else if (destino.entradas) {
         fatal("O campo CNPJ/CPF é de preenchimento obrigatório !");
     }
-    if (!CodigoFiscalAdequado(doc.entradas, doc.uf == doc.ufEmpresa, doc.codfiscal))
+    if (!CodigoFiscalAdequado(destino.entradas, doc.uf == destino.uf, doc.codfiscal))
         fatal("Código fiscal inadequado !");
     if (Trim(doc.docinicial).isEmpty()) fatal("O Campo Número Inicial é Obrigatório !");
     if (!TemCodigoFiscal(doc.codfiscal)) fatal("Todo registro deve ter código fiscal !");

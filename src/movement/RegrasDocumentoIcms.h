@@ -45,17 +45,10 @@ QString NumeroDocumento(QStringView texto);
 // "00.000.000/0000-00" are both filled).
 bool CgcPreenchido(QStringView cgc);
 
-// What a save checks besides the items: the window's fields as typed.
-struct CamposDocumento {
+// Where a document is saved: among the entries or the exits of a company of state `uf`.
+struct DestinoDocumento {
     bool entradas = true;
-    Currency vlrcontabil, valripi, fonteicms;
-    QString tipolan;
-    bool temData = false;  // the entry date field holds a date
-    QString cgc;           // the CNPJ/CPF field's text
-    QString uf;            // the document's state as typed
-    QString ufEmpresa;     // the company's state
-    QString codfiscal;     // the CFOP field's text with its mask
-    QString docinicial;
+    QString uf;
 };
 
 // One broken rule: its severity (shell::ErroFatal or shell::AlertaErro) and its message.
@@ -65,18 +58,17 @@ struct ErroDocumento {
     friend bool operator==(const ErroDocumento&, const ErroDocumento&) = default;
 };
 
-// The rules of a save, in the order the error list numbers them. First, for each row of `itens` (the
-// items grid's array): a rate above 99,99 is fatal; a row whose base + exempt + other is above 0 is
-// summed into the accounting sum, and an ICMS cell that differs from values::taxAmount(base, rate)
-// is a warning that quotes the cell. Then, all fatal: the accounting value differs from that sum
-// plus the ICMS at source, plus the IPI amount unless the launch type is "99"; the accounting value
-// is 0; no entry date; a filled CNPJ/CPF that `cadastrado` (asked only for a filled one, with the
-// field's text) does not find, or an empty one in entries; a CFOP that does not suit the direction
-// (CodigoFiscalAdequado, the state compared as typed); no first number; no CFOP digit. Every cell is
-// read by LeCelula, so empty cells are 0. Empty when the document may be written; it balances then
-// to the cent, since every amount is a Currency.
-std::vector<ErroDocumento> RegrasGravacao(const platform::controls::XArrayDB& itens,
-                                          const CamposDocumento& doc,
+// The rules of a save of `doc` (as the window holds it: the CFOP field's text with its mask, texts as
+// typed, the items of the grid in its slots), in the order the error list numbers them. First, for
+// each slot: a rate above 99,99 is fatal; a slot whose base + exempt + other is above 0 is summed into
+// the accounting sum, and an ICMS that differs from values::taxAmount(base, rate) is a warning that
+// quotes it. Then, all fatal: the accounting value differs from that sum plus the ICMS at source, plus
+// the IPI amount unless the launch type is "99"; the accounting value is 0; no entry date; a filled
+// CNPJ/CPF that `cadastrado` (asked only for a filled one, with the field's text) does not find, or an
+// empty one in entries; a CFOP that does not suit the direction (CodigoFiscalAdequado, the document's
+// state compared as typed with the company's); no first number; no CFOP digit. Empty when the document
+// may be written; it balances then to the cent, since every amount is a Currency.
+std::vector<ErroDocumento> RegrasGravacao(const DocumentoIcms& doc, const DestinoDocumento& destino,
                                           const std::function<bool(const QString& cgc)>& cadastrado);
 
 // Runs `erros` through the error list (IniciaErros, one AdicionaErro per row, ConcluiErros, which

@@ -99,22 +99,10 @@ class CadastroIcms : public CadastroMovimento {
 
     void TestaRegras() override {
         auto& j = janela_;
-        CamposDocumento doc;
-        doc.entradas = j.Entradas;
-        doc.vlrcontabil = j.tdbVlrcont->Value();
-        doc.valripi = j.tdbVipi->Value();
-        doc.fonteicms = j.tdbFicms->Value();
-        doc.tipolan = j.txtTipolan->text();
-        doc.temData = j.tdbData->Value().isValid();
-        doc.cgc = j.txtCgc->text();
-        doc.uf = j.txtUf->text();
-        doc.ufEmpresa = j.lblUf->text();
-        doc.codfiscal = j.mskCfiscal->Text();
-        doc.docinicial = j.txtNinicio->text();
         const auto cadastrado = [&j](const QString& cgc) {
             return registers::forcli::Existe(j.Empresa().BancoCadastro(), j.TabelaParticipante, cgc);
         };
-        for (const auto& e : RegrasGravacao(j.ArrayItens, doc, cadastrado))
+        for (const auto& e : RegrasGravacao(DocumentoDaJanela(), {j.Entradas, j.lblUf->text()}, cadastrado))
             shell::AdicionaErro(e.severidade, e.mensagem);
     }
 
@@ -122,8 +110,11 @@ class CadastroIcms : public CadastroMovimento {
     // use, then every unused slot emptied, so a change that drops items leaves none behind.
     platform::db::ColumnList ColunasRegistro() const override {
         auto colunas = campos_.Colunas();
-        for (const auto* c : Projeta<DocumentoIcms>(ColunasItens)) colunas.push_back(c);
-        return ColunasGravadas(DocumentoDaJanela(), colunas);
+        for (const auto& c : ColunasIcms())
+            if (c.slot >= 0) colunas.push_back(&c);
+        DocumentoIcms d = DocumentoDaJanela();
+        d.codfiscal = CodigoFiscalProcurado(d.codfiscal);
+        return ColunasGravadas(d, colunas);
     }
 
     // The next code moves only once the insert succeeded, past the code the database gave.
@@ -138,15 +129,10 @@ class CadastroIcms : public CadastroMovimento {
     }
 
   private:
-    inline static const QStringList ColunasItens = {QStringLiteral("baseicms"), QStringLiteral("aliqicms"),
-                                                    QStringLiteral("valricms"), QStringLiteral("isenicms"),
-                                                    QStringLiteral("outricms"), QStringLiteral("tipoicms")};
-
-    // The document as the fields and the items grid hold it, its CFOP as the register keeps it; a slot
-    // without an item is empty, its type one blank.
+    // The document as the fields and the items grid hold it, the CFOP with its mask; a slot without an
+    // item is empty, its type one blank.
     DocumentoIcms DocumentoDaJanela() const {
         DocumentoIcms d = campos_.Le();
-        d.codfiscal = CodigoFiscalProcurado(d.codfiscal);
         const auto itens = ItensParaGravar(janela_.ArrayItens);
         for (int slot = 0; slot < SlotsItens; ++slot) {
             ItemIcms& item = d.itens[std::size_t(slot)];
@@ -174,24 +160,24 @@ frmMovIcms::frmMovIcms(QWidget* parent) : Form(parent) {
     d.chaveAutomatica = true;
     d.procura = shell::Procura::Codigo;
     d.chave = mskCodigo;
-    CamposMes<DocumentoIcms> campos{{tdbData, "datalan"},
-                                    {tdbDemiss, "demiss"},
-                                    {txtEspecie, "especie"},
-                                    {txtSerie, "serie"},
-                                    {txtNinicio, "docinicial"},
-                                    {txtNfim, "docfinal"},
-                                    {txtCgc, "cgc"},
-                                    {txtUf, "uf"},
-                                    {mskCfiscal, "codfiscal"},
-                                    {tdbVlrcont, "vlrcontabil"},
-                                    {txtTipolan, "tipolan"},
-                                    {tdbBipi, "baseipi"},
-                                    {tdbVipi, "valripi"},
-                                    {tdbIipi, "isenipi"},
-                                    {tdbOipi, "outripi"},
-                                    {tdbFicms, "fonteicms"},
-                                    {tdbDicms, "descicms"},
-                                    {txtObserv, "observ"}};
+    CamposMes<DocumentoIcms> campos({{tdbData, "datalan"},
+                                     {tdbDemiss, "demiss"},
+                                     {txtEspecie, "especie"},
+                                     {txtSerie, "serie"},
+                                     {txtNinicio, "docinicial"},
+                                     {txtNfim, "docfinal"},
+                                     {txtCgc, "cgc"},
+                                     {txtUf, "uf"},
+                                     {mskCfiscal, "codfiscal"},
+                                     {tdbVlrcont, "vlrcontabil"},
+                                     {txtTipolan, "tipolan"},
+                                     {tdbBipi, "baseipi"},
+                                     {tdbVipi, "valripi"},
+                                     {tdbIipi, "isenipi"},
+                                     {tdbOipi, "outripi"},
+                                     {tdbFicms, "fonteicms"},
+                                     {tdbDicms, "descicms"},
+                                     {txtObserv, "observ"}});
     d.campos = campos.Campos();
     // The issue date copies the entry date before its caption lights.
     for (shell::CampoCadastro& c : d.campos) c.destaca = c.controle != tdbDemiss;

@@ -157,11 +157,20 @@ frmMovIss::frmMovIss(QWidget* parent) : Form(parent) {
     d.chaveAutomatica = true;
     d.procura = shell::Procura::Codigo;
     d.chave = mskCodigo;
-    CamposMes<DocumentoIss> campos{
-        {tdbData, "datalan"},  {txtCodServ, "codserv"},     {txtSerie, "serie"},  {txtNinicio, "docinicial"},
-        {txtNfim, "docfinal"}, {txtTalao, "talao"},         {tdbVlrNota, "base"}, {tdbAliq, "aliq"},
-        {tdbIss, "iss"},       {cmbTipo, "tipo"},           {tdbIr, "ir"},        {txtObs, "observ"},
-        {tdbSempr, "subempr"}, {tdbVmateriais, "materiais"}};
+    CamposMes<DocumentoIss> campos({{tdbData, "datalan"},
+                                    {txtCodServ, "codserv"},
+                                    {txtSerie, "serie"},
+                                    {txtNinicio, "docinicial"},
+                                    {txtNfim, "docfinal"},
+                                    {txtTalao, "talao"},
+                                    {tdbVlrNota, "base"},
+                                    {tdbAliq, "aliq"},
+                                    {tdbIss, "iss"},
+                                    {cmbTipo, "tipo"},
+                                    {tdbIr, "ir"},
+                                    {txtObs, "observ"},
+                                    {tdbSempr, "subempr"},
+                                    {tdbVmateriais, "materiais"}});
     d.campos = campos.Campos();
     d.lblTit = &lblTit;
     d.cmdGravar = cmdGravar;

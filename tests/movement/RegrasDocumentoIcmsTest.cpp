@@ -33,7 +33,7 @@ const QString Aliquota = "Alíquota de ICMS não pode ser maior que 99,9999 %, V
 struct CasoRegras {
     const char* nome;
     std::vector<std::vector<QVariant>> itens;
-    std::function<void(CamposDocumento&)> muda;
+    std::function<void(DocumentoIcms&, DestinoDocumento&)> muda;
     QStringList esperado;  // "severity|message", in order
 };
 
@@ -42,7 +42,7 @@ struct CasoRegras {
 TEST(RegrasDocumentoIcmsTest, SaveRulesInTheirOrder) {
     const QSet<QString> cadastrados{"12.345.678/0001-95", "00.123.456/0001-91", "00.000.000/0000-00"};
     const std::vector<std::vector<QVariant>> mil{{"1.000,00", "17", "170,00"}};
-    auto entradaSp = [](CamposDocumento& d) { (void)d; };
+    auto entradaSp = [](DocumentoIcms&, DestinoDocumento&) {};
     const std::vector<CasoRegras> casos{
         {"a balanced document", mil, entradaSp, {}},
         {"rate 99,99", {{"1.000,00", "99,99", "999,90"}}, entradaSp, {}},
@@ -54,7 +54,7 @@ TEST(RegrasDocumentoIcmsTest, SaveRulesInTheirOrder) {
          {Alerta + "|Valor do ICMS (169,99) calculado não corresponde a BASE x Alíquota"}},
         {"33,33 at 7 %",
          {{"33,33", "7", "2,33"}},
-         [](CamposDocumento& d) { d.vlrcontabil = R("33,33"); },
+         [](DocumentoIcms& d, DestinoDocumento&) { d.vlrcontabil = R("33,33"); },
          {}},
         {"written amounts",
          {{QVariant::fromValue(R("1000")), QVariant::fromValue(R("17")), QVariant::fromValue(R("170"))}},
@@ -62,18 +62,18 @@ TEST(RegrasDocumentoIcmsTest, SaveRulesInTheirOrder) {
          {}},
         {"an empty rate reads 0",
          {{"100", "", ""}},
-         [](CamposDocumento& d) { d.vlrcontabil = R("100"); },
+         [](DocumentoIcms& d, DestinoDocumento&) { d.vlrcontabil = R("100"); },
          {}},
         {"IPI included in the base",
          mil,
-         [](CamposDocumento& d) {
+         [](DocumentoIcms& d, DestinoDocumento&) {
              d.tipolan = "99";
              d.valripi = R("100");
          },
          {}},
         {"IPI included, but summed",
          mil,
-         [](CamposDocumento& d) {
+         [](DocumentoIcms& d, DestinoDocumento&) {
              d.tipolan = "99";
              d.valripi = R("100");
              d.vlrcontabil = R("1100");
@@ -81,70 +81,76 @@ TEST(RegrasDocumentoIcmsTest, SaveRulesInTheirOrder) {
          {Fatal + "|Erro de Soma, IPI embutido: Valor Contábil = Base ICMS + Isentas + Outras + ICMS Fonte"}},
         {"IPI added",
          mil,
-         [](CamposDocumento& d) {
+         [](DocumentoIcms& d, DestinoDocumento&) {
              d.valripi = R("100");
              d.vlrcontabil = R("1100");
          },
          {}},
-        {"IPI left out", mil, [](CamposDocumento& d) { d.valripi = R("100"); }, {Fatal + "|" + Soma}},
+        {"IPI left out",
+         mil,
+         [](DocumentoIcms& d, DestinoDocumento&) { d.valripi = R("100"); },
+         {Fatal + "|" + Soma}},
         {"exits without CNPJ",
          mil,
-         [](CamposDocumento& d) {
-             d.entradas = false;
+         [](DocumentoIcms& d, DestinoDocumento& destino) {
+             destino.entradas = false;
              d.cgc = "";
              d.codfiscal = "5.102";
          },
          {}},
         {"entries without CNPJ",
          mil,
-         [](CamposDocumento& d) { d.cgc = "  .   .   /    -  "; },
+         [](DocumentoIcms& d, DestinoDocumento&) { d.cgc = "  .   .   /    -  "; },
          {Fatal + "|O campo CNPJ/CPF é de preenchimento obrigatório !"}},
         {"a registered CNPJ beginning 00.",
          mil,
-         [](CamposDocumento& d) { d.cgc = "00.123.456/0001-91"; },
+         [](DocumentoIcms& d, DestinoDocumento&) { d.cgc = "00.123.456/0001-91"; },
          {}},
-        {"the all-zero CNPJ registered", mil, [](CamposDocumento& d) { d.cgc = "00.000.000/0000-00"; }, {}},
+        {"the all-zero CNPJ registered",
+         mil,
+         [](DocumentoIcms& d, DestinoDocumento&) { d.cgc = "00.000.000/0000-00"; },
+         {}},
         {"an unregistered CNPJ",
          mil,
-         [](CamposDocumento& d) { d.cgc = "11.111.111/0001-91"; },
+         [](DocumentoIcms& d, DestinoDocumento&) { d.cgc = "11.111.111/0001-91"; },
          {Fatal + "|O CNPJ/CPF utilizado no lançamento não foi cadastrado !"}},
         {"5.102 in entries of another state",
          mil,
-         [](CamposDocumento& d) {
+         [](DocumentoIcms& d, DestinoDocumento&) {
              d.uf = "RJ";
              d.codfiscal = "5.102";
          },
          {Fatal + "|" + Inadequado}},
         {"2.102 in entries of another state",
          mil,
-         [](CamposDocumento& d) {
+         [](DocumentoIcms& d, DestinoDocumento&) {
              d.uf = "RJ";
              d.codfiscal = "2.102";
          },
          {}},
         {"6.102 in exits of the company's state",
          mil,
-         [](CamposDocumento& d) {
-             d.entradas = false;
+         [](DocumentoIcms& d, DestinoDocumento& destino) {
+             destino.entradas = false;
              d.codfiscal = "6.102";
          },
          {Fatal + "|" + Inadequado}},
         {"no CFOP in another state",
          mil,
-         [](CamposDocumento& d) {
+         [](DocumentoIcms& d, DestinoDocumento&) {
              d.uf = "";
              d.codfiscal = "_.___";
          },
          {Fatal + "|Todo registro deve ter código fiscal !"}},
         {"a zero accounting value with items",
          mil,
-         [](CamposDocumento& d) { d.vlrcontabil = Currency(); },
+         [](DocumentoIcms& d, DestinoDocumento&) { d.vlrcontabil = Currency(); },
          {Fatal + "|" + Soma, Fatal + "|Um registro não pode ser gravado sem valor contábil !"}},
         {"every rule broken, in order",
          {{"10", "100", "0"}},
-         [](CamposDocumento& d) {
+         [](DocumentoIcms& d, DestinoDocumento&) {
              d.vlrcontabil = Currency();
-             d.temData = false;
+             d.datalan = QDate();
              d.cgc = "";
              d.codfiscal = "_.___";
              d.docinicial = "";
@@ -158,17 +164,19 @@ TEST(RegrasDocumentoIcmsTest, SaveRulesInTheirOrder) {
           Fatal + "|Todo registro deve ter código fiscal !"}},
     };
     for (const CasoRegras& caso : casos) {
-        CamposDocumento doc;
-        doc.entradas = true;
+        DocumentoIcms doc;
+        const auto itens = ItensParaGravar(Itens(caso.itens));
+        std::copy(itens.cbegin(), itens.cend(), doc.itens.begin());
         doc.vlrcontabil = R("1000");
-        doc.temData = true;
+        doc.datalan = QDate(2003, 3, 5);
         doc.cgc = "12.345.678/0001-95";
-        doc.uf = doc.ufEmpresa = "SP";
+        doc.uf = "SP";
         doc.codfiscal = "1.102";
         doc.docinicial = "123";
-        caso.muda(doc);
+        DestinoDocumento destino{true, "SP"};
+        caso.muda(doc, destino);
         QStringList procurados;
-        const auto erros = RegrasGravacao(Itens(caso.itens), doc, [&](const QString& cgc) {
+        const auto erros = RegrasGravacao(doc, destino, [&](const QString& cgc) {
             procurados << cgc;
             return cadastrados.contains(cgc);
         });
