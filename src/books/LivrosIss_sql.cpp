@@ -37,11 +37,8 @@ std::vector<DocumentoIss> LeDocumentos(Connection& movimento, int mes) {
     // The numbers of a day in the order of their values: 9 before 10.
     movimento::LeituraMes<DocumentoIss> leitura(
         movimento, tabela,
-        movimento::Projeta<DocumentoIss>(
-            {QStringLiteral("datalan"), QStringLiteral("codserv"), QStringLiteral("serie"),
-             QStringLiteral("docinicial"), QStringLiteral("docfinal"), QStringLiteral("base"),
-             QStringLiteral("aliq"), QStringLiteral("iss"), QStringLiteral("materiais"),
-             QStringLiteral("subempr"), QStringLiteral("tipo"), QStringLiteral("observ")}),
+        movimento::Projeta<DocumentoIss>({"datalan", "codserv", "serie", "docinicial", "docfinal", "base",
+                                          "aliq", "iss", "materiais", "subempr", "tipo", "observ"}),
         QStringLiteral("ORDER BY datalan, CAST(docinicial AS INTEGER), docinicial"));
     Recordset& rs = leitura.Linhas();
     std::vector<DocumentoIss> docs;

@@ -40,15 +40,24 @@ int ComparaNumeros(const QString& a, const QString& b) {
 // and only an industry's exits book the IPI's base, exempt and other amounts. Fewer columns read is
 // less of the month to convert.
 movimento::Projecao<DocumentoIcms> Colunas(bool entradas, bool industria) {
-    QStringList c{QStringLiteral("datalan"),    QStringLiteral("especie"),  QStringLiteral("serie"),
-                  QStringLiteral("docinicial"), QStringLiteral("cgc"),      QStringLiteral("uf"),
-                  QStringLiteral("codfiscal"),  QStringLiteral("observ"),   QStringLiteral("vlrcontabil"),
-                  QStringLiteral("baseicms"),   QStringLiteral("aliqicms"), QStringLiteral("valricms"),
-                  QStringLiteral("isenicms"),   QStringLiteral("outricms"), QStringLiteral("valripi"),
-                  QStringLiteral("fonteicms")};
-    c << (entradas ? QStringLiteral("demiss") : QStringLiteral("docfinal"));
-    if (!entradas && industria)
-        c << QStringLiteral("baseipi") << QStringLiteral("isenipi") << QStringLiteral("outripi");
+    std::vector<const char*> c{"datalan",
+                               "especie",
+                               "serie",
+                               "docinicial",
+                               "cgc",
+                               "uf",
+                               "codfiscal",
+                               "observ",
+                               "vlrcontabil",
+                               "baseicms",
+                               "aliqicms",
+                               "valricms",
+                               "isenicms",
+                               "outricms",
+                               "valripi",
+                               "fonteicms",
+                               entradas ? "demiss" : "docfinal"};
+    if (!entradas && industria) c.insert(c.end(), {"baseipi", "isenipi", "outripi"});
     return movimento::Projeta<DocumentoIcms>(c);
 }
 

@@ -1,5 +1,7 @@
 #include "movement/DocumentoMes.h"
 
+#include <algorithm>
+
 #include "platform/db/Connection.h"
 #include "platform/db/TableNames.h"
 #include "platform/values/RuntimeError.h"
@@ -36,19 +38,12 @@ class Mapa {
             c.repete = repete;
         });
     }
-    // The column `raiz` of each item slot, 0 to 4: "baseicms0" to "baseicms4".
-    Mapa& dinheiroItem(const char* raiz, Currency ItemIcms::*m) {
+    // The column `raiz` of each item slot, 0 to 4 ("baseicms0" to "baseicms4"): an amount, or a text.
+    Mapa& item(const char* raiz, Currency ItemIcms::*dinheiro, QString ItemIcms::*texto = nullptr) {
         for (int slot = 0; slot < SlotsItens; ++slot)
-            poe(raiz, TipoMes::Dinheiro, [&](auto& c) {
-                c.dinheiroItem = m;
-                c.slot = slot;
-            });
-        return *this;
-    }
-    Mapa& textoItem(const char* raiz, QString ItemIcms::*m) {
-        for (int slot = 0; slot < SlotsItens; ++slot)
-            poe(raiz, TipoMes::Texto, [&](auto& c) {
-                c.textoItem = m;
+            poe(raiz, texto ? TipoMes::Texto : TipoMes::Dinheiro, [&](auto& c) {
+                c.dinheiroItem = dinheiro;
+                c.textoItem = texto;
                 c.slot = slot;
             });
         return *this;
@@ -108,12 +103,12 @@ const std::vector<ColunaMes<DocumentoIcms>>& ColunasIcms() {
                                                          .texto("codfiscal", &D::codfiscal, true)
                                                          .dinheiro("vlrcontabil", &D::vlrcontabil)
                                                          .texto("tipolan", &D::tipolan, true)
-                                                         .dinheiroItem("baseicms", &ItemIcms::base)
-                                                         .dinheiroItem("aliqicms", &ItemIcms::aliquota)
-                                                         .dinheiroItem("valricms", &ItemIcms::icms)
-                                                         .dinheiroItem("isenicms", &ItemIcms::isento)
-                                                         .dinheiroItem("outricms", &ItemIcms::outros)
-                                                         .textoItem("tipoicms", &ItemIcms::tipo)
+                                                         .item("baseicms", &ItemIcms::base)
+                                                         .item("aliqicms", &ItemIcms::aliquota)
+                                                         .item("valricms", &ItemIcms::icms)
+                                                         .item("isenicms", &ItemIcms::isento)
+                                                         .item("outricms", &ItemIcms::outros)
+                                                         .item("tipoicms", nullptr, &ItemIcms::tipo)
                                                          .dinheiro("baseipi", &D::baseipi)
                                                          .dinheiro("valripi", &D::valripi)
                                                          .dinheiro("isenipi", &D::isenipi)
@@ -155,17 +150,18 @@ const ColunaMes<D>& ColunaDoMapa(const QString& nome) {
 }
 
 template <typename D>
-Projecao<D> Projeta(const QStringList& raizes) {
-    for (const QString& raiz : raizes) {
-        bool existe = false;
-        for (const ColunaMes<D>& c : ColunasMes<D>())
-            existe = existe || c.raiz.compare(raiz, Qt::CaseInsensitive) == 0 ||
-                     c.nome.compare(raiz, Qt::CaseInsensitive) == 0;
-        if (!existe) ColunaDesconhecida(raiz);
-    }
+Projecao<D> Projeta(const std::vector<const char*>& raizes) {
+    const auto tomada = [&raizes](const ColunaMes<D>& c, const char* raiz) {
+        return c.raiz.compare(QLatin1String(raiz), Qt::CaseInsensitive) == 0 ||
+               c.nome.compare(QLatin1String(raiz), Qt::CaseInsensitive) == 0;
+    };
+    for (const char* raiz : raizes)
+        if (std::none_of(ColunasMes<D>().cbegin(), ColunasMes<D>().cend(),
+                         [&](const ColunaMes<D>& c) { return tomada(c, raiz); }))
+            ColunaDesconhecida(QString::fromLatin1(raiz));
     Projecao<D> projecao;
     for (const ColunaMes<D>& c : ColunasMes<D>())
-        if (raizes.contains(c.raiz, Qt::CaseInsensitive) || raizes.contains(c.nome, Qt::CaseInsensitive))
+        if (std::any_of(raizes.cbegin(), raizes.cend(), [&](const char* raiz) { return tomada(c, raiz); }))
             projecao.push_back(&c);
     return projecao;
 }
@@ -263,7 +259,7 @@ LeituraMes<D>::LeituraMes(platform::db::Connection& banco, const QString& tabela
 
 #define MOVIMENTO_MAPA(D)                                                 \
     template const ColunaMes<D>& ColunaDoMapa<D>(const QString&);         \
-    template Projecao<D> Projeta<D>(const QStringList&);                  \
+    template Projecao<D> Projeta<D>(const std::vector<const char*>&);     \
     template Projecao<D> SemChave<D>();                                   \
     template Param Valor<D>(const D&, const ColunaMes<D>&);               \
     template void Atribui<D>(D&, const ColunaMes<D>&, const Param&);      \

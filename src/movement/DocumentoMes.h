@@ -127,7 +127,7 @@ using Projecao = std::vector<const ColunaMes<Documento>*>;
 // The columns whose name or stem is one of `raizes` ("baseicms" takes the five slots); a name the map
 // lacks is a run-time error.
 template <typename Documento>
-Projecao<Documento> Projeta(const QStringList& raizes);
+Projecao<Documento> Projeta(const std::vector<const char*>& raizes);
 // Every column but the key.
 template <typename Documento>
 Projecao<Documento> SemChave();

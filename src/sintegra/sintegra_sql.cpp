@@ -52,12 +52,9 @@ std::vector<DocumentoIcms> LeDocumentos(Connection& movimento, const QString& ta
     // '0000-00-00', '15/03/2003') is taken too, to be refused rather than left out without a word.
     movimento::LeituraMes<DocumentoIcms> leitura(
         movimento, tabela,
-        movimento::Projeta<DocumentoIcms>(
-            {QStringLiteral("docinicial"), QStringLiteral("datalan"), QStringLiteral("demiss"),
-             QStringLiteral("especie"), QStringLiteral("cgc"), QStringLiteral("uf"),
-             QStringLiteral("codfiscal"), QStringLiteral("vlrcontabil"), QStringLiteral("baseicms"),
-             QStringLiteral("isenicms"), QStringLiteral("outricms"), QStringLiteral("valricms"),
-             QStringLiteral("aliqicms")}),
+        movimento::Projeta<DocumentoIcms>({"docinicial", "datalan", "demiss", "especie", "cgc", "uf",
+                                           "codfiscal", "vlrcontabil", "baseicms", "isenicms", "outricms",
+                                           "valricms", "aliqicms"}),
         QStringLiteral("WHERE datalan BETWEEN ? AND ? OR datalan IS NULL OR "
                        "date(substr(datalan, 1, 10)) IS NOT substr(datalan, 1, 10) "
                        "ORDER BY datalan, cgc, docinicial, codauto"),

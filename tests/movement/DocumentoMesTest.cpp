@@ -125,11 +125,11 @@ TEST_F(DocumentoMesTest, EveryColumnOfTheMapReachesTheWindowTheBooksAndTheFile) 
 TEST_F(DocumentoMesTest, NamesOutsideTheMapAreRefused) {
     using platform::values::RuntimeError;
     EXPECT_EQ(ColunaDoMapa<DocumentoIcms>(QStringLiteral("BASEICMS4")).slot, 4);
-    EXPECT_EQ(Projeta<DocumentoIcms>({QStringLiteral("aliqicms")}).size(), std::size_t(SlotsItens));
+    EXPECT_EQ(Projeta<DocumentoIcms>({"aliqicms"}).size(), std::size_t(SlotsItens));
     EXPECT_EQ(TabelaDoMovimento(QStringLiteral("digiss12")), QStringLiteral("DIGISS12"));
     for (const char* nome : {"talao2", "baseicms5", "", "codauto; DROP"}) {
         EXPECT_THROW(ColunaDoMapa<DocumentoIcms>(QString::fromLatin1(nome)), RuntimeError) << nome;
-        EXPECT_THROW(Projeta<DocumentoIss>({QString::fromLatin1(nome)}), RuntimeError) << nome;
+        EXPECT_THROW(Projeta<DocumentoIss>({nome}), RuntimeError) << nome;
     }
     for (const char* tabela : {"DIGE13", "DIGE3", "Empresas", "DIGS03 WHERE 1", "DIGISS"})
         EXPECT_THROW(
