@@ -18,17 +18,17 @@ QString Numero(const QString& texto) {
     return valor > 0 ? QString::number(static_cast<qint64>(valor)) : QString();
 }
 
-bool Ocupado(const ItemIcms& item) {
+bool Ocupado(const ItemGrade& item) {
     return !item.base.isZero() || !item.aliquota.isZero() || !item.icms.isZero() || !item.isento.isZero() ||
            !item.outros.isZero() || !item.tipo.isEmpty();
 }
 
 }  // namespace
 
-std::vector<ItemIcms> ItensDoDocumento(const DocumentoIcms& d) {
-    std::vector<ItemIcms> itens;
-    for (ItemIcms item : d.itens) {
-        item.tipo = values::Trim(item.tipo);
+std::vector<ItemGrade> ItensDoDocumento(const DocumentoIcms& d) {
+    std::vector<ItemGrade> itens;
+    for (int slot = 0; slot < SlotsItens; ++slot) {
+        ItemGrade item{d.itens[std::size_t(slot)], values::Trim(d.tipos.value(slot))};
         if (Ocupado(item)) itens.push_back(std::move(item));
     }
     return itens;
@@ -44,13 +44,13 @@ DocumentoIcms DocumentoNaJanela(DocumentoIcms d, registers::cfop::Tabela cfop) {
     return d;
 }
 
-void PreencheItens(platform::controls::XArrayDB& array, const std::vector<ItemIcms>& itens) {
+void PreencheItens(platform::controls::XArrayDB& array, const std::vector<ItemGrade>& itens) {
     array.ReDim(0, std::max<int>(int(itens.size()), 1) - 1, 0, ColunaItem::Ultima);
     for (int linha = 0; linha < array.Count(1); ++linha)
         for (int coluna = 0; coluna <= ColunaItem::Ultima; ++coluna)
             array.setValue(linha, coluna, QVariant());
     for (int linha = 0; linha < int(itens.size()); ++linha) {
-        const ItemIcms& item = itens[std::size_t(linha)];
+        const ItemGrade& item = itens[std::size_t(linha)];
         array.setValue(linha, ColunaItem::Base, QVariant::fromValue(item.base));
         array.setValue(linha, ColunaItem::Aliquota, QVariant::fromValue(item.aliquota));
         array.setValue(linha, ColunaItem::Icms, QVariant::fromValue(item.icms));

@@ -39,11 +39,11 @@ class Mapa {
         });
     }
     // The column `raiz` of each item slot, 0 to 4 ("baseicms0" to "baseicms4"): an amount, or a text.
-    Mapa& item(const char* raiz, Currency ItemIcms::*dinheiro, QString ItemIcms::*texto = nullptr) {
+    Mapa& item(const char* raiz, Currency ItemIcms::*dinheiro, QStringList D::*textos = nullptr) {
         for (int slot = 0; slot < SlotsItens; ++slot)
-            poe(raiz, texto ? TipoMes::Texto : TipoMes::Dinheiro, [&](auto& c) {
+            poe(raiz, textos ? TipoMes::Texto : TipoMes::Dinheiro, [&](auto& c) {
                 c.dinheiroItem = dinheiro;
-                c.textoItem = texto;
+                c.textosItens = textos;
                 c.slot = slot;
             });
         return *this;
@@ -108,7 +108,7 @@ const std::vector<ColunaMes<DocumentoIcms>>& ColunasIcms() {
                                                          .item("valricms", &ItemIcms::icms)
                                                          .item("isenicms", &ItemIcms::isento)
                                                          .item("outricms", &ItemIcms::outros)
-                                                         .item("tipoicms", nullptr, &ItemIcms::tipo)
+                                                         .item("tipoicms", nullptr, &D::tipos)
                                                          .dinheiro("baseipi", &D::baseipi)
                                                          .dinheiro("valripi", &D::valripi)
                                                          .dinheiro("isenipi", &D::isenipi)

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <type_traits>
 #include <vector>
 
 #include "platform/db/ColumnList.h"
@@ -34,11 +35,10 @@ QString TabelaMes(const QString& familia, int mes);
 // error (invalid argument) for any other name.
 QString TabelaDoMovimento(const QString& tabela);
 
-// One of an ICMS document's five item slots (baseicmsN, aliqicmsN, valricmsN, isenicmsN, outricmsN,
-// tipoicmsN). The rate is a percentage of up to four decimals.
+// The amounts of one of an ICMS document's five item slots (baseicmsN, aliqicmsN, valricmsN,
+// isenicmsN, outricmsN). The rate is a percentage of up to four decimals.
 struct ItemIcms {
     Currency base, aliquota, icms, isento, outros;
-    QString tipo = {};  // the books and the file never read it, nor fill it
     friend bool operator==(const ItemIcms&, const ItemIcms&) = default;
 };
 
@@ -53,6 +53,10 @@ struct DocumentoIcms {
     Currency vlrcontabil;
     QString tipolan;
     std::array<ItemIcms, SlotsItens> itens;
+    // The slots' types (tipoicmsN): none until the type of a slot is set, then one per slot. Kept
+    // apart from the amounts, which the books and the file read by the hundred thousand, so that a
+    // document they read is no bigger than what they read of it.
+    QStringList tipos;
     Currency baseipi, valripi, isenipi, outripi, fonteicms, descicms;
     QString observ;
 };
@@ -85,21 +89,32 @@ struct ColunaMes {
     QString Documento::*texto = nullptr;
     QDate Documento::*data = nullptr;
     Currency Documento::*dinheiro = nullptr;
-    QString ItemIcms::*textoItem = nullptr;
+    QStringList Documento::*textosItens = nullptr;
     Currency ItemIcms::*dinheiroItem = nullptr;
 
-    QString& Texto(Documento& d) const {
-        if constexpr (requires { d.itens; })
-            if (slot >= 0) return d.itens[std::size_t(slot)].*textoItem;
+    // The member itself, of a document or of one it only reads.
+    template <typename D>
+    requires std::is_same_v<std::remove_const_t<D>, Documento>
+    auto& Texto(D& d) const {
+        if (slot >= 0) {
+            auto& textos = d.*textosItens;
+            if constexpr (std::is_const_v<D>) {
+                static const QString vazio;
+                return slot < textos.size() ? textos[slot] : vazio;
+            } else {
+                if (textos.size() <= slot) textos.resize(SlotsItens);
+                return textos[slot];
+            }
+        }
         return d.*texto;
     }
-    const QString& Texto(const Documento& d) const { return Texto(const_cast<Documento&>(d)); }
-    Currency& Dinheiro(Documento& d) const {
+    template <typename D>
+    requires std::is_same_v<std::remove_const_t<D>, Documento>
+    auto& Dinheiro(D& d) const {
         if constexpr (requires { d.itens; })
             if (slot >= 0) return d.itens[std::size_t(slot)].*dinheiroItem;
         return d.*dinheiro;
     }
-    Currency Dinheiro(const Documento& d) const { return Dinheiro(const_cast<Documento&>(d)); }
 };
 
 // The columns of the ICMS tables (DIGE and DIGS alike) and of the ISS table, in table order, the key
@@ -135,7 +150,8 @@ Projecao<Documento> SemChave();
 // The value of `coluna` in `d`, typed for binding (a null date binds NULL).
 template <typename Documento>
 platform::db::Param Valor(const Documento& d, const ColunaMes<Documento>& coluna);
-// Sets `coluna` of `d` from a bound value of its kind (a text from any value's text).
+// Sets `coluna` of `d` from a value of its kind (as ValorCampo gives a field's); a value of another
+// kind empties it.
 template <typename Documento>
 void Atribui(Documento& d, const ColunaMes<Documento>& coluna, const platform::db::Param& valor);
 

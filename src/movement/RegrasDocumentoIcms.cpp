@@ -107,16 +107,16 @@ bool PassaPelaListaDeErros(const std::vector<ErroDocumento>& erros) {
     return shell::ConcluiErros();
 }
 
-std::vector<ItemIcms> ItensParaGravar(const platform::controls::XArrayDB& itens) {
-    std::vector<ItemIcms> lista;
+std::vector<ItemGrade> ItensParaGravar(const platform::controls::XArrayDB& itens) {
+    std::vector<ItemGrade> lista;
     for (int r = itens.LowerBound(1); r <= itens.UpperBound(1); ++r) {
         auto celula = [&](int coluna) {
             const int c = itens.LowerBound(2) + coluna;
             return c <= itens.UpperBound(2) ? itens.Value(r, c) : QVariant();
         };
-        lista.push_back({LeCelula(celula(ColunaItem::Base)), LeCelula(celula(ColunaItem::Aliquota)),
-                         LeCelula(celula(ColunaItem::Icms)), LeCelula(celula(ColunaItem::Isento)),
-                         LeCelula(celula(ColunaItem::Outros)),
+        lista.push_back({{LeCelula(celula(ColunaItem::Base)), LeCelula(celula(ColunaItem::Aliquota)),
+                          LeCelula(celula(ColunaItem::Icms)), LeCelula(celula(ColunaItem::Isento)),
+                          LeCelula(celula(ColunaItem::Outros))},
                          Trim(TextoDaCelula(celula(ColunaItem::Tipo)))});
     }
     return lista;

@@ -78,6 +78,6 @@ bool PassaPelaListaDeErros(const std::vector<ErroDocumento>& erros);
 
 // The items of `itens` as a save writes them, one per row in row order: the amounts and the rate
 // read by LeCelula (an empty cell is 0), the type trimmed.
-std::vector<ItemIcms> ItensParaGravar(const platform::controls::XArrayDB& itens);
+std::vector<ItemGrade> ItensParaGravar(const platform::controls::XArrayDB& itens);
 
 }  // namespace movimento

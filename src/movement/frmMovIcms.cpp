@@ -135,9 +135,9 @@ class CadastroIcms : public CadastroMovimento {
         DocumentoIcms d = campos_.Le();
         const auto itens = ItensParaGravar(janela_.ArrayItens);
         for (int slot = 0; slot < SlotsItens; ++slot) {
-            ItemIcms& item = d.itens[std::size_t(slot)];
-            if (slot < int(itens.size())) item = itens[std::size_t(slot)];
-            if (item == ItemIcms{}) item.tipo = QStringLiteral(" ");
+            const ItemGrade item = slot < int(itens.size()) ? itens[std::size_t(slot)] : ItemGrade{};
+            d.itens[std::size_t(slot)] = item;
+            d.tipos << (item == ItemGrade{} ? QStringLiteral(" ") : item.tipo);
         }
         return d;
     }
@@ -511,7 +511,7 @@ void frmMovIcms::txtTipolan_LostFocus() {
         }
         return;
     }
-    PreencheItens(ArrayItens, {*item});
+    PreencheItens(ArrayItens, {ItemGrade{*item}});
     tdgItens->ReBind();
     tdgItens->setRow(0);
     tdgItens->setCol(0);

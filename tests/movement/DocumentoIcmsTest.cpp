@@ -22,7 +22,7 @@ class DocumentoIcmsTest : public MovimentoTest {
         ASSERT_TRUE(AbreMovimento(banco, 12, 2002).aberta());
     }
     // A document whose slot s holds `vagas[s]`, written as a change writes it (the rest '0' and ' ').
-    qint64 Documento(const std::vector<ItemIcms>& vagas) {
+    qint64 Documento(const std::vector<ItemGrade>& vagas) {
         const qint64 codigo = InsereIcms(banco, "DIGE03", QDate(2002, 3, 5));
         for (int s = 0; s < int(vagas.size()); ++s) {
             const QString n = QString::number(s);
@@ -34,7 +34,7 @@ class DocumentoIcmsTest : public MovimentoTest {
         }
         return codigo;
     }
-    std::vector<ItemIcms> Itens(qint64 codigo) {
+    std::vector<ItemGrade> Itens(qint64 codigo) {
         return ItensDoDocumento(LeDocumentoDaLinha<DocumentoIcms>(LeDocumento(banco, "DIGE03", codigo)));
     }
 
@@ -43,14 +43,14 @@ class DocumentoIcmsTest : public MovimentoTest {
 
 // Every slot that holds anything is shown, in slot order, whatever empty slot lies between.
 TEST_F(DocumentoIcmsTest, TheItemsAreEverySlotThatHoldsAnything) {
-    const ItemIcms vazio{{}, {}, {}, {}, {}, " "};
-    const ItemIcms a{C("1000"), C("17"), C("170"), {}, {}, "1"};
-    const ItemIcms b{C("33,33"), C("7"), C("2,33"), C("10"), C("5,5"), "2"};
-    const ItemIcms soIcms{{}, {}, C("1,5"), {}, {}, ""};
-    const ItemIcms soTipo{{}, {}, {}, {}, {}, "3"};
-    const ItemIcms soAliquota{{}, C("12,0001"), {}, {}, {}, ""};
+    const ItemGrade vazio{{{}, {}, {}, {}, {}}, " "};
+    const ItemGrade a{{C("1000"), C("17"), C("170"), {}, {}}, "1"};
+    const ItemGrade b{{C("33,33"), C("7"), C("2,33"), C("10"), C("5,5")}, "2"};
+    const ItemGrade soIcms{{{}, {}, C("1,5"), {}, {}}, ""};
+    const ItemGrade soTipo{{{}, {}, {}, {}, {}}, "3"};
+    const ItemGrade soAliquota{{{}, C("12,0001"), {}, {}, {}}, ""};
     struct Caso {
-        std::vector<ItemIcms> vagas, itens;
+        std::vector<ItemGrade> vagas, itens;
     };
     const Caso casos[] = {
         {{}, {}},
@@ -70,7 +70,7 @@ TEST_F(DocumentoIcmsTest, TheItemsArrayHoldsValuesOrOneEmptyRow) {
     platform::controls::XArrayDB array;
     array.ReDim(0, 3, 0, 6);
     array.setValue(2, 4, "antigo");
-    const ItemIcms a{C("1000"), C("17"), C("170"), C("0"), C("2,5"), "1"};
+    const ItemGrade a{{C("1000"), C("17"), C("170"), C("0"), C("2,5")}, "1"};
     PreencheItens(array, {a, a});
     ASSERT_EQ(array.Count(1), 2);
     ASSERT_EQ(array.Count(2), 7);

@@ -215,7 +215,7 @@ TEST(RegrasDocumentoIcmsTest, LaunchTypeFillsTheFirstItemToTheCent) {
         ASSERT_EQ(item.has_value(), !c.item.empty()) << c.tipo;
         if (!item) continue;
         const auto& e = c.item;
-        EXPECT_EQ(*item, (ItemIcms{R(e[0]), R(e[1]), R(e[2]), R(e[3]), R(e[4]), QString()})) << c.tipo;
+        EXPECT_EQ(*item, (ItemIcms{R(e[0]), R(e[1]), R(e[2]), R(e[3]), R(e[4])})) << c.tipo;
         EXPECT_EQ(item->base + item->isento + item->outros, R(c.valor)) << c.tipo;
     }
 }
@@ -291,5 +291,5 @@ TEST(RegrasDocumentoIcmsTest, GridCellsAndTheCursorAfterTheBase) {
     const auto itens =
         ItensParaGravar(Itens({{"1.000,50", "", QVariant::fromValue(R("12,5")), "", "abc", " 1 "}}));
     ASSERT_EQ(itens.size(), 1u);
-    EXPECT_EQ(itens[0], (ItemIcms{R("1000,50"), Currency(), R("12,5"), Currency(), Currency(), "1"}));
+    EXPECT_EQ(itens[0], (ItemGrade{{R("1000,50"), Currency(), R("12,5"), Currency(), Currency()}, "1"}));
 }
