@@ -35,10 +35,11 @@ void Insere(Connection& cadastro, Modelo modelo, const LinhaIss& l) {
 std::vector<DocumentoIss> LeDocumentos(Connection& movimento, int mes) {
     const QString tabela = movimento::TabelaMes(movimento::Iss, mes);
     // The numbers of a day in the order of their values: 9 before 10.
-    movimento::LeituraMes<DocumentoIss> leitura(
-        movimento, tabela,
+    static const auto colunas =
         movimento::Projeta<DocumentoIss>({"datalan", "codserv", "serie", "docinicial", "docfinal", "base",
-                                          "aliq", "iss", "materiais", "subempr", "tipo", "observ"}),
+                                          "aliq", "iss", "materiais", "subempr", "tipo", "observ"});
+    movimento::LeituraMes<DocumentoIss> leitura(
+        movimento, tabela, colunas,
         QStringLiteral("ORDER BY datalan, CAST(docinicial AS INTEGER), docinicial"));
     Recordset& rs = leitura.Linhas();
     std::vector<DocumentoIss> docs;

@@ -39,26 +39,32 @@ int ComparaNumeros(const QString& a, const QString& b) {
 // The columns a book reads: the entries book prints no final number, the exits book no issue date,
 // and only an industry's exits book the IPI's base, exempt and other amounts. Fewer columns read is
 // less of the month to convert.
-movimento::Projecao<DocumentoIcms> Colunas(bool entradas, bool industria) {
-    std::vector<const char*> c{"datalan",
-                               "especie",
-                               "serie",
-                               "docinicial",
-                               "cgc",
-                               "uf",
-                               "codfiscal",
-                               "observ",
-                               "vlrcontabil",
-                               "baseicms",
-                               "aliqicms",
-                               "valricms",
-                               "isenicms",
-                               "outricms",
-                               "valripi",
-                               "fonteicms",
-                               entradas ? "demiss" : "docfinal"};
-    if (!entradas && industria) c.insert(c.end(), {"baseipi", "isenipi", "outripi"});
-    return movimento::Projeta<DocumentoIcms>(c);
+const movimento::Projecao<DocumentoIcms>& Colunas(bool entradas, bool industria) {
+    const auto projeta = [](bool deEntradas, bool deIndustria) {
+        std::vector<const char*> c{"datalan",
+                                   "especie",
+                                   "serie",
+                                   "docinicial",
+                                   "cgc",
+                                   "uf",
+                                   "codfiscal",
+                                   "observ",
+                                   "vlrcontabil",
+                                   "baseicms",
+                                   "aliqicms",
+                                   "valricms",
+                                   "isenicms",
+                                   "outricms",
+                                   "valripi",
+                                   "fonteicms",
+                                   deEntradas ? "demiss" : "docfinal"};
+        if (!deEntradas && deIndustria) c.insert(c.end(), {"baseipi", "isenipi", "outripi"});
+        return movimento::Projeta<DocumentoIcms>(c);
+    };
+    // Found in the map once for each kind of book.
+    static const movimento::Projecao<DocumentoIcms> livros[] = {projeta(true, false), projeta(false, false),
+                                                                projeta(false, true)};
+    return livros[entradas ? 0 : industria ? 2 : 1];
 }
 
 // A text as a JSON string: quotes, backslashes and control characters escaped.

@@ -50,11 +50,12 @@ std::vector<DocumentoIcms> LeDocumentos(Connection& movimento, const QString& ta
                                         const QDate& inicio, const QDate& fim, QStringList& recusas) {
     // A date missing, stored in another form, or not a day of the calendar ('2003-02-31',
     // '0000-00-00', '15/03/2003') is taken too, to be refused rather than left out without a word.
+    // The columns the file takes, found in the map once.
+    static const auto colunas = movimento::Projeta<DocumentoIcms>(
+        {"docinicial", "datalan", "demiss", "especie", "cgc", "uf", "codfiscal", "vlrcontabil", "baseicms",
+         "isenicms", "outricms", "valricms", "aliqicms"});
     movimento::LeituraMes<DocumentoIcms> leitura(
-        movimento, tabela,
-        movimento::Projeta<DocumentoIcms>({"docinicial", "datalan", "demiss", "especie", "cgc", "uf",
-                                           "codfiscal", "vlrcontabil", "baseicms", "isenicms", "outricms",
-                                           "valricms", "aliqicms"}),
+        movimento, tabela, colunas,
         QStringLiteral("WHERE datalan BETWEEN ? AND ? OR datalan IS NULL OR "
                        "date(substr(datalan, 1, 10)) IS NOT substr(datalan, 1, 10) "
                        "ORDER BY datalan, cgc, docinicial, codauto"),
