@@ -131,10 +131,10 @@ ResultadoGeracao GeraArquivoSintegra(const PedidoSintegra& pedido, platform::db:
     int numero = 0, invalida = 0;
     if (texto.Open()) {
         LinhasArquivo(empresa, {pedido.inicio, pedido.fim, pedido.contato, pedido.fone}, registros,
-                      [&](const QString& linha) {
+                      [&](QByteArrayView linha) {
                           ++numero;
                           if (invalida == 0 && !LinhaValida(linha)) invalida = numero;
-                          texto.WriteLine(linha);
+                          texto.WriteEncodedLine(linha);
                       });
     }
     if (invalida != 0) {
