@@ -415,14 +415,4 @@ void frmPesqJur::cmdDesfiltrar_Click() {
     PreencheLista();
 }
 
-void PesquisaEmpresa(QWidget* campoCodigo) {
-    try {
-        frmPesqJur pesquisa(campoCodigo->window());
-        shell::DevolveChave(campoCodigo, shell::AbrePesquisa(pesquisa, QStringLiteral("Pesquisa de Empresas"),
-                                                             QStringLiteral("Empresas")));
-    } catch (const platform::values::RuntimeError&) {
-        platform::ui::setFocusTo(campoCodigo);
-    }
-}
-
 }  // namespace Empresas

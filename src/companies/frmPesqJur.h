@@ -98,9 +98,4 @@ class frmPesqJur : public platform::ui::Dialog {
     QString Mascara;
 };
 
-// The company search opened from a company code field: a chosen company's code goes into the field,
-// which gets the focus and a Tab so that its own lookup runs; a cancelled or failed search only gives
-// the focus back.
-void PesquisaEmpresa(QWidget* campoCodigo);
-
 }  // namespace Empresas
