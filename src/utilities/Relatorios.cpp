@@ -119,13 +119,9 @@ ListagemResumida::ListagemResumida(int modelo) {
         .line(Esquerda, 16, direita, 16)
         .line(Esquerda, 23, direita, 23);
     detail.height = AlturaDetalhe;
-    TableForm forma;
-    forma.page = pageSize;
-    forma.head = titulo;
-    forma.body = corpo;
-    forma.leftMm = Esquerda;
-    forma.gapMm = Folga;
-    const ColumnTable tabela(colunasDe(modelo), forma);
+    const ColumnTable tabela(
+        colunasDe(modelo),
+        {.page = pageSize, .head = titulo, .body = corpo, .leftMm = Esquerda, .gapMm = Folga});
     // The captions stand between the page header's rules in their column's alignment, and each value
     // prints in the room of its column.
     for (std::size_t i = 0; i < tabela.columns().size(); ++i) {
