@@ -119,11 +119,12 @@ int PESetSelectionFormula(int job, const QString& selectionText) {
 
 int PEStartPrintJob(int job, bool) {
     Job* j = jobOf(job);
-    if (!j || !j->hasOutput || !j->host) return 0;
+    if (!j) return 0;
+    j->startError = nullptr;
+    if (!j->hasOutput || !j->host) return 0;
     PreviewHost* host = previewHostOf(j->host);
     if (!host) return 0;
     Document document;
-    j->startError = nullptr;
     try {
         const QString database = reportFolder(j->path) + j->layout->databaseFile;
         DataSet data;
