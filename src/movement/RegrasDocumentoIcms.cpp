@@ -109,12 +109,6 @@ std::vector<ErroDocumento> RegrasGravacao(const platform::controls::XArrayDB& it
     return erros;
 }
 
-bool PassaPelaListaDeErros(const std::vector<ErroDocumento>& erros) {
-    shell::IniciaErros();
-    for (const ErroDocumento& e : erros) shell::AdicionaErro(e.severidade, e.mensagem);
-    return shell::ConcluiErros();
-}
-
 std::vector<ItemIcms> ItensParaGravar(const platform::controls::XArrayDB& itens) {
     std::vector<ItemIcms> lista;
     for (int r = itens.LowerBound(1); r <= itens.UpperBound(1); ++r) {
