@@ -25,6 +25,10 @@ class Linha {
         QChar* const fim = campo(largura);
         for (qsizetype i = 0; i < v.size() && p_ < fim; ++i) {
             const QChar c = v[i];
+            if (c.unicode() >= 0x20 && c.unicode() < 0x7F) {
+                *p_++ = c;
+                continue;
+            }
             if (c.isHighSurrogate() && i + 1 < v.size() && v[i + 1].isLowSurrogate()) ++i;
             *p_++ = c.isSurrogate() ? QChar(u'?') : controle(c) ? QChar(u' ') : c;
         }
@@ -296,7 +300,9 @@ bool LinhaValida(QByteArrayView linha) {
     // A byte is printable when its character is neither a control character nor one of the codes
     // Windows-1252 leaves undefined (read as the C1 controls of the same number).
     return linha.size() == Largura && std::all_of(linha.begin(), linha.end(), [](char b) {
-               const QChar c = platform::values::fromAnsiCode(static_cast<unsigned char>(b));
+               const auto codigo = static_cast<unsigned char>(b);
+               if (codigo >= 0x20 && codigo < 0x7F) return true;
+               const QChar c = platform::values::fromAnsiCode(codigo);
                return c.unicode() >= 0x20 && (c.unicode() < 0x7F || c.unicode() > 0x9F);
            });
 }
