@@ -132,10 +132,10 @@ std::size_t programRun(const QString& folder) {
     platform::files::TextFile text(folder + "/SINT001.TXT");
     std::size_t lines = 0;
     if (text.Open()) {
-        sintegra::LinhasArquivo(Empresa, Parametros, registros, [&](const QString& line) {
+        sintegra::LinhasArquivo(Empresa, Parametros, registros, [&](QByteArrayView line) {
             if (!sintegra::LinhaValida(line)) std::fprintf(stderr, "bad line %zu\n", lines);
             ++lines;
-            text.WriteLine(line);
+            text.WriteEncodedLine(line);
         });
     }
     if (!text.Commit()) std::fprintf(stderr, "cannot write the file\n");

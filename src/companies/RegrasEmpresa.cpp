@@ -2,16 +2,14 @@
 
 #include "companies/empresas_sql.h"
 #include "platform/values/Vb.h"
-#include "shell/ErrosLista.h"
-#include "shell/EstadoGeral.h"
 
 namespace Empresas {
 
 using platform::values::Trim;
 
-std::optional<qint64> ChaveNumerica(const QString& chave) {
+std::optional<qint64> ChaveNumerica(const QString& chave, int digitos) {
     const QString t = Trim(chave);
-    if (t.isEmpty() || t.size() > 9) return std::nullopt;
+    if (t.isEmpty() || t.size() > digitos) return std::nullopt;
     qint64 valor = 0;
     for (QChar c : t) {
         if (c < u'0' || c > u'9') return std::nullopt;
@@ -20,11 +18,11 @@ std::optional<qint64> ChaveNumerica(const QString& chave) {
     return valor;
 }
 
-bool VerificaGravacao(platform::db::Connection& db, const CamposGravacao& campos,
-                      platform::db::Recordset& atual) {
-    shell::IniciaErros();
-    const auto AdicionaErroFatal = [](const QString& mensagem) {
-        shell::AdicionaErro(shell::ErroFatal, mensagem);
+std::vector<shell::ErroRegra> VerificaGravacao(platform::db::Connection& db, const CamposGravacao& campos,
+                                               platform::db::Recordset& atual) {
+    std::vector<shell::ErroRegra> erros;
+    const auto AdicionaErroFatal = [&erros](const QString& mensagem) {
+        erros.push_back({shell::ErroFatal, mensagem});
     };
     if (const auto codigo = ChaveNumerica(campos.chave)) {
         atual = LeEmpresa(db, *codigo);
@@ -40,8 +38,7 @@ bool VerificaGravacao(platform::db::Connection& db, const CamposGravacao& campos
                            "fiscais da empresa !"));
     if (campos.situacao.isEmpty() || campos.situacao == QStringLiteral(" "))
         AdicionaErroFatal(QStringLiteral("O campo situação é obrigatório !"));
-    Geral::ComErros = Geral::ContaErros > 1;
-    return Geral::ComErros;
+    return erros;
 }
 
 }  // namespace Empresas

@@ -2,15 +2,17 @@
 
 #include <QString>
 #include <optional>
+#include <vector>
 
 #include "platform/db/Connection.h"
+#include "shell/ErrosLista.h"
 
-// The rules a company must keep before it is written, checked into the shared error list.
+// The rules a company must keep before it is written, returned as error-list rows.
 namespace Empresas {
 
-// The number a key text stands for: digits only (blanks around allowed), at most nine of them;
+// The number a key text stands for: digits only (blanks around allowed), at most `digitos` of them;
 // anything else is no number.
-std::optional<qint64> ChaveNumerica(const QString& chave);
+std::optional<qint64> ChaveNumerica(const QString& chave, int digitos = 9);
 
 // What the save rules read from the company window.
 struct CamposGravacao {
@@ -21,10 +23,10 @@ struct CamposGravacao {
     QString situacao;  // the text of the situation list
 };
 
-// Empties the error list and adds one "Erro Fatal" row per broken rule, in order: the key (not a number,
-// or a number already in use while a new company is entered), the name, the state, the situation.
-// The key rule reads the company of that number on `db` into `atual`. Sets and returns ComErros.
-bool VerificaGravacao(platform::db::Connection& db, const CamposGravacao& campos,
-                      platform::db::Recordset& atual);
+// One "Erro Fatal" row per broken rule, in order: the key (not a number, or a number already in use
+// while a new company is entered), the name, the state, the situation; empty when the company may be
+// written. The key rule reads the company of that number on `db` into `atual`.
+std::vector<shell::ErroRegra> VerificaGravacao(platform::db::Connection& db, const CamposGravacao& campos,
+                                               platform::db::Recordset& atual);
 
 }  // namespace Empresas

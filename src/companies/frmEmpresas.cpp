@@ -5,11 +5,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "companies/CampoEmpresa.h"
 #include "companies/CamposEmpresa.h"
 #include "companies/RegrasEmpresa.h"
 #include "companies/RelatorioEmpresa.h"
 #include "companies/frmCsocial.h"
-#include "companies/frmPesqJur.h"
 #include "companies/frmTenquad.h"
 #include "platform/controls/Colors.h"
 #include "platform/controls/MaskEdBox.h"
@@ -260,29 +260,7 @@ void frmEmpresas::MostraCapital(qint64 codauto) {
     lblCapital->setText(Format(contrato_.Fields(QStringLiteral("capital")).toCurrency(), u"###,###,##0.00"));
 }
 
-// A run-time error of the search ends at its last step, the focus in the key field.
-void frmEmpresas::cmdPesquisar_Click() {
-    try {
-        if (Trim(txtCodigo->text()).isEmpty()) {
-            Geral::TituloPesquisa = QStringLiteral("Pesquisa de Empresas");
-            Geral::TabelaPesquisa = QStringLiteral("Empresas");
-            frmPesqJur pesquisa(this);
-            platform::ui::ShowModal(pesquisa);
-        }
-        if (Geral::Cancelado) {
-            Geral::Cancelado = false;
-            setFocusTo(txtCodigo);
-        } else {
-            txtCodigo->setText(Geral::ChaveComum);
-            setFocusTo(txtCodigo);
-            platform::ui::postTab();
-        }
-    } catch (const platform::values::RuntimeError&) {
-        // As the search button always did: whatever failed, the key field gets the focus back.
-    }
-    setFocusTo(txtCodigo);
-    Geral::SelecionaTexto();
-}
+void frmEmpresas::cmdPesquisar_Click() { PesquisaEmpresa(txtCodigo); }
 
 void frmEmpresas::mskCgc_LostFocus() {
     const QString digitos = Trim(mskCgc->ClipText());
@@ -347,10 +325,10 @@ void frmEmpresas::TestaRegras() {
     for (X::TDBDate* d : {tdbcadastro, tdbfundacao})
         if (!d->TextoValido()) shell::AdicionaErro(shell::ErroFatal, QStringLiteral("Data inválida !"));
     Recordset atual;
-    VerificaGravacao(cadastro_->Conexao(),
-                     {txtCodigo->text(), cadastro_->Inclusao(), txtNome->text(), txtUf->text(),
-                      cmbSituacao->currentText()},
-                     atual);
+    shell::AdicionaErros(VerificaGravacao(cadastro_->Conexao(),
+                                          {txtCodigo->text(), cadastro_->Inclusao(), txtNome->text(),
+                                           txtUf->text(), cmbSituacao->currentText()},
+                                          atual));
 }
 
 // The tax-regime rows are kept by the company number.

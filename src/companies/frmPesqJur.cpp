@@ -1,10 +1,8 @@
 #include "companies/frmPesqJur.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,13 +12,10 @@
 
 #include "platform/controls/TDBList.h"
 #include "platform/controls/TDBNumber.h"
-#include "platform/controls/XArrayDB.h"
 #include "platform/ui/Focus.h"
 #include "platform/ui/Handlers.h"
 #include "platform/ui/Hourglass.h"
 #include "platform/ui/KeyFilter.h"
-#include "platform/ui/MsgBox.h"
-#include "platform/values/RuntimeError.h"
 #include "platform/values/Vb.h"
 #include "shell/EstadoGeral.h"
 #include "shell/ListaPesquisa.h"
@@ -31,27 +26,25 @@ namespace {
 
 namespace X = platform::controls;
 using platform::values::Trim;
+using namespace shell::Pesquisa;
 
-// The list's columns: caption, column read, width in pixels.
-struct Coluna {
-    const char* titulo;
-    const char* coluna;
-    int largura;
-};
-constexpr Coluna Colunas[] = {{"Código", "codigo", 53},
-                              {"Nome", "nome", 173},
-                              {"C.N.P.J.", "cgc", 120},
-                              {"Inscr.Estadual", "inscr_estadual", 113},
-                              {"C.E.I.", "cei", 123},
-                              {"UF", "uf", 30},
-                              {"Data Mov", "mes_base_fiscal", 60}};
-constexpr int NumColunas = 7;
 constexpr int ColunaCodigo = 0;
 constexpr int ColunaNome = 1;
-constexpr int ColunaDataMov = 6;
 
-// The number column sorts and finds as a number, every other one as text.
-int TipoDaColuna(int coluna) { return coluna == ColunaCodigo ? X::XType::Integer : X::XType::Text; }
+// The number sorts and finds as a number, every other column as the typed beginning of a text.
+std::vector<shell::ColunaPesquisa> Colunas() {
+    const auto texto = [](const char* titulo) {
+        return shell::ColunaPesquisa{QString::fromUtf8(titulo), TipoTexto, CompComeca};
+    };
+    return {
+        {QStringLiteral("Código"), TipoInteiro, CompIgual},
+        texto("Nome"),
+        texto("C.N.P.J."),
+        texto("Inscr.Estadual"),
+        texto("C.E.I."),
+        texto("UF"),
+        {QStringLiteral("Data Mov"), TipoTexto, CompComeca, shell::Forma::Data(QStringLiteral("mm/yyyy"))}};
+}
 
 const QString Campos[] = {QString(),
                           QStringLiteral("Código"),
@@ -63,35 +56,28 @@ const QString Campos[] = {QString(),
 }  // namespace
 
 frmPesqJur::frmPesqJur(QWidget* parent)
-    : Dialog(parent),
-      tdbPesq(new X::TDBList(this)),
+    : DialogoPesquisa(QStringLiteral("frmPesqJur"), QStringLiteral("Pesquisa"), parent,
+                      QStringLiteral("cmdCancelar")),
       lblColuna(new QLabel(QStringLiteral("Coluna Base:"), this)),
       cmbColuna(new QComboBox(this)),
       lblPesq(new QLabel(QStringLiteral("Chave da Pesquisa: "), this)),
       txtPesq(new QLineEdit(this)),
       cmdPesquisar(new QPushButton(QStringLiteral("&Pesquisar"), this)),
-      cmdOk(new QPushButton(this)),
-      cmdCancelar(new QPushButton(QStringLiteral("&Cancelar"), this)),
       cmdFiltro(new QPushButton(QStringLiteral("Filtrar"), this)),
       cmdDesfiltrar(new QPushButton(QStringLiteral("Apagar Filtro"), this)),
       fraFiltro(new QGroupBox(QStringLiteral(" Parâmetros Para Filtrar Pesquisa"), this)),
-      cmdOkFiltro(new QPushButton(fraFiltro)),
-      dados_(std::make_unique<X::XArrayDB>()) {
-    setObjectName(QStringLiteral("frmPesqJur"));
-    setWindowTitle(QStringLiteral("Pesquisa"));
-    tdbPesq->setObjectName(QStringLiteral("tdbPesq"));
+      cmdOkFiltro(new QPushButton(fraFiltro)) {
     cmbColuna->setObjectName(QStringLiteral("cmbColuna"));
     txtPesq->setObjectName(QStringLiteral("txtPesq"));
     cmdPesquisar->setObjectName(QStringLiteral("cmdPesquisar"));
-    cmdOk->setObjectName(QStringLiteral("cmdOk"));
-    cmdCancelar->setObjectName(QStringLiteral("cmdCancelar"));
     cmdFiltro->setObjectName(QStringLiteral("cmdFiltro"));
     cmdDesfiltrar->setObjectName(QStringLiteral("cmdDesfiltrar"));
     fraFiltro->setObjectName(QStringLiteral("fraFiltro"));
     cmdOkFiltro->setObjectName(QStringLiteral("cmdOkFiltro"));
     cmdPesquisar->setToolTip(QStringLiteral("Ativa uma Empresa"));
-    cmdCancelar->setToolTip(QStringLiteral("Cancela"));
+    cmdCancela->setToolTip(QStringLiteral("Cancela"));
     cmdOkFiltro->setToolTip(QStringLiteral("Finalizar Seleção de Filtro"));
+    cmdOk->setText(QString());
     cmdOk->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     cmdOkFiltro->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
 
@@ -126,29 +112,20 @@ frmPesqJur::frmPesqJur(QWidget* parent)
     }
     grade->addWidget(cmdOkFiltro, Filtros, 4, Qt::AlignRight);
 
-    auto* busca = new QGridLayout;
-    busca->addWidget(lblColuna, 0, 0);
-    busca->addWidget(cmbColuna, 0, 1);
-    busca->addWidget(lblPesq, 1, 0);
-    busca->addWidget(txtPesq, 1, 1);
-    busca->addWidget(cmdPesquisar, 1, 2);
-    auto* botoes = new QHBoxLayout;
-    botoes->addWidget(cmdFiltro);
-    botoes->addWidget(cmdDesfiltrar);
-    botoes->addStretch();
-    botoes->addWidget(cmdOk);
-    botoes->addWidget(cmdCancelar);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tdbPesq);
-    layout->addWidget(fraFiltro);
-    layout->addLayout(busca);
-    layout->addLayout(botoes);
+    auto* grelha = new QGridLayout;
+    grelha->addWidget(lblColuna, 0, 0);
+    grelha->addWidget(cmbColuna, 0, 1);
+    grelha->addWidget(lblPesq, 1, 0);
+    grelha->addWidget(txtPesq, 1, 1);
+    grelha->addWidget(cmdPesquisar, 1, 2);
+    // The filter takes the list's place while it is being filled, above the search fields.
+    auto* busca = new QVBoxLayout;
+    busca->addWidget(fraFiltro);
+    busca->addLayout(grelha);
+    MontaLista(Colunas(), cmbColuna, busca, 760, nullptr, {cmdFiltro, cmdDesfiltrar});
     resize(760, 440);
-
-    for (int c = 0; c < NumColunas; ++c) tdbPesq->setColumnCaption(c, QString::fromUtf8(Colunas[c].titulo));
-    dados_->ReDim(0, -1, 0, NumColunas - 1);
-    tdbPesq->setArray(dados_.get());
-    for (QPushButton* b : {cmdPesquisar, cmdOk, cmdCancelar, cmdFiltro, cmdDesfiltrar, cmdOkFiltro})
+    cmdOk->setDefault(false);
+    for (QPushButton* b : {cmdPesquisar, cmdOk, cmdCancela, cmdFiltro, cmdDesfiltrar, cmdOkFiltro})
         b->setAutoDefault(false);
 
     int indice = 0;
@@ -158,25 +135,18 @@ frmPesqJur::frmPesqJur(QWidget* parent)
         for (QWidget* w :
              std::initializer_list<QWidget*>{cmbCampo[i], txtDe[i], tdnDe[i], txtAt[i], tdnAt[i]})
             platform::ui::setTabIndex(w, indice++);
-    for (QWidget* w : std::initializer_list<QWidget*>{cmdOkFiltro, cmdFiltro, cmdDesfiltrar, cmdCancelar})
+    for (QWidget* w : std::initializer_list<QWidget*>{cmdOkFiltro, cmdFiltro, cmdDesfiltrar, cmdCancela})
         platform::ui::setTabIndex(w, indice++);
     platform::ui::applyTabOrder(this);
     platform::ui::installEntryKeys(this);
 
     using namespace platform::ui;
-    onClick(cmdOk, this, &frmPesqJur::cmdOk_Click);
-    onClick(cmdCancelar, this, &frmPesqJur::cmdCancelar_Click);
     onClick(cmdPesquisar, this, &frmPesqJur::cmdPesquisar_Click);
     onClick(cmdFiltro, this, &frmPesqJur::cmdFiltro_Click);
     onClick(cmdOkFiltro, this, &frmPesqJur::cmdOkFiltro_Click);
     onClick(cmdDesfiltrar, this, &frmPesqJur::cmdDesfiltrar_Click);
     onLostFocus(cmbColuna, this, &frmPesqJur::cmbColuna_LostFocus);
     onGotFocus(txtPesq, this, &frmPesqJur::txtPesq_GotFocus);
-    connect(tdbPesq, &X::TDBList::DblClick, this, handler(this, &frmPesqJur::cmdOk_Click));
-    connect(tdbPesq, &X::TDBList::HeadClick, this,
-            [this](int coluna) { Guarded([&] { tdbPesq_HeadClick(coluna); }); });
-    connect(tdbPesq, &X::TDBList::HeadRightClick, this,
-            [this](int coluna) { Guarded([&] { tdbPesq_HeadRightClick(coluna); }); });
     for (int i = 0; i < Filtros; ++i)
         connect(cmbCampo[i], &QComboBox::currentIndexChanged, this,
                 [this, i] { Guarded([&] { cmbCampo_Click(i); }); });
@@ -207,12 +177,9 @@ QString frmPesqJur::Atribui(const QString& campo) {
 }
 
 void frmPesqJur::Form_Load() {
+    DialogoPesquisa::Form_Load();
     conexao_.Open(Geral::ConexaoCadastro);
-    escolheu_ = false;
     tdbPesq->setCaption(Geral::TituloPesquisa);
-    for (const Coluna& c : Colunas) cmbColuna->addItem(QString::fromUtf8(c.titulo));
-    ordem_ = X::XOrder::Ascending;
-    tipo_ = X::XType::Integer;
     filtro_ = {};
     for (int i = 0; i < Filtros; ++i) {
         const QSignalBlocker calado(cmbCampo[i]);
@@ -224,88 +191,39 @@ void frmPesqJur::Form_Load() {
     PreencheLista();
 }
 
-// Every row read is listed, however many the count says; a company without a number is an empty row,
-// which no one can choose.
+// The list is in number order again, and the chooser says so. A company without a number is an empty
+// row, which no one can choose.
 void frmPesqJur::PreencheLista() {
-    if (ContaEmpresas(conexao_, Geral::TabelaPesquisa, filtro_) <= 0) {
-        platform::ui::MsgBox(QStringLiteral("Atenção, não há nenhum registro cadastrado !"),
-                             platform::ui::Msg::Information, QCoreApplication::applicationName());
-        Geral::Cancelado = true;
-    } else {
-        Recordset rs = ListaEmpresas(conexao_, Geral::TabelaPesquisa, filtro_);
-        dados_->ReDim(0, int(rs.RecordCount()) - 1, 0, NumColunas - 1);
-        for (int linha = 0; !rs.Eof(); rs.MoveNext(), ++linha) {
-            if (rs.Fields(ColunaCodigo).toLongLong() == 0) continue;
-            for (int c = 0; c < NumColunas; ++c)
-                dados_->setValue(linha, c,
-                                 c == ColunaDataMov
-                                     ? platform::values::Format(rs.Fields(c).toDate(), u"mm/yyyy")
-                                     : rs.Fields(c).toString());
-        }
-        tdbPesq->setArray(dados_.get());
-        for (int c = 0; c < NumColunas; ++c) tdbPesq->setColumnWidth(c, Colunas[c].largura);
-        tdbPesq->ReBind();
-        tdbPesq->setBookmark(dados_->Count(1) > 0 ? 0 : -1);
-        // The list is in number order again, and the chooser says so.
-        ordem_ = X::XOrder::Ascending;
-        tipo_ = X::XType::Integer;
-        const QSignalBlocker calado(cmbColuna);
-        cmbColuna->setCurrentIndex(ColunaCodigo);
-    }
+    Recordset rs = ListaEmpresas(conexao_, Geral::TabelaPesquisa, filtro_);
+    const auto semNumero = [](const Recordset& r) { return r.Fields(ColunaCodigo).toLongLong() == 0; };
+    if (Carrega(rs, semNumero)) lista_->Ordena(ColunaCodigo, Ascendente);
     fraFiltro->hide();
 }
 
 // A real choice is a choice, even after a filter that found nothing had set Cancelado.
 void frmPesqJur::cmdOk_Click() {
-    const int linha = tdbPesq->Bookmark();
-    if (linha >= 0) {
-        Geral::ChaveComum = dados_->Value(linha, ColunaCodigo).toString();
-        escolheu_ = platform::values::Val(Geral::ChaveComum) > 0;
-        if (escolheu_) Geral::Cancelado = false;
+    if (const auto chave = lista_->ChaveAtual()) {
+        Geral::ChaveComum = *chave;
+        if (platform::values::Val(*chave) > 0) {
+            Geral::Cancelado = false;
+            Escolhido();
+            return;
+        }
     }
     close();
-}
-
-void frmPesqJur::cmdCancelar_Click() {
-    Geral::Cancelado = true;
-    close();
-}
-
-void frmPesqJur::Form_Unload(bool& /*Cancel*/) {
-    if (!escolheu_) Geral::Cancelado = true;
-    if (conexao_.State() == platform::db::ObjectState::Open) {
-        dados_->Clear();
-        tdbPesq->ReBind();
-        conexao_.Close();
-    }
-}
-
-void frmPesqJur::Ordena(int coluna, int ordem) {
-    ordem_ = ordem;
-    tipo_ = TipoDaColuna(coluna);
-    if (dados_->Count(1) > 1) dados_->QuickSort(0, dados_->UpperBound(1), coluna, ordem_, tipo_);
-    tdbPesq->Refresh();
 }
 
 void frmPesqJur::cmbColuna_LostFocus() {
     const int coluna = cmbColuna->currentIndex();
     if (coluna < 0) return;
     platform::ui::HourglassGuard ampulheta;
-    Ordena(coluna, X::XOrder::Ascending);
+    lista_->Ordena(coluna, Ascendente);
     if (!Trim(txtPesq->text()).isEmpty()) cmdPesquisar_Click();
 }
 
-void frmPesqJur::tdbPesq_HeadClick(int coluna) {
-    Ordena(coluna, X::XOrder::Ascending);
-    const QSignalBlocker calado(cmbColuna);
-    cmbColuna->setCurrentIndex(coluna);
-}
+void frmPesqJur::tdbPesq_HeadClick(int coluna) { lista_->Cabecalho(coluna); }
 
-void frmPesqJur::tdbPesq_HeadRightClick(int coluna) {
-    Ordena(coluna, X::XOrder::Descending);
-    const QSignalBlocker calado(cmbColuna);
-    cmbColuna->setCurrentIndex(coluna);
-}
+void frmPesqJur::tdbPesq_HeadRightClick(int coluna) { lista_->Rodape(coluna); }
 
 void frmPesqJur::txtPesq_GotFocus() {
     if (cmbColuna->currentIndex() < 0) {
@@ -314,28 +232,17 @@ void frmPesqJur::txtPesq_GotFocus() {
     }
 }
 
-// A number beyond any company number is simply not found.
+// A number is looked for only above 0; one beyond any company number is simply not found.
 void frmPesqJur::cmdPesquisar_Click() {
-    if (Trim(txtPesq->text()).isEmpty()) {
+    if (Trim(txtPesq->text()).isEmpty() ||
+        (lista_->Tipo() == TipoInteiro && !(platform::values::Val(txtPesq->text()) > 0))) {
         platform::ui::setFocusTo(txtPesq);
         return;
     }
     const int coluna = cmbColuna->currentIndex() < 0 ? ColunaNome : cmbColuna->currentIndex();
-    int linha = -1;
-    if (tipo_ == X::XType::Integer) {
-        const double numero = platform::values::Val(txtPesq->text());
-        if (!(numero > 0)) {
-            platform::ui::setFocusTo(txtPesq);
-            return;
-        }
-        if (numero <= 32767)
-            linha = dados_->Find(0, coluna, qint64(platform::values::CInt(numero)), ordem_, X::XComp::Equal,
-                                 tipo_);
-    } else {
-        linha = dados_->Find(0, coluna, txtPesq->text(), ordem_, X::XComp::Like, tipo_);
-    }
+    const int linha = lista_->Procura(coluna, txtPesq->text());
     if (linha < 0) return;
-    tdbPesq->setBookmark(linha);
+    lista_->DefineLinhaAtual(linha);
     platform::ui::setFocusTo(cmdOk);
 }
 
@@ -391,10 +298,6 @@ void frmPesqJur::cmdOkFiltro_Click() {
     ModoLista(true);
     cmdDesfiltrar->setEnabled(true);
     cmdFiltro->setEnabled(false);
-    if (dados_->Count(1) > 0) {
-        dados_->ReDim(0, -1, 0, NumColunas - 1);
-        tdbPesq->ReBind();
-    }
     std::vector<CondicaoFiltro> condicoes;
     for (int i = 0; i < Filtros; ++i) {
         if (Trim(cmbCampo[i]->currentText()).isEmpty() || colunaFiltro_[i].isEmpty()) continue;
@@ -413,16 +316,6 @@ void frmPesqJur::cmdDesfiltrar_Click() {
     cmdDesfiltrar->setEnabled(false);
     filtro_ = {};
     PreencheLista();
-}
-
-void PesquisaEmpresa(QWidget* campoCodigo) {
-    try {
-        frmPesqJur pesquisa(campoCodigo->window());
-        shell::DevolveChave(campoCodigo, shell::AbrePesquisa(pesquisa, QStringLiteral("Pesquisa de Empresas"),
-                                                             QStringLiteral("Empresas")));
-    } catch (const platform::values::RuntimeError&) {
-        platform::ui::setFocusTo(campoCodigo);
-    }
 }
 
 }  // namespace Empresas

@@ -2,10 +2,9 @@
 
 #include <QString>
 #include <array>
-#include <memory>
 
 #include "companies/empresas_sql.h"
-#include "platform/ui/Form.h"
+#include "shell/DialogoPesquisa.h"
 
 class QComboBox;
 class QGroupBox;
@@ -14,10 +13,8 @@ class QLineEdit;
 class QPushButton;
 
 namespace platform::controls {
-class TDBList;
 class TDBNumber;
-class XArrayDB;
-}  // namespace platform::controls
+}
 
 namespace Empresas {
 
@@ -26,7 +23,7 @@ namespace Empresas {
 // column, found by any column, and restricted by up to three ranges on number, name, district, city
 // or state. OK on a company puts its number into ChaveComum and leaves Cancelado clear; every other
 // way of closing sets Cancelado. Enter moves to the next field and the double quote is dropped.
-class frmPesqJur : public platform::ui::Dialog {
+class frmPesqJur : public shell::DialogoPesquisa {
     Q_OBJECT
   public:
     static constexpr int Filtros = 3;
@@ -34,14 +31,11 @@ class frmPesqJur : public platform::ui::Dialog {
     explicit frmPesqJur(QWidget* parent = nullptr);
     ~frmPesqJur() override;
 
-    platform::controls::TDBList* tdbPesq;
     QLabel* lblColuna;
     QComboBox* cmbColuna;
     QLabel* lblPesq;
     QLineEdit* txtPesq;
     QPushButton* cmdPesquisar;
-    QPushButton* cmdOk;
-    QPushButton* cmdCancelar;
     QPushButton* cmdFiltro;
     QPushButton* cmdDesfiltrar;
     QGroupBox* fraFiltro;
@@ -59,8 +53,7 @@ class frmPesqJur : public platform::ui::Dialog {
     QString Atribui(const QString& campo);
 
     void PreencheLista();
-    void cmdOk_Click();
-    void cmdCancelar_Click();
+    void cmdOk_Click() override;
     void cmdPesquisar_Click();
     void cmbColuna_LostFocus();
     void tdbPesq_HeadClick(int coluna);
@@ -71,36 +64,21 @@ class frmPesqJur : public platform::ui::Dialog {
     void cmdOkFiltro_Click();
     void cmdDesfiltrar_Click();
 
-    // The list's rows and the current sort, for the window's tests.
-    const platform::controls::XArrayDB& Dados() const { return *dados_; }
-    int Ordem() const { return ordem_; }
-    int TipoOrdem() const { return tipo_; }
+    // The filter in force, for the window's tests.
     const FiltroEmpresas& Filtro() const { return filtro_; }
 
   protected:
     void Form_Load() override;
-    void Form_Unload(bool& Cancel) override;
 
   private:
-    void Ordena(int coluna, int ordem);
     void ModoLista(bool lista);
 
-    Connection conexao_;
-    std::unique_ptr<platform::controls::XArrayDB> dados_;
     FiltroEmpresas filtro_;
-    int ordem_ = 0;
-    int tipo_ = 0;
-    bool escolheu_ = false;
     std::array<QString, Filtros> colunaFiltro_;
     std::array<QString, Filtros> tipoFiltro_;
     QString Tipo;
     qint16 Tamanho = 0;
     QString Mascara;
 };
-
-// The company search opened from a company code field: a chosen company's code goes into the field,
-// which gets the focus and a Tab so that its own lookup runs; a cancelled or failed search only gives
-// the focus back.
-void PesquisaEmpresa(QWidget* campoCodigo);
 
 }  // namespace Empresas

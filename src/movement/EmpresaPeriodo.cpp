@@ -5,19 +5,17 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 
+#include "companies/CampoEmpresa.h"
 #include "companies/CodigosEmpresa.h"
 #include "companies/empresas_sql.h"
-#include "companies/frmPesqJur.h"
 #include "platform/controls/Colors.h"
 #include "platform/controls/TDBDate.h"
 #include "platform/ui/Focus.h"
 #include "platform/ui/FormBuilder.h"
 #include "platform/ui/Handlers.h"
-#include "platform/ui/MsgBox.h"
-#include "platform/values/Vb.h"
+#include "platform/values/RuntimeError.h"
 #include "shell/EstadoGeral.h"
 #include "shell/Geral.h"
-#include "shell/ListaPesquisa.h"
 #include "shell/RotinasControles.h"
 
 namespace movimento {
@@ -92,18 +90,10 @@ bool EmpresaPeriodo::Fechando() const { return bancoCadastro_.State() != platfor
 
 void EmpresaPeriodo::txtCodigo_LostFocus() {
     if (Fechando()) return;
-    const QString texto = c_.txtCodigo->text();
-    if (texto.isEmpty() || values::Val(texto) <= 0) return;
-    rsEmpresa_ = Empresas::LeEmpresa(bancoCadastro_, static_cast<qint64>(values::Val(texto)));
-    if (rsEmpresa_.Eof()) {
-        platform::ui::MsgBox(
-            QStringLiteral(
-                "Empresa Não Cadastrada, Utilize o Botão Ativar para acionar uma lista de empresas !"),
-            platform::ui::Msg::Exclamation, QStringLiteral("Atenção..."));
-        c_.txtCodigo->clear();
-        platform::ui::setFocusTo(c_.txtCodigo);
-        return;
-    }
+    auto empresa = Empresas::LeEmpresaDoCampo(*c_.txtCodigo, bancoCadastro_, Empresas::BotaoLista::Ativar);
+    if (!empresa) return;
+    rsEmpresa_ = std::move(*empresa);
+    if (rsEmpresa_.Eof()) return;
     if (aceita && !aceita(rsEmpresa_)) return;
     c_.tdbAnomes->setEnabled(true);
     platform::controls::setBackColor(c_.tdbAnomes, platform::controls::White);
@@ -185,11 +175,9 @@ void EmpresaPeriodo::cmdPesqe_Click() {
     Fecha();
     bool escolhida = false;
     try {
-        Empresas::frmPesqJur pesquisa(c_.txtCodigo->window());
-        const auto chave =
-            shell::AbrePesquisa(pesquisa, QStringLiteral("Pesquisa de Empresas"), QStringLiteral("Empresas"));
+        const auto chave = Empresas::EscolheEmpresa(c_.txtCodigo->window());
         if (chave)
-            c_.txtCodigo->setText(QString::number(static_cast<qint64>(values::Val(*chave))));
+            c_.txtCodigo->setText(QString::number(Empresas::NumeroEmpresa(*chave)));
         else
             c_.txtCodigo->clear();
         escolhida = chave.has_value();

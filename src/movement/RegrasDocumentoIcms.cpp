@@ -101,12 +101,6 @@ std::vector<ErroDocumento> RegrasGravacao(const DocumentoIcms& doc, const Destin
     return erros;
 }
 
-bool PassaPelaListaDeErros(const std::vector<ErroDocumento>& erros) {
-    shell::IniciaErros();
-    for (const ErroDocumento& e : erros) shell::AdicionaErro(e.severidade, e.mensagem);
-    return shell::ConcluiErros();
-}
-
 std::vector<ItemGrade> ItensParaGravar(const platform::controls::XArrayDB& itens) {
     std::vector<ItemGrade> lista;
     for (int r = itens.LowerBound(1); r <= itens.UpperBound(1); ++r) {

@@ -71,11 +71,6 @@ struct ErroDocumento {
 std::vector<ErroDocumento> RegrasGravacao(const DocumentoIcms& doc, const DestinoDocumento& destino,
                                           const std::function<bool(const QString& cgc)>& cadastrado);
 
-// Runs `erros` through the error list (IniciaErros, one AdicionaErro per row, ConcluiErros, which
-// shows the list when it has rows). True when the save may write: no rows, or only warnings that
-// the user confirmed; on a refusal nothing is to be written.
-bool PassaPelaListaDeErros(const std::vector<ErroDocumento>& erros);
-
 // The items of `itens` as a save writes them, one per row in row order: the amounts and the rate
 // read by LeCelula (an empty cell is 0), the type trimmed.
 std::vector<ItemGrade> ItensParaGravar(const platform::controls::XArrayDB& itens);

@@ -9,7 +9,7 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
-#include "companies/frmPesqJur.h"
+#include "companies/CampoEmpresa.h"
 #include "partners/pessoas_sql.h"
 #include "platform/controls/MaskEdBox.h"
 #include "platform/controls/MultiLineText.h"
@@ -298,29 +298,23 @@ void JanelaPessoa::txtCodigo_KeyPress(int& KeyAscii) {
 void JanelaPessoa::txtCodigo_LostFocus() {
     Geral::ChaveComum = txtCodigo->text();
     if (values::Trim(txtCodigo->text()).isEmpty()) return;
-    const qint64 codigo = txtCodigo->text().toLongLong();
-    if (codigo <= 0) {
+    const auto empresa =
+        Empresas::LeEmpresaDoCampo(*txtCodigo, cadastro_->Conexao(), Empresas::BotaoLista::Pesquisar);
+    if (!empresa) {
         cadastro_->Botao(shell::SemEmpresa);
         return;
     }
-    const auto empresa = LocalizaEmpresa(cadastro_->Conexao(), codigo);
-    if (!empresa) {
-        ui::MsgBox(QStringLiteral("Empresa Não Cadastrada, Utilize o Botão Pesquisar !"),
-                   ui::Msg::Exclamation, QStringLiteral("Atenção..."));
-        txtCodigo->clear();
-        ui::setFocusTo(txtCodigo);
-        return;
-    }
+    if (empresa->Eof()) return;
     const qint64 antes = codempr_;
-    codempr_ = empresa->codauto;
+    codempr_ = empresa->Fields(QStringLiteral("codauto")).toLongLong();
     try {
         cadastro_->UsaDono(QString::number(codempr_));
     } catch (const values::RuntimeError&) {
         codempr_ = antes;
         throw;
     }
-    txtCodigo->setText(QString::number(empresa->codigo));
-    lblNome->setText(empresa->nome);
+    txtCodigo->setText(empresa->Fields(QStringLiteral("codigo")).toString());
+    lblNome->setText(empresa->Fields(QStringLiteral("nome")).toString());
     if (cadastro_->Lista().Linhas() > 0) {
         cadastro_->cmdCancelar_Click();
         return;

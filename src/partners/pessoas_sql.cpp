@@ -20,15 +20,6 @@ const FamiliaPessoa& FamiliaTerceiros() {
     return f;
 }
 
-std::optional<EmpresaAtiva> LocalizaEmpresa(Connection& db, qint64 codigo) {
-    Recordset rs = db.OpenRecordset(
-        QStringLiteral("SELECT codauto,codigo,nome FROM Empresas WHERE codigo = ?"), {codigo});
-    if (rs.Eof()) return std::nullopt;
-    return EmpresaAtiva{rs.Fields(QStringLiteral("codauto")).toLongLong(),
-                        rs.Fields(QStringLiteral("codigo")).toLongLong(),
-                        rs.Fields(QStringLiteral("nome")).toString()};
-}
-
 std::vector<QStringList> ListaPessoas(Connection& db, const FamiliaPessoa& familia, qint64 codempr) {
     std::vector<QStringList> linhas;
     for (Recordset rs = db.OpenRecordset(QStringLiteral("SELECT codauto,nome FROM ") + familia.tabela +

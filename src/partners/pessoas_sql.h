@@ -24,16 +24,6 @@ struct FamiliaPessoa {
 const FamiliaPessoa& FamiliaSocios();
 const FamiliaPessoa& FamiliaTerceiros();
 
-// The company chosen by its number.
-struct EmpresaAtiva {
-    qint64 codauto = 0;
-    qint64 codigo = 0;
-    QString nome;
-};
-
-// The company whose `codigo` is `codigo`, if any.
-std::optional<EmpresaAtiva> LocalizaEmpresa(platform::db::Connection& db, qint64 codigo);
-
 // The company's people for the list, in the table's order: each row its codauto and its name (a null
 // name as empty text).
 std::vector<QStringList> ListaPessoas(platform::db::Connection& db, const FamiliaPessoa& familia,

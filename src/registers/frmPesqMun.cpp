@@ -2,11 +2,9 @@
 
 #include <QCoreApplication>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "platform/controls/TDBList.h"
 #include "platform/db/TableNames.h"
@@ -68,30 +66,19 @@ platform::db::Recordset PesquisaMunicipios(platform::db::Connection& db, const Q
 }
 
 frmPesqMun::frmPesqMun(QWidget* parent)
-    : Dialog(parent),
+    : DialogoPesquisa(QStringLiteral("frmPesqMun"), QStringLiteral("Pesquisa de Municípios"), parent,
+                      QStringLiteral("cmdCancelar")),
       lblCidade(new QLabel(QStringLiteral("Cidade:"), this)),
       txtCidade(new QLineEdit(this)),
       lblUf(new QLabel(QStringLiteral("UF:"), this)),
       txtUf(new QLineEdit(this)),
-      cmdPesquisar(new QPushButton(QStringLiteral("&Pesquisar"), this)),
-      tdbPesq(new platform::controls::TDBList(this)),
-      cmdOk(new QPushButton(QStringLiteral("&Transfere Código, Município e UF. "), this)),
-      cmdCancelar(new QPushButton(QStringLiteral("&Cancelar"), this)) {
-    setObjectName(QStringLiteral("frmPesqMun"));
-    setWindowTitle(QStringLiteral("Pesquisa de Municípios"));
+      cmdPesquisar(new QPushButton(QStringLiteral("&Pesquisar"), this)) {
     txtCidade->setObjectName(QStringLiteral("txtCidade"));
     txtUf->setObjectName(QStringLiteral("txtUf"));
     cmdPesquisar->setObjectName(QStringLiteral("cmdPesquisar"));
-    tdbPesq->setObjectName(QStringLiteral("tdbPesq"));
-    cmdOk->setObjectName(QStringLiteral("cmdOk"));
-    cmdCancelar->setObjectName(QStringLiteral("cmdCancelar"));
+    cmdOk->setText(QStringLiteral("&Transfere Código, Município e UF. "));
     txtCidade->setMaxLength(30);
     txtUf->setMaxLength(2);
-    // No button is the default: Enter presses nothing.
-    for (QPushButton* b : {cmdPesquisar, cmdOk, cmdCancelar}) {
-        b->setAutoDefault(false);
-        b->setDefault(false);
-    }
 
     auto* filtro = new QGridLayout;
     filtro->addWidget(lblCidade, 0, 0);
@@ -99,48 +86,36 @@ frmPesqMun::frmPesqMun(QWidget* parent)
     filtro->addWidget(lblUf, 0, 2);
     filtro->addWidget(txtUf, 0, 3);
     filtro->addWidget(cmdPesquisar, 0, 4);
-    auto* botoes = new QHBoxLayout;
-    botoes->addStretch();
-    botoes->addWidget(cmdOk);
-    botoes->addWidget(cmdCancelar);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(filtro);
-    layout->addWidget(tdbPesq);
-    layout->addLayout(botoes);
+    MontaLista({{QStringLiteral("Código"), TipoInteiro, CompIgual},
+                {QStringLiteral("Cód.UF"), TipoTexto, CompComeca},
+                {QStringLiteral("UF"), TipoTexto, CompComeca},
+                {QStringLiteral("Município"), TipoTexto, CompComeca}},
+               nullptr, nullptr, 480, filtro);
     resize(480, 400);
-
-    lista_ = new shell::ListaPesquisa(*tdbPesq,
-                                      {{QStringLiteral("Código"), TipoInteiro, CompIgual},
-                                       {QStringLiteral("Cód.UF"), TipoTexto, CompComeca},
-                                       {QStringLiteral("UF"), TipoTexto, CompComeca},
-                                       {QStringLiteral("Município"), TipoTexto, CompComeca}},
-                                      nullptr, this);
     for (int c = 0; c < 4; ++c) tdbPesq->setColumnWidth(c, Larguras[c]);
+    // No button is the default: Enter presses nothing.
+    for (QPushButton* b : {cmdPesquisar, cmdOk, cmdCancela}) {
+        b->setAutoDefault(false);
+        b->setDefault(false);
+    }
 
     using namespace platform::ui;
-    platform::ui::setTabIndex(txtCidade, 0);
-    platform::ui::setTabIndex(txtUf, 1);
-    platform::ui::setTabIndex(cmdPesquisar, 2);
-    platform::ui::setTabIndex(tdbPesq, 3);
-    platform::ui::setTabIndex(cmdOk, 4);
-    platform::ui::setTabIndex(cmdCancelar, 5);
+    setTabIndex(txtCidade, 0);
+    setTabIndex(txtUf, 1);
+    setTabIndex(cmdPesquisar, 2);
+    setTabIndex(tdbPesq, 3);
+    setTabIndex(cmdOk, 4);
+    setTabIndex(cmdCancela, 5);
     applyTabOrder(this);
     onClick(cmdPesquisar, this, &frmPesqMun::cmdPesquisar_Click);
-    onClick(cmdOk, this, &frmPesqMun::cmdOk_Click);
-    onClick(cmdCancelar, this, &frmPesqMun::cmdCancelar_Click);
     onLostFocus(txtUf, this, &frmPesqMun::txtUf_LostFocus);
-    connect(tdbPesq, &platform::controls::TDBList::DblClick, this, handler(this, &frmPesqMun::cmdOk_Click));
-    connect(tdbPesq, &platform::controls::TDBList::HeadClick, this,
-            [this](int coluna) { Guarded([&] { lista_->Cabecalho(coluna); }); });
-    connect(tdbPesq, &platform::controls::TDBList::HeadRightClick, this,
-            [this](int coluna) { Guarded([&] { lista_->Rodape(coluna); }); });
 }
 
 frmPesqMun::~frmPesqMun() = default;
 
 void frmPesqMun::Form_Load() {
+    DialogoPesquisa::Form_Load();
     conexao_.Open(Geral::ConexaoCadastro);
-    escolhido_ = false;
     tdbPesq->setCaption(Geral::TituloPesquisa);
     txtCidade->setText(platform::values::Trim(Geral::CidadePesquisa));
     txtUf->setText(platform::values::Trim(Geral::UfPesquisa));
@@ -162,19 +137,18 @@ void frmPesqMun::PreencheLista() {
 
 void frmPesqMun::cmdPesquisar_Click() { PreencheLista(); }
 
+// A row without a code is no choice.
 void frmPesqMun::cmdOk_Click() {
     if (const auto chave = lista_->ChaveAtual()) {
         const int linha = lista_->LinhaAtual();
         Geral::ChaveComum = *chave;
         Geral::CidadePesquisa = lista_->Celula(linha, ColunaMunicipio);
         Geral::UfPesquisa = lista_->Celula(linha, ColunaUf);
-        escolhido_ = platform::values::Val(Geral::ChaveComum) > 0;
+        if (platform::values::Val(Geral::ChaveComum) > 0) {
+            Escolhido();
+            return;
+        }
     }
-    close();
-}
-
-void frmPesqMun::cmdCancelar_Click() {
-    Geral::Cancelado = true;
     close();
 }
 
@@ -188,11 +162,6 @@ void frmPesqMun::txtUf_LostFocus() {
         return;
     }
     txtUf->setText(txtUf->text().toUpper());
-}
-
-void frmPesqMun::Form_Unload(bool& /*Cancel*/) {
-    if (!escolhido_) Geral::Cancelado = true;
-    conexao_.Close();
 }
 
 }  // namespace registers

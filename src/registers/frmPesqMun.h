@@ -3,18 +3,11 @@
 #include <QString>
 
 #include "platform/db/Connection.h"
-#include "platform/ui/Form.h"
+#include "shell/DialogoPesquisa.h"
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
-
-namespace platform::controls {
-class TDBList;
-}
-namespace shell {
-class ListaPesquisa;
-}
 
 namespace registers {
 
@@ -28,7 +21,7 @@ platform::db::Recordset PesquisaMunicipios(platform::db::Connection& db, const Q
 // start with CidadePesquisa and UfPesquisa. OK or a double click on a row with a code takes its code
 // into ChaveComum, its name into CidadePesquisa and its state into UfPesquisa; every other way of
 // closing sets Cancelado. Enter presses no button and moves nowhere.
-class frmPesqMun : public platform::ui::Dialog {
+class frmPesqMun : public shell::DialogoPesquisa {
     Q_OBJECT
   public:
     explicit frmPesqMun(QWidget* parent = nullptr);
@@ -39,26 +32,14 @@ class frmPesqMun : public platform::ui::Dialog {
     QLabel* lblUf;
     QLineEdit* txtUf;
     QPushButton* cmdPesquisar;
-    platform::controls::TDBList* tdbPesq;
-    QPushButton* cmdOk;
-    QPushButton* cmdCancelar;
-
-    shell::ListaPesquisa& Lista() { return *lista_; }
 
     void PreencheLista();
     void cmdPesquisar_Click();
-    void cmdOk_Click();
-    void cmdCancelar_Click();
+    void cmdOk_Click() override;
     void txtUf_LostFocus();
 
   protected:
     void Form_Load() override;
-    void Form_Unload(bool& Cancel) override;
-
-  private:
-    platform::db::Connection conexao_;
-    shell::ListaPesquisa* lista_;
-    bool escolhido_ = false;
 };
 
 }  // namespace registers

@@ -14,16 +14,17 @@
 
 namespace shell {
 
-DialogoPesquisa::DialogoPesquisa(const QString& nome, const QString& titulo, QWidget* parent)
+DialogoPesquisa::DialogoPesquisa(const QString& nome, const QString& titulo, QWidget* parent,
+                                 const QString& cancela)
     : Dialog(parent),
       tdbPesq(new platform::controls::TDBList(this)),
       cmdOk(new QPushButton(QStringLiteral("&Ok"), this)),
-      cmdCancela(new QPushButton(QStringLiteral("&Cancela"), this)) {
+      cmdCancela(new QPushButton(QLatin1Char('&') + cancela.mid(3), this)) {
     setObjectName(nome);
     setWindowTitle(titulo);
     tdbPesq->setObjectName(QStringLiteral("tdbPesq"));
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
-    cmdCancela->setObjectName(QStringLiteral("cmdCancela"));
+    cmdCancela->setObjectName(cancela);
     cmdOk->setDefault(true);
     cmdCancela->setAutoDefault(false);
 }
@@ -31,15 +32,17 @@ DialogoPesquisa::DialogoPesquisa(const QString& nome, const QString& titulo, QWi
 DialogoPesquisa::~DialogoPesquisa() = default;
 
 void DialogoPesquisa::MontaLista(std::vector<ColunaPesquisa> colunas, QComboBox* seletor, QLayout* busca,
-                                 int largura) {
-    auto* botoes = new QHBoxLayout;
-    botoes->addStretch();
-    botoes->addWidget(cmdOk);
-    botoes->addWidget(cmdCancela);
+                                 int largura, QLayout* acima, const std::vector<QWidget*>& botoes) {
+    auto* linhaBotoes = new QHBoxLayout;
+    for (QWidget* b : botoes) linhaBotoes->addWidget(b);
+    linhaBotoes->addStretch();
+    linhaBotoes->addWidget(cmdOk);
+    linhaBotoes->addWidget(cmdCancela);
     auto* layout = new QVBoxLayout(this);
+    if (acima) layout->addLayout(acima);
     layout->addWidget(tdbPesq);
     if (busca) layout->addLayout(busca);
-    layout->addLayout(botoes);
+    layout->addLayout(linhaBotoes);
     resize(largura, 420);
 
     lista_ = new ListaPesquisa(*tdbPesq, std::move(colunas), seletor, this);
@@ -57,8 +60,8 @@ void DialogoPesquisa::MontaLista(std::vector<ColunaPesquisa> colunas, QComboBox*
 
 // The columns take the width of their widest value or caption (a whole CNPJ), and the dialog grows to
 // show them.
-bool DialogoPesquisa::Carrega(platform::db::Recordset& rs) {
-    if (lista_->Carrega(rs) > 0) {
+bool DialogoPesquisa::Carrega(platform::db::Recordset& rs, const LinhaVazia& semChave) {
+    if (lista_->Carrega(rs, semChave) > 0) {
         const int largura = tdbPesq->FitColumns();
         const QMargins m = contentsMargins() + (layout() ? layout()->contentsMargins() : QMargins());
         resize(std::max(width(), largura + m.left() + m.right()), height());

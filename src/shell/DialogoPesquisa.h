@@ -35,12 +35,18 @@ class DialogoPesquisa : public platform::ui::Dialog {
     void cmdCancela_Click();
 
   protected:
-    DialogoPesquisa(const QString& nome, const QString& titulo, QWidget* parent);
-    // Builds the list over `colunas` (with its column chooser, if any) and lays the dialog out: the
-    // list, then `busca` (the dialog's own search fields, if any), then the buttons.
-    void MontaLista(std::vector<ColunaPesquisa> colunas, QComboBox* seletor, QLayout* busca, int largura);
-    // Loads the rows of `rs`; an empty result is told and sets Cancelado, and false is returned.
-    bool Carrega(platform::db::Recordset& rs);
+    // `cancela` is the cancel button's name ("cmdCancela", or "cmdCancelar" in the dialogs that name it
+    // so); its caption is the name's word.
+    DialogoPesquisa(const QString& nome, const QString& titulo, QWidget* parent,
+                    const QString& cancela = QStringLiteral("cmdCancela"));
+    // Builds the list over `colunas` (with its column chooser, if any) and lays the dialog out: `acima`
+    // (filter fields above the list, if any), the list, then `busca` (the dialog's own search fields,
+    // if any), then the buttons, the dialog's own `botoes` first.
+    void MontaLista(std::vector<ColunaPesquisa> colunas, QComboBox* seletor, QLayout* busca, int largura,
+                    QLayout* acima = nullptr, const std::vector<QWidget*>& botoes = {});
+    // Loads the rows of `rs` (those `semChave` names as empty rows, which no one can choose); an empty
+    // result is told and sets Cancelado, and false is returned.
+    bool Carrega(platform::db::Recordset& rs, const LinhaVazia& semChave = {});
     // The current row was taken: the dialog closes without setting Cancelado.
     void Escolhido();
     void Form_Load() override;

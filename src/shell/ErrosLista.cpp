@@ -29,6 +29,10 @@ void AdicionaErro(QStringView severidade, const QString& mensagem) {
     linha.Descricao = OutrosErros.toString();
 }
 
+void AdicionaErros(const std::vector<ErroRegra>& erros) {
+    for (const ErroRegra& e : erros) AdicionaErro(e.severidade, e.mensagem);
+}
+
 bool TemErroFatal() {
     for (int i = 1; i < Geral::ContaErros && i <= Geral::TabelaErros::Linhas; ++i)
         if (Geral::ListaErros[i].Tipo == ErroFatal) return true;

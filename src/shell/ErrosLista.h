@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringView>
+#include <vector>
 
 namespace shell {
 
@@ -19,6 +20,17 @@ void IniciaErros();
 // its last row: from the rule that would not fit on, the last row reads OutrosErros, fatal when any
 // rule it stands for was fatal, so that a fatal rule never shown still blocks the save.
 void AdicionaErro(QStringView severidade, const QString& mensagem);
+
+// One broken rule as a rule returns it to the save that runs it: its severity (ErroFatal or
+// AlertaErro) and its message. Only the save starts the list; rules hand their rows back.
+struct ErroRegra {
+    QStringView severidade;
+    QString mensagem;
+    friend bool operator==(const ErroRegra&, const ErroRegra&) = default;
+};
+
+// Adds each row of `erros`, in order, by AdicionaErro.
+void AdicionaErros(const std::vector<ErroRegra>& erros);
 
 // Whether a row of the list is fatal.
 bool TemErroFatal();

@@ -29,7 +29,7 @@ void ReiniciaEstadoGeral() {
           &ConexaoMovimento, &UsuarioAtual,  &TipoImpressora, &SenhaCodificada, &TituloPesquisa,
           &TabelaPesquisa,   &ChaveComum,    &UfEscolhida,    &CidadePesquisa,  &UfPesquisa,
           &InclusaoCgc,      &TabelaForCli,  &NomeEmpresa,    &ExtensoIcms,     &ExtensoIpi,
-          &ValorNempat,      &ComandoSql})
+          &ValorNempat})
         texto->clear();
     DireitosUsuario.fill(false);
     Cancelado = Alterado = ComErros = InclusaoAtiva = InclusaoFornecedor = false;

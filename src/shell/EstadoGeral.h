@@ -116,7 +116,6 @@ inline qint16 ValorEmpat = 0;
 inline QString ValorNempat;
 
 // Scratch values: their content means nothing between two handlers.
-inline QString ComandoSql;
 inline qint16 Contador1 = 0;
 inline qint16 Contador2 = 0;
 

@@ -21,21 +21,28 @@ int digitValue(QChar c) { return c >= u'0' && c <= u'9' ? c.unicode() - u'0' : 0
 // Both check digits of a CPF or CNPJ, computed over the first `base` characters and compared with the
 // whole argument. The weights rise from 2 at the rightmost character; the CNPJ's cycle back to 2 after 9.
 bool digitosConferem(const QString& numero, int tamanho, int base, bool ciclo) {
-    if (Trim(numero).size() != tamanho) return false;
-    QString trabalho = numero.left(base);
-    for (int passo = 0; passo < 2; ++passo) {
-        trabalho = Trim(trabalho);
+    // Read in place, without copies: the SINTEGRA file checks every document's number with it.
+    const auto aparado = [](QStringView v) {
+        while (!v.isEmpty() && v.front() == u' ') v = v.sliced(1);
+        while (!v.isEmpty() && v.back() == u' ') v.chop(1);
+        return v;
+    };
+    if (aparado(numero).size() != tamanho) return false;
+    const QStringView inicio = aparado(QStringView(numero).left(base));
+    if (numero.size() != inicio.size() + 2 || !QStringView(numero).startsWith(inicio)) return false;
+    // The second digit is computed over the base and the first.
+    for (qsizetype fim = inicio.size(); fim < inicio.size() + 2; ++fim) {
         int soma = 0;
         int peso = 2;
-        for (qsizetype i = trabalho.size() - 1; i >= 0; --i) {
-            soma += peso * digitValue(trabalho[i]);
+        for (qsizetype i = fim - 1; i >= 0; --i) {
+            soma += peso * digitValue(numero[i]);
             if (++peso > 9 && ciclo) peso = 2;
         }
         int digito = 11 - soma % 11;
         if (digito >= 10) digito = 0;
-        trabalho += QChar(u'0' + digito);
+        if (numero[fim] != QChar(u'0' + digito)) return false;
     }
-    return trabalho == numero;
+    return true;
 }
 
 // As digitosConferem, and wrong check digits of a number of the right length are told to the user.

@@ -62,12 +62,14 @@ ListaPesquisa::ListaPesquisa(platform::controls::TDBList& lista, std::vector<Col
 
 ListaPesquisa::~ListaPesquisa() = default;
 
-int ListaPesquisa::Carrega(platform::db::Recordset& rs) {
+int ListaPesquisa::Carrega(platform::db::Recordset& rs, const LinhaVazia& semChave) {
     std::vector<QStringList> linhas;
     for (; !rs.Eof(); rs.MoveNext()) {
         QStringList celulas;
+        const bool vazia = semChave && semChave(rs);
         for (int c = 0; c < int(colunas_.size()); ++c)
-            celulas << (c < rs.FieldCount() ? TextoCelula(rs.Fields(c), colunas_[c].forma) : QString());
+            celulas << (c < rs.FieldCount() && !vazia ? TextoCelula(rs.Fields(c), colunas_[c].forma)
+                                                      : QString());
         linhas.push_back(std::move(celulas));
     }
     dados_->ReDim(0, int(linhas.size()) - 1, 0, int(colunas_.size()) - 1);

@@ -55,6 +55,9 @@ struct ColunaPesquisa {
     FormaCelula forma = {};
 };
 
+// A row read that the list shows empty: a record no one can choose (a company without a number).
+using LinhaVazia = std::function<bool(const platform::db::Recordset&)>;
+
 // The list of a search dialog: an in-memory array of values (one row per record) shown by a TDBList,
 // with the sort and find that every search dialog offers. The array's rows are read until the end of
 // the result. The column chooser (when the dialog has one) always shows the column the list is sorted
@@ -67,9 +70,9 @@ class ListaPesquisa : public QObject {
     ~ListaPesquisa() override;
 
     // Replaces the rows with every row of `rs` (one cell per column, by position, in the column's form;
-    // null is the empty text) and binds the array, standing on the first row. Returns the number of
-    // rows.
-    int Carrega(platform::db::Recordset& rs);
+    // null is the empty text; every cell empty in a row `semChave` names) and binds the array, standing
+    // on the first row. Returns the number of rows.
+    int Carrega(platform::db::Recordset& rs, const LinhaVazia& semChave = {});
     int Linhas() const;
     QString Celula(int linha, int coluna) const;
 

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "companies/CampoEmpresa.h"
 #include "companies/empresas_sql.h"
 #include "movement/ArquivoMovimento.h"
 #include "movement/movimento_sql.h"
@@ -36,7 +37,7 @@ bool confere(const PedidoSintegra& p, platform::db::Connection& cadastro, Empres
     if (codigo.isEmpty()) {
         erro("O Campo Código da Empresa é Obrigatório !");
     } else {
-        const qint64 numero = NumeroEmpresa(codigo);
+        const qint64 numero = Empresas::NumeroEmpresa(codigo);
         if (numero > 0) {
             const platform::db::Recordset rs = Empresas::LeEmpresa(cadastro, numero);
             achada = !rs.Eof();
@@ -74,16 +75,6 @@ struct FechaMovimento {
 
 }  // namespace
 
-qint64 NumeroEmpresa(const QString& texto) {
-    if (texto.isEmpty() || texto.size() > 18) return 0;
-    qint64 n = 0;
-    for (QChar c : texto) {
-        if (c < u'0' || c > u'9') return 0;
-        n = n * 10 + (c.unicode() - u'0');
-    }
-    return n;
-}
-
 AcessoMovimento AcessoDoPrograma() {
     return {movimento::LocalizaMovimento, [](bool saidas, int mes) {
                 return movimento::TabelaMes(saidas ? movimento::Saidas : movimento::Entradas, mes);
@@ -108,7 +99,7 @@ ResultadoGeracao GeraArquivoSintegra(const PedidoSintegra& pedido, platform::db:
         return ResultadoGeracao::NaoSubstituida;
 
     const std::optional<QString> conexao =
-        acesso.localiza(NumeroEmpresa(platform::values::Trim(pedido.codigo)), pedido.inicio.year());
+        acesso.localiza(Empresas::NumeroEmpresa(platform::values::Trim(pedido.codigo)), pedido.inicio.year());
     if (!conexao) return ResultadoGeracao::SemMovimento;
 
     FechaMovimento fecha{movimento};
@@ -131,10 +122,10 @@ ResultadoGeracao GeraArquivoSintegra(const PedidoSintegra& pedido, platform::db:
     int numero = 0, invalida = 0;
     if (texto.Open()) {
         LinhasArquivo(empresa, {pedido.inicio, pedido.fim, pedido.contato, pedido.fone}, registros,
-                      [&](const QString& linha) {
+                      [&](QByteArrayView linha) {
                           ++numero;
                           if (invalida == 0 && !LinhaValida(linha)) invalida = numero;
-                          texto.WriteLine(linha);
+                          texto.WriteEncodedLine(linha);
                       });
     }
     if (invalida != 0) {

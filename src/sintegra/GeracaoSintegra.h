@@ -40,10 +40,6 @@ enum class ResultadoGeracao {
     Concluida,
 };
 
-// The company number a code field holds: a positive whole number of digits only ("007" is 7); 0 for
-// anything else ("", "-5", "abc", "7,5"), which the window empties.
-qint64 NumeroEmpresa(const QString& texto);
-
 // The default file name of a company: "SINT" and the number in at least three digits (SINT007,
 // SINT1234).
 QString NomeArquivoPadrao(qint64 codigo);

@@ -98,13 +98,41 @@ QString zeros(qint64 valor, int largura) {
     return texto;
 }
 
+// `texto` without the blanks around it.
+QStringView aparado(QStringView texto) {
+    qsizetype b = 0, e = texto.size();
+    while (b < e && texto[b] == u' ') ++b;
+    while (e > b && texto[e - 1] == u' ') --e;
+    return texto.sliced(b, e - b);
+}
+
+// Trim, sharing the text when it has no blanks around it (most fields have none).
+QString semBrancos(const QString& texto) {
+    const QStringView v = aparado(texto);
+    return v.size() == texto.size() ? texto : v.toString();
+}
+
+// The first `largura` characters that SoNumerosSinal keeps of a CFOP as typed: digits, ':', the first
+// ',' and '-'.
+QString cfop(QStringView codfiscal, qsizetype largura) {
+    QString feito;
+    feito.reserve(largura);
+    bool virgula = false;
+    for (const QChar c : codfiscal) {
+        if (feito.size() == largura) break;
+        if ((c >= u'0' && c <= u':') || c == u'-' || (c == u',' && !std::exchange(virgula, true))) feito += c;
+    }
+    return feito;
+}
+
 }  // namespace
 
 QString Digitos(QStringView texto) {
-    QString d;
-    d.reserve(texto.size());
+    QString d(texto.size(), Qt::Uninitialized);
+    QChar* fim = d.data();
     for (QChar c : texto)
-        if (c >= u'0' && c <= u'9') d += c;
+        if (c >= u'0' && c <= u'9') *fim++ = c;
+    d.truncate(fim - d.constData());
     return d;
 }
 
@@ -157,8 +185,7 @@ void ConverteDocumento(const DocumentoIcms& documento, const ContextoConversao& 
         r.inscr_estadual = inscricoes.value(documento.cgc, Isento);
     }
 
-    QString codfiscal = documento.codfiscal;
-    r.cfop = Geral::SoNumerosSinal(codfiscal).left(novo ? 4 : 3);
+    r.cfop = cfop(documento.codfiscal, novo ? 4 : 3);
     if (r.cfop.size() != (novo ? 4 : 3) || !soDigitos(r.cfop)) falhas[CfopIncompleto] = true;
 
     r.modelo = ModeloEspecie(documento.especie);
@@ -182,7 +209,7 @@ void ConverteDocumento(const DocumentoIcms& documento, const ContextoConversao& 
         falhas[ModeloSemRegistro] = true;
     }
 
-    r.uf = platform::values::Trim(documento.uf).toUpper();
+    r.uf = semBrancos(documento.uf).toUpper();
     if (r.uf.isEmpty()) r.uf = QStringLiteral("EX");
     // The first digit of the CFOP says the direction and where the other party is: 1 and 5 in the
     // company's state, 2 and 6 in another, 3 and 7 abroad. Record 61 names no other party.
@@ -199,7 +226,12 @@ void ConverteDocumento(const DocumentoIcms& documento, const ContextoConversao& 
     // date takes its entry date, which lies in the period.
     const QDate data = saida && documento.demiss.isValid() ? documento.demiss : documento.datalan;
     if (data < contexto.inicio || data > contexto.fim) falhas[EmissaoForaDoPeriodo] = true;
-    r.demis = DataSintegra(data);
+    // Documents come in date order: most take the text of the one before.
+    if (data != destino.data || destino.demis.isEmpty()) {
+        destino.data = data;
+        destino.demis = DataSintegra(data);
+    }
+    r.demis = destino.demis;
     r.serie = QStringLiteral("   ");
     // The company issued the document itself when it is an exit, its own entry invoice or a document
     // under its own CNPJ.
@@ -209,11 +241,13 @@ void ConverteDocumento(const DocumentoIcms& documento, const ContextoConversao& 
                  : r.regtip != u"50" || propria ? QStringLiteral("P ")
                                                 : QStringLiteral("T ");
 
-    const QString numero = platform::values::Trim(documento.docinicial);
-    if (numero.isEmpty() || numero.size() > 6 || !soDigitos(numero))
+    const QStringView numero = aparado(documento.docinicial);
+    if (numero.isEmpty() || numero.size() > 6 || !soDigitos(numero)) {
         falhas[NumeroInvalido] = true;
-    else
-        r.nrnf = numero.rightJustified(6, u'0');
+    } else {
+        r.nrnf = QString(6, u'0');
+        std::copy(numero.begin(), numero.end(), r.nrnf.end() - numero.size());
+    }
     r.situacao = QStringLiteral("N");
 
     struct Slot {
@@ -261,7 +295,10 @@ void ConverteDocumento(const DocumentoIcms& documento, const ContextoConversao& 
         r.vlrisent = zeros(s.isento, 13);
         r.vlroutr = zeros(s.outros, 13);
         r.aliqicms = zeros(s.aliquota, 4);
-        destino.registros.push_back(r);
+        if (i + 1 < tomados)
+            destino.registros.push_back(r);
+        else
+            destino.registros.push_back(std::move(r));
     }
 
     bool recusado = false;
@@ -269,7 +306,7 @@ void ConverteDocumento(const DocumentoIcms& documento, const ContextoConversao& 
         if (!falhas[f]) continue;
         recusado = true;
         QString texto = TextoFalha[f].toString();
-        if (f == ModeloSemRegistro) texto.insert(7, r.modelo + u' ');
+        if (f == ModeloSemRegistro) texto.insert(7, ModeloEspecie(documento.especie) + u' ');
         destino.recusas.append(IdentificaDocumento(saida, platform::values::formatDate(documento.datalan),
                                                    documento.docinicial) +
                                texto);

@@ -43,6 +43,9 @@ using Inscricoes = QHash<QString, QString>;
 struct Conversao {
     std::vector<RegistroSintegra> registros;
     QStringList recusas;
+    // The date of the last document converted and its text in the file.
+    QDate data;
+    QString demis;
 };
 
 // The digits of a text, every other character dropped: the numeric fields of the file take no ":" or

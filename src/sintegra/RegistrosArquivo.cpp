@@ -14,48 +14,53 @@ constexpr qsizetype Largura = 126;
 // The control characters of Unicode, C1 included: Windows-1252 would write some of them as they are.
 bool controle(QChar c) { return c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F); }
 
-// A record built field by field.
+// A record built field by field, in place in a line of blanks.
 class Linha {
   public:
-    explicit Linha(QStringView tipo) {
-        s_.reserve(Largura);
-        s_ += tipo;
-    }
+    explicit Linha(QStringView tipo) : s_(Largura, u' '), p_(s_.data()) { texto(tipo, tipo.size()); }
     // The first `largura` characters of `v`, blanks on the right. A character beyond the basic plane,
     // which the file writes as one "?", counts as one; a control character (a line break or tab stored
     // by another tool) is a blank, so that no field can break its line.
     Linha& texto(QStringView v, qsizetype largura) {
-        QString simples;
-        if (std::any_of(v.begin(), v.end(), [](QChar c) { return c.isSurrogate() || controle(c); })) {
-            for (qsizetype i = 0; i < v.size(); ++i) {
-                if (v[i].isHighSurrogate() && i + 1 < v.size() && v[i + 1].isLowSurrogate()) ++i;
-                simples += v[i].isSurrogate() ? u'?' : controle(v[i]) ? u' ' : v[i];
+        QChar* const fim = campo(largura);
+        for (qsizetype i = 0; i < v.size() && p_ < fim; ++i) {
+            const QChar c = v[i];
+            if (c.unicode() >= 0x20 && c.unicode() < 0x7F) {
+                *p_++ = c;
+                continue;
             }
-            v = simples;
+            if (c.isHighSurrogate() && i + 1 < v.size() && v[i + 1].isLowSurrogate()) ++i;
+            *p_++ = c.isSurrogate() ? QChar(u'?') : controle(c) ? QChar(u' ') : c;
         }
-        v = v.left(largura);
-        s_ += v;
-        s_.resize(s_.size() + largura - v.size(), u' ');
+        p_ = fim;
         return *this;
     }
     // The last `largura` characters of `v`.
     Linha& fim(QStringView v, qsizetype largura) { return texto(v.right(largura), largura); }
     // Digits: the first `largura` characters of `v`, zeros on the left.
     Linha& zeros(QStringView v, qsizetype largura) {
-        v = v.left(largura);
-        s_.resize(s_.size() + largura - v.size(), u'0');
-        s_ += v;
+        const qsizetype cabe = campo(largura) - p_;
+        v = v.left(cabe);
+        p_ = std::fill_n(p_, cabe - v.size(), QChar(u'0'));
+        p_ = std::copy(v.begin(), v.end(), p_);
         return *this;
     }
     // A CNPJ/CPF of a register, fourteen zeros when there is none.
     Linha& cgc(const QString& v) { return v.isEmpty() ? zeros(u"", 14) : texto(v, 14); }
     QString feito() {
-        Q_ASSERT(s_.size() == Largura);
+        Q_ASSERT(p_ == s_.data() + Largura);
         return std::move(s_);
     }
 
   private:
+    // Where a field of `largura` characters ends; the layouts' widths add up to the line's, and none
+    // is ever written past its end.
+    QChar* campo(qsizetype largura) {
+        Q_ASSERT(p_ + largura <= s_.data() + Largura);
+        return std::min(p_ + largura, s_.data() + Largura);
+    }
     QString s_;
+    QChar* p_;
 };
 
 // The digits a text begins with, without leading zeros; "0" when it begins with none.
@@ -65,6 +70,16 @@ QString valorNumerico(QStringView texto) {
     qsizetype inicio = 0;
     while (inicio < fim && texto[inicio] == u'0') ++inicio;
     return inicio == fim ? QStringLiteral("0") : texto.sliced(inicio, fim - inicio).toString();
+}
+
+// The value of a field of digits (type, date); 0 for one that holds anything else.
+qint64 numero(QStringView digitos) {
+    qint64 valor = 0;
+    for (const QChar c : digitos) {
+        if (c < u'0' || c > u'9') return 0;
+        valor = valor * 10 + (c.unicode() - u'0');
+    }
+    return valor;
 }
 
 }  // namespace
@@ -233,7 +248,7 @@ void LinhasRegistros::acrescenta(const RegistroSintegra& r) {
         registro = Registro50(r);
     // Type and date are digits: with the line's number below them, one integer orders the file and
     // keeps the staging order within a date (a type of 2 and a date of 8 digits take 34 bits).
-    const qint64 chave = r.regtip.toLongLong() * 100'000'000 + r.demis.toLongLong();
+    const qint64 chave = numero(r.regtip) * 100'000'000 + numero(r.demis);
     ordem_.push_back(chave << 29 | qint64(ordem_.size()));
     // Blocks of a fixed size: the lines are never copied to grow.
     if (blocos_.empty() || blocos_.back().size() == LinhasPorBloco * Largura) {
@@ -252,20 +267,13 @@ void LinhasRegistros::acrescenta(const RegistroSintegra& r) {
     }
 }
 
-void LinhasRegistros::emOrdem(const std::function<void(const QString&)>& linha) {
+void LinhasRegistros::emOrdem(const std::function<void(QByteArrayView)>& linha) {
     std::sort(ordem_.begin(), ordem_.end());
     constexpr qint64 Indice = (qint64(1) << 29) - 1;
-    QString texto(Largura, u' ');
     for (const qint64 chave : ordem_) {
         const qint64 i = chave & Indice;
-        const char* bytes =
-            blocos_[std::size_t(i / LinhasPorBloco)].constData() + i % LinhasPorBloco * Largura;
-        QChar* destino = texto.data();
-        for (qsizetype k = 0; k < Largura; ++k) {
-            const auto b = static_cast<unsigned char>(bytes[k]);
-            destino[k] = b < 0x80 ? QChar(b) : platform::values::fromAnsiCode(b);
-        }
-        linha(texto);
+        linha(QByteArrayView(blocos_[std::size_t(i / LinhasPorBloco)])
+                  .sliced(i % LinhasPorBloco * Largura, Largura));
     }
 }
 
@@ -280,18 +288,21 @@ std::vector<std::pair<QString, qint64>> LinhasRegistros::totais() const {
 }
 
 void LinhasArquivo(const EmpresaSintegra& empresa, const ParametrosArquivo& parametros,
-                   LinhasRegistros& registros, const std::function<void(const QString&)>& linha) {
+                   LinhasRegistros& registros, const std::function<void(QByteArrayView)>& linha) {
     const QString registro10 = Registro10(empresa, parametros);
-    linha(Geral::TiraAcentos(registro10));
-    linha(Geral::TiraAcentos(Registro11(empresa, parametros)));
+    linha(platform::values::toCp1252(Geral::TiraAcentos(registro10)));
+    linha(platform::values::toCp1252(Geral::TiraAcentos(Registro11(empresa, parametros))));
     registros.emOrdem(linha);
-    linha(Registro90(registro10, registros.totais()));
+    linha(platform::values::toCp1252(Registro90(registro10, registros.totais())));
 }
 
-bool LinhaValida(QStringView linha) {
-    // After the line's own conversion every character is one byte: a character above the C1 controls
-    // is printable in Windows-1252 or written as "?".
-    return linha.size() == Largura && std::all_of(linha.begin(), linha.end(), [](QChar c) {
+bool LinhaValida(QByteArrayView linha) {
+    // A byte is printable when its character is neither a control character nor one of the codes
+    // Windows-1252 leaves undefined (read as the C1 controls of the same number).
+    return linha.size() == Largura && std::all_of(linha.begin(), linha.end(), [](char b) {
+               const auto codigo = static_cast<unsigned char>(b);
+               if (codigo >= 0x20 && codigo < 0x7F) return true;
+               const QChar c = platform::values::fromAnsiCode(codigo);
                return c.unicode() >= 0x20 && (c.unicode() < 0x7F || c.unicode() > 0x9F);
            });
 }

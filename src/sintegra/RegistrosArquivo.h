@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -50,8 +51,8 @@ class LinhasRegistros {
     // The layout from 2003 (`novo`) or the one before.
     explicit LinhasRegistros(bool novo);
     void acrescenta(const RegistroSintegra& r);
-    // Calls `linha` with every line in the file's order.
-    void emOrdem(const std::function<void(const QString&)>& linha);
+    // Calls `linha` with every line in the file's order, in Windows-1252.
+    void emOrdem(const std::function<void(QByteArrayView)>& linha);
     // Each (type, count) that record 90 lists for the layout, in its order, of the types with lines.
     std::vector<std::pair<QString, qint64>> totais() const;
 
@@ -67,12 +68,12 @@ class LinhasRegistros {
     Total totais_[6] = {{u"50"}, {u"51"}, {u"53"}, {u"61"}, {u"70"}, {u"76"}};
 };
 
-// Calls `linha` with every line of the file in order: 10, 11, the register lines, 90. Every record but
-// 90 has its accents taken off.
+// Calls `linha` with every line of the file in order, in Windows-1252 as the file takes it: 10, 11, the
+// register lines, 90. Every record but 90 has its accents taken off.
 void LinhasArquivo(const EmpresaSintegra& empresa, const ParametrosArquivo& parametros,
-                   LinhasRegistros& registros, const std::function<void(const QString&)>& linha);
+                   LinhasRegistros& registros, const std::function<void(QByteArrayView)>& linha);
 
 // True when the line is 126 printable Windows-1252 characters.
-bool LinhaValida(QStringView linha);
+bool LinhaValida(QByteArrayView linha);
 
 }  // namespace sintegra

@@ -10,8 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "companies/empresas_sql.h"
-#include "companies/frmPesqJur.h"
+#include "companies/CampoEmpresa.h"
 #include "platform/controls/TDBDate.h"
 #include "platform/files/Folders.h"
 #include "platform/ui/Focus.h"
@@ -209,19 +208,13 @@ void frmSintegra::driDrive_Change() {
 
 // Only a positive whole number is looked up: anything else is emptied without a word.
 void frmSintegra::txtCodigo_LostFocus() {
-    const QString texto = platform::values::Trim(txtCodigo->text());
-    if (texto.isEmpty()) return;
-    const qint64 numero = NumeroEmpresa(texto);
-    if (numero > 0) {
-        const platform::db::Recordset rs = Empresas::LeEmpresa(cn, numero);
-        if (!rs.Eof()) {
-            txtCodigo->setText(rs.Fields(QStringLiteral("codigo")).toString());
-            lblNome->setText(rs.Fields(QStringLiteral("nome")).toString());
-            txtNome->setText(NomeArquivoPadrao(numero));
-            return;
-        }
-        platform::ui::MsgBox(QStringLiteral("Empresa Não Cadastrada, Utilize o Botão Pesquisar !"),
-                             Msg::OKOnly | Msg::Exclamation, QStringLiteral("Atenção..."));
+    if (platform::values::Trim(txtCodigo->text()).isEmpty()) return;
+    if (const auto rs = Empresas::LeEmpresaDoCampo(*txtCodigo, cn, Empresas::BotaoLista::Pesquisar);
+        rs && !rs->Eof()) {
+        txtCodigo->setText(rs->Fields(QStringLiteral("codigo")).toString());
+        lblNome->setText(rs->Fields(QStringLiteral("nome")).toString());
+        txtNome->setText(NomeArquivoPadrao(rs->Fields(QStringLiteral("codigo")).toLongLong()));
+        return;
     }
     txtCodigo->clear();
     setFocusTo(txtCodigo);

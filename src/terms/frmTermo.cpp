@@ -10,7 +10,7 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
-#include "companies/empresas_sql.h"
+#include "companies/CampoEmpresa.h"
 #include "platform/controls/MaskEdBox.h"
 #include "platform/controls/SSTab.h"
 #include "platform/controls/TDBDate.h"
@@ -25,7 +25,6 @@
 #include "shell/JanelaCadastro.h"
 #include "shell/JanelaCadastroCampos.h"
 #include "shell/RotinasControles.h"
-#include "shell/frmPesquisa.h"
 #include "terms/FormulasTermo.h"
 #include "terms/frmTerPara.h"
 #include "terms/termo_sql.h"
@@ -85,22 +84,14 @@ class CadastroTermo : public shell::JanelaCadastro {
     // Only a number above 0 is looked up, shown without its leading zeros; an unknown company is
     // told and its number emptied.
     std::optional<QString> ChaveAceita(const QString& texto) override {
-        bool numero = false;
-        const qint64 codigo = platform::values::Trim(texto).toLongLong(&numero);
-        if (!numero || codigo <= 0) return std::nullopt;
+        const qint64 codigo = Empresas::NumeroEmpresa(texto);
+        if (codigo <= 0) return std::nullopt;
         w_.txtCodigo->setText(QString::number(codigo));
-        const auto empresa = Empresas::LeEmpresa(Conexao(), codigo);
-        if (empresa.Eof()) {
-            platform::ui::MsgBox(
-                QStringLiteral(
-                    "Empresa Não Cadastrada, Utilize o Botão Pesquisar para acionar uma lista de empresas !"),
-                platform::ui::Msg::Exclamation, QStringLiteral("Atenção..."));
-            w_.txtCodigo->clear();
-            FocaChave();
-            return std::nullopt;
-        }
-        codauto_ = empresa.Fields(QStringLiteral("codauto")).toLongLong();
-        nome_ = empresa.Fields(QStringLiteral("nome")).toString();
+        const auto empresa =
+            Empresas::LeEmpresaDoCampo(*w_.txtCodigo, Conexao(), Empresas::BotaoLista::PesquisarLista);
+        if (!empresa || empresa->Eof()) return std::nullopt;
+        codauto_ = empresa->Fields(QStringLiteral("codauto")).toLongLong();
+        nome_ = empresa->Fields(QStringLiteral("nome")).toString();
         return QString::number(codauto_);
     }
     QString NormalizaChave(const QString& /*texto*/) const override { return QString::number(codauto_); }
@@ -360,29 +351,7 @@ void frmTermo::ProximaAba(QWidget* campo) {
     platform::ui::jumpTo(campo);
 }
 
-// A run-time error of the search ends at its last step, the focus in the code field.
-void frmTermo::cmdPesquisar_Click() {
-    try {
-        if (platform::values::Trim(txtCodigo->text()).isEmpty()) {
-            Geral::TituloPesquisa = QStringLiteral("Pesquisa de Empresas");
-            Geral::TabelaPesquisa = QStringLiteral("Empresas");
-            shell::frmPesquisa pesquisa(this);
-            platform::ui::ShowModal(pesquisa);
-        }
-        if (Geral::Cancelado) {
-            Geral::Cancelado = false;
-            setFocusTo(txtCodigo);
-        } else {
-            txtCodigo->setText(Geral::ChaveComum);
-            setFocusTo(txtCodigo);
-            platform::ui::postTab();
-        }
-    } catch (const platform::values::RuntimeError&) {
-        // Whatever failed, the code field gets the focus back.
-    }
-    setFocusTo(txtCodigo);
-    Geral::SelecionaTexto();
-}
+void frmTermo::cmdPesquisar_Click() { Empresas::PesquisaEmpresa(txtCodigo); }
 
 // The page counts are spelled from the fields as they stand, before the save empties them.
 void frmTermo::cmdImprimir_Click() {

@@ -3,6 +3,7 @@
 #include <QStringLiteral>
 #include <vector>
 
+#include "platform/report/ColumnTable.h"
 #include "platform/report/LayoutRegistry.h"
 #include "platform/values/Vb.h"
 
@@ -26,55 +27,59 @@ constexpr double Esquerda = 10;
 constexpr double Folga = 2;
 constexpr double AlturaDetalhe = 4.5;
 
-// A column of a listing: its caption, the field it prints (or a value computed from the row) and
-// its width, the gap to the next column included.
-struct Coluna {
-    const char* titulo;
-    const char* campo;
-    double largura;
-    Align alinhamento = Align::Left;
-    std::function<QString(const ReportContext&)> valor = {};
-    int linhas = 0;
-};
-
 QString textoDe(const ReportContext& c, const char* campo) {
     return displayText(c.field(QString::fromLatin1(campo)));
 }
 
-std::vector<Coluna> colunasDe(int modelo) {
+// A listing's column, `largura` the room it takes up to the next column; its value prints on one line,
+// the remarks aside.
+Column Listada(const char* titulo, const char* campo, double largura, Align alinhamento = Align::Left) {
+    return Column(QString::fromUtf8(titulo), QString::fromLatin1(campo), largura - Folga, 0)
+        .aligned(alinhamento);
+}
+
+Column Codigo() { return Listada("Código", "Codigo", 15, Align::Right); }
+
+std::vector<Column> colunasDe(int modelo) {
     switch (modelo) {
         case 1:
-            return {{"Código", "Codigo", 15, Align::Right},    {"Nome", "Nome", 70}, {"CNPJ", "Cgc", 35},
-                    {"Inscr. Estadual", "Inscr_estadual", 30}, {"CCM", "Ccm", 28},   {"UF", "Uf", 12}};
+            return {Codigo(),
+                    Listada("Nome", "Nome", 70),
+                    Listada("CNPJ", "Cgc", 35),
+                    Listada("Inscr. Estadual", "Inscr_estadual", 30),
+                    Listada("CCM", "Ccm", 28),
+                    Listada("UF", "Uf", 12)};
         case 2:
-            return {{"Código", "Codigo", 15, Align::Right},
-                    {"Nome", "Nome", 70},
+            return {Codigo(), Listada("Nome", "Nome", 70),
                     // The working period reaches the row as the first day of its month.
-                    {"Mês Base", "mes_base_fiscal", 18, Align::Left,
-                     [](const ReportContext& c) { return textoDe(c, "mes_base_fiscal").mid(3); }},
-                    {"Observações", "observacao", 87, Align::Left,
-                     [](const ReportContext& c) { return textoDe(c, "observacao").replace(u'\n', u' '); },
-                     ListagemResumida::LinhasObservacao}};
+                    Listada("Mês Base", "mes_base_fiscal", 18).computedBy([](const ReportContext& c) {
+                        return textoDe(c, "mes_base_fiscal").mid(3);
+                    }),
+                    Listada("Observações", "observacao", 87)
+                        .computedBy([](const ReportContext& c) {
+                            return textoDe(c, "observacao").replace(u'\n', u' ');
+                        })
+                        .wrapped()};
         case 3:
-            return {{"Código", "Codigo", 15, Align::Right},
-                    {"Nome", "Nome", 60},
-                    {"Endereço", "Endereco", 55},
-                    {"Nr.", "Numero", 12},
-                    {"Complemento", "Complemento", 28},
-                    {"Bairro", "Bairro", 32},
-                    {"Cidade", "Cidade", 40},
-                    {"UF", "Uf", 10},
-                    {"CEP", "Cep", 25}};
+            return {Codigo(),
+                    Listada("Nome", "Nome", 60),
+                    Listada("Endereço", "Endereco", 55),
+                    Listada("Nr.", "Numero", 12),
+                    Listada("Complemento", "Complemento", 28),
+                    Listada("Bairro", "Bairro", 32),
+                    Listada("Cidade", "Cidade", 40),
+                    Listada("UF", "Uf", 10),
+                    Listada("CEP", "Cep", 25)};
         default:
-            return {{"Código", "Codigo", 15, Align::Right},
-                    {"Nome", "Nome", 60},
-                    {"Contato", "Contato1", 35},
-                    {"DDD", "Ddd", 10},
-                    {"Fone 1", "Fone1", 22},
-                    {"Fone 2", "Fone2", 22},
-                    {"Fax", "Fax", 22},
-                    {"E-mail", "email", 46},
-                    {"Home page", "homepage", 45}};
+            return {Codigo(),
+                    Listada("Nome", "Nome", 60),
+                    Listada("Contato", "Contato1", 35),
+                    Listada("DDD", "Ddd", 10),
+                    Listada("Fone 1", "Fone1", 22),
+                    Listada("Fone 2", "Fone2", 22),
+                    Listada("Fax", "Fax", 22),
+                    Listada("E-mail", "email", 46),
+                    Listada("Home page", "homepage", 45)};
     }
 }
 
@@ -114,17 +119,22 @@ ListagemResumida::ListagemResumida(int modelo) {
         .line(Esquerda, 16, direita, 16)
         .line(Esquerda, 23, direita, 23);
     detail.height = AlturaDetalhe;
-    double x = Esquerda;
-    for (const Coluna& c : colunasDe(modelo)) {
-        const double w = c.largura - Folga;
-        pageHeader.text(x, 17.5, w, 4.5, QString::fromUtf8(c.titulo), titulo, c.alinhamento);
-        if (c.valor) {
-            detail.computed(x, 0.5, w, 4, corpo, c.alinhamento, c.valor);
-            if (c.linhas > 0) detail.wrap(c.linhas);
+    const ColumnTable tabela(
+        colunasDe(modelo),
+        {.page = pageSize, .head = titulo, .body = corpo, .leftMm = Esquerda, .gapMm = Folga});
+    // The captions stand between the page header's rules in their column's alignment, and each value
+    // prints in the room of its column.
+    for (std::size_t i = 0; i < tabela.columns().size(); ++i) {
+        const Column& c = tabela.columns()[i];
+        const double x = tabela.x(i);
+        const double w = tabela.width(i);
+        pageHeader.text(x, 17.5, w, 4.5, c.caption, titulo, c.align);
+        if (c.compute) {
+            detail.computed(x, 0.5, w, 4, corpo, c.align, c.compute);
+            if (c.wraps) detail.wrap(LinhasObservacao);
         } else {
-            detail.field(x, 0.5, w, 4, QString::fromLatin1(c.campo), corpo, c.alinhamento);
+            detail.field(x, 0.5, w, 4, c.field, corpo, c.align);
         }
-        x += c.largura;
     }
 }
 

@@ -9,8 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "companies/empresas_sql.h"
-#include "companies/frmPesqJur.h"
+#include "companies/CampoEmpresa.h"
 #include "platform/controls/MultiLineText.h"
 #include "platform/controls/TDBDate.h"
 #include "platform/files/FileLookup.h"
@@ -89,20 +88,11 @@ void frmAjMov::txtCodigo_KeyPress(int& KeyAscii) {
 }
 
 void frmAjMov::txtCodigo_LostFocus() {
-    const QString texto = txtCodigo->text();
-    if (texto.isEmpty() || platform::values::Val(texto) <= 0) return;
-    auto rs = Empresas::LeEmpresa(cn, static_cast<qint64>(platform::values::Val(texto)));
-    if (rs.Eof()) {
-        ui::MsgBox(QStringLiteral(
-                       "Empresa Não Cadastrada, Utilize o Botão Ativar para acionar uma lista de empresas !"),
-                   ui::Msg::Exclamation, QStringLiteral("Atenção..."));
-        txtCodigo->clear();
-        ui::setFocusTo(txtCodigo);
-        return;
-    }
-    lblNome->setText(rs.Fields(QStringLiteral("nome")).toString());
-    lblUf->setText(rs.Fields(QStringLiteral("uf")).toString());
-    const auto base = rs.Fields(QStringLiteral("mes_base_fiscal"));
+    const auto rs = Empresas::LeEmpresaDoCampo(*txtCodigo, cn, Empresas::BotaoLista::Ativar);
+    if (!rs || rs->Eof()) return;
+    lblNome->setText(rs->Fields(QStringLiteral("nome")).toString());
+    lblUf->setText(rs->Fields(QStringLiteral("uf")).toString());
+    const auto base = rs->Fields(QStringLiteral("mes_base_fiscal"));
     if (!base.isNull()) tdbAno->setValue(QDate(base.toDate().year(), 1, 1));
 }
 
@@ -113,10 +103,9 @@ void frmAjMov::cmdAjustar_Click() {
         ui::setFocusTo(tdbAno);
         return;
     }
-    const QString numero =
-        QStringLiteral("%1%2")
-            .arg(tdbAno->Value().year() % 100, 2, 10, QChar(u'0'))
-            .arg(static_cast<qint64>(platform::values::Val(txtCodigo->text())), 4, 10, QChar(u'0'));
+    const QString numero = QStringLiteral("%1%2")
+                               .arg(tdbAno->Value().year() % 100, 2, 10, QChar(u'0'))
+                               .arg(Empresas::NumeroEmpresa(txtCodigo->text()), 4, 10, QChar(u'0'));
     const auto arquivo = platform::files::FindFile(Geral::DiretorioSistema + QStringLiteral("Tarvel/"),
                                                    QStringLiteral("Mv") + numero + QStringLiteral(".mdb"));
     ArquivoMovimento = arquivo ? QFileInfo(*arquivo).fileName() : QString();

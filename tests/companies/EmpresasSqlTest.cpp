@@ -271,36 +271,41 @@ class Regras : public EmpresasSql {
         Geral::ReiniciaEstadoGeral();
         InsereEmpresa(db, completa(7));
     }
+    // The rows of the last check, all fatal.
     std::vector<QString> mensagens() {
         std::vector<QString> r;
-        for (int i = 1; i < Geral::ContaErros; ++i) {
-            EXPECT_EQ(Geral::ListaErros[i].Numero, i);
-            EXPECT_EQ(Geral::ListaErros[i].Tipo, "Erro Fatal");
-            r.push_back(Geral::ListaErros[i].Descricao);
+        for (const shell::ErroRegra& e : erros) {
+            EXPECT_EQ(e.severidade, u"Erro Fatal");
+            r.push_back(e.mensagem);
         }
         return r;
     }
+    bool Verifica(const CamposGravacao& campos) {
+        erros = VerificaGravacao(db, campos, atual);
+        return !erros.empty();
+    }
     Recordset atual;
+    std::vector<shell::ErroRegra> erros;
 };
 
 TEST_F(Regras, EveryBrokenRuleIsListedInOrder) {
-    EXPECT_TRUE(VerificaGravacao(db, {"8", true, "  ", "", " "}, atual));
+    EXPECT_TRUE(Verifica({"8", true, "  ", "", " "}));
     EXPECT_EQ(mensagens(),
               (std::vector<QString>{"O campo Empresa é obrigatório !",
                                     "O campo UF é obrigatório porque será usado para determinar o tipo de "
                                     "operações fiscais da empresa !",
                                     "O campo situação é obrigatório !"}));
-    EXPECT_TRUE(Geral::ComErros);
+    // The rules leave the shared list to the save that runs them.
+    EXPECT_EQ(Geral::ContaErros, 0);
 }
 
 TEST_F(Regras, TheKeyMustBeANumberNotInUseWhenNew) {
-    EXPECT_TRUE(VerificaGravacao(db, {"007", true, "X", "SP", "Ativo"}, atual));
+    EXPECT_TRUE(Verifica({"007", true, "X", "SP", "Ativo"}));
     EXPECT_EQ(mensagens(), std::vector<QString>{"Código Já Cadastrado, Troque o Número !"});
     EXPECT_FALSE(atual.Eof());
-    EXPECT_FALSE(VerificaGravacao(db, {"7", false, "X", "SP", "1"}, atual));
-    EXPECT_EQ(Geral::ContaErros, 1);
-    EXPECT_FALSE(Geral::ComErros);
-    EXPECT_TRUE(VerificaGravacao(db, {"1,5", false, "X", "SP", "1"}, atual));
+    EXPECT_FALSE(Verifica({"7", false, "X", "SP", "1"}));
+    EXPECT_TRUE(erros.empty());
+    EXPECT_TRUE(Verifica({"1,5", false, "X", "SP", "1"}));
     EXPECT_EQ(mensagens(), std::vector<QString>{"Todo registro deve ter um código numérico válido !"});
     EXPECT_EQ(ChaveNumerica(" 12 "), 12);
     EXPECT_FALSE(ChaveNumerica("1e3"));

@@ -246,6 +246,29 @@ TEST_F(frmEmpresasTest, EveryBrokenRuleIsListedAndNothingIsWritten) {
     EXPECT_EQ(w->txtNome->text(), "Nova");
 }
 
+// A date the focus never left is checked by the save, and its row stays in the list beside the
+// company's own rules.
+TEST_F(frmEmpresasTest, AnImpossibleDateIsListedByTheSaveAndNothingIsWritten) {
+    NovaEmpresa(QStringLiteral("9"));
+    typeInto(w, "txtUf", "SP");
+    w->cmbSituacao->setCurrentIndex(1);
+    for (platform::controls::TDBDate* data : {w->tdbcadastro, w->tdbfundacao}) {
+        SCOPED_TRACE(data->objectName().toStdString());
+        w->tdbcadastro->setText(QString());
+        w->tdbfundacao->setText(QString());
+        data->setText(QStringLiteral("31/02/2020"));
+        ErrosFatais();
+        EXPECT_FALSE(w->Cadastro().Grava());
+        EXPECT_TRUE(Geral::ComErros);
+        ASSERT_EQ(Geral::ContaErros, 3);
+        EXPECT_EQ(Geral::ListaErros[1].Tipo, "Erro Fatal");
+        EXPECT_EQ(Geral::ListaErros[1].Descricao, "Data inválida !");
+        EXPECT_EQ(Geral::ListaErros[2].Descricao, "O campo Empresa é obrigatório !");
+        EXPECT_EQ(w->Estado(), 3);
+        EXPECT_TRUE(Linha(9).Eof());
+    }
+}
+
 TEST_F(frmEmpresasTest, AnInvalidCnpjOrStateKeepsTheFocusAndTheSaveWaits) {
     Insere(7);
     Chave(QStringLiteral("7"));

@@ -9,10 +9,10 @@
 #include "companies/frmPesqJur.h"
 #include "platform/controls/TDBList.h"
 #include "platform/controls/TDBNumber.h"
-#include "platform/controls/XArrayDB.h"
 #include "platform/ui/MsgBox.h"
 #include "platform/ui/ShowModal.h"
 #include "shell/EstadoGeral.h"
+#include "shell/ListaPesquisa.h"
 #include "support/TempProgramFolder.h"
 #include "support/UiFixture.h"
 
@@ -64,7 +64,7 @@ class frmPesqJurTest : public UiFixture {
     }
     static QStringList Coluna(frmPesqJur& d, int coluna) {
         QStringList r;
-        for (int i = 0; i < d.Dados().Count(1); ++i) r << d.Dados().Value(i, coluna).toString();
+        for (int i = 0; i < d.Lista().Linhas(); ++i) r << d.Lista().Celula(i, coluna);
         return r;
     }
     static void Escolhe(frmPesqJur& d, int linha, const QString& campo, const QString& de,
@@ -87,8 +87,8 @@ TEST_F(frmPesqJurTest, ListsEveryCompanyByNumberWithItsPeriod) {
                      EXPECT_EQ(d.windowTitle(), "Pesquisa");
                      EXPECT_EQ(d.tdbPesq->Caption(), "Pesquisa de Empresas");
                      EXPECT_EQ(Coluna(d, 0), (QStringList{"", "1", "2", "3", "4", "5", "40"}));
-                     EXPECT_EQ(d.Dados().Value(3, 6).toString(), "04/2005");
-                     EXPECT_EQ(d.Dados().Value(3, 2).toString(), "__.___.___/____-__");
+                     EXPECT_EQ(d.Lista().Celula(3, 6), "04/2005");
+                     EXPECT_EQ(d.Lista().Celula(3, 2), "__.___.___/____-__");
                      EXPECT_EQ(d.cmbColuna->currentText(), "Código");
                      EXPECT_FALSE(d.fraFiltro->isVisible());
                      EXPECT_FALSE(d.cmdDesfiltrar->isEnabled());
@@ -118,7 +118,7 @@ TEST_F(frmPesqJurTest, AnEmptyTableSaysSoAndComesBackCancelled) {
     script->expect(NenhumRegistro, OK);
     EXPECT_FALSE(Pesquisa([](frmPesqJur& d) {
                      EXPECT_TRUE(d.isVisible());
-                     EXPECT_EQ(d.Dados().Count(1), 0);
+                     EXPECT_EQ(d.Lista().Linhas(), 0);
                      click(&d, QStringLiteral("cmdOk"));
                  }).has_value());
     EXPECT_EQ(script->shown().front().style, platform::ui::Msg::Information);
@@ -132,7 +132,7 @@ TEST_F(frmPesqJurTest, HeaderSortsAndFindsByNameOrNumber) {
         EXPECT_EQ(Coluna(d, 1), (QStringList{"Alfa", "Árvore", "B", "banana", "BANCO", "Zeta"}));
         d.tdbPesq_HeadRightClick(1);
         EXPECT_EQ(Coluna(d, 1).front(), "Zeta");
-        EXPECT_EQ(d.Ordem(), 1);
+        EXPECT_EQ(d.Lista().Ordem(), 1);
         // A text find: the typed beginning, in any letter case.
         typeInto(&d, QStringLiteral("txtPesq"), QStringLiteral("bA"));
         click(&d, QStringLiteral("cmdPesquisar"));
@@ -230,7 +230,7 @@ TEST_F(frmPesqJurTest, AChoiceAfterAFilterThatFoundNothingIsAChoice) {
         click(&d, QStringLiteral("cmdFiltro"));
         Escolhe(d, 0, QStringLiteral("Nome"), QStringLiteral("X"), QStringLiteral("Y"));
         click(&d, QStringLiteral("cmdOkFiltro"));
-        EXPECT_EQ(d.Dados().Count(1), 0);
+        EXPECT_EQ(d.Lista().Linhas(), 0);
         EXPECT_TRUE(Geral::Cancelado);
         click(&d, QStringLiteral("cmdDesfiltrar"));
         d.tdbPesq->setBookmark(2);

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "ReportTestSupport.h"
+#include "platform/db/Error.h"
 #include "platform/report/LayoutRegistry.h"
 #include "platform/report/PrintRoutines.h"
 #include "platform/report/ReportPreview.h"
@@ -145,6 +146,36 @@ TEST_F(PrintRoutinesTest, EachFailingStepIsToldAndTheJobStillClosesWithTheWindow
         EXPECT_EQ(afterClose, 1u);
         EXPECT_FALSE(ui::hourglassShown());
     }
+}
+
+// Rows that cannot be read fail the start; the engine keeps the storage error whole, and the print tells
+// it after the start's own message, as every storage error reaches the user.
+TEST_F(PrintRoutinesTest, AStartThatCannotReadItsRowsTellsTheStorageError) {
+    setQueryRunner([](const QString&, const QString& sql) -> DataSet {
+        throw platform::db::Error(1, "no such table: Amostra", sql, "LeAmostra");
+    });
+    frmRelatorio* preview = frmRelatorio::ShowNew();
+    const int job = PEOpenPrintJob("/programa/Amostra.rpt");
+    ASSERT_EQ(PEOutputToWindow(job, "t", 1, 1, 10, 10, WindowStyleMaximized, preview), 1);
+    ASSERT_EQ(PEStartPrintJob(job, true), 0);
+    ASSERT_NE(PEStartError(job), nullptr);
+    try {
+        std::rethrow_exception(PEStartError(job));
+    } catch (const platform::db::Error& e) {
+        EXPECT_TRUE(e.statement().contains("Amostra"));
+        EXPECT_EQ(e.routine(), "LeAmostra");
+    }
+    PEClosePrintJob(job);
+    EXPECT_EQ(PEStartError(job), nullptr);
+
+    testsupport::MessageScript script;
+    script.expect(QString::fromUtf8(StartPrintErrorMessage), "", ui::Msg::OK);
+    script.expect("Erro número 1 no such table: Amostra", "Erro", ui::Msg::OK);
+    frmRelatorio* host = printBook("Amostra.rpt");
+    ASSERT_EQ(script.shown().size(), 2u);
+    EXPECT_EQ(script.shown()[1].style & ui::Msg::Critical, ui::Msg::Critical);
+    EXPECT_TRUE(host->previews().empty());
+    EXPECT_EQ(closed.size(), 1u);
 }
 
 TEST_F(PrintRoutinesTest, AFailingFormulaCallbackClosesTheJobAndResetsThePointer) {

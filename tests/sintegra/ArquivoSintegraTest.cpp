@@ -478,10 +478,7 @@ TEST_F(ArquivoSintegra, UnreadableStoredDatesAndAmountsAreRefusedByName) {
     EXPECT_EQ(linhasRegSint(), 1);
 }
 
-TEST(NumeroEmpresa, OnlyAPositiveWholeNumberNamesACompanyAndItsDefaultFile) {
-    for (const char* recusado : {"", "0", "-5", "abc", "7,5", "1e1", " 7", "99999999999999999999"})
-        EXPECT_EQ(sintegra::NumeroEmpresa(recusado), 0) << recusado;
-    EXPECT_EQ(sintegra::NumeroEmpresa("007"), 7);
+TEST(NumeroEmpresa, ACompanyNamesItsDefaultFile) {
     EXPECT_EQ(sintegra::NomeArquivoPadrao(7), "SINT007");
     EXPECT_EQ(sintegra::NomeArquivoPadrao(1234), "SINT1234");
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/values/Cp1252.h"
 #include "sintegra/RegistrosArquivo.h"
 
 using namespace sintegra;
@@ -187,14 +188,15 @@ TEST(Registros, TotalsCountTheLinesOfTheFile) {
 }
 
 TEST(Registros, TheFileIsCheckedLineByLineBeforeItIsWritten) {
+    const auto valida = [](const QString& linha) { return LinhaValida(platform::values::toCp1252(linha)); };
     const QString boa(126, u'x');
-    EXPECT_TRUE(LinhaValida(boa));
-    EXPECT_FALSE(LinhaValida(boa.left(125)));
-    EXPECT_FALSE(LinhaValida(boa + u'x'));
+    EXPECT_TRUE(valida(boa));
+    EXPECT_FALSE(valida(boa.left(125)));
+    EXPECT_FALSE(valida(boa + u'x'));
     // A character Windows-1252 lacks is one byte ("?"); a control character is no printable byte.
-    EXPECT_TRUE(LinhaValida(boa.left(125) + QChar(0x4E2D)));
+    EXPECT_TRUE(valida(boa.left(125) + QChar(0x4E2D)));
     for (const char16_t controle : {u'\n', u'\t', char16_t(0x7F), char16_t(0x81), char16_t(0x9D)})
-        EXPECT_FALSE(LinhaValida(boa.left(125) + QChar(controle))) << int(controle);
+        EXPECT_FALSE(valida(boa.left(125) + QChar(controle))) << int(controle);
 }
 
 }  // namespace

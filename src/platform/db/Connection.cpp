@@ -187,6 +187,13 @@ void Connection::OpenFile(const QString& path, OpenMode mode, std::source_locati
     Close();
     // URIs only so that Attach can name a file read only; the program's paths never start "file:".
     // A connection is only ever used by the thread that opened it, so SQLite's own mutex is waste.
+    // SQLite's memory statistics take a process-wide lock on every allocation; nothing reads them.
+    // They can only be turned off before SQLite starts, so the first connection does it.
+    static const bool semEstatisticas = [] {
+        sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);
+        return true;
+    }();
+    Q_UNUSED(semEstatisticas);
     int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_EXRESCODE | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX;
     if (mode == OpenMode::Create) flags |= SQLITE_OPEN_CREATE;
     sqlite3* db = nullptr;

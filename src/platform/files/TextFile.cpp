@@ -24,10 +24,24 @@ void TextFile::WriteLine(const QString& line) {
         return;
     }
     values::appendCp1252(buffer_, line);
+    endLine();
+}
+
+void TextFile::WriteEncodedLine(QByteArrayView line) {
+    if (failed_ || !file_.isOpen()) {
+        failed_ = true;
+        return;
+    }
+    buffer_ += line;
+    endLine();
+}
+
+void TextFile::endLine() {
     buffer_ += "\r\n";
     if (buffer_.size() >= BlockSize) {
         failed_ = file_.write(buffer_) != buffer_.size();
-        buffer_.clear();
+        // Emptied, not released: the next block fills the same room.
+        buffer_.resize(0);
     }
 }
 

@@ -20,11 +20,14 @@ class TextFile {
     bool Open();
     // Appends `line` and CR LF; a failure is kept and reported by Commit.
     void WriteLine(const QString& line);
+    // Appends `line`, already in Windows-1252, and CR LF.
+    void WriteEncodedLine(QByteArrayView line);
     // Flushes and puts the new file in place of the target; false, with the target untouched and the
     // new file removed, when anything failed since Open.
     bool Commit();
 
   private:
+    void endLine();
     QSaveFile file_;
     QByteArray buffer_;
     bool failed_ = false;

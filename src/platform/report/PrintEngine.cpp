@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <exception>
 #include <map>
 #include <memory>
 
@@ -22,6 +23,7 @@ struct Job {
     bool hasOutput = false;
     PreviewOptions options;
     QPointer<ReportPreview> preview;
+    std::exception_ptr startError;
 };
 
 struct Engine {
@@ -117,7 +119,9 @@ int PESetSelectionFormula(int job, const QString& selectionText) {
 
 int PEStartPrintJob(int job, bool) {
     Job* j = jobOf(job);
-    if (!j || !j->hasOutput || !j->host) return 0;
+    if (!j) return 0;
+    j->startError = nullptr;
+    if (!j->hasOutput || !j->host) return 0;
     PreviewHost* host = previewHostOf(j->host);
     if (!host) return 0;
     Document document;
@@ -131,13 +135,20 @@ int PEStartPrintJob(int job, bool) {
             sections.push_back(s.query.isEmpty() ? DataSet() : runQuery(database, s.query));
         document = buildDocument(*j->layout, std::move(data), j->values, sections);
     } catch (const std::exception&) {
-        // The caller reports a start that failed ("Erro ao Iniciar a Impressão!").
+        // The caller reports a start that failed ("Erro ao Iniciar a Impressão!") and then what failed,
+        // a storage error with its statement and routine, as every other storage error is told.
+        j->startError = std::current_exception();
         return 0;
     }
     auto* preview = new ReportPreview(std::move(document), j->options);
     host->addPreview(preview, j->values.title);
     j->preview = preview;
     return 1;
+}
+
+std::exception_ptr PEStartError(int job) {
+    const Job* j = jobOf(job);
+    return j ? j->startError : nullptr;
 }
 
 int PEZoomPreviewWindow(int job, int level) {

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <exception>
 #include <functional>
 
 #include "platform/report/DataSet.h"
@@ -70,6 +71,9 @@ int PESetSelectionFormula(int job, const QString& selectionText);
 // Reads the layout's rows (and each section's), builds the pages and shows them in the preview; 0 when no
 // output was set, the host is gone, the rows cannot be read or the selection names a field the rows lack.
 int PEStartPrintJob(int job, bool waitUntilDone);
+// What made the job's last start fail, as it was thrown (a storage error keeps its statement and
+// routine); null when that start did not fail by an error, or for an unknown job.
+std::exception_ptr PEStartError(int job);
 // Zooms the job's preview: PEZoom level or a percentage. 0 when the job has no preview.
 int PEZoomPreviewWindow(int job, int level);
 // Ends the job; its preview stays open. 0 for an unknown job (job 0 included).

@@ -3,6 +3,7 @@
 #include <QScopeGuard>
 
 #include "platform/report/frmRelatorio.h"
+#include "platform/ui/Handlers.h"
 #include "platform/ui/Hourglass.h"
 #include "platform/ui/MsgBox.h"
 #include "platform/ui/ShowModal.h"
@@ -44,6 +45,8 @@ JobEnd runJob(int job, const EnginePrint& print, QWidget* host, const EngineCall
     }
     if (!calls.start(job, true)) {
         tell(StartPrintErrorMessage);
+        if (const std::exception_ptr error = calls.startError(job))
+            ui::Guarded([&] { std::rethrow_exception(error); });
         return JobEnd::Failed;
     }
     if (print.zoom && !calls.zoom(job, *print.zoom)) {

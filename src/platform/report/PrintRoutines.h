@@ -50,14 +50,17 @@ struct EngineCalls {
     std::function<int(int, const PEWindowOptions&)> options = PESetWindowOptions;
     std::function<int(int, const QString&)> selection = PESetSelectionFormula;
     std::function<int(int, bool)> start = PEStartPrintJob;
+    std::function<std::exception_ptr(int)> startError = PEStartError;
     std::function<int(int, int)> zoom = PEZoomPreviewWindow;
     std::function<int(int)> close = PEClosePrintJob;
 };
 
 // The print-engine sequence: a new preview window shown first, the job opened, its output to that
 // window maximised, the window options, the formulas, the start, the job closed at once. A step that
-// fails shows its message and skips to the close (the window stays open, empty). Then `afterClose`,
-// and the pointer back to normal on every way out, exceptions included. Returns the preview window.
+// fails shows its message and skips to the close (the window stays open, empty); a start that failed
+// by an error (the rows could not be read) then shows that error as every run-time error is shown. Then
+// `afterClose`, and the pointer back to normal on every way out, exceptions included. Returns the preview
+// window.
 frmRelatorio* PrintOnEngine(const EnginePrint& print, const EngineCalls& calls = {});
 
 // What a print into a modal preview came to.

@@ -41,9 +41,13 @@ void appendCp1252(QByteArray& bytes, QStringView text) {
     char* out = bytes.data() + start;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
+        if (c.unicode() < 0x80) {
+            *out++ = static_cast<char>(c.unicode());
+            continue;
+        }
         // A character beyond the basic plane is one character, and so one "?".
         if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ++i;
-        *out++ = static_cast<char>(c.unicode() < 0x80 ? c.unicode() : ansiCode(c));
+        *out++ = static_cast<char>(ansiCode(c));
     }
     bytes.resize(out - bytes.data());
 }
