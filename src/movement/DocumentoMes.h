@@ -13,8 +13,8 @@
 
 // The documents of the month tables (ICMS entries DIGE, ICMS exits DIGS, ISS documents DIGISS) and
 // the one declared map of their columns: each column's name, item slot and kind, and where its value
-// lives in the document. The movement windows, the books and SINTEGRA read and write those tables
-// through this map only, so a column declared here reaches all of them.
+// lives in the document. The movement windows, the books and SINTEGRA read and write a document's
+// columns through this map only, so a column declared here reaches all of them.
 namespace movimento {
 
 using platform::values::Currency;
