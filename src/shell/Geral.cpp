@@ -22,13 +22,8 @@ int digitValue(QChar c) { return c >= u'0' && c <= u'9' ? c.unicode() - u'0' : 0
 // whole argument. The weights rise from 2 at the rightmost character; the CNPJ's cycle back to 2 after 9.
 bool digitosConferem(const QString& numero, int tamanho, int base, bool ciclo) {
     // Read in place, without copies: the SINTEGRA file checks every document's number with it.
-    const auto aparado = [](QStringView v) {
-        while (!v.isEmpty() && v.front() == u' ') v = v.sliced(1);
-        while (!v.isEmpty() && v.back() == u' ') v.chop(1);
-        return v;
-    };
-    if (aparado(numero).size() != tamanho) return false;
-    const QStringView inicio = aparado(QStringView(numero).left(base));
+    if (platform::values::TrimmedView(numero).size() != tamanho) return false;
+    const QStringView inicio = platform::values::TrimmedView(QStringView(numero).left(base));
     if (numero.size() != inicio.size() + 2 || !QStringView(numero).startsWith(inicio)) return false;
     // The second digit is computed over the base and the first.
     for (qsizetype fim = inicio.size(); fim < inicio.size() + 2; ++fim) {

@@ -98,33 +98,6 @@ QString zeros(qint64 valor, int largura) {
     return texto;
 }
 
-// `texto` without the blanks around it.
-QStringView aparado(QStringView texto) {
-    qsizetype b = 0, e = texto.size();
-    while (b < e && texto[b] == u' ') ++b;
-    while (e > b && texto[e - 1] == u' ') --e;
-    return texto.sliced(b, e - b);
-}
-
-// Trim, sharing the text when it has no blanks around it (most fields have none).
-QString semBrancos(const QString& texto) {
-    const QStringView v = aparado(texto);
-    return v.size() == texto.size() ? texto : v.toString();
-}
-
-// The first `largura` characters that SoNumerosSinal keeps of a CFOP as typed: digits, ':', the first
-// ',' and '-'.
-QString cfop(QStringView codfiscal, qsizetype largura) {
-    QString feito;
-    feito.reserve(largura);
-    bool virgula = false;
-    for (const QChar c : codfiscal) {
-        if (feito.size() == largura) break;
-        if ((c >= u'0' && c <= u':') || c == u'-' || (c == u',' && !std::exchange(virgula, true))) feito += c;
-    }
-    return feito;
-}
-
 }  // namespace
 
 QString Digitos(QStringView texto) {
@@ -185,7 +158,8 @@ void ConverteDocumento(const DocumentoIcms& documento, const ContextoConversao& 
         r.inscr_estadual = inscricoes.value(documento.cgc, Isento);
     }
 
-    r.cfop = cfop(documento.codfiscal, novo ? 4 : 3);
+    QString codfiscal = documento.codfiscal;
+    r.cfop = Geral::SoNumerosSinal(codfiscal).left(novo ? 4 : 3);
     if (r.cfop.size() != (novo ? 4 : 3) || !soDigitos(r.cfop)) falhas[CfopIncompleto] = true;
 
     r.modelo = ModeloEspecie(documento.especie);
@@ -209,7 +183,7 @@ void ConverteDocumento(const DocumentoIcms& documento, const ContextoConversao& 
         falhas[ModeloSemRegistro] = true;
     }
 
-    r.uf = semBrancos(documento.uf).toUpper();
+    r.uf = platform::values::Trim(documento.uf).toUpper();
     if (r.uf.isEmpty()) r.uf = QStringLiteral("EX");
     // The first digit of the CFOP says the direction and where the other party is: 1 and 5 in the
     // company's state, 2 and 6 in another, 3 and 7 abroad. Record 61 names no other party.
@@ -241,7 +215,7 @@ void ConverteDocumento(const DocumentoIcms& documento, const ContextoConversao& 
                  : r.regtip != u"50" || propria ? QStringLiteral("P ")
                                                 : QStringLiteral("T ");
 
-    const QStringView numero = aparado(documento.docinicial);
+    const QStringView numero = platform::values::TrimmedView(documento.docinicial);
     if (numero.isEmpty() || numero.size() > 6 || !soDigitos(numero)) {
         falhas[NumeroInvalido] = true;
     } else {

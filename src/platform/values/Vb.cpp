@@ -198,12 +198,19 @@ qint16 CInt(double value) { return static_cast<qint16>(wholeInRange(value, -3276
 
 qint32 CLng(double value) { return static_cast<qint32>(wholeInRange(value, -2147483648.0, 2147483647.0)); }
 
-QString Trim(QStringView text) {
+QStringView TrimmedView(QStringView text) {
     qsizetype b = 0;
     qsizetype e = text.size();
     while (b < e && text[b] == u' ') ++b;
     while (e > b && text[e - 1] == u' ') --e;
-    return text.sliced(b, e - b).toString();
+    return text.sliced(b, e - b);
+}
+
+QString Trim(QStringView text) { return TrimmedView(text).toString(); }
+
+QString Trim(const QString& text) {
+    const QStringView kept = TrimmedView(text);
+    return kept.size() == text.size() ? text : kept.toString();
 }
 
 QString regionalText(Currency value) {

@@ -20,6 +20,10 @@ qint32 CLng(double value);
 
 // Trim as the original did it: blanks (code 32) only, at both ends; tabs and line ends stay.
 QString Trim(QStringView text);
+// The same, sharing `text` itself when it has no blanks at its ends.
+QString Trim(const QString& text);
+// The part of `text` Trim keeps, without a copy.
+QStringView TrimmedView(QStringView text);
 
 // A number written as text the way the Brazilian regional setting wrote it: decimal comma, no
 // thousands separator, no trailing decimal zeros ("1234,5", "-0,25", "12").
