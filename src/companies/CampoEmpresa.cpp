@@ -8,6 +8,7 @@
 #include "platform/ui/Focus.h"
 #include "platform/ui/MsgBox.h"
 #include "platform/values/RuntimeError.h"
+#include "platform/values/Vb.h"
 #include "shell/ListaPesquisa.h"
 
 namespace Empresas {
@@ -30,7 +31,7 @@ QString NaoCadastrada(BotaoLista botao) {
 
 // Leading zeros are no digits of the number ("0007" is 7), whatever the field's length.
 qint64 NumeroEmpresa(const QString& texto) {
-    QStringView t = QStringView(texto).trimmed();
+    QStringView t = platform::values::TrimmedView(texto);
     while (t.size() > 1 && t.front() == u'0') t = t.mid(1);
     return ChaveNumerica(t.toString(), 18).value_or(0);
 }
