@@ -1,5 +1,6 @@
 #include "sintegra/ColetaMovimento.h"
 
+#include "platform/report/Render.h"
 #include "sintegra/sintegra_sql.h"
 
 namespace sintegra {
@@ -9,6 +10,9 @@ QStringList ColetaMovimento(platform::db::Connection& movimento, platform::db::C
                             LinhasRegistros& linhas) {
     const Inscricoes fornecedores = LeInscricoes(cadastro, QStringLiteral("ForGeral"));
     const Inscricoes clientes = LeInscricoes(cadastro, QStringLiteral("CliGeral"));
+    // A year's registers and lines are tens of megabytes: kept in the heap once freed, the next
+    // generation reuses them instead of faulting them in afresh.
+    platform::report::keepHeap();
     QStringList recusas;
     // One document at a time: its registers are staged and their lines built at once, in buffers
     // that serve every document.
@@ -17,19 +21,21 @@ QStringList ColetaMovimento(platform::db::Connection& movimento, platform::db::C
     ApagaRegSint(cadastro);
     for (int mes = contexto.inicio.month(); mes <= contexto.fim.month(); ++mes) {
         for (const bool saida : {false, true}) {
-            for (const DocumentoIcms& lido : LeDocumentos(movimento, tabelaMes(saida, mes), saida,
-                                                          contexto.inicio, contexto.fim, recusas)) {
-                documento.registros.clear();
-                documento.recusas.clear();
-                ConverteDocumento(lido, contexto, saida, saida ? clientes : fornecedores, documento);
-                recusas += documento.recusas;
-                // After a refusal nothing will be written: the rest is only looked over for faults.
-                if (!recusas.isEmpty()) continue;
-                for (const RegistroSintegra& registro : documento.registros) {
-                    InsereRegSint(cadastro, registro);
-                    linhas.acrescenta(registro);
-                }
-            }
+            LeDocumentos(movimento, tabelaMes(saida, mes), saida, contexto.inicio, contexto.fim, recusas,
+                         [&](const DocumentoIcms& lido) {
+                             documento.registros.clear();
+                             documento.recusas.clear();
+                             ConverteDocumento(lido, contexto, saida, saida ? clientes : fornecedores,
+                                               documento);
+                             recusas += documento.recusas;
+                             // After a refusal nothing will be written: the rest is only looked over
+                             // for faults.
+                             if (!recusas.isEmpty()) return;
+                             for (const RegistroSintegra& registro : documento.registros) {
+                                 InsereRegSint(cadastro, registro);
+                                 linhas.acrescenta(registro);
+                             }
+                         });
         }
     }
     if (recusas.isEmpty()) transacao.commit();

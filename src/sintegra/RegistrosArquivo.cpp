@@ -1,6 +1,7 @@
 #include "sintegra/RegistrosArquivo.h"
 
 #include <algorithm>
+#include <type_traits>
 
 #include "platform/values/Cp1252.h"
 #include "shell/Geral.h"
@@ -14,53 +15,83 @@ constexpr qsizetype Largura = 126;
 // The control characters of Unicode, C1 included: Windows-1252 would write some of them as they are.
 bool controle(QChar c) { return c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F); }
 
-// A record built field by field, in place in a line of blanks.
+// A record built field by field, in place in a line of 126 blanks: a text of its own (`Char` QChar),
+// or Windows-1252 bytes written straight where the file's line goes (`Char` char). The bytes take only
+// what needs no conversion, printable ASCII (an apostrophe a blank, as TiraAcentos makes it); a line
+// with any other character is not `simples` and is to be built as text.
+template <class Char>
 class Linha {
   public:
-    explicit Linha(QStringView tipo) : s_(Largura, u' '), p_(s_.data()) { texto(tipo, tipo.size()); }
-    // The first `largura` characters of `v`, blanks on the right. A character beyond the basic plane,
-    // which the file writes as one "?", counts as one; a control character (a line break or tab stored
-    // by another tool) is a blank, so that no field can break its line.
+    explicit Linha(QStringView tipo) requires std::is_same_v<Char, QChar>
+        : s_(Largura, u' '), inicio_(s_.data()), p_(inicio_) {
+        texto(tipo, tipo.size());
+    }
+    Linha(QStringView tipo, char* destino) requires std::is_same_v<Char, char> : inicio_(destino),
+                                                                                 p_(destino) {
+        std::fill_n(destino, Largura, ' ');
+        texto(tipo, tipo.size());
+    }
+    // The first `largura` characters of `v`, blanks on the right.
     Linha& texto(QStringView v, qsizetype largura) {
-        QChar* const fim = campo(largura);
-        for (qsizetype i = 0; i < v.size() && p_ < fim; ++i) {
-            const QChar c = v[i];
-            if (c.unicode() >= 0x20 && c.unicode() < 0x7F) {
-                *p_++ = c;
-                continue;
-            }
-            if (c.isHighSurrogate() && i + 1 < v.size() && v[i + 1].isLowSurrogate()) ++i;
-            *p_++ = c.isSurrogate() ? QChar(u'?') : controle(c) ? QChar(u' ') : c;
-        }
-        p_ = fim;
+        Char* const fim = campo(largura);
+        escreve(v, fim);
         return *this;
     }
     // The last `largura` characters of `v`.
     Linha& fim(QStringView v, qsizetype largura) { return texto(v.right(largura), largura); }
     // Digits: the first `largura` characters of `v`, zeros on the left.
     Linha& zeros(QStringView v, qsizetype largura) {
-        const qsizetype cabe = campo(largura) - p_;
-        v = v.left(cabe);
-        p_ = std::fill_n(p_, cabe - v.size(), QChar(u'0'));
-        p_ = std::copy(v.begin(), v.end(), p_);
+        Char* const fim = campo(largura);
+        v = v.left(fim - p_);
+        p_ = std::fill_n(p_, fim - p_ - v.size(), Char('0'));
+        escreve(v, fim);
         return *this;
     }
     // A CNPJ/CPF of a register, fourteen zeros when there is none.
     Linha& cgc(const QString& v) { return v.isEmpty() ? zeros(u"", 14) : texto(v, 14); }
-    QString feito() {
-        Q_ASSERT(p_ == s_.data() + Largura);
+    bool simples() const { return simples_; }
+    QString feito() requires std::is_same_v<Char, QChar> {
+        Q_ASSERT(p_ == inicio_ + Largura);
         return std::move(s_);
     }
 
   private:
+    // Writes `v` up to `fim`, where the field ends whatever `v` held. A character beyond the basic
+    // plane, which the file writes as one "?", counts as one; a control character (a line break or tab
+    // stored by another tool) is a blank, so that no field can break its line.
+    void escreve(QStringView v, Char* fim) {
+        for (qsizetype i = 0; i < v.size() && p_ < fim; ++i) {
+            const QChar c = v[i];
+            if (c.unicode() >= 0x20 && c.unicode() < 0x7F) {
+                *p_++ = caractere(c);
+                continue;
+            }
+            if constexpr (std::is_same_v<Char, char>) {
+                simples_ = false;
+                break;
+            } else {
+                if (c.isHighSurrogate() && i + 1 < v.size() && v[i + 1].isLowSurrogate()) ++i;
+                *p_++ = c.isSurrogate() ? QChar(u'?') : controle(c) ? QChar(u' ') : c;
+            }
+        }
+        p_ = fim;
+    }
+    static Char caractere(QChar c) {
+        if constexpr (std::is_same_v<Char, char>)
+            return c == u'\'' ? ' ' : char(c.unicode());
+        else
+            return c;
+    }
     // Where a field of `largura` characters ends; the layouts' widths add up to the line's, and none
     // is ever written past its end.
-    QChar* campo(qsizetype largura) {
-        Q_ASSERT(p_ + largura <= s_.data() + Largura);
-        return std::min(p_ + largura, s_.data() + Largura);
+    Char* campo(qsizetype largura) {
+        Q_ASSERT(p_ + largura <= inicio_ + Largura);
+        return std::min(p_ + largura, inicio_ + Largura);
     }
     QString s_;
-    QChar* p_;
+    Char* inicio_;
+    Char* p_;
+    bool simples_ = true;
 };
 
 // The digits a text begins with, without leading zeros; "0" when it begins with none.
@@ -86,7 +117,7 @@ qint64 numero(QStringView digitos) {
 
 QString Registro10(const EmpresaSintegra& e, const ParametrosArquivo& p) {
     const int ano = p.inicio.year();
-    return Linha(u"10")
+    return Linha<QChar>(u"10")
         .texto(Digitos(e.cgc), 14)
         .texto(Digitos(e.inscr_estadual), 14)
         .texto(e.nome, 35)
@@ -104,7 +135,7 @@ QString Registro10(const EmpresaSintegra& e, const ParametrosArquivo& p) {
 
 QString Registro11(const EmpresaSintegra& e, const ParametrosArquivo& p) {
     const QString numero = valorNumerico(e.numero);
-    return Linha(u"11")
+    return Linha<QChar>(u"11")
         .texto(e.endereco, 34)
         .zeros(QStringView(numero).right(5), 5)
         .texto(e.complemento, 22)
@@ -115,9 +146,11 @@ QString Registro11(const EmpresaSintegra& e, const ParametrosArquivo& p) {
         .feito();
 }
 
-QString Registro50(const RegistroSintegra& r) {
-    return Linha(r.regtip)
-        .cgc(r.cgc)
+namespace {
+
+template <class Char>
+Linha<Char>& campos50(Linha<Char>& l, const RegistroSintegra& r) {
+    return l.cgc(r.cgc)
         .texto(r.inscr_estadual, 14)
         .texto(r.demis, 8)
         .texto(r.uf, 2)
@@ -132,13 +165,21 @@ QString Registro50(const RegistroSintegra& r) {
         .texto(r.vlrisent, 13)
         .texto(r.vlroutr, 13)
         .texto(r.aliqicms, 4)
-        .texto(r.situacao, 1)
-        .feito();
+        .texto(r.situacao, 1);
 }
 
-QString Registro61(const RegistroSintegra& r) {
-    return Linha(r.regtip)
-        .texto(u"", 28)
+}  // namespace
+
+QString Registro50(const RegistroSintegra& r) {
+    Linha<QChar> l(r.regtip);
+    return campos50(l, r).feito();
+}
+
+namespace {
+
+template <class Char>
+Linha<Char>& campos61(Linha<Char>& l, const RegistroSintegra& r) {
+    return l.texto(u"", 28)
         .texto(r.demis, 8)
         .texto(r.modelo, 2)
         .texto(r.serie, 3)
@@ -151,13 +192,21 @@ QString Registro61(const RegistroSintegra& r) {
         .texto(r.vlrisent, 13)
         .texto(r.vlroutr, 13)
         .texto(r.aliqicms, 4)
-        .texto(u"", 1)
-        .feito();
+        .texto(u"", 1);
 }
 
-QString Registro70(const RegistroSintegra& r) {
-    return Linha(r.regtip)
-        .cgc(r.cgc)
+}  // namespace
+
+QString Registro61(const RegistroSintegra& r) {
+    Linha<QChar> l(r.regtip);
+    return campos61(l, r).feito();
+}
+
+namespace {
+
+template <class Char>
+Linha<Char>& campos70(Linha<Char>& l, const RegistroSintegra& r) {
+    return l.cgc(r.cgc)
         .texto(r.inscr_estadual, 14)
         .texto(r.demis, 8)
         .texto(r.uf, 2)
@@ -171,13 +220,21 @@ QString Registro70(const RegistroSintegra& r) {
         .zeros(r.vlrisent, 14)
         .zeros(r.vlroutr, 14)
         .texto(r.subserie, 1)
-        .texto(r.situacao, 1)
-        .feito();
+        .texto(r.situacao, 1);
 }
 
-QString Registro76(const RegistroSintegra& r) {
-    return Linha(r.regtip)
-        .cgc(r.cgc)
+}  // namespace
+
+QString Registro70(const RegistroSintegra& r) {
+    Linha<QChar> l(r.regtip);
+    return campos70(l, r).feito();
+}
+
+namespace {
+
+template <class Char>
+Linha<Char>& campos76(Linha<Char>& l, const RegistroSintegra& r) {
+    return l.cgc(r.cgc)
         .texto(r.inscr_estadual, 14)
         .texto(r.modelo, 2)
         .texto(r.serie, 2)
@@ -193,13 +250,21 @@ QString Registro76(const RegistroSintegra& r) {
         .fim(r.vlrisent, 12)
         .fim(r.vlroutr, 12)
         .texto(r.aliqicms, 2)
-        .texto(r.situacao, 1)
-        .feito();
+        .texto(r.situacao, 1);
 }
 
-QString Registro50Antigo(const RegistroSintegra& r) {
-    return Linha(r.regtip)
-        .cgc(r.cgc)
+}  // namespace
+
+QString Registro76(const RegistroSintegra& r) {
+    Linha<QChar> l(r.regtip);
+    return campos76(l, r).feito();
+}
+
+namespace {
+
+template <class Char>
+Linha<Char>& campos50Antigo(Linha<Char>& l, const RegistroSintegra& r) {
+    return l.cgc(r.cgc)
         .texto(r.inscr_estadual, 14)
         .texto(r.demis, 8)
         .texto(r.uf, 2)
@@ -214,8 +279,14 @@ QString Registro50Antigo(const RegistroSintegra& r) {
         .texto(r.vlrisent, 13)
         .texto(r.vlroutr, 13)
         .texto(r.aliqicms, 4)
-        .texto(r.situacao, 1)
-        .feito();
+        .texto(r.situacao, 1);
+}
+
+}  // namespace
+
+QString Registro50Antigo(const RegistroSintegra& r) {
+    Linha<QChar> l(r.regtip);
+    return campos50Antigo(l, r).feito();
 }
 
 QString Registro90(const QString& registro10, const std::vector<std::pair<QString, qint64>>& totais) {
@@ -225,7 +296,7 @@ QString Registro90(const QString& registro10, const std::vector<std::pair<QStrin
         pares += tipo + Geral::Zeros(quantos, 8);
         linhas += quantos;
     }
-    return Linha(u"90")
+    return Linha<QChar>(u"90")
         .texto(QStringView(registro10).mid(2, 28), 28)
         .texto(pares + QStringLiteral("99") + Geral::Zeros(linhas, 8), 95)
         .texto(u"1", 1)
@@ -234,18 +305,26 @@ QString Registro90(const QString& registro10, const std::vector<std::pair<QStrin
 
 LinhasRegistros::LinhasRegistros(bool novo) : novo_(novo) {}
 
-void LinhasRegistros::acrescenta(const RegistroSintegra& r) {
-    QString registro;
+namespace {
+
+// The fields of a register after its type, in the record of its type and layout.
+template <class Char>
+void campos(Linha<Char>& l, const RegistroSintegra& r, bool novo) {
     if (r.regtip == u"61")
-        registro = Registro61(r);
-    else if (!novo_)
-        registro = Registro50Antigo(r);
+        campos61(l, r);
+    else if (!novo)
+        campos50Antigo(l, r);
     else if (r.regtip == u"70")
-        registro = Registro70(r);
+        campos70(l, r);
     else if (r.regtip == u"76")
-        registro = Registro76(r);
+        campos76(l, r);
     else
-        registro = Registro50(r);
+        campos50(l, r);
+}
+
+}  // namespace
+
+void LinhasRegistros::acrescenta(const RegistroSintegra& r) {
     // Type and date are digits: with the line's number below them, one integer orders the file and
     // keeps the staging order within a date (a type of 2 and a date of 8 digits take 34 bits).
     const qint64 chave = numero(r.regtip) * 100'000'000 + numero(r.demis);
@@ -255,10 +334,19 @@ void LinhasRegistros::acrescenta(const RegistroSintegra& r) {
         blocos_.emplace_back();
         blocos_.back().reserve(LinhasPorBloco * Largura);
     }
-    // Most registers hold nothing TiraAcentos would change: they go as they are, without a copy.
-    const bool acentos = std::any_of(registro.cbegin(), registro.cend(),
-                                     [](QChar c) { return c.unicode() >= 192 || c == u'\''; });
-    platform::values::appendCp1252(blocos_.back(), acentos ? Geral::TiraAcentos(registro) : registro);
+    QByteArray& bloco = blocos_.back();
+    const qsizetype inicio = bloco.size();
+    bloco.resize(inicio + Largura);
+    // Most registers hold printable ASCII alone and are written as bytes where their line goes; any
+    // other is built as text, its accents taken off, and converted.
+    Linha<char> bytes(r.regtip, bloco.data() + inicio);
+    campos(bytes, r, novo_);
+    if (!bytes.simples()) {
+        Linha<QChar> texto(r.regtip);
+        campos(texto, r, novo_);
+        bloco.truncate(inicio);
+        platform::values::appendCp1252(bloco, Geral::TiraAcentos(texto.feito()));
+    }
     for (Total& t : totais_) {
         if (t.tipo == r.regtip) {
             ++t.quantos;

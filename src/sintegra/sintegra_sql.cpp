@@ -15,11 +15,7 @@ Inscricoes LeInscricoes(Connection& cadastro, const QString& tabela) {
         cadastro.OpenRecordset(QStringLiteral("SELECT cgc, ie FROM ") + platform::db::tableName(tabela) +
                                QStringLiteral(" ORDER BY rowid"));
     Inscricoes inscricoes;
-    inscricoes.reserve(rs.RecordCount());
-    for (; !rs.Eof(); rs.MoveNext()) {
-        const QString cgc = rs.Fields(0).toString();
-        if (!inscricoes.contains(cgc)) inscricoes.insert(cgc, CampoInscricao(rs.Fields(1).toString()));
-    }
+    for (; !rs.Eof(); rs.MoveNext()) inscricoes.acrescenta(rs.Fields(0).toString(), rs.Fields(1).toString());
     return inscricoes;
 }
 
@@ -46,8 +42,9 @@ QString Recusa(const Recordset& rs, const platform::values::RuntimeError* falha)
 
 }  // namespace
 
-std::vector<DocumentoIcms> LeDocumentos(Connection& movimento, const QString& tabela, bool saida,
-                                        const QDate& inicio, const QDate& fim, QStringList& recusas) {
+void LeDocumentos(Connection& movimento, const QString& tabela, bool saida, const QDate& inicio,
+                  const QDate& fim, QStringList& recusas,
+                  const std::function<void(const DocumentoIcms&)>& documento) {
     // A date missing, stored in another form, or not a day of the calendar ('2003-02-31',
     // '0000-00-00', '15/03/2003') is taken too, to be refused rather than left out without a word.
     // The columns the file takes, found in the map once.
@@ -61,15 +58,18 @@ std::vector<DocumentoIcms> LeDocumentos(Connection& movimento, const QString& ta
                        "ORDER BY datalan, cgc, docinicial, codauto"),
         {inicio, fim});
     Recordset& rs = leitura.Linhas();
-    std::vector<DocumentoIcms> documentos;
-    documentos.reserve(std::size_t(rs.RecordCount()));
-    const QString onde = tabela.toUpper();
+    // Two documents serve the whole month in turns: the one read and the one before, whose repeated
+    // texts the next shares.
+    DocumentoIcms lidos[2];
+    int atual = 0;
+    bool algum = false;
     const DocumentoIcms nenhum;
+    const QString onde = tabela.toUpper();
     for (; !rs.Eof(); rs.MoveNext()) {
-        DocumentoIcms& d = documentos.emplace_back();
+        DocumentoIcms& d = lidos[atual];
         QString recusa;
         try {
-            leitura.Le(d, documentos.size() > 1 ? documentos[documentos.size() - 2] : nenhum);
+            leitura.Le(d, algum ? lidos[1 - atual] : nenhum);
             if (!d.datalan.isValid()) recusa = Recusa(rs, nullptr);
         } catch (const platform::values::RuntimeError& e) {
             recusa = Recusa(rs, &e);
@@ -80,10 +80,12 @@ std::vector<DocumentoIcms> LeDocumentos(Connection& movimento, const QString& ta
             recusas.append(
                 IdentificaDocumento(saida, onde, rs.Fields(QStringLiteral("docinicial")).toString()) +
                 recusa);
-            documentos.pop_back();
+            continue;
         }
+        documento(d);
+        atual = 1 - atual;
+        algum = true;
     }
-    return documentos;
 }
 
 void ApagaRegSint(Connection& cadastro) { cadastro.Execute(QStringLiteral("DELETE FROM RegSint")); }

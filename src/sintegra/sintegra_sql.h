@@ -3,7 +3,7 @@
 #include <QDate>
 #include <QString>
 #include <QStringList>
-#include <vector>
+#include <functional>
 
 #include "platform/db/Connection.h"
 #include "sintegra/RegistroSintegra.h"
@@ -14,16 +14,18 @@ namespace sintegra {
 
 using platform::db::Connection;
 
-// The state-registration field (CampoInscricao) of every `cgc` of "ForGeral" or "CliGeral" (`tabela`);
-// of two rows of one `cgc`, the first.
+// The state-registration field (CampoInscricao) of every party of "ForGeral" or "CliGeral" (`tabela`);
+// of two rows of one CNPJ/CPF number, the first.
 Inscricoes LeInscricoes(Connection& cadastro, const QString& tabela);
 
 // The documents of the month table `tabela` of the exits (`saida`) or entries of the movement entered
 // between `inicio` and `fim`, in order of entry date, CNPJ/CPF text, initial number and record code.
-// A row whose date cannot be read as a day, or whose stored value cannot be read as what its column
-// holds, gives no document but a text in `recusas` naming the book, the table and the number, and why.
-std::vector<DocumentoIcms> LeDocumentos(Connection& movimento, const QString& tabela, bool saida,
-                                        const QDate& inicio, const QDate& fim, QStringList& recusas);
+// Each is given to `documento` as it is read, and lives only through that call. A row whose date cannot
+// be read as a day, or whose stored value cannot be read as what its column holds, gives no document but
+// a text in `recusas` naming the book, the table and the number, and why.
+void LeDocumentos(Connection& movimento, const QString& tabela, bool saida, const QDate& inicio,
+                  const QDate& fim, QStringList& recusas,
+                  const std::function<void(const DocumentoIcms&)>& documento);
 
 // Empties RegSint.
 void ApagaRegSint(Connection& cadastro);

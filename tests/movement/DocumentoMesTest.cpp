@@ -103,8 +103,10 @@ TEST_F(DocumentoMesTest, EveryColumnOfTheMapReachesTheWindowTheBooksAndTheFile) 
     }
     for (const bool saida : {false, true}) {
         QStringList recusas;
-        const auto lidos = sintegra::LeDocumentos(banco, TabelaMes(saida ? Saidas : Entradas, 3), saida,
-                                                  QDate(2003, 3, 1), QDate(2003, 3, 31), recusas);
+        std::vector<DocumentoIcms> lidos;
+        sintegra::LeDocumentos(banco, TabelaMes(saida ? Saidas : Entradas, 3), saida, QDate(2003, 3, 1),
+                               QDate(2003, 3, 31), recusas,
+                               [&](const DocumentoIcms& d) { lidos.push_back(d); });
         EXPECT_TRUE(recusas.isEmpty()) << recusas.join(u'\n').toStdString();
         ASSERT_EQ(lidos.size(), 1u);
         EXPECT_GT(Conferidas(lidos[0], icms, "sintegra"), 0);

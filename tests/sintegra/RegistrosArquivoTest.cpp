@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/values/Cp1252.h"
+#include "shell/Geral.h"
 #include "sintegra/RegistrosArquivo.h"
 
 using namespace sintegra;
@@ -185,6 +186,40 @@ TEST(Registros, TotalsCountTheLinesOfTheFile) {
                   "6100000002"
                   "9900000010" +
                   b(65) + "1");
+}
+
+// A staged line is the record of its register with its accents taken off, in Windows-1252, whether it
+// is written as bytes straight away or, holding other characters, built as text first.
+TEST(Registros, AStagedLineIsItsRecordWithoutAccents) {
+    struct Caso {
+        const char* tipo;
+        bool novo;
+        QString RegistroSintegra::*campo;
+        QString valor;
+    };
+    const QString surrogates = QString(QChar(0xD83D)) + QChar(0xDE00);
+    const std::vector<Caso> casos = {
+        {"50", true, &RegistroSintegra::uf, "SP"},       {"50", true, &RegistroSintegra::uf, "SÃ"},
+        {"50", true, &RegistroSintegra::cgc, ""},        {"50", false, &RegistroSintegra::cfop, "51'"},
+        {"61", true, &RegistroSintegra::serie, "Ç\t"},   {"70", true, &RegistroSintegra::vlricms, "12é4"},
+        {"70", true, &RegistroSintegra::vlrisent, "1'"}, {"76", true, &RegistroSintegra::nrnf, surrogates},
+        {"76", true, &RegistroSintegra::serie, "\x7F"},
+    };
+    for (const Caso& c : casos) {
+        RegistroSintegra r = registro(c.tipo, "11222333000181");
+        r.*(c.campo) = c.valor;
+        const QString registro = !c.novo            ? Registro50Antigo(r)
+                                 : r.regtip == "61" ? Registro61(r)
+                                 : r.regtip == "70" ? Registro70(r)
+                                 : r.regtip == "76" ? Registro76(r)
+                                                    : Registro50(r);
+        LinhasRegistros linhas(c.novo);
+        linhas.acrescenta(r);
+        QByteArray escrita;
+        linhas.emOrdem([&](QByteArrayView linha) { escrita = linha.toByteArray(); });
+        EXPECT_EQ(escrita, platform::values::toCp1252(Geral::TiraAcentos(registro)))
+            << c.tipo << " " << c.valor.toStdString();
+    }
 }
 
 TEST(Registros, TheFileIsCheckedLineByLineBeforeItIsWritten) {

@@ -19,7 +19,8 @@ void setPaper(QPagedPaintDevice& device, const PageSize& size);
 
 // Tunes the C heap once for the process so that the large blocks of a long report (a PDF page's
 // compression state, a thousand pages of page model) are kept and reused rather than handed back
-// to the system and faulted in again. The page model's emission and every output call it.
+// to the system and faulted in again. The page model's emission, every output and the readers of a
+// year's documents call it.
 void keepHeap();
 
 // Writes the document to a PDF file; false when the file cannot be written.
