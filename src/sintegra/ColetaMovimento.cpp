@@ -17,6 +17,9 @@ QStringList ColetaMovimento(platform::db::Connection& movimento, platform::db::C
     // One document at a time: its registers are staged and their lines built at once, in buffers
     // that serve every document.
     Conversao documento;
+    // The registers staged together, in the order they are written.
+    std::vector<RegistroSintegra> pendentes;
+    pendentes.reserve(RegistrosPorComando);
     platform::db::Transaction transacao(cadastro);
     ApagaRegSint(cadastro);
     for (int mes = contexto.inicio.month(); mes <= contexto.fim.month(); ++mes) {
@@ -31,14 +34,21 @@ QStringList ColetaMovimento(platform::db::Connection& movimento, platform::db::C
                              // After a refusal nothing will be written: the rest is only looked over
                              // for faults.
                              if (!recusas.isEmpty()) return;
-                             for (const RegistroSintegra& registro : documento.registros) {
-                                 InsereRegSint(cadastro, registro);
+                             for (RegistroSintegra& registro : documento.registros) {
                                  linhas.acrescenta(registro);
+                                 pendentes.push_back(std::move(registro));
+                                 if (pendentes.size() == RegistrosPorComando) {
+                                     InsereRegSint(cadastro, pendentes);
+                                     pendentes.clear();
+                                 }
                              }
                          });
         }
     }
-    if (recusas.isEmpty()) transacao.commit();
+    if (recusas.isEmpty()) {
+        if (!pendentes.empty()) InsereRegSint(cadastro, pendentes);
+        transacao.commit();
+    }
     return recusas;
 }
 

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <span>
 
 #include "platform/db/Connection.h"
 #include "sintegra/RegistroSintegra.h"
@@ -29,7 +30,9 @@ void LeDocumentos(Connection& movimento, const QString& tabela, bool saida, cons
 
 // Empties RegSint.
 void ApagaRegSint(Connection& cadastro);
-// Appends one register to RegSint.
-void InsereRegSint(Connection& cadastro, const RegistroSintegra& registro);
+// The most registers InsereRegSint takes at once.
+inline constexpr std::size_t RegistrosPorComando = 16;
+// Appends registers to RegSint in their order, at most RegistrosPorComando.
+void InsereRegSint(Connection& cadastro, std::span<const RegistroSintegra> registros);
 
 }  // namespace sintegra
