@@ -1,5 +1,6 @@
 #include "sintegra/sintegra_sql.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "platform/db/Recordset.h"
@@ -91,27 +92,30 @@ void LeDocumentos(Connection& movimento, const QString& tabela, bool saida, cons
 void ApagaRegSint(Connection& cadastro) { cadastro.Execute(QStringLiteral("DELETE FROM RegSint")); }
 
 void InsereRegSint(Connection& cadastro, std::span<const RegistroSintegra> registros) {
-    Q_ASSERT(registros.size() <= RegistrosPorComando);
     // One statement for each number of rows, built once: several rows a statement spare SQLite the
     // start and end of a statement for each register.
     static QString comandos[RegistrosPorComando + 1];
-    QString& comando = comandos[registros.size()];
-    if (comando.isEmpty()) {
-        comando = QStringLiteral(
-            "INSERT INTO RegSint(regtip,cgc,inscr_estadual,demis,uf,modelo,serie,subserie,nrnf,cfop,vlrtot,"
-            "baseicms,vlricms,vlrisent,vlroutr,aliqicms,situacao) VALUES");
-        for (std::size_t i = 0; i < registros.size(); ++i)
-            comando +=
-                (i ? QStringLiteral(",") : QString()) + QStringLiteral("(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
+    while (!registros.empty()) {
+        const auto parte = registros.first(std::min(registros.size(), RegistrosPorComando));
+        registros = registros.subspan(parte.size());
+        QString& comando = comandos[parte.size()];
+        if (comando.isEmpty()) {
+            comando = QStringLiteral(
+                "INSERT INTO RegSint(regtip,cgc,inscr_estadual,demis,uf,modelo,serie,subserie,nrnf,cfop,"
+                "vlrtot,baseicms,vlricms,vlrisent,vlroutr,aliqicms,situacao) VALUES");
+            for (std::size_t i = 0; i < parte.size(); ++i)
+                comando += (i ? QStringLiteral(",") : QString()) +
+                           QStringLiteral("(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
+        }
+        platform::db::Params valores;
+        valores.reserve(parte.size() * 17);
+        for (const RegistroSintegra& r : parte)
+            for (const QString* v : {&r.regtip, &r.cgc, &r.inscr_estadual, &r.demis, &r.uf, &r.modelo,
+                                     &r.serie, &r.subserie, &r.nrnf, &r.cfop, &r.vlrtot, &r.baseicms,
+                                     &r.vlricms, &r.vlrisent, &r.vlroutr, &r.aliqicms, &r.situacao})
+                valores.emplace_back(*v);
+        cadastro.Execute(comando, valores);
     }
-    platform::db::Params valores;
-    valores.reserve(registros.size() * 17);
-    for (const RegistroSintegra& r : registros)
-        for (const QString* v : {&r.regtip, &r.cgc, &r.inscr_estadual, &r.demis, &r.uf, &r.modelo, &r.serie,
-                                 &r.subserie, &r.nrnf, &r.cfop, &r.vlrtot, &r.baseicms, &r.vlricms,
-                                 &r.vlrisent, &r.vlroutr, &r.aliqicms, &r.situacao})
-            valores.emplace_back(*v);
-    cadastro.Execute(comando, valores);
 }
 
 }  // namespace sintegra

@@ -30,9 +30,9 @@ void LeDocumentos(Connection& movimento, const QString& tabela, bool saida, cons
 
 // Empties RegSint.
 void ApagaRegSint(Connection& cadastro);
-// The most registers InsereRegSint takes at once.
+// How many registers InsereRegSint writes a statement.
 inline constexpr std::size_t RegistrosPorComando = 16;
-// Appends registers to RegSint in their order, at most RegistrosPorComando.
+// Appends registers to RegSint in their order.
 void InsereRegSint(Connection& cadastro, std::span<const RegistroSintegra> registros);
 
 }  // namespace sintegra

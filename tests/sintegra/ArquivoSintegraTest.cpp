@@ -8,6 +8,7 @@
 #include "SintegraFixture.h"
 #include "platform/ui/MsgBox.h"
 #include "shell/EstadoGeral.h"
+#include "sintegra/sintegra_sql.h"
 #include "support/Golden.h"
 
 namespace Msg = platform::ui::Msg;
@@ -476,6 +477,22 @@ TEST_F(ArquivoSintegra, UnreadableStoredDatesAndAmountsAreRefusedByName) {
     EXPECT_EQ(linhas[6], "Saídas DIGS03 Nº 94: Data de emissão ilegível: \"2003-13-01\"");
     EXPECT_EQ(arquivo(), escrito);
     EXPECT_EQ(linhasRegSint(), 1);
+}
+
+// RegSint takes the registers several rows a statement, in their order, however many there are.
+TEST_F(ArquivoSintegra, RegSintTakesTheRegistersInTheirOrder) {
+    for (const int quantos : {0, 1, 16, 37}) {
+        std::vector<sintegra::RegistroSintegra> registros(quantos);
+        QStringList esperados;
+        for (int i = 0; i < quantos; ++i) esperados << (registros[i].nrnf = QString::number(i));
+        sintegra::ApagaRegSint(cadastro);
+        sintegra::InsereRegSint(cadastro, registros);
+        QStringList lidos;
+        for (auto rs = cadastro.OpenRecordset("SELECT nrnf FROM RegSint ORDER BY codauto"); !rs.Eof();
+             rs.MoveNext())
+            lidos << rs.Fields(0).toString();
+        EXPECT_EQ(lidos, esperados) << quantos;
+    }
 }
 
 TEST(NumeroEmpresa, ACompanyNamesItsDefaultFile) {
