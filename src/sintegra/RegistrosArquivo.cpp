@@ -148,6 +148,7 @@ QString Registro11(const EmpresaSintegra& e, const ParametrosArquivo& p) {
 
 namespace {
 
+// The fields after the type of each register record, written in a line of text or of bytes.
 template <class Char>
 Linha<Char>& campos50(Linha<Char>& l, const RegistroSintegra& r) {
     return l.cgc(r.cgc)
@@ -168,15 +169,6 @@ Linha<Char>& campos50(Linha<Char>& l, const RegistroSintegra& r) {
         .texto(r.situacao, 1);
 }
 
-}  // namespace
-
-QString Registro50(const RegistroSintegra& r) {
-    Linha<QChar> l(r.regtip);
-    return campos50(l, r).feito();
-}
-
-namespace {
-
 template <class Char>
 Linha<Char>& campos61(Linha<Char>& l, const RegistroSintegra& r) {
     return l.texto(u"", 28)
@@ -194,15 +186,6 @@ Linha<Char>& campos61(Linha<Char>& l, const RegistroSintegra& r) {
         .texto(r.aliqicms, 4)
         .texto(u"", 1);
 }
-
-}  // namespace
-
-QString Registro61(const RegistroSintegra& r) {
-    Linha<QChar> l(r.regtip);
-    return campos61(l, r).feito();
-}
-
-namespace {
 
 template <class Char>
 Linha<Char>& campos70(Linha<Char>& l, const RegistroSintegra& r) {
@@ -222,15 +205,6 @@ Linha<Char>& campos70(Linha<Char>& l, const RegistroSintegra& r) {
         .texto(r.subserie, 1)
         .texto(r.situacao, 1);
 }
-
-}  // namespace
-
-QString Registro70(const RegistroSintegra& r) {
-    Linha<QChar> l(r.regtip);
-    return campos70(l, r).feito();
-}
-
-namespace {
 
 template <class Char>
 Linha<Char>& campos76(Linha<Char>& l, const RegistroSintegra& r) {
@@ -253,15 +227,6 @@ Linha<Char>& campos76(Linha<Char>& l, const RegistroSintegra& r) {
         .texto(r.situacao, 1);
 }
 
-}  // namespace
-
-QString Registro76(const RegistroSintegra& r) {
-    Linha<QChar> l(r.regtip);
-    return campos76(l, r).feito();
-}
-
-namespace {
-
 template <class Char>
 Linha<Char>& campos50Antigo(Linha<Char>& l, const RegistroSintegra& r) {
     return l.cgc(r.cgc)
@@ -282,12 +247,35 @@ Linha<Char>& campos50Antigo(Linha<Char>& l, const RegistroSintegra& r) {
         .texto(r.situacao, 1);
 }
 
+// The fields of a register after its type, in the record of its type and layout.
+template <class Char>
+void campos(Linha<Char>& l, const RegistroSintegra& r, bool novo) {
+    if (r.regtip == u"61")
+        campos61(l, r);
+    else if (!novo)
+        campos50Antigo(l, r);
+    else if (r.regtip == u"70")
+        campos70(l, r);
+    else if (r.regtip == u"76")
+        campos76(l, r);
+    else
+        campos50(l, r);
+}
+
+// The record of `r` as text, its fields after the type written by `campos`.
+QString comoTexto(const RegistroSintegra& r,
+                  Linha<QChar>& (*campos)(Linha<QChar>&, const RegistroSintegra&)) {
+    Linha<QChar> l(r.regtip);
+    return campos(l, r).feito();
+}
+
 }  // namespace
 
-QString Registro50Antigo(const RegistroSintegra& r) {
-    Linha<QChar> l(r.regtip);
-    return campos50Antigo(l, r).feito();
-}
+QString Registro50(const RegistroSintegra& r) { return comoTexto(r, campos50<QChar>); }
+QString Registro61(const RegistroSintegra& r) { return comoTexto(r, campos61<QChar>); }
+QString Registro70(const RegistroSintegra& r) { return comoTexto(r, campos70<QChar>); }
+QString Registro76(const RegistroSintegra& r) { return comoTexto(r, campos76<QChar>); }
+QString Registro50Antigo(const RegistroSintegra& r) { return comoTexto(r, campos50Antigo<QChar>); }
 
 QString Registro90(const QString& registro10, const std::vector<std::pair<QString, qint64>>& totais) {
     QString pares;
@@ -304,25 +292,6 @@ QString Registro90(const QString& registro10, const std::vector<std::pair<QStrin
 }
 
 LinhasRegistros::LinhasRegistros(bool novo) : novo_(novo) {}
-
-namespace {
-
-// The fields of a register after its type, in the record of its type and layout.
-template <class Char>
-void campos(Linha<Char>& l, const RegistroSintegra& r, bool novo) {
-    if (r.regtip == u"61")
-        campos61(l, r);
-    else if (!novo)
-        campos50Antigo(l, r);
-    else if (r.regtip == u"70")
-        campos70(l, r);
-    else if (r.regtip == u"76")
-        campos76(l, r);
-    else
-        campos50(l, r);
-}
-
-}  // namespace
 
 void LinhasRegistros::acrescenta(const RegistroSintegra& r) {
     // Type and date are digits: with the line's number below them, one integer orders the file and
