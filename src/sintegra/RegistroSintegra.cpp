@@ -122,25 +122,6 @@ QString CampoInscricao(const QString& ie) {
     return d.size() < 8 ? Isento : d.left(14).leftJustified(14);
 }
 
-namespace {
-
-// The number of a CNPJ (14 digits) or CPF (11), apart from each other; -1 for any other text.
-qint64 chaveCgc(QStringView digitos) {
-    if ((digitos.size() != 14 && digitos.size() != 11) || !soDigitos(digitos)) return -1;
-    qint64 valor = digitos.size() == 11 ? 1 : 0;
-    for (const QChar c : digitos) valor = valor * 10 + (c.unicode() - u'0');
-    return valor;
-}
-
-}  // namespace
-
-void Inscricoes::acrescenta(QStringView cgc, const QString& ie) {
-    const qint64 chave = chaveCgc(Digitos(cgc));
-    if (chave >= 0 && !porNumero_.contains(chave)) porNumero_.insert(chave, CampoInscricao(ie));
-}
-
-QString Inscricoes::campo(QStringView digitos) const { return porNumero_.value(chaveCgc(digitos), Isento); }
-
 QString ModeloEspecie(const QString& especie) {
     for (const Especie& e : Especies)
         if (e.especie == especie) return e.modelo;
@@ -174,7 +155,7 @@ void ConverteDocumento(const DocumentoIcms& documento, const ContextoConversao& 
         } else {
             falhas[CgcIncompleto] = true;
         }
-        r.inscr_estadual = inscricoes.campo(digitosCgc);
+        r.inscr_estadual = inscricoes.value(documento.cgc, Isento);
     }
 
     QString codfiscal = documento.codfiscal;

@@ -34,19 +34,9 @@ struct RegistroSintegra {
         vlricms, vlrisent, vlroutr, aliqicms, situacao;
 };
 
-// The state-registration fields (CampoInscricao) of the parties of one register, found by their CNPJ or
-// CPF number, whatever the mask it was typed with.
-class Inscricoes {
-  public:
-    // Keeps the field of the registration `ie` for the number of `cgc`, unless that number has one
-    // already; a text that holds no CNPJ or CPF (neither 14 nor 11 digits) names no party.
-    void acrescenta(QStringView cgc, const QString& ie);
-    // The field of the party whose CNPJ/CPF has these digits; "ISENTO" and eight blanks for none.
-    QString campo(QStringView digitos) const;
-
-  private:
-    QHash<qint64, QString> porNumero_;
-};
+// The state-registration field (CampoInscricao) of each CNPJ/CPF as stored (`cgc`) of one register of
+// parties.
+using Inscricoes = QHash<QString, QString>;
 
 // What the conversion of documents gives: the registers in the order they are written to RegSint, and
 // one text per fault of a document that cannot go into the file.

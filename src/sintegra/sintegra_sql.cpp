@@ -16,7 +16,11 @@ Inscricoes LeInscricoes(Connection& cadastro, const QString& tabela) {
         cadastro.OpenRecordset(QStringLiteral("SELECT cgc, ie FROM ") + platform::db::tableName(tabela) +
                                QStringLiteral(" ORDER BY rowid"));
     Inscricoes inscricoes;
-    for (; !rs.Eof(); rs.MoveNext()) inscricoes.acrescenta(rs.Fields(0).toString(), rs.Fields(1).toString());
+    inscricoes.reserve(rs.RecordCount());
+    for (; !rs.Eof(); rs.MoveNext()) {
+        const QString cgc = rs.Fields(0).toString();
+        if (!inscricoes.contains(cgc)) inscricoes.insert(cgc, CampoInscricao(rs.Fields(1).toString()));
+    }
     return inscricoes;
 }
 

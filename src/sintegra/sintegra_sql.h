@@ -15,8 +15,8 @@ namespace sintegra {
 
 using platform::db::Connection;
 
-// The state-registration field (CampoInscricao) of every party of "ForGeral" or "CliGeral" (`tabela`);
-// of two rows of one CNPJ/CPF number, the first.
+// The state-registration field (CampoInscricao) of every `cgc` of "ForGeral" or "CliGeral" (`tabela`);
+// of two rows of one `cgc`, the first.
 Inscricoes LeInscricoes(Connection& cadastro, const QString& tabela);
 
 // The documents of the month table `tabela` of the exits (`saida`) or entries of the movement entered
