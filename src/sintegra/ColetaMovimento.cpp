@@ -22,29 +22,36 @@ QStringList ColetaMovimento(platform::db::Connection& movimento, platform::db::C
     pendentes.reserve(RegistrosPorComando);
     platform::db::Transaction transacao(cadastro);
     ApagaRegSint(cadastro);
+    const auto converte = [&](bool saida) {
+        return [&, saida](const DocumentoIcms& lido) {
+            documento.registros.clear();
+            documento.recusas.clear();
+            ConverteDocumento(lido, contexto, saida, saida ? clientes : fornecedores, documento);
+            recusas += documento.recusas;
+            // After a refusal nothing will be written: the rest is only looked over for faults.
+            if (!recusas.isEmpty()) return;
+            for (RegistroSintegra& registro : documento.registros) {
+                linhas.acrescenta(registro);
+                pendentes.push_back(std::move(registro));
+                if (pendentes.size() == RegistrosPorComando) {
+                    InsereRegSint(cadastro, pendentes);
+                    pendentes.clear();
+                }
+            }
+        };
+    };
+    const auto le = [&](int mes, bool saida, bool doPeriodo) {
+        LeDocumentos(movimento, tabelaMes(saida, mes), saida, doPeriodo, contexto.inicio, contexto.fim,
+                     recusas, converte(saida));
+    };
     for (int mes = contexto.inicio.month(); mes <= contexto.fim.month(); ++mes) {
-        for (const bool saida : {false, true}) {
-            LeDocumentos(movimento, tabelaMes(saida, mes), saida, contexto.inicio, contexto.fim, recusas,
-                         [&](const DocumentoIcms& lido) {
-                             documento.registros.clear();
-                             documento.recusas.clear();
-                             ConverteDocumento(lido, contexto, saida, saida ? clientes : fornecedores,
-                                               documento);
-                             recusas += documento.recusas;
-                             // After a refusal nothing will be written: the rest is only looked over
-                             // for faults.
-                             if (!recusas.isEmpty()) return;
-                             for (RegistroSintegra& registro : documento.registros) {
-                                 linhas.acrescenta(registro);
-                                 pendentes.push_back(std::move(registro));
-                                 if (pendentes.size() == RegistrosPorComando) {
-                                     InsereRegSint(cadastro, pendentes);
-                                     pendentes.clear();
-                                 }
-                             }
-                         });
-        }
+        le(mes, false, true);
+        le(mes, true, true);
     }
+    // An exit issued in the period and entered in another month (issued on the last day, entered the
+    // next) is in the table of its entry: it follows the documents of the period's own tables.
+    for (int mes = 1; mes <= 12; ++mes)
+        if (mes < contexto.inicio.month() || mes > contexto.fim.month()) le(mes, true, false);
     if (recusas.isEmpty()) {
         if (!pendentes.empty()) InsereRegSint(cadastro, pendentes);
         transacao.commit();

@@ -16,7 +16,8 @@ using NomeTabelaMes = std::function<QString(bool saida, int mes)>;
 
 // Turns the ICMS documents of the period of `contexto` (one year) of the open movement database into
 // SINTEGRA registers: month by month from the start month to the end month, the entries of a month
-// before its exits, each table in order of entry date, CNPJ/CPF text and initial number. The state
+// before its exits, each table in order of entry date, CNPJ/CPF text and initial number; then the exits
+// issued in the period that other months' tables of the year hold, table by table. The state
 // registrations are read once from the suppliers and the clients of the registry. Each document is
 // staged in RegSint and its lines added to `linhas` as it is converted, all in one transaction. A
 // document that cannot be read or cannot go into the file is refused (ConverteDocumento,

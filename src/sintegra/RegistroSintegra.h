@@ -69,16 +69,19 @@ QString CampoInscricao(const QString& ie);
 QString ModeloEspecie(const QString& especie);
 
 // Appends to `destino` one register for each taken slot of `documento` (base, exempt or other above 0),
-// slots in order 0 to 4, by the rules of the period's year: from 2003 a four-digit CFOP, register 70 for
-// the transport models and the CFOPs x35x and 6932, 61 for the consumer invoice, the tickets and a
-// producer's invoice issued, 76 for NSC in an exit (`saida`), 50 for the rest; before 2003 a
-// three-digit CFOP, register 61 for the consumer invoice, the producer's invoice and the tickets, 50 for
-// the models 01, 03, 06 and 22, and no other model. An entry is dated by its entry date, an exit by its
-// issue date; the issuer is "T" for an entry of another party, "P" otherwise; the total of each slot is
-// its share of the document's valor contábil (IPI and ICMS at source included when the document's
-// value includes them). The state-registration field comes from `inscricoes` (the suppliers' for
-// entries, the clients' for exits). A document with a taken slot that the file cannot hold as it is
-// (wrong check digits, a CFOP of the other direction or of another state, a model without register,
+// slots in order 0 to 4, by the rules of the period's year: from 2003 a four-digit CFOP, register 61 for
+// the consumer invoice, the tickets (whatever their CFOP: the record has none) and a producer's invoice
+// issued, 70 for the transport models and the CFOPs x35x and 6932, 76 for NSC in an exit (`saida`), 50
+// for the rest, the company's own entry invoice (NFE) as model 01; before 2003 a three-digit CFOP,
+// register 61 for the consumer invoice, the producer's invoice and the tickets, 50 for the models 01, 03,
+// 06 and 22, and no other model. An entry is dated by its entry date, an exit by its issue date; an exit
+// issued in another period of the same year gives nothing (it belongs to that period's file). The issuer
+// is "T" for an entry of another party, "P" otherwise; the total of each slot is its share of the
+// document's valor contábil (IPI and ICMS at source included when the document's value includes them).
+// The state-registration field comes from `inscricoes` (the suppliers' for entries, the clients' for
+// exits); an operation with another country (state EX or CFOP 3 or 7) has zeros, "ISENTO" and "EX" for
+// the other party. A document with a taken slot that the file cannot hold as it is (wrong check digits,
+// a CFOP of the other direction or of another state, a model without register, a date of another year,
 // values that do not fit) gives no register but one text per fault in `destino.recusas` ("Entradas
 // 05/03/2004 Nº 12: CFOP incompleto"); a document without a taken slot gives nothing.
 void ConverteDocumento(const DocumentoIcms& documento, const ContextoConversao& contexto, bool saida,

@@ -47,21 +47,36 @@ QString Recusa(const Recordset& rs, const platform::values::RuntimeError* falha)
 
 }  // namespace
 
-void LeDocumentos(Connection& movimento, const QString& tabela, bool saida, const QDate& inicio,
-                  const QDate& fim, QStringList& recusas,
+void LeDocumentos(Connection& movimento, const QString& tabela, bool saida, bool doPeriodo,
+                  const QDate& inicio, const QDate& fim, QStringList& recusas,
                   const std::function<void(const DocumentoIcms&)>& documento) {
-    // A date missing, stored in another form, or not a day of the calendar ('2003-02-31',
-    // '0000-00-00', '15/03/2003') is taken too, to be refused rather than left out without a word.
     // The columns the file takes, found in the map once.
     static const auto colunas = movimento::Projeta<DocumentoIcms>(
         {"docinicial", "datalan", "demiss", "especie", "cgc", "uf", "codfiscal", "vlrcontabil", "baseicms",
          "isenicms", "outricms", "valricms", "aliqicms"});
-    movimento::LeituraMes<DocumentoIcms> leitura(
-        movimento, tabela, colunas,
-        QStringLiteral("WHERE datalan BETWEEN ? AND ? OR datalan IS NULL OR "
-                       "date(substr(datalan, 1, 10)) IS NOT substr(datalan, 1, 10) "
-                       "ORDER BY datalan, cgc, docinicial, codauto"),
-        {inicio, fim});
+    // A date missing, stored in another form, or not a day of the calendar ('2003-02-31',
+    // '0000-00-00', '15/03/2003') is taken too, to be refused rather than left out without a word.
+    static const QString ilegivel =
+        QStringLiteral(" OR datalan IS NULL OR date(substr(datalan, 1, 10)) IS NOT substr(datalan, 1, 10)");
+    static const QString ordem = QStringLiteral(" ORDER BY datalan, cgc, docinicial, codauto");
+    QString condicao;
+    platform::db::Params valores{inicio, fim};
+    if (!saida) {
+        condicao = QStringLiteral("WHERE datalan BETWEEN ? AND ?") + ilegivel;
+    } else {
+        // An exit issued in another month of the year is in that month's file, whichever table holds it;
+        // one issued in another year is in no file of this database.
+        condicao = QStringLiteral("WHERE coalesce(nullif(demiss, ''), datalan) BETWEEN ? AND ?");
+        if (doPeriodo) {
+            condicao += QStringLiteral(
+                            " OR datalan BETWEEN ? AND ? AND (demiss NOT BETWEEN ? AND ? OR "
+                            "date(substr(demiss, 1, 10)) IS NOT substr(demiss, 1, 10))") +
+                        ilegivel;
+            valores.insert(valores.end(),
+                           {inicio, fim, QDate(inicio.year(), 1, 1), QDate(inicio.year(), 12, 31)});
+        }
+    }
+    movimento::LeituraMes<DocumentoIcms> leitura(movimento, tabela, colunas, condicao + ordem, valores);
     Recordset& rs = leitura.Linhas();
     // Two documents serve the whole month in turns: the one read and the one before, whose repeated
     // texts the next shares.

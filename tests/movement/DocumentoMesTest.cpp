@@ -104,7 +104,7 @@ TEST_F(DocumentoMesTest, EveryColumnOfTheMapReachesTheWindowTheBooksAndTheFile) 
     for (const bool saida : {false, true}) {
         QStringList recusas;
         std::vector<DocumentoIcms> lidos;
-        sintegra::LeDocumentos(banco, TabelaMes(saida ? Saidas : Entradas, 3), saida, QDate(2003, 3, 1),
+        sintegra::LeDocumentos(banco, TabelaMes(saida ? Saidas : Entradas, 3), saida, true, QDate(2003, 3, 1),
                                QDate(2003, 3, 31), recusas,
                                [&](const DocumentoIcms& d) { lidos.push_back(d); });
         EXPECT_TRUE(recusas.isEmpty()) << recusas.join(u'\n').toStdString();

@@ -266,6 +266,8 @@ class ArquivoSintegra : public SintegraFixture {
                   {{"400", "48", "0", "0", "12"}});
         documento(true, "2004-03-02", "2004-03-01", "NF", "33.444.555/0001-81", "SP", "505", "5.102",
                   {{"1234,57", "222,22", "0", "0", "18"}, {"0", "0", "0", "0,01", "0"}});
+        documento(true, "2004-04-01", "2004-03-31", "NF", "33.444.555/0001-81", "SP", "506", "5.102",
+                  {{"10", "1,8", "0", "0", "18"}});
         esperados.erase(std::remove_if(esperados.begin(), esperados.end(),
                                        [](const ValoresSlot& v) { return v.numero == 40; }),
                         esperados.end());
@@ -281,7 +283,7 @@ TEST_F(ArquivoSintegra, QuarterOf2004IsWrittenByteForByteAndReadsBack) {
     const QByteArray bytes = arquivo();
     confereGolden("SINT2004.TXT", bytes);
     EXPECT_EQ(le(bytes, QDate(2004, 1, 1), QDate(2004, 3, 31)), esperados);
-    EXPECT_EQ(linhasRegSint(), 15);
+    EXPECT_EQ(linhasRegSint(), 16);
     EXPECT_EQ(movimento.State(), platform::db::ObjectState::Closed);
     EXPECT_TRUE(Geral::ConexaoMovimento.contains("MV040007.MDB"));
 
@@ -298,6 +300,17 @@ TEST_F(ArquivoSintegra, QuarterOf2004IsWrittenByteForByteAndReadsBack) {
     EXPECT_TRUE(
         marco.contains("5022333444000181ISENTO        20040302RJ01   0000612101T0000000110000"
                        "00000001000000000000012000"));
+    EXPECT_TRUE(marco.contains("20040331SP01   0005065102P"));
+
+    // April's file leaves out the exit entered in April and issued in March.
+    script->expect(
+        QString::fromUtf8("Já existe o arquivo SINT007.TXT, deseja substitui-lo ? Você pode clicar "
+                          "não e mudar o nome ou o local..."),
+        Msg::Yes);
+    script->expect("Arquivo Finalizado, Faça a Validação no Sintegra Validador 5.2.7 !", Msg::OK);
+    ASSERT_EQ(gera(pedido(QDate(2004, 4, 1), QDate(2004, 4, 30))), ResultadoGeracao::Concluida);
+    const std::vector<ValoresSlot> abril{{40, 10000, 1800, 0, 0}};
+    EXPECT_EQ(le(arquivo(), QDate(2004, 4, 1), QDate(2004, 4, 30)), abril);
 }
 
 TEST_F(ArquivoSintegra, QuarterOf2002IsWrittenInTheOldLayout) {

@@ -9,8 +9,8 @@ namespace {
 Currency v(const char* texto) { return *Currency::parse(QString::fromLatin1(texto)); }
 
 // A document entered on 05/03 of the year and issued the same day, with one item in slot 0 unless
-// `itens` says otherwise, of a company of São Paulo whose CNPJ is 12.345.678/0001-95; its valor
-// contábil is the sum of its taken slots unless `contabil` says otherwise.
+// `itens` says otherwise, of a company of São Paulo whose CNPJ is 12.345.678/0001-95, in the file of
+// March; its valor contábil is the sum of its taken slots unless `contabil` says otherwise.
 struct Caso {
     const char* nome;
     int ano;
@@ -22,8 +22,10 @@ struct Caso {
     const char* cfop;
     std::vector<std::array<const char*, 5>> itens;  // base, icms, isento, outros, aliquota
     QStringList esperado;                           // the registers, fields joined by "|", or refusals
-    const char* emissao = "-03-05";                 // month and day of issue; "" for none
+    const char* emissao = "-03-05";                 // month and day of issue, or a date; "" for none
     const char* contabil = nullptr;
+    const char* lancamento = "-03-05";
+    int mes = 3;  // of the file
 };
 
 Inscricoes fornecedores() {
@@ -76,8 +78,19 @@ const std::vector<Caso> Casos = {
      {"50|" + Parte + "20040301|SP|01|   |P |000007|5102|" + Valores}, "-03-01"},
     {"an entry under the company's own CNPJ is its own", 2004, false, "NF", "12.345.678/0001-95", "SP", "7",
      "1.102", {Cem}, {"50|12345678000195|ISENTO        |20040305|SP|01|   |P |000007|1102|" + Valores}},
-    {"the company's own entry invoice is its own", 2004, false, "NFE", Cnpj, "SP", "7", "1.102", {Cem},
-     {"50|" + Parte + "20040305|SP|03|   |P |000007|1102|" + Valores}},
+    {"the company's own entry invoice is its own, model 01 from 2003", 2003, false, "NFE", Cnpj, "SP", "7",
+     "1.102", {Cem}, {"50|" + Parte + "20030305|SP|01|   |P |000007|1102|" + Valores}},
+    {"before 2003 the company's own entry invoice is model 03", 2002, false, "NFE", Cnpj, "SP", "7", "1.12",
+     {Cem}, {"50|" + Parte + "20020305|SP|03|   |  |000007|112|" + Valores}},
+    {"an import under the company's own CNPJ names no party", 2004, false, "NFE", "12.345.678/0001-95", "SP",
+     "7", "3.102", {Cem}, {"50|00000000000000|ISENTO        |20040305|EX|01|   |P |000007|3102|" + Valores}},
+    {"an export names no party", 2004, true, "NF", Cnpj, "EX", "7", "7.101", {Cem},
+     {"50|00000000000000|ISENTO        |20040305|EX|01|   |P |000007|7101|" + Valores}},
+    {"a ticket under a transport cfop is record 61", 2004, true, "BPR", Cnpj, "SP", "7", "5.357", {Cem},
+     {"61|" + Parte + "20040305|SP|13|   |P |000007|5357|" + Valores}},
+    {"an exit issued on 31/03 and entered on 01/04 is March's", 2004, true, "NF", Cnpj, "SP", "7", "5.102",
+     {Cem}, {"50|" + Parte + "20040331|SP|01|   |P |000007|5102|" + Valores}, "-03-31", nullptr, "-04-01"},
+    {"and not April's", 2004, true, "NF", Cnpj, "SP", "7", "5.102", {Cem}, {}, "-03-31", nullptr, "-04-01", 4},
     {"the total holds the IPI, shared out by the slots' amounts", 2004, false, "NF", Cnpj, "SP", "7", "1.102",
      {{"1000", "180", "0", "0", "18"}, {"400", "28", "100", "0", "7"}},
      {"50|" + Parte + "20040305|SP|01|   |T |000007|1102|0000000110000|0000000100000|0000000018000|"
@@ -99,7 +112,7 @@ const std::vector<Caso> Casos = {
     {"before 2003: electricity in record 50", 2002, false, "NEE", Cnpj, "SP", "7", "1.12", {Cem},
      {"50|" + Parte + "20020305|SP|06|   |  |000007|112|" + Valores}},
     {"cpf, registered ISENTO, from abroad; no issue date", 2004, true, "XYZ", "123.456.789-09", "", "123",
-     "7.102", {Cem}, {"50|00012345678909|ISENTO        |20040305|EX|01|   |P |000123|7102|" + Valores}, ""},
+     "7.102", {Cem}, {"50|00000000000000|ISENTO        |20040305|EX|01|   |P |000123|7102|" + Valores}, ""},
     {"empty mask", 2004, false, "NF", "__.___.___/____-__", "MG", "1", "2.102", {{"1234,57", "0", "0", "0",
      "7"}},
      {"50|00000000000000|ISENTO        |20040305|MG|01|   |T |000001|2102|0000000123457|0000000123457|"
@@ -152,8 +165,8 @@ const std::vector<Caso> Casos = {
      {"Saídas 05/03/2004 Nº 12: CFOP de transporte num documento que não é de transporte"}},
     {"before 2003 a communication service has no register", 2002, true, "NSC", Cnpj, "SP", "12", "5.12",
      {Cem}, {"Saídas 05/03/2002 Nº 12: Modelo 21 sem registro no leiaute anterior a 2003"}},
-    {"an exit issued before the period", 2004, true, "NF", Cnpj, "SP", "12", "5.102", {Cem},
-     {"Saídas 05/03/2004 Nº 12: Data de emissão fora do período"}, "-02-27"},
+    {"an exit issued in the year before", 2004, true, "NF", Cnpj, "SP", "12", "5.102", {Cem},
+     {"Saídas 05/03/2004 Nº 12: Data de emissão fora do período"}, "2003-12-31"},
     {"valor contábil below the slots", 2004, false, "NF", Cnpj, "SP", "12", "1.102", {Cem},
      {"Entradas 05/03/2004 Nº 12: Valor contábil menor que a soma dos valores do ICMS"}, "-03-05", "99,99"},
     {"incomplete cfop", 2004, true, "NF", Cnpj, "SP", "12", "5.1__", {Cem},
@@ -179,8 +192,12 @@ const std::vector<Caso> Casos = {
 TEST(ConverteDocumento, GivesTheRegistersOfEachTakenSlotOrTheFaultsOfTheDocument) {
     for (const Caso& c : Casos) {
         DocumentoIcms d;
-        d.datalan = QDate(c.ano, 3, 5);
-        d.demiss = QDate::fromString(QString::number(c.ano) + QString::fromLatin1(c.emissao), Qt::ISODate);
+        const auto data = [&c](const char* texto) {
+            const QString t = QString::fromLatin1(texto);
+            return QDate::fromString(t.startsWith(u'-') ? QString::number(c.ano) + t : t, Qt::ISODate);
+        };
+        d.datalan = data(c.lancamento);
+        d.demiss = data(c.emissao);
         d.especie = QString::fromLatin1(c.especie);
         d.cgc = QString::fromLatin1(c.cgc);
         d.uf = QString::fromLatin1(c.uf);
@@ -199,7 +216,8 @@ TEST(ConverteDocumento, GivesTheRegistersOfEachTakenSlotOrTheFaultsOfTheDocument
         if (c.contabil) d.vlrcontabil = v(c.contabil);
         Conversao conversao;
         conversao.registros.push_back({});  // registers of earlier documents stay
-        ConverteDocumento(d, {QDate(c.ano, 3, 1), QDate(c.ano, 3, 31), "SP", "12345678000195"}, c.saida,
+        const QDate inicio(c.ano, c.mes, 1);
+        ConverteDocumento(d, {inicio, inicio.addMonths(1).addDays(-1), "SP", "12345678000195"}, c.saida,
                           fornecedores(), conversao);
         QStringList obtido = conversao.recusas;
         for (std::size_t i = 1; i < conversao.registros.size(); ++i)
