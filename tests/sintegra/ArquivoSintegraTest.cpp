@@ -394,6 +394,9 @@ TEST_F(ArquivoSintegra, MissingMovementRefusedDocumentOrUnwritableFolderWriteNot
 
     documento(true, "2004-01-12", "2004-01-12", "NF", "33.444.555/0001-81", "SP", "77", "5.1",
               {{"-5", "0", "10", "0", "0"}});
+    // Issued in the year before: no file of this year's movement can take it.
+    documento(true, "2004-01-13", "2003-12-31", "NF", "33.444.555/0001-81", "SP", "78", "5.102",
+              {{"10", "0", "0", "0", "0"}});
     script->expect(
         QString::fromUtf8("Já existe o arquivo SINT007.TXT, deseja substitui-lo ? Você pode clicar não e "
                           "mudar o nome ou o local..."),
@@ -401,7 +404,8 @@ TEST_F(ArquivoSintegra, MissingMovementRefusedDocumentOrUnwritableFolderWriteNot
     esperaErros();
     EXPECT_EQ(gera(pedido(QDate(2004, 1, 1), QDate(2004, 1, 31))), ResultadoGeracao::DocumentosRecusados);
     EXPECT_EQ(erros(), QStringList({"Saídas 12/01/2004 Nº 77: CFOP incompleto",
-                                    "Saídas 12/01/2004 Nº 77: Valor negativo"}));
+                                    "Saídas 12/01/2004 Nº 77: Valor negativo",
+                                    "Saídas 13/01/2004 Nº 78: Data de emissão fora do período"}));
     EXPECT_EQ(arquivo(), escrito);
     EXPECT_EQ(linhasRegSint(), 1);
     EXPECT_EQ(movimento.State(), platform::db::ObjectState::Closed);
