@@ -228,8 +228,10 @@ Figures measure(int documentos) {
         sqlite3* rawCadastro = openRaw(registro);
         for (int run = 0; run <= Rounds; ++run) {
             f.program.add(bench::seconds([&] {
-                Livros::PreparaEntradas(estado, movimento, QStringLiteral("DIGE03"), cadastro);
-                Livros::PreparaSaidas(estado, movimento, QStringLiteral("DIGS03"), cadastro);
+                Livros::PreparaEntradas(estado, movimento, QStringLiteral("DIGE03"), QDate(2003, 3, 1),
+                                        cadastro);
+                Livros::PreparaSaidas(estado, movimento, QStringLiteral("DIGS03"), QDate(2003, 3, 1),
+                                      cadastro);
                 Livros::ResumeAliquotas(cadastro);
             }));
             if (run == 0) {

@@ -1,5 +1,6 @@
 #include "books/LivrosIss_sql.h"
 
+#include "books/ConfereDocumento.h"
 #include "platform/db/Recordset.h"
 
 namespace LivrosIss {
@@ -30,10 +31,35 @@ void Insere(Connection& cadastro, Modelo modelo, const LinhaIss& l) {
                                     l.aliq, l.iss, l.isentas, l.remessas, l.observ});
 }
 
+// The lines of `docs` into the work tables; the net amount of model 53 (the note less materials and
+// sub-contracted works) is checked as the stored amounts are.
+bool Prepara(Connection& cadastro, const std::vector<DocumentoIss>& docs, const QString& tabela,
+             Modelo modelo) {
+    std::vector<LinhaIss> linhas;
+    linhas.reserve(docs.size());
+    for (const DocumentoIss& d : docs) try {
+            const LinhaIss& l = linhas.emplace_back(LinhaDoLivro(modelo, d));
+            const QString liquido = QStringLiteral("base - (materiais + subempr)");
+            Livros::ConfereCalculado(liquido, l.base);
+            Livros::ConfereCalculado(liquido, l.isentas);
+        } catch (const platform::db::Error& e) {
+            throw platform::db::inDocument(e, tabela, d.docinicial);
+        }
+    platform::db::Transaction t(cadastro);
+    cadastro.Execute(QStringLiteral("DELETE FROM MovAliqIss"));
+    cadastro.Execute(QStringLiteral("DELETE FROM MovIss53"));
+    cadastro.Execute(QStringLiteral("DELETE FROM MovIss51"));
+    for (const LinhaIss& l : linhas) Insere(cadastro, modelo, l);
+    for (const TotalAliquotaIss& a : SomaPorAliquota(linhas))
+        cadastro.Execute(QStringLiteral("INSERT INTO MovAliqIss(aliq,base,iss) VALUES (?,?,?)"),
+                         {a.aliq, a.base, a.iss});
+    t.commit();
+    return docs.empty();
+}
 }  // namespace
 
-std::vector<DocumentoIss> LeDocumentos(Connection& movimento, int mes) {
-    const QString tabela = movimento::TabelaMes(movimento::Iss, mes);
+std::vector<DocumentoIss> LeDocumentos(Connection& movimento, const QDate& periodo) {
+    const QString tabela = movimento::TabelaMes(movimento::Iss, periodo.month());
     // The numbers of a day in the order of their values: 9 before 10.
     static const auto colunas =
         movimento::Projeta<DocumentoIss>({"datalan", "codserv", "serie", "docinicial", "docfinal", "base",
@@ -49,6 +75,8 @@ std::vector<DocumentoIss> LeDocumentos(Connection& movimento, int mes) {
             const DocumentoIss& anterior = docs.empty() ? nenhum : docs.back();
             DocumentoIss d;
             leitura.Le(d, anterior);
+            Livros::ConfereDatas(periodo, d.datalan);
+            Livros::ConfereValores(colunas, d);
             docs.push_back(std::move(d));
         } catch (const platform::db::Error& e) {
             throw platform::db::inDocument(e, tabela, rs.Fields(QStringLiteral("docinicial")).toString());
@@ -56,22 +84,11 @@ std::vector<DocumentoIss> LeDocumentos(Connection& movimento, int mes) {
     return docs;
 }
 
-bool PreparaLivroIss(Connection& cadastro, Connection& movimento, int mes, Modelo modelo) {
-    const std::vector<DocumentoIss> docs = LeDocumentos(movimento, mes);
-    std::vector<LinhaIss> linhas;
-    linhas.reserve(docs.size());
-    for (const DocumentoIss& d : docs) linhas.push_back(LinhaDoLivro(modelo, d));
-
-    platform::db::Transaction t(cadastro);
-    cadastro.Execute(QStringLiteral("DELETE FROM MovAliqIss"));
-    cadastro.Execute(QStringLiteral("DELETE FROM MovIss53"));
-    cadastro.Execute(QStringLiteral("DELETE FROM MovIss51"));
-    for (const LinhaIss& l : linhas) Insere(cadastro, modelo, l);
-    for (const TotalAliquotaIss& a : SomaPorAliquota(linhas))
-        cadastro.Execute(QStringLiteral("INSERT INTO MovAliqIss(aliq,base,iss) VALUES (?,?,?)"),
-                         {a.aliq, a.base, a.iss});
-    t.commit();
-    return docs.empty();
+bool PreparaLivroIss(Connection& cadastro, Connection& movimento, const QDate& periodo, Modelo modelo) {
+    const QString tabela = movimento::TabelaMes(movimento::Iss, periodo.month());
+    return Livros::SomasDoLivro(QStringLiteral("livro de ISS"), tabela, [&] {
+        return Prepara(cadastro, LeDocumentos(movimento, periodo), tabela, modelo);
+    });
 }
 
 void TabelasDaEmissao(Connection& cadastro) {

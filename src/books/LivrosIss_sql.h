@@ -11,13 +11,16 @@ namespace LivrosIss {
 
 using platform::db::Connection;
 
-// The documents of DIGISS`mes` (1 to 12) ordered by date and first number.
-std::vector<DocumentoIss> LeDocumentos(Connection& movimento, int mes);
+// The documents of the month table of `periodo` (any day of its month) ordered by date and first
+// number, each checked as a book prints it (ConfereDocumento): refused by name otherwise.
+std::vector<DocumentoIss> LeDocumentos(Connection& movimento, const QDate& periodo);
 
 // The month's ISS book of `modelo` afresh: MovIss53, MovIss51 and MovAliqIss emptied whatever the
 // model, one line per document into the model's table and the taxed lines per rate into MovAliqIss,
-// in one transaction committed before it returns. Returns whether the month has no document.
-bool PreparaLivroIss(Connection& cadastro, Connection& movimento, int mes, Modelo modelo);
+// in one transaction committed before it returns. Returns whether the month has no document. A line
+// the book cannot print whole refuses its document, and an overflow of the sums names the book and
+// the table; nothing is written then.
+bool PreparaLivroIss(Connection& cadastro, Connection& movimento, const QDate& periodo, Modelo modelo);
 
 // Makes the ISS books' work tables private to `cadastro` (Connection::PrivateTables): an emission prints
 // the lines it prepared, whatever another copy of the program prepares meanwhile.

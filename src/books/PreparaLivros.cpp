@@ -1,5 +1,6 @@
 #include "books/PreparaLivros.h"
 
+#include "books/ConfereDocumento.h"
 #include "books/LinhasLivro.h"
 #include "books/documentos_sql.h"
 #include "books/livros_sql.h"
@@ -47,12 +48,7 @@ bool NaoContribuinte(const DocumentoIcms& doc) {
            registers::ReescreveCgc(doc.cgc).tipo == registers::TipoChave::Cpf;
 }
 
-}  // namespace
-
-bool PreparaEntradas(const EstadoLivro& estado, Connection& movimento, const QString& TabelaAtual,
-                     Connection& cadastro) {
-    const std::vector<DocumentoIcms> documentos =
-        LeDocumentos(movimento, Livro::Entradas, TabelaAtual, Faixa(estado));
+bool Entradas(const std::vector<DocumentoIcms>& documentos, Connection& cadastro) {
     const QHash<QString, Participante> fornecedores = LeParticipantes(cadastro, Livro::Entradas, documentos);
     Transaction trans(cadastro);
     LimpaLivro(cadastro, Livro::Entradas);
@@ -77,10 +73,7 @@ bool PreparaEntradas(const EstadoLivro& estado, Connection& movimento, const QSt
     return documentos.empty();
 }
 
-ResultadoSaidas PreparaSaidas(const EstadoLivro& estado, Connection& movimento, const QString& TabelaAtual,
-                              Connection& cadastro) {
-    const std::vector<DocumentoIcms> documentos =
-        LeDocumentos(movimento, Livro::Saidas, TabelaAtual, Faixa(estado), estado.Industria);
+ResultadoSaidas Saidas(const std::vector<DocumentoIcms>& documentos, bool industria, Connection& cadastro) {
     const QHash<QString, Participante> clientes = LeParticipantes(cadastro, Livro::Saidas, documentos);
     Transaction trans(cadastro);
     LimpaLivro(cadastro, Livro::Saidas);
@@ -90,7 +83,7 @@ ResultadoSaidas PreparaSaidas(const EstadoLivro& estado, Connection& movimento, 
     TotaisPorChave porCfop, contribuintes, naoContribuintes;
     std::array<bool, 3> grupos{};
     for (const DocumentoIcms& doc : documentos) {
-        const DocumentoExpandido e = ExpandeSaida(doc, estado.Industria);
+        const DocumentoExpandido e = ExpandeSaida(doc, industria);
         if (e.linhas.empty()) continue;
         InsereDocumento(grava, doc, e.linhas, clientes);
         porCfop[doc.codfiscal] += e.totais;
@@ -113,6 +106,25 @@ ResultadoSaidas PreparaSaidas(const EstadoLivro& estado, Connection& movimento, 
     GravaGrupos(cadastro, Livro::Saidas, grupos);
     trans.commit();
     return r;
+}
+
+}  // namespace
+
+bool PreparaEntradas(const EstadoLivro& estado, Connection& movimento, const QString& TabelaAtual,
+                     const QDate& periodo, Connection& cadastro) {
+    return SomasDoLivro(QStringLiteral("Registro de Entradas"), TabelaAtual, [&] {
+        return Entradas(LeDocumentos(movimento, Livro::Entradas, TabelaAtual, periodo, Faixa(estado)),
+                        cadastro);
+    });
+}
+
+ResultadoSaidas PreparaSaidas(const EstadoLivro& estado, Connection& movimento, const QString& TabelaAtual,
+                              const QDate& periodo, Connection& cadastro) {
+    return SomasDoLivro(QStringLiteral("Registro de Saídas"), TabelaAtual, [&] {
+        return Saidas(
+            LeDocumentos(movimento, Livro::Saidas, TabelaAtual, periodo, Faixa(estado), estado.Industria),
+            estado.Industria, cadastro);
+    });
 }
 
 ResultadoAliquotas ResumeAliquotas(Connection& cadastro) {

@@ -30,8 +30,11 @@ struct EstadoLivro {
 // Refills MovEntrada, MovTent, MovUf and the entry flags of MovTPara from the documents of
 // `TabelaAtual` (the month's "DIGE" table) on `movimento`, looking the suppliers up in ForGeral.
 // Returns SemMovimento: true when the month (or the range) holds no document.
+// `periodo` is the book's month (any day of it): a document of another month, one without its dates
+// or with an amount the book cannot print whole is refused by name, and nothing is written; an
+// overflow of the book's sums is told as "Estouro" naming the book and `TabelaAtual`.
 bool PreparaEntradas(const EstadoLivro& estado, Connection& movimento, const QString& TabelaAtual,
-                     Connection& cadastro);
+                     const QDate& periodo, Connection& cadastro);
 
 struct ResultadoSaidas {
     bool SemMovimento = false;
@@ -41,8 +44,9 @@ struct ResultadoSaidas {
 };
 // Refills MovSaida, MovTsai, MovUf, MovUfnc and the exit flags of MovTPara from the documents of
 // `TabelaAtual` (the month's "DIGS" table), looking the clients up in CliGeral.
+// `periodo` as PreparaEntradas takes it.
 ResultadoSaidas PreparaSaidas(const EstadoLivro& estado, Connection& movimento, const QString& TabelaAtual,
-                              Connection& cadastro);
+                              const QDate& periodo, Connection& cadastro);
 
 struct ResultadoAliquotas {
     Currency ImpostoEntradas, ImpostoSaidas;

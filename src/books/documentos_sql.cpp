@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <numeric>
 
+#include "books/ConfereDocumento.h"
 #include "platform/report/Render.h"
 #include "platform/values/TextCompare.h"
 
@@ -36,28 +37,16 @@ int ComparaNumeros(const QString& a, const QString& b) {
     return compareText(a, b);
 }
 
-// The columns a book reads: the entries book prints no final number, the exits book no issue date,
-// and only an industry's exits book the IPI's base, exempt and other amounts. Fewer columns read is
-// less of the month to convert.
+// The columns a book reads: the entries book prints no final number, and only an industry's exits
+// book the IPI's base, exempt and other amounts. Fewer columns read is less of the month to convert.
+// Both read the issue date, which places a document as its entry date does.
 const movimento::Projecao<DocumentoIcms>& Colunas(bool entradas, bool industria) {
     const auto projeta = [](bool deEntradas, bool deIndustria) {
-        std::vector<const char*> c{"datalan",
-                                   "especie",
-                                   "serie",
-                                   "docinicial",
-                                   "cgc",
-                                   "uf",
-                                   "codfiscal",
-                                   "observ",
-                                   "vlrcontabil",
-                                   "baseicms",
-                                   "aliqicms",
-                                   "valricms",
-                                   "isenicms",
-                                   "outricms",
-                                   "valripi",
-                                   "fonteicms",
-                                   deEntradas ? "demiss" : "docfinal"};
+        std::vector<const char*> c{"datalan",   "especie",   "serie",    "docinicial",  "cgc",
+                                   "uf",        "codfiscal", "observ",   "vlrcontabil", "baseicms",
+                                   "aliqicms",  "valricms",  "isenicms", "outricms",    "valripi",
+                                   "fonteicms", "demiss"};
+        if (!deEntradas) c.push_back("docfinal");
         if (!deEntradas && deIndustria) c.insert(c.end(), {"baseipi", "isenipi", "outripi"});
         return movimento::Projeta<DocumentoIcms>(c);
     };
@@ -86,7 +75,8 @@ void AcrescentaJson(QString& json, const QString& texto) {
 }  // namespace
 
 std::vector<DocumentoIcms> LeDocumentos(Connection& movimento, Livro livro, const QString& tabela,
-                                        const std::optional<FaixaDias>& faixa, bool industria) {
+                                        const QDate& periodo, const std::optional<FaixaDias>& faixa,
+                                        bool industria) {
     const bool entradas = livro == Livro::Entradas;
     QString resto;
     Params params;
@@ -105,10 +95,14 @@ std::vector<DocumentoIcms> LeDocumentos(Connection& movimento, Livro livro, cons
     documentos.reserve(std::size_t(rs.RecordCount()));
     // Each document is read in place, beside the previous one (the room was reserved: none moves).
     const DocumentoIcms nenhum;
+    const auto& colunas = Colunas(entradas, industria);
     for (; !rs.Eof(); rs.MoveNext()) {
         const DocumentoIcms& anterior = documentos.empty() ? nenhum : documentos.back();
         try {
-            leitura.Le(documentos.emplace_back(), anterior);
+            DocumentoIcms& d = documentos.emplace_back();
+            leitura.Le(d, anterior);
+            ConfereDatas(periodo, d.datalan, &d.demiss);
+            ConfereValores(colunas, d);
         } catch (const platform::db::Error& e) {
             throw platform::db::inDocument(e, tabela, rs.Fields(QStringLiteral("docinicial")).toString());
         }

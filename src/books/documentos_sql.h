@@ -25,10 +25,12 @@ struct FaixaDias {
 // The documents of `tabela` (the month's "DIGE" table for the entries, "DIGS" for the exits; a name that
 // is no month table is a run-time error, so no text ever becomes SQL), of the whole month or of a day range,
 // in the book's order: by entry date, then (entries only) CNPJ/CPF, then first number. Only what the book
-// prints is read; the rest stays empty: the entries' final number, the exits' issue date, and the IPI's
-// base, exempt and other amounts unless the exits book is an industry's.
+// prints or places by is read; the rest stays empty: the entries' final number, and the IPI's base,
+// exempt and other amounts unless the exits book is an industry's.
+// Every document read is checked (ConfereDocumento) against the month of `periodo` (any day of it).
 std::vector<DocumentoIcms> LeDocumentos(Connection& movimento, Livro livro, const QString& tabela,
-                                        const std::optional<FaixaDias>& faixa, bool industria = false);
+                                        const QDate& periodo, const std::optional<FaixaDias>& faixa,
+                                        bool industria = false);
 
 // A counterpart as the books print it.
 struct Participante {

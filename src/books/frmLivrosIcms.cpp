@@ -309,12 +309,14 @@ EstadoLivro frmLivrosIcms::Estado() const {
 
 void frmLivrosIcms::Prepara_Entradas() {
     TabelaAtual = movimento::TabelaMes(movimento::Entradas, empresa_->Periodo().month());
-    SemMovimento = PreparaEntradas(Estado(), BancoMovimento, TabelaAtual, BancoCadastro());
+    SemMovimento =
+        PreparaEntradas(Estado(), BancoMovimento, TabelaAtual, empresa_->Periodo(), BancoCadastro());
 }
 
 void frmLivrosIcms::Prepara_Saidas() {
     TabelaAtual = movimento::TabelaMes(movimento::Saidas, empresa_->Periodo().month());
-    const ResultadoSaidas r = PreparaSaidas(Estado(), BancoMovimento, TabelaAtual, BancoCadastro());
+    const ResultadoSaidas r =
+        PreparaSaidas(Estado(), BancoMovimento, TabelaAtual, empresa_->Periodo(), BancoCadastro());
     SemMovimento = r.SemMovimento;
     HaMovUf = r.HaMovUf;
     HaMovUfnc = r.HaMovUfnc;

@@ -171,7 +171,7 @@ void frmLivrosIss::cmdCancelar_Click() {
 // The month's book afresh in the work tables, committed before it is printed.
 void frmLivrosIss::cmdEmissao_Click() {
     TabelasDaEmissao(BancoCadastro());
-    SemMovimento = PreparaLivroIss(BancoCadastro(), BancoMovimento, empresa_->Periodo().month(),
+    SemMovimento = PreparaLivroIss(BancoCadastro(), BancoMovimento, empresa_->Periodo(),
                                    Modelo53 ? Modelo::M53 : Modelo::M51);
     Imprime_Livro();
 }

@@ -160,16 +160,19 @@ class LivrosImpressosTest : public testsupport::RegistryWindowFixture {
         const PosIcms::InformacoesMes info = informacoes(mes);
         bool sem = false;
         if (nome.contains(QStringLiteral("Ent"))) {
-            sem = PreparaEntradas(estado, movimento, QStringLiteral("DIGE") + mm, db);
+            sem = PreparaEntradas(estado, movimento, QStringLiteral("DIGE") + mm, QDate(2011, mes, 1), db);
             for (auto& p : FormulasEntradas(info)) f.push_back(p);
         } else if (nome.contains(QStringLiteral("Sai"))) {
-            const ResultadoSaidas r = PreparaSaidas(estado, movimento, QStringLiteral("DIGS") + mm, db);
+            const ResultadoSaidas r =
+                PreparaSaidas(estado, movimento, QStringLiteral("DIGS") + mm, QDate(2011, mes, 1), db);
             sem = r.SemMovimento;
             for (auto& p : FormulasSaidas(info, r.HaMovUf, r.HaMovUfnc)) f.push_back(p);
         } else {
             DadosApuracao d;
-            d.SemMovEntradas = PreparaEntradas(estado, movimento, QStringLiteral("DIGE") + mm, db);
-            const ResultadoSaidas r = PreparaSaidas(estado, movimento, QStringLiteral("DIGS") + mm, db);
+            d.SemMovEntradas =
+                PreparaEntradas(estado, movimento, QStringLiteral("DIGE") + mm, QDate(2011, mes, 1), db);
+            const ResultadoSaidas r =
+                PreparaSaidas(estado, movimento, QStringLiteral("DIGS") + mm, QDate(2011, mes, 1), db);
             sem = d.SemMovSaidas = r.SemMovimento;
             const ResultadoAliquotas a = ResumeAliquotas(db);
             d.ImpostoEntradas = a.ImpostoEntradas;

@@ -58,7 +58,7 @@ class LivrosIssImpressoTest : public testsupport::RegistryWindowFixture {
     Document emite(const char* arquivo, int mes = 3) {
         const QString nome = QString::fromLatin1(arquivo);
         const Modelo modelo = nome.contains(QStringLiteral("53")) ? Modelo::M53 : Modelo::M51;
-        const bool sem = PreparaLivroIss(db, movimento, mes, modelo);
+        const bool sem = PreparaLivroIss(db, movimento, QDate(2011, mes, 1), modelo);
         const EmpresaIss empresa{QStringLiteral("Serviços \"Exemplo\" Ltda"),
                                  QStringLiteral("Rua das Flores"),
                                  QStringLiteral("120"),

@@ -117,7 +117,7 @@ TEST_F(PreparaLivroIssTest, SumsTheTaxedLinesPerExactRateRoundedBeforeTheyAreAdd
     grava(20, "4", nullptr, "100,0051", "7,5", "7,5051");
     grava(21, "5", "0", "80", "0", "0");
     grava(22, "6", "1", "50", "5", "2,5");
-    ASSERT_FALSE(PreparaLivroIss(cadastro, movimento, 3, Modelo::M53));
+    ASSERT_FALSE(PreparaLivroIss(cadastro, movimento, QDate(2003, 3, 1), Modelo::M53));
     EXPECT_EQ(linhas(QStringLiteral("SELECT docinicial FROM MovIss53 ORDER BY rowid")),
               (std::vector<std::vector<QString>>{{"9"}, {"100"}, {"3"}, {"4"}, {"5"}, {"6"}}));
     EXPECT_EQ(linhas(QStringLiteral("SELECT aliq, base, iss FROM MovAliqIss ORDER BY rowid")),
@@ -125,10 +125,10 @@ TEST_F(PreparaLivroIssTest, SumsTheTaxedLinesPerExactRateRoundedBeforeTheyAreAdd
     EXPECT_TRUE(linhas(QStringLiteral("SELECT * FROM MovIss51")).empty());
 
     // Another model's emission empties the other book; an empty month empties all three.
-    ASSERT_FALSE(PreparaLivroIss(cadastro, movimento, 3, Modelo::M51));
+    ASSERT_FALSE(PreparaLivroIss(cadastro, movimento, QDate(2003, 3, 1), Modelo::M51));
     EXPECT_TRUE(linhas(QStringLiteral("SELECT * FROM MovIss53")).empty());
     EXPECT_EQ(linhas(QStringLiteral("SELECT * FROM MovIss51")).size(), 6u);
-    EXPECT_TRUE(PreparaLivroIss(cadastro, movimento, 4, Modelo::M51));
+    EXPECT_TRUE(PreparaLivroIss(cadastro, movimento, QDate(2003, 4, 1), Modelo::M51));
     for (const char* t : {"MovIss53", "MovIss51", "MovAliqIss"})
         EXPECT_TRUE(linhas(QStringLiteral("SELECT * FROM ") + QString::fromLatin1(t)).empty()) << t;
 }
@@ -166,12 +166,30 @@ TEST_F(PreparaLivroIssTest, StoredValuesNoBookCanReadNameTheirDocument) {
               "pode ser lido como valor monetário (décimos de milésimo inteiros)."},
           std::pair{"UPDATE DIGISS03 SET iss = 100000, datalan = '2003-02-31'",
                     "Documento 31 da tabela DIGISS03: Tipo incompatível: o campo \"datalan\" guarda "
-                    "\"2003-02-31\", que não pode ser lido como data."}}) {
+                    "\"2003-02-31\", que não pode ser lido como data."},
+          std::pair{
+              "UPDATE DIGISS03 SET datalan = '2003-03-12', materiais = 9223372036854775807",
+              "Documento 31 da tabela DIGISS03: o campo \"materiais\" guarda 9223372036854775807, além do "
+              "que os livros imprimem inteiro (99.999.999.999,99)."},
+          std::pair{
+              "UPDATE DIGISS03 SET materiais = 999999999999900, base = -999999999999900",
+              "Documento 31 da tabela DIGISS03: base - (materiais + subempr) dá -1999999999999800 décimos "
+              "de milésimo, além do que os livros imprimem inteiro (99.999.999.999,99)."},
+          std::pair{"UPDATE DIGISS03 SET materiais = 0, datalan = NULL",
+                    "Documento 31 da tabela DIGISS03: Data de lançamento ausente; preencha-a no documento."},
+          std::pair{"UPDATE DIGISS03 SET datalan = '9999-12-31'",
+                    "Documento 31 da tabela DIGISS03: Data de lançamento fora do período: 31/12/9999"},
+          // Each document prints whole; their sum does not.
+          std::pair{
+              "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 9300) "
+              "INSERT OR REPLACE INTO DIGISS03(codauto,datalan,docinicial,base,aliq,iss,tipo) "
+              "SELECT i, '2003-03-12', i, 999999999999900, 50000, 0, '0' FROM n",
+              "Estouro nas somas do livro de ISS: confira os valores dos documentos da tabela DIGISS03."}}) {
         movimento.Execute(QString::fromUtf8(sql));
         try {
-            PreparaLivroIss(cadastro, movimento, 3, Modelo::M53);
+            PreparaLivroIss(cadastro, movimento, QDate(2003, 3, 1), Modelo::M53);
             ADD_FAILURE() << sql;
-        } catch (const platform::db::Error& e) {
+        } catch (const platform::values::RuntimeError& e) {
             EXPECT_EQ(e.description(), QString::fromUtf8(mensagem));
         }
     }

@@ -89,10 +89,10 @@ class PreparaLivrosTest : public ::testing::Test {
     }
 
     bool entradas(const EstadoLivro& estado = {}) {
-        return PreparaEntradas(estado, movimento, QStringLiteral("DIGE03"), cadastro);
+        return PreparaEntradas(estado, movimento, QStringLiteral("DIGE03"), QDate(2003, 3, 1), cadastro);
     }
     ResultadoSaidas saidas(const EstadoLivro& estado = {}) {
-        return PreparaSaidas(estado, movimento, QStringLiteral("DIGS03"), cadastro);
+        return PreparaSaidas(estado, movimento, QStringLiteral("DIGS03"), QDate(2003, 3, 1), cadastro);
     }
 
     TempProgramFolder pasta;
@@ -115,7 +115,7 @@ TEST_F(PreparaLivrosTest, EntriesFillLinesTotalsAndFlags) {
     a.docinicial = QStringLiteral("00010");
     DocumentoIcms b = doc(11, 6, "2.102", {{m("500"), m("18"), m("90"), {}, m("100")}},
                           QStringLiteral("99.999.999/0001-91"), "SP");
-    b.demiss = QDate();
+    b.demiss = QDate(2003, 3, 2);
     b.fonteicms = m("5");
     grava(QStringLiteral("DIGE03"), a);
     grava(QStringLiteral("DIGE03"), b);
@@ -123,15 +123,15 @@ TEST_F(PreparaLivrosTest, EntriesFillLinesTotalsAndFlags) {
     grava(QStringLiteral("DIGE03"), doc(13, 8, "3.102", {{{}, m("18"), m("5"), {}, {}}}));
 
     EXPECT_FALSE(entradas());
-    EXPECT_EQ(
-        linhas("SELECT datalan,demiss,especie,docinicial,cgc,inscrest,empresa,uf,codfiscal,vlrcontabil,"
-               "tipoicms0,baseicms0,aliqicms0,valricms0,observ0,tipoicms1,baseicms1,observ1 "
-               "FROM MovEntrada ORDER BY rowid"),
-        lista({"05/03/2003|01/03/2003|NF|10|11.222.333/0001-81|111|Primeiro D'Ávila|sp|2.102|1000|"
-               "ICMS 1|1000|12|120| IF=10,00||0| ",
-               "06/03/2003||NF|11|99.999.999/0001-91| | |SP|2.102|600|ICMS 1|500|18|90| IF=5,00|ICMS 3|100|",
-               "07/03/2003|01/03/2003|NF|12|11.222.333/0001-81|111|Primeiro D'Ávila|MG|1.102|300|ICMS "
-               "2|300|0|0|||0| "}));
+    EXPECT_EQ(linhas("SELECT datalan,demiss,especie,docinicial,cgc,inscrest,empresa,uf,codfiscal,vlrcontabil,"
+                     "tipoicms0,baseicms0,aliqicms0,valricms0,observ0,tipoicms1,baseicms1,observ1 "
+                     "FROM MovEntrada ORDER BY rowid"),
+              lista({"05/03/2003|01/03/2003|NF|10|11.222.333/0001-81|111|Primeiro D'Ávila|sp|2.102|1000|"
+                     "ICMS 1|1000|12|120| IF=10,00||0| ",
+                     "06/03/2003|02/03/2003|NF|11|99.999.999/0001-91| | |SP|2.102|600|ICMS 1|500|18|90| "
+                     "IF=5,00|ICMS 3|100|",
+                     "07/03/2003|01/03/2003|NF|12|11.222.333/0001-81|111|Primeiro D'Ávila|MG|1.102|300|ICMS "
+                     "2|300|0|0|||0| "}));
     EXPECT_EQ(linhas("SELECT * FROM MovTent ORDER BY rowid"),
               lista({"2.102|1600|1500|210|0|100", "1.102|300|0|0|300|0"}));
     EXPECT_EQ(linhas("SELECT * FROM MovUf ORDER BY rowid"), lista({"sp|1600|1500|100|15"}));
@@ -345,6 +345,30 @@ TEST_F(PreparaLivrosTest, StoredValuesNoBookCanReadNameTheirDocument) {
          incompativel +
              QStringLiteral("\"datalan\" guarda \"15/03/2003\", que não pode ser lido como data.")},
         {"vlrcontabil", "NULL", QString()},
+        {"isenicms0", "9223372036854775807",
+         QStringLiteral(
+             "Documento 77 da tabela DIGE03: o campo \"isenicms0\" guarda 9223372036854775807, além "
+             "do que os livros imprimem inteiro (99.999.999.999,99).")},
+        {"valripi", "-999999999999901",
+         QStringLiteral("Documento 77 da tabela DIGE03: o campo \"valripi\" guarda "
+                        "-999999999999901, além do que os livros imprimem inteiro "
+                        "(99.999.999.999,99).")},
+        {"valripi", "999999999999900", QString()},
+        {"aliqicms0", "1000000",
+         QStringLiteral("Documento 77 da tabela DIGE03: o campo \"aliqicms0\" guarda "
+                        "1000000, além do que os livros imprimem inteiro (99,9999).")},
+        {"datalan", "NULL",
+         QStringLiteral("Documento 77 da tabela DIGE03: Data de lançamento ausente; preencha-a "
+                        "no documento.")},
+        {"demiss", "NULL",
+         QStringLiteral("Documento 77 da tabela DIGE03: Data de emissão ausente; preencha-a no "
+                        "documento.")},
+        {"datalan", "'9999-12-31'",
+         QStringLiteral("Documento 77 da tabela DIGE03: Data de lançamento fora do "
+                        "período: 31/12/9999")},
+        {"demiss", "'2003-04-01'",
+         QStringLiteral("Documento 77 da tabela DIGE03: Data de emissão fora do "
+                        "período: 01/04/2003")},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.valor);

@@ -97,7 +97,8 @@ TEST_F(DocumentoMesTest, EveryColumnOfTheMapReachesTheWindowTheBooksAndTheFile) 
     for (const Livro& l :
          {Livro{Livros::Livro::Entradas, "DIGE03", false}, Livro{Livros::Livro::Saidas, "DIGS03", false},
           Livro{Livros::Livro::Saidas, "DIGS03", true}}) {
-        const auto lidos = Livros::LeDocumentos(banco, l.livro, l.tabela, std::nullopt, l.industria);
+        const auto lidos =
+            Livros::LeDocumentos(banco, l.livro, l.tabela, QDate(2003, 3, 1), std::nullopt, l.industria);
         ASSERT_EQ(lidos.size(), 1u);
         EXPECT_GT(Conferidas(lidos[0], icms, l.tabela), 0);
     }
@@ -118,7 +119,7 @@ TEST_F(DocumentoMesTest, EveryColumnOfTheMapReachesTheWindowTheBooksAndTheFile) 
         Conferidas(LeDocumentoDaLinha<DocumentoIss>(LeDocumento(banco, TabelaMes(Iss, 3), 1)), iss, "linha"),
         int(SemChave<DocumentoIss>().size()));
     ConfereCampos(iss);
-    const auto lidos = LivrosIss::LeDocumentos(banco, 3);
+    const auto lidos = LivrosIss::LeDocumentos(banco, QDate(2003, 3, 1));
     ASSERT_EQ(lidos.size(), 1u);
     EXPECT_GT(Conferidas(lidos[0], iss, "livro de ISS"), 0);
 }
