@@ -322,7 +322,9 @@ TEST_F(PreparaLivrosTest, StoredValuesNoBookCanReadNameTheirDocument) {
     ASSERT_FALSE(entradas());
     const QStringList antes = linhas("SELECT * FROM MovEntrada ORDER BY rowid");
     grava(QStringLiteral("DIGE03"), doc(77, 6, "1.102", {{m("20"), m("18"), m("3,6"), {}, {}}}));
-    const QString incompativel = QStringLiteral("Documento 77 da tabela DIGE03: Tipo incompatível: o campo ");
+    const QString doc77 = QStringLiteral("Documento 77 da tabela DIGE03: ");
+    const QString incompativel = doc77 + QStringLiteral("Tipo incompatível: o campo ");
+    const QString alem = QStringLiteral(", além do que os livros imprimem inteiro (99.999.999.999,99).");
     const QString monetario =
         QStringLiteral(", que não pode ser lido como valor monetário (décimos de milésimo inteiros).");
     const struct {
@@ -344,31 +346,17 @@ TEST_F(PreparaLivrosTest, StoredValuesNoBookCanReadNameTheirDocument) {
         {"datalan", "'15/03/2003'",
          incompativel +
              QStringLiteral("\"datalan\" guarda \"15/03/2003\", que não pode ser lido como data.")},
-        {"vlrcontabil", "NULL", QString()},
         {"isenicms0", "9223372036854775807",
-         QStringLiteral(
-             "Documento 77 da tabela DIGE03: o campo \"isenicms0\" guarda 9223372036854775807, além "
-             "do que os livros imprimem inteiro (99.999.999.999,99).")},
-        {"valripi", "-999999999999901",
-         QStringLiteral("Documento 77 da tabela DIGE03: o campo \"valripi\" guarda "
-                        "-999999999999901, além do que os livros imprimem inteiro "
-                        "(99.999.999.999,99).")},
-        {"valripi", "999999999999900", QString()},
+         doc77 + "o campo \"isenicms0\" guarda 9223372036854775807" + alem},
+        {"valripi", "-999999999999901", doc77 + "o campo \"valripi\" guarda -999999999999901" + alem},
         {"aliqicms0", "1000000",
-         QStringLiteral("Documento 77 da tabela DIGE03: o campo \"aliqicms0\" guarda "
-                        "1000000, além do que os livros imprimem inteiro (99,9999).")},
-        {"datalan", "NULL",
-         QStringLiteral("Documento 77 da tabela DIGE03: Data de lançamento ausente; preencha-a "
-                        "no documento.")},
-        {"demiss", "NULL",
-         QStringLiteral("Documento 77 da tabela DIGE03: Data de emissão ausente; preencha-a no "
-                        "documento.")},
-        {"datalan", "'9999-12-31'",
-         QStringLiteral("Documento 77 da tabela DIGE03: Data de lançamento fora do "
-                        "período: 31/12/9999")},
-        {"demiss", "'2003-04-01'",
-         QStringLiteral("Documento 77 da tabela DIGE03: Data de emissão fora do "
-                        "período: 01/04/2003")},
+         doc77 + "o campo \"aliqicms0\" guarda 1000000, além do que os livros imprimem inteiro (99,9999)."},
+        {"datalan", "NULL", doc77 + "Data de lançamento ausente; preencha-a no documento."},
+        {"demiss", "NULL", doc77 + "Data de emissão ausente; preencha-a no documento."},
+        {"datalan", "'9999-12-31'", doc77 + "Data de lançamento fora do período: 31/12/9999"},
+        {"demiss", "'2003-04-01'", doc77 + "Data de emissão fora do período: 01/04/2003"},
+        {"vlrcontabil", "NULL", QString()},
+        {"valripi", "999999999999900", QString()},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.valor);
