@@ -36,6 +36,8 @@ inline const QString MaiorData = QStringLiteral("31/12/2099");
 inline const QString MaiorNumero = QStringLiteral("999999");
 // The IPI amount of an exits remark, in its plain form ("IPI= 12345.67"): a word of its own.
 inline const QString MaiorIpiSimples = QStringLiteral("99999999999.99");
+// The entries' remark of the ICMS at source in its plain form (" IF=12345,67"): a word of its own.
+inline const QString MaiorFonte = QStringLiteral("IF=99999999999,99");
 inline QString Letras(int n) { return QString(n, u'W'); }
 
 // An amount column: right-aligned, in the books' money format, blank when zero.

@@ -40,7 +40,7 @@ std::vector<Column> colunasEntradas() {
         Column("Série", "serie", 8, 5).widest(Letras(3)).grouped(Documento),
         Column("Número", "docinicial", 10, 6).widest(MaiorNumero).grouped(Documento).aligned(Align::Right),
         Column("Data do\nDocumento", "demiss", 14, 10).widest(MaiorData).grouped(Documento).formatted(Data),
-        Column("Emitente", "empresa", 38, 40).grouped(Documento),
+        Column("Emitente", "empresa", 36, 40).grouped(Documento),
         Column("CNPJ/CPF", "cgc", 23, 18).widest(MaiorCnpj).grouped(Documento),
         Column("Inscrição\nEstadual", "inscrest", 19.5, 15).widest(MaiorInscricao).grouped(Documento),
         Column("Proce-\ndência", "uf", 8.5, 6).widest(Letras(2)),
@@ -50,7 +50,7 @@ std::vector<Column> colunasEntradas() {
         ColunaValor("Base de Cálculo\nou Valor", "baseicms", 22, 17, MaiorValor).grouped(Fiscais).zeroBlank(),
         ColunaAliquota("aliqicms", 9.5, 7).grouped(Fiscais),
         ColunaValor("Imposto\nCreditado", "valricms", 22.5, 18).grouped(Fiscais).zeroBlank(),
-        Column("Observações", "observ", 22, 17).widest(MaiorValor).wrapped()};
+        Column("Observações", "observ", 24, 17).widest(MaiorFonte).wrapped()};
 }
 
 // Each row of the work table holds two book lines; the second prints only when it holds something.

@@ -164,6 +164,7 @@ TEST_F(EmissaoPelaJanelaTest, TheWidestValuesPrintWholeInEveryBookOnBothForms) {
     documento("DIGE11", "2.91.1", "98.765.432/0001-98", "SP", maior, maior, maior, maior, maior, maior);
     // A person, never a contributor: the exit goes to the non-contributors' summary.
     documento("DIGS11", "6.11.1", "123.456.789-09", "RJ", menor, menor, menor, maior, menor, {});
+    largo.Execute(QStringLiteral("UPDATE DIGE11 SET fonteicms = ?"), {maior});
     PosIcms::CompletaMeses(largo);
 
     click(w->cmdCancelar);
@@ -187,12 +188,13 @@ TEST_F(EmissaoPelaJanelaTest, TheWidestValuesPrintWholeInEveryBookOnBothForms) {
                                    QString::fromLatin1(impressora[0] == 'J' ? "Jt" : "Ma") +
                                    QString::fromLatin1(l.golden);
             SCOPED_TRACE(golden.toStdString());
-            Emite(l.livro, [&golden](platform::report::frmRelatorio& previa) {
+            Emite(l.livro, [&golden, &l](platform::report::frmRelatorio& previa) {
                 const platform::report::Document& d = previa.previews()[0]->document();
                 expectGolden(golden, d);
                 QString texto;
                 for (const auto& p : d.pages) texto += p.textLines().join(u'\n') + u'\n';
                 EXPECT_TRUE(texto.contains(QStringLiteral("99.999.999.999,99")));
+                EXPECT_TRUE(l.golden[0] != 'E' || texto.contains(QStringLiteral("IF=99999999999,99")));
                 EXPECT_TRUE(texto.contains(QStringLiteral("Inscrição Estadual: 111.222.333.111")));
             });
         }
