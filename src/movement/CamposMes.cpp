@@ -24,12 +24,20 @@ template <typename D>
 void CamposMes<D>::Mostra(const D& d) const {
     for (const auto& [controle, coluna] : pares_) {
         if (auto* data = qobject_cast<platform::controls::TDBDate*>(controle);
-            data && coluna->tipo == TipoMes::Data)
-            data->setValue(d.*(coluna->data));
-        else if (auto* numero = qobject_cast<platform::controls::TDBNumber*>(controle);
-                 numero && coluna->tipo == TipoMes::Dinheiro)
+            data && coluna->tipo == TipoMes::Data) {
+            // A date beyond the field's limits shows empty: shown, the field would refuse it as the
+            // clerk leaves it, and nothing else could be done in the window, not even cancel.
+            const QDate valor = d.*(coluna->data);
+            const bool cabe = !valor.isValid() || ((!data->MinDate().isValid() || valor >= data->MinDate()) &&
+                                                   (!data->MaxDate().isValid() || valor <= data->MaxDate()));
+            data->setValue(cabe ? valor : QDate());
+        } else if (auto* numero = qobject_cast<platform::controls::TDBNumber*>(controle);
+                   numero && coluna->tipo == TipoMes::Dinheiro) {
+            // A value the field cannot hold leaves it as it was: it shows none rather than the
+            // previous document's.
+            numero->setValue(Currency());
             numero->setValue(coluna->Dinheiro(d));
-        else if (coluna->tipo == TipoMes::Texto)
+        } else if (coluna->tipo == TipoMes::Texto)
             shell::DefineTextoCampo(controle, coluna->Texto(d));
     }
 }

@@ -18,6 +18,7 @@
 #include "movement/EmpresaPeriodo.h"
 #include "movement/LancamentoIcms.h"
 #include "movement/RegrasDocumentoIcms.h"
+#include "movement/ValoresGuardados.h"
 #include "movement/frmMovPesq.h"
 #include "movement/movimento_sql.h"
 #include "platform/controls/Colors.h"
@@ -79,6 +80,7 @@ class CadastroIcms : public CadastroMovimento {
         campos_.Mostra(d);
         PreencheItens(j.ArrayItens, ItensDoDocumento(d));
         j.tdgItens->ReBind();
+        AvisaGuardados(d);
     }
 
     // The company fields are part of the state too: open while idle or without a company, locked
@@ -91,6 +93,7 @@ class CadastroIcms : public CadastroMovimento {
         }
         AjustaEmpresa(estado, j.txtCodigo, j.tdbAnomes, j.Empresa());
         if (estado == shell::Ocioso || estado == shell::SemEmpresa) j.LimpaItens();
+        if (estado != shell::Carregado) guardados_.Esquece();
         if (estado == shell::Carregado || estado == shell::Novo)
             setBackColor(j.mskCodigo, platform::controls::menuColor());
     }
@@ -133,6 +136,7 @@ class CadastroIcms : public CadastroMovimento {
     // item is empty, its type one blank.
     DocumentoIcms DocumentoDaJanela() const {
         DocumentoIcms d = campos_.Le();
+        guardados_.Restaura(d);
         const auto itens = ItensParaGravar(janela_.ArrayItens);
         for (int slot = 0; slot < SlotsItens; ++slot) {
             const ItemGrade item = slot < int(itens.size()) ? itens[std::size_t(slot)] : ItemGrade{};
@@ -142,8 +146,23 @@ class CadastroIcms : public CadastroMovimento {
         return d;
     }
 
+    // Names what the fields cannot show of `d` as stored; the items keep their stored amounts in the
+    // grid's array, so only those beyond what a cell takes are named.
+    void AvisaGuardados(const DocumentoIcms& d) {
+        QStringList itens;
+        for (const auto& c : ColunasIcms())
+            if (c.slot >= 0 && c.tipo == TipoMes::Dinheiro)
+                if (const QString nome = ValorAlemDoCampo(c.nome, c.Dinheiro(d)); !nome.isEmpty())
+                    itens << nome;
+        const QString aviso = guardados_.Confere(campos_, d, janela_.Empresa().Periodo(), itens);
+        if (!aviso.isEmpty())
+            platform::ui::MsgBox(aviso, platform::ui::Msg::OKOnly + platform::ui::Msg::Exclamation,
+                                 QStringLiteral("Atenção"));
+    }
+
     frmMovIcms& janela_;
     CamposMes<DocumentoIcms> campos_;
+    ValoresGuardados<DocumentoIcms> guardados_;
     bool gravouNovo_ = false;
     // The code after the one just inserted, taken over once the save has ended.
     qint64 proximo_ = 0;

@@ -17,6 +17,7 @@
 #include "movement/CamposMes.h"
 #include "movement/EmpresaPeriodo.h"
 #include "movement/RegrasIss.h"
+#include "movement/ValoresGuardados.h"
 #include "movement/frmMovPesq.h"
 #include "movement/movimento_sql.h"
 #include "platform/controls/Colors.h"
@@ -53,6 +54,7 @@ class CadastroIss : public CadastroMovimento {
     // The document as the fields hold it, the type by its code.
     DocumentoIss DocumentoDaJanela() const {
         DocumentoIss d = campos_.Le();
+        guardados_.Restaura(d);
         d.tipo = QString(CodigoTipoIss(d.tipo));
         return d;
     }
@@ -77,6 +79,10 @@ class CadastroIss : public CadastroMovimento {
         j.mskCodigo->setText(Geral::Zeros(d.codauto, 6));
         campos_.Mostra(d);
         j.cmbTipo->setCurrentIndex(tipo);
+        const QString aviso = guardados_.Confere(campos_, d, j.Empresa().Periodo());
+        if (!aviso.isEmpty())
+            platform::ui::MsgBox(aviso, platform::ui::Msg::OKOnly + platform::ui::Msg::Exclamation,
+                                 QStringLiteral("Atenção"));
     }
 
     void TestaRegras() override {
@@ -117,6 +123,7 @@ class CadastroIss : public CadastroMovimento {
         }
         AjustaEmpresa(estado, j.txtCodigo, j.tdbAnomes, j.Empresa());
         if (estado == shell::Ocioso || estado == shell::SemEmpresa) j.cmbTipo->setCurrentIndex(-1);
+        if (estado != shell::Carregado) guardados_.Esquece();
         if (estado == shell::Carregado) j.AjustaModelo();
     }
 
@@ -129,6 +136,7 @@ class CadastroIss : public CadastroMovimento {
   private:
     frmMovIss& janela_;
     CamposMes<DocumentoIss> campos_;
+    ValoresGuardados<DocumentoIss> guardados_;
     DocumentoIss carregado_;
     // The code after the one just inserted, taken over once the save has ended.
     qint64 proximo_ = 0;

@@ -284,3 +284,64 @@ TEST_F(frmMovIcmsGravaTest, ARefusedWriteKeepsTheDocument) {
 }
 
 }  // namespace
+
+namespace {
+
+const QString NaoMostrado = QStringLiteral(
+    "Este documento guarda o que a janela não pode mostrar como está gravado; o que não for digitado será "
+    "gravado como está:\n");
+
+// A value another tool stored that the window cannot show as stored is named when the document is
+// shown; a save the clerk typed nothing into writes it back as it was.
+TEST_F(frmMovIcmsGravaTest, StoredValuesTheFieldsCannotShowAreNamedAndKept) {
+    const QString valido = QStringLiteral(
+        "UPDATE DIGE03 SET vlrcontabil = 10000000, baseicms0 = 10000000, fonteicms = 0, valripi = 0, "
+        "datalan = '2003-03-09', demiss = NULL");
+    banco.Execute(
+        "INSERT INTO DIGE03(especie,docinicial,cgc,uf,codfiscal,aliqicms0,valricms0) VALUES "
+        "('NF','7',?,'SP','1.102',170000,1700000)",
+        {Fornecedor});
+    banco.Execute(valido);
+    // Each row: what another tool stored, the column to look at afterwards and what it then holds, the
+    // name told, and whether the save is tried (amounts beyond every field break the rules' sums, which
+    // refuse the save; a date beyond its field's limits shows empty and is written back as stored).
+    const struct {
+        const char* grava;
+        const char* coluna;
+        const char* depois;
+        const char* nome;
+        bool salva;
+    } casos[] = {
+        {"fonteicms = 9223372036854775807", "fonteicms", "9223372036854775807",
+         "fonteicms: 922337203685477,5807", false},
+        {"valripi = -1000000000000000", "valripi", "-1000000000000000", "valripi: -100000000000", false},
+        {"baseicms0 = 9223372036854775807", "baseicms0", "9223372036854775807",
+         "baseicms0: 922337203685477,5807", false},
+        {"vlrcontabil = 10000005, baseicms0 = 10000005", "vlrcontabil", "10000005", "vlrcontabil: 1000,0005",
+         true},
+        {"datalan = '9999-12-31'", "datalan", "'9999-12-31'",
+         "Data de lançamento fora do período: 31/12/9999", true},
+        {"demiss = '2003-04-01'", "demiss", "'2003-04-01'", "Data de emissão fora do período: 01/04/2003",
+         true},
+        {"datalan = NULL", "datalan", "NULL", "Data de lançamento ausente", false},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nome);
+        banco.Execute("UPDATE DIGE03 SET " + QString::fromLatin1(c.grava));
+        script->expect(NaoMostrado + QString::fromUtf8(c.nome), QStringLiteral("Atenção"),
+                       platform::ui::Msg::OK);
+        Carrega(1);
+        ASSERT_EQ(Estado(), shell::Carregado);
+        click(c.salva ? w->cmdGravar : w->cmdCancelar);
+        settle();
+        EXPECT_EQ(Estado(), shell::Ocioso);
+        EXPECT_EQ(banco.OpenRecordset("SELECT quote(" + QString::fromLatin1(c.coluna) + ") FROM DIGE03")
+                      .Fields(0)
+                      .toString(),
+                  QString::fromLatin1(c.depois));
+        EXPECT_TRUE(script->allAnswered());
+        banco.Execute(valido);
+    }
+}
+
+}  // namespace
