@@ -1,5 +1,6 @@
 #include "movement/ArquivoMovimento.h"
 
+#include "movement/DocumentoMes.h"
 #include "platform/files/FileCopy.h"
 #include "platform/files/FileLookup.h"
 #include "platform/ui/MsgBox.h"
@@ -32,6 +33,20 @@ std::optional<QString> ProcuraOuCria(const QString& arquivo, QString& falha) {
     }
     return std::nullopt;
 }
+// A file of an older layout is told when it is opened, before anything is typed into it: a month
+// table or column the program uses that the file lacks fails here, and the database layer names the
+// file, what it lacks and the rebuild to run.
+template <typename Documento>
+void ConfereColunas(platform::db::Connection& banco, const QStringList& familias) {
+    QStringList colunas;
+    for (const auto& c : ColunasMes<Documento>()) colunas << c.nome;
+    colunas << ColunasGuardadas<Documento>();
+    const QString lista = colunas.join(u',');
+    for (const QString& familia : familias)
+        for (int mes = 1; mes <= 12; ++mes)
+            banco.OpenRecordset(QStringLiteral("SELECT ") + lista + QStringLiteral(" FROM ") +
+                                TabelaMes(familia, mes) + QStringLiteral(" LIMIT 0"));
+}
 }  // namespace
 
 QString NomeArquivo(qint64 codigoEmpresa, int ano) {
@@ -61,6 +76,8 @@ Abertura AbreMovimento(platform::db::Connection& banco, qint64 codigoEmpresa, in
         banco.Open(conexao);
         // Opening reads nothing yet: a file that is no database fails here, not at the first search.
         banco.OpenRecordset(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+        ConfereColunas<DocumentoIcms>(banco, {Entradas, Saidas});
+        ConfereColunas<DocumentoIss>(banco, {Iss});
     } catch (const platform::db::Error& e) {
         banco.Close();
         abertura.falha = e.description();

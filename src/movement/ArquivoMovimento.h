@@ -36,7 +36,8 @@ struct Abertura {
 
 // Opens `banco` (closing it first) on the movement database of company `codigoEmpresa` and year
 // `ano`. The file is found whatever the letter case of its name; a missing one is made silently from
-// the template "Movimento.mdb" of the program folder, never over an existing file. On success
+// the template "Movimento.mdb" of the program folder, never over an existing file; a file that lacks
+// a month table or column of the current layout is refused, naming the rebuild. On success
 // ConexaoMovimento holds the connection string. On failure `banco` stays closed, ConexaoMovimento
 // is left as it was, no partial file remains, and `falha` says why.
 Abertura AbreMovimento(platform::db::Connection& banco, qint64 codigoEmpresa, int ano);

@@ -130,6 +130,17 @@ const std::vector<ColunaMes<Documento>>& ColunasMes() {
         return ColunasIss();
 }
 
+// The columns of the month tables of `Documento` that no document carries: the ICMS tables' booklet
+// `talao`, which no window writes and no book or file reads. The template keeps them, so a rebuild
+// carries what older files hold there. The map's columns and these, in this order, are every column
+// of the month tables.
+template <typename Documento>
+const QStringList& ColunasGuardadas() {
+    static const QStringList colunas =
+        std::is_same_v<Documento, DocumentoIcms> ? QStringList{QStringLiteral("talao")} : QStringList{};
+    return colunas;
+}
+
 // The column of the map named `nome` (any letter case); a name the map lacks is a run-time error
 // (invalid argument).
 template <typename Documento>

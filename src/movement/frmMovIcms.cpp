@@ -310,8 +310,13 @@ void frmMovIcms::Constroi() {
     tdgItens->setAllowAddNew(true);
     tdgItens->setAllowDelete(true);
     tdgItens->setArray(&ArrayItens);
-    // Every caption whole ("Base de Cálculo").
+    // Every caption whole ("Base de Cálculo"), and the widest value each column takes: the largest
+    // amount the windows accept, a rate of four decimals, a two-digit type.
     tdgItens->view()->resizeColumnsToContents();
+    const char* maiores[] = {"99.999.999.999,99", "99,9999",           "99.999.999.999,99",
+                             "99.999.999.999,99", "99.999.999.999,99", "99"};
+    for (int c = 0; c < int(std::size(maiores)); ++c)
+        tdgItens->fitColumnToText(c, QString::fromLatin1(maiores[c]));
 
     fraIPI = new QGroupBox(QStringLiteral("IPI"), documento);
     fraIPI->setObjectName(QStringLiteral("fraIPI"));

@@ -223,9 +223,17 @@ std::optional<bool> JanelaCadastro::LocalizaOuCria(const QString& chave, const R
     return LocalizaOuRestaura(chave, antes);
 }
 
+// A row the window cannot show is no loaded row: the window goes back to idle with its key emptied,
+// so that what stays typed there is not taken for a row (Novo would refuse it as already used).
 void JanelaCadastro::MostraEncontrado() {
     HabilitaDetalhes(true);
-    CarregaRegistro();
+    try {
+        CarregaRegistro();
+    } catch (const values::RuntimeError&) {
+        Botao(Ocioso);
+        FocaChave();
+        throw;
+    }
     TravaChave();
 }
 

@@ -120,6 +120,8 @@ frmSintegra::frmSintegra(QWidget* parent)
     arquivo->addWidget(txtNome, 2, 1);
     arquivo->addWidget(rotulo(fraArquivo, "lblLocal", "Local do Arquivo a Ser Criado:"), 3, 0);
     arquivo->addWidget(lblCaminho, 3, 1);
+    // A deep folder's path is wrapped after its slashes rather than cut at the window's edge.
+    lblCaminho->setWordWrap(true);
 
     auto* botoes = new QHBoxLayout;
     for (QPushButton* b : {cmdGeraSint, cmdAjuda, cmdSair}) botoes->addWidget(b);

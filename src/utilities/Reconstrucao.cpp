@@ -3,8 +3,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <cerrno>
-#include <cstring>
 #include <optional>
 
 #include "platform/db/Connection.h"
@@ -142,24 +140,6 @@ void QuickCheck(Connection& banco) {
         throw RuntimeError(11, QStringLiteral("Arquivo danificado: ") + resposta);
 }
 
-// A file operation's failure, as the system tells it, in the user's words.
-QString Motivo(const QString& motivo) {
-    static const std::pair<int, const char*> motivos[] = {
-        {EACCES, "sem permissão de gravação na pasta ou no arquivo"},
-        {EPERM, "sem permissão de gravação na pasta ou no arquivo"},
-        {EROFS, "o disco só permite leitura"},
-        {ENOSPC, "o disco está cheio"},
-        {EDQUOT, "o espaço em disco do usuário acabou"},
-        {EEXIST, "já existe um arquivo ou uma pasta com esse nome"},
-        {EISDIR, "há uma pasta com o nome do arquivo"},
-        {ENOENT, "o arquivo ou a pasta não existe"},
-        {EIO, "falha de leitura ou gravação no disco"}};
-    for (const auto& [numero, texto] : motivos)
-        if (motivo.contains(QString::fromLocal8Bit(std::strerror(numero)), Qt::CaseInsensitive))
-            return QString::fromUtf8(texto);
-    return motivo;
-}
-
 // Why the rebuild cannot run now: a window of this program with the target or the template open.
 std::optional<QString> ArquivoAberto(const Reconstrucao& pedido) {
     for (const QString& arquivo : {pedido.alvo, pedido.modelo})
@@ -244,7 +224,7 @@ ResultadoReconstrucao Reconstroi(const Reconstrucao& pedido) {
         QString motivo;
         if (!files::CopyNewFile(pedido.modelo, copiaPath, motivo))
             throw RuntimeError(75, QStringLiteral("Não foi possível criar a cópia de trabalho ") + copiaPath +
-                                       QStringLiteral(": ") + Motivo(motivo));
+                                       QStringLiteral(": ") + motivo);
         avisa(Etapa::Copia, {});
         {
             Connection copia;
@@ -270,12 +250,12 @@ ResultadoReconstrucao Reconstroi(const Reconstrucao& pedido) {
         if (!pedido.reserva.isEmpty()) {
             if (!files::KeepBackup(alvo.absoluteFilePath(), pedido.reserva, motivo))
                 throw RuntimeError(75, QStringLiteral("Não foi possível guardar a cópia de segurança ") +
-                                           pedido.reserva + QStringLiteral(": ") + Motivo(motivo));
+                                           pedido.reserva + QStringLiteral(": ") + motivo);
             avisa(Etapa::Reserva, {});
         }
         if (!files::ReplaceWith(copiaPath, alvo.absoluteFilePath(), motivo))
             throw RuntimeError(75, QStringLiteral("Não foi possível substituir ") + alvo.fileName() +
-                                       QStringLiteral(": ") + Motivo(motivo));
+                                       QStringLiteral(": ") + motivo);
         avisa(Etapa::Renomeado, {});
         if (pedido.apagaModelo) {
             QFile::remove(pedido.modelo);

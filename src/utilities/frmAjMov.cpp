@@ -17,6 +17,7 @@
 #include "platform/ui/Handlers.h"
 #include "platform/ui/KeyFilter.h"
 #include "platform/ui/MsgBox.h"
+#include "platform/values/RuntimeError.h"
 #include "platform/values/Vb.h"
 #include "shell/EstadoGeral.h"
 #include "utilities/Reconstrucao.h"
@@ -79,7 +80,16 @@ frmAjMov::frmAjMov(QWidget* parent) : Form(parent) {
     ui::onClick(cmdSair, [this] { close(); });
 }
 
-void frmAjMov::Form_Load() { cn.Open(Geral::ConexaoCadastro); }
+// The rebuild needs only the code and year typed: a registry that cannot be opened is told once here
+// and the window stays, without the company lookup.
+void frmAjMov::Form_Load() {
+    try {
+        cn.Open(Geral::ConexaoCadastro);
+    } catch (const platform::values::RuntimeError& e) {
+        cn.Close();
+        ui::showError(e.number(), e.description());
+    }
+}
 
 void frmAjMov::Form_Unload(bool&) { cn.Close(); }
 
@@ -88,6 +98,7 @@ void frmAjMov::txtCodigo_KeyPress(int& KeyAscii) {
 }
 
 void frmAjMov::txtCodigo_LostFocus() {
+    if (cn.State() != platform::db::ObjectState::Open) return;
     const auto rs = Empresas::LeEmpresaDoCampo(*txtCodigo, cn, Empresas::BotaoLista::Ativar);
     if (!rs || rs->Eof()) return;
     lblNome->setText(rs->Fields(QStringLiteral("nome")).toString());

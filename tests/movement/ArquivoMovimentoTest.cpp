@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <functional>
 
 #include "MovimentoFixture.h"
 #include "companies/empresas_sql.h"
@@ -94,38 +95,64 @@ TEST_F(AbreMovimentoTest, AReadOnlyTemplateGivesAWritableDatabase) {
     EXPECT_EQ(InsereIcms(banco, "DIGS05", QDate(2008, 5, 2)), 1);
 }
 
-// A folder that cannot take the file (a plain file of that name stops every user) or a file that is
-// no database: the reason is told, nothing is left open or behind, ConexaoMovimento is kept.
+// What stands where the file or its folder should be is told once, in the user's words, with the
+// file's name: nothing is left open or behind and ConexaoMovimento is kept. A file of an older layout
+// is told when it is opened, with the rebuild to run.
 TEST_F(AbreMovimentoTest, AFailedOpeningIsToldAndLeavesNothing) {
-    Geral::ConexaoMovimento = "anterior";
-    Connection banco;
-    ASSERT_TRUE(QDir(pasta.path()).rmdir("Tarvel"));
-    {
-        QFile f(pasta.filePath("Tarvel"));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    }
-    auto a = AbreMovimento(banco, 12, 2003);
-    EXPECT_FALSE(a.aberta());
-    EXPECT_EQ(banco.State(), platform::db::ObjectState::Closed);
-    EXPECT_EQ(Geral::ConexaoMovimento, "anterior");
-    EXPECT_TRUE(a.conexao.isEmpty());
-    script->expect("Não foi possível abrir o arquivo de movimento MV030012.MDB (" + a.falha + ") !", "Erro",
-                   OK);
-    AvisaFalha(a);
-    EXPECT_EQ(script->shown().back().style, platform::ui::Msg::OKOnly + platform::ui::Msg::Critical);
-
-    ASSERT_TRUE(QFile::remove(pasta.filePath("Tarvel")));
-    ASSERT_TRUE(QDir(pasta.path()).mkdir("Tarvel"));
-    {
+    const auto arquivo = [this](const QByteArray& conteudo) {
         QFile f(tarvel("MV030012.MDB"));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(QByteArray(4096, 'x'));
+        f.write(conteudo);
+    };
+    const QString antigo = QStringLiteral(
+        "O arquivo %1 não tem a coluna \"%2\": é de uma versão anterior, está "
+        "vazio ou não é um arquivo deste sistema. Ajuste-o pelo menu Config, "
+        "Utilitários, \"Ajuste Individual de Movimento\".");
+    const std::pair<std::function<void()>, QString> casos[] = {
+        {[&] { ASSERT_TRUE(QDir(tarvel()).mkdir("MV030012.MDB")); }, "há uma pasta com o nome do arquivo"},
+        // A plain file where the folder should be stops every user, root included.
+        {[&] {
+             ASSERT_TRUE(QDir(pasta.path()).rmdir("Tarvel"));
+             QFile f(pasta.filePath("Tarvel"));
+             ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+         },
+         "há um arquivo com o nome da pasta"},
+        {[&] { arquivo(QByteArray(4096, 'x')); },
+         "O arquivo " + tarvel("MV030012.MDB") +
+             " está danificado; restaure a cópia de segurança mais recente."},
+        {[&] {
+             pasta.copyTemplate("Movimento.mdb", "Tarvel/MV030012.MDB");
+             Connection velho;
+             velho.OpenFile(tarvel("MV030012.MDB"));
+             velho.Execute("ALTER TABLE DIGS07 DROP COLUMN talao");
+         },
+         antigo.arg(tarvel("MV030012.MDB"), "talao")},
+        {[&] {
+             pasta.copyTemplate("Movimento.mdb", "Tarvel/MV030012.MDB");
+             Connection velho;
+             velho.OpenFile(tarvel("MV030012.MDB"));
+             velho.Execute("ALTER TABLE DIGISS12 DROP COLUMN materiais");
+         },
+         antigo.arg(tarvel("MV030012.MDB"), "materiais")},
+    };
+    for (const auto& [prepara, motivo] : casos) {
+        SCOPED_TRACE(motivo.toStdString());
+        QDir(pasta.filePath("Tarvel")).removeRecursively();
+        QFile::remove(pasta.filePath("Tarvel"));
+        ASSERT_TRUE(QDir(pasta.path()).mkdir("Tarvel"));
+        prepara();
+        Geral::ConexaoMovimento = "anterior";
+        Connection banco;
+        const auto a = AbreMovimento(banco, 12, 2003);
+        EXPECT_EQ(a.falha, motivo);
+        EXPECT_EQ(banco.State(), platform::db::ObjectState::Closed);
+        EXPECT_EQ(Geral::ConexaoMovimento, "anterior");
+        EXPECT_TRUE(a.conexao.isEmpty());
+        script->expect("Não foi possível abrir o arquivo de movimento MV030012.MDB (" + motivo + ") !",
+                       "Erro", OK);
+        AvisaFalha(a);
+        EXPECT_EQ(script->shown().back().style, platform::ui::Msg::OKOnly + platform::ui::Msg::Critical);
     }
-    a = AbreMovimento(banco, 12, 2003);
-    EXPECT_FALSE(a.aberta());
-    EXPECT_FALSE(a.falha.isEmpty());
-    EXPECT_EQ(banco.State(), platform::db::ObjectState::Closed);
-    EXPECT_EQ(Geral::ConexaoMovimento, "anterior");
 }
 
 TEST_F(AbreMovimentoTest, ReadersOnlyFindTheFileAndTellWhenItIsMissing) {

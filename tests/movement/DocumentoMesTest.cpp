@@ -124,6 +124,28 @@ TEST_F(DocumentoMesTest, EveryColumnOfTheMapReachesTheWindowTheBooksAndTheFile) 
     EXPECT_GT(Conferidas(lidos[0], iss, "livro de ISS"), 0);
 }
 
+// The template's month tables hold the map's columns, each of its kind and in its order, then the
+// kept ones, and nothing else: a column added to the schema or to the map alone fails here.
+TEST_F(DocumentoMesTest, TheMapAndTheKeptColumnsAreEveryColumnOfTheTemplate) {
+    const char* const tipos[] = {"INTEGER", "TEXT", "DATE", "CURRENCY"};
+    const auto declaradas = [&](const auto& mapa, const QStringList& guardadas) {
+        QStringList colunas;
+        for (const auto& c : mapa) colunas << c.nome + u' ' + QLatin1String(tipos[int(c.tipo)]);
+        for (const QString& g : guardadas) colunas << g + QStringLiteral(" TEXT");
+        return colunas;
+    };
+    const QStringList icms = declaradas(ColunasIcms(), ColunasGuardadas<DocumentoIcms>());
+    const QStringList iss = declaradas(ColunasIss(), ColunasGuardadas<DocumentoIss>());
+    for (const QString& familia : {Entradas, Saidas, Iss})
+        for (int mes = 1; mes <= 12; ++mes) {
+            QStringList colunas;
+            for (auto rs = banco.OpenSchema(platform::db::Schema::Columns, TabelaMes(familia, mes));
+                 !rs.Eof(); rs.MoveNext())
+                colunas << rs.Fields("COLUMN_NAME").toString() + u' ' + rs.Fields("DATA_TYPE").toString();
+            EXPECT_EQ(colunas, familia == Iss ? iss : icms) << TabelaMes(familia, mes).toStdString();
+        }
+}
+
 // A name the map does not declare is refused wherever a column or a table is named.
 TEST_F(DocumentoMesTest, NamesOutsideTheMapAreRefused) {
     using platform::values::RuntimeError;

@@ -7,9 +7,12 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QStyle>
+#include <QTableView>
 
 #include "MovimentoFixture.h"
 #include "movement/ArquivoMovimento.h"
+#include "movement/DocumentoIcms.h"
 #include "movement/EmpresaPeriodo.h"
 #include "movement/frmMovIcms.h"
 #include "movement/frmMovPesq.h"
@@ -153,6 +156,45 @@ TEST_F(frmMovIcmsTest, ARecordCodeIsShownInSixDigitsAndLoadedOrTold) {
     Codigo("99");
     EXPECT_EQ(Estado(), shell::Ocioso);
     EXPECT_TRUE(w->mskCodigo->ClipText().trimmed().isEmpty());
+}
+
+// The widest item a document holds shows whole in every column at the window's opening size.
+TEST_F(frmMovIcmsTest, TheWidestItemShowsWholeInTheGrid) {
+    Abre(12);
+    Connection banco = Movimento("MV030012.MDB");
+    InsereIcms(banco, "DIGE03", QDate(2003, 3, 5));
+    banco.Execute(
+        "UPDATE DIGE03 SET baseicms0 = 999999999999900, aliqicms0 = 999999, valricms0 = "
+        "999999999999900, isenicms0 = 999999999999900, outricms0 = 999999999999900, tipoicms0 = '99'");
+    Codigo("1");
+    const QTableView* v = w->tdgItens->view();
+    const int margem = 2 * (v->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, v) + 1);
+    for (int c = 0; c < ColunaItem::Ultima; ++c) {
+        const QString texto = v->model()->index(0, c).data().toString();
+        EXPECT_GE(v->columnWidth(c), v->fontMetrics().horizontalAdvance(texto) + margem)
+            << texto.toStdString();
+        EXPECT_LE(v->columnViewportPosition(c) + v->columnWidth(c), v->viewport()->width()) << c;
+    }
+    EXPECT_EQ(v->model()->index(0, ColunaItem::Icms).data().toString(), "99.999.999.999,99");
+}
+
+// A document the window cannot show is told once and leaves the window idle with the code emptied, so
+// Novo then starts a new document instead of refusing the code left behind.
+TEST_F(frmMovIcmsTest, ARefusedDocumentLeavesNoCodeBehind) {
+    Abre(12);
+    Connection banco = Movimento("MV030012.MDB");
+    InsereIcms(banco, "DIGE03", QDate(2003, 3, 5));
+    banco.Execute("UPDATE DIGE03 SET baseicms0 = 'abc'");
+    script->expect(
+        QStringLiteral("Erro número 13 Tipo incompatível: o campo \"baseicms0\" guarda \"abc\", que não "
+                       "pode ser lido como valor monetário (décimos de milésimo inteiros)."),
+        QStringLiteral("Erro"), OK);
+    Codigo("1");
+    EXPECT_EQ(Estado(), shell::Ocioso);
+    EXPECT_TRUE(w->mskCodigo->ClipText().trimmed().isEmpty());
+    EXPECT_EQ(focusedName(), "mskCodigo");
+    click(w->cmdNovo);
+    EXPECT_EQ(Estado(), shell::Novo);
 }
 
 TEST_F(frmMovIcmsTest, NovoOffersTheNextCodeAndTheFirstOfThePeriod) {

@@ -66,6 +66,22 @@ class frmSintegraTest : public SintegraFixture {
     frmSintegra* w = nullptr;
 };
 
+// At the window's opening size every label is whole: a deep folder's path wraps instead of being cut.
+TEST_F(frmSintegraTest, EveryLabelIsWholeAtTheOpeningSize) {
+    w->MudaPasta(
+        folder.filePath("Documentos do Escritório/Contabilidade/Clientes de 2005/Arquivos Sintegra"));
+    settle();
+    for (const QLabel* l : w->findChildren<QLabel*>()) {
+        if (!l->isVisible()) continue;
+        SCOPED_TRACE(l->text().toStdString());
+        EXPECT_LE(l->mapTo(w, QPoint(l->width(), 0)).x(), w->width());
+        if (l->wordWrap())
+            EXPECT_GE(l->height(), l->heightForWidth(l->width()));
+        else
+            EXPECT_GE(l->contentsRect().width(), l->fontMetrics().horizontalAdvance(l->text()));
+    }
+}
+
 TEST_F(frmSintegraTest, OnlyARegisteredPositiveCodeIsTakenAndNamesTheFile) {
     EXPECT_EQ(w->windowTitle(), QString::fromUtf8("Integração Sistema Sintegra - Para Versão 5.2.7"));
     EXPECT_EQ(w->lblCaminho->text(), folder.path());

@@ -9,6 +9,7 @@
 #include "platform/controls/TDBList.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/MsgBox.h"
+#include "shell/EstadoGeral.h"
 #include "support/Drive.h"
 #include "support/RegistryWindowFixture.h"
 #include "utilities/frmAjMov.h"
@@ -119,6 +120,33 @@ TEST_F(frmAjMovTest, RebuildsTheFileOfTheCodeAndYearKeepingABackup) {
     QFile bak(arquivo + ".bak");
     ASSERT_TRUE(bak.open(QIODevice::ReadOnly));
     EXPECT_EQ(bak.readAll(), antes);
+}
+
+// A registry that cannot be opened is told once, when the window opens; the lookup then says nothing
+// and the rebuild, which needs only the code and year, runs and is told as done.
+TEST_F(frmAjMovTest, AnUnusableRegistryIsToldOnceAndTheRebuildStillRuns) {
+    const QString registro = pasta.filePath("Quebrado.mdb");
+    {
+        QFile f(registro);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(4096, 'x'));
+    }
+    Geral::ConexaoCadastro = "Data Source=" + registro + ";";
+    script->expect("Erro número 26 O arquivo " + registro +
+                       " está danificado; restaure a cópia de segurança mais recente.",
+                   "Erro", OK);
+    auto* w = platform::ui::ShowForm<frmAjMov>();
+    settle();
+    clickInto(w->txtCodigo);
+    typeText("12");
+    pressTab();
+    settle();
+    EXPECT_TRUE(w->lblNome->text().isEmpty());
+    pasta.copyTemplate("Movimento.mdb", "Tarvel/MV050012.MDB");
+    w->tdbAno->setValue(QDate(2005, 1, 1));
+    script->expect(QStringLiteral("Ajuste Realizado com Sucesso !"), "Concluído...", OK);
+    click(w->cmdAjustar);
+    settle();
 }
 
 }  // namespace

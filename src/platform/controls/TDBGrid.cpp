@@ -2,11 +2,16 @@
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QFontMetricsF>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
+#include <QScrollBar>
+#include <QStyle>
 #include <QVBoxLayout>
+#include <QtMath>
+#include <algorithm>
 
 #include "platform/ui/Handlers.h"
 #include "platform/values/Cp1252.h"
@@ -202,6 +207,21 @@ bool TDBGrid::ColumnVisible(int col) const { return !hidden_.value(col, false); 
 void TDBGrid::setColumnWidth(int col, int width) {
     widths_[col] = width;
     view_->setColumnWidth(col, width);
+}
+
+void TDBGrid::fitColumnToText(int col, const QString& widest) {
+    // An item view keeps the focus frame's margin and a pixel each side of a cell's text, and a pixel
+    // for the grid line.
+    const int margem =
+        2 * (view_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view_) + 1) + 1;
+    const int texto = qCeil(QFontMetricsF(view_->font()).horizontalAdvance(widest)) + margem;
+    setColumnWidth(
+        col, std::max({texto, view_->horizontalHeader()->sectionSizeHint(col), view_->columnWidth(col)}));
+    int largura = view_->verticalHeader()->sizeHint().width() + 2 * view_->frameWidth() +
+                  view_->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < model_->columnCount(); ++c)
+        if (!view_->isColumnHidden(c)) largura += view_->columnWidth(c);
+    setMinimumWidth(std::max(minimumWidth(), largura));
 }
 
 void TDBGrid::applyColumns() {

@@ -105,6 +105,9 @@ class TDBGrid : public QWidget, public ui::CommitsOnLeave {
     void setColumnVisible(int col, bool visible);
     bool ColumnVisible(int col) const;
     void setColumnWidth(int col, int width);
+    // Widens `col` to show `widest` (the widest value its cells take) and its caption whole, and makes
+    // the grid at least as wide as its visible columns, so that none is cut at the window's size.
+    void fitColumnToText(int col, const QString& widest);
 
     int Row() const;
     void setRow(int row);

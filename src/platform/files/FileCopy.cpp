@@ -8,7 +8,8 @@
 #include <QTemporaryFile>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
+
+#include "platform/files/FailureReason.h"
 
 namespace platform::files {
 
@@ -29,17 +30,17 @@ bool CopyContents(QFile& from, QFileDevice& to, QString& reason) {
     for (;;) {
         const qint64 read = from.read(buffer.data(), buffer.size());
         if (read < 0) {
-            reason = from.errorString();
+            reason = FailureReason(from.errorString());
             return false;
         }
         if (read == 0) break;
         if (to.write(buffer.constData(), read) != read) {
-            reason = to.errorString();
+            reason = FailureReason(to.errorString());
             return false;
         }
     }
     if (!to.flush() || ::fsync(to.handle()) != 0) {
-        reason = to.errorString();
+        reason = FailureReason(to.errorString());
         return false;
     }
     return true;
@@ -50,29 +51,29 @@ bool CopyContents(QFile& from, QFileDevice& to, QString& reason) {
 bool CopyNewFile(const QString& source, const QString& target, QString& reason) {
     const QFileInfo destino(target);
     if (destino.exists() || destino.isSymLink()) {
-        reason = QString::fromLocal8Bit(std::strerror(EEXIST));
+        reason = FailureReason(destino.isDir() ? EISDIR : EEXIST);
         return false;
     }
     QFile origem(source);
     if (!origem.open(QIODevice::ReadOnly)) {
-        reason = origem.errorString();
+        reason = FailureReason(origem.errorString());
         return false;
     }
     QTemporaryFile copia(destino.absolutePath() + QStringLiteral("/.") + destino.fileName() +
                          QStringLiteral(".XXXXXX"));
     if (!copia.open()) {
-        reason = copia.errorString();
+        reason = FailureReason(copia.errorString());
         return false;
     }
     if (!CopyContents(origem, copia, reason)) return false;
     if (!copia.setPermissions(origem.permissions() | QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
-        reason = copia.errorString();
+        reason = FailureReason(copia.errorString());
         return false;
     }
     copia.close();
     const int erro = RenameNoReplace(QFile::encodeName(copia.fileName()), QFile::encodeName(target));
     if (erro != 0) {
-        reason = QString::fromLocal8Bit(std::strerror(erro));
+        reason = FailureReason(erro);
         return false;
     }
     copia.setAutoRemove(false);

@@ -8,8 +8,8 @@ namespace platform::files {
 // target under a temporary name, flushed to the disk, given owner read and write (a copy would keep
 // the source's mode, and a template may be kept read-only) and renamed into place only while no file
 // of that name exists, in one step. Returns true when the target was created; otherwise false with
-// the reason in `reason` (an existing target, an unreadable source, a folder that cannot be written),
-// leaving no file behind.
+// the reason in the user's words in `reason` (an existing file or folder of the target's name, an
+// unreadable source, a folder that cannot be written), leaving no file behind.
 bool CopyNewFile(const QString& source, const QString& target, QString& reason);
 
 }  // namespace platform::files

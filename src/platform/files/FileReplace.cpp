@@ -8,8 +8,8 @@
 #include <QFileInfo>
 #include <QUuid>
 #include <cerrno>
-#include <cstring>
 
+#include "platform/files/FailureReason.h"
 #include "platform/files/FileCopy.h"
 
 namespace platform::files {
@@ -18,7 +18,7 @@ namespace {
 
 const QLatin1String Marca(".novo-");
 
-QString Erro() { return QString::fromLocal8Bit(std::strerror(errno)); }
+QString Erro() { return FailureReason(errno); }
 
 // Working files of `name`: its own ("." name ".novo-...", a journal beside it) and the temporary
 // file a copy onto one of those writes first ("." of that name ".XXXXXX").
