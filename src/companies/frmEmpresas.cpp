@@ -110,8 +110,8 @@ frmEmpresas::frmEmpresas(QWidget* parent) : Form(parent) {
     endereco_ = new registers::BlocoEndereco(
         *this, {txtCidade, txtUf, mskCep, txtCMun, txtPais, txtCPais, cmdPesqMun},
         {[this] { return cadastro_->Inclusao(); },
-         [this] { return cadastro_->EstadoAtual() != shell::Ocioso; }, [this] { setFocusTo(mskCgc); },
-         false});
+         [this] { return cadastro_->EstadoAtual() != shell::Ocioso; },
+         [this] { platform::ui::jumpTo(mskCgc); }, false});
     Liga();
 }
 
