@@ -64,27 +64,18 @@ class CliquesTest : public RegistryWindowFixture {
         settle();
         return w;
     }
+    // The window with company 7 chosen (Abre) or as it opens (Vazia); company 7 with a partner.
     template <class W>
     static Form* Aberta(CliquesTest& t) {
         return t.Abre<W>();
     }
-    // The partners window of company 7, which has a partner.
-    static Form* ComSocio(CliquesTest& t) {
-        t.db.Execute(QStringLiteral(
-            "INSERT INTO Socios (codempr, nome) SELECT codauto, 'Ana' FROM Empresas WHERE codigo = 7"));
-        return t.Abre<partners::frmSocios>();
-    }
-    // The window as it opens, no company chosen.
     template <class W>
     static Form* Vazia(CliquesTest&) {
-        W* w = platform::ui::ShowForm<W>();
-        settle();
-        return w;
+        return platform::ui::ShowForm<W>();
     }
-    static int ArquivosMovimento() {
-        return QDir(Geral::DiretorioSistema + QStringLiteral("Tarvel"))
-            .entryList({QStringLiteral("MV*")})
-            .size();
+    static Form* ComSocio(CliquesTest& t) {
+        t.db.Execute(QStringLiteral("INSERT INTO Socios (codempr, nome) SELECT codauto, 'A' FROM Empresas"));
+        return t.Abre<partners::frmSocios>();
     }
     static void Clica(QAbstractButton* botao, QChar tecla) {
         if (tecla.isNull())
@@ -103,25 +94,22 @@ const QString SemTerceiros = QStringLiteral("Não existe nenhum terceiro cadastr
 // on Sair closes the window at once, and makes no movement file.
 TEST_F(CliquesTest, AButtonPressedWhileLeavingAFieldRunsUnlessTheFieldRefusesItsValue) {
     const auto termos = [](CliquesTest& t) -> Form* { return t.Abre<terms::frmTermo>(); };
-    const auto empresas = [](CliquesTest& t) -> Form* { return t.Abre<Empresas::frmEmpresas>(); };
+    const auto empresas = Aberta<Empresas::frmEmpresas>;
     const auto socio = [](CliquesTest& t) -> Form* { return t.Abre<partners::frmSocios>(SemSocios); };
     const auto terceiro = [](CliquesTest& t) -> Form* {
         return t.Abre<partners::frmTerceiros>(SemTerceiros);
     };
     const auto data = [](Form*) { typeText(QStringLiteral("31122011")); };
-    const auto codigo = [](Form*) { typeText(QStringLiteral("7")); };
-    const auto periodo = [](Form*) { typeText(QStringLiteral("032004")); };
-    const auto noventa = [](Form*) { typeText(QStringLiteral("99")); };
-    const auto outraVez = [](Form* w) {
-        control<QLineEdit>(w, QStringLiteral("txtCodigo"))->clear();
-        typeText(QStringLiteral("7"));
+    const auto sete = [](Form* w) {
+        control<QLineEdit>(w, QStringLiteral("txtCodigo"))->setText(QStringLiteral("7"));
     };
-    const char* nome = "txtterceiros";
-    const char* sair = "cmdSair";
-    const char* naoHa = "Empresa Não Cadastrada, Utilize o Botão Ativar para acionar uma lista de empresas !";
+    const auto mes = [](Form*) { typeText(QStringLiteral("032004")); };
+    const auto noventa = [](Form*) { typeText(QStringLiteral("99")); };
     const auto empregador = [](Form* w) {
         static_cast<partners::frmTerceiros*>(w)->cmbTinscr->setCurrentText(QStringLiteral("Empregador"));
     };
+    const char* sair = "cmdSair";
+    const char* naoHa = "Empresa Não Cadastrada, Utilize o Botão Ativar para acionar uma lista de empresas !";
     const struct {
         const char* caso;
         std::function<Form*(CliquesTest&)> abre;
@@ -176,71 +164,35 @@ TEST_F(CliquesTest, AButtonPressedWhileLeavingAFieldRunsUnlessTheFieldRefusesIts
         {"sócio: Inscrição, Rua", socio, "mskInscricao", {}, "txtObservacao", {}, nullptr, "txtendereco"},
         {"sócio: admissão, Telefone", socio, "tdbadmissao", data, "mskInscricao", {}, nullptr, "txtFone"},
         {"sócio: Inscrição, aba Geral", socio, "mskInscricao", {}, "txtObservacao", {}, nullptr, "mskRg", 0},
-        {"terceiro: Empregador, nome", terceiro, "cmbTinscr", empregador, "txtObservacao", {}, nullptr, nome},
+        {"terceiro: Empregador",
+         terceiro,
+         "cmbTinscr",
+         empregador,
+         "txtObservacao",
+         {},
+         nullptr,
+         "txtterceiros"},
         {"terceiro: salário", terceiro, "tdbScinss", {}, "txtObservacao", {}, nullptr, "mskInscricao"},
         {"termos: Fim Saídas, Registro Nº", termos, "tdbFimSai", data, "txtOrdIc", {}, nullptr, "txtRegN"},
         {"termos: IPI Até, Nº de Folhas", termos, "tdbAteIp", data, "txtModelo", {}, nullptr, "txtFolhasIc"},
-        {"termos: Fim Saídas, aba Apuração",
-         termos,
-         "tdbFimSai",
-         data,
-         nullptr,
-         {},
-         nullptr,
-         "txtFolhasIc",
-         1},
-        {"termos: Fim Livro ISS, Nº Ordem",
-         termos,
-         "tdbFiss",
-         data,
-         "txtResponsavel",
-         {},
-         nullptr,
-         "txtNOrder"},
+        {"termos: aba Apuração", termos, "tdbFimSai", data, nullptr, {}, nullptr, "txtFolhasIc", 1},
+        {"termos: Fim Livro ISS", termos, "tdbFiss", data, "txtResponsavel", {}, nullptr, "txtNOrder"},
         {"empresa: Home-Page, Nr.", empresas, "txtHomepage", {}, "tdbadipi", {}, nullptr, "txtNumero"},
         {"empresa: % Serviços", empresas, "tdbpercservicos", {}, "tdbfundacao", {}, nullptr, "tdbadipi"},
         // A company code or a period left by a click on a button.
-        {"movimento ICMS: código",
-         Vazia<movimento::frmMovIcms>,
-         "txtCodigo",
-         codigo,
-         nullptr,
-         {},
-         nullptr,
-         sair},
-        {"movimento ISS: período",
-         Aberta<movimento::frmMovIss>,
-         "tdbAnomes",
-         periodo,
-         nullptr,
-         {},
-         nullptr,
-         sair},
-        {"livros ICMS: código",
-         Vazia<Livros::frmLivrosIcms>,
-         "txtCodigo",
-         codigo,
-         nullptr,
-         {},
-         nullptr,
-         sair},
+        {"ICMS: código", Vazia<movimento::frmMovIcms>, "txtCodigo", sete, nullptr, {}, nullptr, sair},
+        {"ISS: período", Aberta<movimento::frmMovIss>, "tdbAnomes", mes, nullptr, {}, nullptr, sair},
+        {"livros ICMS: código", Vazia<Livros::frmLivrosIcms>, "txtCodigo", sete, nullptr, {}, nullptr, sair},
         {"livros ISS: período",
          Aberta<LivrosIss::frmLivrosIss>,
          "tdbAnomes",
-         periodo,
+         mes,
          nullptr,
          {},
          nullptr,
          sair},
-        {"livros ICMS: código 99",
-         Vazia<Livros::frmLivrosIcms>,
-         "txtCodigo",
-         noventa,
-         nullptr,
-         {},
-         naoHa,
-         sair},
-        {"sócios: código, Novo", ComSocio, "txtCodigo", outraVez, nullptr, {}, nullptr, "cmdNovo"},
+        {"livros ICMS: 99", Vazia<Livros::frmLivrosIcms>, "txtCodigo", noventa, nullptr, {}, naoHa, sair},
+        {"sócios: código, Novo", ComSocio, "txtCodigo", sete, nullptr, {}, nullptr, "cmdNovo"},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.caso);
@@ -261,26 +213,22 @@ TEST_F(CliquesTest, AButtonPressedWhileLeavingAFieldRunsUnlessTheFieldRefusesIts
             QObject::connect(qApp, &QApplication::focusChanged, qApp,
                              [&](QWidget*, QWidget* agora) { saltou |= agora && agora == salto; });
         if (c.mensagem) script->expect(QString::fromUtf8(c.mensagem), Msg::OK);
-        const int arquivos = ArquivosMovimento();
+        const QDir tarvel(Geral::DiretorioSistema + QStringLiteral("Tarvel"));
+        const auto arquivos = tarvel.count();
         if (c.aba >= 0) {
             QTabBar* barra = w->findChild<platform::controls::SSTab*>()->tabBar();
             QTest::mouseClick(barra, Qt::LeftButton, Qt::NoModifier, barra->tabRect(c.aba).center());
         }
-        if (botao)
-            Clica(botao, c.tecla);
-        else
-            clickInto(alvo);
+        botao ? Clica(botao, c.tecla) : clickInto(alvo);
         settle();
         QObject::disconnect(vigia);
-        EXPECT_EQ(ArquivosMovimento(), arquivos);
+        EXPECT_EQ(QDir(tarvel.path()).count(), arquivos);
         if (c.mensagem) {
             EXPECT_EQ(cliques, 0);
             EXPECT_EQ(focused(), campo);
         } else {
             EXPECT_EQ(cliques, botao ? 1 : 0);
-            if (!botao) {
-                EXPECT_EQ(focused(), alvo);
-            }
+            EXPECT_TRUE(botao || focused() == alvo);
             EXPECT_FALSE(saltou && salto != campo);
         }
         platform::ui::destroyAllForms();
