@@ -73,6 +73,13 @@ class CliquesTest : public RegistryWindowFixture {
     static Form* Vazia(CliquesTest&) {
         return platform::ui::ShowForm<W>();
     }
+    static Form* NovoIss(CliquesTest& t) {
+        Form* w = t.Abre<movimento::frmMovIss>();
+        pressTab();
+        click(w, QStringLiteral("cmdNovo"));
+        settle();
+        return w;
+    }
     static Form* ComSocio(CliquesTest& t) {
         t.db.Execute(QStringLiteral("INSERT INTO Socios (codempr, nome) SELECT codauto, 'A' FROM Empresas"));
         return t.Abre<partners::frmSocios>();
@@ -179,6 +186,7 @@ TEST_F(CliquesTest, AButtonPressedWhileLeavingAFieldRunsUnlessTheFieldRefusesIts
         {"termos: Fim Livro ISS", termos, "tdbFiss", data, "txtResponsavel", {}, nullptr, "txtNOrder"},
         {"empresa: Home-Page, Nr.", empresas, "txtHomepage", {}, "tdbadipi", {}, nullptr, "txtNumero"},
         {"empresa: % Serviços", empresas, "tdbpercservicos", {}, "tdbfundacao", {}, nullptr, "tdbadipi"},
+        {"ISS 53: Valor da Nota", NovoIss, "tdbVlrNota", mes, "tdbSempr", {}, nullptr, "txtObs"},
         // A company code or a period left by a click on a button.
         {"ICMS: código", Vazia<movimento::frmMovIcms>, "txtCodigo", sete, nullptr, {}, nullptr, sair},
         {"ISS: período", Aberta<movimento::frmMovIss>, "tdbAnomes", mes, nullptr, {}, nullptr, sair},

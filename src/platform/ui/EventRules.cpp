@@ -544,6 +544,10 @@ void jumpTo(QWidget* control) {
     setFocusTo(control);
 }
 
+void postJumpTo(QWidget* control) {
+    if (!leavingByChoice()) postFocus(control);
+}
+
 void setTabIndex(QWidget* control, int index) { control->setProperty(TabIndexProperty, index); }
 
 int tabIndex(const QWidget* control) {

@@ -61,6 +61,8 @@ void jumpTo(QWidget* control);
 // True while a `_LostFocus` runs for a leave the user pointed at (a click or an access key), false for
 // Tab, Enter and the moves the code makes: a rule that acts only on leaving onward checks it.
 bool leavingByChoice();
+// The queued form of jumpTo: nothing is queued when the field is being left by a click or access key.
+void postJumpTo(QWidget* control);
 
 // The tab index the window's layout gives a control; tabIndex is -1 for a control without one.
 void setTabIndex(QWidget* control, int index);
