@@ -26,6 +26,7 @@
 #include "shell/EstadoGeral.h"
 #include "shell/Geral.h"
 #include "shell/JanelaCadastro.h"
+#include "shell/ListaPesquisa.h"
 #include "shell/RotinasControles.h"
 
 namespace Empresas {
@@ -110,8 +111,8 @@ frmEmpresas::frmEmpresas(QWidget* parent) : Form(parent) {
     endereco_ = new registers::BlocoEndereco(
         *this, {txtCidade, txtUf, mskCep, txtCMun, txtPais, txtCPais, cmdPesqMun},
         {[this] { return cadastro_->Inclusao(); },
-         [this] { return cadastro_->EstadoAtual() != shell::Ocioso; }, [this] { setFocusTo(mskCgc); },
-         false});
+         [this] { return cadastro_->EstadoAtual() != shell::Ocioso; },
+         [this] { platform::ui::jumpTo(mskCgc); }, false});
     Liga();
 }
 
@@ -260,7 +261,10 @@ void frmEmpresas::MostraCapital(qint64 codauto) {
     lblCapital->setText(Format(contrato_.Fields(QStringLiteral("capital")).toCurrency(), u"###,###,##0.00"));
 }
 
-void frmEmpresas::cmdPesquisar_Click() { PesquisaEmpresa(txtCodigo); }
+void frmEmpresas::cmdPesquisar_Click() {
+    shell::PesquisaDaChave(txtCodigo, Trim(txtCodigo->text()).isEmpty(),
+                           [this] { return EscolheEmpresa(this); });
+}
 
 void frmEmpresas::mskCgc_LostFocus() {
     const QString digitos = Trim(mskCgc->ClipText());

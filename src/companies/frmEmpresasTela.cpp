@@ -225,17 +225,14 @@ void frmEmpresas::Liga() {
     for (QPushButton* b : {cmdEnquadra, cmdContrato})
         onGotFocus(b, [this] { destaqueGuardado_ = lblTit.highlighted(); });
 
-    // Leaving the last field of a part shows the next tab and its first field.
-    const std::pair<QWidget*, std::pair<int, QWidget*>> viradas[] = {{txtAtividade, {0, txtcontato1}},
-                                                                     {txtHomepage, {1, tdbadipi}},
-                                                                     {tdbpercservicos, {2, tdbfundacao}},
-                                                                     {cmbTipo_empresa, {3, cmbTpEscri}},
-                                                                     {cmbSp, {4, txtObserv}}};
-    for (const auto& [campo, destino] : viradas)
-        onLostFocus(campo, [this, aba = destino.first, alvo = destino.second] {
-            sstabCli->setTab(aba);
-            setFocusTo(alvo);
-        });
+    // Leaving the last field of a part by Tab or Enter goes on to the first field of the next tab,
+    // which shows its page; a click goes where it points.
+    const std::pair<QWidget*, QWidget*> viradas[] = {{txtAtividade, txtcontato1},
+                                                     {txtHomepage, tdbadipi},
+                                                     {tdbpercservicos, tdbfundacao},
+                                                     {cmbTipo_empresa, cmbTpEscri},
+                                                     {cmbSp, txtObserv}};
+    for (const auto& [campo, alvo] : viradas) onLostFocus(campo, [alvo] { jumpTo(alvo); });
 }
 
 }  // namespace Empresas

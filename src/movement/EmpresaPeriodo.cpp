@@ -117,12 +117,14 @@ void EmpresaPeriodo::txtCodigo_LostFocus() {
     }
     const auto base = rsEmpresa_.Fields(QStringLiteral("mes_base_fiscal"));
     if (!base.isNull()) c_.tdbAnomes->setValue(base.toDate());
-    platform::ui::setFocusTo(c_.tdbAnomes);
+    platform::ui::jumpTo(c_.tdbAnomes);
 }
 
-// The entry date is limited to the period's own days; periods run to the program's last date.
+// The entry date is limited to the period's own days; periods run to the program's last date. Tab
+// and Enter confirm the period; a click elsewhere (Sair, Cancelar, Ativar) only leaves it, so that
+// no movement file is made for a clerk who was going away.
 void EmpresaPeriodo::tdbAnomes_LostFocus() {
-    if (Fechando()) return;
+    if (Fechando() || platform::ui::leavingByChoice()) return;
     QDate periodo = c_.tdbAnomes->Value();
     if (!periodo.isValid() && semPeriodo) {
         FechaPeriodo(semPeriodo);

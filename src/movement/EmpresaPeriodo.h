@@ -26,12 +26,13 @@ namespace movimento {
 //
 // Contract: a session is open from a confirmed period until the company code field gets the focus or
 // the company search is pressed; then the movement connection is closed and `fechada` runs (the
-// window enters its state without a company), the typed code kept. Leaving the period field stores
-// the period as the company's working period (in the movement windows only, see `gravaPeriodo`),
-// limits the window's entry date to the period's days,
-// opens the movement database (creating it from the template the first time) and runs `aberta`; a
-// file that cannot be made or opened is told, the session stays closed and the company code gets the
-// focus. The company's row stays readable in Empresa() while the session is open.
+// window enters its state without a company), the typed code kept. A company found leads on to the
+// period field unless the code was left by a click elsewhere. Leaving the period field by Tab or
+// Enter (never by a click: see tdbAnomes_LostFocus) stores the period as the company's working
+// period (in the movement windows only, see `gravaPeriodo`), limits the window's entry date to the
+// period's days, opens the movement database (creating it from the template the first time) and runs
+// `aberta`; a file that cannot be made or opened is told, the session stays closed and the company code gets
+// the focus. The company's row stays readable in Empresa() while the session is open.
 class EmpresaPeriodo : public QObject {
     Q_OBJECT
   public:

@@ -262,7 +262,8 @@ void JanelaPessoa::Form_Load() {
 void JanelaPessoa::Form_Unload(bool& Cancel) { cadastro_->Form_Unload(Cancel); }
 
 // Idle, with or without a company, the person's fields are emptied and the company may be chosen; a
-// loaded person keeps its name, the key of the list.
+// loaded person keeps its name, the key of the list. The company's list is where the keys go next,
+// unless the company code was left by a click on a button (Novo, Sair), which runs.
 void JanelaPessoa::AjustaBotao(EstadoCadastro estado) {
     const bool ocioso = estado == shell::Ocioso || estado == shell::SemEmpresa;
     shell::HabilitaCampo(txtCodigo, ocioso);
@@ -273,7 +274,7 @@ void JanelaPessoa::AjustaBotao(EstadoCadastro estado) {
         abas->setTab(0);
         lista->clearBookmark();
         lblTit.highlight(-1);
-        if (estado == shell::Ocioso) ui::setFocusTo(lista);
+        if (estado == shell::Ocioso) ui::jumpTo(lista);
     } else if (estado == shell::Carregado) {
         shell::HabilitaCampo(txtNome, false);
         ui::setFocusTo(mskCpf);

@@ -287,25 +287,13 @@ void frmForCliGeral::txtCgc_KeyPress(int& KeyAscii) {
 }
 
 void frmForCliGeral::cmdPesquisar_Click() {
-    try {
-        std::optional<QString> chave;
-        if (values::Trim(txtCgc->text()).isEmpty()) {
-            frmPesqCGC pesquisa(this);
-            chave =
-                modoFornecedor_
-                    ? shell::AbrePesquisa(pesquisa, QStringLiteral("Pesquisa de Fornecedores"),
-                                          forcli::Fornecedores)
-                    : shell::AbrePesquisa(pesquisa, QStringLiteral("Pesquisa de Clientes"), forcli::Clientes);
-        } else if (Geral::Cancelado) {
-            Geral::Cancelado = false;
-        } else {
-            chave = Geral::ChaveComum;
-        }
-        shell::DevolveChave(txtCgc, chave);
-    } catch (const values::RuntimeError&) {
-        // As the search button always did: whatever failed, the key field gets the focus back.
-    }
-    FocaSelecionando(txtCgc);
+    shell::PesquisaDaChave(txtCgc, values::Trim(txtCgc->text()).isEmpty(), [this] {
+        frmPesqCGC pesquisa(this);
+        return modoFornecedor_
+                   ? shell::AbrePesquisa(pesquisa, QStringLiteral("Pesquisa de Fornecedores"),
+                                         forcli::Fornecedores)
+                   : shell::AbrePesquisa(pesquisa, QStringLiteral("Pesquisa de Clientes"), forcli::Clientes);
+    });
 }
 
 // A record being edited is saved first; the register prints whatever that save's outcome.

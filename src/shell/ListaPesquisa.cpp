@@ -9,10 +9,12 @@
 #include "platform/controls/XArrayDB.h"
 #include "platform/ui/Focus.h"
 #include "platform/ui/ShowModal.h"
+#include "platform/values/RuntimeError.h"
 #include "platform/values/Vb.h"
 #include "shell/EstadoGeral.h"
 #include "shell/Geral.h"
 #include "shell/JanelaCadastroCampos.h"
+#include "shell/RotinasControles.h"
 
 namespace shell {
 
@@ -146,6 +148,24 @@ void DevolveChave(QWidget* campoChave, const std::optional<QString>& chave) {
     if (chave) DefineTextoCampo(campoChave, *chave);
     platform::ui::setFocusTo(campoChave);
     if (chave) platform::ui::postTab();
+}
+
+void PesquisaDaChave(QWidget* campoChave, bool chaveVazia,
+                     const std::function<std::optional<QString>()>& abre) {
+    try {
+        std::optional<QString> chave;
+        if (chaveVazia) {
+            chave = abre();
+        } else if (Geral::Cancelado) {
+            Geral::Cancelado = false;
+        } else {
+            chave = Geral::ChaveComum;
+        }
+        DevolveChave(campoChave, chave);
+    } catch (const platform::values::RuntimeError&) {
+    }
+    platform::ui::setFocusTo(campoChave);
+    Geral::SelecionaTexto();
 }
 
 }  // namespace shell

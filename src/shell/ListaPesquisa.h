@@ -121,4 +121,11 @@ std::optional<QString> AbrePesquisa(QDialog& dialogo, const QString& titulo, con
 // been typed. Without a key the focus just goes back to the field.
 void DevolveChave(QWidget* campoChave, const std::optional<QString>& chave);
 
+// The search button beside a register's key field: `abre` (the search) runs only while the key field
+// is empty. With a key typed, the key its own lookup left in ChaveComum is looked up again (unless
+// Cancelado is set, which is cleared). Whatever happens, a run-time error included, the key field ends
+// with the focus and its whole text selected.
+void PesquisaDaChave(QWidget* campoChave, bool chaveVazia,
+                     const std::function<std::optional<QString>()>& abre);
+
 }  // namespace shell

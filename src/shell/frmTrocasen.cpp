@@ -122,7 +122,7 @@ void frmTrocasen::txtsenha_LostFocus() {
         return;
     }
     if (txtsenha->text().isEmpty()) {
-        ui::setFocusTo(cmdCancelar);
+        ui::jumpTo(cmdCancelar);
         return;
     }
     ++tentativas_;

@@ -391,25 +391,11 @@ void frmUsuarios::mskCodigo_GotFocus() {
     cadastro_->CarregaRegistro();
 }
 
-// As a search button beside a key field: the list opens only while no code is typed.
 void frmUsuarios::cmdPesquisar_Click() {
-    try {
-        std::optional<QString> chave;
-        if (values::Trim(mskCodigo->Text()).isEmpty()) {
-            frmPesquisa pesquisa(this);
-            chave =
-                AbrePesquisa(pesquisa, QStringLiteral("Pesquisa de Usuários"), QStringLiteral("Usuarios"));
-        } else if (Geral::Cancelado) {
-            Geral::Cancelado = false;
-        } else {
-            chave = Geral::ChaveComum;
-        }
-        DevolveChave(mskCodigo, chave);
-    } catch (const values::RuntimeError&) {
-        // Whatever failed, the code field gets the focus back.
-    }
-    ui::setFocusTo(mskCodigo);
-    Geral::SelecionaTexto();
+    PesquisaDaChave(mskCodigo, values::Trim(mskCodigo->Text()).isEmpty(), [this] {
+        frmPesquisa pesquisa(this);
+        return AbrePesquisa(pesquisa, QStringLiteral("Pesquisa de Usuários"), QStringLiteral("Usuarios"));
+    });
 }
 
 void frmUsuarios::cmdTrocasen_Click() {

@@ -24,7 +24,9 @@
 #include "shell/Geral.h"
 #include "shell/JanelaCadastro.h"
 #include "shell/JanelaCadastroCampos.h"
+#include "shell/ListaPesquisa.h"
 #include "shell/RotinasControles.h"
+#include "shell/frmPesquisa.h"
 #include "terms/FormulasTermo.h"
 #include "terms/frmTerPara.h"
 #include "terms/termo_sql.h"
@@ -351,7 +353,14 @@ void frmTermo::ProximaAba(QWidget* campo) {
     platform::ui::jumpTo(campo);
 }
 
-void frmTermo::cmdPesquisar_Click() { Empresas::PesquisaEmpresa(txtCodigo); }
+// The terms list the companies by code and name only, in the generic search.
+void frmTermo::cmdPesquisar_Click() {
+    shell::PesquisaDaChave(txtCodigo, platform::values::Trim(txtCodigo->text()).isEmpty(), [this] {
+        shell::frmPesquisa pesquisa(this);
+        return shell::AbrePesquisa(pesquisa, QStringLiteral("Pesquisa de Empresas"),
+                                   QStringLiteral("Empresas"));
+    });
+}
 
 // The page counts are spelled from the fields as they stand, before the save empties them.
 void frmTermo::cmdImprimir_Click() {

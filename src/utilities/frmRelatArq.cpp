@@ -98,6 +98,8 @@ frmRelatArq::frmRelatArq(QWidget* parent) : Form(parent) {
         for (controls::TDBNumber* t : {tdnDe[i], tdnAt[i]}) {
             t->setDisplayFormat(QString::fromLatin1(FormatoNumero));
             t->setMaxValue(platform::values::Currency::fromUnits(999999));
+            // A bound typed and then erased is a bound not given.
+            t->setNullAllowed(true);
             connect(t, &QLineEdit::textChanged, t, [t] { t->setProperty(Digitado, true); });
         }
     }
@@ -252,7 +254,7 @@ void frmRelatArq::cmbCampo_Click(int Index) {
 }
 
 void frmRelatArq::cmbCampo_LostFocus(int Index) {
-    if (Index == 1 && cmbCampo[1]->currentText().isEmpty()) ui::setFocusTo(cmdImprimir);
+    if (Index == 1 && cmbCampo[1]->currentText().isEmpty()) ui::jumpTo(cmdImprimir);
 }
 
 bool frmRelatArq::ValidaFiltros() {
@@ -269,7 +271,7 @@ bool frmRelatArq::ValidaFiltros() {
         } else if (TipoCampo == u"N") {
             // A number field shows 0 until typed: a bound never typed is a bound not given.
             for (controls::TDBNumber* t : {tdnDe[i], tdnAt[i]})
-                if (t->Text().isEmpty() || !t->property(Digitado).toBool()) valido = false;
+                if (t->ValueIsNull() || !t->property(Digitado).toBool()) valido = false;
         }
     }
     return valido;

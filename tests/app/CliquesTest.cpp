@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -14,6 +15,7 @@
 
 #include "books/frmLivrosIcms.h"
 #include "books/frmLivrosIss.h"
+#include "companies/frmEmpresas.h"
 #include "companies/frmPesqJur.h"
 #include "movement/frmMovIcms.h"
 #include "movement/frmMovIss.h"
@@ -28,6 +30,7 @@
 #include "platform/ui/Focus.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/MsgBox.h"
+#include "shell/EstadoGeral.h"
 #include "shell/JanelaCadastro.h"
 #include "support/RegistryWindowFixture.h"
 #include "terms/frmTermo.h"
@@ -61,6 +64,26 @@ class CliquesTest : public RegistryWindowFixture {
         settle();
         return w;
     }
+    // The window with company 7 chosen (Abre) or as it opens (Vazia); company 7 with a partner.
+    template <class W>
+    static Form* Aberta(CliquesTest& t) {
+        return t.Abre<W>();
+    }
+    template <class W>
+    static Form* Vazia(CliquesTest&) {
+        return platform::ui::ShowForm<W>();
+    }
+    static Form* NovoIss(CliquesTest& t) {
+        Form* w = t.Abre<movimento::frmMovIss>();
+        pressTab();
+        click(w, QStringLiteral("cmdNovo"));
+        settle();
+        return w;
+    }
+    static Form* ComSocio(CliquesTest& t) {
+        t.db.Execute(QStringLiteral("INSERT INTO Socios (codempr, nome) SELECT codauto, 'A' FROM Empresas"));
+        return t.Abre<partners::frmSocios>();
+    }
     static void Clica(QAbstractButton* botao, QChar tecla) {
         if (tecla.isNull())
             click(botao);
@@ -73,11 +96,27 @@ class CliquesTest : public RegistryWindowFixture {
 const QString SemSocios = QStringLiteral("Não existe nenhum sócio cadastrado, cadastrar agora ?");
 const QString SemTerceiros = QStringLiteral("Não existe nenhum terceiro cadastrado, cadastrar agora ?");
 
-// A jump onward yields to the button the user pressed; a check that refuses its value with a message
-// keeps the focus and the button is not pressed.
+// A jump onward yields to the button or field the user clicked; a check that refuses its value with a
+// message keeps the focus and the button is not pressed. A company code or a period left by a click
+// on Sair closes the window at once, and makes no movement file.
 TEST_F(CliquesTest, AButtonPressedWhileLeavingAFieldRunsUnlessTheFieldRefusesItsValue) {
     const auto termos = [](CliquesTest& t) -> Form* { return t.Abre<terms::frmTermo>(); };
+    const auto empresas = Aberta<Empresas::frmEmpresas>;
+    const auto socio = [](CliquesTest& t) -> Form* { return t.Abre<partners::frmSocios>(SemSocios); };
+    const auto terceiro = [](CliquesTest& t) -> Form* {
+        return t.Abre<partners::frmTerceiros>(SemTerceiros);
+    };
     const auto data = [](Form*) { typeText(QStringLiteral("31122011")); };
+    const auto sete = [](Form* w) {
+        control<QLineEdit>(w, QStringLiteral("txtCodigo"))->setText(QStringLiteral("7"));
+    };
+    const auto mes = [](Form*) { typeText(QStringLiteral("032004")); };
+    const auto noventa = [](Form*) { typeText(QStringLiteral("99")); };
+    const auto empregador = [](Form* w) {
+        static_cast<partners::frmTerceiros*>(w)->cmbTinscr->setCurrentText(QStringLiteral("Empregador"));
+    };
+    const char* sair = "cmdSair";
+    const char* naoHa = "Empresa Não Cadastrada, Utilize o Botão Ativar para acionar uma lista de empresas !";
     const struct {
         const char* caso;
         std::function<Form*(CliquesTest&)> abre;
@@ -86,6 +125,8 @@ TEST_F(CliquesTest, AButtonPressedWhileLeavingAFieldRunsUnlessTheFieldRefusesIts
         const char* salto;  // where Tab or Enter would jump
         QChar tecla;        // the button's access key, or a mouse click
         const char* mensagem;
+        const char* alvo = "cmdCancelar";  // the button or field clicked
+        int aba = -1;                      // a tab clicked before the field
     } casos[] = {
         {"sócio: Nr. Inscrição",
          [](CliquesTest& t) { return t.Abre<partners::frmSocios>(SemSocios); },
@@ -126,6 +167,40 @@ TEST_F(CliquesTest, AButtonPressedWhileLeavingAFieldRunsUnlessTheFieldRefusesIts
          nullptr,
          {},
          "Data inválida !"},
+        // A click into a field, of the same tab or of another.
+        {"sócio: Inscrição, Rua", socio, "mskInscricao", {}, "txtObservacao", {}, nullptr, "txtendereco"},
+        {"sócio: admissão, Telefone", socio, "tdbadmissao", data, "mskInscricao", {}, nullptr, "txtFone"},
+        {"sócio: Inscrição, aba Geral", socio, "mskInscricao", {}, "txtObservacao", {}, nullptr, "mskRg", 0},
+        {"terceiro: Empregador",
+         terceiro,
+         "cmbTinscr",
+         empregador,
+         "txtObservacao",
+         {},
+         nullptr,
+         "txtterceiros"},
+        {"terceiro: salário", terceiro, "tdbScinss", {}, "txtObservacao", {}, nullptr, "mskInscricao"},
+        {"termos: Fim Saídas, Registro Nº", termos, "tdbFimSai", data, "txtOrdIc", {}, nullptr, "txtRegN"},
+        {"termos: IPI Até, Nº de Folhas", termos, "tdbAteIp", data, "txtModelo", {}, nullptr, "txtFolhasIc"},
+        {"termos: aba Apuração", termos, "tdbFimSai", data, nullptr, {}, nullptr, "txtFolhasIc", 1},
+        {"termos: Fim Livro ISS", termos, "tdbFiss", data, "txtResponsavel", {}, nullptr, "txtNOrder"},
+        {"empresa: Home-Page, Nr.", empresas, "txtHomepage", {}, "tdbadipi", {}, nullptr, "txtNumero"},
+        {"empresa: % Serviços", empresas, "tdbpercservicos", {}, "tdbfundacao", {}, nullptr, "tdbadipi"},
+        {"ISS 53: Valor da Nota", NovoIss, "tdbVlrNota", mes, "tdbSempr", {}, nullptr, "txtObs"},
+        // A company code or a period left by a click on a button.
+        {"ICMS: código", Vazia<movimento::frmMovIcms>, "txtCodigo", sete, nullptr, {}, nullptr, sair},
+        {"ISS: período", Aberta<movimento::frmMovIss>, "tdbAnomes", mes, nullptr, {}, nullptr, sair},
+        {"livros ICMS: código", Vazia<Livros::frmLivrosIcms>, "txtCodigo", sete, nullptr, {}, nullptr, sair},
+        {"livros ISS: período",
+         Aberta<LivrosIss::frmLivrosIss>,
+         "tdbAnomes",
+         mes,
+         nullptr,
+         {},
+         nullptr,
+         sair},
+        {"livros ICMS: 99", Vazia<Livros::frmLivrosIcms>, "txtCodigo", noventa, nullptr, {}, naoHa, sair},
+        {"sócios: código, Novo", ComSocio, "txtCodigo", sete, nullptr, {}, nullptr, "cmdNovo"},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.caso);
@@ -135,23 +210,33 @@ TEST_F(CliquesTest, AButtonPressedWhileLeavingAFieldRunsUnlessTheFieldRefusesIts
         platform::ui::setFocusTo(campo);
         settle();
         ASSERT_EQ(focused(), campo);
-        c.preenche(w);
-        auto* botao = control<QAbstractButton>(w, QStringLiteral("cmdCancelar"));
+        if (c.preenche) c.preenche(w);
+        QWidget* alvo = control(w, QString::fromLatin1(c.alvo));
+        auto* botao = qobject_cast<QAbstractButton*>(alvo);
         int cliques = 0;
-        QObject::connect(botao, &QAbstractButton::clicked, botao, [&cliques] { ++cliques; });
+        if (botao) QObject::connect(botao, &QAbstractButton::clicked, botao, [&cliques] { ++cliques; });
         bool saltou = false;
         QWidget* salto = c.salto ? control(w, QString::fromLatin1(c.salto)) : nullptr;
         const auto vigia =
             QObject::connect(qApp, &QApplication::focusChanged, qApp,
                              [&](QWidget*, QWidget* agora) { saltou |= agora && agora == salto; });
         if (c.mensagem) script->expect(QString::fromUtf8(c.mensagem), Msg::OK);
-        Clica(botao, c.tecla);
+        const QDir tarvel(Geral::DiretorioSistema + QStringLiteral("Tarvel"));
+        const auto arquivos = tarvel.count();
+        if (c.aba >= 0) {
+            QTabBar* barra = w->findChild<platform::controls::SSTab*>()->tabBar();
+            QTest::mouseClick(barra, Qt::LeftButton, Qt::NoModifier, barra->tabRect(c.aba).center());
+        }
+        botao ? Clica(botao, c.tecla) : clickInto(alvo);
+        settle();
         QObject::disconnect(vigia);
+        EXPECT_EQ(QDir(tarvel.path()).count(), arquivos);
         if (c.mensagem) {
             EXPECT_EQ(cliques, 0);
             EXPECT_EQ(focused(), campo);
         } else {
-            EXPECT_EQ(cliques, 1);
+            EXPECT_EQ(cliques, botao ? 1 : 0);
+            EXPECT_TRUE(botao || focused() == alvo);
             EXPECT_FALSE(saltou && salto != campo);
         }
         platform::ui::destroyAllForms();

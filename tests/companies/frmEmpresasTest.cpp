@@ -437,6 +437,12 @@ TEST_F(frmEmpresasTest, TheCloseGuardHoldsAnOpenRecordAndTheSearchLoadsTheChoice
     click(w, QStringLiteral("cmdCancelar"));
     EXPECT_EQ(w->Estado(), 1);
     EXPECT_TRUE(w->txtNome->text().isEmpty());
+    // With a key typed the list does not open: the key is looked up again.
+    typeInto(w, QStringLiteral("txtCodigo"), QStringLiteral("0"));
+    click(w, QStringLiteral("cmdPesquisar"));
+    settle();
+    EXPECT_EQ(w->Estado(), 1);
+    EXPECT_EQ(w->txtCodigo->text(), QStringLiteral("0"));
     EXPECT_TRUE(w->Unload());
 }
 

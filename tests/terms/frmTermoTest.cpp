@@ -5,7 +5,6 @@
 #include <QRadioButton>
 
 #include "TermoFixture.h"
-#include "companies/frmPesqJur.h"
 #include "platform/controls/MaskEdBox.h"
 #include "platform/controls/SSTab.h"
 #include "platform/controls/TDBDate.h"
@@ -17,6 +16,7 @@
 #include "shell/JanelaCadastro.h"
 #include "shell/JanelaCadastroCampos.h"
 #include "shell/ListaPesquisa.h"
+#include "shell/frmPesquisa.h"
 #include "terms/frmTermo.h"
 #include "terms/termo_sql.h"
 
@@ -238,16 +238,16 @@ TEST_F(frmTermoTest, AFolioCountShowsItsNumber) {
 }
 
 TEST_F(frmTermoTest, TheSearchFillsTheCodeOrGivesTheFocusBack) {
-    script->onDialog(QStringLiteral("frmPesqJur"),
-                     [](QDialog& d) { click(&d, QStringLiteral("cmdCancelar")); });
+    script->onDialog(QStringLiteral("frmPesquisa"),
+                     [](QDialog& d) { click(&d, QStringLiteral("cmdCancela")); });
     click(w->cmdPesquisar);
     settle();
     EXPECT_FALSE(Geral::Cancelado);
     EXPECT_EQ(focusedName(), QStringLiteral("txtCodigo"));
     EXPECT_EQ(Estado(), shell::Ocioso);
-    script->onDialog(QStringLiteral("frmPesqJur"), [](QDialog& d) {
-        auto& pesquisa = static_cast<Empresas::frmPesqJur&>(d);
-        pesquisa.tdbPesq->setBookmark(0);
+    script->onDialog(QStringLiteral("frmPesquisa"), [](QDialog& d) {
+        auto& pesquisa = static_cast<shell::frmPesquisa&>(d);
+        pesquisa.Lista().DefineLinhaAtual(0);
         click(pesquisa.cmdOk);
     });
     click(w->cmdPesquisar);

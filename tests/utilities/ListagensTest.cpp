@@ -300,6 +300,20 @@ TEST_F(frmRelatArqTest, APrintLandsOnePreviewWithTheTitleTyped) {
         platform::ui::Msg::OK);
     Imprime();
     EXPECT_EQ(Previas().size(), 2u);
+    // So is a bound typed and then erased.
+    for (const char* apagado : {"tdnDe1", "tdnAt1"}) {
+        typeInto(w, QStringLiteral("tdnDe1"), QStringLiteral("3"));
+        typeInto(w, QStringLiteral("tdnAt1"), QStringLiteral("7"));
+        clickInto(control(w, QString::fromLatin1(apagado)));
+        pressKey(Qt::Key_End);
+        pressKey(Qt::Key_Backspace);
+        script->expect(
+            QStringLiteral(
+                "Você indicou Campos de Filtros e não preencheu os intervalos De... Até...; verifique !"),
+            platform::ui::Msg::OK);
+        Imprime();
+        EXPECT_EQ(Previas().size(), 2u) << apagado;
+    }
     click(w, QStringLiteral("cmdSair"));
     settle();
     EXPECT_EQ(platform::ui::FindForm<frmRelatArq>(), nullptr);

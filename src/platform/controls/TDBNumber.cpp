@@ -67,6 +67,7 @@ bool TDBNumber::commitEdit() {
     const QString t = text().trimmed();
     if (t.isEmpty()) {
         setValue(Currency());
+        if (nullAllowed_) QLineEdit::clear();
         return true;
     }
     const auto parsed = Currency::parse(t);

@@ -239,15 +239,15 @@ class Rules : public QObject {
     }
 
   public:
-    // True while the `_LostFocus` of a field runs for a leave that a button's click or access key, or
-    // a tab's click, caused: the user chose where to go, so a jump onward does not happen.
+    // True while the `_LostFocus` of a field runs for a leave the user pointed at: a click (on a
+    // button, a field or a tab) or an access key. The user chose where to go, so a jump onward does
+    // not happen.
     bool yieldsJumps() const { return yieldJumps_; }
 
   private:
-    static bool leavesForButton(Qt::FocusReason reason, QWidget* to) {
-        if (!qobject_cast<QAbstractButton*>(ownerOf(to))) return false;
-        return reason == Qt::ShortcutFocusReason ||
-               (reason == Qt::MouseFocusReason && QGuiApplication::mouseButtons() != Qt::NoButton);
+    // Only Tab, Enter and the moves the code makes leave a field without the user naming where to.
+    static bool chosenByUser(Qt::FocusReason reason) {
+        return reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason;
     }
 
     // The eye follows the focus: a control that takes it on a hidden page of a tabbed container shows
@@ -290,7 +290,7 @@ class Rules : public QObject {
         const QPointer<QWidget> arrivingBefore = arriving_;
         const bool yieldingBefore = yieldJumps_;
         arriving_ = inner;
-        yieldJumps_ = tabPress_ || leavesForButton(leave.reason, inner);
+        yieldJumps_ = tabPress_ || chosenByUser(leave.reason);
         bool aceito = true;
         if (auto* c = dynamic_cast<CommitsOnLeave*>(w)) Guarded([c, &aceito] { aceito = c->commitEdit(); });
         if (auto* h = handlersOf(w, false); aceito && h && !h->lost.empty()) {
@@ -534,9 +534,18 @@ void postFocus(QWidget* control) {
 
 void setFocusTo(QWidget* control) { control->setFocus(Qt::OtherFocusReason); }
 
+bool leavingByChoice() {
+    const Rules* r = rules();
+    return r && r->yieldsJumps();
+}
+
 void jumpTo(QWidget* control) {
-    if (Rules* r = rules(); r && r->yieldsJumps()) return;
+    if (leavingByChoice()) return;
     setFocusTo(control);
+}
+
+void postJumpTo(QWidget* control) {
+    if (!leavingByChoice()) postFocus(control);
 }
 
 void setTabIndex(QWidget* control, int index) { control->setProperty(TabIndexProperty, index); }

@@ -55,9 +55,14 @@ void postFocus(QWidget* control);
 // leaving the field is then cancelled.
 void setFocusTo(QWidget* control);
 // The jump a `_LostFocus` makes only to lead the keyboard onward (to the next field or tab page). It
-// belongs to Tab and Enter: when the field is being left by a click or access key of a button of its
-// window, or by a click on a tab, nothing moves and the button runs.
+// belongs to Tab and Enter: when the field is being left by a click (on a button, a field or a tab)
+// or an access key, nothing moves: the focus lands where the user pointed and a button runs.
 void jumpTo(QWidget* control);
+// True while a `_LostFocus` runs for a leave the user pointed at (a click or an access key), false for
+// Tab, Enter and the moves the code makes: a rule that acts only on leaving onward checks it.
+bool leavingByChoice();
+// The queued form of jumpTo: nothing is queued when the field is being left by a click or access key.
+void postJumpTo(QWidget* control);
 
 // The tab index the window's layout gives a control; tabIndex is -1 for a control without one.
 void setTabIndex(QWidget* control, int index);
