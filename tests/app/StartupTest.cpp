@@ -1,21 +1,27 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPointer>
+#include <QPushButton>
 #include <QTimer>
 #include <QToolBar>
 
 #include "AppFixture.h"
 #include "app/MotorImpressao.h"
 #include "app/Relatorios.h"
+#include "movement/frmMovIcms.h"
 #include "platform/db/Connection.h"
+#include "platform/report/Fonts.h"
 #include "platform/report/LayoutRegistry.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Hourglass.h"
 #include "platform/ui/MsgBox.h"
 #include "platform/values/RuntimeError.h"
+#include "registers/frmForCliGeral.h"
 #include "shell/EstadoGeral.h"
 #include "shell/SenhaAdm.h"
 
@@ -305,17 +311,78 @@ TEST_F(StartupTest, TheProgramsOwnTableOpensEveryWindowBuiltFromItsMenuItem) {
         {"mnuSintegra", "frmSintegra"},
         {"mnuSocios", "frmSocios"},
         {"mnuTerceiros", "frmTerceiros"},
+        {"mnuCodfiscal03", "frmCodFiscal03"},
+        {"mnuMovICMS", "frmMovIcms"},
+        {"mnuMovIss", "frmMovIss"},
+        {"mnuLISS", "frmLivrosIss"},
+        {"mnuAjIndMov", "frmAjMov"},
     };
+    // Each frame shows a caption and the program's icon, or the window's own picture.
+    const QStringList propria = {"frmForCliGeral", "frmMovIcms", "frmMovIss", "frmLivrosIss"};
     for (const auto& [item, janela] : itens) {
         SCOPED_TRACE(item);
         ASSERT_TRUE(w.item(item)->isEnabled());
         w.item(item)->trigger();
         testsupport::settle();
-        ASSERT_NE(w.mdiArea()->activeSubWindow(), nullptr);
-        EXPECT_EQ(w.mdiArea()->activeSubWindow()->widget()->objectName(), janela);
+        QMdiSubWindow* sub = w.mdiArea()->activeSubWindow();
+        ASSERT_NE(sub, nullptr);
+        EXPECT_EQ(sub->widget()->objectName(), janela);
+        EXPECT_FALSE(sub->windowTitle().isEmpty());
+        EXPECT_TRUE(sub->testAttribute(Qt::WA_SetWindowIcon));
+        const QIcon& icone =
+            propria.contains(janela) ? sub->widget()->windowIcon() : QApplication::windowIcon();
+        EXPECT_EQ(sub->windowIcon().cacheKey(), icone.cacheKey());
     }
     EXPECT_EQ(w.mdiArea()->subWindowList().size(), static_cast<int>(std::size(itens)));
     ASSERT_TRUE(w.botao(13)->isEnabled());
+}
+
+// A window that closes gives the front back to the one it was opened from, whatever else is open.
+TEST_F(StartupTest, AClosedWindowGivesTheFrontBackToTheOneThatOpenedIt) {
+    Prepara();
+    CriaUsuario({1, "Maria", "m1"});
+    platform::db::Connection cn;
+    cn.Open(pasta->conexao());
+    cn.Execute("INSERT INTO Empresas(codigo,nome,uf,mes_base_fiscal) VALUES(12,'Doze','SP',?)",
+               {QDate(2003, 3, 1)});
+    platform::report::ReportFonts fontes(QStringLiteral(RT_BIN_DIR "/fonts"));
+    app::RegistraRelatorios();
+    script->onDialog(QStringLiteral("frmSenha"), Entra("Maria", "m1"));
+    auto& w = Inicia(app::JanelasDoPrograma());
+    using namespace testsupport;
+    const std::pair<const char*, std::function<void(platform::ui::Form*)>> casos[] = {
+        {"mnuMovICMS",
+         [this](platform::ui::Form* f) {
+             auto* icms = static_cast<movimento::frmMovIcms*>(f);
+             typeInto(icms, QStringLiteral("txtCodigo"), QStringLiteral("12"));
+             for (int i = 0; i < 2; ++i) pressEnter(), settle();
+             click(icms->cmdNovo);
+             clickInto(icms->txtCgc);
+             typeText(QStringLiteral("11444777000161"));
+             script->expect(QStringLiteral("CNPJ/CPF não cadastrado, cadastra agora ?"), Yes);
+             pressTab();
+             settle();
+             click(platform::ui::FindForm<registers::frmForCliGeral>()->cmdCancelar);
+         }},
+        {"mnuCodfiscal03", [](platform::ui::Form* f) { click(f, QStringLiteral("cmdImprimir")); }},
+        {"mnuCodfiscal03", [&w](platform::ui::Form*) { w.item("mnuCodfiscal")->trigger(); }},
+    };
+    for (const auto& [origem, abre] : casos) {
+        SCOPED_TRACE(origem);
+        for (const char* item : {"mnuUsuario", "mnuEmpresas", origem}) w.item(item)->trigger();
+        settle();
+        QPointer<platform::ui::Form> aberta,
+            quem = qobject_cast<platform::ui::Form*>(w.mdiArea()->currentSubWindow()->widget());
+        abre(quem);
+        settle();
+        aberta = qobject_cast<platform::ui::Form*>(w.mdiArea()->currentSubWindow()->widget());
+        ASSERT_NE(aberta, quem);
+        aberta->Unload();
+        settle();
+        EXPECT_EQ(w.mdiArea()->currentSubWindow(), quem->subWindow());
+        EXPECT_TRUE(quem->isAncestorOf(QApplication::focusWidget()));
+        platform::ui::destroyAllForms();
+    }
 }
 
 // The start-up registers the layout of every report file the built windows print.
