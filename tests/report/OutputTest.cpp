@@ -98,14 +98,12 @@ TEST(OutputTest, PreviewNavigatesAndZooms) {
     EXPECT_TRUE(ink);
 }
 
-// The dialog proposes the report's title in the user's documents folder (the home folder while there
-// is none), then the folder last chosen.
+// The dialog proposes the report's title in the user's documents folder, then the folder last chosen.
 TEST(OutputTest, SaveAsPdfThroughTheScriptedFileDialog) {
     QTemporaryDir dir, home;
     const QByteArray homeBefore = qgetenv("HOME");
     qputenv("HOME", home.path().toUtf8());
     const QString path = dir.filePath("salvo.pdf");
-    EXPECT_EQ(proposedPdfPath(" Livro: Entradas 03/2003 "), home.filePath("Livro- Entradas 03-2003.pdf"));
     QDir(home.path()).mkdir("Documents");
     testsupport::MessageScript script;
     script.onDialog("savePdfDialog", [&](QDialog& dialog) {
