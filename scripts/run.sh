@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts the program on the user's own program folder.
+# Installs what is missing, builds the program (not the tests and benchmarks), and starts it on the
+# user's own program folder.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${BUILD_DIR:-$root/build}"
 "$root/scripts/setup.sh"
-BUILD_DIR="$build" "$root/scripts/build.sh"
+# The executable, the collation extension beside it, the database templates and the report fonts.
+BUILD_DIR="$build" "$root/scripts/build.sh" redazor-tarvel ptbr templates report_fonts
 
 dir="${REDAZOR_DIR:-${XDG_DATA_HOME:-$HOME/.local/share}/redazor-tarvel}"
 mkdir -p "$dir"

@@ -13,6 +13,7 @@
 #include <QStyle>
 #include <QToolBar>
 
+#include "app/IconePrograma.h"
 #include "app/MotorImpressao.h"
 #include "platform/files/FileLookup.h"
 #include "platform/files/InstanceLock.h"
@@ -140,6 +141,8 @@ const ItemMenu* ItemDe(const QString& nome) {
 MDIformTarvel::MDIformTarvel(TabelaJanelas janelas, QWidget* parent)
     : QMainWindow(parent), janelas_(std::move(janelas)), mdiArea_(new QMdiArea(this)), tobMdi_(nullptr) {
     setObjectName(QStringLiteral("MDIformTarvel"));
+    // Every window, dialog and preview of the program carries its icon unless it has a picture of its own.
+    QApplication::setWindowIcon(IconePrograma());
     setWindowTitle(QStringLiteral("Redazor Tarvel"));
     mdiArea_->setObjectName(QStringLiteral("mdiArea"));
     setCentralWidget(mdiArea_);

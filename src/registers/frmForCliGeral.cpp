@@ -237,6 +237,8 @@ int frmForCliGeral::EstadoAtual() const { return cadastro_->EstadoAtual(); }
 
 void frmForCliGeral::Form_Load() {
     modoFornecedor_ = true;
+    // Named from the start after the register it shows, not only once the toggle has been used.
+    setWindowTitle(QStringLiteral("Fornecedores"));
     Geral::TabelaForCli = forcli::Fornecedores;
     cadastro_->Form_Load();
     inclusaoDupla_ = forcli::LeInclusaoDupla(cadastro_->Conexao());

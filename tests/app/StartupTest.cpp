@@ -4,6 +4,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPointer>
 #include <QTimer>
 #include <QToolBar>
 
@@ -11,6 +12,7 @@
 #include "app/MotorImpressao.h"
 #include "app/Relatorios.h"
 #include "platform/db/Connection.h"
+#include "platform/report/Fonts.h"
 #include "platform/report/LayoutRegistry.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Hourglass.h"
@@ -305,17 +307,56 @@ TEST_F(StartupTest, TheProgramsOwnTableOpensEveryWindowBuiltFromItsMenuItem) {
         {"mnuSintegra", "frmSintegra"},
         {"mnuSocios", "frmSocios"},
         {"mnuTerceiros", "frmTerceiros"},
+        {"mnuMovICMS", "frmMovIcms"},
+        {"mnuAjIndMov", "frmAjMov"},
     };
+    // Each frame shows a caption and the program's icon, or the window's own picture.
+    const QStringList propria = {"frmForCliGeral", "frmMovIcms"};
     for (const auto& [item, janela] : itens) {
         SCOPED_TRACE(item);
         ASSERT_TRUE(w.item(item)->isEnabled());
         w.item(item)->trigger();
         testsupport::settle();
-        ASSERT_NE(w.mdiArea()->activeSubWindow(), nullptr);
-        EXPECT_EQ(w.mdiArea()->activeSubWindow()->widget()->objectName(), janela);
+        QMdiSubWindow* sub = w.mdiArea()->activeSubWindow();
+        ASSERT_NE(sub, nullptr);
+        EXPECT_EQ(sub->widget()->objectName(), janela);
+        EXPECT_FALSE(sub->windowTitle().isEmpty());
+        EXPECT_TRUE(sub->testAttribute(Qt::WA_SetWindowIcon));
+        const QIcon& icone =
+            propria.contains(janela) ? sub->widget()->windowIcon() : QApplication::windowIcon();
+        EXPECT_EQ(sub->windowIcon().cacheKey(), icone.cacheKey());
     }
     EXPECT_EQ(w.mdiArea()->subWindowList().size(), static_cast<int>(std::size(itens)));
     ASSERT_TRUE(w.botao(13)->isEnabled());
+}
+
+// A window that closes gives the front back to the one it was opened from, whatever else is open.
+TEST_F(StartupTest, AClosedWindowGivesTheFrontBackToTheOneThatOpenedIt) {
+    Prepara();
+    CriaUsuario({1, "Maria", "m1"});
+    platform::report::ReportFonts fontes(QStringLiteral(RT_BIN_DIR "/fonts"));
+    app::RegistraRelatorios();
+    script->onDialog(QStringLiteral("frmSenha"), Entra("Maria", "m1"));
+    auto& w = Inicia(app::JanelasDoPrograma());
+    const auto frente = [&w] {
+        return qobject_cast<platform::ui::Form*>(w.mdiArea()->currentSubWindow()->widget());
+    };
+    const std::function<void(platform::ui::Form*)> abre[] = {
+        [](platform::ui::Form* f) { testsupport::click(f, QStringLiteral("cmdImprimir")); },
+        [&w](platform::ui::Form*) { w.item("mnuCodfiscal")->trigger(); }};
+    for (const auto& abreDali : abre) {
+        for (const char* item : {"mnuCodfiscal03", "mnuUsuario", "mnuEmpresas", "mnuCodfiscal03"})
+            w.item(item)->trigger();
+        const QPointer<platform::ui::Form> origem = frente();
+        abreDali(origem);
+        testsupport::settle();
+        ASSERT_NE(frente(), origem);
+        frente()->Unload();
+        testsupport::settle();
+        EXPECT_EQ(frente(), origem);
+        EXPECT_TRUE(origem->isAncestorOf(QApplication::focusWidget()));
+        platform::ui::destroyAllForms();
+    }
 }
 
 // The start-up registers the layout of every report file the built windows print.

@@ -98,15 +98,21 @@ TEST(OutputTest, PreviewNavigatesAndZooms) {
     EXPECT_TRUE(ink);
 }
 
+// The dialog proposes the report's title in the user's documents folder, then the folder last chosen.
 TEST(OutputTest, SaveAsPdfThroughTheScriptedFileDialog) {
-    QTemporaryDir dir;
+    QTemporaryDir dir, home;
+    const QByteArray homeBefore = qgetenv("HOME");
+    qputenv("HOME", home.path().toUtf8());
     const QString path = dir.filePath("salvo.pdf");
+    QDir(home.path()).mkdir("Documents");
     testsupport::MessageScript script;
     script.onDialog("savePdfDialog", [&](QDialog& dialog) {
         auto* files = qobject_cast<QFileDialog*>(&dialog);
         ASSERT_NE(files, nullptr);
         EXPECT_TRUE(files->testOption(QFileDialog::DontUseNativeDialog));
         EXPECT_EQ(files->acceptMode(), QFileDialog::AcceptSave);
+        EXPECT_EQ(files->directory().absolutePath(), home.filePath("Documents"));
+        EXPECT_EQ(files->findChild<QLineEdit*>("fileNameEdit")->text(), "Amostra.pdf");
         // Typed into the dialog's own name field, as a user would.
         files->setDirectory(dir.path());
         auto* name = files->findChild<QLineEdit*>("fileNameEdit");
@@ -115,11 +121,16 @@ TEST(OutputTest, SaveAsPdfThroughTheScriptedFileDialog) {
         dialog.accept();
         EXPECT_EQ(files->result(), QDialog::Accepted) << files->selectedFiles().join(",").toStdString();
     });
-    script.onDialog("QDialog", [](QDialog& dialog) { dialog.reject(); });
+    script.onDialog("savePdfDialog", [&](QDialog& dialog) {
+        EXPECT_EQ(qobject_cast<QFileDialog*>(&dialog)->directory().absolutePath(),
+                  QDir(dir.path()).absolutePath());
+        dialog.reject();
+    });
     ReportPreview preview(sample(60), PreviewOptions{});
     EXPECT_TRUE(preview.savePdf());
     EXPECT_EQ(testsupport::pdfPages(path), 2);
     EXPECT_FALSE(preview.savePdf());
+    qputenv("HOME", homeBefore);
 }
 
 TEST(OutputTest, PrintThroughTheScriptedPrinterDialogWithPagesAndCopies) {

@@ -1,14 +1,18 @@
 #include "platform/report/ReportPreview.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -226,16 +230,41 @@ bool ReportPreview::printReport() {
     return true;
 }
 
+namespace {
+// Kept for the running program only: the program keeps no settings file.
+QString& lastPdfFolder() {
+    static QString folder;
+    return folder;
+}
+}  // namespace
+
+QString proposedPdfPath(const QString& title) {
+    QString name = title.trimmed();
+    static const QRegularExpression notInNames(QStringLiteral("[/\\\\:*?\"<>|\\x00-\\x1f]"));
+    name.replace(notInNames, QStringLiteral("-"));
+    if (name.isEmpty()) name = QStringLiteral("Relatório");
+    QString folder = lastPdfFolder();
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
+    }
+    return QDir(folder).filePath(name + QStringLiteral(".pdf"));
+}
+
 bool ReportPreview::savePdf() {
-    QFileDialog dialog(this, QStringLiteral("Salvar como PDF"), QString(), QStringLiteral("PDF (*.pdf)"));
+    const QFileInfo proposed(proposedPdfPath(document_.title));
+    QFileDialog dialog(this, QStringLiteral("Salvar como PDF"), proposed.absolutePath(),
+                       QStringLiteral("PDF (*.pdf)"));
     dialog.setObjectName(QStringLiteral("savePdfDialog"));
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.selectFile(proposed.fileName());
     if (platform::ui::ShowModal(dialog) != QDialog::Accepted) return false;
     const QString path = dialog.selectedFiles().value(0);
     if (path.isEmpty()) return false;
+    lastPdfFolder() = QFileInfo(path).absolutePath();
     if (!writePdf(document_, path)) {
         platform::ui::MsgBox(QStringLiteral("Não foi possível gravar o arquivo ") + path,
                              platform::ui::Msg::OKOnly, QStringLiteral("Erro"));

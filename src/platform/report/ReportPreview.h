@@ -55,6 +55,11 @@ class PageView : public QAbstractScrollArea {
     mutable double cachedScale_ = 0;
 };
 
+// The file "Salvar como PDF" proposes for a report titled `title`: the title (characters a file name
+// cannot hold made "-"; "Relatório" when empty) with ".pdf", in the folder last chosen while the
+// program runs, else in the user's documents folder, else in the home folder.
+QString proposedPdfPath(const QString& title);
+
 // One report's preview: the pages with first/previous/next/last, the page number, the zoom (fit
 // width, fit page, 100 %), print (Qt's printer dialog) and save as PDF (Qt's file dialog). Both
 // dialogs open through platform::ui::ShowModal, so a test script answers them.

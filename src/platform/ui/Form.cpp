@@ -21,6 +21,12 @@ std::map<std::type_index, QPointer<Form>>& registry() {
     return forms;
 }
 
+// The window in front of the MDI area, even while a message box has the focus.
+QMdiSubWindow* frontWindow() {
+    MdiHost* host = mdiHost();
+    return host ? host->mdiArea()->currentSubWindow() : nullptr;
+}
+
 void forget(Form* form) {
     auto& r = registry();
     for (auto it = r.begin(); it != r.end();) {
@@ -35,6 +41,10 @@ void forget(Form* form) {
 Form::Form(QWidget* parent) : QWidget(parent) { markAsForm(this); }
 
 QMdiSubWindow* Form::subWindow() const { return qobject_cast<QMdiSubWindow*>(parentWidget()); }
+
+void Form::setOpener(QMdiSubWindow* opener) {
+    if (opener != subWindow()) opener_ = opener;
+}
 
 bool Form::Load() {
     if (unloaded_ || loaded_) return !unloaded_;
@@ -64,11 +74,25 @@ void Form::closeEvent(QCloseEvent* event) {
     event->accept();
     forget(this);
     if (QMdiSubWindow* sub = subWindow()) {
+        const bool inFront = frontWindow() == sub;
         sub->hide();
         sub->deleteLater();
+        // The user goes on where the window was opened from, not in another open window.
+        if (inFront && opener_ && opener_->isVisible())
+            if (QMdiArea* area = opener_->mdiArea()) area->setActiveSubWindow(opener_);
     } else {
         deleteLater();
     }
+}
+
+// The frame shows the window's own picture when it has one, as it changes (it is the program's icon
+// otherwise, given when the window is shown).
+bool Form::event(QEvent* event) {
+    QMdiSubWindow* sub = subWindow();
+    if (event->type() == QEvent::WindowIconChange && sub && testAttribute(Qt::WA_SetWindowIcon) &&
+        sub->windowIcon().cacheKey() != windowIcon().cacheKey())
+        sub->setWindowIcon(windowIcon());
+    return QWidget::event(event);
 }
 
 Dialog::Dialog(QWidget* parent) : QDialog(parent) { markAsForm(this); }
@@ -134,6 +158,11 @@ void activateForm(Form* form) {
     }
 }
 
+void reopenForm(Form* form) {
+    form->setOpener(frontWindow());
+    activateForm(form);
+}
+
 Form* showNewForm(std::type_index type, Form* form) {
     registry()[type] = form;
     return ShowInstance(form);
@@ -143,6 +172,7 @@ Form* showNewForm(std::type_index type, Form* form) {
 
 Form* ShowInstance(Form* form) {
     QMdiSubWindow* sub = nullptr;
+    form->setOpener(frontWindow());
     if (MdiHost* host = mdiHost()) {
         sub = host->mdiArea()->addSubWindow(form);
         // The window decides its own end: it deletes its frame when it unloads.
@@ -158,6 +188,9 @@ Form* ShowInstance(Form* form) {
     const QPointer<QWidget> chosen = form->focusWidget();
     // The window opens at least as large as what its load put in it asks for.
     if (sub) sub->resize(sub->size().expandedTo(sub->sizeHint()));
+    // An MDI frame shows the toolkit's icon unless given one: it takes the window's own picture, or
+    // else the program's icon.
+    if (sub) sub->setWindowIcon(form->windowIcon());
     keepTitleWhole(sub ? static_cast<QWidget*>(sub) : form);
     form->show();
     detail::activateForm(form);

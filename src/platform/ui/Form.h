@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QWidget>
 #include <typeindex>
 #include <typeinfo>
@@ -26,15 +27,21 @@ class Form : public QWidget {
     bool isLoaded() const { return loaded_ && !unloaded_; }
     bool isUnloaded() const { return unloaded_; }
     QMdiSubWindow* subWindow() const;
+    // The window that was in front when this one was opened or asked for again: it comes to the front
+    // again when this one closes, rather than whichever window the MDI area would pick.
+    QMdiSubWindow* opener() const { return opener_; }
+    void setOpener(QMdiSubWindow* opener);
 
   protected:
     virtual void Form_Load() {}
     virtual void Form_Unload(bool& Cancel) { (void)Cancel; }
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
 
   private:
     bool loaded_ = false;
     bool unloaded_ = false;
+    QPointer<QMdiSubWindow> opener_;
 };
 
 // A dialog the program shows modal with ShowModal. ShowModal runs Form_Load before the dialog's loop and
@@ -67,6 +74,8 @@ namespace detail {
 Form* findForm(std::type_index type);
 Form* showNewForm(std::type_index type, Form* form);
 void activateForm(Form* form);
+// Brings an open window forward, asked for again from the window in front.
+void reopenForm(Form* form);
 }  // namespace detail
 
 // Shows the one shared instance of W in the MDI area: a loaded one is activated; otherwise a new one
@@ -75,7 +84,7 @@ template <class W>
 W* ShowForm() {
     static_assert(std::is_base_of_v<Form, W>);
     if (Form* open = detail::findForm(typeid(W))) {
-        detail::activateForm(open);
+        detail::reopenForm(open);
         return static_cast<W*>(open);
     }
     return static_cast<W*>(detail::showNewForm(typeid(W), new W()));
