@@ -104,6 +104,12 @@ TEST_F(AbreMovimentoTest, AFailedOpeningIsToldAndLeavesNothing) {
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(conteudo);
     };
+    const auto semColuna = [this](const char* tabela, const char* coluna) {
+        pasta.copyTemplate("Movimento.mdb", "Tarvel/MV030012.MDB");
+        Connection velho;
+        velho.OpenFile(tarvel("MV030012.MDB"));
+        velho.Execute(QStringLiteral("ALTER TABLE %1 DROP COLUMN %2").arg(tabela, coluna));
+    };
     const QString antigo = QStringLiteral(
         "O arquivo %1 não tem a coluna \"%2\": é de uma versão anterior, está "
         "vazio ou não é um arquivo deste sistema. Ajuste-o pelo menu Config, "
@@ -120,20 +126,8 @@ TEST_F(AbreMovimentoTest, AFailedOpeningIsToldAndLeavesNothing) {
         {[&] { arquivo(QByteArray(4096, 'x')); },
          "O arquivo " + tarvel("MV030012.MDB") +
              " está danificado; restaure a cópia de segurança mais recente."},
-        {[&] {
-             pasta.copyTemplate("Movimento.mdb", "Tarvel/MV030012.MDB");
-             Connection velho;
-             velho.OpenFile(tarvel("MV030012.MDB"));
-             velho.Execute("ALTER TABLE DIGS07 DROP COLUMN talao");
-         },
-         antigo.arg(tarvel("MV030012.MDB"), "talao")},
-        {[&] {
-             pasta.copyTemplate("Movimento.mdb", "Tarvel/MV030012.MDB");
-             Connection velho;
-             velho.OpenFile(tarvel("MV030012.MDB"));
-             velho.Execute("ALTER TABLE DIGISS12 DROP COLUMN materiais");
-         },
-         antigo.arg(tarvel("MV030012.MDB"), "materiais")},
+        {[&] { semColuna("DIGS07", "talao"); }, antigo.arg(tarvel("MV030012.MDB"), "talao")},
+        {[&] { semColuna("DIGISS12", "materiais"); }, antigo.arg(tarvel("MV030012.MDB"), "materiais")},
     };
     for (const auto& [prepara, motivo] : casos) {
         SCOPED_TRACE(motivo.toStdString());
