@@ -156,6 +156,20 @@ TEST_F(frmMovIcmsTest, ARecordCodeIsShownInSixDigitsAndLoadedOrTold) {
     Codigo("99");
     EXPECT_EQ(Estado(), shell::Ocioso);
     EXPECT_TRUE(w->mskCodigo->ClipText().trimmed().isEmpty());
+
+    // A document the window cannot read is told once and leaves no code behind, so that Novo then
+    // starts a new document instead of refusing the code.
+    banco.Execute("UPDATE DIGE03 SET baseicms0 = 'abc' WHERE codauto = 1");
+    script->expect(
+        QStringLiteral("Erro número 13 Tipo incompatível: o campo \"baseicms0\" guarda \"abc\", que não "
+                       "pode ser lido como valor monetário (décimos de milésimo inteiros)."),
+        QStringLiteral("Erro"), OK);
+    Codigo("1");
+    EXPECT_EQ(Estado(), shell::Ocioso);
+    EXPECT_TRUE(w->mskCodigo->ClipText().trimmed().isEmpty());
+    EXPECT_EQ(focusedName(), "mskCodigo");
+    click(w->cmdNovo);
+    EXPECT_EQ(Estado(), shell::Novo);
 }
 
 // The widest item a document holds shows whole in every column at the window's opening size.
@@ -176,25 +190,6 @@ TEST_F(frmMovIcmsTest, TheWidestItemShowsWholeInTheGrid) {
         EXPECT_LE(v->columnViewportPosition(c) + v->columnWidth(c), v->viewport()->width()) << c;
     }
     EXPECT_EQ(v->model()->index(0, ColunaItem::Icms).data().toString(), "99.999.999.999,99");
-}
-
-// A document the window cannot show is told once and leaves the window idle with the code emptied, so
-// Novo then starts a new document instead of refusing the code left behind.
-TEST_F(frmMovIcmsTest, ARefusedDocumentLeavesNoCodeBehind) {
-    Abre(12);
-    Connection banco = Movimento("MV030012.MDB");
-    InsereIcms(banco, "DIGE03", QDate(2003, 3, 5));
-    banco.Execute("UPDATE DIGE03 SET baseicms0 = 'abc'");
-    script->expect(
-        QStringLiteral("Erro número 13 Tipo incompatível: o campo \"baseicms0\" guarda \"abc\", que não "
-                       "pode ser lido como valor monetário (décimos de milésimo inteiros)."),
-        QStringLiteral("Erro"), OK);
-    Codigo("1");
-    EXPECT_EQ(Estado(), shell::Ocioso);
-    EXPECT_TRUE(w->mskCodigo->ClipText().trimmed().isEmpty());
-    EXPECT_EQ(focusedName(), "mskCodigo");
-    click(w->cmdNovo);
-    EXPECT_EQ(Estado(), shell::Novo);
 }
 
 TEST_F(frmMovIcmsTest, NovoOffersTheNextCodeAndTheFirstOfThePeriod) {
