@@ -1,5 +1,7 @@
 #include "books/ConfereDocumento.h"
 
+#include "movement/ValoresGuardados.h"
+
 namespace Livros {
 
 using platform::values::Currency;
@@ -32,19 +34,14 @@ template void ConfereValores(const movimento::Projecao<movimento::DocumentoIcms>
 template void ConfereValores(const movimento::Projecao<movimento::DocumentoIss>&,
                              const movimento::DocumentoIss&);
 
+// The book places a document by its entry date and prints its issue date: a document without them,
+// or entered in another month, would print in this month's book as if it were of it.
 void ConfereDatas(const QDate& periodo, const QDate& datalan, const QDate* demiss) {
-    const auto mesmoMes = [&periodo](const QDate& d) {
-        return d.year() == periodo.year() && d.month() == periodo.month();
-    };
-    // The book places a document by its entry date and prints its issue date: a document without
-    // them, or entered in another month, would print in this month's book as if it were of it.
-    if (!datalan.isValid()) Recusa(QStringLiteral("Data de lançamento ausente; preencha-a no documento."));
-    if (!mesmoMes(datalan))
-        Recusa(QStringLiteral("Data de lançamento fora do período: ") + datalan.toString(u"dd/MM/yyyy"));
-    if (!demiss) return;
-    if (!demiss->isValid()) Recusa(QStringLiteral("Data de emissão ausente; preencha-a no documento."));
-    if (*demiss > QDate(periodo.year(), periodo.month(), periodo.daysInMonth()))
-        Recusa(QStringLiteral("Data de emissão fora do período: ") + demiss->toString(u"dd/MM/yyyy"));
+    const QStringList faltas = movimento::DatasForaDoMes(periodo, datalan, demiss, true);
+    if (faltas.isEmpty()) return;
+    if (faltas.front().endsWith(QStringLiteral("ausente")))
+        Recusa(faltas.front() + QStringLiteral("; preencha-a no documento."));
+    Recusa(faltas.front());
 }
 
 void ConfereCalculado(const QString& rotulo, Currency valor) {

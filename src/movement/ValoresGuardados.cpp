@@ -34,23 +34,32 @@ QString ValorAlemDoCampo(const QString& rotulo, Currency valor) {
     return rotulo + QStringLiteral(": ") + Dinheiro(valor);
 }
 
+QStringList DatasForaDoMes(const QDate& periodo, const QDate& datalan, const QDate* demiss,
+                           bool emissaoExigida) {
+    QStringList nomes;
+    const QDate ultimo(periodo.year(), periodo.month(), periodo.daysInMonth());
+    if (!datalan.isValid())
+        nomes << QStringLiteral("Data de lançamento ausente");
+    else if (datalan < QDate(periodo.year(), periodo.month(), 1) || datalan > ultimo)
+        nomes << QStringLiteral("Data de lançamento fora do período: ") + datalan.toString(u"dd/MM/yyyy");
+    if (!demiss) return nomes;
+    if (!demiss->isValid()) {
+        if (emissaoExigida) nomes << QStringLiteral("Data de emissão ausente");
+    } else if (*demiss > ultimo) {
+        nomes << QStringLiteral("Data de emissão fora do período: ") + demiss->toString(u"dd/MM/yyyy");
+    }
+    return nomes;
+}
+
 template <typename D>
 QString ValoresGuardados<D>::Confere(const CamposMes<D>& campos, const D& mostrado, const QDate& periodo,
                                      const QStringList& extras) {
     guardados_.clear();
     // The dates are named by what is wrong with them; an empty issue date is how the window stores
     // none, and the entry date places the document.
-    QStringList nomes;
-    const QDate ultimo(periodo.year(), periodo.month(), periodo.daysInMonth());
-    if (!mostrado.datalan.isValid())
-        nomes << QStringLiteral("Data de lançamento ausente");
-    else if (mostrado.datalan < QDate(periodo.year(), periodo.month(), 1) || mostrado.datalan > ultimo)
-        nomes << QStringLiteral("Data de lançamento fora do período: ") +
-                     mostrado.datalan.toString(u"dd/MM/yyyy");
-    if constexpr (requires { mostrado.demiss; })
-        if (mostrado.demiss.isValid() && mostrado.demiss > ultimo)
-            nomes << QStringLiteral("Data de emissão fora do período: ") +
-                         mostrado.demiss.toString(u"dd/MM/yyyy");
+    const QDate* demiss = nullptr;
+    if constexpr (requires { mostrado.demiss; }) demiss = &mostrado.demiss;
+    QStringList nomes = DatasForaDoMes(periodo, mostrado.datalan, demiss, false);
     const D lido = campos.Le();
     for (const ColunaMes<D>* c : campos.Colunas()) {
         if (c->tipo != TipoMes::Dinheiro && c->tipo != TipoMes::Data) continue;
