@@ -3,20 +3,34 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTextEdit>
+#include <QDirIterator>
+#include <QPlainTextEdit>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QPushButton>
+#include <QTableView>
 #include <QTabBar>
 #include <QTest>
 #include <functional>
+#include <map>
 
 #include "books/frmLivrosIcms.h"
 #include "books/frmLivrosIss.h"
+#include "books/Relatorios.h"
+#include "movement/ArquivoMovimento.h"
+#include "platform/report/PrintEngine.h"
+#include "support/Money.h"
 #include "companies/frmEmpresas.h"
 #include "companies/frmPesqJur.h"
+#include "movement/DocumentoIcms.h"
 #include "movement/frmMovIcms.h"
 #include "movement/frmMovIss.h"
 #include "partners/frmSocios.h"
@@ -33,6 +47,11 @@
 #include "shell/EstadoGeral.h"
 #include "shell/JanelaCadastro.h"
 #include "support/RegistryWindowFixture.h"
+#include "app/Janelas.h"
+#include "platform/controls/MaskEdBox.h"
+#include "platform/controls/TDBGrid.h"
+#include "platform/ui/UiScript.h"
+#include "platform/db/Recordset.h"
 #include "terms/frmTermo.h"
 #include "utilities/Relatorios.h"
 #include "utilities/frmAjMov.h"
@@ -53,6 +72,7 @@ class CliquesTest : public RegistryWindowFixture {
     }
 
   public:
+    using RegistryWindowFixture::script;
     // The window with the company chosen; a partners window enters a new person.
     template <class W>
     W* Abre(const QString& semPessoas = QString()) {
@@ -98,7 +118,7 @@ const QString SemTerceiros = QStringLiteral("Não existe nenhum terceiro cadastr
 
 // A jump onward yields to the button or field the user clicked; a check that refuses its value with a
 // message keeps the focus and the button is not pressed. A company code or a period left by a click
-// on Sair closes the window at once, and makes no movement file.
+// on Sair closes the window at once, unchecked, and makes no movement file.
 TEST_F(CliquesTest, AButtonPressedWhileLeavingAFieldRunsUnlessTheFieldRefusesItsValue) {
     const auto termos = [](CliquesTest& t) -> Form* { return t.Abre<terms::frmTermo>(); };
     const auto empresas = Aberta<Empresas::frmEmpresas>;
@@ -116,7 +136,6 @@ TEST_F(CliquesTest, AButtonPressedWhileLeavingAFieldRunsUnlessTheFieldRefusesIts
         static_cast<partners::frmTerceiros*>(w)->cmbTinscr->setCurrentText(QStringLiteral("Empregador"));
     };
     const char* sair = "cmdSair";
-    const char* naoHa = "Empresa Não Cadastrada, Utilize o Botão Ativar para acionar uma lista de empresas !";
     const struct {
         const char* caso;
         std::function<Form*(CliquesTest&)> abre;
@@ -166,7 +185,8 @@ TEST_F(CliquesTest, AButtonPressedWhileLeavingAFieldRunsUnlessTheFieldRefusesIts
          [](Form*) { typeText(QStringLiteral("31022011")); },
          nullptr,
          {},
-         "Data inválida !"},
+         "Data inválida !",
+         "cmdGravar"},
         // A click into a field, of the same tab or of another.
         {"sócio: Inscrição, Rua", socio, "mskInscricao", {}, "txtObservacao", {}, nullptr, "txtendereco"},
         {"sócio: admissão, Telefone", socio, "tdbadmissao", data, "mskInscricao", {}, nullptr, "txtFone"},
@@ -199,7 +219,7 @@ TEST_F(CliquesTest, AButtonPressedWhileLeavingAFieldRunsUnlessTheFieldRefusesIts
          {},
          nullptr,
          sair},
-        {"livros ICMS: 99", Vazia<Livros::frmLivrosIcms>, "txtCodigo", noventa, nullptr, {}, naoHa, sair},
+        {"livros ICMS: 99", Vazia<Livros::frmLivrosIcms>, "txtCodigo", noventa, nullptr, {}, nullptr, sair},
         {"sócios: código, Novo", ComSocio, "txtCodigo", sete, nullptr, {}, nullptr, "cmdNovo"},
     };
     for (const auto& c : casos) {
@@ -238,6 +258,373 @@ TEST_F(CliquesTest, AButtonPressedWhileLeavingAFieldRunsUnlessTheFieldRefusesIts
             EXPECT_EQ(cliques, botao ? 1 : 0);
             EXPECT_TRUE(botao || focused() == alvo);
             EXPECT_FALSE(saltou && salto != campo);
+        }
+        platform::ui::destroyAllForms();
+        settle();
+    }
+}
+
+// Answers every message with its safest button (OK, Não, Cancelar) and closes every dialog, noting them:
+// the sweep types values whose checks it does not know.
+class Tolerante : public platform::ui::UiScript {
+  public:
+    Tolerante() : anterior_(platform::ui::uiScript()) { platform::ui::setUiScript(this); }
+    ~Tolerante() override { platform::ui::setUiScript(anterior_); }
+    int answerMessage(const platform::ui::MessageRequest& m) override {
+        switch (m.style & 7) {
+            case Msg::YesNo:
+            case Msg::YesNoCancel:
+                return Msg::No;
+            case Msg::OKCancel:
+            case Msg::RetryCancel:
+                return Msg::Cancel;
+            default:
+                return Msg::OK;
+        }
+    }
+    void dialogShown(QDialog& d) override { d.reject(); }
+
+  private:
+    platform::ui::UiScript* anterior_;
+};
+
+// The input fields of a window that Tab reaches on any of its tab pages, in tab order.
+std::vector<QWidget*> CamposDaJanela(Form* w) {
+    std::vector<QWidget*> campos;
+    for (QWidget* c : w->findChildren<QWidget*>()) {
+        const bool entrada = qobject_cast<QLineEdit*>(c) || qobject_cast<QComboBox*>(c) ||
+                             qobject_cast<QPlainTextEdit*>(c) || qobject_cast<QTextEdit*>(c);
+        if (!entrada || platform::ui::tabIndex(c) < 0 || !c->isEnabled() || !(c->focusPolicy() & Qt::TabFocus))
+            continue;
+        // Hidden only by a tab page that is not the one shown.
+        bool visivel = true;
+        for (QWidget* p = c; p && p != w && visivel; p = p->parentWidget())
+            visivel = !p->isHidden() || qobject_cast<QStackedWidget*>(p->parentWidget());
+        if (visivel) campos.push_back(c);
+    }
+    std::stable_sort(campos.begin(), campos.end(), [](QWidget* a, QWidget* b) {
+        return platform::ui::tabIndex(a) < platform::ui::tabIndex(b);
+    });
+    return campos;
+}
+
+// The tab page holding a control (nullptr in a window without tabs).
+QWidget* PaginaDe(QWidget* c) {
+    for (QWidget* p = c; p; p = p->parentWidget())
+        if (qobject_cast<QStackedWidget*>(p->parentWidget()) &&
+            qobject_cast<QTabWidget*>(p->parentWidget()->parentWidget()))
+            return p;
+    return nullptr;
+}
+
+// A value the field takes whole: a date of the window's month, a valid CNPJ or CPF, a full CEP.
+QString ValorPara(QWidget* c) {
+    if (auto* d = qobject_cast<platform::controls::TDBDate*>(c))
+        return d->isPeriod() ? QStringLiteral("032004") : d->isYear() ? QStringLiteral("2004") : QStringLiteral("15032004");
+    if (auto* m = qobject_cast<platform::controls::MaskEdBox*>(c); m && !m->Mask().isEmpty()) {
+        const auto digitos = m->Mask().count(QLatin1Char('#')) + m->Mask().count(QLatin1Char('9'));
+        if (digitos == 14) return QStringLiteral("11222333000181");
+        if (digitos == 11) return QStringLiteral("11144477735");
+        if (digitos == 8) return QStringLiteral("01310100");
+        return QString(digitos, QLatin1Char('1'));
+    }
+    if (qobject_cast<QComboBox*>(c)) return QString();
+    return QStringLiteral("1");
+}
+
+QString TextoDe(QWidget* c) {
+    if (auto* l = qobject_cast<QLineEdit*>(c)) return l->text();
+    if (auto* t = qobject_cast<QPlainTextEdit*>(c)) return t->toPlainText();
+    if (auto* t = qobject_cast<QTextEdit*>(c)) return t->toPlainText();
+    if (auto* b = qobject_cast<QComboBox*>(c)) return b->currentText();
+    return QString();
+}
+
+// The rows of every table of a database, and the files under a folder: what a click must not change.
+QString Retrato(platform::db::Connection& db, const QString& pasta) {
+    QString r;
+    platform::db::Recordset tabelas;
+    tabelas.Open(db, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name"));
+    for (; !tabelas.Eof(); tabelas.MoveNext()) {
+        const QString t = tabelas.Fields(0).toString();
+        platform::db::Recordset n;
+        n.Open(db, QStringLiteral("SELECT count(*) FROM \"") + t + QStringLiteral("\""));
+        r += t + QLatin1Char('=') + n.Fields(0).toString() + QLatin1Char(' ');
+    }
+    for (QDirIterator i(pasta, QDir::Files, QDirIterator::Subdirectories); i.hasNext();) r += i.next() + QLatin1Char(' ');
+    return r;
+}
+
+// Every window of the program, every field Tab reaches on any tab page, with a value typed in it:
+// (a) a click into another field of the same page and of another page sends the keys typed next to
+// the field clicked (or, where the field's check refused its value, keeps them in that field): no
+// code of the window sends them elsewhere; (b) Sair (or Cancelar, where a record is open) does what
+// it says at the first click, with no message, no row and no file.
+TEST_F(CliquesTest, EveryFieldOfEveryWindowLetsTheClickChooseAndSairLeave) {
+    const auto semFinalizar = [](CliquesTest& t, Form* w) {
+        (void)t;
+        (void)w;
+    };
+    const auto novo = [](const char* chave, const char* valor, const char* pergunta) {
+        return [=](CliquesTest& t, Form* w) {
+            if (pergunta) t.script->expect(QString::fromUtf8(pergunta), Msg::Yes);
+            typeInto(w, QString::fromLatin1(chave), QString::fromLatin1(valor));
+            pressTab();
+            settle();
+        };
+    };
+    const auto empresaPeriodo = [](CliquesTest& t, Form* w) {
+        (void)t;
+        typeInto(w, QStringLiteral("txtCodigo"), QStringLiteral("7"));
+        pressTab();
+        settle();
+        control<platform::controls::TDBDate>(w, QStringLiteral("tdbAnomes"))->setValue(QDate(2004, 3, 1));
+        pressTab();
+        settle();
+    };
+    const char* incluir = "Código Não Cadastrado, Incluir Novo ?";
+    std::map<QString, std::function<void(CliquesTest&, Form*)>> preparos{
+        {QStringLiteral("frmEmpresas"), novo("txtCodigo", "8", incluir)},
+        {QStringLiteral("frmForCliGeral"), novo("txtCgc", "11222333000181", incluir)},
+        {QStringLiteral("frmCodFiscal"), novo("mskCodigo", "1999", incluir)},
+        {QStringLiteral("frmCodFiscal03"), novo("mskCodigo", "1999", incluir)},
+        {QStringLiteral("frmUsuarios"), novo("mskCodigo", "5", incluir)},
+        {QStringLiteral("frmTermo"), novo("txtCodigo", "7", nullptr)},
+        {QStringLiteral("frmSintegra"), novo("txtCodigo", "7", nullptr)},
+        {QStringLiteral("frmSocios"), novo("txtCodigo", "7", "Não existe nenhum sócio cadastrado, cadastrar agora ?")},
+        {QStringLiteral("frmTerceiros"),
+         novo("txtCodigo", "7", "Não existe nenhum terceiro cadastrado, cadastrar agora ?")},
+        {QStringLiteral("frmLivrosIcms"), empresaPeriodo},
+        {QStringLiteral("frmLivrosIss"), empresaPeriodo},
+        {QStringLiteral("frmMovIcms"),
+         [=](CliquesTest& t, Form* w) {
+             empresaPeriodo(t, w);
+             click(w, QStringLiteral("cmdNovo"));
+             settle();
+         }},
+        {QStringLiteral("frmMovIss"),
+         [=](CliquesTest& t, Form* w) {
+             empresaPeriodo(t, w);
+             click(w, QStringLiteral("cmdNovo"));
+             settle();
+         }},
+    };
+    (void)semFinalizar;
+    platform::db::Connection movimento2004;
+    movimento2004.Open(pasta.movementConnection(movimento::NomeArquivo(7, 2004)));
+    movimento2004.Close();
+    // The users' window opens every user's record to the administrator only.
+    Geral::UsuarioAtual = QStringLiteral("Administrador");
+    const app::TabelaJanelas janelas = app::JanelasDoPrograma();
+    const auto abre = [&](const QString& nome) -> Form* {
+        if (nome == QLatin1String("frmAjuste"))
+            script->expect(QStringLiteral("Este ajuste já foi feito !"), Msg::OK);
+        janelas.at(nome)();
+        settle();
+        auto* sub = host->mdiArea()->activeSubWindow();
+        Form* w = sub ? qobject_cast<Form*>(sub->widget()) : nullptr;
+        if (w && preparos.count(nome)) preparos.at(nome)(*this, w);
+        return w;
+    };
+    int acertos = 0, recusas = 0;
+    for (const auto& [nome, mostra] : janelas) {
+        if (qEnvironmentVariableIsSet("SO") && nome != qEnvironmentVariable("SO")) continue;
+        SCOPED_TRACE(nome.toStdString());
+        QPointer<Form> w = abre(nome);
+        if (!w) continue;  // a window that tells why it does not open
+        const auto campos = CamposDaJanela(w);
+        std::vector<QString> nomes;
+        for (QWidget* c : campos) nomes.push_back(c->objectName());
+        if (qEnvironmentVariableIsSet("SO")) qDebug() << nomes << (focused() ? focused()->objectName() : QString());
+        platform::ui::destroyAllForms();
+        settle();
+        for (size_t i = 0; i < nomes.size(); ++i) {
+            SCOPED_TRACE(nomes[i].toStdString());
+            // (a) Clicks into the next field of the page and into a field of another page.
+            {
+                w = abre(nome);
+                Tolerante tolerante;
+                auto campos = CamposDaJanela(w);
+                QWidget* campo = control(w, nomes[i]);
+                QWidget* mesma = nullptr;
+                QWidget* outra = nullptr;
+                for (size_t k = 1; k < campos.size(); ++k) {
+                    QWidget* c = campos[(i + k) % campos.size()];
+                    if (!mesma && PaginaDe(c) == PaginaDe(campo)) mesma = c;
+                    if (!outra && PaginaDe(c) != PaginaDe(campo)) outra = c;
+                }
+                QWidget* atual = campo;
+                platform::ui::setFocusTo(campo);
+                settle();
+                typeText(ValorPara(campo));
+                for (QWidget* alvo : {mesma, outra}) {
+                    if (!alvo || !w || !alvo->isEnabled()) continue;
+                    SCOPED_TRACE(alvo->objectName().toStdString());
+                    const QString antes = TextoDe(alvo);
+                    if (PaginaDe(alvo) && PaginaDe(alvo) != PaginaDe(atual)) {
+                        auto* abas = qobject_cast<QTabWidget*>(PaginaDe(alvo)->parentWidget()->parentWidget());
+                        QTabBar* barra = abas->tabBar();
+                        QTest::mouseClick(barra, Qt::LeftButton, Qt::NoModifier,
+                                          barra->tabRect(abas->indexOf(PaginaDe(alvo))).center());
+                    }
+                    if (!w || !alvo->isVisible()) continue;
+                    clickInto(alvo);
+                    QWidget* foco = focused();
+                    const bool noAlvo = foco && (foco == alvo || alvo->isAncestorOf(foco));
+                    const bool recusado = foco && (foco == atual || atual->isAncestorOf(foco));
+                    if (qEnvironmentVariableIsSet("SO")) qDebug() << campo->objectName() << alvo->objectName() << (foco ? foco->objectName() : QString());
+                    EXPECT_TRUE(noAlvo || recusado) << "focus on " << (foco ? foco->objectName().toStdString() : "nothing");
+                    if (!noAlvo) { ++recusas; break; }
+                    ++acertos;
+                    if (auto* l = qobject_cast<QLineEdit*>(alvo)) l->selectAll();
+                    typeText(qobject_cast<QComboBox*>(alvo) ? QString()
+                             : antes.contains(u'7')         ? QStringLiteral("8")
+                                                            : QStringLiteral("7"));
+                    settle();
+                    if (!qobject_cast<QComboBox*>(alvo)) EXPECT_NE(TextoDe(alvo), antes);
+                    atual = alvo;
+                }
+                platform::ui::destroyAllForms();
+                settle();
+            }
+            // (b) Sair, or Cancelar while a record is open.
+            {
+                w = abre(nome);
+                QWidget* campo = control(w, nomes[i]);
+                platform::ui::setFocusTo(campo);
+                settle();
+                {
+                    Tolerante tolerante;
+                    typeText(ValorPara(campo));
+                }
+                auto* sair = w->findChild<QPushButton*>(QStringLiteral("cmdSair"));
+                if (!sair || !sair->isEnabled() || !sair->isVisible()) sair = w->findChild<QPushButton*>(QStringLiteral("cmdCancelar"));
+                if (!sair || !sair->isEnabled()) {
+                    platform::ui::destroyAllForms();
+                    settle();
+                    continue;
+                }
+                const QString antes = Retrato(db, pasta.path());
+                int cliques = 0;
+                QObject::connect(sair, &QAbstractButton::clicked, sair, [&cliques] { ++cliques; });
+                const bool fecha = sair->objectName() == QLatin1String("cmdSair");
+                click(sair);
+                settle();
+                EXPECT_EQ(cliques, fecha && !w ? cliques : 1);
+                if (fecha) EXPECT_FALSE(w);
+                EXPECT_EQ(Retrato(db, pasta.path()), antes);
+                platform::ui::destroyAllForms();
+                settle();
+            }
+        }
+    }
+    qDebug() << "acertos" << acertos << "recusas" << recusas;
+}
+
+// The books print the month the period field shows: a period typed and not confirmed yet is confirmed
+// by the click on any button but Sair and Cancelar, with its checks and messages, before the button
+// runs; a year without a movement file is told and nothing is printed.
+TEST_F(CliquesTest, TheBooksPrintTheMonthThePeriodFieldShows) {
+    books::RegistraRelatorios();
+    platform::report::PEOpenEngine();
+    platform::db::Connection movimento2004;
+    movimento2004.Open(pasta.movementConnection(movimento::NomeArquivo(7, 2004)));
+    movimento2004.Close();
+    const QString inexistente = QStringLiteral("Arquivo de Movimento da Empresa Inexistente, Verifique !!!");
+    const struct {
+        const char* caso;
+        std::function<Form*()> abre;
+        const char* periodo;
+        const char* antes;  // a button clicked before the emission
+        bool imprime;
+    } casos[] = {
+        {"ICMS, abril", [] { return platform::ui::ShowForm<Livros::frmLivrosIcms>(); }, "042004", nullptr, true},
+        {"ICMS, Saídas", [] { return platform::ui::ShowForm<Livros::frmLivrosIcms>(); }, "042004", "OptSai", true},
+        {"ICMS, 2005", [] { return platform::ui::ShowForm<Livros::frmLivrosIcms>(); }, "012005", nullptr, false},
+        {"ISS, abril", [] { return platform::ui::ShowForm<LivrosIss::frmLivrosIss>(); }, "042004", nullptr, true},
+        {"ISS, 2005", [] { return platform::ui::ShowForm<LivrosIss::frmLivrosIss>(); }, "012005", nullptr, false},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.caso);
+        QPointer<Form> w = c.abre();
+        settle();
+        typeInto(w, QStringLiteral("txtCodigo"), QStringLiteral("7"));
+        pressEnter();
+        settle();
+        auto* periodo = control<platform::controls::TDBDate>(w, QStringLiteral("tdbAnomes"));
+        periodo->setValue(QDate(2004, 3, 1));
+        pressEnter();
+        settle();
+        clickInto(periodo);
+        periodo->selectAll();
+        typeText(QString::fromLatin1(c.periodo));
+        if (!c.imprime) script->expect(inexistente, Msg::OK);
+        if (c.antes) click(w, QString::fromLatin1(c.antes));
+        click(w, QStringLiteral("cmdEmissao"));
+        settle();
+        const auto previas = previewWindows();
+        ASSERT_EQ(previas.size(), c.imprime ? 1 : 0);
+        if (c.imprime) {
+            ASSERT_FALSE(previas[0]->previews().empty());
+            const QString texto = platform::report::dump(previas[0]->previews()[0]->document());
+            EXPECT_TRUE(texto.contains(QStringLiteral("04/2004")));
+            EXPECT_FALSE(texto.contains(QStringLiteral("03/2004")));
+            previas[0]->close();
+        }
+        platform::ui::destroyAllForms();
+        settle();
+    }
+    platform::report::PECloseEngine();
+}
+
+// The items grid of an ICMS document: a base of 0 typed, then a click into another field or another
+// cell and keys typed: they land where the clerk clicked, whatever the launch type; no save runs.
+TEST_F(CliquesTest, TheKeysTypedAfterAClickLeavingTheItemsBaseGoWhereTheClerkClicked) {
+    const struct {
+        const char* caso;
+        const char* tipo;
+        const char* base;
+        const char* alvo;  // a field, or nullptr: the rate cell
+    } casos[] = {
+        {"ICMS na Fonte", "", "0", "tdbFicms"},     {"Observações", "0", "0", "txtObserv"},
+        {"Nº inicial", "", "0", "txtNinicio"},      {"alíquota", "", "0", nullptr},
+        {"0,00, Observações", "", "0,00", "txtObserv"}, {"0,00, alíquota", "0", "0,00", nullptr},
+        {"tipo 1, Observações", "1", "0", "txtObserv"}, {"tipo 1, alíquota", "1", "0", nullptr},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.caso);
+        QPointer<movimento::frmMovIcms> w = platform::ui::ShowForm<movimento::frmMovIcms>();
+        settle();
+        typeInto(w, QStringLiteral("txtCodigo"), QStringLiteral("7"));
+        pressEnter();
+        settle();
+        w->tdbAnomes->setValue(QDate(2004, 3, 1));
+        pressEnter();
+        settle();
+        click(w->cmdNovo);
+        settle();
+        w->txtTipolan->setText(QString::fromLatin1(c.tipo));
+        int gravar = 0;
+        QObject::connect(w->cmdGravar, &QAbstractButton::clicked, w, [&gravar] { ++gravar; });
+        QTableView* v = w->tdgItens->view();
+        const auto celula = [v](int col) { return v->visualRect(v->model()->index(0, col)).center(); };
+        QTest::mouseClick(v->viewport(), Qt::LeftButton, Qt::NoModifier, celula(movimento::ColunaItem::Base));
+        typeText(QString::fromLatin1(c.base));
+        if (c.alvo)
+            clickInto(control(w, QString::fromLatin1(c.alvo)));
+        else
+            QTest::mouseClick(v->viewport(), Qt::LeftButton, Qt::NoModifier, celula(movimento::ColunaItem::Aliquota));
+        typeText(QStringLiteral("150 x"));
+        settle();
+        ASSERT_TRUE(w);
+        EXPECT_EQ(gravar, 0);
+        if (c.alvo) {
+            EXPECT_EQ(focusedName(), QString::fromLatin1(c.alvo));
+            EXPECT_TRUE(TextoDe(focused()).contains(QStringLiteral("150"))) << TextoDe(focused()).toStdString();
+        } else {
+            EXPECT_TRUE(w->tdgItens->isAncestorOf(focused()));
+            EXPECT_EQ(w->tdgItens->Col(), movimento::ColunaItem::Aliquota);
+            EXPECT_TRUE(w->tdgItens->EditText().startsWith(QStringLiteral("150"))) << w->tdgItens->EditText().toStdString();
         }
         platform::ui::destroyAllForms();
         settle();
