@@ -4,54 +4,54 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
-#include <QStackedWidget>
-#include <QTabWidget>
-#include <QTextEdit>
-#include <QDirIterator>
-#include <QPlainTextEdit>
 #include <QDir>
+#include <QDirIterator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QTableView>
+#include <QStackedWidget>
 #include <QTabBar>
+#include <QTabWidget>
+#include <QTableView>
 #include <QTest>
+#include <QTextEdit>
 #include <functional>
 #include <map>
 
+#include "app/Janelas.h"
+#include "books/Relatorios.h"
 #include "books/frmLivrosIcms.h"
 #include "books/frmLivrosIss.h"
-#include "books/Relatorios.h"
-#include "movement/ArquivoMovimento.h"
-#include "platform/report/PrintEngine.h"
-#include "support/Money.h"
 #include "companies/frmEmpresas.h"
 #include "companies/frmPesqJur.h"
+#include "movement/ArquivoMovimento.h"
 #include "movement/DocumentoIcms.h"
 #include "movement/frmMovIcms.h"
 #include "movement/frmMovIss.h"
 #include "partners/frmSocios.h"
 #include "partners/frmTerceiros.h"
+#include "platform/controls/MaskEdBox.h"
 #include "platform/controls/SSTab.h"
 #include "platform/controls/TDBDate.h"
+#include "platform/controls/TDBGrid.h"
 #include "platform/controls/TDBList.h"
 #include "platform/controls/XArrayDB.h"
+#include "platform/db/Recordset.h"
+#include "platform/report/PrintEngine.h"
 #include "platform/report/ReportPreview.h"
 #include "platform/report/frmRelatorio.h"
 #include "platform/ui/Focus.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/MsgBox.h"
+#include "platform/ui/UiScript.h"
 #include "shell/EstadoGeral.h"
 #include "shell/JanelaCadastro.h"
+#include "support/Money.h"
 #include "support/RegistryWindowFixture.h"
-#include "app/Janelas.h"
-#include "platform/controls/MaskEdBox.h"
-#include "platform/controls/TDBGrid.h"
-#include "platform/ui/UiScript.h"
-#include "platform/db/Recordset.h"
 #include "terms/frmTermo.h"
 #include "utilities/Relatorios.h"
 #include "utilities/frmAjMov.h"
@@ -294,7 +294,8 @@ std::vector<QWidget*> CamposDaJanela(Form* w) {
     for (QWidget* c : w->findChildren<QWidget*>()) {
         const bool entrada = qobject_cast<QLineEdit*>(c) || qobject_cast<QComboBox*>(c) ||
                              qobject_cast<QPlainTextEdit*>(c) || qobject_cast<QTextEdit*>(c);
-        if (!entrada || platform::ui::tabIndex(c) < 0 || !c->isEnabled() || !(c->focusPolicy() & Qt::TabFocus))
+        if (!entrada || platform::ui::tabIndex(c) < 0 || !c->isEnabled() ||
+            !(c->focusPolicy() & Qt::TabFocus))
             continue;
         // Hidden only by a tab page that is not the one shown.
         bool visivel = true;
@@ -320,7 +321,9 @@ QWidget* PaginaDe(QWidget* c) {
 // A value the field takes whole: a date of the window's month, a valid CNPJ or CPF, a full CEP.
 QString ValorPara(QWidget* c) {
     if (auto* d = qobject_cast<platform::controls::TDBDate*>(c))
-        return d->isPeriod() ? QStringLiteral("032004") : d->isYear() ? QStringLiteral("2004") : QStringLiteral("15032004");
+        return d->isPeriod() ? QStringLiteral("032004")
+               : d->isYear() ? QStringLiteral("2004")
+                             : QStringLiteral("15032004");
     if (auto* m = qobject_cast<platform::controls::MaskEdBox*>(c); m && !m->Mask().isEmpty()) {
         const auto digitos = m->Mask().count(QLatin1Char('#')) + m->Mask().count(QLatin1Char('9'));
         if (digitos == 14) return QStringLiteral("11222333000181");
@@ -351,7 +354,8 @@ QString Retrato(platform::db::Connection& db, const QString& pasta) {
         n.Open(db, QStringLiteral("SELECT count(*) FROM \"") + t + QStringLiteral("\""));
         r += t + QLatin1Char('=') + n.Fields(0).toString() + QLatin1Char(' ');
     }
-    for (QDirIterator i(pasta, QDir::Files, QDirIterator::Subdirectories); i.hasNext();) r += i.next() + QLatin1Char(' ');
+    for (QDirIterator i(pasta, QDir::Files, QDirIterator::Subdirectories); i.hasNext();)
+        r += i.next() + QLatin1Char(' ');
     return r;
 }
 
@@ -361,10 +365,6 @@ QString Retrato(platform::db::Connection& db, const QString& pasta) {
 // code of the window sends them elsewhere; (b) Sair (or Cancelar, where a record is open) does what
 // it says at the first click, with no message, no row and no file.
 TEST_F(CliquesTest, EveryFieldOfEveryWindowLetsTheClickChooseAndSairLeave) {
-    const auto semFinalizar = [](CliquesTest& t, Form* w) {
-        (void)t;
-        (void)w;
-    };
     const auto novo = [](const char* chave, const char* valor, const char* pergunta) {
         return [=](CliquesTest& t, Form* w) {
             if (pergunta) t.script->expect(QString::fromUtf8(pergunta), Msg::Yes);
@@ -373,13 +373,17 @@ TEST_F(CliquesTest, EveryFieldOfEveryWindowLetsTheClickChooseAndSairLeave) {
             settle();
         };
     };
-    const auto empresaPeriodo = [](CliquesTest& t, Form* w) {
-        (void)t;
+    const auto empresaPeriodo = [](CliquesTest&, Form* w) {
         typeInto(w, QStringLiteral("txtCodigo"), QStringLiteral("7"));
         pressTab();
         settle();
         control<platform::controls::TDBDate>(w, QStringLiteral("tdbAnomes"))->setValue(QDate(2004, 3, 1));
         pressTab();
+        settle();
+    };
+    const auto novoDocumento = [=](CliquesTest& t, Form* w) {
+        empresaPeriodo(t, w);
+        click(w, QStringLiteral("cmdNovo"));
         settle();
     };
     const char* incluir = "Código Não Cadastrado, Incluir Novo ?";
@@ -391,25 +395,15 @@ TEST_F(CliquesTest, EveryFieldOfEveryWindowLetsTheClickChooseAndSairLeave) {
         {QStringLiteral("frmUsuarios"), novo("mskCodigo", "5", incluir)},
         {QStringLiteral("frmTermo"), novo("txtCodigo", "7", nullptr)},
         {QStringLiteral("frmSintegra"), novo("txtCodigo", "7", nullptr)},
-        {QStringLiteral("frmSocios"), novo("txtCodigo", "7", "Não existe nenhum sócio cadastrado, cadastrar agora ?")},
+        {QStringLiteral("frmSocios"),
+         novo("txtCodigo", "7", "Não existe nenhum sócio cadastrado, cadastrar agora ?")},
         {QStringLiteral("frmTerceiros"),
          novo("txtCodigo", "7", "Não existe nenhum terceiro cadastrado, cadastrar agora ?")},
         {QStringLiteral("frmLivrosIcms"), empresaPeriodo},
         {QStringLiteral("frmLivrosIss"), empresaPeriodo},
-        {QStringLiteral("frmMovIcms"),
-         [=](CliquesTest& t, Form* w) {
-             empresaPeriodo(t, w);
-             click(w, QStringLiteral("cmdNovo"));
-             settle();
-         }},
-        {QStringLiteral("frmMovIss"),
-         [=](CliquesTest& t, Form* w) {
-             empresaPeriodo(t, w);
-             click(w, QStringLiteral("cmdNovo"));
-             settle();
-         }},
+        {QStringLiteral("frmMovIcms"), novoDocumento},
+        {QStringLiteral("frmMovIss"), novoDocumento},
     };
-    (void)semFinalizar;
     platform::db::Connection movimento2004;
     movimento2004.Open(pasta.movementConnection(movimento::NomeArquivo(7, 2004)));
     movimento2004.Close();
@@ -426,16 +420,14 @@ TEST_F(CliquesTest, EveryFieldOfEveryWindowLetsTheClickChooseAndSairLeave) {
         if (w && preparos.count(nome)) preparos.at(nome)(*this, w);
         return w;
     };
-    int acertos = 0, recusas = 0;
+    int acertos = 0;
     for (const auto& [nome, mostra] : janelas) {
-        if (qEnvironmentVariableIsSet("SO") && nome != qEnvironmentVariable("SO")) continue;
         SCOPED_TRACE(nome.toStdString());
         QPointer<Form> w = abre(nome);
         if (!w) continue;  // a window that tells why it does not open
         const auto campos = CamposDaJanela(w);
         std::vector<QString> nomes;
         for (QWidget* c : campos) nomes.push_back(c->objectName());
-        if (qEnvironmentVariableIsSet("SO")) qDebug() << nomes << (focused() ? focused()->objectName() : QString());
         platform::ui::destroyAllForms();
         settle();
         for (size_t i = 0; i < nomes.size(); ++i) {
@@ -462,7 +454,8 @@ TEST_F(CliquesTest, EveryFieldOfEveryWindowLetsTheClickChooseAndSairLeave) {
                     SCOPED_TRACE(alvo->objectName().toStdString());
                     const QString antes = TextoDe(alvo);
                     if (PaginaDe(alvo) && PaginaDe(alvo) != PaginaDe(atual)) {
-                        auto* abas = qobject_cast<QTabWidget*>(PaginaDe(alvo)->parentWidget()->parentWidget());
+                        auto* abas =
+                            qobject_cast<QTabWidget*>(PaginaDe(alvo)->parentWidget()->parentWidget());
                         QTabBar* barra = abas->tabBar();
                         QTest::mouseClick(barra, Qt::LeftButton, Qt::NoModifier,
                                           barra->tabRect(abas->indexOf(PaginaDe(alvo))).center());
@@ -472,9 +465,9 @@ TEST_F(CliquesTest, EveryFieldOfEveryWindowLetsTheClickChooseAndSairLeave) {
                     QWidget* foco = focused();
                     const bool noAlvo = foco && (foco == alvo || alvo->isAncestorOf(foco));
                     const bool recusado = foco && (foco == atual || atual->isAncestorOf(foco));
-                    if (qEnvironmentVariableIsSet("SO")) qDebug() << campo->objectName() << alvo->objectName() << (foco ? foco->objectName() : QString());
-                    EXPECT_TRUE(noAlvo || recusado) << "focus on " << (foco ? foco->objectName().toStdString() : "nothing");
-                    if (!noAlvo) { ++recusas; break; }
+                    EXPECT_TRUE(noAlvo || recusado)
+                        << "focus on " << (foco ? foco->objectName().toStdString() : "nothing");
+                    if (!noAlvo) break;
                     ++acertos;
                     if (auto* l = qobject_cast<QLineEdit*>(alvo)) l->selectAll();
                     typeText(qobject_cast<QComboBox*>(alvo) ? QString()
@@ -497,8 +490,9 @@ TEST_F(CliquesTest, EveryFieldOfEveryWindowLetsTheClickChooseAndSairLeave) {
                     Tolerante tolerante;
                     typeText(ValorPara(campo));
                 }
-                auto* sair = w->findChild<QPushButton*>(QStringLiteral("cmdSair"));
-                if (!sair || !sair->isEnabled() || !sair->isVisible()) sair = w->findChild<QPushButton*>(QStringLiteral("cmdCancelar"));
+                QPointer<QPushButton> sair = w->findChild<QPushButton*>(QStringLiteral("cmdSair"));
+                if (!sair || !sair->isEnabled() || !sair->isVisible())
+                    sair = w->findChild<QPushButton*>(QStringLiteral("cmdCancelar"));
                 if (!sair || !sair->isEnabled()) {
                     platform::ui::destroyAllForms();
                     settle();
@@ -510,15 +504,17 @@ TEST_F(CliquesTest, EveryFieldOfEveryWindowLetsTheClickChooseAndSairLeave) {
                 const bool fecha = sair->objectName() == QLatin1String("cmdSair");
                 click(sair);
                 settle();
-                EXPECT_EQ(cliques, fecha && !w ? cliques : 1);
-                if (fecha) EXPECT_FALSE(w);
+                EXPECT_EQ(cliques, 1);
+                // Sair closes the window; Cancelar closes it or ends the record being entered.
+                EXPECT_TRUE(fecha ? !w : !w || !sair || !sair->isEnabled());
                 EXPECT_EQ(Retrato(db, pasta.path()), antes);
                 platform::ui::destroyAllForms();
                 settle();
             }
         }
     }
-    qDebug() << "acertos" << acertos << "recusas" << recusas;
+    // Most clicks land: a sweep whose values every check refused would prove nothing.
+    EXPECT_GT(acertos, 200);
 }
 
 // The books print the month the period field shows: a period typed and not confirmed yet is confirmed
@@ -538,11 +534,16 @@ TEST_F(CliquesTest, TheBooksPrintTheMonthThePeriodFieldShows) {
         const char* antes;  // a button clicked before the emission
         bool imprime;
     } casos[] = {
-        {"ICMS, abril", [] { return platform::ui::ShowForm<Livros::frmLivrosIcms>(); }, "042004", nullptr, true},
-        {"ICMS, Saídas", [] { return platform::ui::ShowForm<Livros::frmLivrosIcms>(); }, "042004", "OptSai", true},
-        {"ICMS, 2005", [] { return platform::ui::ShowForm<Livros::frmLivrosIcms>(); }, "012005", nullptr, false},
-        {"ISS, abril", [] { return platform::ui::ShowForm<LivrosIss::frmLivrosIss>(); }, "042004", nullptr, true},
-        {"ISS, 2005", [] { return platform::ui::ShowForm<LivrosIss::frmLivrosIss>(); }, "012005", nullptr, false},
+        {"ICMS, abril", [] { return platform::ui::ShowForm<Livros::frmLivrosIcms>(); }, "042004", nullptr,
+         true},
+        {"ICMS, Saídas", [] { return platform::ui::ShowForm<Livros::frmLivrosIcms>(); }, "042004", "OptSai",
+         true},
+        {"ICMS, 2005", [] { return platform::ui::ShowForm<Livros::frmLivrosIcms>(); }, "012005", nullptr,
+         false},
+        {"ISS, abril", [] { return platform::ui::ShowForm<LivrosIss::frmLivrosIss>(); }, "042004", nullptr,
+         true},
+        {"ISS, 2005", [] { return platform::ui::ShowForm<LivrosIss::frmLivrosIss>(); }, "012005", nullptr,
+         false},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.caso);
@@ -586,8 +587,8 @@ TEST_F(CliquesTest, TheKeysTypedAfterAClickLeavingTheItemsBaseGoWhereTheClerkCli
         const char* base;
         const char* alvo;  // a field, or nullptr: the rate cell
     } casos[] = {
-        {"ICMS na Fonte", "", "0", "tdbFicms"},     {"Observações", "0", "0", "txtObserv"},
-        {"Nº inicial", "", "0", "txtNinicio"},      {"alíquota", "", "0", nullptr},
+        {"ICMS na Fonte", "", "0", "tdbFicms"},         {"Observações", "0", "0", "txtObserv"},
+        {"Nº inicial", "", "0", "txtNinicio"},          {"alíquota", "", "0", nullptr},
         {"0,00, Observações", "", "0,00", "txtObserv"}, {"0,00, alíquota", "0", "0,00", nullptr},
         {"tipo 1, Observações", "1", "0", "txtObserv"}, {"tipo 1, alíquota", "1", "0", nullptr},
     };
@@ -613,18 +614,21 @@ TEST_F(CliquesTest, TheKeysTypedAfterAClickLeavingTheItemsBaseGoWhereTheClerkCli
         if (c.alvo)
             clickInto(control(w, QString::fromLatin1(c.alvo)));
         else
-            QTest::mouseClick(v->viewport(), Qt::LeftButton, Qt::NoModifier, celula(movimento::ColunaItem::Aliquota));
+            QTest::mouseClick(v->viewport(), Qt::LeftButton, Qt::NoModifier,
+                              celula(movimento::ColunaItem::Aliquota));
         typeText(QStringLiteral("150 x"));
         settle();
         ASSERT_TRUE(w);
         EXPECT_EQ(gravar, 0);
         if (c.alvo) {
             EXPECT_EQ(focusedName(), QString::fromLatin1(c.alvo));
-            EXPECT_TRUE(TextoDe(focused()).contains(QStringLiteral("150"))) << TextoDe(focused()).toStdString();
+            EXPECT_TRUE(TextoDe(focused()).contains(QStringLiteral("150")))
+                << TextoDe(focused()).toStdString();
         } else {
             EXPECT_TRUE(w->tdgItens->isAncestorOf(focused()));
             EXPECT_EQ(w->tdgItens->Col(), movimento::ColunaItem::Aliquota);
-            EXPECT_TRUE(w->tdgItens->EditText().startsWith(QStringLiteral("150"))) << w->tdgItens->EditText().toStdString();
+            EXPECT_TRUE(w->tdgItens->EditText().startsWith(QStringLiteral("150")))
+                << w->tdgItens->EditText().toStdString();
         }
         platform::ui::destroyAllForms();
         settle();

@@ -183,7 +183,11 @@ TEST_F(FocusTest, NoCodeMovesTheFocusAwayFromWhereTheUserPointed) {
         {"postFocus", [](QWidget* w) { postFocus(w); }},
         {"QWidget::setFocus", [](QWidget* w) { w->setFocus(); }},
         {"sendTab", [](QWidget*) { sendTab(); }},
-        {"postTab", [](QWidget*) { postTab(); postTab(); }},
+        {"postTab",
+         [](QWidget*) {
+             postTab();
+             postTab();
+         }},
     };
     enum Saida { Clique, Botao, Tecla, Tab };
     for (const auto& [nome, move] : chamadas)
