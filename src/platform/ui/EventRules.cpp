@@ -362,9 +362,11 @@ class Rules : public QObject {
         pending_ = {};
         if (!leave.from || leave.to != inner) return true;
         QWidget* w = leave.from;
-        // Sair and Cancelar leave the field as it is: no check, no lookup, no question. A window
+        // Sair and Cancelar leave a field as it is: no check, no lookup, no question. (A check box or
+        // option button holds nothing typed to check: what its handler notes is still noted.) A window
         // being closed moves its focus through its fields as it hides: those are no moves either.
-        if (chosenByUser(leave.reason) && leavesUnchecked(leave.to)) return true;
+        if (chosenByUser(leave.reason) && leavesUnchecked(leave.to) && !qobject_cast<QAbstractButton*>(w))
+            return true;
         if (QWidget* form = formOf(w); form && !form->isVisible()) return true;
         const QPointer<QWidget> arrivingBefore = arriving_;
         arriving_ = inner;

@@ -65,7 +65,8 @@ void setFocusTo(QWidget* control);
 bool leavingByChoice();
 // Sair and Cancelar (a push button whose caption says so) always do what they say: a field left by a
 // click or the access key of one of them runs no check and no lookup of its own (no `_LostFocus`, no
-// commit of a date or number), so nothing is asked or written on the way out.
+// commit of a date or number), so nothing is asked or written on the way out. A check box or option
+// button left that way still runs its `_LostFocus`: it holds nothing typed.
 bool leavesUnchecked(const QWidget* control);
 
 // The tab index the window's layout gives a control; tabIndex is -1 for a control without one.
