@@ -470,7 +470,10 @@ TEST_F(CliquesTest, EveryFieldOfEveryWindowLetsTheClickChooseAndSairLeave) {
                     if (!noAlvo) break;
                     ++acertos;
                     atual = alvo;
-                    if (qobject_cast<QComboBox*>(alvo)) continue;
+                    if (qobject_cast<QComboBox*>(alvo)) {
+                        settle();
+                        continue;
+                    }
                     if (auto* l = qobject_cast<QLineEdit*>(alvo)) l->selectAll();
                     typeText(antes.contains(u'7') ? QStringLiteral("8") : QStringLiteral("7"));
                     settle();
