@@ -14,11 +14,14 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
 #include <QTextEdit>
+#include <algorithm>
 #include <functional>
 #include <map>
 
@@ -410,111 +413,141 @@ TEST_F(CliquesTest, EveryFieldOfEveryWindowLetsTheClickChooseAndSairLeave) {
     // The users' window opens every user's record to the administrator only.
     Geral::UsuarioAtual = QStringLiteral("Administrador");
     const app::TabelaJanelas janelas = app::JanelasDoPrograma();
-    const auto abre = [&](const QString& nome) -> Form* {
-        if (nome == QLatin1String("frmAjuste"))
-            script->expect(QStringLiteral("Este ajuste já foi feito !"), Msg::OK);
-        janelas.at(nome)();
-        settle();
-        auto* sub = host->mdiArea()->activeSubWindow();
-        Form* w = sub ? qobject_cast<Form*>(sub->widget()) : nullptr;
-        if (w && preparos.count(nome)) preparos.at(nome)(*this, w);
-        return w;
-    };
     int acertos = 0;
-    for (const auto& [nome, mostra] : janelas) {
-        SCOPED_TRACE(nome.toStdString());
-        QPointer<Form> w = abre(nome);
-        if (!w) continue;  // a window that tells why it does not open
-        const auto campos = CamposDaJanela(w);
-        std::vector<QString> nomes;
-        for (QWidget* c : campos) nomes.push_back(c->objectName());
-        platform::ui::destroyAllForms();
-        settle();
-        for (size_t i = 0; i < nomes.size(); ++i) {
-            SCOPED_TRACE(nomes[i].toStdString());
-            // (a) Clicks into the next field of the page and into a field of another page.
-            {
-                w = abre(nome);
-                Tolerante tolerante;
-                auto campos = CamposDaJanela(w);
-                QWidget* campo = control(w, nomes[i]);
-                QWidget* mesma = nullptr;
-                QWidget* outra = nullptr;
-                for (size_t k = 1; k < campos.size(); ++k) {
-                    QWidget* c = campos[(i + k) % campos.size()];
-                    if (!mesma && PaginaDe(c) == PaginaDe(campo)) mesma = c;
-                    if (!outra && PaginaDe(c) != PaginaDe(campo)) outra = c;
-                }
-                QWidget* atual = campo;
-                platform::ui::setFocusTo(campo);
+    // Each window as it opens (a key typed, nothing looked up yet) and with its fields open.
+    for (const auto& [nome, mostra] : janelas)
+        for (bool preparada : {false, true}) {
+            if (preparada && !preparos.count(nome)) continue;
+            const auto abre = [&, nome = nome, preparada = preparada]() -> Form* {
+                if (nome == QLatin1String("frmAjuste"))
+                    script->expect(QStringLiteral("Este ajuste já foi feito !"), Msg::OK);
+                janelas.at(nome)();
                 settle();
-                typeText(ValorPara(campo));
-                for (QWidget* alvo : {mesma, outra}) {
-                    if (!alvo || !w || !alvo->isEnabled()) continue;
-                    SCOPED_TRACE(alvo->objectName().toStdString());
-                    const QString antes = TextoDe(alvo);
-                    if (PaginaDe(alvo) && PaginaDe(alvo) != PaginaDe(atual)) {
-                        auto* abas =
-                            qobject_cast<QTabWidget*>(PaginaDe(alvo)->parentWidget()->parentWidget());
-                        QTabBar* barra = abas->tabBar();
-                        QTest::mouseClick(barra, Qt::LeftButton, Qt::NoModifier,
-                                          barra->tabRect(abas->indexOf(PaginaDe(alvo))).center());
-                    }
-                    if (!w || !alvo->isVisible()) continue;
-                    clickInto(alvo);
-                    QWidget* foco = focused();
-                    const bool noAlvo = foco && (foco == alvo || alvo->isAncestorOf(foco));
-                    const bool recusado = foco && (foco == atual || atual->isAncestorOf(foco));
-                    EXPECT_TRUE(noAlvo || recusado)
-                        << "focus on " << (foco ? foco->objectName().toStdString() : "nothing");
-                    if (!noAlvo) break;
-                    ++acertos;
-                    atual = alvo;
-                    if (qobject_cast<QComboBox*>(alvo)) {
+                auto* sub = host->mdiArea()->activeSubWindow();
+                Form* w = sub ? qobject_cast<Form*>(sub->widget()) : nullptr;
+                if (w && preparada) preparos.at(nome)(*this, w);
+                return w;
+            };
+            {
+                SCOPED_TRACE(nome.toStdString() + (preparada ? " preparada" : ""));
+                QPointer<Form> w = abre();
+                if (!w) continue;  // a window that tells why it does not open
+                const auto campos = CamposDaJanela(w);
+                std::vector<QString> nomes;
+                for (QWidget* c : campos) nomes.push_back(c->objectName());
+                platform::ui::destroyAllForms();
+                settle();
+                for (size_t i = 0; i < nomes.size(); ++i) {
+                    SCOPED_TRACE(nomes[i].toStdString());
+                    // (a) Clicks into the next field of the page and into a field of another page.
+                    {
+                        w = abre();
+                        Tolerante tolerante;
+                        auto campos = CamposDaJanela(w);
+                        QWidget* campo = control(w, nomes[i]);
+                        QWidget* mesma = nullptr;
+                        QWidget* outra = nullptr;
+                        for (size_t k = 1; k < campos.size(); ++k) {
+                            QWidget* c = campos[(i + k) % campos.size()];
+                            if (!mesma && PaginaDe(c) == PaginaDe(campo)) mesma = c;
+                            if (!outra && PaginaDe(c) != PaginaDe(campo)) outra = c;
+                        }
+                        QWidget* atual = campo;
+                        platform::ui::setFocusTo(campo);
                         settle();
-                        continue;
+                        typeText(ValorPara(campo));
+                        for (QWidget* alvo : {mesma, outra}) {
+                            if (!alvo || !w || !alvo->isEnabled()) continue;
+                            SCOPED_TRACE(alvo->objectName().toStdString());
+                            const QString antes = TextoDe(alvo);
+                            if (PaginaDe(alvo) && PaginaDe(alvo) != PaginaDe(atual)) {
+                                auto* abas =
+                                    qobject_cast<QTabWidget*>(PaginaDe(alvo)->parentWidget()->parentWidget());
+                                QTabBar* barra = abas->tabBar();
+                                QTest::mouseClick(barra, Qt::LeftButton, Qt::NoModifier,
+                                                  barra->tabRect(abas->indexOf(PaginaDe(alvo))).center());
+                            }
+                            if (!w || !alvo->isVisible()) continue;
+                            clickInto(alvo);
+                            QWidget* foco = focused();
+                            const bool noAlvo = foco && (foco == alvo || alvo->isAncestorOf(foco));
+                            const bool recusado = foco && (foco == atual || atual->isAncestorOf(foco));
+                            EXPECT_TRUE(noAlvo || recusado)
+                                << "focus on " << (foco ? foco->objectName().toStdString() : "nothing");
+                            if (!noAlvo) break;
+                            ++acertos;
+                            atual = alvo;
+                            if (qobject_cast<QComboBox*>(alvo)) {
+                                settle();
+                                continue;
+                            }
+                            if (auto* l = qobject_cast<QLineEdit*>(alvo)) l->selectAll();
+                            typeText(antes.contains(u'7') ? QStringLiteral("8") : QStringLiteral("7"));
+                            settle();
+                            EXPECT_NE(TextoDe(alvo), antes);
+                        }
+                        platform::ui::destroyAllForms();
+                        settle();
                     }
-                    if (auto* l = qobject_cast<QLineEdit*>(alvo)) l->selectAll();
-                    typeText(antes.contains(u'7') ? QStringLiteral("8") : QStringLiteral("7"));
-                    settle();
-                    EXPECT_NE(TextoDe(alvo), antes);
+                    // (b) Sair, or Cancelar while a record is open.
+                    {
+                        w = abre();
+                        QWidget* campo = control(w, nomes[i]);
+                        platform::ui::setFocusTo(campo);
+                        settle();
+                        {
+                            Tolerante tolerante;
+                            typeText(ValorPara(campo));
+                        }
+                        QPointer<QPushButton> sair = w->findChild<QPushButton*>(QStringLiteral("cmdSair"));
+                        if (!sair || !sair->isEnabled() || !sair->isVisible())
+                            sair = w->findChild<QPushButton*>(QStringLiteral("cmdCancelar"));
+                        if (!sair || !sair->isEnabled()) {
+                            platform::ui::destroyAllForms();
+                            settle();
+                            continue;
+                        }
+                        const QString antes = Retrato(db, pasta.path());
+                        int cliques = 0;
+                        QObject::connect(sair, &QAbstractButton::clicked, sair, [&cliques] { ++cliques; });
+                        const bool fecha = sair->objectName() == QLatin1String("cmdSair");
+                        // By a click, by its access key where no other button shares it, by the close box.
+                        const QKeySequence tecla = QKeySequence::mnemonic(sair->text());
+                        const auto botoes = w->findChildren<QPushButton*>();
+                        const bool unica =
+                            std::count_if(botoes.begin(), botoes.end(), [&](QPushButton* b) {
+                                return b->isVisible() && QKeySequence::mnemonic(b->text()) == tecla;
+                            }) == 1;
+                        if (i % 3 == 1 && unica) {
+                            pressKey(tecla[0].key(), Qt::AltModifier);
+                        } else if (i % 3 == 2 && fecha) {
+                            QMdiSubWindow* sub = w->subWindow();
+                            QStyleOptionTitleBar opcoes;
+                            opcoes.initFrom(sub);
+                            opcoes.subControls = QStyle::SC_All;
+                            opcoes.titleBarFlags = sub->windowFlags();
+                            opcoes.rect.setHeight(
+                                sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, &opcoes, sub));
+                            const QRect x = sub->style()->subControlRect(QStyle::CC_TitleBar, &opcoes,
+                                                                         QStyle::SC_TitleBarCloseButton, sub);
+                            QTest::mouseMove(sub, x.center() + QPoint(0, sub->height() / 2));
+                            QTest::mouseMove(sub, x.center());
+                            QTest::mouseClick(sub, Qt::LeftButton, Qt::NoModifier, x.center());
+                            ++cliques;
+                        } else {
+                            click(sair);
+                        }
+                        settle();
+                        EXPECT_EQ(cliques, 1);
+                        // Sair closes the window; Cancelar closes it or ends the record being entered.
+                        EXPECT_TRUE(fecha ? !w : !w || !sair || !sair->isEnabled());
+                        EXPECT_EQ(Retrato(db, pasta.path()), antes);
+                        platform::ui::destroyAllForms();
+                        settle();
+                    }
                 }
-                platform::ui::destroyAllForms();
-                settle();
-            }
-            // (b) Sair, or Cancelar while a record is open.
-            {
-                w = abre(nome);
-                QWidget* campo = control(w, nomes[i]);
-                platform::ui::setFocusTo(campo);
-                settle();
-                {
-                    Tolerante tolerante;
-                    typeText(ValorPara(campo));
-                }
-                QPointer<QPushButton> sair = w->findChild<QPushButton*>(QStringLiteral("cmdSair"));
-                if (!sair || !sair->isEnabled() || !sair->isVisible())
-                    sair = w->findChild<QPushButton*>(QStringLiteral("cmdCancelar"));
-                if (!sair || !sair->isEnabled()) {
-                    platform::ui::destroyAllForms();
-                    settle();
-                    continue;
-                }
-                const QString antes = Retrato(db, pasta.path());
-                int cliques = 0;
-                QObject::connect(sair, &QAbstractButton::clicked, sair, [&cliques] { ++cliques; });
-                const bool fecha = sair->objectName() == QLatin1String("cmdSair");
-                click(sair);
-                settle();
-                EXPECT_EQ(cliques, 1);
-                // Sair closes the window; Cancelar closes it or ends the record being entered.
-                EXPECT_TRUE(fecha ? !w : !w || !sair || !sair->isEnabled());
-                EXPECT_EQ(Retrato(db, pasta.path()), antes);
-                platform::ui::destroyAllForms();
-                settle();
             }
         }
-    }
     // Most clicks land: a sweep whose values every check refused would prove nothing.
     EXPECT_GT(acertos, 200);
 }

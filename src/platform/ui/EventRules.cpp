@@ -251,10 +251,11 @@ class Rules : public QObject {
     // True when a focus move the code asks to `target` must be dropped: a click or an access key is
     // being carried out and `target` is neither the widget pointed at nor the field being left (a
     // check that refuses its value keeps the focus there). When the check disabled or hid the widget
-    // pointed at, the click is void and the code decides again.
+    // pointed at, the click is void and the code decides again; a dialog the check opened moves its
+    // own focus freely.
     bool refuses(const QWidget* target) const {
         QWidget* to = choice_.to;
-        if (!to || !target || !takesFocus(to)) return false;
+        if (!to || !target || !takesFocus(to) || formOf(target) != formOf(to)) return false;
         return !related(target, to) && !related(target, choice_.from);
     }
 
@@ -288,13 +289,11 @@ class Rules : public QObject {
             Qt::QueuedConnection);
     }
 
-  public:
     void endChoice() {
         choice_ = {};
         ++choiceSerial_;
     }
 
-  private:
     // A press that moved no focus (a cell of the grid whose editor is open, the field that has the
     // focus) is a choice too: what the press sets off (the grid committing its cell) moves nothing.
     void pointedAt(QWidget* pressed) {
@@ -307,9 +306,7 @@ class Rules : public QObject {
     // back to the widget pointed at; returns true when it did.
     bool divert(QWidget* inner, Qt::FocusReason reason) {
         QWidget* to = choice_.to;
-        if (!to || chosenByUser(reason) || ignoredReason(reason) || formOf(inner) != formOf(to) ||
-            !refuses(inner))
-            return false;
+        if (!to || chosenByUser(reason) || ignoredReason(reason) || !refuses(inner)) return false;
         QWidget* target = to;
         while (target->focusProxy()) target = target->focusProxy();
         pending_ = {};
@@ -318,6 +315,7 @@ class Rules : public QObject {
         restoring_ = false;
         return true;
     }
+
     // Only Tab, Enter and the moves the code makes leave a field without the user naming where to.
     static bool chosenByUser(Qt::FocusReason reason) {
         return reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason;
