@@ -234,6 +234,7 @@ class Rules : public QObject {
                 }
                 return false;
             case QEvent::KeyPress:
+                endChoice();
                 return key(w, static_cast<QKeyEvent*>(ev));
             case QEvent::Shortcut:
                 return shortcut(w, static_cast<QShortcutEvent*>(ev));
@@ -275,24 +276,11 @@ class Rules : public QObject {
         return a == b || b->isAncestorOf(a) || (a->isAncestorOf(b) && formOf(a) != a);
     }
 
-    // The user points at `to` leaving `from`. It lasts until the press is released, an access key's
-    // button has been pressed, or, for a move with no press behind it, until the queued work of the
-    // move has run.
-    void choose(QWidget* from, QWidget* to) {
-        choice_ = {from, to};
-        const unsigned serial = ++choiceSerial_;
-        QMetaObject::invokeMethod(
-            this,
-            [this, serial] {
-                if (serial == choiceSerial_) choice_ = {};
-            },
-            Qt::QueuedConnection);
-    }
-
-    void endChoice() {
-        choice_ = {};
-        ++choiceSerial_;
-    }
+    // The user points at `to` leaving `from`. It lasts until the press is released, or the button of
+    // an access key is pressed, or the next key is typed: never by the turn of an event loop, so a
+    // message box shown by the check of the field being left changes nothing.
+    void choose(QWidget* from, QWidget* to) { choice_ = {from, to}; }
+    void endChoice() { choice_ = {}; }
 
     // A press that moved no focus (a cell of the grid whose editor is open, the field that has the
     // focus) is a choice too: what the press sets off (the grid committing its cell) moves nothing.
@@ -531,7 +519,6 @@ class Rules : public QObject {
     Leave pending_;
     QPointer<QWidget> arriving_;
     Choice choice_;
-    unsigned choiceSerial_ = 0;
     bool restoring_ = false;
     bool cancelPress_ = false;
     bool replaying_ = false;
