@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <functional>
@@ -220,6 +221,13 @@ TEST_F(FocusTest, NoCodeMovesTheFocusAwayFromWhereTheUserPointed) {
     pressShortcut('s');
     EXPECT_EQ(f->codigoLost, 0);
     EXPECT_EQ(f->sair, 2);
+    // The widget pointed at moves the focus from its own click and double click.
+    onClick(f->chkAtivo, [f] { setFocusTo(f->txtNome); });
+    onDblClick(f->txtNome, [f] { setFocusTo(f->optA); });
+    click(f->chkAtivo);
+    EXPECT_EQ(focused(), f->txtNome);
+    QTest::mouseDClick(f->txtNome, Qt::LeftButton);
+    EXPECT_EQ(focused(), f->optA);
 }
 
 // Tab from the name lands on the button, and the name's check sends the focus back to the code (as

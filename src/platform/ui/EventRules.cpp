@@ -216,8 +216,10 @@ class Rules : public QObject {
                     cancelPress_ = false;
                     return true;
                 }
-                pointedAt(w);
-                if (ev->type() == QEvent::MouseButtonDblClick) dblClick(w);
+                if (ev->type() == QEvent::MouseButtonDblClick)
+                    dblClick(w);
+                else
+                    pointedAt(w);
                 return false;
             case QEvent::MouseButtonRelease:
                 cancelPress_ = false;
@@ -283,7 +285,8 @@ class Rules : public QObject {
     void endChoice() { choice_ = {}; }
 
     // A press that moved no focus (a cell of the grid whose editor is open, the field that has the
-    // focus) is a choice too: what the press sets off (the grid committing its cell) moves nothing.
+    // focus) is a choice too: what the press sets off (the grid committing its cell) moves nothing. A
+    // double click is the widget's own: its handler moves the focus as it pleases.
     void pointedAt(QWidget* pressed) {
         QWidget* focus = QApplication::focusWidget();
         if (!focus || choosing() || !formOf(pressed) || formOf(pressed) != formOf(focus)) return;
