@@ -354,16 +354,19 @@ QString TextoDe(QWidget* c) {
     return QString();
 }
 
-// The rows of every table of a database, and the files under a folder: what a click must not change.
-QString Retrato(platform::db::Connection& db, const QString& pasta) {
+// The rows of every table of the databases, and the files under a folder: what a click must not change.
+QString Retrato(std::initializer_list<platform::db::Connection*> bancos, const QString& pasta) {
     QString r;
-    platform::db::Recordset tabelas;
-    tabelas.Open(db, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name"));
-    for (; !tabelas.Eof(); tabelas.MoveNext()) {
-        const QString t = tabelas.Fields(0).toString();
-        platform::db::Recordset n;
-        n.Open(db, QStringLiteral("SELECT count(*) FROM \"") + t + QStringLiteral("\""));
-        r += t + QLatin1Char('=') + n.Fields(0).toString() + QLatin1Char(' ');
+    for (platform::db::Connection* db : bancos) {
+        platform::db::Recordset tabelas;
+        tabelas.Open(*db,
+                     QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name"));
+        for (; !tabelas.Eof(); tabelas.MoveNext()) {
+            const QString t = tabelas.Fields(0).toString();
+            platform::db::Recordset n;
+            n.Open(*db, QStringLiteral("SELECT count(*) FROM \"") + t + QStringLiteral("\""));
+            r += t + QLatin1Char('=') + n.Fields(0).toString() + QLatin1Char(' ');
+        }
     }
     for (QDirIterator i(pasta, QDir::Files, QDirIterator::Subdirectories); i.hasNext();)
         r += i.next() + QLatin1Char(' ');
@@ -407,6 +410,8 @@ TEST_F(CliquesTest, EveryFieldOfEveryWindowLetsTheClickChooseAndSairLeave) {
         {QStringLiteral("frmMovIcms"), novoDocumento},
         {QStringLiteral("frmMovIss"), novoDocumento},
     };
+    platform::db::Connection mov2004;
+    mov2004.Open(pasta.movementConnection(movimento::NomeArquivo(7, 2004), false));
     // The users' window opens every user's record to the administrator only.
     Geral::UsuarioAtual = QStringLiteral("Administrador");
     const app::TabelaJanelas janelas = app::JanelasDoPrograma();
@@ -503,7 +508,7 @@ TEST_F(CliquesTest, EveryFieldOfEveryWindowLetsTheClickChooseAndSairLeave) {
                         settle();
                         continue;
                     }
-                    const QString antes = Retrato(db, pasta.path());
+                    const QString antes = Retrato({&db, &mov2004}, pasta.path());
                     int cliques = 0;
                     QObject::connect(sair, &QAbstractButton::clicked, sair, [&cliques] { ++cliques; });
                     const bool fecha = sair->objectName() == QLatin1String("cmdSair");
@@ -537,7 +542,7 @@ TEST_F(CliquesTest, EveryFieldOfEveryWindowLetsTheClickChooseAndSairLeave) {
                     EXPECT_EQ(cliques, 1);
                     // Sair closes the window; Cancelar closes it or ends the record being entered.
                     EXPECT_TRUE(fecha ? !w : !w || !sair || !sair->isEnabled());
-                    EXPECT_EQ(Retrato(db, pasta.path()), antes);
+                    EXPECT_EQ(Retrato({&db, &mov2004}, pasta.path()), antes);
                     platform::ui::destroyAllForms();
                     settle();
                 }
