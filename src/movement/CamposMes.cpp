@@ -63,10 +63,7 @@ platform::db::ColumnList CamposMes<D>::Gravadas(const D& d, const Projecao<D>& c
     for (const ColunaMes<D>* c : colunas) {
         const auto par =
             std::find_if(pares_.cbegin(), pares_.cend(), [c](const auto& p) { return p.second == c; });
-        if (par != pares_.cend() && shell::ValorGuardado(par->first))
-            lista.add(c->nome, shell::ValorCampo(par->first));
-        else
-            lista.add(c->nome, Valor(d, *c));
+        if (par == pares_.cend() || !shell::CampoIntacto(par->first)) lista.add(c->nome, Valor(d, *c));
     }
     return lista;
 }

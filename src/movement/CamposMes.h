@@ -36,8 +36,9 @@ class CamposMes {
     Documento Le() const;
     // The paired columns, in map order.
     Projecao<Documento> Colunas() const;
-    // The columns of `colunas` with their values in `d`, as a save writes them; a column whose control
-    // keeps its stored value writes that value, nulls included.
+    // The columns of `colunas` with their values in `d`, as a save writes them: a column whose control
+    // still holds the stored value it was given is left out, so that it stays as stored, byte for byte
+    // (a date with a time part, a null amount); a new document has none.
     platform::db::ColumnList Gravadas(const Documento& d, const Projecao<Documento>& colunas) const;
 
   private:
