@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QWidget>
+#include <optional>
 
 #include "platform/controls/Colors.h"
 #include "platform/controls/MaskEdBox.h"
