@@ -303,15 +303,13 @@ TEST_F(frmMovIcmsGravaTest, StoredValuesTheFieldsCannotShowAreNamedAndKept) {
     banco.Execute("INSERT INTO DIGE03(cgc) VALUES (?)", {Fornecedor});
     banco.Execute("INSERT INTO DIGISS03(subempr) VALUES (0)");
     const QString valido[] = {
-        "UPDATE DIGE03 SET vlrcontabil = 10000000, baseicms0 = 10000000, aliqicms0 = 170000, valricms0 = "
-        "1700000, "
-        "fonteicms = 0, valripi = 0, datalan = '2003-03-09', demiss = '2003-03-09', especie = 'NF', serie = "
-        "'U', "
-        "docinicial = '7', docfinal = '', uf = 'SP', codfiscal = '1.102', tipolan = '', observ = ''",
-        "UPDATE DIGISS03 SET datalan = '2003-03-09', codserv = '1', serie = 'A', docinicial = '7', docfinal "
-        "= '0', "
-        "talao = '', base = 10000000, aliq = 50000, iss = 500000, ir = 0, tipo = '0', observ = '', materiais "
-        "= 0"};
+        "UPDATE DIGE03 SET vlrcontabil = 10000000, baseicms0 = 10000000, aliqicms0 = 170000, "
+        "valricms0 = 1700000, fonteicms = 0, valripi = 0, datalan = '2003-03-09', demiss = '2003-03-09', "
+        "especie = 'NF', serie = 'U', docinicial = '7', docfinal = '', uf = 'SP', codfiscal = '1.102', "
+        "tipolan = '', observ = ''",
+        "UPDATE DIGISS03 SET datalan = '2003-03-09', codserv = '1', serie = 'A', docinicial = '7', "
+        "docfinal = '0', talao = '', base = 10000000, aliq = 50000, iss = 500000, ir = 0, tipo = '0', "
+        "observ = '', materiais = 0"};
     const QString longo = "replace(hex(zeroblob(1001)), '0', 'o')", cortado = QString(60, u'o') + "... (2002";
     // Each row: the window (0 ICMS, 1 ISS), what another tool stored over a valid document, the names
     // told, the field the clerk types into and what (nothing: Delete), the error-list row of the save
@@ -339,9 +337,8 @@ TEST_F(frmMovIcmsGravaTest, StoredValuesTheFieldsCannotShowAreNamedAndKept) {
         {0, "demiss = '9999-12-31'", "Data de emissão fora do período: 31/12/9999", "tdbDemiss", "",
          "Data de emissão ausente", "demiss", "'9999-12-31'"},
         {0,
-         "especie = 'NFEX', serie = 'ABCD', codfiscal = '1.102.999.999', tipolan = '123', docinicial = "
-         "'1234567', "
-         "observ = " +
+         "especie = 'NFEX', serie = 'ABCD', codfiscal = '1.102.999.999', tipolan = '123', "
+         "docinicial = '1234567', observ = " +
              longo,
          "especie: NFEX\nserie: ABCD\ndocinicial: 1234567\ncodfiscal: 1.102.999.999\ntipolan: 123\nobserv: " +
              cortado + " caracteres)",
@@ -352,12 +349,11 @@ TEST_F(frmMovIcmsGravaTest, StoredValuesTheFieldsCannotShowAreNamedAndKept) {
          "'12A45NULLNULLnf'"},
         {0, "especie = 'NFEX'", "especie: NFEX", "txtEspecie", "NFE", "", "especie", "'NFE'"},
         {1,
-         "codserv = '12345678901', serie = 'ABCDEF', talao = 'T2345678901', docinicial = "
-         "'99999999999999999999', "
-         "docfinal = NULL, observ = " +
+         "codserv = '12345678901', serie = 'ABCDEF', talao = 'T2345678901', "
+         "docinicial = '99999999999999999999', docfinal = NULL, observ = " +
              longo,
-         "codserv: 12345678901\nserie: ABCDEF\ndocinicial: 99999999999999999999\ntalao: "
-         "T2345678901\nobserv: " +
+         "codserv: 12345678901\nserie: ABCDEF\ndocinicial: 99999999999999999999\ntalao: T2345678901\n"
+         "observ: " +
              cortado + " caracteres)",
          "", "", "", "codserv||serie||docinicial||quote(docfinal)||talao||length(observ)",
          "'12345678901ABCDEF99999999999999999999NULLT23456789012002'"},
