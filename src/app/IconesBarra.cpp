@@ -39,14 +39,8 @@ void Pessoa(QPainter& p, double x, double y, double escala, const QColor& cor) {
 void Documento(QPainter& p) {
     Traco(p, Contorno);
     p.setBrush(Papel);
-    QPainterPath folha;
-    folha.moveTo(10, 4);
-    folha.lineTo(40, 4);
-    folha.lineTo(52, 16);
-    folha.lineTo(52, 60);
-    folha.lineTo(10, 60);
-    folha.closeSubpath();
-    p.drawPath(folha);
+    p.drawPolygon(
+        QPolygonF({QPointF(10, 4), QPointF(40, 4), QPointF(52, 16), QPointF(52, 60), QPointF(10, 60)}));
     p.drawLine(QLineF(40, 4, 40, 16));
     p.drawLine(QLineF(40, 16, 52, 16));
     Traco(p, Cinza, 2.5);
@@ -108,14 +102,8 @@ void ForCli(QPainter& p) {
     p.setBrush(Laranja);
     p.drawRect(QRectF(3, 16, 36, 28));
     p.setBrush(Azul);
-    QPainterPath cabine;
-    cabine.moveTo(39, 24);
-    cabine.lineTo(52, 24);
-    cabine.lineTo(61, 35);
-    cabine.lineTo(61, 44);
-    cabine.lineTo(39, 44);
-    cabine.closeSubpath();
-    p.drawPath(cabine);
+    p.drawPolygon(
+        QPolygonF({QPointF(39, 24), QPointF(52, 24), QPointF(61, 35), QPointF(61, 44), QPointF(39, 44)}));
     p.setBrush(Papel);
     p.drawRect(QRectF(43, 28, 8, 7));
     p.setBrush(Contorno);
