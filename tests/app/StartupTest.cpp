@@ -53,24 +53,17 @@ class JanelaTeste : public platform::ui::Form {
 
 // How colourful a toolbar picture is (mean saturation) and how much it stands out (spread of the
 // lightness of its visible pixels), as a 24-pixel button shows it.
-struct Aspecto {
-    double saturacao = 0;
-    double contraste = 0;
-};
-Aspecto AspectoDe(const QIcon& icone, QIcon::Mode modo) {
+std::pair<double, double> SaturacaoContraste(const QIcon& icone, QIcon::Mode modo) {
     const QImage imagem = icone.pixmap(24, modo).toImage();
-    double saturacao = 0, soma = 0, quadrados = 0;
-    int n = 0;
+    double saturacao = 0, soma = 0, quadrados = 0, n = 0;
     for (int y = 0; y < imagem.height(); ++y)
-        for (int x = 0; x < imagem.width(); ++x) {
-            const QColor c = imagem.pixelColor(x, y);
-            if (c.alpha() < 128) continue;
-            saturacao += c.hsvSaturationF();
-            soma += c.lightnessF();
-            quadrados += c.lightnessF() * c.lightnessF();
-            ++n;
-        }
-    if (n == 0) return {};
+        for (int x = 0; x < imagem.width(); ++x)
+            if (const QColor c = imagem.pixelColor(x, y); c.alpha() >= 128) {
+                saturacao += c.hsvSaturationF();
+                soma += c.lightnessF();
+                quadrados += c.lightnessF() * c.lightnessF();
+                ++n;
+            }
     return {saturacao / n, std::sqrt(quadrados / n - (soma / n) * (soma / n))};
 }
 
@@ -293,10 +286,11 @@ TEST_F(StartupTest, MenuCaptionsToolbarTipsAndTheWindowList) {
     for (int b : {2, 3, 4, 6, 7, 9, 10, 12, 13}) {
         SCOPED_TRACE(b);
         const QIcon icone = w.botao(b)->icon();
-        const Aspecto normal = AspectoDe(icone, QIcon::Normal), apagado = AspectoDe(icone, QIcon::Disabled);
-        EXPECT_GT(normal.saturacao, 0.15);
-        EXPECT_LT(apagado.saturacao, 0.02);
-        EXPECT_LT(apagado.contraste, normal.contraste / 2);
+        const auto [saturacao, contraste] = SaturacaoContraste(icone, QIcon::Normal);
+        const auto [saturacaoApagada, contrasteApagado] = SaturacaoContraste(icone, QIcon::Disabled);
+        EXPECT_GT(saturacao, 0.15);
+        EXPECT_LT(saturacaoApagada, 0.02);
+        EXPECT_LT(contrasteApagado, contraste / 2);
         const QImage figura = icone.pixmap(24).toImage();
         EXPECT_EQ(std::count(figuras.begin(), figuras.end(), figura), 0);
         figuras.push_back(figura);
