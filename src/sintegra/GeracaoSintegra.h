@@ -35,6 +35,7 @@ enum class ResultadoGeracao {
     Recusada,             // a field was wrong: listed in the error list
     NaoSubstituida,       // the file exists and the user keeps it: the name field takes the focus
     SemMovimento,         // the company has no movement database of that year
+    MovimentoIlegivel,    // the movement database is no database or of an older layout: told
     DocumentosRecusados,  // documents that cannot go into the file were listed
     FalhaGravacao,        // the file could not be written; none was left
     Concluida,
