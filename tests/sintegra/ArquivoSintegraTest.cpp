@@ -502,8 +502,9 @@ TEST_F(ArquivoSintegra, UnreadableStoredDatesAndAmountsAreRefusedByName) {
 // A date stored by another tool with a time after it is the day it names, and an empty issue date is
 // none: each document is in the file of its day, and in no other.
 TEST_F(ArquivoSintegra, ADateIsTheDayItNamesAndAnEmptyIssueDateIsNone) {
-    const QString insere = "INSERT INTO %1 (datalan, demiss, docinicial, cgc, uf, codfiscal, baseicms0, "
-                           "vlrcontabil) VALUES (?, ?, ?, '11.222.333/0001-81', 'SP', ?, 100000, 100000)";
+    const QString insere =
+        "INSERT INTO %1 (datalan, demiss, docinicial, cgc, uf, codfiscal, baseicms0, "
+        "vlrcontabil) VALUES (?, ?, ?, '11.222.333/0001-81', 'SP', ?, 100000, 100000)";
     struct Linha {
         const char *tabela, *datalan, *demiss, *numero, *cfop;
     };
@@ -511,11 +512,12 @@ TEST_F(ArquivoSintegra, ADateIsTheDayItNamesAndAnEmptyIssueDateIsNone) {
                            Linha{"DIGE03", "2004-03-31 00:00:00", "2004-03-30", "2", "1.102"},
                            Linha{"DIGS03", "2004-03-10", "", "3", "5.102"}})
         executa(2004, insere.arg(l.tabela), {l.datalan, l.demiss, l.numero, l.cfop});
-    for (const auto& [mes, esperados] : {std::pair{3, QStringList{"20040310 000003", "20040331 000001",
-                                                                   "20040331 000002"}},
-                                         std::pair{4, QStringList{}}}) {
+    for (const auto& [mes, esperados] :
+         {std::pair{3, QStringList{"20040310 000003", "20040331 000001", "20040331 000002"}},
+          std::pair{4, QStringList{}}}) {
         script->expect("Arquivo Finalizado, Faça a Validação no Sintegra Validador 5.2.7 !", Msg::OK);
-        sintegra::PedidoSintegra p = pedido(QDate(2004, mes, 1), QDate(2004, mes, 1).addMonths(1).addDays(-1));
+        sintegra::PedidoSintegra p =
+            pedido(QDate(2004, mes, 1), QDate(2004, mes, 1).addMonths(1).addDays(-1));
         p.nome = QStringLiteral("MES%1").arg(mes);
         ASSERT_EQ(gera(p), ResultadoGeracao::Concluida);
         const QByteArray bytes = arquivo(p.nome);
@@ -528,12 +530,13 @@ TEST_F(ArquivoSintegra, ADateIsTheDayItNamesAndAnEmptyIssueDateIsNone) {
 
     // A movement file that the windows and the books refuse as of an older layout gives no file.
     executa(2004, "ALTER TABLE DIGS07 DROP COLUMN talao");
-    script->expect(QStringLiteral("Não foi possível abrir o arquivo de movimento MV040007.MDB (O arquivo %1 "
-                                  "não tem a coluna \"talao\": é de uma versão anterior, está vazio ou não é "
-                                  "um arquivo deste sistema. Ajuste-o pelo menu Config, Utilitários, \"Ajuste "
-                                  "Individual de Movimento\".) !")
-                       .arg(folder.filePath("Tarvel/MV040007.MDB")),
-                   "Erro", Msg::OK);
+    script->expect(
+        QStringLiteral("Não foi possível abrir o arquivo de movimento MV040007.MDB (O arquivo %1 "
+                       "não tem a coluna \"talao\": é de uma versão anterior, está vazio ou não é "
+                       "um arquivo deste sistema. Ajuste-o pelo menu Config, Utilitários, \"Ajuste "
+                       "Individual de Movimento\".) !")
+            .arg(folder.filePath("Tarvel/MV040007.MDB")),
+        "Erro", Msg::OK);
     sintegra::PedidoSintegra p = pedido(QDate(2004, 3, 1), QDate(2004, 3, 31));
     p.nome = QStringLiteral("VELHO");
     EXPECT_EQ(gera(p), ResultadoGeracao::MovimentoIlegivel);
