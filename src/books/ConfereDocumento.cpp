@@ -50,8 +50,9 @@ template void ConfereValores(const movimento::Projecao<movimento::DocumentoIcms>
 template void ConfereValores(const movimento::Projecao<movimento::DocumentoIss>&,
                              const movimento::DocumentoIss&);
 
-// The book places a document by its entry date and prints its issue date: a document without them,
-// or entered in another month, would print in this month's book as if it were of it.
+// The book places a document by its entry date, and the entries book prints its issue date: a
+// document without them, or entered in another month, would print in this month's book as if it were
+// of it.
 void ConfereDatas(const QDate& periodo, const QDate& datalan, const QDate* demiss, bool emissaoExigida) {
     const QStringList faltas = movimento::DatasForaDoMes(periodo, datalan, demiss, emissaoExigida);
     if (faltas.isEmpty()) return;
