@@ -63,6 +63,9 @@ class Mapa {
     }
 };
 
+// A stored empty text is no date: other tools store no date so.
+bool DataVazia(const platform::db::Field& campo) { return campo.isNull() || campo.toString().isEmpty(); }
+
 [[noreturn]] void TabelaInvalida(const QString& nome) {
     throw platform::values::RuntimeError(platform::values::ErrorNumber::InvalidArgument,
                                          QStringLiteral("Tabela de movimento inválida: ") + nome);
@@ -87,6 +90,8 @@ QString TabelaDoMovimento(const QString& tabela) {
         if (t.compare(tabela, Qt::CaseInsensitive) == 0) return t;
     TabelaInvalida(tabela);
 }
+
+int MesDaTabela(const QString& tabela) { return TabelaDoMovimento(tabela).right(2).toInt(); }
 
 const std::vector<ColunaMes<DocumentoIcms>>& ColunasIcms() {
     using D = DocumentoIcms;
@@ -243,7 +248,7 @@ D LeDocumentoDaLinha(const Recordset& rs) {
                 d.*(c->numero) = campo.toLongLong();
                 break;
             case TipoMes::Data:
-                d.*(c->data) = campo.toDate();
+                d.*(c->data) = DataVazia(campo) ? QDate() : campo.toDate();
                 break;
             case TipoMes::Dinheiro:
                 c->Dinheiro(d) = campo.toCurrency();
@@ -268,6 +273,16 @@ LeituraMes<D>::LeituraMes(platform::db::Connection& banco, const QString& tabela
     rs_ = banco.OpenRecordset(QStringLiteral("SELECT ") + lista + QStringLiteral(" FROM ") +
                                   TabelaDoMovimento(tabela) + u' ' + resto,
                               params);
+}
+
+template <typename D>
+QDate LeituraMes<D>::Data(Recordset::RowValues& v, int coluna) const {
+    try {
+        return v.date();
+    } catch (const platform::values::RuntimeError&) {
+        if (DataVazia(rs_.Fields(coluna))) return QDate();
+        throw;
+    }
 }
 
 #define MOVIMENTO_MAPA(D)                                                 \

@@ -35,6 +35,10 @@ QString TabelaMes(const QString& familia, int mes);
 // error (invalid argument) for any other name.
 QString TabelaDoMovimento(const QString& tabela);
 
+// The month (1 to 12) of the month table `tabela` (TabelaDoMovimento); a run-time error (invalid
+// argument) for any other name.
+int MesDaTabela(const QString& tabela);
+
 // The amounts of one of an ICMS document's five item slots (baseicmsN, aliqicmsN, valricmsN,
 // isenicmsN, outricmsN). The rate is a percentage of up to four decimals.
 struct ItemIcms {
@@ -171,7 +175,8 @@ template <typename Documento>
 platform::db::ColumnList ColunasGravadas(const Documento& d, const Projecao<Documento>& projecao);
 
 // The document of the current row of `rs` (any columns in any order, "SELECT *" included): each
-// column of the map that `rs` holds, read by name; the others stay empty.
+// column of the map that `rs` holds, read by name, its dates as LeituraMes reads them; the others stay
+// empty.
 template <typename Documento>
 Documento LeDocumentoDaLinha(const platform::db::Recordset& rs);
 
@@ -187,10 +192,12 @@ class LeituraMes {
     platform::db::Recordset& Linhas() { return rs_; }
 
     // Reads the current row into `d`; a text of a repeating column equal to the one of `anterior` is
-    // shared with it (kept once however many documents repeat it). A value that cannot be read as its
-    // column's kind throws as the recordset does.
+    // shared with it (kept once however many documents repeat it). A date is the day its first ten
+    // characters name ("2004-03-31 00:00:00" is 31/03/2004) and an empty text is no date, as NULL is.
+    // A value that cannot be read as its column's kind throws as the recordset does.
     void Le(Documento& d, const Documento& anterior) const {
         platform::db::Recordset::RowValues v(rs_);
+        int coluna = 0;
         for (const ColunaMes<Documento>* c : projecao_) {
             switch (c->tipo) {
                 case TipoMes::Texto:
@@ -200,16 +207,19 @@ class LeituraMes {
                     c->Dinheiro(d) = v.currency();
                     break;
                 case TipoMes::Data:
-                    d.*(c->data) = v.date();
+                    d.*(c->data) = Data(v, coluna);
                     break;
                 case TipoMes::Numero:
                     d.*(c->numero) = v.text().toLongLong();
                     break;
             }
+            ++coluna;
         }
     }
 
   private:
+    QDate Data(platform::db::Recordset::RowValues& v, int coluna) const;
+
     Projecao<Documento> projecao_;
     platform::db::Recordset rs_;
 };
