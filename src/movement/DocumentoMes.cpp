@@ -298,4 +298,31 @@ MOVIMENTO_MAPA(DocumentoIcms)
 MOVIMENTO_MAPA(DocumentoIss)
 #undef MOVIMENTO_MAPA
 
+QString ValorNegativo(const QString& raiz, int slot) {
+    static const std::pair<const char*, const char*> titulos[] = {{"vlrcontabil", "Valor Contábil"},
+                                                                  {"baseipi", "Base IPI"},
+                                                                  {"valripi", "IPI"},
+                                                                  {"isenipi", "Isento (IPI)"},
+                                                                  {"outripi", "Outras (IPI)"},
+                                                                  {"fonteicms", "ICMS na Fonte"},
+                                                                  {"descicms", "Desconto"},
+                                                                  {"baseicms", "Base de Cálculo"},
+                                                                  {"aliqicms", "Alíquota"},
+                                                                  {"valricms", "ICMS"},
+                                                                  {"isenicms", "Isento"},
+                                                                  {"outricms", "Outros"},
+                                                                  {"base", "Valor da Nota"},
+                                                                  {"aliq", "Aliq."},
+                                                                  {"iss", "I.S.S."},
+                                                                  {"ir", "I.R. Fonte"},
+                                                                  {"subempr", "S/Empreitadas"},
+                                                                  {"materiais", "Materiais"}};
+    QString titulo = raiz;
+    for (const auto& [nome, texto] : titulos)
+        if (raiz.compare(QLatin1String(nome), Qt::CaseInsensitive) == 0) titulo = QString::fromUtf8(texto);
+    const QString item = slot < 0 ? QString() : QStringLiteral(" do item %1").arg(slot + 1);
+    return QStringLiteral("Valor negativo em \"") + titulo + QStringLiteral("\"") + item +
+           QStringLiteral(": os livros fiscais não imprimem valores negativos !");
+}
+
 }  // namespace movimento

@@ -134,6 +134,23 @@ const std::vector<ColunaMes<Documento>>& ColunasMes() {
         return ColunasIss();
 }
 
+// The save rule that refuses a negative amount in the column `raiz` (of the item slot `slot`, from 0,
+// or -1), named by the caption its window shows.
+QString ValorNegativo(const QString& raiz, int slot);
+
+// The save rule broken by the first amount column of `d` that holds a negative value, or an empty
+// text. The legal models have no negative line, so the books refuse such a document and the windows
+// do not save one.
+template <typename Documento>
+QString ColunaNegativa(const Documento& d);
+
+template <typename Documento>
+QString ColunaNegativa(const Documento& d) {
+    for (const ColunaMes<Documento>& c : ColunasMes<Documento>())
+        if (c.tipo == TipoMes::Dinheiro && c.Dinheiro(d).raw() < 0) return ValorNegativo(c.raiz, c.slot);
+    return {};
+}
+
 // The columns of the month tables of `Documento` that no document carries: the ICMS tables' booklet
 // `talao`, which no window writes and no book or file reads. The template keeps them, so a rebuild
 // carries what older files hold there. The map's columns and these, in this order, are every column

@@ -88,6 +88,7 @@ std::vector<ErroDocumento> RegrasGravacao(const DocumentoIcms& doc, const Destin
                   ? "Erro de Soma, IPI embutido: Valor Contábil = Base ICMS + Isentas + Outras + ICMS Fonte"
                   : "Erro de Soma: Valor Contábil = Base ICMS + Isentas + Outras + ICMS Fonte + IPI");
     if (doc.vlrcontabil.isZero()) fatal("Um registro não pode ser gravado sem valor contábil !");
+    if (const QString negativo = ColunaNegativa(doc); !negativo.isEmpty()) fatal(negativo);
     if (!doc.datalan.isValid()) fatal("Todo registro deve ter uma data !");
     if (destino.periodo.isValid()) {
         const QDate ultimo = destino.periodo.addDays(destino.periodo.daysInMonth() - destino.periodo.day());

@@ -66,7 +66,8 @@ struct ErroDocumento {
 // each slot: a rate above 99,99 is fatal; a slot whose base + exempt + other is above 0 is summed into
 // the accounting sum, and an ICMS that differs from values::taxAmount(base, rate) is a warning that
 // quotes it. Then, all fatal: the accounting value differs from that sum plus the ICMS at source, plus
-// the IPI amount unless the launch type is "99"; the accounting value is 0; no entry date; no issue
+// the IPI amount unless the launch type is "99"; the accounting value is 0; an amount is negative
+// (ColunaNegativa); no entry date; no issue
 // date in entries, or one after the period's last day (the books refuse both); a filled
 // CNPJ/CPF that `cadastrado` (asked only for a filled one, with the field's text) does not find, or an
 // empty one in entries; a CFOP that does not suit the direction (CodigoFiscalAdequado, the document's

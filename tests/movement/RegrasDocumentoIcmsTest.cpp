@@ -99,6 +99,15 @@ TEST(RegrasDocumentoIcmsTest, SaveRulesInTheirOrder) {
              d.demiss = QDate();
          },
          {}},
+        {"a negative exempt amount balanced by the base",
+         {{"1.500,00", "17", "255,00", "-500,00"}},
+         entradaSp,
+         {Fatal +
+          "|Valor negativo em \"Isento\" do item 1: os livros fiscais não imprimem valores negativos !"}},
+        {"a negative IPI exempt amount",
+         mil,
+         [](DocumentoIcms& d, DestinoDocumento&) { d.isenipi = R("-0,01"); },
+         {Fatal + "|Valor negativo em \"Isento (IPI)\": os livros fiscais não imprimem valores negativos !"}},
         {"issued on the period's last day",
          mil,
          [](DocumentoIcms& d, DestinoDocumento&) { d.demiss = QDate(2003, 3, 31); },
