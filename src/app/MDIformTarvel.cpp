@@ -10,10 +10,11 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QStyle>
+#include <QScreen>
 #include <QToolBar>
 
 #include "app/IconePrograma.h"
+#include "app/IconesBarra.h"
 #include "app/MotorImpressao.h"
 #include "platform/files/FileLookup.h"
 #include "platform/files/InstanceLock.h"
@@ -110,24 +111,24 @@ struct BotaoBarra {
     const char* dica;    // nullptr: a button with no action, drawn as a gap
     const char* item;    // the menu item whose window (or action) the button shares
     const char* janela;  // a window of its own, when no menu item opens it
-    QStyle::StandardPixmap icone;
+    void (*figura)(QPainter&);
 };
 
 // The buttons by index - 1.
 const BotaoBarra Botoes[MDIformTarvel::NumeroBotoes] = {
-    {nullptr, nullptr, nullptr, QStyle::SP_CustomBase},
-    {"Cadastro de Empresas", "mnuEmpresas", nullptr, QStyle::SP_DirHomeIcon},
-    {"Cadastro de Sócios", "mnuSocios", nullptr, QStyle::SP_FileDialogDetailedView},
-    {"Cadastro de Terceiros", "mnuTerceiros", nullptr, QStyle::SP_FileDialogListView},
-    {nullptr, nullptr, nullptr, QStyle::SP_CustomBase},
-    {"Códigos Fiscais", "mnuCodfiscal03", nullptr, QStyle::SP_FileDialogInfoView},
-    {"Fornecedores e Clientes Geral", "mnuForCliGeral", nullptr, QStyle::SP_DriveNetIcon},
-    {nullptr, nullptr, nullptr, QStyle::SP_CustomBase},
-    {"Movimento de ICMS", "mnuMovICMS", nullptr, QStyle::SP_FileIcon},
-    {"Movimento de ISS", "mnuMovIss", nullptr, QStyle::SP_FileLinkIcon},
-    {nullptr, nullptr, nullptr, QStyle::SP_CustomBase},
-    {"Mudar Usuário", "mnuMusu", nullptr, QStyle::SP_BrowserReload},
-    {"Mudar Impressora", nullptr, "frmAtImpr", QStyle::SP_DriveFDIcon},
+    {nullptr, nullptr, nullptr, nullptr},
+    {"Cadastro de Empresas", "mnuEmpresas", nullptr, Figuras::Empresas},
+    {"Cadastro de Sócios", "mnuSocios", nullptr, Figuras::Socios},
+    {"Cadastro de Terceiros", "mnuTerceiros", nullptr, Figuras::Terceiros},
+    {nullptr, nullptr, nullptr, nullptr},
+    {"Códigos Fiscais", "mnuCodfiscal03", nullptr, Figuras::CodigosFiscais},
+    {"Fornecedores e Clientes Geral", "mnuForCliGeral", nullptr, Figuras::ForCli},
+    {nullptr, nullptr, nullptr, nullptr},
+    {"Movimento de ICMS", "mnuMovICMS", nullptr, Figuras::MovimentoIcms},
+    {"Movimento de ISS", "mnuMovIss", nullptr, Figuras::MovimentoIss},
+    {nullptr, nullptr, nullptr, nullptr},
+    {"Mudar Usuário", "mnuMusu", nullptr, Figuras::MudaUsuario},
+    {"Mudar Impressora", nullptr, "frmAtImpr", Figuras::MudaImpressora},
 };
 
 const ItemMenu* ItemDe(const QString& nome) {
@@ -149,7 +150,10 @@ MDIformTarvel::MDIformTarvel(TabelaJanelas janelas, QWidget* parent)
     CriaMenus();
     CriaBarra();
     AtualizaMenus();
-    resize(1024, 720);
+    // A desktop business program fills the screen, so that every window it opens has the most room to
+    // open whole; it takes the screen's free area itself where no window manager maximizes it.
+    if (const QScreen* tela = screen()) setGeometry(tela->availableGeometry());
+    setWindowState(Qt::WindowMaximized);
     platform::ui::setMdiHost(this);
 }
 
@@ -196,7 +200,7 @@ void MDIformTarvel::CriaBarra() {
         const BotaoBarra& b = Botoes[indice - 1];
         QAction* acao = nullptr;
         if (b.dica) {
-            acao = tobMdi_->addAction(style()->standardIcon(b.icone), QString());
+            acao = tobMdi_->addAction(IconeDesenhado(b.figura), QString());
             acao->setToolTip(QString::fromUtf8(b.dica));
             connect(acao, &QAction::triggered, this, [this, indice] {
                 platform::ui::Guarded([this, indice] { tobMdi_ButtonClick(indice); });

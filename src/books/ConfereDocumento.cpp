@@ -1,6 +1,7 @@
 #include "books/ConfereDocumento.h"
 
 #include "movement/ValoresGuardados.h"
+#include "platform/values/Vb.h"
 
 namespace Livros {
 
@@ -13,19 +14,34 @@ namespace {
     throw platform::db::Error(Overflow, motivo, QString(), QStringLiteral("Livros"));
 }
 
+// An amount as the windows show it ("100.000.000.000,00"), a rate ("100,0000") with the four decimals
+// of its field; the decimals the field does not show are written too, so that the value told is the
+// value stored.
+QString Mostrado(Currency valor, bool aliquota = false) {
+    return platform::values::Format(valor, aliquota || valor.raw() % 100 != 0 ? u"#,##0.0000" : u"#,##0.00");
+}
+
+const QString AlemDoImpresso =
+    QStringLiteral(", além do que os livros imprimem inteiro (99.999.999.999,99).");
+
 }  // namespace
 
 template <typename Documento>
 void ConfereValores(const movimento::Projecao<Documento>& colunas, const Documento& d) {
     for (const movimento::ColunaMes<Documento>* c : colunas) {
         if (c->tipo != movimento::TipoMes::Dinheiro) continue;
-        const qint64 valor = c->Dinheiro(d).raw();
+        const Currency valor = c->Dinheiro(d);
         const bool aliquota = c->raiz.startsWith(QStringLiteral("aliq"), Qt::CaseInsensitive);
         const qint64 maior = aliquota ? MaiorAliquotaImpressa : MaiorValorImpresso;
-        if (valor <= maior && valor >= -maior) continue;
-        Recusa(QStringLiteral("o campo \"%1\" guarda %2, além do que os livros imprimem inteiro (%3).")
-                   .arg(c->nome, QString::number(valor),
-                        aliquota ? QStringLiteral("99,9999") : QStringLiteral("99.999.999.999,99")));
+        // The legal models have no negative line: a slot of a negative amount alone would print
+        // nothing while its document's valor contábil is left out of the totals.
+        if (valor.raw() >= 0 && valor.raw() <= maior) continue;
+        const QString guarda =
+            QStringLiteral("o campo \"%1\" guarda %2").arg(c->nome, Mostrado(valor, aliquota));
+        if (valor.raw() > maior || valor.raw() < -maior)
+            Recusa(guarda + (aliquota ? QStringLiteral(", além do que os livros imprimem inteiro (99,9999).")
+                                      : AlemDoImpresso));
+        Recusa(guarda + QStringLiteral(", valor negativo que os livros não imprimem."));
     }
 }
 
@@ -34,10 +50,11 @@ template void ConfereValores(const movimento::Projecao<movimento::DocumentoIcms>
 template void ConfereValores(const movimento::Projecao<movimento::DocumentoIss>&,
                              const movimento::DocumentoIss&);
 
-// The book places a document by its entry date and prints its issue date: a document without them,
-// or entered in another month, would print in this month's book as if it were of it.
-void ConfereDatas(const QDate& periodo, const QDate& datalan, const QDate* demiss) {
-    const QStringList faltas = movimento::DatasForaDoMes(periodo, datalan, demiss, true);
+// The book places a document by its entry date, and the entries book prints its issue date: a
+// document without them, or entered in another month, would print in this month's book as if it were
+// of it.
+void ConfereDatas(const QDate& periodo, const QDate& datalan, const QDate* demiss, bool emissaoExigida) {
+    const QStringList faltas = movimento::DatasForaDoMes(periodo, datalan, demiss, emissaoExigida);
     if (faltas.isEmpty()) return;
     if (faltas.front().endsWith(QStringLiteral("ausente")))
         Recusa(faltas.front() + QStringLiteral("; preencha-a no documento."));
@@ -46,9 +63,7 @@ void ConfereDatas(const QDate& periodo, const QDate& datalan, const QDate* demis
 
 void ConfereCalculado(const QString& rotulo, Currency valor) {
     if (valor.raw() <= MaiorValorImpresso && valor.raw() >= -MaiorValorImpresso) return;
-    Recusa(
-        rotulo + QStringLiteral(" dá ") + QString::number(valor.raw()) +
-        QStringLiteral(" décimos de milésimo, além do que os livros imprimem inteiro (99.999.999.999,99)."));
+    Recusa(rotulo + QStringLiteral(" dá ") + Mostrado(valor) + AlemDoImpresso);
 }
 
 platform::values::RuntimeError EstouroDoLivro(const QString& livro, const QString& tabela) {

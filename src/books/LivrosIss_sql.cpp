@@ -66,7 +66,7 @@ std::vector<DocumentoIss> LeDocumentos(Connection& movimento, const QDate& perio
                                           "aliq", "iss", "materiais", "subempr", "tipo", "observ"});
     movimento::LeituraMes<DocumentoIss> leitura(
         movimento, tabela, colunas,
-        QStringLiteral("ORDER BY datalan, CAST(docinicial AS INTEGER), docinicial"));
+        QStringLiteral("ORDER BY substr(datalan, 1, 10), CAST(docinicial AS INTEGER), docinicial"));
     Recordset& rs = leitura.Linhas();
     std::vector<DocumentoIss> docs;
     docs.reserve(std::size_t(rs.RecordCount()));

@@ -81,9 +81,9 @@ class LayoutEntradas : public ReportLayout {
     }
 };
 
-// Modelo 2/2-A: the document, its value, its code and the tax values, then the remarks. Any amount
-// of a line may be negative (a line needs only one amount above zero); a non-industry's IPI stands in
-// the remarks in its plain form.
+// Modelo 2/2-A: the document, its value, its code and the tax values, then the remarks (a line needs
+// only one amount above zero; a document with a negative one is refused before it gets here); a
+// non-industry's IPI stands in the remarks in its plain form.
 std::vector<Column> colunasSaidas() {
     const QString valores = QStringLiteral("VALORES FISCAIS");
     return {Column("Espécie", "especie", 10, 7).widest(Letras(3)).grouped(Documento),

@@ -81,8 +81,9 @@ std::vector<DocumentoIcms> LeDocumentos(Connection& movimento, Livro livro, cons
     QString resto;
     Params params;
     if (faixa) {
-        resto = faixa->porEmissao ? QStringLiteral("WHERE Demiss BETWEEN ? AND ? ")
-                                  : QStringLiteral("WHERE Datalan BETWEEN ? AND ? ");
+        // A date is the day its first ten characters name ("2003-03-31 00:00:00").
+        resto = faixa->porEmissao ? QStringLiteral("WHERE substr(Demiss, 1, 10) BETWEEN ? AND ? ")
+                                  : QStringLiteral("WHERE substr(Datalan, 1, 10) BETWEEN ? AND ? ");
         params = {faixa->inicio, faixa->fim};
     }
     movimento::LeituraMes<DocumentoIcms> leitura(movimento, tabela, Colunas(entradas, industria),
@@ -101,7 +102,8 @@ std::vector<DocumentoIcms> LeDocumentos(Connection& movimento, Livro livro, cons
         try {
             DocumentoIcms& d = documentos.emplace_back();
             leitura.Le(d, anterior);
-            ConfereDatas(periodo, d.datalan, &d.demiss);
+            // The exits book prints no issue date: an exit without one is dated by its entry date.
+            ConfereDatas(periodo, d.datalan, &d.demiss, entradas);
             ConfereValores(colunas, d);
         } catch (const platform::db::Error& e) {
             throw platform::db::inDocument(e, tabela, rs.Fields(QStringLiteral("docinicial")).toString());

@@ -76,9 +76,7 @@ class Folha {
     }
     // The remarks, broken into lines that fit the sheet.
     void observacao() {
-        band_
-            .computed(Esquerda, y_, Direita - Esquerda, AlturaLinha - 1, Corpo, Align::Left,
-                      [](const ReportContext& c) { return textoDe(c, "observacao").replace(u'\n', u' '); })
+        band_.field(Esquerda, y_, Direita - Esquerda, AlturaLinha - 1, QStringLiteral("observacao"), Corpo)
             .wrap(RelatorioEmpresa::LinhasObservacao);
         y_ += AlturaLinha - 1;
     }

@@ -71,7 +71,14 @@ Abertura AbreMovimento(platform::db::Connection& banco, qint64 codigoEmpresa, in
     banco.Close();
     const auto caminho = ProcuraOuCria(abertura.arquivo, abertura.falha);
     if (!caminho) return abertura;
-    const QString conexao = Conexao(*caminho);
+    abertura = AbreExistente(banco, abertura.arquivo, Conexao(*caminho));
+    if (abertura.aberta()) Geral::ConexaoMovimento = abertura.conexao;
+    return abertura;
+}
+
+Abertura AbreExistente(platform::db::Connection& banco, const QString& arquivo, const QString& conexao) {
+    Abertura abertura{arquivo, {}, {}};
+    banco.Close();
     try {
         banco.Open(conexao);
         // Opening reads nothing yet: a file that is no database fails here, not at the first search.
@@ -84,7 +91,6 @@ Abertura AbreMovimento(platform::db::Connection& banco, qint64 codigoEmpresa, in
         return abertura;
     }
     abertura.conexao = conexao;
-    Geral::ConexaoMovimento = conexao;
     return abertura;
 }
 

@@ -42,6 +42,11 @@ struct Abertura {
 // is left as it was, no partial file remains, and `falha` says why.
 Abertura AbreMovimento(platform::db::Connection& banco, qint64 codigoEmpresa, int ano);
 
+// Opens `banco` (closing it first) on `conexao`, the connection string of the existing movement
+// database `arquivo`, with the checks of AbreMovimento (a file that is no database or of an older layout
+// is refused); ConexaoMovimento is left as it was.
+Abertura AbreExistente(platform::db::Connection& banco, const QString& arquivo, const QString& conexao);
+
 // Tells a failed opening: "Não foi possível abrir o arquivo de movimento " + file + " (" + reason +
 // ") !" under "Erro", critical.
 void AvisaFalha(const Abertura& abertura);

@@ -2,10 +2,6 @@
 
 #include <algorithm>
 
-#include "platform/controls/TDBDate.h"
-#include "platform/controls/TDBNumber.h"
-#include "shell/JanelaCadastroCampos.h"
-
 namespace movimento {
 
 template <typename D>
@@ -21,25 +17,28 @@ std::vector<shell::CampoCadastro> CamposMes<D>::Campos() const {
 }
 
 template <typename D>
+void CamposMes<D>::DefineEscrita(QWidget* controle, shell::EscritaCampo escrita) {
+    escritas_.emplace_back(controle, std::move(escrita));
+}
+
+template <typename D>
 void CamposMes<D>::Mostra(const D& d) const {
+    for (const auto& [controle, coluna] : pares_) shell::MostraValorCampo(controle, Valor(d, *coluna));
+}
+
+template <typename D>
+QStringList CamposMes<D>::Guarda(const D& gravado) const {
+    QStringList nomes;
     for (const auto& [controle, coluna] : pares_) {
-        if (auto* data = qobject_cast<platform::controls::TDBDate*>(controle);
-            data && coluna->tipo == TipoMes::Data) {
-            // A date beyond the field's limits shows empty: shown, the field would refuse it as the
-            // clerk leaves it, and nothing else could be done in the window, not even cancel.
-            const QDate valor = d.*(coluna->data);
-            const bool cabe = !valor.isValid() || ((!data->MinDate().isValid() || valor >= data->MinDate()) &&
-                                                   (!data->MaxDate().isValid() || valor <= data->MaxDate()));
-            data->setValue(cabe ? valor : QDate());
-        } else if (auto* numero = qobject_cast<platform::controls::TDBNumber*>(controle);
-                   numero && coluna->tipo == TipoMes::Dinheiro) {
-            // A value the field cannot hold leaves it as it was: it shows none rather than the
-            // previous document's.
-            numero->setValue(Currency());
-            numero->setValue(coluna->Dinheiro(d));
-        } else if (coluna->tipo == TipoMes::Texto)
-            shell::DefineTextoCampo(controle, coluna->Texto(d));
+        const bool nulo = coluna->tipo == TipoMes::Texto && coluna->Texto(gravado).isNull();
+        const platform::db::Param valor = nulo ? platform::db::DbNull : Valor(gravado, *coluna);
+        shell::EscritaCampo escrita;
+        for (const auto& [c, e] : escritas_)
+            if (c == controle) escrita = e;
+        if (shell::GuardaValorCampo(controle, valor, escrita) && !nulo && coluna->tipo != TipoMes::Data)
+            nomes << shell::NomeValorGuardado(coluna->nome, valor);
     }
+    return nomes;
 }
 
 template <typename D>
@@ -56,6 +55,17 @@ Projecao<D> CamposMes<D>::Colunas() const {
         if (std::any_of(pares_.cbegin(), pares_.cend(), [&c](const auto& p) { return p.second == &c; }))
             colunas.push_back(&c);
     return colunas;
+}
+
+template <typename D>
+platform::db::ColumnList CamposMes<D>::Gravadas(const D& d, const Projecao<D>& colunas) const {
+    platform::db::ColumnList lista;
+    for (const ColunaMes<D>* c : colunas) {
+        const auto par =
+            std::find_if(pares_.cbegin(), pares_.cend(), [c](const auto& p) { return p.second == c; });
+        if (par == pares_.cend() || !shell::CampoIntacto(par->first)) lista.add(c->nome, Valor(d, *c));
+    }
+    return lista;
 }
 
 template class CamposMes<DocumentoIcms>;

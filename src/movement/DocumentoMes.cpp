@@ -63,6 +63,9 @@ class Mapa {
     }
 };
 
+// A stored empty text is no date: other tools store no date so.
+bool DataVazia(const platform::db::Field& campo) { return campo.isNull() || campo.toString().isEmpty(); }
+
 [[noreturn]] void TabelaInvalida(const QString& nome) {
     throw platform::values::RuntimeError(platform::values::ErrorNumber::InvalidArgument,
                                          QStringLiteral("Tabela de movimento inválida: ") + nome);
@@ -87,6 +90,8 @@ QString TabelaDoMovimento(const QString& tabela) {
         if (t.compare(tabela, Qt::CaseInsensitive) == 0) return t;
     TabelaInvalida(tabela);
 }
+
+int MesDaTabela(const QString& tabela) { return TabelaDoMovimento(tabela).right(2).toInt(); }
 
 const std::vector<ColunaMes<DocumentoIcms>>& ColunasIcms() {
     using D = DocumentoIcms;
@@ -243,7 +248,7 @@ D LeDocumentoDaLinha(const Recordset& rs) {
                 d.*(c->numero) = campo.toLongLong();
                 break;
             case TipoMes::Data:
-                d.*(c->data) = campo.toDate();
+                d.*(c->data) = DataVazia(campo) ? QDate() : campo.toDate();
                 break;
             case TipoMes::Dinheiro:
                 c->Dinheiro(d) = campo.toCurrency();
@@ -270,6 +275,16 @@ LeituraMes<D>::LeituraMes(platform::db::Connection& banco, const QString& tabela
                               params);
 }
 
+template <typename D>
+QDate LeituraMes<D>::Data(Recordset::RowValues& v, int coluna) const {
+    try {
+        return v.date();
+    } catch (const platform::values::RuntimeError&) {
+        if (DataVazia(rs_.Fields(coluna))) return QDate();
+        throw;
+    }
+}
+
 #define MOVIMENTO_MAPA(D)                                                 \
     template const ColunaMes<D>& ColunaDoMapa<D>(const QString&);         \
     template Projecao<D> Projeta<D>(const std::vector<const char*>&);     \
@@ -282,5 +297,32 @@ LeituraMes<D>::LeituraMes(platform::db::Connection& banco, const QString& tabela
 MOVIMENTO_MAPA(DocumentoIcms)
 MOVIMENTO_MAPA(DocumentoIss)
 #undef MOVIMENTO_MAPA
+
+QString ValorNegativo(const QString& raiz, int slot) {
+    static const std::pair<const char*, const char*> titulos[] = {{"vlrcontabil", "Valor Contábil"},
+                                                                  {"baseipi", "Base IPI"},
+                                                                  {"valripi", "IPI"},
+                                                                  {"isenipi", "Isento (IPI)"},
+                                                                  {"outripi", "Outras (IPI)"},
+                                                                  {"fonteicms", "ICMS na Fonte"},
+                                                                  {"descicms", "Desconto"},
+                                                                  {"baseicms", "Base de Cálculo"},
+                                                                  {"aliqicms", "Alíquota"},
+                                                                  {"valricms", "ICMS"},
+                                                                  {"isenicms", "Isento"},
+                                                                  {"outricms", "Outros"},
+                                                                  {"base", "Valor da Nota"},
+                                                                  {"aliq", "Aliq."},
+                                                                  {"iss", "I.S.S."},
+                                                                  {"ir", "I.R. Fonte"},
+                                                                  {"subempr", "S/Empreitadas"},
+                                                                  {"materiais", "Materiais"}};
+    QString titulo = raiz;
+    for (const auto& [nome, texto] : titulos)
+        if (raiz.compare(QLatin1String(nome), Qt::CaseInsensitive) == 0) titulo = QString::fromUtf8(texto);
+    const QString item = slot < 0 ? QString() : QStringLiteral(" do item %1").arg(slot + 1);
+    return QStringLiteral("Valor negativo em \"") + titulo + QStringLiteral("\"") + item +
+           QStringLiteral(": os livros fiscais não imprimem valores negativos !");
+}
 
 }  // namespace movimento

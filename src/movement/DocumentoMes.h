@@ -35,6 +35,10 @@ QString TabelaMes(const QString& familia, int mes);
 // error (invalid argument) for any other name.
 QString TabelaDoMovimento(const QString& tabela);
 
+// The month (1 to 12) of the month table `tabela` (TabelaDoMovimento); a run-time error (invalid
+// argument) for any other name.
+int MesDaTabela(const QString& tabela);
+
 // The amounts of one of an ICMS document's five item slots (baseicmsN, aliqicmsN, valricmsN,
 // isenicmsN, outricmsN). The rate is a percentage of up to four decimals.
 struct ItemIcms {
@@ -130,6 +134,23 @@ const std::vector<ColunaMes<Documento>>& ColunasMes() {
         return ColunasIss();
 }
 
+// The save rule that refuses a negative amount in the column `raiz` (of the item slot `slot`, from 0,
+// or -1), named by the caption its window shows.
+QString ValorNegativo(const QString& raiz, int slot);
+
+// The save rule broken by the first amount column of `d` that holds a negative value, or an empty
+// text. The legal models have no negative line, so the books refuse such a document and the windows
+// do not save one.
+template <typename Documento>
+QString ColunaNegativa(const Documento& d);
+
+template <typename Documento>
+QString ColunaNegativa(const Documento& d) {
+    for (const ColunaMes<Documento>& c : ColunasMes<Documento>())
+        if (c.tipo == TipoMes::Dinheiro && c.Dinheiro(d).raw() < 0) return ValorNegativo(c.raiz, c.slot);
+    return {};
+}
+
 // The columns of the month tables of `Documento` that no document carries: the ICMS tables' booklet
 // `talao`, which no window writes and no book or file reads. The template keeps them, so a rebuild
 // carries what older files hold there. The map's columns and these, in this order, are every column
@@ -171,7 +192,8 @@ template <typename Documento>
 platform::db::ColumnList ColunasGravadas(const Documento& d, const Projecao<Documento>& projecao);
 
 // The document of the current row of `rs` (any columns in any order, "SELECT *" included): each
-// column of the map that `rs` holds, read by name; the others stay empty.
+// column of the map that `rs` holds, read by name, its dates as LeituraMes reads them; the others stay
+// empty.
 template <typename Documento>
 Documento LeDocumentoDaLinha(const platform::db::Recordset& rs);
 
@@ -187,10 +209,12 @@ class LeituraMes {
     platform::db::Recordset& Linhas() { return rs_; }
 
     // Reads the current row into `d`; a text of a repeating column equal to the one of `anterior` is
-    // shared with it (kept once however many documents repeat it). A value that cannot be read as its
-    // column's kind throws as the recordset does.
+    // shared with it (kept once however many documents repeat it). A date is the day its first ten
+    // characters name ("2004-03-31 00:00:00" is 31/03/2004) and an empty text is no date, as NULL is.
+    // A value that cannot be read as its column's kind throws as the recordset does.
     void Le(Documento& d, const Documento& anterior) const {
         platform::db::Recordset::RowValues v(rs_);
+        int coluna = 0;
         for (const ColunaMes<Documento>* c : projecao_) {
             switch (c->tipo) {
                 case TipoMes::Texto:
@@ -200,16 +224,19 @@ class LeituraMes {
                     c->Dinheiro(d) = v.currency();
                     break;
                 case TipoMes::Data:
-                    d.*(c->data) = v.date();
+                    d.*(c->data) = Data(v, coluna);
                     break;
                 case TipoMes::Numero:
                     d.*(c->numero) = v.text().toLongLong();
                     break;
             }
+            ++coluna;
         }
     }
 
   private:
+    QDate Data(platform::db::Recordset::RowValues& v, int coluna) const;
+
     Projecao<Documento> projecao_;
     platform::db::Recordset rs_;
 };

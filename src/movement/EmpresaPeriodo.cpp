@@ -159,6 +159,8 @@ void EmpresaPeriodo::tdbAnomes_LostFocus() {
     if (!abertura.aberta()) {
         AvisaFalha(abertura);
         Fecha();
+        // What the clerk types next is a company code afresh, not digits after the refused one.
+        c_.txtCodigo->clear();
         platform::ui::setFocusTo(c_.txtCodigo);
         return;
     }

@@ -32,8 +32,8 @@ namespace movimento {
 // confirmed (see tdbAnomes_LostFocus), stores the period as the company's working
 // period (in the movement windows only, see `gravaPeriodo`), limits the window's entry date to the
 // period's days, opens the movement database (creating it from the template the first time) and runs
-// `aberta`; a file that cannot be made or opened is told, the session stays closed and the company code gets
-// the focus. The company's row stays readable in Empresa() while the session is open.
+// `aberta`; a file that cannot be made or opened is told, the session stays closed and the company code,
+// emptied, gets the focus. The company's row stays readable in Empresa() while the session is open.
 class EmpresaPeriodo : public QObject {
     Q_OBJECT
   public:

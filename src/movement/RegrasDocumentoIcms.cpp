@@ -88,7 +88,15 @@ std::vector<ErroDocumento> RegrasGravacao(const DocumentoIcms& doc, const Destin
                   ? "Erro de Soma, IPI embutido: Valor Contábil = Base ICMS + Isentas + Outras + ICMS Fonte"
                   : "Erro de Soma: Valor Contábil = Base ICMS + Isentas + Outras + ICMS Fonte + IPI");
     if (doc.vlrcontabil.isZero()) fatal("Um registro não pode ser gravado sem valor contábil !");
+    if (const QString negativo = ColunaNegativa(doc); !negativo.isEmpty()) fatal(negativo);
     if (!doc.datalan.isValid()) fatal("Todo registro deve ter uma data !");
+    if (destino.periodo.isValid()) {
+        const QDate ultimo = destino.periodo.addDays(destino.periodo.daysInMonth() - destino.periodo.day());
+        if (!doc.demiss.isValid() && destino.entradas)
+            fatal("Data de emissão ausente");
+        else if (doc.demiss > ultimo)
+            fatal("Data de emissão posterior ao período");
+    }
     if (CgcPreenchido(doc.cgc)) {
         if (!cadastrado(doc.cgc)) fatal("O CNPJ/CPF utilizado no lançamento não foi cadastrado !");
     } else if (destino.entradas) {

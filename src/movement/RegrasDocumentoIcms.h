@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QStringView>
 #include <functional>
@@ -45,10 +46,12 @@ QString NumeroDocumento(QStringView texto);
 // "00.000.000/0000-00" are both filled).
 bool CgcPreenchido(QStringView cgc);
 
-// Where a document is saved: among the entries or the exits of a company of state `uf`.
+// Where a document is saved: among the entries or the exits of a company of state `uf`, in the month
+// of `periodo` (none: the issue date is not checked).
 struct DestinoDocumento {
     bool entradas = true;
     QString uf;
+    QDate periodo;
 };
 
 // One broken rule: its severity (shell::ErroFatal or shell::AlertaErro) and its message.
@@ -63,7 +66,9 @@ struct ErroDocumento {
 // each slot: a rate above 99,99 is fatal; a slot whose base + exempt + other is above 0 is summed into
 // the accounting sum, and an ICMS that differs from values::taxAmount(base, rate) is a warning that
 // quotes it. Then, all fatal: the accounting value differs from that sum plus the ICMS at source, plus
-// the IPI amount unless the launch type is "99"; the accounting value is 0; no entry date; a filled
+// the IPI amount unless the launch type is "99"; the accounting value is 0; an amount is negative
+// (ColunaNegativa); no entry date; no issue
+// date in entries, or one after the period's last day (the books refuse both); a filled
 // CNPJ/CPF that `cadastrado` (asked only for a filled one, with the field's text) does not find, or an
 // empty one in entries; a CFOP that does not suit the direction (CodigoFiscalAdequado, the document's
 // state compared as typed with the company's); no first number; no CFOP digit. Empty when the document

@@ -33,6 +33,7 @@ RegrasIss TestaRegrasIss(const DocumentoIss& d, bool modelo53) {
     if (d.serie.trimmed().isEmpty()) erro(fatal, QStringLiteral("O Campo Série é Obrigatório !"));
     if (d.docinicial.isEmpty()) erro(fatal, QStringLiteral("O Campo Número Inicial é Obrigatório !"));
     if (d.base.isZero()) erro(fatal, QStringLiteral("O Campo Valor da Nota é Obrigatório !"));
+    if (const QString negativo = ColunaNegativa(d); !negativo.isEmpty()) erro(fatal, negativo);
 
     const Currency zero;
     const Currency V = d.base, A = d.aliq, I = d.iss, S = d.subempr, M = d.materiais;

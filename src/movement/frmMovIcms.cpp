@@ -74,13 +74,13 @@ class CadastroIcms : public CadastroMovimento {
 
     void MostraRegistro() override {
         auto& j = janela_;
-        const DocumentoIcms d =
-            DocumentoNaJanela(LeDocumentoDaLinha<DocumentoIcms>(Registro()), j.TabelaCfop);
+        const auto gravado = LeDocumentoDaLinha<DocumentoIcms>(Registro());
+        const DocumentoIcms d = DocumentoNaJanela(gravado, j.TabelaCfop);
         j.mskCodigo->setText(Geral::Zeros(d.codauto, 6));
         campos_.Mostra(d);
         PreencheItens(j.ArrayItens, ItensDoDocumento(d));
         j.tdgItens->ReBind();
-        AvisaGuardados(d);
+        AvisaGuardados(gravado);
     }
 
     // The company fields are part of the state too: open while idle or without a company, locked
@@ -93,7 +93,6 @@ class CadastroIcms : public CadastroMovimento {
         }
         AjustaEmpresa(estado, j.txtCodigo, j.tdbAnomes, j.Empresa());
         if (estado == shell::Ocioso || estado == shell::SemEmpresa) j.LimpaItens();
-        if (estado != shell::Carregado) guardados_.Esquece();
         if (estado == shell::Carregado || estado == shell::Novo)
             setBackColor(j.mskCodigo, platform::controls::menuColor());
     }
@@ -105,7 +104,8 @@ class CadastroIcms : public CadastroMovimento {
         const auto cadastrado = [&j](const QString& cgc) {
             return registers::forcli::Existe(j.Empresa().BancoCadastro(), j.TabelaParticipante, cgc);
         };
-        for (const auto& e : RegrasGravacao(DocumentoDaJanela(), {j.Entradas, j.lblUf->text()}, cadastrado))
+        for (const auto& e : RegrasGravacao(DocumentoDaJanela(),
+                                            {j.Entradas, j.lblUf->text(), j.Empresa().Periodo()}, cadastrado))
             shell::AdicionaErro(e.severidade, e.mensagem);
     }
 
@@ -117,7 +117,7 @@ class CadastroIcms : public CadastroMovimento {
             if (c.slot >= 0) colunas.push_back(&c);
         DocumentoIcms d = DocumentoDaJanela();
         d.codfiscal = CodigoFiscalProcurado(d.codfiscal);
-        return ColunasGravadas(d, colunas);
+        return campos_.Gravadas(d, colunas);
     }
 
     // The next code moves only once the insert succeeded, past the code the database gave.
@@ -136,7 +136,6 @@ class CadastroIcms : public CadastroMovimento {
     // item is empty, its type one blank.
     DocumentoIcms DocumentoDaJanela() const {
         DocumentoIcms d = campos_.Le();
-        guardados_.Restaura(d);
         const auto itens = ItensParaGravar(janela_.ArrayItens);
         for (int slot = 0; slot < SlotsItens; ++slot) {
             const ItemGrade item = slot < int(itens.size()) ? itens[std::size_t(slot)] : ItemGrade{};
@@ -146,23 +145,21 @@ class CadastroIcms : public CadastroMovimento {
         return d;
     }
 
-    // Names what the fields cannot show of `d` as stored; the items keep their stored amounts in the
-    // grid's array, so only those beyond what a cell takes are named.
+    // Names what the fields cannot show of `d` as stored: the dates by what keeps them from the month,
+    // the fields' values, and the items' amounts beyond what a cell takes (the items keep their stored
+    // amounts in the grid's array).
     void AvisaGuardados(const DocumentoIcms& d) {
-        QStringList itens;
+        QStringList nomes = DatasForaDoMes(janela_.Empresa().Periodo(), d.datalan, &d.demiss, false);
+        nomes << campos_.Guarda(d);
         for (const auto& c : ColunasIcms())
             if (c.slot >= 0 && c.tipo == TipoMes::Dinheiro)
                 if (const QString nome = ValorAlemDoCampo(c.nome, c.Dinheiro(d)); !nome.isEmpty())
-                    itens << nome;
-        const QString aviso = guardados_.Confere(campos_, d, janela_.Empresa().Periodo(), itens);
-        if (!aviso.isEmpty())
-            platform::ui::MsgBox(aviso, platform::ui::Msg::OKOnly + platform::ui::Msg::Exclamation,
-                                 QStringLiteral("Atenção"));
+                    nomes << nome;
+        shell::AvisaValoresGuardados(nomes, QStringLiteral("documento"));
     }
 
     frmMovIcms& janela_;
     CamposMes<DocumentoIcms> campos_;
-    ValoresGuardados<DocumentoIcms> guardados_;
     bool gravouNovo_ = false;
     // The code after the one just inserted, taken over once the save has ended.
     qint64 proximo_ = 0;

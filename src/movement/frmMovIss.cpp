@@ -54,7 +54,6 @@ class CadastroIss : public CadastroMovimento {
     // The document as the fields hold it, the type by its code.
     DocumentoIss DocumentoDaJanela() const {
         DocumentoIss d = campos_.Le();
-        guardados_.Restaura(d);
         d.tipo = QString(CodigoTipoIss(d.tipo));
         return d;
     }
@@ -79,10 +78,9 @@ class CadastroIss : public CadastroMovimento {
         j.mskCodigo->setText(Geral::Zeros(d.codauto, 6));
         campos_.Mostra(d);
         j.cmbTipo->setCurrentIndex(tipo);
-        const QString aviso = guardados_.Confere(campos_, d, j.Empresa().Periodo());
-        if (!aviso.isEmpty())
-            platform::ui::MsgBox(aviso, platform::ui::Msg::OKOnly + platform::ui::Msg::Exclamation,
-                                 QStringLiteral("Atenção"));
+        QStringList nomes = DatasForaDoMes(j.Empresa().Periodo(), d.datalan, nullptr, false);
+        nomes << campos_.Guarda(d);
+        shell::AvisaValoresGuardados(nomes, QStringLiteral("documento"));
     }
 
     void TestaRegras() override {
@@ -104,13 +102,14 @@ class CadastroIss : public CadastroMovimento {
             d.subempr = carregado_.subempr;
             d.materiais = carregado_.materiais;
         }
-        return ColunasGravadas(d, campos_.Colunas());
+        return campos_.Gravadas(d, campos_.Colunas());
     }
 
-    // A single-number document stores no last number.
+    // A single-number document stores no last number; numbers loaded and not typed over stay as stored.
     void GravaRegistro(bool inclusao) override {
         auto& j = janela_;
-        if (NumeroDoc(j.txtNinicio->text()) == NumeroDoc(j.txtNfim->text())) j.txtNfim->clear();
+        const bool intactos = shell::CampoIntacto(j.txtNinicio) && shell::CampoIntacto(j.txtNfim);
+        if (!intactos && NumeroDoc(j.txtNinicio->text()) == NumeroDoc(j.txtNfim->text())) j.txtNfim->clear();
         JanelaCadastro::GravaRegistro(inclusao);
         if (inclusao) proximo_ = ChaveAtual().toLongLong() + 1;
     }
@@ -123,7 +122,6 @@ class CadastroIss : public CadastroMovimento {
         }
         AjustaEmpresa(estado, j.txtCodigo, j.tdbAnomes, j.Empresa());
         if (estado == shell::Ocioso || estado == shell::SemEmpresa) j.cmbTipo->setCurrentIndex(-1);
-        if (estado != shell::Carregado) guardados_.Esquece();
         if (estado == shell::Carregado) j.AjustaModelo();
     }
 
@@ -136,7 +134,6 @@ class CadastroIss : public CadastroMovimento {
   private:
     frmMovIss& janela_;
     CamposMes<DocumentoIss> campos_;
-    ValoresGuardados<DocumentoIss> guardados_;
     DocumentoIss carregado_;
     // The code after the one just inserted, taken over once the save has ended.
     qint64 proximo_ = 0;
@@ -179,6 +176,16 @@ frmMovIss::frmMovIss(QWidget* parent) : Form(parent) {
                                     {txtObs, "observ"},
                                     {tdbSempr, "subempr"},
                                     {tdbVmateriais, "materiais"}});
+    // The numbers are written as their digits and the type as its code: a stored value that would
+    // not come back so is kept.
+    const auto numero = [](const platform::db::Param& p) {
+        return platform::db::Param(QString::number(NumeroDoc(std::get<QString>(p.value()))));
+    };
+    campos.DefineEscrita(txtNinicio, numero);
+    campos.DefineEscrita(txtNfim, numero);
+    campos.DefineEscrita(cmbTipo, [](const platform::db::Param& p) {
+        return platform::db::Param(QString(CodigoTipoIss(std::get<QString>(p.value()))));
+    });
     d.campos = campos.Campos();
     d.lblTit = &lblTit;
     d.cmdGravar = cmdGravar;

@@ -538,9 +538,18 @@ bool JanelaCadastro::LocalizaRegistro(const QString& chave) {
 
 void JanelaCadastro::CriaRegistro(const QString& chave) { ColunasChave(chave).insert(conexao_, tabela_); }
 
+// A null is kept without a word: its field shows it empty.
 void JanelaCadastro::MostraRegistro() {
-    for (const auto& campo : def_.campos)
-        if (!campo.coluna.isEmpty()) MostraValorCampo(campo.controle, registro_.Fields(campo.Coluna()));
+    QStringList nomes;
+    for (const auto& campo : def_.campos) {
+        if (campo.coluna.isEmpty()) continue;
+        const auto valor = registro_.Fields(campo.Coluna());
+        MostraValorCampo(campo.controle, valor);
+        if (const auto gravado = ValorGravado(campo.controle, valor);
+            GuardaValorCampo(campo.controle, gravado) && !valor.isNull())
+            nomes << NomeValorGuardado(campo.Coluna(), gravado);
+    }
+    AvisaValoresGuardados(nomes, QStringLiteral("registro"));
 }
 
 ColumnList JanelaCadastro::ColunasRegistro() const {

@@ -9,6 +9,7 @@
 #include "platform/controls/XArrayDB.h"
 #include "platform/ui/Focus.h"
 #include "platform/ui/ShowModal.h"
+#include "platform/values/MaskedText.h"
 #include "platform/values/RuntimeError.h"
 #include "platform/values/Vb.h"
 #include "shell/EstadoGeral.h"
@@ -38,7 +39,7 @@ FormaCelula Numero(const QString& padrao) {
 
 namespace {
 QString TextoCelula(const platform::db::Field& valor, const FormaCelula& forma) {
-    return forma ? forma(valor) : valor.toString();
+    return forma ? forma(valor) : values::blankIfEmptyMask(valor.toString());
 }
 }  // namespace
 

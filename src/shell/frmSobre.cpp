@@ -80,7 +80,8 @@ void frmSobre::Form_Load() { lblVersion->setText(TextoVersao(QStringLiteral(RT_V
 
 void frmSobre::cmdOk_Click() { close(); }
 
-// Whatever keeps System Information from starting ends in the one message; the box stays open.
+// Whatever keeps System Information from starting ends in the one message, in the users' language; the
+// box stays open.
 void frmSobre::cmdSysInfo_Click() {
     bool iniciado = false;
     try {
@@ -89,7 +90,7 @@ void frmSobre::cmdSysInfo_Click() {
         iniciado = false;
     }
     if (!iniciado)
-        platform::ui::MsgBox(QStringLiteral("System Information Is Unavailable At This Time"),
+        platform::ui::MsgBox(QStringLiteral("As Informações do Sistema Não Estão Disponíveis No Momento"),
                              platform::ui::Msg::OKOnly);
 }
 

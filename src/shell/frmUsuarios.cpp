@@ -332,6 +332,8 @@ void frmUsuarios::AjustaBotao(EstadoCadastro estado) {
     switch (estado) {
         case Ocioso:
             Geral::LimpaCampos(this);
+            // A cleared form shows the printer a new user gets.
+            MostraImpressora(QString());
             cadastro_->LimpaMask();
             Geral::HabilitaCampos(this, false);
             for (QPushButton* b : {cmdImprimir, cmdGravar, cmdCancelar, cmdApagar, cmdTrocasen})
@@ -363,6 +365,7 @@ void frmUsuarios::AjustaBotao(EstadoCadastro estado) {
             Geral::HabilitaCampos(this, true);
             mskCodigo->setEnabled(false);
             Geral::LimpaCampos(this);
+            MostraImpressora(QString());
             for (QPushButton* b : {cmdPesquisar, cmdImprimir, cmdApagar, cmdTrocasen, cmdSair})
                 b->setEnabled(false);
             cmdCancelar->setEnabled(true);

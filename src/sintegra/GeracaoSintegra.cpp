@@ -98,12 +98,18 @@ ResultadoGeracao GeraArquivoSintegra(const PedidoSintegra& pedido, platform::db:
             Msg::YesNo | Msg::Critical, QStringLiteral("Erro ao Localizar Arquivo")) != Msg::Yes)
         return ResultadoGeracao::NaoSubstituida;
 
-    const std::optional<QString> conexao =
-        acesso.localiza(Empresas::NumeroEmpresa(platform::values::Trim(pedido.codigo)), pedido.inicio.year());
+    const qint64 codigo = Empresas::NumeroEmpresa(platform::values::Trim(pedido.codigo));
+    const std::optional<QString> conexao = acesso.localiza(codigo, pedido.inicio.year());
     if (!conexao) return ResultadoGeracao::SemMovimento;
 
     FechaMovimento fecha{movimento};
-    movimento.Open(*conexao);
+    // The movement windows and the books refuse a file of an older layout: so does the file.
+    const movimento::Abertura abertura =
+        movimento::AbreExistente(movimento, movimento::NomeArquivo(codigo, pedido.inicio.year()), *conexao);
+    if (!abertura.aberta()) {
+        movimento::AvisaFalha(abertura);
+        return ResultadoGeracao::MovimentoIlegivel;
+    }
     LinhasRegistros registros(pedido.inicio.year() >= 2003);
     const QStringList recusas =
         ColetaMovimento(movimento, cadastro,

@@ -35,6 +35,7 @@ enum class ResultadoGeracao {
     Recusada,             // a field was wrong: listed in the error list
     NaoSubstituida,       // the file exists and the user keeps it: the name field takes the focus
     SemMovimento,         // the company has no movement database of that year
+    MovimentoIlegivel,    // the movement database is no database or of an older layout: told
     DocumentosRecusados,  // documents that cannot go into the file were listed
     FalhaGravacao,        // the file could not be written; none was left
     Concluida,
@@ -47,7 +48,8 @@ QString NomeArquivoPadrao(qint64 codigo);
 // The generation of the SINTEGRA file of the button of the window. First every wrong field is listed at
 // once as a fatal row of the error list, before anything is touched; then an existing file is replaced
 // only when the user says so; the movement database of the company and of the start year is opened on
-// `movimento` and closed again on every path; the
+// `movimento` (one of an older layout is refused and told, as the movement windows tell it) and closed
+// again on every path; the
 // collection refills RegSint; the file (records 10, 11, the registers, 90; Windows-1252, CRLF) is written
 // beside its target and put in its place only when complete, and only then "Arquivo Finalizado" is shown.
 // A database failure throws, RegSint rolled back.

@@ -38,6 +38,7 @@ enum Falha {
     TransporteSemModelo,
     EmissaoForaDoPeriodo,
     NumeroInvalido,
+    SerieLonga,
     ValorNegativo,
     ValorAcima,
     ValorContabil,
@@ -55,6 +56,7 @@ constexpr QStringView TextoFalha[QuantasFalhas] = {
     u"CFOP de transporte num documento que não é de transporte",
     u"Data de emissão fora do período",
     u"Número do documento inválido",
+    u"Série maior que o campo do arquivo",
     u"Valor negativo",
     u"Valor acima do limite do arquivo",
     u"Valor contábil menor que a soma dos valores do ICMS",
@@ -258,6 +260,11 @@ bool SlotTomado(const ItemIcms& item) {
 
 QString CampoInscricao(const QString& ie) {
     const QString d = Digitos(ie);
+    // A rural producer of São Paulo is registered as "P" and twelve digits ("P-01100424.3/002"), and
+    // is written and checked so, the letter included.
+    const QStringView texto = platform::values::TrimmedView(ie);
+    if (d.size() == 12 && !texto.isEmpty() && texto.front().toUpper() == u'P')
+        return (u'P' + d).leftJustified(14);
     return d.size() < 8 ? Isento : d.left(14).leftJustified(14);
 }
 
@@ -292,7 +299,12 @@ void ConverteDocumento(const DocumentoIcms& documento, const ContextoConversao& 
         destino.demis = DataSintegra(data);
     }
     r.demis = destino.demis;
-    r.serie = QStringLiteral("   ");
+    // The series lets the authorities match the line to the document; none is blanks.
+    r.serie = platform::values::Trim(documento.serie);
+    if (r.serie.size() > (r.regtip == u"76" ? 2 : 3))
+        falhas[SerieLonga] = true;
+    else
+        r.serie = r.serie.leftJustified(3);
     // The company issued the document itself when it is an exit, its own entry invoice or a document
     // under its own CNPJ.
     const bool propria =

@@ -61,7 +61,8 @@ bool SlotTomado(const ItemIcms& item);
 inline constexpr QStringView MascaraCgcVazia = u"__.___.___/____-__";
 
 // The state-registration field of a register from the registration as typed: its first 14 digits,
-// blanks on the right, or "ISENTO" and eight blanks when it has fewer than 8 digits ("ISENTO" itself).
+// blanks on the right, or "ISENTO" and eight blanks when it has fewer than 8 digits ("ISENTO" itself);
+// a São Paulo rural producer's ("P-01100424.3/002": "P" and twelve digits) is "P" and its digits.
 QString CampoInscricao(const QString& ie);
 
 // The document model code of a species ("NF" -> "01", "CMR" -> "2B"); any other species, the empty one
@@ -76,7 +77,8 @@ QString ModeloEspecie(const QString& especie);
 // register 61 for the consumer invoice, the producer's invoice and the tickets, 50 for the models 01, 03,
 // 06 and 22, and no other model. An entry is dated by its entry date, an exit by its issue date; an exit
 // issued in another period of the same year gives nothing (it belongs to that period's file). The issuer
-// is "T" for an entry of another party, "P" otherwise; the total of each slot is its share of the
+// is "T" for an entry of another party, "P" otherwise; the series is the document's, trimmed (blanks
+// where it has none; longer than the record's field, a fault); the total of each slot is its share of the
 // document's valor contábil (IPI and ICMS at source included when the document's value includes them).
 // The state-registration field comes from `inscricoes` (the suppliers' for entries, the clients' for
 // exits); an operation with another country (state EX or CFOP 3 or 7) has zeros, "ISENTO" and "EX" for

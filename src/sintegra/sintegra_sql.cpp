@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "movement/ValoresGuardados.h"
 #include "platform/db/Recordset.h"
 #include "platform/db/TableNames.h"
 #include "platform/values/RuntimeError.h"
@@ -27,10 +28,14 @@ Inscricoes LeInscricoes(Connection& cadastro, const QString& tabela) {
 namespace {
 
 // Why the current row of `rs` gives no document, after `falha` stopped its reading (none: it was
-// read): an entry date or issue date that cannot be read as a day, a missing entry date, or the
-// failure itself.
+// read): a missing entry date, an entry date or issue date that cannot be read as a day, or the
+// failure itself. An empty text is no date, as NULL is.
 QString Recusa(const Recordset& rs, const platform::values::RuntimeError* falha) {
-    const auto ilegivel = [&rs](const QString& coluna, const char* rotulo) -> std::optional<QString> {
+    const auto vazia = [&rs](const QString& coluna) {
+        return rs.Fields(coluna).isNull() || rs.Fields(coluna).toString().isEmpty();
+    };
+    const auto ilegivel = [&](const QString& coluna, const char* rotulo) -> std::optional<QString> {
+        if (vazia(coluna)) return std::nullopt;
         try {
             rs.Fields(coluna).toDate();
             return std::nullopt;
@@ -39,8 +44,8 @@ QString Recusa(const Recordset& rs, const platform::values::RuntimeError* falha)
                    rs.Fields(coluna).toString() + u'"';
         }
     };
+    if (vazia(QStringLiteral("datalan"))) return QStringLiteral("Data de lançamento ausente");
     if (const auto e = ilegivel(QStringLiteral("datalan"), "Data de lançamento")) return *e;
-    if (rs.Fields(QStringLiteral("datalan")).isNull()) return QStringLiteral("Data de lançamento ausente");
     if (const auto e = ilegivel(QStringLiteral("demiss"), "Data de emissão")) return *e;
     return falha ? falha->description() : QString();
 }
@@ -52,25 +57,36 @@ void LeDocumentos(Connection& movimento, const QString& tabela, bool saida, bool
                   const std::function<void(const DocumentoIcms&)>& documento) {
     // The columns the file takes, found in the map once.
     static const auto colunas = movimento::Projeta<DocumentoIcms>(
-        {"docinicial", "datalan", "demiss", "especie", "cgc", "uf", "codfiscal", "vlrcontabil", "baseicms",
-         "isenicms", "outricms", "valricms", "aliqicms"});
-    // A date missing, stored in another form, or not a day of the calendar ('2003-02-31',
-    // '0000-00-00', '15/03/2003') is taken too, to be refused rather than left out without a word.
+        {"docinicial", "datalan", "demiss", "especie", "serie", "cgc", "uf", "codfiscal", "vlrcontabil",
+         "baseicms", "isenicms", "outricms", "valricms", "aliqicms"});
+    // A date is the day its first ten characters name, whatever another tool wrote after them
+    // ("2004-03-31 00:00:00"). One missing, stored in another form, or not a day of the calendar
+    // ('2003-02-31', '0000-00-00', '15/03/2003') is taken too, to be refused rather than left out
+    // without a word.
     static const QString ilegivel =
         QStringLiteral(" OR datalan IS NULL OR date(substr(datalan, 1, 10)) IS NOT substr(datalan, 1, 10)");
-    static const QString ordem = QStringLiteral(" ORDER BY datalan, cgc, docinicial, codauto");
+    static const QString ordem = QStringLiteral(" ORDER BY substr(datalan, 1, 10), cgc, docinicial, codauto");
+    const QDate primeiroDia(inicio.year(), movimento::MesDaTabela(tabela), 1);
+    const QDate ultimoDia(inicio.year(), primeiroDia.month(), primeiroDia.daysInMonth());
     QString condicao;
     platform::db::Params valores{inicio, fim};
     if (!saida) {
-        condicao = QStringLiteral("WHERE datalan BETWEEN ? AND ?") + ilegivel;
+        // An entry is in the file of its entry date; one that its month's table does not hold would be
+        // in no file: it is taken to be refused.
+        condicao = QStringLiteral(
+                       "WHERE substr(datalan, 1, 10) BETWEEN ? AND ? OR substr(datalan, 1, 10) NOT BETWEEN ? "
+                       "AND ?") +
+                   ilegivel;
+        valores.insert(valores.end(), {primeiroDia, ultimoDia});
     } else {
         // An exit issued in another month of the year is in that month's file, whichever table holds it;
         // one issued in another year is in no file of this database.
-        condicao = QStringLiteral("WHERE coalesce(nullif(demiss, ''), datalan) BETWEEN ? AND ?");
+        condicao =
+            QStringLiteral("WHERE substr(coalesce(nullif(demiss, ''), datalan), 1, 10) BETWEEN ? AND ?");
         if (doPeriodo) {
             condicao += QStringLiteral(
-                            " OR datalan BETWEEN ? AND ? AND (demiss NOT BETWEEN ? AND ? OR "
-                            "date(substr(demiss, 1, 10)) IS NOT substr(demiss, 1, 10))") +
+                            " OR substr(datalan, 1, 10) BETWEEN ? AND ? AND (substr(demiss, 1, 10) NOT "
+                            "BETWEEN ? AND ? OR date(substr(demiss, 1, 10)) IS NOT substr(demiss, 1, 10))") +
                         ilegivel;
             valores.insert(valores.end(),
                            {inicio, fim, QDate(inicio.year(), 1, 1), QDate(inicio.year(), 12, 31)});
@@ -90,7 +106,10 @@ void LeDocumentos(Connection& movimento, const QString& tabela, bool saida, bool
         QString recusa;
         try {
             leitura.Le(d, algum ? lidos[1 - atual] : nenhum);
-            if (!d.datalan.isValid()) recusa = Recusa(rs, nullptr);
+            if (!d.datalan.isValid())
+                recusa = Recusa(rs, nullptr);
+            else if (!saida && (d.datalan < primeiroDia || d.datalan > ultimoDia))
+                recusa = movimento::DatasForaDoMes(primeiroDia, d.datalan, nullptr, false).front();
         } catch (const platform::values::RuntimeError& e) {
             recusa = Recusa(rs, &e);
         }

@@ -19,15 +19,18 @@ using platform::db::Connection;
 // of two rows of one `cgc`, the first.
 Inscricoes LeInscricoes(Connection& cadastro, const QString& tabela);
 
-// The documents of the month table `tabela` of the exits (`saida`) or entries of the movement that the
-// file of the period `inicio`-`fim` takes: entries entered in the period, exits issued in it (entered in
-// it where no issue date is stored), in order of entry date, CNPJ/CPF text, initial number and record
-// code. A table of a month of the period (`doPeriodo`) also gives the rows that no file of the year can
-// take, to be refused: an exit entered in the period and issued in another year or on a date that cannot
-// be read, a row without entry date or with one that cannot be read. Each is given to `documento` as it
-// is read, and lives only through that call. A row whose date cannot be read as a day, or whose stored
-// value cannot be read as what its column holds, gives no document but a text in `recusas` naming the
-// book, the table and the number, and why.
+// The documents of the month table `tabela` (its month of the period's year) of the exits
+// (`saida`) or entries of the movement that the file of the period `inicio`-`fim` takes: entries entered
+// in the period, exits issued in it (entered in it where no issue date is stored), in order of entry
+// date, CNPJ/CPF text, initial number and record code. A date is the day its first ten characters name;
+// an empty one is none. The entries table also gives the rows that no file can take, to be refused: a row
+// entered in another month than its table's, without entry date or with one that cannot be read. A table
+// of a month of the period (`doPeriodo`) of the exits also gives an exit entered in the period and issued
+// in another year or on a date that cannot be read, and a row without entry date or with one that cannot
+// be read. Each is given to `documento` as it is read, and lives only through that call. A row whose date
+// cannot be read as a day or does not place it in its table, or whose stored value cannot be read as what
+// its column holds, gives no document but a text in `recusas` naming the book, the table and the number,
+// and why.
 void LeDocumentos(Connection& movimento, const QString& tabela, bool saida, bool doPeriodo,
                   const QDate& inicio, const QDate& fim, QStringList& recusas,
                   const std::function<void(const DocumentoIcms&)>& documento);

@@ -1,7 +1,6 @@
 #include "utilities/ImpressaoListagem.h"
 
 #include "companies/CamposEmpresa.h"
-#include "companies/CodigosEmpresa.h"
 #include "platform/db/Connection.h"
 #include "platform/report/Formula.h"
 #include "platform/report/PrintRoutines.h"
@@ -20,15 +19,6 @@ QString NomeEscritorio() {
     cn.Open(Geral::ConexaoCadastro);
     return shell::LeEscritorio(cn);
 }
-
-// A masked field never filled is stored as its empty mask: the listing prints nothing for it.
-void SemMascarasVazias(std::vector<report::Value>& linha) {
-    using namespace Empresas;
-    static const QStringList vazias{MascaraVazia(MascaraCei), MascaraVazia(MascaraCgc),
-                                    MascaraVazia(MascaraCcm), MascaraVazia(MascaraCnae)};
-    for (auto& v : linha)
-        if (auto* texto = std::get_if<QString>(&v); texto && vazias.contains(*texto)) texto->clear();
-}
 }  // namespace
 
 QString RelatorioListagem(int modelo) {
@@ -41,10 +31,7 @@ bool ImprimeListagem(platform::db::Recordset& rs, int modelo, const QString& tit
     std::vector<std::vector<report::Value>> linhas;
     linhas.reserve(std::size_t(rs.RecordCount()));
     // The listings carry no tax regime and no capital: the row's three extras stay empty.
-    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
-        linhas.push_back(Empresas::LinhaEmpresa(rs, {}));
-        SemMascarasVazias(linhas.back());
-    }
+    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) linhas.push_back(Empresas::LinhaEmpresa(rs, {}));
     dados.AddRows(linhas);
     return report::PrintByAutomation(
         Geral::DiretorioSistema + RelatorioListagem(modelo), dados, QStringLiteral("Listagens Resumidas"),

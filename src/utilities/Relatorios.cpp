@@ -55,11 +55,7 @@ std::vector<Column> colunasDe(int modelo) {
                     Listada("Mês Base", "mes_base_fiscal", 18).computedBy([](const ReportContext& c) {
                         return textoDe(c, "mes_base_fiscal").mid(3);
                     }),
-                    Listada("Observações", "observacao", 87)
-                        .computedBy([](const ReportContext& c) {
-                            return textoDe(c, "observacao").replace(u'\n', u' ');
-                        })
-                        .wrapped()};
+                    Listada("Observações", "observacao", 87).wrapped()};
         case 3:
             return {Codigo(),
                     Listada("Nome", "Nome", 60),
@@ -129,12 +125,11 @@ ListagemResumida::ListagemResumida(int modelo) {
         const double x = tabela.x(i);
         const double w = tabela.width(i);
         pageHeader.text(x, 17.5, w, 4.5, c.caption, titulo, c.align);
-        if (c.compute) {
+        if (c.compute)
             detail.computed(x, 0.5, w, 4, corpo, c.align, c.compute);
-            if (c.wraps) detail.wrap(LinhasObservacao);
-        } else {
+        else
             detail.field(x, 0.5, w, 4, c.field, corpo, c.align);
-        }
+        if (c.wraps) detail.wrap(LinhasObservacao);
     }
 }
 

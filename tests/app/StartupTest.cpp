@@ -1,12 +1,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QImage>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPointer>
 #include <QTimer>
 #include <QToolBar>
+#include <algorithm>
+#include <cmath>
 
 #include "AppFixture.h"
 #include "app/MotorImpressao.h"
@@ -47,6 +50,22 @@ class JanelaTeste : public platform::ui::Form {
   public:
     JanelaTeste() { setWindowTitle(QStringLiteral("Janela de Teste")); }
 };
+
+// How colourful a toolbar picture is (mean saturation) and how much it stands out (spread of the
+// lightness of its visible pixels), as a 24-pixel button shows it.
+std::pair<double, double> SaturacaoContraste(const QIcon& icone, QIcon::Mode modo) {
+    const QImage imagem = icone.pixmap(24, modo).toImage();
+    double saturacao = 0, soma = 0, quadrados = 0, n = 0;
+    for (int y = 0; y < imagem.height(); ++y)
+        for (int x = 0; x < imagem.width(); ++x)
+            if (const QColor c = imagem.pixelColor(x, y); c.alpha() >= 128) {
+                saturacao += c.hsvSaturationF();
+                soma += c.lightnessF();
+                quadrados += c.lightnessF() * c.lightnessF();
+                ++n;
+            }
+    return {saturacao / n, std::sqrt(quadrados / n - (soma / n) * (soma / n))};
+}
 
 // A register window holding an unsaved record: it refuses to close.
 class JanelaOcupada : public platform::ui::Form {
@@ -262,6 +281,20 @@ TEST_F(StartupTest, MenuCaptionsToolbarTipsAndTheWindowList) {
     EXPECT_EQ(w.botao(13)->toolTip(), "Mudar Impressora");
     for (int b : {1, 5, 8, 11}) EXPECT_TRUE(w.botao(b)->isSeparator()) << b;
     EXPECT_EQ(w.tobMdi()->objectName(), "tobMdi");
+    // Each button has a picture of its own, in colour; greyed, it plainly cannot be pressed.
+    std::vector<QImage> figuras;
+    for (int b : {2, 3, 4, 6, 7, 9, 10, 12, 13}) {
+        SCOPED_TRACE(b);
+        const QIcon icone = w.botao(b)->icon();
+        const auto [saturacao, contraste] = SaturacaoContraste(icone, QIcon::Normal);
+        const auto [saturacaoApagada, contrasteApagado] = SaturacaoContraste(icone, QIcon::Disabled);
+        EXPECT_GT(saturacao, 0.15);
+        EXPECT_LT(saturacaoApagada, 0.02);
+        EXPECT_LT(contrasteApagado, contraste / 2);
+        const QImage figura = icone.pixmap(24).toImage();
+        EXPECT_EQ(std::count(figuras.begin(), figuras.end(), figura), 0);
+        figuras.push_back(figura);
+    }
 
     // One shared instance however often it is asked for, and listed under "&Janelas".
     platform::ui::ShowForm<JanelaTeste>();
@@ -297,6 +330,13 @@ TEST_F(StartupTest, TheProgramsOwnTableOpensEveryWindowBuiltFromItsMenuItem) {
     CriaUsuario({1, "Maria", "m1"});
     script->onDialog(QStringLiteral("frmSenha"), Entra("Maria", "m1"));
     auto& w = Inicia(app::JanelasDoPrograma());
+    // The program fills the screen; on a 1366x768 screen each window opens whole inside the area
+    // left, after all those opened before it.
+    EXPECT_TRUE(w.windowState() & Qt::WindowMaximized);
+    w.setWindowState(Qt::WindowNoState);
+    w.resize(1366, 745);
+    testsupport::settle();
+    const QRect area = w.mdiArea()->viewport()->rect();
     const std::pair<const char*, const char*> itens[] = {
         {"mnuEmpresas", "frmEmpresas"},
         {"mnuCodfiscal", "frmCodFiscal"},
@@ -309,9 +349,14 @@ TEST_F(StartupTest, TheProgramsOwnTableOpensEveryWindowBuiltFromItsMenuItem) {
         {"mnuTerceiros", "frmTerceiros"},
         {"mnuMovICMS", "frmMovIcms"},
         {"mnuAjIndMov", "frmAjMov"},
+        {"mnuRelArq", "frmRelatArq"},
+        {"mnuLISS", "frmLivrosIss"},
+        {"mnuLICMS", "frmLivrosIcms"},
+        {"mnuMovIss", "frmMovIss"},
+        {"mnuEtiqPdr", "frmPadrao"},
     };
     // Each frame shows a caption and the program's icon, or the window's own picture.
-    const QStringList propria = {"frmForCliGeral", "frmMovIcms"};
+    const QStringList propria = {"frmForCliGeral", "frmMovIcms", "frmMovIss", "frmLivrosIss"};
     for (const auto& [item, janela] : itens) {
         SCOPED_TRACE(item);
         ASSERT_TRUE(w.item(item)->isEnabled());
@@ -325,6 +370,10 @@ TEST_F(StartupTest, TheProgramsOwnTableOpensEveryWindowBuiltFromItsMenuItem) {
         const QIcon& icone =
             propria.contains(janela) ? sub->widget()->windowIcon() : QApplication::windowIcon();
         EXPECT_EQ(sub->windowIcon().cacheKey(), icone.cacheKey());
+        if (sub->width() <= area.width() && sub->height() <= area.height())
+            EXPECT_TRUE(area.contains(sub->geometry())) << sub->geometry().x() << "," << sub->geometry().y();
+        else
+            EXPECT_EQ(sub->pos(), QPoint(0, 0));
     }
     EXPECT_EQ(w.mdiArea()->subWindowList().size(), static_cast<int>(std::size(itens)));
     ASSERT_TRUE(w.botao(13)->isEnabled());

@@ -147,7 +147,6 @@ TEST_F(EmissaoPelaJanelaTest, TheWidestValuesPrintWholeInEveryBookOnBothForms) {
     Connection largo;
     largo.Open(pasta.movementConnection(movimento::NomeArquivo(8, 2002)));
     const Currency maior = C("99999999999,99");
-    const Currency menor = C("-99999999999,99");
     const auto documento = [&](const char* tabela, const char* cfop, const char* cgc, const char* uf,
                                Currency contabil, Currency base, Currency icms, Currency isento,
                                Currency outros, Currency ipi) {
@@ -163,7 +162,7 @@ TEST_F(EmissaoPelaJanelaTest, TheWidestValuesPrintWholeInEveryBookOnBothForms) {
     };
     documento("DIGE11", "2.91.1", "98.765.432/0001-98", "SP", maior, maior, maior, maior, maior, maior);
     // A person, never a contributor: the exit goes to the non-contributors' summary.
-    documento("DIGS11", "6.11.1", "123.456.789-09", "RJ", menor, menor, menor, maior, menor, {});
+    documento("DIGS11", "6.11.1", "123.456.789-09", "RJ", maior, maior, maior, maior, maior, {});
     largo.Execute(QStringLiteral("UPDATE DIGE11 SET fonteicms = ?"), {maior});
     PosIcms::CompletaMeses(largo);
 

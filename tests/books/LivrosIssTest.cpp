@@ -169,13 +169,15 @@ TEST_F(PreparaLivroIssTest, StoredValuesNoBookCanReadNameTheirDocument) {
                     "\"2003-02-31\", que não pode ser lido como data."},
           std::pair{
               "UPDATE DIGISS03 SET datalan = '2003-03-12', materiais = 9223372036854775807",
-              "Documento 31 da tabela DIGISS03: o campo \"materiais\" guarda 9223372036854775807, além do "
-              "que os livros imprimem inteiro (99.999.999.999,99)."},
-          std::pair{
-              "UPDATE DIGISS03 SET materiais = 999999999999900, base = -999999999999900",
-              "Documento 31 da tabela DIGISS03: base - (materiais + subempr) dá -1999999999999800 décimos "
-              "de milésimo, além do que os livros imprimem inteiro (99.999.999.999,99)."},
-          std::pair{"UPDATE DIGISS03 SET materiais = 0, datalan = NULL",
+              "Documento 31 da tabela DIGISS03: o campo \"materiais\" guarda 922.337.203.685.477,5807, além "
+              "do que os livros imprimem inteiro (99.999.999.999,99)."},
+          std::pair{"UPDATE DIGISS03 SET materiais = 999999999999900, subempr = 999999999999900, base = 0",
+                    "Documento 31 da tabela DIGISS03: base - (materiais + subempr) dá -199.999.999.999,98, "
+                    "além do que os livros imprimem inteiro (99.999.999.999,99)."},
+          std::pair{"UPDATE DIGISS03 SET materiais = 0, subempr = -1",
+                    "Documento 31 da tabela DIGISS03: o campo \"subempr\" guarda -0,0001, valor negativo que "
+                    "os livros não imprimem."},
+          std::pair{"UPDATE DIGISS03 SET subempr = 0, datalan = NULL",
                     "Documento 31 da tabela DIGISS03: Data de lançamento ausente; preencha-a no documento."},
           std::pair{"UPDATE DIGISS03 SET datalan = '9999-12-31'",
                     "Documento 31 da tabela DIGISS03: Data de lançamento fora do período: 31/12/9999"},

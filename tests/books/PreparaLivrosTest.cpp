@@ -179,6 +179,11 @@ TEST_F(PreparaLivrosTest, PartialBooksIncludeBothEndsOfTheRange) {
             documento.demiss = d.emissao ? QDate(2003, 3, d.emissao) : QDate();
             grava(QString::fromLatin1(tabela), documento);
         }
+    // A date is the day it names, whatever another tool wrote after it.
+    for (const char* tabela : {"DIGE03", "DIGS03"})
+        movimento.Execute(
+            QStringLiteral("UPDATE %1 SET datalan = datalan || ' 00:00:00', demiss = demiss || 'T08:00'")
+                .arg(QLatin1String(tabela)));
     for (const bool porEmissao : {false, true}) {
         const EstadoLivro estado{true, QDate(2003, 3, 5), QDate(2003, 3, 10), porEmissao, false};
         const QStringList esperado = porEmissao ? lista({"1", "4"}) : lista({"2", "3"});
@@ -347,14 +352,26 @@ TEST_F(PreparaLivrosTest, StoredValuesNoBookCanReadNameTheirDocument) {
          incompativel +
              QStringLiteral("\"datalan\" guarda \"15/03/2003\", que não pode ser lido como data.")},
         {"isenicms0", "9223372036854775807",
-         doc77 + "o campo \"isenicms0\" guarda 9223372036854775807" + alem},
-        {"valripi", "-999999999999901", doc77 + "o campo \"valripi\" guarda -999999999999901" + alem},
+         doc77 + "o campo \"isenicms0\" guarda 922.337.203.685.477,5807" + alem},
+        {"vlrcontabil", "1000000000000000",
+         doc77 + "o campo \"vlrcontabil\" guarda 100.000.000.000,00" + alem},
+        {"valripi", "-999999999999901", doc77 + "o campo \"valripi\" guarda -99.999.999.999,9901" + alem},
         {"aliqicms0", "1000000",
-         doc77 + "o campo \"aliqicms0\" guarda 1000000, além do que os livros imprimem inteiro (99,9999)."},
+         doc77 + "o campo \"aliqicms0\" guarda 100,0000, além do que os livros imprimem inteiro (99,9999)."},
+        // A negative amount alone in its slot would print no line and leave its valor contábil out.
+        {"isenicms0", "-5000000",
+         doc77 + "o campo \"isenicms0\" guarda -500,00, valor negativo que os livros não imprimem."},
+        {"aliqicms0", "-10000",
+         doc77 + "o campo \"aliqicms0\" guarda -1,0000, valor negativo que os livros não imprimem."},
         {"datalan", "NULL", doc77 + "Data de lançamento ausente; preencha-a no documento."},
+        {"datalan", "''", doc77 + "Data de lançamento ausente; preencha-a no documento."},
         {"demiss", "NULL", doc77 + "Data de emissão ausente; preencha-a no documento."},
+        {"demiss", "''", doc77 + "Data de emissão ausente; preencha-a no documento."},
         {"datalan", "'9999-12-31'", doc77 + "Data de lançamento fora do período: 31/12/9999"},
         {"demiss", "'2003-04-01'", doc77 + "Data de emissão fora do período: 01/04/2003"},
+        // A date is the day it names, whatever another tool wrote after it.
+        {"datalan", "'2003-03-31 00:00:00'", QString()},
+        {"demiss", "'2003-03-31T23:59:59'", QString()},
         {"vlrcontabil", "NULL", QString()},
         {"valripi", "999999999999900", QString()},
     };
@@ -376,4 +393,9 @@ TEST_F(PreparaLivrosTest, StoredValuesNoBookCanReadNameTheirDocument) {
         movimento.Execute(QStringLiteral("UPDATE DIGE03 SET %1 = %2 WHERE docinicial = '77'")
                               .arg(QLatin1String(c.coluna), original));
     }
+    // The exits book prints no issue date: an exit without one is dated by its entry date.
+    DocumentoIcms semEmissao = doc(78, 6, "5.102", {{m("10"), m("18"), m("1,8"), {}, {}}});
+    semEmissao.demiss = QDate();
+    grava(QStringLiteral("DIGS03"), semEmissao);
+    EXPECT_FALSE(saidas().SemMovimento);
 }

@@ -21,6 +21,7 @@
 #include "platform/report/PrintEngine.h"
 #include "platform/report/frmRelatorio.h"
 #include "platform/ui/MsgBox.h"
+#include "platform/values/Vb.h"
 #include "shell/EstadoGeral.h"
 #include "support/Money.h"
 #include "support/RegistryWindowFixture.h"
@@ -106,6 +107,7 @@ TEST_F(frmLivrosIcmsTest, OpensIdleAndAConfirmedPeriodShowsACreditOnlyWhenPositi
     for (QWidget* c : std::initializer_list<QWidget*>{w->tdbAnomes, w->fraLivro, w->cmdEmissao, w->cmdInfoAdi,
                                                       w->txtNpag, w->tdbSalCredAnt})
         EXPECT_FALSE(c->isEnabled()) << c->objectName().toStdString();
+    EXPECT_EQ(w->tdbSalCredAnt->text(), "0,00");
 
     const struct {
         const char* scant;
@@ -121,6 +123,7 @@ TEST_F(frmLivrosIcmsTest, OpensIdleAndAConfirmedPeriodShowsACreditOnlyWhenPositi
         EXPECT_TRUE(w->cmdEmissao->isEnabled());
         EXPECT_FALSE(w->tdbSalCredAnt->isEnabled());
         EXPECT_EQ(w->tdbSalCredAnt->Value(), C(caso.mostrado)) << caso.scant;
+        EXPECT_EQ(w->tdbSalCredAnt->text(), platform::values::Format(C(caso.mostrado), u"###,###,##0.00"));
     }
     click(w->OptApu);
     EXPECT_TRUE(w->tdbSalCredAnt->isEnabled());

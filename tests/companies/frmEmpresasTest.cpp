@@ -168,7 +168,7 @@ TEST_F(frmEmpresasTest, ACompanyIsLoadedWithItsLabelsAndAnEditKeepsItsPeriod) {
     Insere(50);
     Insere(7, "Sete \"Aspas\"");
     db.Execute(QStringLiteral("UPDATE Empresas Set cnae = '12345', situ = '2', tpiss = '51', tpescri = 'X', "
-                              "mes_base_fiscal = ? Where Codigo = 7"),
+                              "perc_ipi = NULL, perc_convenio = 0, mes_base_fiscal = ? Where Codigo = 7"),
                {QDate(2005, 4, 1)});
     db.Execute(
         QStringLiteral("INSERT INTO Enquadramento (codempr, denquadra, codtipo) VALUES (7, ?, 1), (7, ?, 3)"),
@@ -190,6 +190,9 @@ TEST_F(frmEmpresasTest, ACompanyIsLoadedWithItsLabelsAndAnEditKeepsItsPeriod) {
     EXPECT_EQ(w->lblEnquadramento->text(), "Microempresa");
     EXPECT_EQ(w->lblD_enquadr->text(), "01/01/2005");
     EXPECT_EQ(w->lblCapital->text(), "1.200.000,50");
+    // A stored zero, or nothing stored, shows as a new company's zero does.
+    EXPECT_EQ(w->tdbadipi->text(), "0,00");
+    EXPECT_EQ(w->tdbadconvenio->text(), "0,00");
     EXPECT_TRUE(w->cmdEnquadra->isEnabled());
     typeInto(w, "txtBairro", "Sé");
     click(w, QStringLiteral("cmdGravar"));

@@ -90,14 +90,32 @@ TEST(RegrasDocumentoIcmsTest, SaveRulesInTheirOrder) {
          mil,
          [](DocumentoIcms& d, DestinoDocumento&) { d.valripi = R("100"); },
          {Fatal + "|" + Soma}},
-        {"exits without CNPJ",
+        {"exits without CNPJ or issue date",
          mil,
          [](DocumentoIcms& d, DestinoDocumento& destino) {
              destino.entradas = false;
              d.cgc = "";
              d.codfiscal = "5.102";
+             d.demiss = QDate();
          },
          {}},
+        {"a negative exempt amount balanced by the base",
+         {{"1.500,00", "17", "255,00", "-500,00"}},
+         entradaSp,
+         {Fatal +
+          "|Valor negativo em \"Isento\" do item 1: os livros fiscais não imprimem valores negativos !"}},
+        {"a negative IPI exempt amount",
+         mil,
+         [](DocumentoIcms& d, DestinoDocumento&) { d.isenipi = R("-0,01"); },
+         {Fatal + "|Valor negativo em \"Isento (IPI)\": os livros fiscais não imprimem valores negativos !"}},
+        {"issued on the period's last day",
+         mil,
+         [](DocumentoIcms& d, DestinoDocumento&) { d.demiss = QDate(2003, 3, 31); },
+         {}},
+        {"issued after the period",
+         mil,
+         [](DocumentoIcms& d, DestinoDocumento&) { d.demiss = QDate(2003, 4, 1); },
+         {Fatal + "|Data de emissão posterior ao período"}},
         {"entries without CNPJ",
          mil,
          [](DocumentoIcms& d, DestinoDocumento&) { d.cgc = "  .   .   /    -  "; },
@@ -151,6 +169,7 @@ TEST(RegrasDocumentoIcmsTest, SaveRulesInTheirOrder) {
          [](DocumentoIcms& d, DestinoDocumento&) {
              d.vlrcontabil = Currency();
              d.datalan = QDate();
+             d.demiss = QDate();
              d.cgc = "";
              d.codfiscal = "_.___";
              d.docinicial = "";
@@ -158,7 +177,7 @@ TEST(RegrasDocumentoIcmsTest, SaveRulesInTheirOrder) {
          {Fatal + "|" + Aliquota,
           Alerta + "|Valor do ICMS (0,00) calculado não corresponde a BASE x Alíquota", Fatal + "|" + Soma,
           Fatal + "|Um registro não pode ser gravado sem valor contábil !",
-          Fatal + "|Todo registro deve ter uma data !",
+          Fatal + "|Todo registro deve ter uma data !", Fatal + "|Data de emissão ausente",
           Fatal + "|O campo CNPJ/CPF é de preenchimento obrigatório !", Fatal + "|" + Inadequado,
           Fatal + "|O Campo Número Inicial é Obrigatório !",
           Fatal + "|Todo registro deve ter código fiscal !"}},
@@ -168,12 +187,12 @@ TEST(RegrasDocumentoIcmsTest, SaveRulesInTheirOrder) {
         const auto itens = ItensParaGravar(Itens(caso.itens));
         std::copy(itens.cbegin(), itens.cend(), doc.itens.begin());
         doc.vlrcontabil = R("1000");
-        doc.datalan = QDate(2003, 3, 5);
+        doc.datalan = doc.demiss = QDate(2003, 3, 5);
         doc.cgc = "12.345.678/0001-95";
         doc.uf = "SP";
         doc.codfiscal = "1.102";
         doc.docinicial = "123";
-        DestinoDocumento destino{true, "SP"};
+        DestinoDocumento destino{true, "SP", QDate(2003, 3, 1)};
         caso.muda(doc, destino);
         QStringList procurados;
         const auto erros = RegrasGravacao(doc, destino, [&](const QString& cgc) {

@@ -66,6 +66,12 @@ TEST(RegrasIssTest, TheRulesListTheirRowsInOrder) {
           {F, "O Campo Valor da Nota é Obrigatório !"},
           {F, "O Campo Alíquota é Obrigatório !"}}},
         {"completo", [](DocumentoIss&, bool&) {}, {}},
+        {"materiais negativos, modelo 53",
+         [](DocumentoIss& d, bool& modelo53) {
+             d.materiais = C("-10");
+             modelo53 = true;
+         },
+         {{F, "Valor negativo em \"Materiais\": os livros fiscais não imprimem valores negativos !"}}},
         {"alíquota 0, ISS 0",
          [](DocumentoIss& d, bool&) {
              d.aliq = {};

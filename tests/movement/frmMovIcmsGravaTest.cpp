@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDialog>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -9,6 +10,7 @@
 #include "movement/DocumentoIcms.h"
 #include "movement/LancamentoIcms.h"
 #include "movement/frmMovIcms.h"
+#include "movement/frmMovIss.h"
 #include "platform/controls/MaskEdBox.h"
 #include "platform/controls/TDBDate.h"
 #include "platform/controls/TDBGrid.h"
@@ -80,7 +82,6 @@ TEST_F(frmMovIcmsGravaTest, ADocumentIsSavedReloadedChangedAndDeleted) {
     settle();
     ASSERT_EQ(Estado(), shell::Novo);
     w->tdbData->setValue(QDate(2003, 3, 9));
-    w->tdbDemiss->setValue(QDate());
     w->txtEspecie->setText(QStringLiteral("NF"));
     w->txtSerie->setText(QStringLiteral("U"));
     w->txtNinicio->setText(QStringLiteral("123"));
@@ -100,7 +101,7 @@ TEST_F(frmMovIcmsGravaTest, ADocumentIsSavedReloadedChangedAndDeleted) {
     ASSERT_FALSE(rs.Eof());
     EXPECT_EQ(rs.Fields("datalan").toDate(), QDate(2003, 3, 9));
     EXPECT_FALSE(banco.OpenRecordset("SELECT codauto FROM DIGE03 WHERE datalan = '2003-03-09'").Eof());
-    EXPECT_TRUE(rs.Fields("demiss").isNull());
+    EXPECT_EQ(rs.Fields("demiss").toDate(), QDate(2003, 3, 1));
     EXPECT_EQ(rs.Fields("especie").toString(), "NF");
     EXPECT_EQ(rs.Fields("docinicial").toString(), "123");
     EXPECT_EQ(rs.Fields("cgc").toString(), Fornecedor);
@@ -292,56 +293,104 @@ const QString NaoMostrado = QStringLiteral(
     "gravado como está:\n");
 
 // A value another tool stored that the window cannot show as stored is named when the document is
-// shown; a save the clerk typed nothing into writes it back as it was.
+// shown, and Gravar writes it back byte for byte unless the clerk typed into its field (even the very
+// text shown); the rules judge the document as stored, so what they refuse is refused by name.
 TEST_F(frmMovIcmsGravaTest, StoredValuesTheFieldsCannotShowAreNamedAndKept) {
-    const QString valido = QStringLiteral(
-        "UPDATE DIGE03 SET vlrcontabil = 10000000, baseicms0 = 10000000, fonteicms = 0, valripi = 0, "
-        "datalan = '2003-03-09', demiss = NULL");
-    banco.Execute(
-        "INSERT INTO DIGE03(especie,docinicial,cgc,uf,codfiscal,aliqicms0,valricms0) VALUES "
-        "('NF','7',?,'SP','1.102',170000,1700000)",
-        {Fornecedor});
-    banco.Execute(valido);
-    // Each row: what another tool stored, the column to look at afterwards and what it then holds, the
-    // name told, and whether the save is tried (amounts beyond every field break the rules' sums, which
-    // refuse the save; a date beyond its field's limits shows empty and is written back as stored).
+    cadastro.Execute("UPDATE Empresas SET TpIss = '51'");
+    QPointer<frmMovIss> iss = static_cast<frmMovIss*>(platform::ui::ShowInstance(new frmMovIss));
+    settle();
+    AbreEmpresa(*iss, 12);
+    banco.Execute("INSERT INTO DIGE03(cgc) VALUES (?)", {Fornecedor});
+    banco.Execute("INSERT INTO DIGISS03(subempr) VALUES (0)");
+    const QString valido[] = {
+        "UPDATE DIGE03 SET vlrcontabil = 10000000, baseicms0 = 10000000, aliqicms0 = 170000, "
+        "valricms0 = 1700000, fonteicms = 0, valripi = 0, datalan = '2003-03-09', demiss = '2003-03-09', "
+        "especie = 'NF', serie = 'U', docinicial = '7', docfinal = '', uf = 'SP', codfiscal = '1.102', "
+        "tipolan = '', observ = ''",
+        "UPDATE DIGISS03 SET datalan = '2003-03-09', codserv = '1', serie = 'A', docinicial = '7', "
+        "docfinal = '0', talao = '', base = 10000000, aliq = 50000, iss = 500000, ir = 0, tipo = '0', "
+        "observ = '', materiais = 0"};
+    const QString longo = "replace(hex(zeroblob(1001)), '0', 'o')", cortado = QString(60, u'o') + "... (2002";
+    // Each row: the window (0 ICMS, 1 ISS), what another tool stored over a valid document, the names
+    // told, the field the clerk types into and what (nothing: Delete), the error-list row of the save
+    // (none: it writes), and the columns afterwards, quoted.
     const struct {
-        const char* grava;
-        const char* coluna;
-        const char* depois;
-        const char* nome;
-        bool salva;
+        int janela;
+        QString grava, nomes;
+        const char *campo, *digitado, *erro;
+        QString colunas, depois;
     } casos[] = {
-        {"fonteicms = 9223372036854775807", "fonteicms", "9223372036854775807",
-         "fonteicms: 922337203685477,5807", false},
-        {"valripi = -1000000000000000", "valripi", "-1000000000000000", "valripi: -100000000000", false},
-        {"baseicms0 = 9223372036854775807", "baseicms0", "9223372036854775807",
-         "baseicms0: 922337203685477,5807", false},
-        {"vlrcontabil = 10000005, baseicms0 = 10000005", "vlrcontabil", "10000005", "vlrcontabil: 1000,0005",
-         true},
-        {"datalan = '9999-12-31'", "datalan", "'9999-12-31'",
-         "Data de lançamento fora do período: 31/12/9999", true},
-        {"demiss = '2003-04-01'", "demiss", "'2003-04-01'", "Data de emissão fora do período: 01/04/2003",
-         true},
-        {"datalan = NULL", "datalan", "NULL", "Data de lançamento ausente", false},
+        {0, "fonteicms = 9223372036854775807", "fonteicms: 922337203685477,5807", "tdbFicms", "0", "",
+         "fonteicms", "0"},
+        {0, "valripi = -1000000000000000", "valripi: -100000000000", "", "",
+         "Erro de Soma: Valor Contábil = Base ICMS + Isentas + Outras + ICMS Fonte + IPI", "valripi",
+         "-1000000000000000"},
+        {0, "vlrcontabil = 10000005, baseicms0 = 10000005", "vlrcontabil: 1000,0005", "", "", "",
+         "vlrcontabil", "10000005"},
+        {0, "datalan = '9999-12-31'", "Data de lançamento fora do período: 31/12/9999", "", "", "", "datalan",
+         "'9999-12-31'"},
+        {0, "demiss = '2003-04-01'", "Data de emissão fora do período: 01/04/2003", "", "",
+         "Data de emissão posterior ao período", "demiss", "'2003-04-01'"},
+        {0, "datalan = NULL", "Data de lançamento ausente", "", "", "Todo registro deve ter uma data !",
+         "datalan", "NULL"},
+        // A date shown empty and erased is no date.
+        {0, "demiss = '9999-12-31'", "Data de emissão fora do período: 31/12/9999", "tdbDemiss", "",
+         "Data de emissão ausente", "demiss", "'9999-12-31'"},
+        {0,
+         "especie = 'NFEX', serie = 'ABCD', codfiscal = '1.102.999.999', tipolan = '123', "
+         "docinicial = '1234567', observ = " +
+             longo,
+         "especie: NFEX\nserie: ABCD\ndocinicial: 1234567\ncodfiscal: 1.102.999.999\ntipolan: 123\nobserv: " +
+             cortado + " caracteres)",
+         "", "", "", "especie||serie||docinicial||codfiscal||tipolan||length(observ)",
+         "'NFEXABCD12345671.102.999.9991232002'"},
+        {0, "docinicial = '12A45', docfinal = NULL, tipolan = NULL, serie = 'nf'",
+         "serie: nf\ndocinicial: 12A45", "", "", "", "docinicial||quote(docfinal)||quote(tipolan)||serie",
+         "'12A45NULLNULLnf'"},
+        {0, "especie = 'NFEX'", "especie: NFEX", "txtEspecie", "NFE", "", "especie", "'NFE'"},
+        {1,
+         "codserv = '12345678901', serie = 'ABCDEF', talao = 'T2345678901', "
+         "docinicial = '99999999999999999999', docfinal = NULL, observ = " +
+             longo,
+         "codserv: 12345678901\nserie: ABCDEF\ndocinicial: 99999999999999999999\ntalao: T2345678901\n"
+         "observ: " +
+             cortado + " caracteres)",
+         "", "", "", "codserv||serie||docinicial||quote(docfinal)||talao||length(observ)",
+         "'12345678901ABCDEF99999999999999999999NULLT23456789012002'"},
+        {1, "docinicial = '12A45', tipo = '7', aliq = 0, iss = 0", "docinicial: 12A45\ntipo: 7", "", "", "",
+         "docinicial||tipo", "'12A457'"},
+        {1, "tipo = NULL, aliq = 0, iss = 0", "", "", "", "", "tipo", "NULL"},
+        {1, "tipo = 'X', aliq = 0, iss = 0", "tipo: X", "", "", "", "tipo", "'X'"},
+        {1, "tipo = '0ZZZ', aliq = 0, iss = 0", "tipo: 0ZZZ", "", "", "", "tipo", "'0ZZZ'"},
+        {1, "base = 9223372036854775807, aliq = 0, iss = 0, tipo = '3'", "base: 922337203685477,5807",
+         "tdbVlrNota", "1000", "", "base", "10000000"},
     };
     for (const auto& c : casos) {
-        SCOPED_TRACE(c.nome);
-        banco.Execute("UPDATE DIGE03 SET " + QString::fromLatin1(c.grava));
-        script->expect(NaoMostrado + QString::fromUtf8(c.nome), QStringLiteral("Atenção"),
-                       platform::ui::Msg::OK);
-        Carrega(1);
-        ASSERT_EQ(Estado(), shell::Carregado);
-        click(c.salva ? w->cmdGravar : w->cmdCancelar);
+        SCOPED_TRACE(c.grava.left(120).toStdString());
+        QWidget* janela = c.janela ? static_cast<QWidget*>(iss) : w;
+        auto& quadro = c.janela ? iss->Cadastro() : w->Cadastro();
+        banco.Execute(valido[c.janela] + ", " + c.grava);
+        if (!c.nomes.isEmpty()) script->expect(NaoMostrado + c.nomes, "Atenção", platform::ui::Msg::OK);
+        typeInto(janela, "mskCodigo", "1");
+        pressEnter();
         settle();
-        EXPECT_EQ(Estado(), shell::Ocioso);
-        EXPECT_EQ(banco.OpenRecordset("SELECT quote(" + QString::fromLatin1(c.coluna) + ") FROM DIGE03")
-                      .Fields(0)
-                      .toString(),
-                  QString::fromLatin1(c.depois));
+        ASSERT_EQ(quadro.EstadoAtual(), shell::Carregado);
+        if (*c.campo) {
+            clickInto(control(janela, c.campo));
+            pressKey(Qt::Key_A, Qt::ControlModifier);
+            *c.digitado ? typeText(c.digitado) : pressKey(Qt::Key_Delete);
+        }
+        if (*c.erro) script->onDialog("frmErros", [](QDialog& d) { click(&d, "cmdOk"); });
+        click(janela, "cmdGravar");
+        settle();
+        EXPECT_EQ(Geral::ListaErros[1].Descricao, c.erro);
+        if (quadro.EstadoAtual() != shell::Ocioso) quadro.cmdCancelar_Click();
+        const QString tabela = c.janela ? "DIGISS03" : "DIGE03";
+        EXPECT_EQ(banco.OpenRecordset("SELECT quote(" + c.colunas + ") FROM " + tabela).Fields(0).toString(),
+                  c.depois);
         EXPECT_TRUE(script->allAnswered());
-        banco.Execute(valido);
     }
+    FechaJanela(iss);
 }
 
 }  // namespace

@@ -130,6 +130,41 @@ TEST(PageModelTest, FieldTextIsCutAtItsBox) {
     EXPECT_LE(reportFonts().widthMm(t.text, t.font), 15.0);
 }
 
+// A value reaches paper without control characters, each a blank, and a mask never typed prints
+// nothing; the layout's own texts print as written.
+TEST(PageModelTest, ValuesPrintWithoutControlCharactersOrEmptyMasks) {
+    const struct {
+        QString valor;
+        QString impresso;
+    } casos[] = {
+        {QString("Nome\tcom\rtab e\x1b escape"), "Nome com tab e  escape"},
+        {"Linha um\r\nLinha dois", "Linha um  Linha dois"},
+        {"__.___.____-__", ""},
+        {"_____-__", ""},
+        {"12.345.___-__", "12.345.___-__"},
+        {"S/N", "S/N"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.valor.toStdString());
+        ReportLayout layout;
+        layout.declareFormula("f");
+        layout.detail.height = 5;
+        layout.detail.field(10, 0, 100, 5, "nome", FontSpec::sans(9))
+            .formula(10, 5, 100, 5, "f", FontSpec::sans(9))
+            .text(120, 0, 40, 5, "____________", FontSpec::sans(9));
+        DataSet data;
+        data.fields = {{"nome", FieldType::Text}};
+        data.rows = {{c.valor}};
+        PrintValues valores;
+        valores.formulas["f"] = c.valor;
+        const Document doc = buildDocument(layout, data, valores);
+        const Page& page = doc.pages[0];
+        EXPECT_EQ(page.find(c.impresso).size(), c.impresso.isEmpty() ? 0u : 2u);
+        EXPECT_EQ(page.find("____________").size(), 1u);
+        EXPECT_EQ(page.texts.size(), c.impresso.isEmpty() ? 1u : 3u);
+    }
+}
+
 TEST(PageModelTest, GroupsPrintHeadersAndFootersWithGroupTotals) {
     ReportLayout layout;
     layout.sums.push_back({"v", "v"});

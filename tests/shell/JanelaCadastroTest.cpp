@@ -141,6 +141,22 @@ TEST_F(JanelaCadastroTest, ASaveRefusedByItsRulesChangesNothing) {
 }
 
 // After a header sort the list has no current row: the save still changes the row of its key.
+// A stored text longer than its field is named when shown and written back whole, unless typed over.
+TEST_F(JanelaCadastroTest, AStoredTextTheFieldCannotShowIsKeptUnlessTypedOver) {
+    w->txtDescri->setMaxLength(4);
+    for (const QString digitado : {"", "Trin"}) {
+        script->expect(
+            "Este registro guarda o que a janela não pode mostrar como está gravado; o que não for "
+            "digitado será gravado como está:\nDescri: Trinta",
+            "Atenção", OK);
+        Chave(QStringLiteral("30"));
+        if (!digitado.isEmpty()) typeText(digitado);
+        Grava();
+        EXPECT_EQ(Descri(30), digitado.isEmpty() ? "Trinta" : digitado);
+        EXPECT_TRUE(script->allAnswered());
+    }
+}
+
 TEST_F(JanelaCadastroTest, AnUpdateAfterAHeaderSortChangesTheRowOfItsKey) {
     Chave(QStringLiteral("10"));
     w->cadastro().Lista_FootClick(1);  // descending by description: Vinte, Trinta, Dez

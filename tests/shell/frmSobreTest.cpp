@@ -19,7 +19,7 @@ using platform::ui::Msg::OK;
 
 namespace {
 
-const QString Indisponivel = QStringLiteral("System Information Is Unavailable At This Time");
+const QString Indisponivel = QStringLiteral("As Informações do Sistema Não Estão Disponíveis No Momento");
 
 // Finds the programs it is told of and records what would have been started.
 class LancadorTeste : public LancadorPrograma {

@@ -313,6 +313,9 @@ TEST_F(frmUsuariosTest, TheAdministratorChangesAUserButNeverHisPasswordHere) {
     EXPECT_EQ(Coluna(5, "senha"), Geral::CodificaSenha(QStringLiteral("maria1")));
     EXPECT_EQ(Coluna(5, "dsenha"), QStringLiteral("15/03/2011"));
     EXPECT_EQ(w->Cadastro().EstadoAtual(), 1);
+    // The cleared form shows the printer a new user gets, not the last one shown.
+    EXPECT_TRUE(w->optIn->isChecked());
+    EXPECT_FALSE(w->optIl->isChecked());
     EXPECT_TRUE(w->Unload());
 }
 

@@ -467,7 +467,9 @@ TEST_F(ArquivoSintegra, UnreadableStoredDatesAndAmountsAreRefusedByName) {
                            Linha{"DIGS03", "2003-03-05", "2003-13-01", "94", "100000"},
                            Linha{"DIGE03", "2003-03-06", "2003-03-06", "95", "abc"},
                            Linha{"DIGE03", "2003-03-07", "2003-03-07", "97", "1234.56"},
-                           Linha{"DIGE03", "2003-03-08", "2003-03-08", "98", "1e308"}})
+                           Linha{"DIGE03", "2003-03-08", "2003-03-08", "98", "1e308"},
+                           // No file takes an entry its month's table does not hold.
+                           Linha{"DIGE03", "2003-04-02", "2003-04-02", "99", "100000"}})
         executa(2003, insere.arg(l.tabela), {l.datalan, l.demiss, l.numero, l.base, 100000});
     executa(2003, insere.arg("DIGS02"), {platform::db::DbNull, "2003-02-03", "96", "100000", 100000});
     script->expect(
@@ -477,7 +479,7 @@ TEST_F(ArquivoSintegra, UnreadableStoredDatesAndAmountsAreRefusedByName) {
     esperaErros();
     EXPECT_EQ(gera(pedido(QDate(2003, 2, 1), QDate(2003, 3, 31))), ResultadoGeracao::DocumentosRecusados);
     QStringList linhas = erros();
-    ASSERT_EQ(linhas.size(), 8);
+    ASSERT_EQ(linhas.size(), 9);
     EXPECT_EQ(linhas[0], "Entradas DIGE02 Nº 91: Data de lançamento ilegível: \"2003-02-31\"");
     EXPECT_EQ(linhas[1], "Saídas DIGS02 Nº 96: Data de lançamento ausente");
     linhas.removeAt(1);
@@ -491,9 +493,46 @@ TEST_F(ArquivoSintegra, UnreadableStoredDatesAndAmountsAreRefusedByName) {
                                                         "\"baseicms0\"")
                                              .arg(93 + i)))
             << linhas[i].toStdString();
-    EXPECT_EQ(linhas[6], "Saídas DIGS03 Nº 94: Data de emissão ilegível: \"2003-13-01\"");
+    EXPECT_EQ(linhas[6], "Entradas DIGE03 Nº 99: Data de lançamento fora do período: 02/04/2003");
+    EXPECT_EQ(linhas[7], "Saídas DIGS03 Nº 94: Data de emissão ilegível: \"2003-13-01\"");
     EXPECT_EQ(arquivo(), escrito);
     EXPECT_EQ(linhasRegSint(), 1);
+}
+
+// A date stored by another tool with a time after it is the day it names, and an empty issue date is
+// none: each document is in the file of its day, and in no other. A movement file of an older layout,
+// which the windows and the books refuse, gives no file.
+TEST_F(ArquivoSintegra, ADateIsTheDayItNamesAndAnOlderMovementFileGivesNoFile) {
+    const QString insere =
+        "INSERT INTO %1 (datalan, demiss, docinicial, cgc, uf, codfiscal, baseicms0, "
+        "vlrcontabil) VALUES (?, ?, ?, '11.222.333/0001-81', 'SP', ?, 100000, 100000)";
+    executa(2004, insere.arg("DIGS04"), {"2004-04-01", "2004-03-31 00:00:00", "1", "5.102"});
+    executa(2004, insere.arg("DIGE03"), {"2004-03-31 00:00:00", "2004-03-30", "2", "1.102"});
+    executa(2004, insere.arg("DIGS03"), {"2004-03-10", "", "3", "5.102"});
+    for (const int mes : {3, 4}) {
+        script->expect("Arquivo Finalizado, Faça a Validação no Sintegra Validador 5.2.7 !", Msg::OK);
+        sintegra::PedidoSintegra p =
+            pedido(QDate(2004, mes, 1), QDate(2004, mes, 1).addMonths(1).addDays(-1));
+        p.nome = QStringLiteral("MES%1").arg(mes);
+        ASSERT_EQ(gera(p), ResultadoGeracao::Concluida);
+        const QByteArray bytes = arquivo(p.nome);
+        QStringList registros;
+        for (qsizetype linha = 2; linha < bytes.size() / 128 - 1; ++linha)
+            registros << bytes.mid(linha * 128 + 30, 8) + ' ' + bytes.mid(linha * 128 + 45, 6);
+        registros.sort();
+        const QStringList marco{"20040310 000003", "20040331 000001", "20040331 000002"};
+        EXPECT_EQ(registros, mes == 3 ? marco : QStringList());
+    }
+    executa(2004, "ALTER TABLE DIGS07 DROP COLUMN talao");
+    script->expect(
+        QStringLiteral("Não foi possível abrir o arquivo de movimento MV040007.MDB (O arquivo %1 "
+                       "não tem a coluna \"talao\": é de uma versão anterior, está vazio ou não é "
+                       "um arquivo deste sistema. Ajuste-o pelo menu Config, Utilitários, \"Ajuste "
+                       "Individual de Movimento\".) !")
+            .arg(folder.filePath("Tarvel/MV040007.MDB")),
+        "Erro", Msg::OK);
+    EXPECT_EQ(gera(pedido(QDate(2004, 3, 1), QDate(2004, 3, 31))), ResultadoGeracao::MovimentoIlegivel);
+    EXPECT_EQ(arquivo(), "missing");
 }
 
 // RegSint takes the registers several rows a statement, in their order, however many there are.

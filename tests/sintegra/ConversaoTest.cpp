@@ -26,6 +26,7 @@ struct Caso {
     const char* contabil = nullptr;
     const char* lancamento = "-03-05";
     int mes = 3;  // of the file
+    const char* serie = "";
 };
 
 Inscricoes fornecedores() {
@@ -33,7 +34,8 @@ Inscricoes fornecedores() {
     for (const auto& [cgc, ie] : {std::pair{"11.222.333/0001-81", "110.042.490.114"},
                                   {"123.456.789-09", "ISENTO"},
                                   {"22.333.444/0001-81", "1234567"},
-                                  {"33.444.555/0001-81", "12.345.678.901.234.567"}})
+                                  {"33.444.555/0001-81", "12.345.678.901.234.567"},
+                                  {"111.444.777-35", "P-01100424.3/002"}})
         campos.insert(cgc, CampoInscricao(ie));
     return campos;
 }
@@ -113,6 +115,12 @@ const std::vector<Caso> Casos = {
      {"50|" + Parte + "20020305|SP|06|   |  |000007|112|" + Valores}},
     {"cpf, registered ISENTO, from abroad; no issue date", 2004, true, "XYZ", "123.456.789-09", "", "123",
      "7.102", {Cem}, {"50|00000000000000|ISENTO        |20040305|EX|01|   |P |000123|7102|" + Valores}, ""},
+    {"a São Paulo rural producer's registration keeps its letter", 2004, false, "NFP", "111.444.777-35", "SP",
+     "8", "1.102", {Cem}, {"50|00011144477735|P011004243002 |20040305|SP|04|   |T |000008|1102|" + Valores}},
+    {"the series is the document's", 2004, true, "NF", Cnpj, "SP", "7", "5.102", {Cem},
+     {"50|" + Parte + "20040305|SP|01|A1 |P |000007|5102|" + Valores}, "-03-05", nullptr, "-03-05", 3, " A1 "},
+    {"a series of three has no room in record 76", 2004, true, "NSC", Cnpj, "SP", "7", "5.303", {Cem},
+     {"Saídas 05/03/2004 Nº 7: Série maior que o campo do arquivo"}, "-03-05", nullptr, "-03-05", 3, "ABC"},
     {"empty mask", 2004, false, "NF", "__.___.___/____-__", "MG", "1", "2.102", {{"1234,57", "0", "0", "0",
      "7"}},
      {"50|00000000000000|ISENTO        |20040305|MG|01|   |T |000001|2102|0000000123457|0000000123457|"
@@ -203,6 +211,7 @@ TEST(ConverteDocumento, GivesTheRegistersOfEachTakenSlotOrTheFaultsOfTheDocument
         d.uf = QString::fromLatin1(c.uf);
         d.docinicial = QString::fromLatin1(c.numero);
         d.codfiscal = QString::fromLatin1(c.cfop);
+        d.serie = QString::fromLatin1(c.serie);
         for (std::size_t i = 0; i < c.itens.size(); ++i) {
             ItemIcms& item = d.itens[i];
             item.base = v(c.itens[i][0]);

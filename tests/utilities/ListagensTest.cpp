@@ -137,11 +137,17 @@ class ListagensTest : public RegistryWindowFixture {
                     "próprio; o livro de inventário fica no escritório. Ligar antes de qualquer "
                     "visita.\nFim.");
             });
-        Empresa(12, QStringLiteral("Bar do Zé"));
-        // A CCM never typed is kept as its empty mask, and prints as nothing.
+        // Control characters pasted into a name or a remark print as blanks.
+        Empresa(12, QStringLiteral("Bar do\tZé"), [](auto& e) {
+            e.complemento = QStringLiteral("Fundos\r\nLoja\x1b 2");
+            e.observacao = QStringLiteral("Paga\tem dia\r\nsempre");
+        });
+        // Masked fields never typed are kept as their empty masks, and print as nothing.
         Empresa(3, QStringLiteral("Óptica Ângela & Irmãs"), [](auto& e) {
             e.uf = QStringLiteral("MG");
             e.ccm = QStringLiteral("__.___.___-__");
+            e.cgc = QStringLiteral("__.___.___/____-__");
+            e.cep = QStringLiteral("_____-___");
         });
         Empresas::GravaPeriodo(db, 7, QDate(2008, 5, 1));
         db.Execute(QStringLiteral("UPDATE Empresas SET apelido = 'Padaria' WHERE codigo = 7"));

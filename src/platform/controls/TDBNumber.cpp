@@ -19,6 +19,16 @@ TDBNumber::TDBNumber(QWidget* parent)
     setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("-?[0-9.]*,?[0-9]*")), this));
     setValue(Currency());
+    // A disabled amount is still read (the carried credit of the books window): the toolkit's pale
+    // grey on grey loses the tail of the decimal comma, and "0,00" passes for "0.00".
+    QPalette cores = palette();
+    const QColor texto = cores.color(QPalette::Active, QPalette::Text);
+    const QColor fundo = cores.color(QPalette::Active, QPalette::Base);
+    cores.setColor(
+        QPalette::Disabled, QPalette::Text,
+        QColor((texto.red() * 3 + fundo.red() * 2) / 5, (texto.green() * 3 + fundo.green() * 2) / 5,
+               (texto.blue() * 3 + fundo.blue() * 2) / 5));
+    setPalette(cores);
 }
 
 void TDBNumber::setDisplayFormat(const QString& format) {

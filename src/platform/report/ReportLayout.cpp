@@ -5,6 +5,7 @@
 
 #include "platform/report/Fonts.h"
 #include "platform/report/Render.h"
+#include "platform/values/MaskedText.h"
 #include "platform/values/Vb.h"
 
 namespace platform::report {
@@ -410,10 +411,20 @@ class Builder : public ReportContext {
         return indexes;
     }
 
+    // What reaches paper of an element. The layout's own texts print as written; a value (stored or
+    // handed over) prints without its control characters, each a blank, since a tab, a line break or an
+    // escape pasted into a name or remark would move or garble the line; a masked value never typed
+    // prints blank.
     QString textOf(const Element& e, int field) const {
+        if (e.kind == Element::Kind::Text) return e.text;
+        QString text = values::blankIfEmptyMask(valueOf(e, field));
+        for (qsizetype i = 0; i < text.size(); ++i)
+            if (text.at(i).category() == QChar::Other_Control) text[i] = u' ';
+        return text;
+    }
+
+    QString valueOf(const Element& e, int field) const {
         switch (e.kind) {
-            case Element::Kind::Text:
-                return e.text;
             case Element::Kind::Field: {
                 const Value& v =
                     row_ < 0 ? noValue_ : body_->data->value(static_cast<std::size_t>(row_), field);

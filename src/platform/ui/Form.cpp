@@ -5,6 +5,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QStyle>
 #include <map>
 
 #include "platform/ui/Focus.h"
@@ -25,6 +26,21 @@ std::map<std::type_index, QPointer<Form>>& registry() {
 QMdiSubWindow* frontWindow() {
     MdiHost* host = mdiHost();
     return host ? host->mdiArea()->currentSubWindow() : nullptr;
+}
+
+// A window opens whole inside the MDI area, so that none of its buttons is out of sight or under the
+// window behind: one cascade step below and right of the last window opened when it fits there, else
+// at the top left, where a window larger than the area opens too.
+void placeWhole(QMdiSubWindow* sub) {
+    QMdiArea* area = sub->mdiArea();
+    if (!area) return;
+    int others = 0;
+    for (QMdiSubWindow* w : area->subWindowList())
+        if (w != sub && w->isVisible() && !w->isMinimized()) ++others;
+    const int step = sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, sub);
+    QRect frame(QPoint(others * step, others * step), sub->size());
+    if (!area->viewport()->rect().contains(frame)) frame.moveTopLeft(QPoint(0, 0));
+    sub->move(frame.topLeft());
 }
 
 void forget(Form* form) {
@@ -194,6 +210,7 @@ Form* ShowInstance(Form* form) {
     keepTitleWhole(sub ? static_cast<QWidget*>(sub) : form);
     form->show();
     detail::activateForm(form);
+    if (sub && !sub->isMaximized()) placeWhole(sub);
     // The MDI area gives a window opened over a maximized one whatever focus its frame remembers; the
     // window opens where its load put the focus, or else in its first control.
     if (QWidget* start = chosen ? chosen.data() : firstInTabOrder(form);
