@@ -1,6 +1,8 @@
 // The event behaviour windows rely on and Qt does not give by itself: focus handlers only for moves
-// inside a window, clicks that first complete the field's check, the keyboard rule of the data-entry
-// windows and the controls' own key handlers. One application-wide event filter applies them all.
+// inside a window, clicks that first complete the field's check and then land where they point
+// whatever the window's code asks, Sair and Cancelar that leave a field unchecked, the keyboard rule
+// of the data-entry windows and the controls' own key handlers. One application-wide event filter
+// applies them all.
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QApplication>
