@@ -112,7 +112,7 @@ frmEmpresas::frmEmpresas(QWidget* parent) : Form(parent) {
         *this, {txtCidade, txtUf, mskCep, txtCMun, txtPais, txtCPais, cmdPesqMun},
         {[this] { return cadastro_->Inclusao(); },
          [this] { return cadastro_->EstadoAtual() != shell::Ocioso; },
-         [this] { platform::ui::jumpTo(mskCgc); }, false});
+         [this] { platform::ui::setFocusTo(mskCgc); }, false});
     Liga();
 }
 

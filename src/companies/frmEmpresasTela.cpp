@@ -232,7 +232,7 @@ void frmEmpresas::Liga() {
                                                      {tdbpercservicos, tdbfundacao},
                                                      {cmbTipo_empresa, cmbTpEscri},
                                                      {cmbSp, txtObserv}};
-    for (const auto& [campo, alvo] : viradas) onLostFocus(campo, [alvo] { jumpTo(alvo); });
+    for (const auto& [campo, alvo] : viradas) onLostFocus(campo, [alvo] { setFocusTo(alvo); });
 }
 
 }  // namespace Empresas

@@ -117,15 +117,18 @@ void EmpresaPeriodo::txtCodigo_LostFocus() {
     }
     const auto base = rsEmpresa_.Fields(QStringLiteral("mes_base_fiscal"));
     if (!base.isNull()) c_.tdbAnomes->setValue(base.toDate());
-    platform::ui::jumpTo(c_.tdbAnomes);
+    platform::ui::setFocusTo(c_.tdbAnomes);
 }
 
 // The entry date is limited to the period's own days; periods run to the program's last date. Tab
-// and Enter confirm the period; a click elsewhere (Sair, Cancelar, Ativar) only leaves it, so that
-// no movement file is made for a clerk who was going away.
+// and Enter confirm the period. A click elsewhere confirms it too when it is not the one confirmed,
+// so that whatever the button clicked prints or writes is of the month the field shows; one left as
+// confirmed keeps its session and the document being typed. Sair and Cancelar never get here.
 void EmpresaPeriodo::tdbAnomes_LostFocus() {
-    if (Fechando() || platform::ui::leavingByChoice()) return;
+    if (Fechando()) return;
     QDate periodo = c_.tdbAnomes->Value();
+    const QDate mostrado = periodo.isValid() ? QDate(periodo.year(), periodo.month(), 1) : QDate();
+    if (platform::ui::leavingByChoice() && aberta_ && mostrado == periodo_) return;
     if (!periodo.isValid() && semPeriodo) {
         FechaPeriodo(semPeriodo);
         return;

@@ -28,7 +28,8 @@ namespace movimento {
 // the company search is pressed; then the movement connection is closed and `fechada` runs (the
 // window enters its state without a company), the typed code kept. A company found leads on to the
 // period field unless the code was left by a click elsewhere. Leaving the period field by Tab or
-// Enter (never by a click: see tdbAnomes_LostFocus) stores the period as the company's working
+// Enter, or by a click anywhere but Sair and Cancelar when it shows another month than the one
+// confirmed (see tdbAnomes_LostFocus), stores the period as the company's working
 // period (in the movement windows only, see `gravaPeriodo`), limits the window's entry date to the
 // period's days, opens the movement database (creating it from the template the first time) and runs
 // `aberta`; a file that cannot be made or opened is told, the session stays closed and the company code,

@@ -524,7 +524,7 @@ void frmMovIcms::txtTipolan_LostFocus() {
     const auto item = ItemDoTipoLancamento(txtTipolan->text(), tdbVlrcont->Value());
     if (!item) {
         if (values::Val(txtTipolan->text()) == 0) {
-            platform::ui::jumpTo(tdgItens);
+            platform::ui::setFocusTo(tdgItens);
             if (ArrayItens.Count(1) == 0) {
                 tdgItens->setRow(0);
                 tdgItens->setCol(0);
@@ -536,7 +536,7 @@ void frmMovIcms::txtTipolan_LostFocus() {
     tdgItens->ReBind();
     tdgItens->setRow(0);
     tdgItens->setCol(0);
-    platform::ui::jumpTo(cmdGravar);
+    platform::ui::setFocusTo(cmdGravar);
 }
 
 bool frmMovIcms::Valida_Especie(const QString& pesq) { return EspecieValida(pesq); }

@@ -393,12 +393,12 @@ void frmMovIss::tdbAliq_LostFocus() {
 }
 
 void frmMovIss::tdbVlrNota_LostFocus() {
-    if (Modelo53()) platform::ui::postJumpTo(tdbSempr);
+    if (Modelo53()) platform::ui::postFocus(tdbSempr);
 }
 
 void frmMovIss::tdbVmateriais_LostFocus() {
     if (Modelo53() && cmbTipo->currentText() == TiposIss[0] && tdbAliq->Value().isZero())
-        platform::ui::postJumpTo(tdbAliq);
+        platform::ui::postFocus(tdbAliq);
 }
 
 }  // namespace movimento

@@ -274,7 +274,7 @@ void JanelaPessoa::AjustaBotao(EstadoCadastro estado) {
         abas->setTab(0);
         lista->clearBookmark();
         lblTit.highlight(-1);
-        if (estado == shell::Ocioso) ui::jumpTo(lista);
+        if (estado == shell::Ocioso) ui::setFocusTo(lista);
     } else if (estado == shell::Carregado) {
         shell::HabilitaCampo(txtNome, false);
         ui::setFocusTo(mskCpf);
@@ -288,7 +288,7 @@ void JanelaPessoa::MostraClasse(qint64 codauto) {
 }
 
 // The field shows its own tab page when it takes the focus.
-void JanelaPessoa::VaiPara(QWidget* campo) { ui::jumpTo(campo); }
+void JanelaPessoa::VaiPara(QWidget* campo) { ui::setFocusTo(campo); }
 
 void JanelaPessoa::txtCodigo_KeyPress(int& KeyAscii) {
     if ((KeyAscii < '0' || KeyAscii > '9') && KeyAscii != 8) KeyAscii = 0;

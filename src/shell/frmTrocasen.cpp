@@ -122,7 +122,7 @@ void frmTrocasen::txtsenha_LostFocus() {
         return;
     }
     if (txtsenha->text().isEmpty()) {
-        ui::jumpTo(cmdCancelar);
+        ui::setFocusTo(cmdCancelar);
         return;
     }
     ++tentativas_;

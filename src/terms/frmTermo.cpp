@@ -350,7 +350,7 @@ void frmTermo::NormalizaFolhas(QLineEdit* campo) {
 // The field shows its own tab page when it takes the focus.
 void frmTermo::ProximaAba(QWidget* campo) {
     if (cadastro_->EstadoAtual() != shell::Carregado) return;
-    platform::ui::jumpTo(campo);
+    platform::ui::setFocusTo(campo);
 }
 
 // The terms list the companies by code and name only, in the generic search.

@@ -89,7 +89,7 @@ void frmPadrao::txtNvias_LostFocus() {
     // A single 0 pads to "00": no sheet, refused like it. The keyboard is sent back without a message;
     // a button clicked meanwhile still runs (printing checks the count itself).
     if (texto.isEmpty() || platform::values::Val(texto) == 0) {
-        ui::jumpTo(txtNvias);
+        ui::setFocusTo(txtNvias);
         return;
     }
     txtNvias->setText(Geral::Zeros(static_cast<qint64>(platform::values::Val(texto)), 2));

@@ -254,7 +254,7 @@ void frmRelatArq::cmbCampo_Click(int Index) {
 }
 
 void frmRelatArq::cmbCampo_LostFocus(int Index) {
-    if (Index == 1 && cmbCampo[1]->currentText().isEmpty()) ui::jumpTo(cmdImprimir);
+    if (Index == 1 && cmbCampo[1]->currentText().isEmpty()) ui::setFocusTo(cmdImprimir);
 }
 
 bool frmRelatArq::ValidaFiltros() {

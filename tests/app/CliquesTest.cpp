@@ -3,35 +3,56 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
+#include <QDirIterator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPlainTextEdit>
 #include <QPointer>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
 #include <QTabBar>
+#include <QTabWidget>
+#include <QTableView>
 #include <QTest>
+#include <algorithm>
 #include <functional>
+#include <map>
 
+#include "app/Janelas.h"
+#include "books/Relatorios.h"
 #include "books/frmLivrosIcms.h"
 #include "books/frmLivrosIss.h"
 #include "companies/frmEmpresas.h"
 #include "companies/frmPesqJur.h"
+#include "movement/ArquivoMovimento.h"
+#include "movement/DocumentoIcms.h"
 #include "movement/frmMovIcms.h"
 #include "movement/frmMovIss.h"
 #include "partners/frmSocios.h"
 #include "partners/frmTerceiros.h"
+#include "platform/controls/MaskEdBox.h"
 #include "platform/controls/SSTab.h"
 #include "platform/controls/TDBDate.h"
+#include "platform/controls/TDBGrid.h"
 #include "platform/controls/TDBList.h"
 #include "platform/controls/XArrayDB.h"
+#include "platform/db/Recordset.h"
+#include "platform/report/PrintEngine.h"
 #include "platform/report/ReportPreview.h"
 #include "platform/report/frmRelatorio.h"
 #include "platform/ui/Focus.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/MsgBox.h"
+#include "platform/ui/UiScript.h"
 #include "shell/EstadoGeral.h"
 #include "shell/JanelaCadastro.h"
+#include "support/Money.h"
 #include "support/RegistryWindowFixture.h"
 #include "terms/frmTermo.h"
 #include "utilities/Relatorios.h"
@@ -50,9 +71,21 @@ class CliquesTest : public RegistryWindowFixture {
         RegistryWindowFixture::SetUp();
         db.Execute(QStringLiteral(
             "INSERT INTO Empresas (codigo, nome, tpescri, TpIss) VALUES (7, 'Padaria', 'C', '53')"));
+        platform::db::Connection movimento2004;
+        movimento2004.Open(pasta.movementConnection(movimento::NomeArquivo(7, 2004)));
     }
 
   public:
+    using RegistryWindowFixture::script;
+    // A movement or books window with company 7 and March 2004 confirmed.
+    static void Marco2004(CliquesTest&, Form* w) {
+        typeInto(w, QStringLiteral("txtCodigo"), QStringLiteral("7"));
+        pressEnter();
+        settle();
+        control<platform::controls::TDBDate>(w, QStringLiteral("tdbAnomes"))->setValue(QDate(2004, 3, 1));
+        pressEnter();
+        settle();
+    }
     // The window with the company chosen; a partners window enters a new person.
     template <class W>
     W* Abre(const QString& semPessoas = QString()) {
@@ -98,7 +131,7 @@ const QString SemTerceiros = QStringLiteral("Não existe nenhum terceiro cadastr
 
 // A jump onward yields to the button or field the user clicked; a check that refuses its value with a
 // message keeps the focus and the button is not pressed. A company code or a period left by a click
-// on Sair closes the window at once, and makes no movement file.
+// on Sair closes the window at once, unchecked, and makes no movement file.
 TEST_F(CliquesTest, AButtonPressedWhileLeavingAFieldRunsUnlessTheFieldRefusesItsValue) {
     const auto termos = [](CliquesTest& t) -> Form* { return t.Abre<terms::frmTermo>(); };
     const auto empresas = Aberta<Empresas::frmEmpresas>;
@@ -116,7 +149,6 @@ TEST_F(CliquesTest, AButtonPressedWhileLeavingAFieldRunsUnlessTheFieldRefusesIts
         static_cast<partners::frmTerceiros*>(w)->cmbTinscr->setCurrentText(QStringLiteral("Empregador"));
     };
     const char* sair = "cmdSair";
-    const char* naoHa = "Empresa Não Cadastrada, Utilize o Botão Ativar para acionar uma lista de empresas !";
     const struct {
         const char* caso;
         std::function<Form*(CliquesTest&)> abre;
@@ -166,7 +198,8 @@ TEST_F(CliquesTest, AButtonPressedWhileLeavingAFieldRunsUnlessTheFieldRefusesIts
          [](Form*) { typeText(QStringLiteral("31022011")); },
          nullptr,
          {},
-         "Data inválida !"},
+         "Data inválida !",
+         "cmdGravar"},
         // A click into a field, of the same tab or of another.
         {"sócio: Inscrição, Rua", socio, "mskInscricao", {}, "txtObservacao", {}, nullptr, "txtendereco"},
         {"sócio: admissão, Telefone", socio, "tdbadmissao", data, "mskInscricao", {}, nullptr, "txtFone"},
@@ -199,7 +232,7 @@ TEST_F(CliquesTest, AButtonPressedWhileLeavingAFieldRunsUnlessTheFieldRefusesIts
          {},
          nullptr,
          sair},
-        {"livros ICMS: 99", Vazia<Livros::frmLivrosIcms>, "txtCodigo", noventa, nullptr, {}, naoHa, sair},
+        {"livros ICMS: 99", Vazia<Livros::frmLivrosIcms>, "txtCodigo", noventa, nullptr, {}, nullptr, sair},
         {"sócios: código, Novo", ComSocio, "txtCodigo", sete, nullptr, {}, nullptr, "cmdNovo"},
     };
     for (const auto& c : casos) {
@@ -239,6 +272,371 @@ TEST_F(CliquesTest, AButtonPressedWhileLeavingAFieldRunsUnlessTheFieldRefusesIts
             EXPECT_TRUE(botao || focused() == alvo);
             EXPECT_FALSE(saltou && salto != campo);
         }
+        platform::ui::destroyAllForms();
+        settle();
+    }
+}
+
+// Answers every message with its safest button (OK, Não, Cancelar) and closes every dialog, noting them:
+// the sweep types values whose checks it does not know.
+class Tolerante : public platform::ui::UiScript {
+  public:
+    Tolerante() : anterior_(platform::ui::uiScript()) { platform::ui::setUiScript(this); }
+    ~Tolerante() override { platform::ui::setUiScript(anterior_); }
+    int answerMessage(const platform::ui::MessageRequest& m) override {
+        switch (m.style & 7) {
+            case Msg::YesNo:
+            case Msg::YesNoCancel:
+                return Msg::No;
+            case Msg::OKCancel:
+            case Msg::RetryCancel:
+                return Msg::Cancel;
+            default:
+                return Msg::OK;
+        }
+    }
+    void dialogShown(QDialog& d) override { d.reject(); }
+
+  private:
+    platform::ui::UiScript* anterior_;
+};
+
+// The input fields of a window that Tab reaches on any of its tab pages, in tab order.
+std::vector<QWidget*> CamposDaJanela(Form* w) {
+    std::vector<QWidget*> campos;
+    for (QWidget* c : w->findChildren<QWidget*>()) {
+        const bool entrada =
+            qobject_cast<QLineEdit*>(c) || qobject_cast<QComboBox*>(c) || qobject_cast<QPlainTextEdit*>(c);
+        if (!entrada || platform::ui::tabIndex(c) < 0 || !c->isEnabled() ||
+            !(c->focusPolicy() & Qt::TabFocus))
+            continue;
+        // Hidden only by a tab page that is not the one shown.
+        bool visivel = true;
+        for (QWidget* p = c; p && p != w && visivel; p = p->parentWidget())
+            visivel = !p->isHidden() || qobject_cast<QStackedWidget*>(p->parentWidget());
+        if (visivel) campos.push_back(c);
+    }
+    std::stable_sort(campos.begin(), campos.end(), [](QWidget* a, QWidget* b) {
+        return platform::ui::tabIndex(a) < platform::ui::tabIndex(b);
+    });
+    return campos;
+}
+
+// The tab page holding a control (nullptr in a window without tabs).
+QWidget* PaginaDe(QWidget* c) {
+    for (QWidget* p = c; p; p = p->parentWidget())
+        if (qobject_cast<QStackedWidget*>(p->parentWidget()) &&
+            qobject_cast<QTabWidget*>(p->parentWidget()->parentWidget()))
+            return p;
+    return nullptr;
+}
+
+// A value the field takes whole: a date of the window's month, a valid CNPJ or CPF, a full CEP.
+QString ValorPara(QWidget* c) {
+    if (auto* d = qobject_cast<platform::controls::TDBDate*>(c))
+        return d->isPeriod() ? QStringLiteral("032004")
+               : d->isYear() ? QStringLiteral("2004")
+                             : QStringLiteral("15032004");
+    if (auto* m = qobject_cast<platform::controls::MaskEdBox*>(c); m && !m->Mask().isEmpty()) {
+        const auto digitos = m->Mask().count(QLatin1Char('#')) + m->Mask().count(QLatin1Char('9'));
+        if (digitos == 14) return QStringLiteral("11222333000181");
+        if (digitos == 11) return QStringLiteral("11144477735");
+        if (digitos == 8) return QStringLiteral("01310100");
+        return QString(digitos, QLatin1Char('1'));
+    }
+    if (qobject_cast<QComboBox*>(c)) return QString();
+    return QStringLiteral("1");
+}
+
+QString TextoDe(QWidget* c) {
+    if (auto* l = qobject_cast<QLineEdit*>(c)) return l->text();
+    if (auto* t = qobject_cast<QPlainTextEdit*>(c)) return t->toPlainText();
+    return QString();
+}
+
+// The rows of every table of the databases, and the files under a folder: what a click must not change.
+QString Retrato(std::initializer_list<platform::db::Connection*> bancos, const QString& pasta) {
+    QString r;
+    for (platform::db::Connection* db : bancos) {
+        platform::db::Recordset tabelas;
+        tabelas.Open(*db,
+                     QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name"));
+        for (; !tabelas.Eof(); tabelas.MoveNext()) {
+            const QString t = tabelas.Fields(0).toString();
+            platform::db::Recordset n;
+            n.Open(*db, QStringLiteral("SELECT count(*) FROM \"") + t + QStringLiteral("\""));
+            r += t + QLatin1Char('=') + n.Fields(0).toString() + QLatin1Char(' ');
+        }
+    }
+    for (QDirIterator i(pasta, QDir::Files, QDirIterator::Subdirectories); i.hasNext();)
+        r += i.next() + QLatin1Char(' ');
+    return r;
+}
+
+// Every window of the program, every field Tab reaches on any tab page, with a value typed in it:
+// (a) a click into another field of the same page and of another page sends the keys typed next to
+// the field clicked (or, where the field's check refused its value, keeps them in that field): no
+// code of the window sends them elsewhere; (b) Sair (or Cancelar, where a record is open) does what
+// it says at the first click, with no message, no row and no file.
+TEST_F(CliquesTest, EveryFieldOfEveryWindowLetsTheClickChooseAndSairLeave) {
+    const auto novo = [](const char* chave, const char* valor, const char* pergunta) {
+        return [=](CliquesTest& t, Form* w) {
+            if (pergunta) t.script->expect(QString::fromUtf8(pergunta), Msg::Yes);
+            typeInto(w, QString::fromLatin1(chave), QString::fromLatin1(valor));
+            pressTab();
+            settle();
+        };
+    };
+    const auto novoDocumento = [=](CliquesTest& t, Form* w) {
+        Marco2004(t, w);
+        click(w, QStringLiteral("cmdNovo"));
+        settle();
+    };
+    const char* incluir = "Código Não Cadastrado, Incluir Novo ?";
+    std::map<QString, std::function<void(CliquesTest&, Form*)>> preparos{
+        {QStringLiteral("frmEmpresas"), novo("txtCodigo", "8", incluir)},
+        {QStringLiteral("frmForCliGeral"), novo("txtCgc", "11222333000181", incluir)},
+        {QStringLiteral("frmCodFiscal"), novo("mskCodigo", "1999", incluir)},
+        {QStringLiteral("frmCodFiscal03"), novo("mskCodigo", "1999", incluir)},
+        {QStringLiteral("frmUsuarios"), novo("mskCodigo", "5", incluir)},
+        {QStringLiteral("frmTermo"), novo("txtCodigo", "7", nullptr)},
+        {QStringLiteral("frmSintegra"), novo("txtCodigo", "7", nullptr)},
+        {QStringLiteral("frmSocios"),
+         novo("txtCodigo", "7", "Não existe nenhum sócio cadastrado, cadastrar agora ?")},
+        {QStringLiteral("frmTerceiros"),
+         novo("txtCodigo", "7", "Não existe nenhum terceiro cadastrado, cadastrar agora ?")},
+        {QStringLiteral("frmLivrosIcms"), Marco2004},
+        {QStringLiteral("frmLivrosIss"), Marco2004},
+        {QStringLiteral("frmMovIcms"), novoDocumento},
+        {QStringLiteral("frmMovIss"), novoDocumento},
+    };
+    platform::db::Connection mov2004;
+    mov2004.Open(pasta.movementConnection(movimento::NomeArquivo(7, 2004), false));
+    // The users' window opens every user's record to the administrator only.
+    Geral::UsuarioAtual = QStringLiteral("Administrador");
+    const app::TabelaJanelas janelas = app::JanelasDoPrograma();
+    int acertos = 0;
+    // Each window as it opens (a key typed, nothing looked up yet) and with its fields open.
+    for (const auto& [nome, mostra] : janelas)
+        for (bool preparada : {false, true}) {
+            if (preparada && !preparos.count(nome)) continue;
+            const auto abre = [&, nome = nome, preparada = preparada]() -> Form* {
+                if (nome == QLatin1String("frmAjuste"))
+                    script->expect(QStringLiteral("Este ajuste já foi feito !"), Msg::OK);
+                janelas.at(nome)();
+                settle();
+                auto* sub = host->mdiArea()->activeSubWindow();
+                Form* w = sub ? qobject_cast<Form*>(sub->widget()) : nullptr;
+                if (w && preparada) preparos.at(nome)(*this, w);
+                return w;
+            };
+            SCOPED_TRACE(nome.toStdString() + (preparada ? " preparada" : ""));
+            QPointer<Form> w = abre();
+            if (!w) continue;  // a window that tells why it does not open
+            const auto campos = CamposDaJanela(w);
+            std::vector<QString> nomes;
+            for (QWidget* c : campos) nomes.push_back(c->objectName());
+            platform::ui::destroyAllForms();
+            settle();
+            for (size_t i = 0; i < nomes.size(); ++i) {
+                SCOPED_TRACE(nomes[i].toStdString());
+                // (a) Clicks into the next field of the page and into a field of another page.
+                {
+                    w = abre();
+                    Tolerante tolerante;
+                    auto campos = CamposDaJanela(w);
+                    QWidget* campo = control(w, nomes[i]);
+                    QWidget* mesma = nullptr;
+                    QWidget* outra = nullptr;
+                    for (size_t k = 1; k < campos.size(); ++k) {
+                        QWidget* c = campos[(i + k) % campos.size()];
+                        if (!mesma && PaginaDe(c) == PaginaDe(campo)) mesma = c;
+                        if (!outra && PaginaDe(c) != PaginaDe(campo)) outra = c;
+                    }
+                    QWidget* atual = campo;
+                    platform::ui::setFocusTo(campo);
+                    settle();
+                    typeText(ValorPara(campo));
+                    for (QWidget* alvo : {mesma, outra}) {
+                        if (!alvo || !w || !alvo->isEnabled()) continue;
+                        SCOPED_TRACE(alvo->objectName().toStdString());
+                        const QString antes = TextoDe(alvo);
+                        if (PaginaDe(alvo) && PaginaDe(alvo) != PaginaDe(atual)) {
+                            auto* abas =
+                                qobject_cast<QTabWidget*>(PaginaDe(alvo)->parentWidget()->parentWidget());
+                            QTabBar* barra = abas->tabBar();
+                            QTest::mouseClick(barra, Qt::LeftButton, Qt::NoModifier,
+                                              barra->tabRect(abas->indexOf(PaginaDe(alvo))).center());
+                        }
+                        if (!w || !alvo->isVisible()) continue;
+                        clickInto(alvo);
+                        QWidget* foco = focused();
+                        const bool noAlvo = foco && (foco == alvo || alvo->isAncestorOf(foco));
+                        const bool recusado = foco && (foco == atual || atual->isAncestorOf(foco));
+                        EXPECT_TRUE(noAlvo || recusado)
+                            << "focus on " << (foco ? foco->objectName().toStdString() : "nothing");
+                        if (!noAlvo) break;
+                        ++acertos;
+                        atual = alvo;
+                        if (qobject_cast<QComboBox*>(alvo)) {
+                            settle();
+                            continue;
+                        }
+                        if (auto* l = qobject_cast<QLineEdit*>(alvo)) l->selectAll();
+                        typeText(antes.contains(u'7') ? QStringLiteral("8") : QStringLiteral("7"));
+                        settle();
+                        EXPECT_NE(TextoDe(alvo), antes);
+                    }
+                    platform::ui::destroyAllForms();
+                    settle();
+                }
+                // (b) Sair, or Cancelar while a record is open.
+                {
+                    w = abre();
+                    QWidget* campo = control(w, nomes[i]);
+                    platform::ui::setFocusTo(campo);
+                    settle();
+                    {
+                        Tolerante tolerante;
+                        typeText(ValorPara(campo));
+                    }
+                    QPointer<QPushButton> sair = w->findChild<QPushButton*>(QStringLiteral("cmdSair"));
+                    if (!sair || !sair->isEnabled() || !sair->isVisible())
+                        sair = w->findChild<QPushButton*>(QStringLiteral("cmdCancelar"));
+                    if (!sair || !sair->isEnabled()) {
+                        platform::ui::destroyAllForms();
+                        settle();
+                        continue;
+                    }
+                    const QString antes = Retrato({&db, &mov2004}, pasta.path());
+                    int cliques = 0;
+                    QObject::connect(sair, &QAbstractButton::clicked, sair, [&cliques] { ++cliques; });
+                    const bool fecha = sair->objectName() == QLatin1String("cmdSair");
+                    // By a click, by its access key where no other button shares it, by the close box.
+                    const QKeySequence tecla = QKeySequence::mnemonic(sair->text());
+                    const auto botoes = w->findChildren<QPushButton*>();
+                    const bool unica =
+                        std::count_if(botoes.begin(), botoes.end(), [&](QPushButton* b) {
+                            return b->isVisible() && QKeySequence::mnemonic(b->text()) == tecla;
+                        }) == 1;
+                    if (i % 3 == 1 && unica) {
+                        pressKey(tecla[0].key(), Qt::AltModifier);
+                    } else if (i % 3 == 2 && fecha) {
+                        QMdiSubWindow* sub = w->subWindow();
+                        QStyleOptionTitleBar opcoes;
+                        opcoes.initFrom(sub);
+                        opcoes.subControls = QStyle::SC_All;
+                        opcoes.titleBarFlags = sub->windowFlags();
+                        opcoes.rect.setHeight(
+                            sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, &opcoes, sub));
+                        const QRect x = sub->style()->subControlRect(QStyle::CC_TitleBar, &opcoes,
+                                                                     QStyle::SC_TitleBarCloseButton, sub);
+                        QTest::mouseMove(sub, x.center() + QPoint(0, sub->height() / 2));
+                        QTest::mouseMove(sub, x.center());
+                        QTest::mouseClick(sub, Qt::LeftButton, Qt::NoModifier, x.center());
+                        ++cliques;
+                    } else {
+                        click(sair);
+                    }
+                    settle();
+                    EXPECT_EQ(cliques, 1);
+                    // Sair closes the window; Cancelar closes it or ends the record being entered.
+                    EXPECT_TRUE(fecha ? !w : !w || !sair || !sair->isEnabled());
+                    EXPECT_EQ(Retrato({&db, &mov2004}, pasta.path()), antes);
+                    platform::ui::destroyAllForms();
+                    settle();
+                }
+            }
+        }
+    // Most clicks land: a sweep whose values every check refused would prove nothing.
+    EXPECT_GT(acertos, 200);
+}
+
+// The books print the month the period field shows: a period typed and not confirmed yet is confirmed
+// by the click on any button but Sair and Cancelar, with its checks and messages, before the button
+// runs; a year without a movement file is told and nothing is printed.
+TEST_F(CliquesTest, TheBooksPrintTheMonthThePeriodFieldShows) {
+    books::RegistraRelatorios();
+    platform::report::PEOpenEngine();
+    const struct {
+        const char* janela;
+        const char* periodo;  // 2005 has no movement file
+        const char* antes;    // a button clicked before the emission
+    } casos[] = {{"frmLivrosIcms", "042004", nullptr},
+                 {"frmLivrosIcms", "042004", "OptSai"},
+                 {"frmLivrosIcms", "012005", nullptr},
+                 {"frmLivrosIss", "042004", nullptr},
+                 {"frmLivrosIss", "012005", nullptr}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(std::string(c.janela) + c.periodo);
+        app::JanelasDoPrograma().at(QString::fromLatin1(c.janela))();
+        settle();
+        auto* w = qobject_cast<Form*>(host->mdiArea()->activeSubWindow()->widget());
+        Marco2004(*this, w);
+        clickInto(control(w, QStringLiteral("tdbAnomes")));
+        control<QLineEdit>(w, QStringLiteral("tdbAnomes"))->selectAll();
+        typeText(QString::fromLatin1(c.periodo));
+        const bool imprime = QByteArray(c.periodo).endsWith("2004");
+        if (!imprime)
+            script->expect(QStringLiteral("Arquivo de Movimento da Empresa Inexistente, Verifique !!!"),
+                           Msg::OK);
+        if (c.antes) click(w, QString::fromLatin1(c.antes));
+        click(w, QStringLiteral("cmdEmissao"));
+        settle();
+        const auto previas = previewWindows();
+        ASSERT_EQ(previas.size(), imprime ? 1 : 0);
+        if (imprime) {
+            const QString texto = platform::report::dump(previas[0]->previews().at(0)->document());
+            EXPECT_TRUE(texto.contains(QStringLiteral("04/2004")));
+            EXPECT_FALSE(texto.contains(QStringLiteral("03/2004")));
+            previas[0]->close();
+        }
+        platform::ui::destroyAllForms();
+        settle();
+    }
+    platform::report::PECloseEngine();
+}
+
+// The items grid of an ICMS document: a base of 0 typed, then a click into another field or another
+// cell and keys typed: they land where the clerk clicked, whatever the launch type; no save runs.
+TEST_F(CliquesTest, TheKeysTypedAfterAClickLeavingTheItemsBaseGoWhereTheClerkClicked) {
+    const struct {
+        const char* caso;
+        const char* tipo;
+        const char* base;
+        const char* alvo;  // a field, or nullptr: the rate cell
+    } casos[] = {
+        {"ICMS na Fonte", "", "0", "tdbFicms"},         {"Observações", "0", "0", "txtObserv"},
+        {"Nº inicial", "", "0", "txtNinicio"},          {"alíquota", "", "0", nullptr},
+        {"0,00, Observações", "", "0,00", "txtObserv"}, {"0,00, alíquota", "0", "0,00", nullptr},
+        {"tipo 1, Observações", "1", "0", "txtObserv"}, {"tipo 1, alíquota", "1", "0", nullptr},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.caso);
+        QPointer<movimento::frmMovIcms> w = platform::ui::ShowForm<movimento::frmMovIcms>();
+        settle();
+        Marco2004(*this, w);
+        click(w->cmdNovo);
+        settle();
+        w->txtTipolan->setText(QString::fromLatin1(c.tipo));
+        int gravar = 0;
+        QObject::connect(w->cmdGravar, &QAbstractButton::clicked, w, [&gravar] { ++gravar; });
+        QTableView* v = w->tdgItens->view();
+        const auto celula = [v](int col) { return v->visualRect(v->model()->index(0, col)).center(); };
+        QTest::mouseClick(v->viewport(), Qt::LeftButton, Qt::NoModifier, celula(movimento::ColunaItem::Base));
+        typeText(QString::fromLatin1(c.base));
+        if (c.alvo)
+            clickInto(control(w, QString::fromLatin1(c.alvo)));
+        else
+            QTest::mouseClick(v->viewport(), Qt::LeftButton, Qt::NoModifier,
+                              celula(movimento::ColunaItem::Aliquota));
+        typeText(QStringLiteral("150 x"));
+        settle();
+        ASSERT_TRUE(w);
+        EXPECT_EQ(gravar, 0);
+        EXPECT_EQ(focusedName(), c.alvo ? QString::fromLatin1(c.alvo) : QString());  // a cell's editor
+        EXPECT_TRUE(TextoDe(focused()).startsWith(QStringLiteral("150")));
+        EXPECT_EQ(w->tdgItens->Col(), c.alvo ? movimento::ColunaItem::Base : movimento::ColunaItem::Aliquota);
         platform::ui::destroyAllForms();
         settle();
     }

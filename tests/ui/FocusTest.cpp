@@ -9,8 +9,10 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <functional>
 
 #include "platform/ui/Focus.h"
 #include "platform/ui/Form.h"
@@ -41,13 +43,17 @@ class frmFoco : public Form {
         chkAtivo->setObjectName("chkAtivo");
         optA = new QRadioButton("A", this);
         optA->setObjectName("optA");
-        for (QWidget* w : std::initializer_list<QWidget*>{txtCodigo, txtNome, cmdGravar, chkAtivo, optA})
+        cmdSair = new QPushButton("&Sair", this);
+        cmdSair->setObjectName("cmdSair");
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{txtCodigo, txtNome, cmdGravar, chkAtivo, optA, cmdSair})
             lay->addWidget(w);
         setTabIndex(txtCodigo, 0);
         setTabIndex(txtNome, 1);
         setTabIndex(cmdGravar, 2);
         setTabIndex(chkAtivo, 3);
         setTabIndex(optA, 4);
+        setTabIndex(cmdSair, 5);
         applyTabOrder(this);
         installEntryKeys(this);
         onLostFocus(txtCodigo, this, &frmFoco::txtCodigo_LostFocus);
@@ -56,6 +62,7 @@ class frmFoco : public Form {
         onClick(cmdGravar, this, &frmFoco::cmdGravar_Click);
         onClick(chkAtivo, [this] { ++chkClicks; });
         onClick(optA, [this] { ++optClicks; });
+        onClick(cmdSair, [this] { ++sair; });
     }
     void txtCodigo_LostFocus() {
         ++codigoLost;
@@ -74,7 +81,8 @@ class frmFoco : public Form {
     QPushButton* cmdGravar;
     QCheckBox* chkAtivo;
     QRadioButton* optA;
-    int codigoLost = 0, codigoGot = 0, nomeGot = 0, gravar = 0, chkClicks = 0, optClicks = 0;
+    QPushButton* cmdSair;
+    int codigoLost = 0, codigoGot = 0, nomeGot = 0, gravar = 0, chkClicks = 0, optClicks = 0, sair = 0;
     bool keepFocus = false, throwOnSave = false, selectOnKeep = false;
     QString messageOnLeave;
     int loads = 0;
@@ -165,6 +173,61 @@ TEST_F(FocusTest, ClickOnButtonCompletesLostFocusAndIsCancelledWhenFocusKept) {
     click(f->cmdGravar);
     EXPECT_EQ(f->codigoLost, 2);
     EXPECT_EQ(f->gravar, 1);
+}
+
+// While the field is left by a click or an access key, no move the code asks, through any call, takes
+// the focus away from where the user pointed, and the button pointed at runs; Tab keeps every move.
+// Sair runs no check of the field left at all.
+TEST_F(FocusTest, NoCodeMovesTheFocusAwayFromWhereTheUserPointed) {
+    const std::pair<const char*, std::function<void(QWidget*)>> chamadas[] = {
+        {"setFocusTo", [](QWidget* w) { setFocusTo(w); }},
+        {"postFocus", [](QWidget* w) { postFocus(w); }},
+        {"QWidget::setFocus", [](QWidget* w) { w->setFocus(); }},
+        {"sendTab", [](QWidget*) { sendTab(); }},
+        {"postTab",
+         [](QWidget*) {
+             postTab();
+             postTab();
+         }},
+    };
+    enum Saida { Clique, Botao, Tecla, Tab };
+    for (const auto& [nome, move] : chamadas)
+        for (Saida saida : {Clique, Botao, Tecla, Tab}) {
+            SCOPED_TRACE(std::string(nome) + " " + std::to_string(saida));
+            auto* f = open();
+            onLostFocus(f->txtCodigo, [f, move = move] {
+                if (f->txtCodigo->text() == "1") move(f->chkAtivo);
+            });
+            typeText("1");
+            const int gravar = f->gravar;
+            if (saida == Clique) clickInto(f->txtNome);
+            if (saida == Botao) click(f->cmdGravar);
+            if (saida == Tecla) pressShortcut('g');
+            if (saida == Tab) pressTab();
+            settle();
+            EXPECT_EQ(f->codigoLost, 1);
+            EXPECT_EQ(f->gravar, gravar + (saida == Botao || saida == Tecla ? 1 : 0));
+            QWidget* esperado = f->cmdGravar;
+            if (saida == Clique) esperado = f->txtNome;
+            if (saida == Tab && std::string(nome) != "sendTab") esperado = f->chkAtivo;
+            EXPECT_EQ(focused(), esperado) << focusedName().toStdString();
+            destroyAllForms();
+            settle();
+        }
+    auto* f = open();
+    f->keepFocus = true;
+    typeText("1");
+    click(f->cmdSair);
+    pressShortcut('s');
+    EXPECT_EQ(f->codigoLost, 0);
+    EXPECT_EQ(f->sair, 2);
+    // The widget pointed at moves the focus from its own click and double click.
+    onClick(f->chkAtivo, [f] { setFocusTo(f->txtNome); });
+    onDblClick(f->txtNome, [f] { setFocusTo(f->optA); });
+    click(f->chkAtivo);
+    EXPECT_EQ(focused(), f->txtNome);
+    QTest::mouseDClick(f->txtNome, Qt::LeftButton);
+    EXPECT_EQ(focused(), f->optA);
 }
 
 // Tab from the name lands on the button, and the name's check sends the focus back to the code (as

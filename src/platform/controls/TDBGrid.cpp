@@ -13,6 +13,7 @@
 #include <QtMath>
 #include <algorithm>
 
+#include "platform/ui/Focus.h"
 #include "platform/ui/Handlers.h"
 #include "platform/values/Cp1252.h"
 #include "platform/values/Vb.h"
@@ -484,12 +485,17 @@ bool TDBGrid::eventFilter(QObject* obj, QEvent* event) {
                          reason == Qt::MenuBarFocusReason;
     if (!tab && (obj == view_ || ignored)) return false;
     if (!tab) {
-        // The focus leaves from the open cell (a click, a move of the program): the cell is committed
-        // and the window sees the grid itself left, with its own leave handlers.
+        // The focus leaves from the open cell (a click, a move of the program): the window sees the
+        // grid itself left, with its own leave handlers, and then the cell is committed, so that the
+        // focus rules know where the user clicked before the cell's rules run. Sair and Cancelar
+        // drop what the cell was being given, unchecked.
         deliver(obj, event);
-        commitEdit();
         QFocusEvent out(QEvent::FocusOut, reason);
         QCoreApplication::sendEvent(view_, &out);
+        if (ui::leavesUnchecked(focus))
+            view_->revertOpenEditor();
+        else
+            commitEdit();
         return true;
     }
     hopping_ = true;

@@ -1,6 +1,8 @@
 // The event behaviour windows rely on and Qt does not give by itself: focus handlers only for moves
-// inside a window, clicks that first complete the field's check, the keyboard rule of the data-entry
-// windows and the controls' own key handlers. One application-wide event filter applies them all.
+// inside a window, clicks that first complete the field's check and then land where they point
+// whatever the window's code asks, Sair and Cancelar that leave a field unchecked, the keyboard rule
+// of the data-entry windows and the controls' own key handlers. One application-wide event filter
+// applies them all.
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -19,6 +21,7 @@
 #include <QTabWidget>
 #include <algorithm>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "platform/ui/Focus.h"
@@ -215,11 +218,16 @@ class Rules : public QObject {
                     cancelPress_ = false;
                     return true;
                 }
-                if (ev->type() == QEvent::MouseButtonDblClick) dblClick(w);
+                if (ev->type() == QEvent::MouseButtonDblClick)
+                    dblClick(w);
+                else
+                    pointedAt(w);
                 return false;
             case QEvent::MouseButtonRelease:
                 cancelPress_ = false;
                 tabPress_ = false;
+                // The press is over: the widget clicked holds the focus, and its click is its own.
+                endChoice();
                 return false;
             case QEvent::ShortcutOverride:
                 // An access key of the window's own buttons comes before the main menu's: the key
@@ -230,6 +238,7 @@ class Rules : public QObject {
                 }
                 return false;
             case QEvent::KeyPress:
+                endChoice();
                 return key(w, static_cast<QKeyEvent*>(ev));
             case QEvent::Shortcut:
                 return shortcut(w, static_cast<QShortcutEvent*>(ev));
@@ -239,12 +248,67 @@ class Rules : public QObject {
     }
 
   public:
-    // True while the `_LostFocus` of a field runs for a leave the user pointed at: a click (on a
-    // button, a field or a tab) or an access key. The user chose where to go, so a jump onward does
-    // not happen.
-    bool yieldsJumps() const { return yieldJumps_; }
+    // True while a click (on a button, a field, a cell or a tab) or an access key is being carried
+    // out: from the moment the field is left until the widget pointed at holds the focus and its
+    // press has been handled.
+    bool choosing() const { return choice_.to != nullptr; }
+
+    // True when a focus move the code asks to `target` must be dropped: a click or an access key is
+    // being carried out and `target` is neither the widget pointed at nor the field being left (a
+    // check that refuses its value keeps the focus there). When the check disabled or hid the widget
+    // pointed at, the click is void and the code decides again; a dialog the check opened moves its
+    // own focus freely.
+    bool refuses(const QWidget* target) const {
+        QWidget* to = choice_.to;
+        if (!to || !target || !takesFocus(to) || formOf(target) != formOf(to)) return false;
+        return !related(target, to) && !related(target, choice_.from);
+    }
 
   private:
+    struct Choice {
+        QPointer<QWidget> from, to;
+    };
+
+    static bool takesFocus(QWidget* w) {
+        while (w->focusProxy()) w = w->focusProxy();
+        return w->isEnabled() && w->isVisible() && w->focusPolicy() != Qt::NoFocus;
+    }
+
+    // One control seen from outside: a compound control and the widgets inside it that take its focus.
+    static bool related(const QWidget* a, const QWidget* b) {
+        if (!a || !b) return false;
+        return a == b || b->isAncestorOf(a) || (a->isAncestorOf(b) && formOf(a) != a);
+    }
+
+    // The user points at `to` leaving `from`. It lasts until the press is released, or the button of
+    // an access key is pressed, or the next key is typed: never by the turn of an event loop, so a
+    // message box shown by the check of the field being left changes nothing.
+    void choose(QWidget* from, QWidget* to) { choice_ = {from, to}; }
+    void endChoice() { choice_ = {}; }
+
+    // A press that moved no focus (a cell of the grid whose editor is open, the field that has the
+    // focus) is a choice too: what the press sets off (the grid committing its cell) moves nothing. A
+    // double click is the widget's own: its handler moves the focus as it pleases.
+    void pointedAt(QWidget* pressed) {
+        QWidget* focus = QApplication::focusWidget();
+        if (!focus || choosing() || !formOf(pressed) || formOf(pressed) != formOf(focus)) return;
+        choose(ownerOf(focus), ownerOf(focus));
+    }
+
+    // A focus move the code made by QWidget::setFocus while the user's choice is carried out goes
+    // back to the widget pointed at; returns true when it did.
+    bool divert(QWidget* inner, Qt::FocusReason reason) {
+        QWidget* to = choice_.to;
+        if (!to || chosenByUser(reason) || ignoredReason(reason) || !refuses(inner)) return false;
+        QWidget* target = to;
+        while (target->focusProxy()) target = target->focusProxy();
+        pending_ = {};
+        restoring_ = true;
+        target->setFocus(Qt::OtherFocusReason);
+        restoring_ = false;
+        return true;
+    }
+
     // Only Tab, Enter and the moves the code makes leave a field without the user naming where to.
     static bool chosenByUser(Qt::FocusReason reason) {
         return reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason;
@@ -269,6 +333,7 @@ class Rules : public QObject {
     // of the next control arrives, before that control sees it and before a click that moved the
     // focus is delivered.
     void focusOut(QWidget* inner, Qt::FocusReason reason) {
+        if (restoring_) return;
         QWidget* w = ownerOf(inner);
         QPointer<QWidget> next = QApplication::focusWidget();
         lastOut_ = w;
@@ -278,6 +343,7 @@ class Rules : public QObject {
         if (inner == arriving_) return;
         if (ignoredReason(reason) || !next || formOf(next) != formOf(w) || ownerOf(next) == w) return;
         pending_ = {w, next, reason};
+        if (chosenByUser(reason) || tabPress_) choose(w, ownerOf(next));
     }
 
     // Runs the pending `_LostFocus` of the control being left, when the focus arrives at `inner`;
@@ -287,10 +353,14 @@ class Rules : public QObject {
         pending_ = {};
         if (!leave.from || leave.to != inner) return true;
         QWidget* w = leave.from;
+        // Sair and Cancelar leave a field as it is: no check, no lookup, no question. (A check box or
+        // option button holds nothing typed to check: what its handler notes is still noted.) A window
+        // being closed moves its focus through its fields as it hides: those are no moves either.
+        if (chosenByUser(leave.reason) && leavesUnchecked(leave.to) && !qobject_cast<QAbstractButton*>(w))
+            return true;
+        if (QWidget* form = formOf(w); form && !form->isVisible()) return true;
         const QPointer<QWidget> arrivingBefore = arriving_;
-        const bool yieldingBefore = yieldJumps_;
         arriving_ = inner;
-        yieldJumps_ = tabPress_ || chosenByUser(leave.reason);
         bool aceito = true;
         if (auto* c = dynamic_cast<CommitsOnLeave*>(w)) Guarded([c, &aceito] { aceito = c->commitEdit(); });
         if (auto* h = handlersOf(w, false); aceito && h && !h->lost.empty()) {
@@ -298,7 +368,6 @@ class Rules : public QObject {
             for (const auto& f : calls) Guarded(f);
         }
         arriving_ = arrivingBefore;
-        yieldJumps_ = yieldingBefore;
         if (QApplication::focusWidget() == inner) return true;
         // The check kept (or moved) the focus: the click that was taking it is cancelled. Only that
         // click: a move by Tab or by the code arms nothing, and the next press or release disarms it,
@@ -310,11 +379,13 @@ class Rules : public QObject {
 
     // Returns true when the focus-in is stale (the focus is no longer there) and must not be seen.
     bool focusIn(QWidget* inner, Qt::FocusReason reason) {
+        if (restoring_) return false;
+        if (divert(inner, reason)) return true;
         const QPointer<QWidget> from = pending_.to == inner ? pending_.from : QPointer<QWidget>();
         if (!completeLeave(inner)) return true;
         QWidget* w = ownerOf(inner);
         QWidget* form = formOf(w);
-        if (!form) return false;
+        if (!form || !form->isVisible()) return false;
         showPageOf(inner);
         if (entryForm(w))
             if (auto* le = qobject_cast<QLineEdit*>(w); le && !le->property(OwnInputProperty).toBool())
@@ -328,8 +399,12 @@ class Rules : public QObject {
         if (!inside && !first) return false;
         auto* h = handlersOf(w, false);
         if (!h) return false;
+        // The widget pointed at reacts to the focus it was given as it pleases; what its press sets
+        // off afterwards is again bound by the choice.
+        const Choice choice = std::exchange(choice_, {});
         const auto calls = h->got;
         for (const auto& f : calls) Guarded(f);
+        if (!choice_.to && choice.to && QApplication::focusWidget() == inner) choice_ = choice;
         return false;
     }
 
@@ -359,7 +434,7 @@ class Rules : public QObject {
                 b->click();
                 return true;
             }
-            sendTab();
+            moveFocus(true);
             return true;
         }
         if (!popup && formOf(w) && (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) &&
@@ -432,11 +507,12 @@ class Rules : public QObject {
 
     // A button pressed by its key first takes the focus, so that the field being left completes its
     // check; when that check keeps the focus, the button is not pressed.
-    static void pressByKey(QAbstractButton* button) {
+    void pressByKey(QAbstractButton* button) {
         if (button->focusPolicy() != Qt::NoFocus && QApplication::focusWidget() != button) {
             button->setFocus(Qt::ShortcutFocusReason);
             if (QApplication::focusWidget() != button) return;
         }
+        endChoice();
         button->click();
     }
 
@@ -447,10 +523,11 @@ class Rules : public QObject {
     QPointer<QWidget> lastOut_;
     Leave pending_;
     QPointer<QWidget> arriving_;
+    Choice choice_;
+    bool restoring_ = false;
     bool cancelPress_ = false;
     bool replaying_ = false;
     bool tabPress_ = false;
-    bool yieldJumps_ = false;
 };
 
 Rules* rules() {
@@ -515,37 +592,50 @@ void installEntryKeys(QWidget* form, EntryKeys keys) {
 
 bool dropsQuotes(const QWidget* control) { return quoteMode(entryForm(const_cast<QWidget*>(control))); }
 
-void sendTab() { moveFocus(true); }
+bool leavingByChoice() {
+    const Rules* r = rules();
+    return r && r->choosing();
+}
+
+namespace {
+bool refused(const QWidget* target) {
+    const Rules* r = rules();
+    return r && r->refuses(target);
+}
+}  // namespace
+
+void sendTab() {
+    if (!leavingByChoice()) moveFocus(true);
+}
 
 void postTab() {
+    if (leavingByChoice()) return;
     QMetaObject::invokeMethod(
         rules(), [] { sendTab(); }, Qt::QueuedConnection);
 }
 
 void postFocus(QWidget* control) {
+    if (refused(control)) return;
     QPointer<QWidget> target = control;
     QMetaObject::invokeMethod(
         rules(),
         [target] {
-            if (target) target->setFocus(Qt::OtherFocusReason);
+            if (target && !refused(target)) target->setFocus(Qt::OtherFocusReason);
         },
         Qt::QueuedConnection);
 }
 
-void setFocusTo(QWidget* control) { control->setFocus(Qt::OtherFocusReason); }
-
-bool leavingByChoice() {
-    const Rules* r = rules();
-    return r && r->yieldsJumps();
+void setFocusTo(QWidget* control) {
+    if (!refused(control)) control->setFocus(Qt::OtherFocusReason);
 }
 
-void jumpTo(QWidget* control) {
-    if (leavingByChoice()) return;
-    setFocusTo(control);
-}
-
-void postJumpTo(QWidget* control) {
-    if (!leavingByChoice()) postFocus(control);
+bool leavesUnchecked(const QWidget* control) {
+    const auto* button = qobject_cast<const QPushButton*>(control);
+    if (!button) return false;
+    QString caption = button->text();
+    caption.remove(QLatin1Char('&'));
+    caption = caption.trimmed();
+    return caption == QLatin1String("Sair") || caption == QLatin1String("Cancelar");
 }
 
 void setTabIndex(QWidget* control, int index) { control->setProperty(TabIndexProperty, index); }

@@ -15,9 +15,9 @@ namespace platform::ui {
 // takes the focus or gives it back; the first focus a window receives after it opens counts as a move
 // inside it. `_LostFocus` runs once the field being left has finished its own focus-out (so the text a
 // check selects when it keeps the focus stays selected) and before the next control's `_GotFocus`. A
-// click or shortcut on a button first completes the `_LostFocus` of the field being left; when that
-// handler keeps the focus in its field, that click (and no later one) is cancelled. Both run through
-// Guarded.
+// click or shortcut on a button first completes the `_LostFocus` of the field being left (but see
+// leavesUnchecked); when that handler keeps the focus in its field, that click (and no later one) is
+// cancelled. Both run through Guarded.
 void onLostFocus(QWidget* control, std::function<void()> slot);
 void onGotFocus(QWidget* control, std::function<void()> slot);
 template <class R>
@@ -44,25 +44,30 @@ QWidget* formOf(const QWidget* control);
 // Marks `w` as a window of the program (the Form and Dialog bases do it).
 void markAsForm(QWidget* w);
 
+// Where the user clicks is where the keys go. While a field is being left by a click (on a field, a
+// cell, a tab or a button) or by an access key, and until the widget pointed at holds the focus and
+// its press has been handled, every focus move the code asks is dropped, whichever call asks it (the
+// ones below, a move queued meanwhile, QWidget::setFocus): only a move back into the field being left
+// is kept (a check that refuses the value keeps the focus, and the click is cancelled). Tab, Enter and
+// the moves the code makes on its own keep every move. The widget pointed at may move the focus from
+// its own `_GotFocus` and `_Click`.
+
 // Moves the focus to the next control in tab order at once, as the Tab key does.
 void sendTab();
 // Queues that move: it runs after the current handler and whatever is already queued.
 void postTab();
 // Queues a focus move to `control`.
 void postFocus(QWidget* control);
-// Puts the focus on `control` the way the code of a window does (a move inside the window). A check
-// that refuses the value of the field being left takes the focus back with it: a click that was
-// leaving the field is then cancelled.
+// Puts the focus on `control` the way the code of a window does (a move inside the window).
 void setFocusTo(QWidget* control);
-// The jump a `_LostFocus` makes only to lead the keyboard onward (to the next field or tab page). It
-// belongs to Tab and Enter: when the field is being left by a click (on a button, a field or a tab)
-// or an access key, nothing moves: the focus lands where the user pointed and a button runs.
-void jumpTo(QWidget* control);
-// True while a `_LostFocus` runs for a leave the user pointed at (a click or an access key), false for
-// Tab, Enter and the moves the code makes: a rule that acts only on leaving onward checks it.
+// True while a click or an access key is being carried out (see above): a rule that only leads the
+// keyboard onward has nothing to do then.
 bool leavingByChoice();
-// The queued form of jumpTo: nothing is queued when the field is being left by a click or access key.
-void postJumpTo(QWidget* control);
+// Sair and Cancelar (a push button whose caption says so) always do what they say: a field left by a
+// click or the access key of one of them runs no check and no lookup of its own (no `_LostFocus`, no
+// commit of a date or number), so nothing is asked or written on the way out. A check box or option
+// button left that way still runs its `_LostFocus`: it holds nothing typed.
+bool leavesUnchecked(const QWidget* control);
 
 // The tab index the window's layout gives a control; tabIndex is -1 for a control without one.
 void setTabIndex(QWidget* control, int index);
