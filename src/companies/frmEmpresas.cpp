@@ -26,6 +26,7 @@
 #include "shell/EstadoGeral.h"
 #include "shell/Geral.h"
 #include "shell/JanelaCadastro.h"
+#include "shell/JanelaCadastroCampos.h"
 #include "shell/ListaPesquisa.h"
 #include "shell/RotinasControles.h"
 
@@ -224,7 +225,17 @@ void frmEmpresas::CarregaRegistro() {
                                                          {txtCMun, "cMun"},
                                                          {txtPais, "xPais"},
                                                          {txtCPais, "cPais"}};
-    for (auto [campo, coluna] : textos) campo->setText(texto(coluna));
+    // A stored text a field cannot show whole is named, and a save writes it back as stored.
+    QStringList guardados;
+    const auto guarda = [&](QWidget* campo, const char* coluna) {
+        if (const platform::db::Param gravado(texto(coluna)); shell::GuardaValorCampo(campo, gravado))
+            guardados << shell::NomeValorGuardado(QLatin1String(coluna), gravado);
+    };
+    guarda(txtNome, "nome");
+    for (auto [campo, coluna] : textos) {
+        campo->setText(texto(coluna));
+        guarda(campo, coluna);
+    }
     mskCep->setText(texto("cep"));
     mskCgc->setText(texto("cgc"));
     mskCei->setText(texto("cei"));
@@ -239,12 +250,14 @@ void frmEmpresas::CarregaRegistro() {
     cmbTipo_empresa->setCurrentIndex(IndiceDe(Lista::TipoEmpresa, texto("tipo_empresa")));
     tdbfundacao->setValue(r.Fields(QStringLiteral("fundacao")).toDate());
     txtObserv->setText(texto("observacao"));
+    guarda(txtObserv, "observacao");
     MostraEnquadramento(r.Fields(QStringLiteral("codigo")).toLongLong());
     MostraCapital(r.Fields(QStringLiteral("codauto")).toLongLong());
     const std::pair<Lista, const char*> codigos[] = {{Lista::TpEscri, "tpescri"}, {Lista::TpIpi, "tpipi"},
                                                      {Lista::TpIss, "tpiss"},     {Lista::Icms, "icms"},
                                                      {Lista::GrIcms, "gricms"},   {Lista::Sp, "sp"}};
     for (auto [lista, coluna] : codigos) Combo(lista)->setCurrentIndex(IndiceDe(lista, texto(coluna)));
+    shell::AvisaValoresGuardados(guardados, QStringLiteral("registro"));
 }
 
 // Without a tax-regime row the labels stay as they are: empty, since a company is only loaded from idle.
@@ -277,33 +290,33 @@ void frmEmpresas::mskCgc_LostFocus() {
 DadosEmpresa frmEmpresas::Dados(qint64 codigo) const {
     DadosEmpresa e;
     e.codigo = codigo;
-    e.nome = txtNome->text();
-    e.endereco = txtendereco->text();
-    e.numero = txtNumero->text();
-    e.complemento = txtcomplemento->text();
-    e.bairro = txtBairro->text();
-    e.cidade = txtCidade->text();
-    e.uf = txtUf->text();
+    e.nome = shell::TextoGravado(txtNome);
+    e.endereco = shell::TextoGravado(txtendereco);
+    e.numero = shell::TextoGravado(txtNumero);
+    e.complemento = shell::TextoGravado(txtcomplemento);
+    e.bairro = shell::TextoGravado(txtBairro);
+    e.cidade = shell::TextoGravado(txtCidade);
+    e.uf = shell::TextoGravado(txtUf);
     e.cep = mskCep->Text();
-    e.cMun = txtCMun->text();
-    e.xPais = txtPais->text();
-    e.cPais = txtCPais->text();
+    e.cMun = shell::TextoGravado(txtCMun);
+    e.xPais = shell::TextoGravado(txtPais);
+    e.cPais = shell::TextoGravado(txtCPais);
     e.cgc = mskCgc->Text();
-    e.inscr_estadual = txtInscrEstadual->text();
+    e.inscr_estadual = shell::TextoGravado(txtInscrEstadual);
     e.cei = mskCei->Text();
     e.ccm = mskCcm->Text();
     e.data_cadastro = tdbcadastro->Value();
     e.cnae = mskCnae->Text();
     e.situ = CodigoDe(Lista::Situacao, cmbSituacao->currentIndex());
-    e.atividade = txtAtividade->text();
-    e.contato1 = txtcontato1->text();
-    e.contato2 = txtcontato2->text();
-    e.ddd = txtDdd->text();
-    e.fax = txtFax->text();
-    e.fone1 = txtFone1->text();
-    e.fone2 = txtFone2->text();
-    e.email = txtEmail->text();
-    e.homepage = txtHomepage->text();
+    e.atividade = shell::TextoGravado(txtAtividade);
+    e.contato1 = shell::TextoGravado(txtcontato1);
+    e.contato2 = shell::TextoGravado(txtcontato2);
+    e.ddd = shell::TextoGravado(txtDdd);
+    e.fax = shell::TextoGravado(txtFax);
+    e.fone1 = shell::TextoGravado(txtFone1);
+    e.fone2 = shell::TextoGravado(txtFone2);
+    e.email = shell::TextoGravado(txtEmail);
+    e.homepage = shell::TextoGravado(txtHomepage);
     e.perc_ipi = tdbadipi->Value();
     e.perc_convenio = tdbadconvenio->Value();
     e.irpj_vendas = tdbpercvendas->Value();
@@ -316,7 +329,7 @@ DadosEmpresa frmEmpresas::Dados(qint64 codigo) const {
     e.icms = CodigoDe(Lista::Icms, cmbIcms->currentIndex());
     e.gricms = CodigoDe(Lista::GrIcms, cmbGrIcms->currentIndex());
     e.sp = CodigoDe(Lista::Sp, cmbSp->currentIndex());
-    e.observacao = txtObserv->Text();
+    e.observacao = shell::TextoGravado(txtObserv);
     return e;
 }
 

@@ -15,6 +15,7 @@
 #include "registers/codfiscal_sql.h"
 #include "shell/ErrosLista.h"
 #include "shell/JanelaCadastro.h"
+#include "shell/JanelaCadastroCampos.h"
 
 namespace registers {
 
@@ -61,9 +62,9 @@ class CadastroCfop : public shell::JanelaCadastro {
 
     void GravaRegistro(bool inclusao) override {
         if (inclusao)
-            cfop::Inclui(Conexao(), janela_.tabela(), ChaveAtual(), janela_.txtDescri->text());
+            cfop::Inclui(Conexao(), janela_.tabela(), ChaveAtual(), shell::TextoGravado(janela_.txtDescri));
         else
-            cfop::Altera(Conexao(), janela_.tabela(), ChaveAtual(), janela_.txtDescri->text());
+            cfop::Altera(Conexao(), janela_.tabela(), ChaveAtual(), shell::TextoGravado(janela_.txtDescri));
     }
 
     void ApagaRegistro() override { cfop::Exclui(Conexao(), janela_.tabela(), ChaveAtual()); }

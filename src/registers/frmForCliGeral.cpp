@@ -23,6 +23,7 @@
 #include "shell/Geral.h"
 #include "shell/GeralConsultas.h"
 #include "shell/JanelaCadastro.h"
+#include "shell/JanelaCadastroCampos.h"
 #include "shell/ListaPesquisa.h"
 #include "shell/RotinasControles.h"
 
@@ -66,15 +67,33 @@ class CadastroForCli : public shell::JanelaCadastro {
     }
     bool PerguntaInclusao() const override { return !semPergunta_; }
 
+    // A stored text a field cannot show whole is named, and a save writes it back as stored.
     void MostraRegistro() override {
         const forcli::Parceiro p = forcli::LeParceiro(Registro());
-        const std::pair<QLineEdit*, const QString*> campos[] = {
-            {w_.txtNome, &p.nome},         {w_.txtInscrEstadual, &p.ie}, {w_.txtUf, &p.uf},
-            {w_.txtendereco, &p.endereco}, {w_.txtNumero, &p.numero},    {w_.txtcomplemento, &p.complemento},
-            {w_.txtBairro, &p.bairro},     {w_.txtCidade, &p.cidade},    {w_.txtCMun, &p.CodMun},
-            {w_.txtPais, &p.xPais},        {w_.txtCPais, &p.cPais}};
-        for (auto [campo, valor] : campos) campo->setText(*valor);
+        const std::tuple<QLineEdit*, const QString*, const char*> campos[] = {
+            {w_.txtNome, &p.nome, "nome"},
+            {w_.txtInscrEstadual, &p.ie, "ie"},
+            {w_.txtUf, &p.uf, "uf"},
+            {w_.txtendereco, &p.endereco, "endereco"},
+            {w_.txtNumero, &p.numero, "numero"},
+            {w_.txtcomplemento, &p.complemento, "complemento"},
+            {w_.txtBairro, &p.bairro, "bairro"},
+            {w_.txtCidade, &p.cidade, "cidade"},
+            {w_.txtCMun, &p.CodMun, "cMun"},
+            {w_.txtPais, &p.xPais, "xPais"},
+            {w_.txtCPais, &p.cPais, "cPais"}};
+        QStringList guardados;
+        const auto guarda = [&guardados](QWidget* campo, const QString& valor, const char* coluna) {
+            if (shell::GuardaValorCampo(campo, platform::db::Param(valor)))
+                guardados << shell::NomeValorGuardado(QLatin1String(coluna), platform::db::Param(valor));
+        };
+        for (auto [campo, valor, coluna] : campos) {
+            campo->setText(*valor);
+            guarda(campo, *valor, coluna);
+        }
         w_.mskCep->setText(p.cep);
+        guarda(w_.mskCep, p.cep, "cep");
+        shell::AvisaValoresGuardados(guardados, QStringLiteral("registro"));
     }
 
     void TestaRegras() override {
@@ -100,11 +119,12 @@ class CadastroForCli : public shell::JanelaCadastro {
     }
 
     void GravaRegistro(bool inclusao) override {
-        const forcli::Parceiro p{ChaveAtual(),           w_.txtNome->text(),   w_.txtInscrEstadual->text(),
-                                 w_.txtendereco->text(), w_.txtNumero->text(), w_.txtcomplemento->text(),
-                                 w_.txtBairro->text(),   w_.txtCidade->text(), w_.txtUf->text(),
-                                 w_.mskCep->Text(),      w_.txtCMun->text(),   w_.txtPais->text(),
-                                 w_.txtCPais->text()};
+        // A stored text its field cannot show whole is written back as stored.
+        const auto t = [](const QWidget* campo) { return shell::TextoGravado(campo); };
+        const forcli::Parceiro p{
+            ChaveAtual(),         t(w_.txtNome),   t(w_.txtInscrEstadual), t(w_.txtendereco), t(w_.txtNumero),
+            t(w_.txtcomplemento), t(w_.txtBairro), t(w_.txtCidade),        t(w_.txtUf),       t(w_.mskCep),
+            t(w_.txtCMun),        t(w_.txtPais),   t(w_.txtCPais)};
         if (!inclusao)
             forcli::Altera(Conexao(), Tabela(), p);
         else if (w_.chkIncForCli->isChecked())

@@ -552,10 +552,13 @@ void JanelaCadastro::MostraRegistro() {
     AvisaValoresGuardados(nomes, QStringLiteral("registro"));
 }
 
+// A change writes only the columns whose fields were touched since the record was shown: the others
+// hold what is stored, and writing them back could only change it.
 ColumnList JanelaCadastro::ColunasRegistro() const {
     ColumnList colunas;
     for (const auto& campo : def_.campos)
-        if (!campo.coluna.isEmpty()) colunas.add(campo.Coluna(), ValorCampo(campo.controle));
+        if (!campo.coluna.isEmpty() && (inclusao_ || !CampoIntacto(campo.controle)))
+            colunas.add(campo.Coluna(), ValorCampo(campo.controle));
     return colunas;
 }
 

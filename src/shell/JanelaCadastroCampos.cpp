@@ -49,6 +49,7 @@ class MemoriaCampo : public QObject {
         else if (auto* c = qobject_cast<QComboBox*>(campo)) {
             connect(c, &QComboBox::currentIndexChanged, this, solta);
             connect(c, &QComboBox::activated, this, solta);
+            connect(c, &QComboBox::editTextChanged, this, solta);
         } else if (auto* k = qobject_cast<QCheckBox*>(campo)) {
             connect(k, &QCheckBox::toggled, this, solta);
             connect(k, &QCheckBox::clicked, this, solta);
@@ -191,7 +192,9 @@ bool GuardaValorCampo(QWidget* campo, const platform::db::Param& gravado, const 
         !mostrado && !escrita && mascara && !mascara->Mask().isEmpty() &&
         std::holds_alternative<QString>(gravado.value()))
         mostrado = SemPromptFinal(mascara->Text()) == std::get<QString>(gravado.value());
-    m->intacto = true;
+    // Only a field whose every change the memory sees can say it is intact.
+    m->intacto = qobject_cast<QLineEdit*>(campo) || qobject_cast<QPlainTextEdit*>(campo) ||
+                 qobject_cast<QComboBox*>(campo) || qobject_cast<QCheckBox*>(campo);
     if (!mostrado) m->gravado = gravado;
     return !mostrado;
 }
@@ -206,6 +209,12 @@ platform::db::Param ValorGravado(const QWidget* campo, const platform::db::Field
     if (tipo == ColumnType::Text || tipo == ColumnType::None || tipo == ColumnType::Other)
         return Param(valor.toString());
     return Param(TextoCampo(campo));
+}
+
+QString TextoGravado(const QWidget* campo) {
+    const Param valor = ValorCampo(campo);
+    const auto* texto = std::get_if<QString>(&valor.value());
+    return texto ? *texto : TextoCampo(campo);
 }
 
 bool ValorGuardado(const QWidget* campo) {

@@ -46,6 +46,9 @@ bool GuardaValorCampo(QWidget* campo, const platform::db::Param& gravado, const 
 // null is DbNull, in a date field the null date); a column of another kind shown as text is taken as
 // the field shows it, since only a null of it could not be written back as stored.
 platform::db::Param ValorGravado(const QWidget* campo, const platform::db::Field& valor);
+// The text a window that writes its own statement takes from a text field: the stored text it keeps,
+// or the field's text.
+QString TextoGravado(const QWidget* campo);
 // The field gives back a stored value it cannot show.
 bool ValorGuardado(const QWidget* campo);
 // The field still holds the stored value it was given: not edited, changed or emptied since.

@@ -167,9 +167,17 @@ TEST_F(frmEmpresasTest, ANewCompanyIsSavedWithEveryFieldAsTyped) {
 TEST_F(frmEmpresasTest, ACompanyIsLoadedWithItsLabelsAndAnEditKeepsItsPeriod) {
     Insere(50);
     Insere(7, "Sete \"Aspas\"");
+    // An address longer than its field, written by another tool, is named and kept whole.
+    const QString endereco = QStringLiteral("Avenida Brigadeiro Faria Lima, conjunto 1203");
     db.Execute(QStringLiteral("UPDATE Empresas Set cnae = '12345', situ = '2', tpiss = '51', tpescri = 'X', "
-                              "perc_ipi = NULL, perc_convenio = 0, mes_base_fiscal = ? Where Codigo = 7"),
-               {QDate(2005, 4, 1)});
+                              "perc_ipi = NULL, perc_convenio = 0, mes_base_fiscal = ?, endereco = ? "
+                              "Where Codigo = 7"),
+               {QDate(2005, 4, 1), endereco});
+    script->expect(
+        "Este registro guarda o que a janela não pode mostrar como está gravado; o que não for "
+        "digitado será gravado como está:\nendereco: " +
+            endereco,
+        Msg::OK);
     db.Execute(
         QStringLiteral("INSERT INTO Enquadramento (codempr, denquadra, codtipo) VALUES (7, ?, 1), (7, ?, 3)"),
         {QDate(2003, 2, 1), QDate(2005, 1, 1)});
@@ -200,6 +208,7 @@ TEST_F(frmEmpresasTest, ACompanyIsLoadedWithItsLabelsAndAnEditKeepsItsPeriod) {
     Recordset r = Linha(7);
     EXPECT_EQ(r.Fields("nome").toString(), "Sete \"Aspas\"");
     EXPECT_EQ(r.Fields("bairro").toString(), "Sé");
+    EXPECT_EQ(r.Fields("endereco").toString(), endereco);
     EXPECT_EQ(r.Fields("mes_base_fiscal").toDate(), QDate(2005, 4, 1));
     EXPECT_EQ(r.Fields("cnae").toString(), "12345-00");
     // The idle window empties the labels again.

@@ -149,9 +149,11 @@ TEST_F(ForCliGeralTest, ASupplierIsWrittenIntoTheSuppliersOnly) {
     EXPECT_EQ(focused(), static_cast<QWidget*>(w->txtNome));
 }
 
+// A name longer than its field, written by another tool, is named when shown and kept whole.
 TEST_F(ForCliGeralTest, ALoadedPartySavedUnchangedKeepsEveryColumn) {
+    const QString longo = QStringLiteral("Comércio de Ferragens e Materiais Elétricos Ltda");
     const forcli::Parceiro p{Cnpj,
-                             QStringLiteral("Nome"),
+                             longo,
                              QStringLiteral("110.042.490.114"),
                              QStringLiteral("Rua A"),
                              QStringLiteral("12"),
@@ -164,6 +166,10 @@ TEST_F(ForCliGeralTest, ALoadedPartySavedUnchangedKeepsEveryColumn) {
                              QStringLiteral("Brasil"),
                              QStringLiteral("1058")};
     InsereParceiro(forcli::Fornecedores, p);
+    script->expect(QStringLiteral("Este registro guarda o que a janela não pode mostrar como está gravado; o "
+                                  "que não for digitado será gravado como está:\nnome: ") +
+                       longo,
+                   OK);
     Chave(Cnpj);
     ASSERT_EQ(w->EstadoAtual(), 2);
     Clica("cmdGravar");
