@@ -111,9 +111,18 @@ class CadastroTermo : public shell::JanelaCadastro {
         if (Criado()) return;
         const auto campos = w_.CamposColunas();
         const auto& colunas = ColunasTermo();
-        for (std::size_t i = 0; i < colunas.size(); ++i)
-            if (colunas[i].forma != Forma::Modelo && colunas[i].forma != Forma::ModeloOposto)
-                shell::MostraValorCampo(campos[int(i)], Registro().Fields(colunas[i].nome));
+        // A stored text a field cannot show whole is named, and a save writes it back as stored.
+        QStringList guardados;
+        for (std::size_t i = 0; i < colunas.size(); ++i) {
+            if (colunas[i].forma == Forma::Modelo || colunas[i].forma == Forma::ModeloOposto) continue;
+            QWidget* campo = campos[int(i)];
+            const auto valor = Registro().Fields(colunas[i].nome);
+            shell::MostraValorCampo(campo, valor);
+            if (colunas[i].forma != Forma::Texto || valor.isNull()) continue;
+            if (const platform::db::Param gravado(valor.toString()); shell::GuardaValorCampo(campo, gravado))
+                guardados << shell::NomeValorGuardado(colunas[i].nome, gravado);
+        }
+        shell::AvisaValoresGuardados(guardados, QStringLiteral("registro"));
         const bool p1a = Registro().Fields(QStringLiteral("ESP1a")).toBool();
         w_.optP1a->setChecked(p1a);
         w_.optP1->setChecked(!p1a);
@@ -123,7 +132,7 @@ class CadastroTermo : public shell::JanelaCadastro {
 
     void GravaRegistro(bool /*inclusao*/) override {
         QStringList textos;
-        for (QWidget* campo : w_.CamposColunas()) textos << shell::TextoCampo(campo);
+        for (QWidget* campo : w_.CamposColunas()) textos << shell::TextoGravado(campo);
         GravaTermo(Conexao(), codauto_, ValoresTermo(textos, w_.optP1a->isChecked()));
     }
 

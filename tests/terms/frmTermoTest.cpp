@@ -96,12 +96,20 @@ TEST_F(frmTermoTest, AFirstLookupCreatesTheRowAndOpensItEmptyWithTheCodeLocked) 
 TEST_F(frmTermoTest, AFullRowLoadsIntoEveryFieldAndSavesBackUnchanged) {
     TermoCompleto(codauto);
     const QStringList antes = TextosCompletos();
+    // An issuing body longer than its field, written by another tool, is named and kept whole.
+    const QString orgao = QStringLiteral("Junta Comercial do Estado");
+    db.Execute(QStringLiteral("UPDATE Termo SET ESOrg = ? WHERE codcli = ?"), {orgao, codauto});
+    script->expect(
+        "Este registro guarda o que a janela não pode mostrar como está gravado; o que não for "
+        "digitado será gravado como está:\nESOrg: " +
+            orgao,
+        Msg::OK);
     Procura(QStringLiteral("7"));
     const auto campos = w->CamposColunas();
-    // The two flags are check boxes, not texts.
+    // The two flags are check boxes, not texts; the issuing body shows cut.
     const QStringList mostrado = TextosLidos();
     for (int i = 0; i < campos.size(); ++i)
-        if (i != 5 && i != 6) {
+        if (i != 3 && i != 5 && i != 6) {
             EXPECT_EQ(shell::TextoCampo(campos[i]), mostrado[i]) << i;
         }
     EXPECT_TRUE(w->optP1a->isChecked());
@@ -116,6 +124,7 @@ TEST_F(frmTermoTest, AFullRowLoadsIntoEveryFieldAndSavesBackUnchanged) {
     EXPECT_EQ(Coluna("IsFim"), QStringLiteral("31/12/2025"));
     EXPECT_EQ(Coluna("Crc"), QStringLiteral("1SP123456/O-5"));
     EXPECT_EQ(Coluna("ApuIcmNFol"), QStringLiteral("012"));
+    EXPECT_EQ(Coluna("ESOrg"), orgao);
 }
 
 TEST_F(frmTermoTest, CodesThatAreNoCompanyAreToldOrIgnored) {
