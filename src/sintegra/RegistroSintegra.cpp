@@ -299,9 +299,10 @@ void ConverteDocumento(const DocumentoIcms& documento, const ContextoConversao& 
         destino.demis = DataSintegra(data);
     }
     r.demis = destino.demis;
-    // The series lets the authorities match the line to the document; none is blanks.
+    // The series lets the authorities match the line to the document; none is blanks. A transport
+    // record has one position of series before its two of sub-series.
     r.serie = platform::values::Trim(documento.serie);
-    if (r.serie.size() > (r.regtip == u"76" ? 2 : 3))
+    if (r.serie.size() > (r.regtip == u"76" ? 2 : r.regtip == u"70" ? 1 : 3))
         falhas[SerieLonga] = true;
     else
         r.serie = r.serie.leftJustified(3);

@@ -119,6 +119,8 @@ const std::vector<Caso> Casos = {
      "8", "1.102", {Cem}, {"50|00011144477735|P011004243002 |20040305|SP|04|   |T |000008|1102|" + Valores}},
     {"the series is the document's", 2004, true, "NF", Cnpj, "SP", "7", "5.102", {Cem},
      {"50|" + Parte + "20040305|SP|01|A1 |P |000007|5102|" + Valores}, "-03-05", nullptr, "-03-05", 3, " A1 "},
+    {"a series of two has no room in record 70", 2004, true, "CT", Cnpj, "RJ", "1", "6.932", {Cem},
+     {"Saídas 05/03/2004 Nº 1: Série maior que o campo do arquivo"}, "-03-05", nullptr, "-03-05", 3, "AB"},
     {"a series of three has no room in record 76", 2004, true, "NSC", Cnpj, "SP", "7", "5.303", {Cem},
      {"Saídas 05/03/2004 Nº 7: Série maior que o campo do arquivo"}, "-03-05", nullptr, "-03-05", 3, "ABC"},
     {"empty mask", 2004, false, "NF", "__.___.___/____-__", "MG", "1", "2.102", {{"1234,57", "0", "0", "0",
