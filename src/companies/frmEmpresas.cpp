@@ -205,36 +205,15 @@ void frmEmpresas::CarregaRegistro() {
     const Recordset& r = cadastro_->Registro();
     const auto texto = [&r](const char* coluna) { return r.Fields(QString::fromLatin1(coluna)).toString(); };
     txtCodigo->setText(texto("codigo"));
-    txtNome->setText(texto("nome"));
-    const std::pair<QLineEdit*, const char*> textos[] = {{txtendereco, "endereco"},
-                                                         {txtNumero, "numero"},
-                                                         {txtcomplemento, "complemento"},
-                                                         {txtBairro, "bairro"},
-                                                         {txtCidade, "cidade"},
-                                                         {txtUf, "uf"},
-                                                         {txtInscrEstadual, "inscr_estadual"},
-                                                         {txtAtividade, "atividade"},
-                                                         {txtcontato1, "contato1"},
-                                                         {txtcontato2, "contato2"},
-                                                         {txtDdd, "ddd"},
-                                                         {txtFax, "fax"},
-                                                         {txtFone1, "fone1"},
-                                                         {txtFone2, "fone2"},
-                                                         {txtEmail, "email"},
-                                                         {txtHomepage, "homepage"},
-                                                         {txtCMun, "cMun"},
-                                                         {txtPais, "xPais"},
-                                                         {txtCPais, "cPais"}};
     // A stored text a field cannot show whole is named, and a save writes it back as stored.
     QStringList guardados;
     const auto guarda = [&](QWidget* campo, const char* coluna) {
         if (const platform::db::Param gravado(texto(coluna)); shell::GuardaValorCampo(campo, gravado))
             guardados << shell::NomeValorGuardado(QLatin1String(coluna), gravado);
     };
-    guarda(txtNome, "nome");
-    for (auto [campo, coluna] : textos) {
-        campo->setText(texto(coluna));
-        guarda(campo, coluna);
+    for (const CampoTexto& c : CamposTexto()) {
+        c.campo->setText(texto(c.coluna));
+        guarda(c.campo, c.coluna);
     }
     mskCep->setText(texto("cep"));
     mskCgc->setText(texto("cgc"));
@@ -287,36 +266,41 @@ void frmEmpresas::mskCgc_LostFocus() {
     }
 }
 
+std::vector<frmEmpresas::CampoTexto> frmEmpresas::CamposTexto() const {
+    using D = DadosEmpresa;
+    return {{txtNome, "nome", &D::nome},
+            {txtendereco, "endereco", &D::endereco},
+            {txtNumero, "numero", &D::numero},
+            {txtcomplemento, "complemento", &D::complemento},
+            {txtBairro, "bairro", &D::bairro},
+            {txtCidade, "cidade", &D::cidade},
+            {txtUf, "uf", &D::uf},
+            {txtInscrEstadual, "inscr_estadual", &D::inscr_estadual},
+            {txtAtividade, "atividade", &D::atividade},
+            {txtcontato1, "contato1", &D::contato1},
+            {txtcontato2, "contato2", &D::contato2},
+            {txtDdd, "ddd", &D::ddd},
+            {txtFax, "fax", &D::fax},
+            {txtFone1, "fone1", &D::fone1},
+            {txtFone2, "fone2", &D::fone2},
+            {txtEmail, "email", &D::email},
+            {txtHomepage, "homepage", &D::homepage},
+            {txtCMun, "cMun", &D::cMun},
+            {txtPais, "xPais", &D::xPais},
+            {txtCPais, "cPais", &D::cPais}};
+}
+
 DadosEmpresa frmEmpresas::Dados(qint64 codigo) const {
     DadosEmpresa e;
     e.codigo = codigo;
-    e.nome = shell::TextoGravado(txtNome);
-    e.endereco = shell::TextoGravado(txtendereco);
-    e.numero = shell::TextoGravado(txtNumero);
-    e.complemento = shell::TextoGravado(txtcomplemento);
-    e.bairro = shell::TextoGravado(txtBairro);
-    e.cidade = shell::TextoGravado(txtCidade);
-    e.uf = shell::TextoGravado(txtUf);
+    for (const CampoTexto& c : CamposTexto()) e.*c.membro = shell::TextoGravado(c.campo);
     e.cep = mskCep->Text();
-    e.cMun = shell::TextoGravado(txtCMun);
-    e.xPais = shell::TextoGravado(txtPais);
-    e.cPais = shell::TextoGravado(txtCPais);
     e.cgc = mskCgc->Text();
-    e.inscr_estadual = shell::TextoGravado(txtInscrEstadual);
     e.cei = mskCei->Text();
     e.ccm = mskCcm->Text();
     e.data_cadastro = tdbcadastro->Value();
     e.cnae = mskCnae->Text();
     e.situ = CodigoDe(Lista::Situacao, cmbSituacao->currentIndex());
-    e.atividade = shell::TextoGravado(txtAtividade);
-    e.contato1 = shell::TextoGravado(txtcontato1);
-    e.contato2 = shell::TextoGravado(txtcontato2);
-    e.ddd = shell::TextoGravado(txtDdd);
-    e.fax = shell::TextoGravado(txtFax);
-    e.fone1 = shell::TextoGravado(txtFone1);
-    e.fone2 = shell::TextoGravado(txtFone2);
-    e.email = shell::TextoGravado(txtEmail);
-    e.homepage = shell::TextoGravado(txtHomepage);
     e.perc_ipi = tdbadipi->Value();
     e.perc_convenio = tdbadconvenio->Value();
     e.irpj_vendas = tdbpercvendas->Value();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <vector>
 
 #include "companies/CodigosEmpresa.h"
 #include "companies/empresas_sql.h"
@@ -130,6 +131,13 @@ class frmEmpresas : public platform::ui::Form {
     void CarregaRegistro();
     QComboBox* Combo(Lista lista) const;
     DadosEmpresa Dados(qint64 codigo) const;
+    // The plain text fields, each with its column and the member of the company row it fills.
+    struct CampoTexto {
+        QLineEdit* campo;
+        const char* coluna;
+        QString DadosEmpresa::*membro;
+    };
+    std::vector<CampoTexto> CamposTexto() const;
     void MostraEnquadramento(qint64 codigo);
     void MostraCapital(qint64 codauto);
 
