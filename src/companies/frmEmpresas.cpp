@@ -208,8 +208,7 @@ void frmEmpresas::CarregaRegistro() {
     // A stored text a field cannot show whole is named, and a save writes it back as stored.
     QStringList guardados;
     const auto guarda = [&](QWidget* campo, const char* coluna) {
-        if (const platform::db::Param gravado(texto(coluna)); shell::GuardaValorCampo(campo, gravado))
-            guardados << shell::NomeValorGuardado(QLatin1String(coluna), gravado);
+        shell::GuardaTexto(guardados, campo, QLatin1String(coluna), texto(coluna));
     };
     for (const CampoTexto& c : CamposTexto()) {
         c.campo->setText(texto(c.coluna));

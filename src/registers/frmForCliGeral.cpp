@@ -83,16 +83,12 @@ class CadastroForCli : public shell::JanelaCadastro {
             {w_.txtPais, &p.xPais, "xPais"},
             {w_.txtCPais, &p.cPais, "cPais"}};
         QStringList guardados;
-        const auto guarda = [&guardados](QWidget* campo, const QString& valor, const char* coluna) {
-            if (shell::GuardaValorCampo(campo, platform::db::Param(valor)))
-                guardados << shell::NomeValorGuardado(QLatin1String(coluna), platform::db::Param(valor));
-        };
         for (auto [campo, valor, coluna] : campos) {
             campo->setText(*valor);
-            guarda(campo, *valor, coluna);
+            shell::GuardaTexto(guardados, campo, QLatin1String(coluna), *valor);
         }
         w_.mskCep->setText(p.cep);
-        guarda(w_.mskCep, p.cep, "cep");
+        shell::GuardaTexto(guardados, w_.mskCep, QStringLiteral("cep"), p.cep);
         shell::AvisaValoresGuardados(guardados, QStringLiteral("registro"));
     }
 

@@ -119,8 +119,7 @@ class CadastroTermo : public shell::JanelaCadastro {
             const auto valor = Registro().Fields(colunas[i].nome);
             shell::MostraValorCampo(campo, valor);
             if (colunas[i].forma != Forma::Texto || valor.isNull()) continue;
-            if (const platform::db::Param gravado(valor.toString()); shell::GuardaValorCampo(campo, gravado))
-                guardados << shell::NomeValorGuardado(colunas[i].nome, gravado);
+            shell::GuardaTexto(guardados, campo, colunas[i].nome, valor.toString());
         }
         shell::AvisaValoresGuardados(guardados, QStringLiteral("registro"));
         const bool p1a = Registro().Fields(QStringLiteral("ESP1a")).toBool();
