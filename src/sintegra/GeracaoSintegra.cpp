@@ -54,7 +54,7 @@ bool confere(const PedidoSintegra& p, platform::db::Connection& cadastro, Empres
     if (achada) {
         if (Digitos(empresa.cgc).size() != 14) erro("O CNPJ da Empresa Deve Ter 14 Dígitos !");
         // The company that informs is a taxpayer of the state: "ISENTO" is for the other parties.
-        if (Digitos(empresa.inscr_estadual).isEmpty())
+        if (Digitos(CampoInscricao(empresa.inscr_estadual)).isEmpty())
             erro("A Empresa Não Possui Inscrição Estadual, o Arquivo Não Pode Ser Gerado !");
         if (platform::values::Trim(empresa.uf).size() != 2) erro("O Campo UF da Empresa é Obrigatório !");
     }

@@ -60,7 +60,8 @@ bool SlotTomado(const ItemIcms& item);
 // The CNPJ/CPF field of a document where none was typed.
 inline constexpr QStringView MascaraCgcVazia = u"__.___.___/____-__";
 
-// The state-registration field of a register from the registration as typed: its first 14 digits,
+// The state-registration field of every record that carries one (the company's own in records 10 and
+// 90, the other party's in a register) from the registration as typed: its first 14 digits,
 // blanks on the right, or "ISENTO" and eight blanks when it has fewer than 8 digits ("ISENTO" itself);
 // a São Paulo rural producer's ("P-01100424.3/002": "P" and twelve digits) is "P" and its digits.
 QString CampoInscricao(const QString& ie);

@@ -119,7 +119,7 @@ QString Registro10(const EmpresaSintegra& e, const ParametrosArquivo& p) {
     const int ano = p.inicio.year();
     return Linha<QChar>(u"10")
         .texto(Digitos(e.cgc), 14)
-        .texto(Digitos(e.inscr_estadual), 14)
+        .texto(CampoInscricao(e.inscr_estadual), 14)
         .texto(e.nome, 35)
         .texto(e.cidade, 30)
         .texto(e.uf, 2)

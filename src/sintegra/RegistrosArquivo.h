@@ -26,8 +26,9 @@ struct ParametrosArquivo {
     QString contato, fone;
 };
 
-// Identification: CNPJ and state registration (digits only), name, municipality, state, fax, the period
-// and the structure code of the period's start year ("331" from 2004, "231" in 2003, "131" before).
+// Identification: CNPJ (digits only) and state registration (CampoInscricao, as every record writes
+// one), name, municipality, state, fax, the period and the structure code of the period's start year
+// ("331" from 2004, "231" in 2003, "131" before).
 QString Registro10(const EmpresaSintegra& empresa, const ParametrosArquivo& parametros);
 // Address and contact: the street number is the last 5 of the leading digits of `numero`, the postal
 // code the digits of `cep`, the telephone its leading digits.

@@ -9,6 +9,8 @@ using namespace sintegra;
 namespace {
 
 QString b(int n) { return QString(n, u' '); }
+// The field of a company registered as "ISENTO", which no generation takes.
+const QString Isento = "ISENTO" + b(8);
 
 EmpresaSintegra empresa() {
     EmpresaSintegra e;
@@ -33,7 +35,7 @@ TEST(Registros, IdentificationAndAddress) {
     EXPECT_EQ(r10,
               "10"
               "12345678000195" +
-                  b(14) + "Comercial de Ferragens Paulista Lim" + "Municipio de Nome Muito Compri" + "SP" +
+                  Isento + "Comercial de Ferragens Paulista Lim" + "Municipio de Nome Muito Compri" + "SP" +
                   "1122223333" + "20040101" + "20040331" + "331");
     const QString r11 = Registro11(e, p);
     EXPECT_EQ(r11,
@@ -48,6 +50,9 @@ TEST(Registros, IdentificationAndAddress) {
     e.cep = "";
     p = {QDate(2003, 5, 1), QDate(2003, 5, 31), "", "1133334444"};
     EXPECT_EQ(Registro10(e, p).mid(16, 14), "110042490114  ");
+    // A rural producer of São Paulo keeps its "P" in records 10 and 90, as in the registers.
+    e.inscr_estadual = "P-01100424.3/002";
+    EXPECT_EQ(Registro90(Registro10(e, p), {}).mid(16, 14), "P011004243002 ");
     EXPECT_EQ(Registro10(e, p).mid(97, 10), "0022223333");
     EXPECT_EQ(Registro10(e, p).right(3), "231");
     EXPECT_EQ(Registro11(e, p).mid(36, 5), "00123");
@@ -177,11 +182,11 @@ TEST(Registros, TotalsCountTheLinesOfTheFile) {
     EXPECT_EQ(Registro90(r10, {}),
               "90"
               "12345678000195" +
-                  b(14) + "9900000003" + b(85) + "1");
+                  Isento + "9900000003" + b(85) + "1");
     EXPECT_EQ(Registro90(r10, {{"50", 5}, {"61", 2}}),
               "90"
               "12345678000195" +
-                  b(14) +
+                  Isento +
                   "5000000005"
                   "6100000002"
                   "9900000010" +
