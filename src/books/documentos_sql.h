@@ -27,7 +27,8 @@ struct FaixaDias {
 // in the book's order: by entry date, then (entries only) CNPJ/CPF, then first number. Only what the book
 // prints or places by is read; the rest stays empty: the entries' final number, and the IPI's base,
 // exempt and other amounts unless the exits book is an industry's.
-// Every document read is checked (ConfereDocumento) against the month of `periodo` (any day of it).
+// Every document read is checked (ConfereDocumento) against the month of `periodo` (any day of it), and
+// a document of another month table of the book's family entered in that month is refused by name too.
 std::vector<DocumentoIcms> LeDocumentos(Connection& movimento, Livro livro, const QString& tabela,
                                         const QDate& periodo, const std::optional<FaixaDias>& faixa,
                                         bool industria = false);

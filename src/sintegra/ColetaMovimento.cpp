@@ -49,9 +49,13 @@ QStringList ColetaMovimento(platform::db::Connection& movimento, platform::db::C
         le(mes, true, true);
     }
     // An exit issued in the period and entered in another month (issued on the last day, entered the
-    // next) is in the table of its entry: it follows the documents of the period's own tables.
+    // next) is in the table of its entry: it follows the documents of the period's own tables. An entry
+    // of the period kept in another month's table is refused here as in its table's generation.
     for (int mes = 1; mes <= 12; ++mes)
-        if (mes < contexto.inicio.month() || mes > contexto.fim.month()) le(mes, true, false);
+        if (mes < contexto.inicio.month() || mes > contexto.fim.month()) {
+            le(mes, false, false);
+            le(mes, true, false);
+        }
     if (recusas.isEmpty()) {
         if (!pendentes.empty()) InsereRegSint(cadastro, pendentes);
         transacao.commit();

@@ -17,12 +17,12 @@ using NomeTabelaMes = std::function<QString(bool saida, int mes)>;
 // Turns the ICMS documents of the period of `contexto` (one year) of the open movement database into
 // SINTEGRA registers: month by month from the start month to the end month, the entries of a month
 // before its exits, each table in order of entry date, CNPJ/CPF text and initial number; then the exits
-// issued in the period that other months' tables of the year hold, table by table. The state
-// registrations are read once from the suppliers and the clients of the registry. Each document is
-// staged in RegSint and its lines added to `linhas` as it is converted, all in one transaction. A
-// document that cannot be read or cannot go into the file is refused (ConverteDocumento,
-// LeDocumentos): then RegSint is left as it was and `linhas` is not to be written. Returns the
-// refusals. A database failure throws, RegSint rolled back.
+// issued in the period that other months' tables of the year hold, table by table, and the entries of
+// the period those tables hold, which are refused. The state registrations are read once from the
+// suppliers and the clients of the registry. Each document is staged in RegSint and its lines added to
+// `linhas` as it is converted, all in one transaction. A document that cannot be read or cannot go into
+// the file is refused (ConverteDocumento, LeDocumentos): then RegSint is left as it was and `linhas` is
+// not to be written. Returns the refusals. A database failure throws, RegSint rolled back.
 QStringList ColetaMovimento(platform::db::Connection& movimento, platform::db::Connection& cadastro,
                             const ContextoConversao& contexto, const NomeTabelaMes& tabelaMes,
                             LinhasRegistros& linhas);

@@ -72,12 +72,13 @@ void LeDocumentos(Connection& movimento, const QString& tabela, bool saida, bool
     platform::db::Params valores{inicio, fim};
     if (!saida) {
         // An entry is in the file of its entry date; one that its month's table does not hold would be
-        // in no file: it is taken to be refused.
-        condicao = QStringLiteral(
-                       "WHERE substr(datalan, 1, 10) BETWEEN ? AND ? OR substr(datalan, 1, 10) NOT BETWEEN ? "
-                       "AND ?") +
-                   ilegivel;
-        valores.insert(valores.end(), {primeiroDia, ultimoDia});
+        // in no file: it is taken to be refused, in its table's generation and in each whose period
+        // holds its date.
+        condicao = QStringLiteral("WHERE substr(datalan, 1, 10) BETWEEN ? AND ?");
+        if (doPeriodo) {
+            condicao += QStringLiteral(" OR substr(datalan, 1, 10) NOT BETWEEN ? AND ?") + ilegivel;
+            valores.insert(valores.end(), {primeiroDia, ultimoDia});
+        }
     } else {
         // An exit issued in another month of the year is in that month's file, whichever table holds it;
         // one issued in another year is in no file of this database.

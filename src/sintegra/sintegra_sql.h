@@ -23,14 +23,15 @@ Inscricoes LeInscricoes(Connection& cadastro, const QString& tabela);
 // (`saida`) or entries of the movement that the file of the period `inicio`-`fim` takes: entries entered
 // in the period, exits issued in it (entered in it where no issue date is stored), in order of entry
 // date, CNPJ/CPF text, initial number and record code. A date is the day its first ten characters name;
-// an empty one is none. The entries table also gives the rows that no file can take, to be refused: a row
-// entered in another month than its table's, without entry date or with one that cannot be read. A table
-// of a month of the period (`doPeriodo`) of the exits also gives an exit entered in the period and issued
-// in another year or on a date that cannot be read, and a row without entry date or with one that cannot
-// be read. Each is given to `documento` as it is read, and lives only through that call. A row whose date
-// cannot be read as a day or does not place it in its table, or whose stored value cannot be read as what
-// its column holds, gives no document but a text in `recusas` naming the book, the table and the number,
-// and why.
+// an empty one is none. A table of a month of the period (`doPeriodo`) of the entries also gives the rows
+// that no file can take, to be refused: a row entered in another month than its table's, without entry
+// date or with one that cannot be read; the entries of another month's table are all of the period, in
+// another month than their table's, to be refused. A table of a month of the period of the exits also
+// gives an exit entered in the period and issued in another year or on a date that cannot be read, and a
+// row without entry date or with one that cannot be read. Each is given to `documento` as it is read,
+// and lives only through that call. A row whose date cannot be read as a day or does not place it in its
+// table, or whose stored value cannot be read as what its column holds, gives no document but a text in
+// `recusas` naming the book, the table and the number, and why.
 void LeDocumentos(Connection& movimento, const QString& tabela, bool saida, bool doPeriodo,
                   const QDate& inicio, const QDate& fim, QStringList& recusas,
                   const std::function<void(const DocumentoIcms&)>& documento);

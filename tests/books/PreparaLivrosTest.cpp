@@ -398,4 +398,16 @@ TEST_F(PreparaLivrosTest, StoredValuesNoBookCanReadNameTheirDocument) {
     semEmissao.demiss = QDate();
     grava(QStringLiteral("DIGS03"), semEmissao);
     EXPECT_FALSE(saidas().SemMovimento);
+    // A document of March kept in another month's table is refused by March's book too.
+    for (const char* tabela : {"DIGE02", "DIGS04"}) {
+        grava(QString::fromLatin1(tabela), doc(55, 10, "1.102", {{m("10"), m("18"), m("1,8"), {}, {}}}));
+        try {
+            tabela[3] == 'E' ? (void)entradas() : (void)saidas();
+            ADD_FAILURE() << tabela;
+        } catch (const platform::db::Error& e) {
+            EXPECT_EQ(e.description(), QStringLiteral("Documento 55 da tabela %1: Data de lançamento fora do "
+                                                      "período: 10/03/2003")
+                                           .arg(QLatin1String(tabela)));
+        }
+    }
 }

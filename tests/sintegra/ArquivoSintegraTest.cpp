@@ -497,6 +497,14 @@ TEST_F(ArquivoSintegra, UnreadableStoredDatesAndAmountsAreRefusedByName) {
     EXPECT_EQ(linhas[7], "Saídas DIGS03 Nº 94: Data de emissão ilegível: \"2003-13-01\"");
     EXPECT_EQ(arquivo(), escrito);
     EXPECT_EQ(linhasRegSint(), 1);
+    // April's file, whose period holds the date of March's number 99, refuses it too.
+    script->expect(QString::fromUtf8("Já existe o arquivo SINT007.TXT, deseja substitui-lo ? Você pode "
+                                     "clicar não e mudar o nome ou o local..."),
+                   Msg::Yes);
+    esperaErros();
+    EXPECT_EQ(gera(pedido(QDate(2003, 4, 1), QDate(2003, 4, 30))), ResultadoGeracao::DocumentosRecusados);
+    EXPECT_EQ(erros(), QStringList{linhas[6]});
+    EXPECT_EQ(arquivo(), escrito);
 }
 
 // A date stored by another tool with a time after it is the day it names, and an empty issue date is
