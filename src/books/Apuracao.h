@@ -24,7 +24,9 @@ struct Apuracao {
     bool devedor() const { return SaldoApurado > Currency(); }
 };
 
-// The month's assessment in exact money arithmetic, no rounding.
+// The month's assessment in exact money arithmetic, no rounding. An item of the book beyond what the
+// books print whole (the carried credit, a subtotal, the total, the balance) is refused by name
+// (ConfereCalculado: "O item 010 da apuração dá ...").
 Apuracao ApuraIcms(Currency ImpostoEntradas, Currency ImpostoSaidas, const PosIcms::OutrosValores& outros,
                    Currency SaldoCredorAnterior);
 
@@ -32,7 +34,8 @@ Apuracao ApuraIcms(Currency ImpostoEntradas, Currency ImpostoSaidas, const PosIc
 // Saida, Entra and Scant (the credit carried in, as shown to the user), and, when the month ends with
 // a credit and is not December, that credit as the next month's Scant. A debit or zero balance leaves
 // the next month as it is. The month's other debits and credits are read here (null is 0). Both
-// updates run in one transaction: a failure throws and writes nothing. Returns the assessment.
+// updates run in one transaction: a failure or a refused item (ApuraIcms) throws and writes nothing.
+// Returns the assessment.
 Apuracao Atualiza_Saldo(Connection& movimento, int mes, Currency ImpostoEntradas, Currency ImpostoSaidas,
                         Currency SaldoCredorAnterior);
 

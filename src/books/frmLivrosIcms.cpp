@@ -9,8 +9,10 @@
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "books/Apuracao.h"
+#include "books/ConfereDocumento.h"
 #include "books/FormulasLivro.h"
 #include "books/frmInfoAdi.h"
 #include "books/frmPos_Anual.h"
@@ -171,6 +173,7 @@ void frmLivrosIcms::Constroi() {
     txtNpag = Digitos(this, "txtNpag", 4);
     tdbSalCredAnt = new platform::controls::TDBNumber(this);
     tdbSalCredAnt->setObjectName(QStringLiteral("tdbSalCredAnt"));
+    tdbSalCredAnt->setMaxValue(values::Currency::fromRaw(MaiorValorImpresso));
     auto* valores = new QGridLayout;
     valores->addWidget(new QLabel(QStringLiteral("Nr.Última Página:"), this), 0, 0);
     valores->addWidget(txtNpag, 0, 1);
@@ -249,7 +252,12 @@ void frmLivrosIcms::PeriodoConfirmado() {
 // The month's carried credit as stored; a debit balance carries nothing.
 void frmLivrosIcms::MostraSaldoCredor() {
     const auto scant = PosIcms::LeSaldoCredor(BancoMovimento, empresa_->Periodo().month());
+    // A stored credit beyond what can be typed is shown as stored: the assessment refuses it by name
+    // rather than carry 0 in its place.
+    const values::Currency maior = tdbSalCredAnt->MaxValue();
+    tdbSalCredAnt->setMaxValue(std::max(maior, scant));
     tdbSalCredAnt->setValue(scant > values::Currency() ? scant : values::Currency());
+    tdbSalCredAnt->setMaxValue(maior);
 }
 
 void frmLivrosIcms::OptEnt_Click() {

@@ -12,9 +12,11 @@
 #include "books/pos_icms_sql.h"
 #include "movement/ArquivoMovimento.h"
 #include "platform/controls/TDBDate.h"
+#include "platform/controls/TDBNumber.h"
 #include "platform/report/PrintEngine.h"
 #include "platform/report/ReportPreview.h"
 #include "platform/report/frmRelatorio.h"
+#include "platform/ui/MsgBox.h"
 #include "shell/EstadoGeral.h"
 #include "support/Golden.h"
 #include "support/Money.h"
@@ -199,4 +201,19 @@ TEST_F(EmissaoPelaJanelaTest, TheWidestValuesPrintWholeInEveryBookOnBothForms) {
         }
     }
     largo.Close();
+}
+
+// The largest carried credit the field takes, with the month's credits, is beyond what the assessment
+// prints: it is refused by name, nothing is previewed and no month's position is written.
+TEST_F(EmissaoPelaJanelaTest, ACarriedCreditBeyondThePrintedTotalIsRefusedAndNothingWritten) {
+    click(w->OptApu);
+    clickInto(w->tdbSalCredAnt);
+    typeText("99999999999,99");
+    script->expect(QStringLiteral("Erro número 6 O item 010 da apuração dá 100.000.000.284,99, além do que "
+                                  "os livros imprimem inteiro (99.999.999.999,99)."),
+                   QStringLiteral("Erro"), platform::ui::Msg::OK);
+    click(w->cmdEmissao);
+    EXPECT_TRUE(script->allAnswered() && previewWindows().empty());
+    EXPECT_EQ(PosIcms::LeSaldoCredor(movimento, 2), C("100"));
+    EXPECT_EQ(PosIcms::LeSaldoCredor(movimento, 3), Currency());
 }
