@@ -14,6 +14,7 @@
 #include "platform/controls/Colors.h"
 #include "platform/controls/MaskEdBox.h"
 #include "platform/controls/TDBNumber.h"
+#include "platform/ui/Focus.h"
 #include "platform/ui/FormBuilder.h"
 #include "platform/ui/Handlers.h"
 #include "platform/ui/KeyFilter.h"
@@ -122,13 +123,13 @@ void frmInfoAdi::Constroi() {
     }
 
     cmdGravar = FormBuilder::button(this, "cmdGravar", "&Gravar", "Grava Informações");
-    cmdCancelar = FormBuilder::button(this, "cmdCancelar", "&Cancelar", "Cancela");
+    cmdCancelar = platform::ui::asExit(FormBuilder::button(this, "cmdCancelar", "&Cancelar", "Cancela"));
     cmdApagar = FormBuilder::button(this, "cmdApagar", "&Apagar", "Exclui Informações");
     cmdAnterior = FormBuilder::button(this, "cmdAnterior", "", "");
     cmdAnterior->setIcon(style()->standardIcon(QStyle::SP_ArrowLeft));
     cmdProximo = FormBuilder::button(this, "cmdProximo", "", "");
     cmdProximo->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
-    cmdSair = FormBuilder::button(this, "cmdSair", "&Sair", "");
+    cmdSair = platform::ui::asExit(FormBuilder::button(this, "cmdSair", "&Sair", ""));
     auto* botoes = new QHBoxLayout;
     for (auto* b : {cmdGravar, cmdCancelar, cmdApagar, cmdAnterior, cmdProximo, cmdSair})
         botoes->addWidget(b);

@@ -183,8 +183,8 @@ void frmLivrosIcms::Constroi() {
     cmdEmissao = FormBuilder::button(this, "cmdEmissao", "&Inicia a Emissão", "Imprime Livro");
     cmdInfoAdi = FormBuilder::button(this, "cmdInfoAdi", "&Informações Adicionais", "");
     cmdRanual = FormBuilder::button(this, "cmdRanual", "&Resumo Anual", "");
-    cmdCancelar = FormBuilder::button(this, "cmdCancelar", "&Cancelar", "");
-    cmdSair = FormBuilder::button(this, "cmdSair", "&Sair", "");
+    cmdCancelar = platform::ui::asExit(FormBuilder::button(this, "cmdCancelar", "&Cancelar", ""));
+    cmdSair = platform::ui::asExit(FormBuilder::button(this, "cmdSair", "&Sair", ""));
     auto* botoes = new QHBoxLayout;
     for (auto* b : {cmdEmissao, cmdInfoAdi, cmdRanual, cmdCancelar, cmdSair}) botoes->addWidget(b);
 

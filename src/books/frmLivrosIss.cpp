@@ -93,8 +93,8 @@ void frmLivrosIss::Constroi() {
     pagina->addStretch();
 
     cmdEmissao = FormBuilder::button(this, "cmdEmissao", "&Inicia a Emissão", "Imprime Livro");
-    cmdCancelar = FormBuilder::button(this, "cmdCancelar", "&Cancelar", "");
-    cmdSair = FormBuilder::button(this, "cmdSair", "&Sair", "");
+    cmdCancelar = platform::ui::asExit(FormBuilder::button(this, "cmdCancelar", "&Cancelar", ""));
+    cmdSair = platform::ui::asExit(FormBuilder::button(this, "cmdSair", "&Sair", ""));
     auto* botoes = new QHBoxLayout;
     for (auto* b : {cmdEmissao, cmdCancelar, cmdSair}) botoes->addWidget(b);
 

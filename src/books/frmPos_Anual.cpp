@@ -86,7 +86,7 @@ frmPos_Anual::frmPos_Anual(platform::db::Connection& movimento, QWidget* parent)
     tdgIcms->setAllowUpdate(true);
     tdgIcms->setAllowAddNew(true);
     cmdGravar = FormBuilder::button(this, "cmdGravar", "&Gravar", "Grava Informações");
-    cmdCancelar = FormBuilder::button(this, "cmdCancelar", "&Cancelar", "Cancela");
+    cmdCancelar = platform::ui::asExit(FormBuilder::button(this, "cmdCancelar", "&Cancelar", "Cancela"));
 
     auto* botoes = new QHBoxLayout;
     botoes->addStretch();

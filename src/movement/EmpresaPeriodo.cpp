@@ -1,5 +1,6 @@
 #include "movement/EmpresaPeriodo.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -42,6 +43,7 @@ EmpresaPeriodo::EmpresaPeriodo(QWidget& janela, Controles controles, platform::d
     onLostFocus(c_.txtCodigo, this, &EmpresaPeriodo::txtCodigo_LostFocus);
     onLostFocus(c_.tdbAnomes, this, &EmpresaPeriodo::tdbAnomes_LostFocus);
     onClick(c_.cmdPesqe, this, &EmpresaPeriodo::cmdPesqe_Click);
+    onBeforeClick(&janela, [this](QAbstractButton* botao) { return ConfirmaPendente(botao); });
 }
 
 void EmpresaPeriodo::Form_Load() { bancoCadastro_.Open(Geral::ConexaoCadastro); }
@@ -58,6 +60,7 @@ QString EmpresaPeriodo::PeriodoAtual() const {
 void EmpresaPeriodo::Fecha() {
     banco_.Close();
     aberta_ = false;
+    pendente_ = false;
     if (lblTpescri) {
         c_.txtCodigo->setEnabled(true);
         platform::controls::setBackColor(c_.txtCodigo, platform::controls::White);
@@ -120,15 +123,32 @@ void EmpresaPeriodo::txtCodigo_LostFocus() {
     platform::ui::setFocusTo(c_.tdbAnomes);
 }
 
-// The entry date is limited to the period's own days; periods run to the program's last date. Tab
-// and Enter confirm the period. A click elsewhere confirms it too when it is not the one confirmed,
-// so that whatever the button clicked prints or writes is of the month the field shows; one left as
-// confirmed keeps its session and the document being typed. Sair and Cancelar never get here.
+// Tab and Enter confirm the period. A click confirms it only when it lands on a button (the company
+// search aside), so that whatever the button prints or writes is of the month the field shows; a
+// click into a field confirms nothing, and the month shown waits for the next Tab, Enter or button.
+// One left as confirmed keeps its session and the document being typed. The exits never get here.
 void EmpresaPeriodo::tdbAnomes_LostFocus() {
     if (Fechando()) return;
-    QDate periodo = c_.tdbAnomes->Value();
+    const QDate periodo = c_.tdbAnomes->Value();
     const QDate mostrado = periodo.isValid() ? QDate(periodo.year(), periodo.month(), 1) : QDate();
-    if (platform::ui::leavingByChoice() && aberta_ && mostrado == periodo_) return;
+    if (platform::ui::leavingByChoice()) {
+        pendente_ = !aberta_ || mostrado != periodo_;
+        QWidget* alvo = platform::ui::chosenWidget();
+        if (!pendente_ || !qobject_cast<QAbstractButton*>(alvo) || alvo == c_.cmdPesqe) return;
+    }
+    Confirma();
+}
+
+bool EmpresaPeriodo::ConfirmaPendente(QAbstractButton* botao) {
+    if (!pendente_ || botao == c_.cmdPesqe || Fechando()) return true;
+    Confirma();
+    return aberta_;
+}
+
+// The entry date is limited to the period's own days; periods run to the program's last date.
+void EmpresaPeriodo::Confirma() {
+    pendente_ = false;
+    QDate periodo = c_.tdbAnomes->Value();
     if (!periodo.isValid() && semPeriodo) {
         FechaPeriodo(semPeriodo);
         return;
@@ -172,6 +192,7 @@ void EmpresaPeriodo::tdbAnomes_LostFocus() {
 void EmpresaPeriodo::FechaPeriodo(const std::function<void()>& depois) {
     banco_.Close();
     aberta_ = false;
+    pendente_ = false;
     periodo_ = QDate();
     depois();
 }

@@ -9,6 +9,7 @@
 #include "platform/db/Connection.h"
 #include "platform/db/Recordset.h"
 
+class QAbstractButton;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -28,8 +29,8 @@ namespace movimento {
 // the company search is pressed; then the movement connection is closed and `fechada` runs (the
 // window enters its state without a company), the typed code kept. A company found leads on to the
 // period field unless the code was left by a click elsewhere. Leaving the period field by Tab or
-// Enter, or by a click anywhere but Sair and Cancelar when it shows another month than the one
-// confirmed (see tdbAnomes_LostFocus), stores the period as the company's working
+// Enter, or a button other than an exit or the company search clicked while it shows another month
+// than the one confirmed (see tdbAnomes_LostFocus), stores the period as the company's working
 // period (in the movement windows only, see `gravaPeriodo`), limits the window's entry date to the
 // period's days, opens the movement database (creating it from the template the first time) and runs
 // `aberta`; a file that cannot be made or opened is told, the session stays closed and the company code,
@@ -98,6 +99,10 @@ class EmpresaPeriodo : public QObject {
 
   private:
     void EsvaziaEmpresa();
+    void Confirma();
+    // Before a button of the window runs: a period shown and not confirmed is confirmed first; false
+    // when it could not open its session.
+    bool ConfirmaPendente(QAbstractButton* botao);
     bool Fechando() const;
     void FechaPeriodo(const std::function<void()>& depois);
 
@@ -108,6 +113,8 @@ class EmpresaPeriodo : public QObject {
     qint64 codigoEmpresa_ = 0;
     QDate periodo_;
     bool aberta_ = false;
+    // The period field was left by a click into a field while it showed a month not confirmed.
+    bool pendente_ = false;
 };
 
 }  // namespace movimento

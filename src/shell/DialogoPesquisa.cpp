@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "platform/controls/TDBList.h"
+#include "platform/ui/Focus.h"
 #include "platform/ui/Handlers.h"
 #include "platform/ui/MsgBox.h"
 #include "shell/EstadoGeral.h"
@@ -19,7 +20,7 @@ DialogoPesquisa::DialogoPesquisa(const QString& nome, const QString& titulo, QWi
     : Dialog(parent),
       tdbPesq(new platform::controls::TDBList(this)),
       cmdOk(new QPushButton(QStringLiteral("&Ok"), this)),
-      cmdCancela(new QPushButton(QLatin1Char('&') + cancela.mid(3), this)) {
+      cmdCancela(platform::ui::asExit(new QPushButton(QLatin1Char('&') + cancela.mid(3), this))) {
     setObjectName(nome);
     setWindowTitle(titulo);
     tdbPesq->setObjectName(QStringLiteral("tdbPesq"));

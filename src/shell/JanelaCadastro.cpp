@@ -57,6 +57,8 @@ void JanelaCadastro::Liga() {
     if (def_.cmdApagar) onClick(def_.cmdApagar, this, &JanelaCadastro::cmdApagar_Click);
     if (def_.cmdCancelar) onClick(def_.cmdCancelar, this, &JanelaCadastro::cmdCancelar_Click);
     if (def_.cmdSair) onClick(def_.cmdSair, this, &JanelaCadastro::cmdSair_Click);
+    for (QAbstractButton* saida : {def_.cmdCancelar, def_.cmdSair})
+        if (saida) setExitRole(saida);
     if (def_.cmdNovo) onClick(def_.cmdNovo, this, &JanelaCadastro::cmdNovo_Click);
     // A row is chosen by clicking it; moving the focus into the list chooses nothing.
     if (def_.lista) {

@@ -26,7 +26,7 @@ frmAtImpr::frmAtImpr(QWidget* parent)
       optIl(new QRadioButton(QStringLiteral("Laser"), fraImp)),
       optIn(new QRadioButton(QStringLiteral("Sem Impressora"), fraImp)),
       cmdGravar(new QPushButton(QStringLiteral("&Ativar"), this)),
-      cmdSair(new QPushButton(QStringLiteral("&Sair"), this)) {
+      cmdSair(platform::ui::asExit(new QPushButton(QStringLiteral("&Sair"), this))) {
     setObjectName(QStringLiteral("frmAtImpr"));
     setWindowTitle(QStringLiteral("Impressora Ativa"));
     lblTit->setObjectName(QStringLiteral("lblTit"));

@@ -7,6 +7,7 @@
 
 #include "platform/controls/TDBList.h"
 #include "platform/controls/XArrayDB.h"
+#include "platform/ui/Focus.h"
 #include "platform/ui/Handlers.h"
 
 namespace shell {
@@ -17,7 +18,7 @@ frmColaboradores::frmColaboradores(QWidget* parent)
     : Form(parent),
       tdbColaboradores(new TDBList(this)),
       lblDisclaimer(new QLabel(this)),
-      cmdSair(new QPushButton(QStringLiteral("&Sair"), this)),
+      cmdSair(platform::ui::asExit(new QPushButton(QStringLiteral("&Sair"), this))),
       colaboradores_(std::make_unique<XArrayDB>()) {
     setObjectName(QStringLiteral("frmColaboradores"));
     setWindowTitle(QStringLiteral("Pesquisa de Moradores"));

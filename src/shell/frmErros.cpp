@@ -8,6 +8,7 @@
 
 #include "platform/controls/TDBList.h"
 #include "platform/controls/XArrayDB.h"
+#include "platform/ui/Focus.h"
 #include "platform/ui/Handlers.h"
 #include "shell/ErrosLista.h"
 #include "shell/EstadoGeral.h"
@@ -18,7 +19,7 @@ frmErros::frmErros(QWidget* parent)
     : Dialog(parent),
       tdbErros(new platform::controls::TDBList(this)),
       lblQuestao(new QLabel(this)),
-      cmdOk(new QPushButton(QStringLiteral("&Ok"), this)),
+      cmdOk(platform::ui::asExit(new QPushButton(QStringLiteral("&Ok"), this))),
       cmdSim(new QPushButton(QStringLiteral("&Sim"), this)),
       cmdNao(new QPushButton(QStringLiteral("&Não"), this)),
       erros_(std::make_unique<platform::controls::XArrayDB>()) {

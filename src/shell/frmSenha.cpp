@@ -42,7 +42,7 @@ frmSenha::frmSenha(QWidget* parent) : Dialog(parent) {
     Label2 = new QLabel(QStringLiteral("Senha:"), this);
     txtsenha = new QLineEdit(this);
     cmdOk = new QPushButton(QStringLiteral("&OK"), this);
-    cmdCancelar = new QPushButton(QStringLiteral("&Cancelar"), this);
+    cmdCancelar = platform::ui::asExit(new QPushButton(QStringLiteral("&Cancelar"), this));
     lblDatasys = new QLabel(this);
     auto* Image1 = new QLabel(this);
     auto* Image2 = new QLabel(this);

@@ -27,7 +27,7 @@ frmSenhaAdm::frmSenhaAdm(const QString& conexao, QWidget* parent) : Dialog(paren
     Label3 = new QLabel(QStringLiteral("Nome do Escritório:"), this);
     txtEscritorio = new QLineEdit(this);
     cmdOk = new QPushButton(QStringLiteral("&OK"), this);
-    cmdCancelar = new QPushButton(QStringLiteral("&Cancelar"), this);
+    cmdCancelar = platform::ui::asExit(new QPushButton(QStringLiteral("&Cancelar"), this));
     Label1->setObjectName(QStringLiteral("Label1"));
     txtSenha->setObjectName(QStringLiteral("txtSenha"));
     Label2->setObjectName(QStringLiteral("Label2"));

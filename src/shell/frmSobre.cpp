@@ -7,6 +7,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "platform/ui/Focus.h"
 #include "platform/ui/Handlers.h"
 #include "platform/ui/Hourglass.h"
 #include "platform/ui/MsgBox.h"
@@ -21,7 +22,7 @@ frmSobre::frmSobre(QWidget* parent)
       lblTitle(new QLabel(QStringLiteral("Redazor Tarvel"), this)),
       lblVersion(new QLabel(this)),
       lblDisclaimer(new QLabel(this)),
-      cmdOk(new QPushButton(QStringLiteral("&OK"), this)),
+      cmdOk(platform::ui::asExit(new QPushButton(QStringLiteral("&OK"), this))),
       cmdSysInfo(new QPushButton(QStringLiteral("&Informações Adicionais..."), this)),
       cmdColabora(new QPushButton(QStringLiteral("Colaboradores"), this)) {
     setObjectName(QStringLiteral("frmSobre"));

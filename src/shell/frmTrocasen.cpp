@@ -33,7 +33,7 @@ frmTrocasen::frmTrocasen(QWidget* parent)
       txtNova(new QLineEdit(Frame1)),
       txtConfirma(new QLineEdit(Frame1)),
       cmdGravar(new QPushButton(QStringLiteral("&Gravar"), this)),
-      cmdCancelar(new QPushButton(QStringLiteral("&Cancelar"), this)),
+      cmdCancelar(platform::ui::asExit(new QPushButton(QStringLiteral("&Cancelar"), this))),
       lblAlt(new QLabel(QStringLiteral("Última Alteração"), this)),
       lblData(new QLabel(this)) {
     setObjectName(QStringLiteral("frmTrocasen"));

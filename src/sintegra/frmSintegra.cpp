@@ -90,7 +90,7 @@ frmSintegra::frmSintegra(QWidget* parent)
       cmdGeraSint(
           FormBuilder::button(this, "cmdGeraSint", "&Gerar Arquivo do Sintegra", "Gera o Arquivo Sintegra")),
       cmdAjuda(FormBuilder::button(this, "cmdAjuda", "&Ajuda Layout", "Filtro para Pesquisa")),
-      cmdSair(FormBuilder::button(this, "cmdSair", "&Sair", "Saída")) {
+      cmdSair(platform::ui::asExit(FormBuilder::button(this, "cmdSair", "&Sair", "Saída"))) {
     setObjectName(QStringLiteral("frmSintegra"));
     setWindowTitle(QStringLiteral("Integração Sistema Sintegra - Para Versão 5.2.7"));
     driDrive->setObjectName(QStringLiteral("driDrive"));

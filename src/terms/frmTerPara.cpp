@@ -64,8 +64,8 @@ frmTerPara::frmTerPara(QWidget* parent) : Dialog(parent) {
     }
     using platform::ui::FormBuilder;
     cmdImprimir = FormBuilder::button(this, "cmdImprimir", "&Imprimir", "Imprimi Relatório");
-    cmdCancelar = FormBuilder::button(this, "cmdCancelar", "&Cancelar", "Cancela");
-    cmdSair = FormBuilder::button(this, "cmdSair", "&Sair", "Sair");
+    cmdCancelar = platform::ui::asExit(FormBuilder::button(this, "cmdCancelar", "&Cancelar", "Cancela"));
+    cmdSair = platform::ui::asExit(FormBuilder::button(this, "cmdSair", "&Sair", "Sair"));
     auto* botoes = new QHBoxLayout;
     int indice = NumeroTermos;
     for (QPushButton* b : {cmdImprimir, cmdCancelar, cmdSair}) {

@@ -13,6 +13,7 @@
 #include "platform/controls/MultiLineText.h"
 #include "platform/controls/TDBDate.h"
 #include "platform/files/FileLookup.h"
+#include "platform/ui/Focus.h"
 #include "platform/ui/FormBuilder.h"
 #include "platform/ui/Handlers.h"
 #include "platform/ui/KeyFilter.h"
@@ -54,7 +55,7 @@ frmAjMov::frmAjMov(QWidget* parent) : Form(parent) {
     tdbAno->setMaxDate(QDate(2099, 12, 31));
     tdbAno->clear();
     cmdAjustar = ui::FormBuilder::button(this, "cmdAjustar", "&Ajustar", "Grava as informações");
-    cmdSair = ui::FormBuilder::button(this, "cmdSair", "&Sair", "Sair");
+    cmdSair = ui::asExit(ui::FormBuilder::button(this, "cmdSair", "&Sair", "Sair"));
     txtSuporte = new platform::controls::MultiLineText(this);
     txtSuporte->setObjectName(QStringLiteral("txtSuporte"));
     QString suporte;

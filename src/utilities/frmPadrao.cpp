@@ -7,10 +7,12 @@
 
 #include "platform/report/Automation.h"
 #include "platform/report/frmRelatorio.h"
+#include "platform/ui/Focus.h"
 #include "platform/ui/FormBuilder.h"
 #include "platform/ui/Handlers.h"
 #include "platform/ui/Hourglass.h"
 #include "platform/ui/KeyFilter.h"
+#include "platform/ui/MsgBox.h"
 #include "platform/values/Vb.h"
 #include "shell/EstadoGeral.h"
 #include "shell/Geral.h"
@@ -47,7 +49,8 @@ frmPadrao::frmPadrao(QWidget* parent) : Form(parent) {
     txtNvias->setMaximumWidth(40);
     cmdImprimir =
         f.next(ui::FormBuilder::button(this, "cmdImprimir", "&Imprimir", "Imprimi Etiquetas"), "cmdImprimir");
-    cmdCancelar = f.next(ui::FormBuilder::button(this, "cmdCancelar", "&Cancelar", "Cancela"), "cmdCancelar");
+    cmdCancelar = f.next(ui::asExit(ui::FormBuilder::button(this, "cmdCancelar", "&Cancelar", "Cancela")),
+                         "cmdCancelar");
 
     auto* botoes = new QHBoxLayout;
     botoes->addStretch(1);
@@ -86,18 +89,20 @@ void frmPadrao::txtNvias_KeyPress(int& KeyAscii) {
 
 void frmPadrao::txtNvias_LostFocus() {
     const QString texto = txtNvias->text();
-    // A single 0 pads to "00": no sheet, refused like it. The keyboard is sent back without a message;
-    // a button clicked meanwhile still runs (printing checks the count itself).
+    // A single 0 pads to "00": no sheet, refused like it. Tab and Enter are sent back without a
+    // message; a click goes where the clerk pointed, and Imprimir refuses the count itself.
     if (texto.isEmpty() || platform::values::Val(texto) == 0) {
-        ui::setFocusTo(txtNvias);
+        if (!ui::leavingByChoice()) ui::setFocusTo(txtNvias);
         return;
     }
     txtNvias->setText(Geral::Zeros(static_cast<qint64>(platform::values::Val(texto)), 2));
 }
 
 void frmPadrao::cmdImprimir_Click() {
-    // A label never given its number of sheets (a registry without the row) prints nothing.
+    // No sheet to print: the count left empty or 0, or never given (a registry without the row).
     if (platform::values::Val(txtNvias->text()) == 0) {
+        ui::MsgBox(QStringLiteral("Informe o Nº. de Folhas, de 01 a 99 !"), ui::Msg::Exclamation,
+                   QString::fromUtf8(Caption));
         ui::setFocusTo(txtNvias);
         return;
     }

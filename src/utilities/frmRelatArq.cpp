@@ -105,7 +105,7 @@ frmRelatArq::frmRelatArq(QWidget* parent) : Form(parent) {
     }
     cmdLimpaFiltros = ui::FormBuilder::button(this, "cmdLimpaFiltros", "&Limpa Seleção", "Cancela Digitação");
     cmdImprimir = ui::FormBuilder::button(this, "cmdImprimir", "&Imprimir", "Imprimi a Pesquisa");
-    cmdSair = ui::FormBuilder::button(this, "cmdSair", "&Sair", "Sair");
+    cmdSair = ui::asExit(ui::FormBuilder::button(this, "cmdSair", "&Sair", "Sair"));
     for (QPushButton* b : {cmdLimpaFiltros, cmdImprimir, cmdSair}) ui::setTabIndex(b, tab++);
 
     auto* cabecalho = new QGridLayout;

@@ -1,20 +1,25 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 #include "platform/controls/MaskEdBox.h"
 #include "platform/controls/MultiLineText.h"
 #include "platform/controls/SSTab.h"
+#include "platform/controls/TDBCombo.h"
 #include "platform/controls/TDBDate.h"
 #include "platform/controls/TDBList.h"
 #include "platform/controls/TDBNumber.h"
@@ -92,7 +97,7 @@ class frmObs : public Form {
         sstab->addTab(page, "Obs.");
         cmdGravar = new QPushButton("&Gravar", this);
         cmdGravar->setObjectName("cmdGravar");
-        cmdSair = new QPushButton("&Sair", this);
+        cmdSair = platform::ui::asExit(new QPushButton("&Sair", this));
         cmdSair->setObjectName("cmdSair");
         for (QWidget* w : std::initializer_list<QWidget*>{txtNome, sstab, cmdGravar, cmdSair})
             lay->addWidget(w);
@@ -491,12 +496,69 @@ TEST_F(ControlsTest, AClickOnAButtonFromAMultiLineFieldIsDelivered) {
     // A click on the button from the remarks while the check refuses is cancelled, and only that one.
     clickInto(f->txtObserv);
     f->refuseObserv = true;
+    script->expect(QStringLiteral("Este campo não aceita o valor informado, corrija-o !"), Msg::OK);
     click(f->cmdGravar);
     EXPECT_EQ(f->gravar, 1);
     EXPECT_EQ(focused(), f->txtObserv);
     f->refuseObserv = false;
     click(f->cmdGravar);
     EXPECT_EQ(f->gravar, 2);
+}
+
+// The wheel over a field changes nothing and gives it no focus, whether or not it has the focus; over a
+// list it still scrolls.
+TEST_F(ControlsTest, TheWheelChangesNoFieldAndTakesNoFocusButAListStillScrolls) {
+    auto* f = ShowForm<frmObs>();
+    const auto itens = [](QComboBox* c) {
+        c->addItems({"Ativo", "Inativo", "Suspenso"});
+        return c;
+    };
+    auto* lista = new QTableWidget(200, 1, f);
+    auto* tdbCombo = itens(new TDBCombo(f));
+    tdbCombo->setEditable(true);
+    auto* spin = new QSpinBox(f);
+    const struct {
+        const char* caso;
+        QWidget* controle;
+        QWidget* alvo;  // where the wheel lands
+        std::function<QString()> valor;
+    } casos[] = {
+        {"drop-down", itens(new QComboBox(f)), nullptr, {}},
+        {"typed drop-down", tdbCombo, tdbCombo->lineEdit(), [tdbCombo] { return tdbCombo->currentText(); }},
+        {"spin box", spin, nullptr, [spin] { return QString::number(spin->value()); }},
+        {"date", new TDBDate(f), nullptr, {}},
+        {"number", new TDBNumber(f), nullptr, {}},
+        {"list", lista, lista->viewport(),
+         [lista] { return QString::number(lista->verticalScrollBar()->value()); }},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.caso);
+        f->layout()->addWidget(c.controle);
+        c.controle->show();
+        settle();
+        QWidget* alvo = c.alvo ? c.alvo : c.controle;
+        const auto valor = [&] {
+            if (c.valor) return c.valor();
+            if (auto* combo = qobject_cast<QComboBox*>(c.controle)) return combo->currentText();
+            return qobject_cast<QLineEdit*>(c.controle)->text();
+        };
+        if (auto* l = qobject_cast<QLineEdit*>(c.controle)) l->setText("12");
+        const bool rola = c.controle == lista;
+        for (bool comFoco : {false, true}) {
+            setFocusTo(comFoco ? c.controle : f->txtNome);
+            settle();
+            const QString antes = valor();
+            const QPointF meio = QRectF(alvo->rect()).center();
+            QWheelEvent roda(meio, alvo->mapToGlobal(meio), QPoint(), QPoint(0, -120), Qt::NoButton,
+                             Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(alvo, &roda);
+            settle();
+            EXPECT_EQ(valor() != antes, rola) << valor().toStdString();
+            EXPECT_EQ(focused() == f->txtNome, !comFoco);
+            lista->verticalScrollBar()->setValue(0);
+        }
+        EXPECT_NE(c.controle->focusPolicy() & Qt::WheelFocus, Qt::WheelFocus);
+    }
 }
 
 // A year field shows "____" empty, takes four digits within its limits, and its value is the 1st of

@@ -43,7 +43,7 @@ class frmFoco : public Form {
         chkAtivo->setObjectName("chkAtivo");
         optA = new QRadioButton("A", this);
         optA->setObjectName("optA");
-        cmdSair = new QPushButton("&Sair", this);
+        cmdSair = platform::ui::asExit(new QPushButton("&Sair", this));
         cmdSair->setObjectName("cmdSair");
         for (QWidget* w :
              std::initializer_list<QWidget*>{txtCodigo, txtNome, cmdGravar, chkAtivo, optA, cmdSair})
@@ -165,6 +165,7 @@ TEST_F(FocusTest, ScriptedMessageWhileFieldHasFocusFiresNoFocusEvent) {
 TEST_F(FocusTest, ClickOnButtonCompletesLostFocusAndIsCancelledWhenFocusKept) {
     auto* f = open();
     f->keepFocus = true;
+    script->expect(QStringLiteral("Este campo não aceita o valor informado, corrija-o !"), Msg::OK);
     click(f->cmdGravar);
     EXPECT_EQ(f->codigoLost, 1);
     EXPECT_EQ(f->gravar, 0);
@@ -276,6 +277,7 @@ TEST_F(FocusTest, AMessageBoxInTheCheckOfTheFieldLeftStillRunsGotFocusOfTheNext)
 TEST_F(FocusTest, ShortcutRunsLostFocusFirstAndIsCancelledWhenFocusKept) {
     auto* f = open();
     f->keepFocus = true;
+    script->expect(QStringLiteral("Este campo não aceita o valor informado, corrija-o !"), Msg::OK);
     pressShortcut('g');
     EXPECT_EQ(f->codigoLost, 1);
     EXPECT_EQ(f->gravar, 0);

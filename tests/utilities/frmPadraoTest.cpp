@@ -6,6 +6,7 @@
 #include "platform/report/LayoutRegistry.h"
 #include "platform/report/Render.h"
 #include "platform/ui/Form.h"
+#include "platform/ui/MsgBox.h"
 #include "support/Drive.h"
 #include "support/Golden.h"
 #include "support/RegistryWindowFixture.h"
@@ -98,6 +99,7 @@ TEST_F(frmPadraoTest, AMissingRowIsInsertedByTheFirstPrint) {
     frmPadrao* w = Abre();
     EXPECT_EQ(w->txtNvias->text(), QString());
     typeInto(w, QStringLiteral("txtL1"), QStringLiteral("Linha guardada"));
+    script->expect(QStringLiteral("Informe o Nº. de Folhas, de 01 a 99 !"), platform::ui::Msg::OK);
     click(w, QStringLiteral("cmdImprimir"));
     settle();
     EXPECT_EQ(focusedName(), QStringLiteral("txtNvias"));

@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "platform/report/Render.h"
+#include "platform/ui/Focus.h"
 #include "platform/ui/MsgBox.h"
 #include "platform/ui/ShowModal.h"
 
@@ -141,8 +142,8 @@ ReportPreview::ReportPreview(Document document, const PreviewOptions& options, Q
     auto* print = button(this, "print", QStringLiteral("Imprimir"), QStringLiteral("Imprimir o relatório"));
     auto* pdf =
         button(this, "savePdf", QStringLiteral("Salvar PDF"), QStringLiteral("Salvar o relatório em PDF"));
-    auto* close =
-        button(this, "closePreview", QStringLiteral("Fechar"), QStringLiteral("Fechar a visualização"));
+    auto* close = ui::asExit(
+        button(this, "closePreview", QStringLiteral("Fechar"), QStringLiteral("Fechar a visualização")));
     for (QWidget* w :
          {static_cast<QWidget*>(first_), static_cast<QWidget*>(previous_), static_cast<QWidget*>(pageNumber_),
           static_cast<QWidget*>(pageCount_), static_cast<QWidget*>(next_), static_cast<QWidget*>(last_)}) {

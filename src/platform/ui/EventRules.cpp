@@ -1,13 +1,16 @@
 // The event behaviour windows rely on and Qt does not give by itself: focus handlers only for moves
 // inside a window, clicks that first complete the field's check and then land where they point
-// whatever the window's code asks, Sair and Cancelar that leave a field unchecked, the keyboard rule
-// of the data-entry windows and the controls' own key handlers. One application-wide event filter
-// applies them all.
+// whatever the window's code asks, exits that leave a field unchecked, a wheel that changes no field,
+// the keyboard rule of the data-entry windows and the controls' own key handlers. One
+// application-wide event filter applies them all.
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -15,6 +18,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QShortcutEvent>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -27,6 +31,7 @@
 #include "platform/ui/Focus.h"
 #include "platform/ui/Handlers.h"
 #include "platform/ui/KeyFilter.h"
+#include "platform/ui/MsgBox.h"
 #include "platform/values/Cp1252.h"
 
 namespace platform::ui {
@@ -39,12 +44,14 @@ constexpr const char* EntryKeysProperty = "rt_entryKeys";
 constexpr const char* TabIndexProperty = "TabIndex";
 constexpr const char* QuoteHookProperty = "rt_quoteHook";
 constexpr const char* OwnInputProperty = "rt_ownInput";
+constexpr const char* ExitProperty = "rt_exit";
 
 class ControlHandlers : public QObject {
   public:
     using QObject::QObject;
     std::vector<std::function<void()>> lost, got, dblClick;
     std::vector<std::function<void(int&)>> keys;
+    std::vector<std::function<bool(QAbstractButton*)>> beforeClick;
 };
 
 ControlHandlers* handlersOf(QWidget* w, bool create) {
@@ -202,6 +209,16 @@ class Rules : public QObject {
         if (!obj->isWidgetType()) return false;
         auto* w = static_cast<QWidget*>(obj);
         switch (ev->type()) {
+            case QEvent::Polish:
+                // The wheel never moves the focus: the keys go where the clerk clicked.
+                if ((w->focusPolicy() & Qt::WheelFocus) == Qt::WheelFocus) w->setFocusPolicy(Qt::StrongFocus);
+                return false;
+            case QEvent::Wheel:
+                // A value changes only by the clerk's click or keys: the wheel over a field that steps
+                // its value goes on to what holds the field (a list or page around it still scrolls).
+                if (!stepsByWheel(w)) return false;
+                ev->ignore();
+                return true;
             case QEvent::FocusOut:
                 focusOut(w, static_cast<QFocusEvent*>(ev)->reason());
                 return false;
@@ -252,6 +269,7 @@ class Rules : public QObject {
     // out: from the moment the field is left until the widget pointed at holds the focus and its
     // press has been handled.
     bool choosing() const { return choice_.to != nullptr; }
+    QWidget* chosen() const { return choice_.to; }
 
     // True when a focus move the code asks to `target` must be dropped: a click or an access key is
     // being carried out and `target` is neither the widget pointed at nor the field being left (a
@@ -268,6 +286,35 @@ class Rules : public QObject {
     struct Choice {
         QPointer<QWidget> from, to;
     };
+
+    // A drop-down, a spin box, a slider other than a scroll bar, a tab bar (its page would hide the
+    // field holding the focus), or a widget inside one in the same window (a combo's own line edit).
+    static bool stepsByWheel(QWidget* w) {
+        for (QWidget* p = w; p; p = p->parentWidget()) {
+            if (qobject_cast<QComboBox*>(p) || qobject_cast<QAbstractSpinBox*>(p) ||
+                qobject_cast<QTabBar*>(p) ||
+                (qobject_cast<QAbstractSlider*>(p) && !qobject_cast<QScrollBar*>(p)))
+                return true;
+            if (p->isWindow()) break;
+        }
+        return false;
+    }
+
+    // The field's caption (the label its window built at its tab index), or none.
+    static void tellKept(QWidget* field) {
+        QLabel* caption = nullptr;
+        if (QWidget* form = formOf(field); form && tabIndex(field) >= 0)
+            caption = form->findChild<QLabel*>(QStringLiteral("lblTit") + QString::number(tabIndex(field)));
+        QString name = caption ? caption->text() : QString();
+        name.remove(QLatin1Char('&'));
+        name = name.trimmed();
+        if (name.endsWith(QLatin1Char(':'))) name.chop(1);
+        MsgBox(name.isEmpty() ? QStringLiteral("Este campo não aceita o valor informado, corrija-o !")
+                              : QStringLiteral("O campo ") + name +
+                                    QStringLiteral(" não aceita o valor informado, corrija-o !"),
+               Msg::Exclamation, QString());
+        field->setFocus(Qt::OtherFocusReason);
+    }
 
     static bool takesFocus(QWidget* w) {
         while (w->focusProxy()) w = w->focusProxy();
@@ -353,7 +400,7 @@ class Rules : public QObject {
         pending_ = {};
         if (!leave.from || leave.to != inner) return true;
         QWidget* w = leave.from;
-        // Sair and Cancelar leave a field as it is: no check, no lookup, no question. (A check box or
+        // An exit leaves a field as it is: no check, no lookup, no question. (A check box or
         // option button holds nothing typed to check: what its handler notes is still noted.) A window
         // being closed moves its focus through its fields as it hides: those are no moves either.
         if (chosenByUser(leave.reason) && leavesUnchecked(leave.to) && !qobject_cast<QAbstractButton*>(w))
@@ -361,6 +408,7 @@ class Rules : public QObject {
         if (QWidget* form = formOf(w); form && !form->isVisible()) return true;
         const QPointer<QWidget> arrivingBefore = arriving_;
         arriving_ = inner;
+        const int messages = messagesShown();
         bool aceito = true;
         if (auto* c = dynamic_cast<CommitsOnLeave*>(w)) Guarded([c, &aceito] { aceito = c->commitEdit(); });
         if (auto* h = handlersOf(w, false); aceito && h && !h->lost.empty()) {
@@ -369,6 +417,11 @@ class Rules : public QObject {
         }
         arriving_ = arrivingBefore;
         if (QApplication::focusWidget() == inner) return true;
+        // A check that keeps its field against the clerk's click says why: the clerk sees the click
+        // refused, never swallowed.
+        QWidget* now = QApplication::focusWidget();
+        if (chosenByUser(leave.reason) && messagesShown() == messages && now && ownerOf(now) == w)
+            Guarded([w] { tellKept(w); });
         // The check kept (or moved) the focus: the click that was taking it is cancelled. Only that
         // click: a move by Tab or by the code arms nothing, and the next press or release disarms it,
         // so no later click is ever lost.
@@ -572,6 +625,20 @@ void onKeyPress(QWidget* control, std::function<void(int&)> slot) {
     handlersOf(control, true)->keys.push_back(std::move(slot));
 }
 
+namespace {
+bool clearedToRun(QAbstractButton* button) {
+    if (leavesUnchecked(button)) return true;
+    auto* h = handlersOf(formOf(button), false);
+    if (!h) return true;
+    const auto checks = h->beforeClick;
+    for (const auto& check : checks) {
+        bool cleared = false;
+        if (!Guarded([&] { cleared = check(button); }) || !cleared) return false;
+    }
+    return true;
+}
+}  // namespace
+
 void onClick(QAbstractButton* button, std::function<void()> slot) {
     auto run = [slot = std::move(slot)] { Guarded(slot); };
     if (auto* check = qobject_cast<QCheckBox*>(button)) {
@@ -581,8 +648,15 @@ void onClick(QAbstractButton* button, std::function<void()> slot) {
             if (on) run();
         });
     } else {
-        QObject::connect(button, &QAbstractButton::clicked, button, [run] { run(); });
+        QObject::connect(button, &QAbstractButton::clicked, button, [button, run] {
+            if (clearedToRun(button)) run();
+        });
     }
+}
+
+void onBeforeClick(QWidget* form, std::function<bool(QAbstractButton*)> check) {
+    rules();
+    handlersOf(form, true)->beforeClick.push_back(std::move(check));
 }
 
 void installEntryKeys(QWidget* form, EntryKeys keys) {
@@ -629,13 +703,18 @@ void setFocusTo(QWidget* control) {
     if (!refused(control)) control->setFocus(Qt::OtherFocusReason);
 }
 
+QWidget* chosenWidget() {
+    const Rules* r = rules();
+    return r ? r->chosen() : nullptr;
+}
+
+void setExitRole(QAbstractButton* button) {
+    rules();
+    button->setProperty(ExitProperty, true);
+}
+
 bool leavesUnchecked(const QWidget* control) {
-    const auto* button = qobject_cast<const QPushButton*>(control);
-    if (!button) return false;
-    QString caption = button->text();
-    caption.remove(QLatin1Char('&'));
-    caption = caption.trimmed();
-    return caption == QLatin1String("Sair") || caption == QLatin1String("Cancelar");
+    return qobject_cast<const QAbstractButton*>(control) && control->property(ExitProperty).toBool();
 }
 
 void setTabIndex(QWidget* control, int index) { control->setProperty(TabIndexProperty, index); }

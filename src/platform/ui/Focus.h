@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 
+class QAbstractButton;
 class QWidget;
 
 namespace platform::ui {
@@ -63,10 +64,21 @@ void setFocusTo(QWidget* control);
 // True while a click or an access key is being carried out (see above): a rule that only leads the
 // keyboard onward has nothing to do then.
 bool leavingByChoice();
-// Sair and Cancelar (a push button whose caption says so) always do what they say: a field left by a
-// click or the access key of one of them runs no check and no lookup of its own (no `_LostFocus`, no
-// commit of a date or number), so nothing is asked or written on the way out. A check box or option
-// button left that way still runs its `_LostFocus`: it holds nothing typed.
+// The widget pointed at while leavingByChoice; nullptr otherwise.
+QWidget* chosenWidget();
+// The exits of a window (Sair, Cancelar, a search list's Cancela, the preview's Fechar, the Ok of a
+// window that only shows something) always do what they say: a field left by a click or the access
+// key of one of them runs no check and no lookup of its own (no `_LostFocus`, no commit of a date or
+// number), so nothing is asked or written on the way out. A check box or option button left that way
+// still runs its `_LostFocus`: it holds nothing typed. The role is given where the window builds the
+// button, never read from its caption, so a reworded exit keeps it.
+void setExitRole(QAbstractButton* button);
+template <class B>
+B* asExit(B* button) {
+    setExitRole(button);
+    return button;
+}
+// True for a button with the exit role.
 bool leavesUnchecked(const QWidget* control);
 
 // The tab index the window's layout gives a control; tabIndex is -1 for a control without one.

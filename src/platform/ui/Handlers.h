@@ -35,6 +35,11 @@ void onClick(QAbstractButton* button, R* receiver, void (R::*slot)()) {
     onClick(button, std::function<void()>([receiver, slot] { (receiver->*slot)(); }));
 }
 
+// Runs `check` when a push button of `form` is clicked, before its `_Click`, for every button but
+// the exits (see leavesUnchecked): what the window still owes before any button acts (a value shown
+// but not yet confirmed). When `check` returns false (or throws) the button's `_Click` does not run.
+void onBeforeClick(QWidget* form, std::function<bool(QAbstractButton*)> check);
+
 // `_DblClick` of a widget (a double click with the left button).
 void onDblClick(QWidget* control, std::function<void()> slot);
 

@@ -70,7 +70,14 @@ int resultOf(QMessageBox::StandardButton b) {
 void setUiScript(UiScript* script) { currentScript = script; }
 UiScript* uiScript() { return currentScript; }
 
+namespace {
+int shown = 0;
+}  // namespace
+
+int messagesShown() { return shown; }
+
 int MsgBox(const QString& text, int style, const QString& title) {
+    ++shown;
     if (currentScript) return currentScript->answerMessage({text, style, title});
 
     QPointer<QWidget> opener = QApplication::activeWindow();

@@ -32,5 +32,7 @@ constexpr int No = 7;
 // Shows a modal message box (icon, buttons and default button from `style`) and returns the button
 // pressed as one of the Msg results. Under a test script the script answers instead.
 int MsgBox(const QString& text, int style = Msg::OKOnly, const QString& title = QString());
+// How many messages MsgBox has shown so far, so that a rule can tell whether a handler said anything.
+int messagesShown();
 
 }  // namespace platform::ui
