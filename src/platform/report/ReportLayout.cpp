@@ -413,11 +413,11 @@ class Builder : public ReportContext {
 
     // What reaches paper of an element. The layout's own texts print as written; a value (stored or
     // handed over) prints without its control characters, each a blank, since a tab, a line break or an
-    // escape pasted into a name or remark would move or garble the line; a masked value never typed
-    // prints blank.
+    // escape pasted into a name or remark would move or garble the line; a masked value prints its
+    // unfilled positions as blanks, and nothing when it was never typed.
     QString textOf(const Element& e, int field) const {
         if (e.kind == Element::Kind::Text) return e.text;
-        QString text = values::blankIfEmptyMask(valueOf(e, field));
+        QString text = values::withoutPrompts(valueOf(e, field));
         for (qsizetype i = 0; i < text.size(); ++i)
             if (text.at(i).category() == QChar::Other_Control) text[i] = u' ';
         return text;
