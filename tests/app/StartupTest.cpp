@@ -414,4 +414,11 @@ TEST(RelatoriosDoProgramaTest, EveryPrintedReportHasItsLayout) {
     for (const char* nome : {"Usuario.rpt", "Empr.rpt", "ForCliGeral.rpt", "CodFisc.rpt", "Termo.rpt"}) {
         EXPECT_TRUE(platform::report::layoutRegistry().contains(QString::fromLatin1(nome))) << nome;
     }
+    // No two texts of a line of any layout come closer than a visible gap with their widest values.
+    platform::report::ReportFonts fontes(QStringLiteral(RT_BIN_DIR "/fonts"));
+    for (const QString& nome : platform::report::layoutRegistry().names()) {
+        const QStringList juntos =
+            platform::report::crowdedTexts(*platform::report::layoutRegistry().create(nome));
+        EXPECT_TRUE(juntos.isEmpty()) << nome.toStdString() << '\n' << juntos.join(u'\n').toStdString();
+    }
 }
