@@ -167,8 +167,7 @@ TEST(BookLayoutTest, ColumnsAndHeadingsSitWhereTheFormPutsThem) {
     const auto group = p.find("DOCUMENTO FISCAL");
     ASSERT_EQ(group.size(), 1u);
     EXPECT_DOUBLE_EQ(group[0]->x, 10);
-    // A free text before a number aligned right: the meeting gap between them.
-    EXPECT_DOUBLE_EQ(group[0]->width, 18 + 2 + 16);
+    EXPECT_DOUBLE_EQ(group[0]->width, 18 + 1.5 + 16);
     ASSERT_EQ(p.find("Valor").size(), 1u);
     EXPECT_GT(p.find("Contábil")[0]->y, p.find("Valor")[0]->y);
     EXPECT_LT(group[0]->y, p.find("Data")[0]->y);

@@ -67,7 +67,7 @@ struct TableForm {
     // Space between two columns whose texts can both reach the edge they share (an amount aligned
     // right before a code aligned left, a free text before a registration): there no slack of a
     // narrower value keeps them apart, so the table keeps this whole gap, at least VisibleGapMm.
-    double meetingGapMm = 2;
+    double meetingGapMm = 1.5;
 
     // A4 landscape in the sans face, widths in millimetres.
     static TableForm A4Landscape();
