@@ -9,6 +9,14 @@ namespace {
 const char* const Livros[] = {"REGISTRO DE ENTRADAS", "REGISTRO DE SAIDAS", "REGISTRO DE APURAÇÃO DE ICMS",
                               "REGISTRO DE APURAÇÃO DE IPI", "REGISTRO DE NOTAS FISCAIS DE SERVIÇOS"};
 
+const char* const NomesLivros[] = {"Registro de Entradas", "Registro de Saídas",
+                                   "Registro de Apuração de ICMS", "Registro de Apuração de IPI",
+                                   "Registro de Notas Fiscais de Serviços"};
+
+QString Termo(int caixa) {
+    return caixa % 2 == 0 ? QStringLiteral("Termo de Abertura") : QStringLiteral("Termo de Encerramento");
+}
+
 QString Modelo(int livro, bool p1a) {
     switch (livro) {
         case 0:
@@ -29,6 +37,10 @@ QString DataPorExtenso(const QDate& data) {
 
 }  // namespace
 
+QString TituloTermo(int caixa) {
+    return Termo(caixa) + QStringLiteral(" - ") + QString::fromUtf8(NomesLivros[caixa / 2]);
+}
+
 std::vector<std::pair<QString, QString>> FormulasTermo(int caixa, const LinhaTermo& termo,
                                                        const EmpresaTermo& empresa,
                                                        const QString& extensoIcms,
@@ -36,8 +48,7 @@ std::vector<std::pair<QString, QString>> FormulasTermo(int caixa, const LinhaTer
     const int livro = caixa / 2;
     std::vector<std::pair<QString, QString>> f;
     f.emplace_back(QStringLiteral("Titu"), QString::fromUtf8(Livros[livro]));
-    f.emplace_back(QStringLiteral("Titu1"), caixa % 2 == 0 ? QStringLiteral("Termo de Abertura")
-                                                           : QStringLiteral("Termo de Encerramento"));
+    f.emplace_back(QStringLiteral("Titu1"), Termo(caixa));
     if (livro < 4) f.emplace_back(QStringLiteral("Titu2"), Modelo(livro, termo.p1a));
     f.emplace_back(QStringLiteral("Titu3"),
                    QStringLiteral("Nº de Ordem : ") + termo.ordens[std::size_t(livro)]);

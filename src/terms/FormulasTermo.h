@@ -10,7 +10,7 @@ namespace terms {
 
 inline constexpr int NumeroTermos = 10;
 
-// The caption of the terms' preview and dialogs.
+// The caption of the terms' dialogs.
 inline constexpr const char* TituloTermos = "Termo de Abertura e Encerramento";
 inline constexpr const char* ArquivoTermo = "Termo.rpt";
 
@@ -19,6 +19,10 @@ inline constexpr const char* ArquivoTermo = "Termo.rpt";
 // (not for the ISS book), Titu3, the company's eight (Empr to CNPJ), CCM for the ISS book, ExtICM for
 // the ICMS opening and ExtIPI for the IPI opening term, and Dat ("05 de Março de 2011") when the
 // term has a date.
+// The caption of term `caixa`'s preview, which is also its proposed file name: the term and its book
+// ("Termo de Abertura - Registro de Entradas"), so that each term keeps a file of its own.
+QString TituloTermo(int caixa);
+
 std::vector<std::pair<QString, QString>> FormulasTermo(int caixa, const LinhaTermo& termo,
                                                        const EmpresaTermo& empresa,
                                                        const QString& extensoIcms, const QString& extensoIpi);

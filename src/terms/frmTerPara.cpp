@@ -113,7 +113,7 @@ void frmTerPara::cmdImprimir_Click() {
         std::optional<EmpresaTermo> empresa;
         platform::report::EnginePrint termoImpresso;
         termoImpresso.reportPath = Geral::DiretorioSistema + QString::fromLatin1(ArquivoTermo);
-        termoImpresso.caption = QString::fromUtf8(TituloTermos);
+        termoImpresso.caption = TituloTermo(caixa);
         termoImpresso.readRows = [&] {
             const auto linha = LeTermo(conexao, codauto);
             if (linha.Eof()) return false;

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QImage>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -370,6 +371,17 @@ TEST_F(StartupTest, TheProgramsOwnTableOpensEveryWindowBuiltFromItsMenuItem) {
         const QIcon& icone =
             propria.contains(janela) ? sub->widget()->windowIcon() : QApplication::windowIcon();
         EXPECT_EQ(sub->windowIcon().cacheKey(), icone.cacheKey());
+        // A field that holds n characters shows about n: never as wide as n of the widest letter and
+        // its frame, nor narrower than n of average width.
+        for (QLineEdit* campo : sub->widget()->findChildren<QLineEdit*>()) {
+            const int n = campo->maxLength();
+            if (n >= QLineEdit().maxLength() || !campo->isVisible()) continue;
+            const QFontMetrics medida(campo->font());
+            EXPECT_LE(campo->width(), medida.horizontalAdvance(QString(n, u'W')) + 16)
+                << campo->objectName().toStdString();
+            EXPECT_GE(campo->width(), medida.averageCharWidth() * std::min(n, 60))
+                << campo->objectName().toStdString();
+        }
         if (sub->width() <= area.width() && sub->height() <= area.height())
             EXPECT_TRUE(area.contains(sub->geometry())) << sub->geometry().x() << "," << sub->geometry().y();
         else
@@ -413,5 +425,12 @@ TEST(RelatoriosDoProgramaTest, EveryPrintedReportHasItsLayout) {
     app::RegistraRelatorios();
     for (const char* nome : {"Usuario.rpt", "Empr.rpt", "ForCliGeral.rpt", "CodFisc.rpt", "Termo.rpt"}) {
         EXPECT_TRUE(platform::report::layoutRegistry().contains(QString::fromLatin1(nome))) << nome;
+    }
+    // No two texts of a line of any layout come closer than a visible gap with their widest values.
+    platform::report::ReportFonts fontes(QStringLiteral(RT_BIN_DIR "/fonts"));
+    for (const QString& nome : platform::report::layoutRegistry().names()) {
+        const QStringList juntos =
+            platform::report::crowdedTexts(*platform::report::layoutRegistry().create(nome));
+        EXPECT_TRUE(juntos.isEmpty()) << nome.toStdString() << '\n' << juntos.join(u'\n').toStdString();
     }
 }

@@ -18,7 +18,9 @@ TEST_F(RelatorioEmpresaGoldenTest, TheRegistrationSheet) {
     Empresas::DadosEmpresa e = Empresa(7, QStringLiteral("Padaria D'Ávila Ltda"));
     e.endereco = QStringLiteral("Rua do Sol");
     e.numero = QStringLiteral("12");
-    // Pasted control characters print as blanks; the masks never typed (CNAE, CEI, CCM) print nothing.
+    // Pasted control characters print as blanks; the masks never typed (CNAE, CEI) print nothing, the
+    // CCM partly typed prints its prompts as blanks.
+    e.ccm = QStringLiteral("31.459.265-__");
     e.complemento = QStringLiteral("Sala\t3\x1b");
     e.bairro = QStringLiteral("Centro");
     e.cidade = QStringLiteral("Dias d'Ávila");

@@ -181,8 +181,9 @@ TEST(BookLayoutTest, ColumnsAndHeadingsSitWhereTheFormPutsThem) {
     const Document continuo = book(TableForm::ContinuousForm(), 3, {});
     EXPECT_EQ(continuo.pageSize, PageSize::ContinuousForm());
     const Page& q = continuo.pages[0];
-    // Ten characters of the data column and one blank before the number.
-    EXPECT_NEAR(q.find("1001")[0]->x, 10 + 11 * 25.4 / 17, 1e-9);
+    // Ten characters of the free-text date column, two blanks before the number (a free text may run
+    // half a blank into the first), whose box reaches half a blank back into them.
+    EXPECT_NEAR(q.find("1001")[0]->x, 10 + 11.5 * 25.4 / 17, 1e-9);
     EXPECT_EQ(q.find("1001")[0]->font, FontSpec::monoPitch(17));
 }
 
@@ -328,6 +329,26 @@ TEST(BookLayoutFitTest, TheCheckNamesWhatAColumnTooNarrowWouldCut) {
         EXPECT_EQ(layout(c.mm, c.chars, c.caption, c.form), c.cut)
             << c.caso << ": " << layout(c.mm, c.chars, c.caption, c.form).join(" | ").toStdString();
     }
+}
+
+// An amount aligned right before a code aligned left, or a free text before a registration, keep the
+// form's meeting gap; the check names two texts that would come closer.
+TEST(BookLayoutFitTest, TextsThatMeetKeepAVisibleGap) {
+    const auto juntos = [](TableForm form) {
+        ReportLayout l;
+        l.pageSize = form.page;
+        ColumnTable({Column("Valor", "valor", 23, 18).widest("-99.999.999.999,99").aligned(Align::Right),
+                     Column("CFOP", "cfop", 9, 6).widest("9.99.9"), Column("Emitente", "nome", 30, 12),
+                     Column("CNPJ", "cgc", 23, 18).widest("99.999.999/9999-99")},
+                    form)
+            .detail(l.detail);
+        return crowdedTexts(l).size();
+    };
+    TableForm colado = TableForm::A4Landscape();
+    colado.gapMm = colado.meetingGapMm = 1;
+    for (const auto& [form, esperados] : {std::pair{TableForm::A4Landscape(), 0}, std::pair{colado, 2},
+                                          std::pair{TableForm::ContinuousForm(), 0}})
+        EXPECT_EQ(juntos(form), esperados) << form.page.name.toStdString();
 }
 
 // A section's heading never stands alone at a page's foot, wherever the main detail ends; a free

@@ -130,8 +130,8 @@ TEST(PageModelTest, FieldTextIsCutAtItsBox) {
     EXPECT_LE(reportFonts().widthMm(t.text, t.font), 15.0);
 }
 
-// A value reaches paper without control characters, each a blank, and a mask never typed prints
-// nothing; the layout's own texts print as written.
+// A value reaches paper without control characters, each a blank, a mask never typed prints nothing
+// and a mask partly typed prints its prompts as blanks; the layout's own texts print as written.
 TEST(PageModelTest, ValuesPrintWithoutControlCharactersOrEmptyMasks) {
     const struct {
         QString valor;
@@ -141,7 +141,11 @@ TEST(PageModelTest, ValuesPrintWithoutControlCharactersOrEmptyMasks) {
         {"Linha um\r\nLinha dois", "Linha um  Linha dois"},
         {"__.___.____-__", ""},
         {"_____-__", ""},
-        {"12.345.___-__", "12.345.___-__"},
+        {"12.345.___-__", "12.345.   -"},
+        {"R.G.: 12.345.678-_", "R.G.: 12.345.678-"},
+        {"C.R.C.: 1SP123455/_-_ em 1999", "C.R.C.: 1SP123455/ -  em 1999"},
+        {"C.P.F.: ___.___.___-__", "C.P.F.:"},
+        {"____ de ______ de 2011 NOME_FANTASIA", "____ de ______ de 2011 NOME_FANTASIA"},
         {"S/N", "S/N"},
     };
     for (const auto& c : casos) {

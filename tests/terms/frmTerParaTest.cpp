@@ -1,7 +1,9 @@
 #include <QCheckBox>
 #include <QDialog>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <set>
 
 #include "TermoFixture.h"
 #include "platform/report/LayoutRegistry.h"
@@ -51,10 +53,10 @@ class frmTerParaTest : public TermoFixture {
                 if (!previas) continue;
                 script->onDialog(QStringLiteral("frmRelatorioModal"), [this](QDialog& p) {
                     auto& previa = static_cast<platform::report::frmRelatorioModal&>(p);
-                    EXPECT_EQ(previa.caption(), QStringLiteral("Termo de Abertura e Encerramento"));
                     EXPECT_FALSE(platform::ui::hourglassShown());
                     ASSERT_EQ(previa.previews().size(), 1u);
                     paginas.push_back(previa.previews()[0]->document());
+                    EXPECT_EQ(previa.caption(), paginas.back().title);
                     previa.previews()[0]->closeRequested();
                 });
             }
@@ -152,8 +154,17 @@ TEST_F(frmTerParaTest, TheTenTermsPages) {
     TermoCompleto(codauto);
     ASSERT_TRUE(Imprime({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
     ASSERT_EQ(paginas.size(), 10u);
-    for (std::size_t i = 0; i < paginas.size(); ++i)
+    // Each term proposes a file of its own, named for the term and its book.
+    std::set<QString> arquivos;
+    for (std::size_t i = 0; i < paginas.size(); ++i) {
         expectGolden(QStringLiteral("Termo%1").arg(i), paginas[i]);
+        arquivos.insert(QFileInfo(platform::report::proposedPdfPath(paginas[i].title)).fileName());
+    }
+    EXPECT_EQ(arquivos.size(), 10u);
+    EXPECT_EQ(paginas[0].title, QStringLiteral("Termo de Abertura - Registro de Entradas"));
+    EXPECT_EQ(paginas[9].title,
+              QStringLiteral("Termo de Encerramento - Registro de Notas Fiscais de Serviços"));
+    EXPECT_TRUE(arquivos.count(QStringLiteral("Termo de Encerramento - Registro de Saídas.pdf")));
 
     QTemporaryDir pasta;
     const QString pdf = pasta.filePath(QStringLiteral("termo.pdf"));
@@ -166,6 +177,9 @@ TEST_F(frmTerParaTest, TheTenTermsPages) {
     paginas.clear();
     const qint64 novo = Empresa(8, QStringLiteral("Padaria Nova"));
     terms::CriaTermo(db, novo);
+    // Masks partly typed print their prompts as blanks.
+    db.Execute(QStringLiteral("UPDATE Termo SET Rg = ?, Crc = ? WHERE codcli = ?"),
+               {QStringLiteral("12.345.678-_"), QStringLiteral("1SP123455/_-_"), novo});
     Geral::ChaveComum = QString::number(novo);
     Geral::ExtensoIcms.clear();
     ASSERT_TRUE(Imprime({0}));

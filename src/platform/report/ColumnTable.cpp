@@ -1,6 +1,7 @@
 #include "platform/report/ColumnTable.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "platform/values/Vb.h"
 
@@ -59,18 +60,39 @@ TableForm TableForm::ContinuousForm() {
     f.inCharacters = true;
     f.charMm = 25.4 / 17;
     f.gapMm = f.charMm;
+    f.meetingGapMm = f.charMm;
     return f;
 }
 
+namespace {
+// Whether a column's text can reach its right edge, or its left edge: a text aligned to that side,
+// or a free text, which may fill its line.
+bool reachesRight(const Column& c) { return c.align == Align::Right || c.wraps || c.widestText.isEmpty(); }
+bool reachesLeft(const Column& c) { return c.align == Align::Left || c.wraps || c.widestText.isEmpty(); }
+}  // namespace
+
 ColumnTable::ColumnTable(std::vector<Column> columns, TableForm form)
     : columns_(std::move(columns)), form_(std::move(form)) {
+    // Columns stand on the character grid; a text may reach half a blank beyond its last character,
+    // since the face's advance is the pitch only to within half a percent: a text aligned right
+    // reaches it on its left, so that its last character stays on the grid, any other on its right.
+    const double beyond = form_.inCharacters ? form_.gapMm / 2 : 0;
     double x = form_.leftMm;
-    for (const Column& c : columns_) {
-        // Columns stand on the character grid; a text may reach half a blank beyond its last
-        // character, since the face's advance is the pitch only to within half a percent.
+    for (std::size_t i = 0; i < columns_.size(); ++i) {
+        const Column& c = columns_[i];
+        const bool right = c.align == Align::Right;
+        if (i > 0 && reachesRight(columns_[i - 1]) && reachesLeft(c)) {
+            const bool previousBeyond = columns_[i - 1].align != Align::Right;
+            double extra = std::max(form_.meetingGapMm, form_.gapMm) - form_.gapMm +
+                           (previousBeyond ? beyond : 0) + (right ? beyond : 0);
+            if (form_.inCharacters) extra = std::ceil(extra / form_.charMm - 1e-9) * form_.charMm;
+            x += extra;
+        }
         const double w = form_.inCharacters ? c.widthChars * form_.charMm : c.widthMm;
-        x_.push_back(x);
-        w_.push_back(form_.inCharacters ? w + form_.gapMm / 2 : w);
+        cx_.push_back(x);
+        cw_.push_back(w);
+        x_.push_back(right ? x - beyond : x);
+        w_.push_back(w + beyond);
         x += w + form_.gapMm;
     }
 }
@@ -94,16 +116,18 @@ void ColumnTable::header(Band& band) const {
         const double areaTop = c.group.isEmpty() ? top : top + row;
         const QStringList parts = c.caption.split(u'\n');
         const double first = areaTop + (top + height - areaTop - static_cast<double>(parts.size()) * row) / 2;
+        // A caption is centred on its column's own characters, whatever side its values may overrun.
+        const double half = (w_[i] - cw_[i]) / 2;
         for (qsizetype p = 0; p < parts.size(); ++p)
-            band.text(x_[i], first + static_cast<double>(p) * row, w_[i], row, parts[p], form_.head,
+            band.text(cx_[i] - half, first + static_cast<double>(p) * row, w_[i], row, parts[p], form_.head,
                       Align::Center);
         // A group caption spans its run of columns, once, with a rule under it.
         if (c.group.isEmpty() || (i > 0 && columns_[i - 1].group == c.group)) continue;
         std::size_t last = i;
         while (last + 1 < columns_.size() && columns_[last + 1].group == c.group) ++last;
-        const double span = x_[last] + w_[last] - x_[i];
-        band.text(x_[i], top, span, row, c.group, form_.head, Align::Center);
-        band.line(x_[i], top + row, x_[i] + span, top + row);
+        const double span = cx_[last] + cw_[last] - cx_[i];
+        band.text(cx_[i], top, span, row, c.group, form_.head, Align::Center);
+        band.line(cx_[i], top + row, cx_[i] + span, top + row);
     }
     const double bottom = top + height + 0.5;
     band.line(form_.leftMm, bottom, right(), bottom);
@@ -139,7 +163,7 @@ void ColumnTable::totals(Band& band, const QString& label, TotalOf of, int group
     if (first > 0 && !label.isEmpty()) {
         // On the character grid the label, like a column, may reach half a blank further.
         const double w =
-            (first < columns_.size() ? x_[first] - form_.gapMm - form_.leftMm : right() - form_.leftMm) +
+            (first < columns_.size() ? cx_[first] - form_.gapMm - form_.leftMm : right() - form_.leftMm) +
             (form_.inCharacters && first < columns_.size() ? form_.gapMm / 2 : 0);
         band.computed(form_.leftMm, y, w, form_.lineMm, form_.head, Align::Left,
                       [label, shown](const ReportContext& ctx) { return shown(ctx) ? label : QString(); })

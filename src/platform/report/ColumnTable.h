@@ -64,6 +64,10 @@ struct TableForm {
     double charMm = 0;
     // Space between two columns, in millimetres.
     double gapMm = 1.5;
+    // Space between two columns whose texts can both reach the edge they share (an amount aligned
+    // right before a code aligned left, a free text before a registration): there no slack of a
+    // narrower value keeps them apart, so the table keeps this whole gap, at least VisibleGapMm.
+    double meetingGapMm = 1.5;
 
     // A4 landscape in the sans face, widths in millimetres.
     static TableForm A4Landscape();
@@ -78,14 +82,16 @@ struct TableForm {
 enum class TotalOf { Page, BroughtForward, CarriedForward, Body, Group };
 
 // A list of columns laid out once for a form: the same list gives the column heading, the detail
-// line and the total lines of a body, on the A4 form or on the continuous form.
+// line and the total lines of a body, on the A4 form or on the continuous form. Two columns keep the
+// form's gap between them, its meeting gap where their texts can touch; on the character grid a column
+// may print half a blank beyond its characters on the side away from its alignment.
 class ColumnTable {
   public:
     ColumnTable(std::vector<Column> columns, TableForm form);
 
     const TableForm& form() const { return form_; }
     const std::vector<Column>& columns() const { return columns_; }
-    // Left edge and width of column `i` in millimetres; right edge of the table.
+    // Left edge and width of column `i`'s values in millimetres; right edge of the table.
     double x(std::size_t i) const { return x_[i]; }
     double width(std::size_t i) const { return w_[i]; }
     double right() const;
@@ -107,7 +113,8 @@ class ColumnTable {
   private:
     std::vector<Column> columns_;
     TableForm form_;
-    std::vector<double> x_, w_;
+    // Each column's box (where its values print) and its own span (its characters, on the grid).
+    std::vector<double> x_, w_, cx_, cw_;
 };
 
 }  // namespace platform::report

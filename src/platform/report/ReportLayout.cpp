@@ -413,11 +413,11 @@ class Builder : public ReportContext {
 
     // What reaches paper of an element. The layout's own texts print as written; a value (stored or
     // handed over) prints without its control characters, each a blank, since a tab, a line break or an
-    // escape pasted into a name or remark would move or garble the line; a masked value never typed
-    // prints blank.
+    // escape pasted into a name or remark would move or garble the line; a masked value prints its
+    // unfilled positions as blanks, and nothing when it was never typed.
     QString textOf(const Element& e, int field) const {
         if (e.kind == Element::Kind::Text) return e.text;
-        QString text = values::blankIfEmptyMask(valueOf(e, field));
+        QString text = values::withoutPrompts(valueOf(e, field));
         for (qsizetype i = 0; i < text.size(); ++i)
             if (text.at(i).category() == QChar::Other_Control) text[i] = u' ';
         return text;
@@ -641,14 +641,54 @@ void cutTextsOf(const Band& band, const QString& name, const PageSize& page, con
     }
 }
 
-}  // namespace
+// Where the ink of an element can reach on its line: its widest text (a literal text is its own)
+// where its alignment puts it; a text that wraps may fill its box. A value without a widest value has
+// no known reach.
+struct Ink {
+    double left, right;
+    QString text;
+};
 
-QStringList cutTexts(const ReportLayout& layout) {
-    const ReportFonts& fonts = reportFonts();
-    QStringList cut;
-    const auto check = [&](const Band& band, const QString& name) {
-        cutTextsOf(band, name, layout.pageSize, fonts, cut);
-    };
+std::optional<Ink> inkOf(const Element& e, const ReportFonts& fonts) {
+    const QString text = e.kind == Element::Kind::Text && e.widest.isEmpty() ? e.text : e.widest;
+    if (e.wrap) return Ink{e.x, e.x + e.width, text.isEmpty() ? e.text : text};
+    if (text.isEmpty()) return std::nullopt;
+    const double advance = std::min(fonts.widthMm(text, e.font), e.width);
+    const double slack = e.width - advance;
+    const double left = e.align == Align::Right    ? e.x + slack
+                        : e.align == Align::Center ? e.x + slack / 2
+                                                   : e.x;
+    return Ink{left, left + advance, text};
+}
+
+void crowdedTextsOf(const Band& band, const QString& name, double gapMm, const ReportFonts& fonts,
+                    QStringList& crowded) {
+    std::vector<std::pair<const Element*, Ink>> inks;
+    for (const Element& e : band.elements)
+        if (e.kind != Element::Kind::Line && e.kind != Element::Kind::Box && e.width > 0)
+            if (const auto ink = inkOf(e, fonts)) inks.emplace_back(&e, *ink);
+    std::sort(inks.begin(), inks.end(),
+              [](const auto& a, const auto& b) { return a.second.left < b.second.left; });
+    constexpr double Tolerance = 1e-6;
+    for (std::size_t i = 0; i < inks.size(); ++i)
+        for (std::size_t j = i + 1; j < inks.size(); ++j) {
+            const Element& a = *inks[i].first;
+            const Element& b = *inks[j].first;
+            // Only texts that share a line can touch.
+            if (a.y >= b.y + b.height - Tolerance || b.y >= a.y + a.height - Tolerance) continue;
+            const double gap = inks[j].second.left - inks[i].second.right;
+            if (gap >= gapMm - Tolerance) continue;
+            // Texts whose boxes overlap (a title over its columns, a page number at the end of the
+            // heading's line) share the line by design, not as neighbours.
+            if (b.x < a.x + a.width - Tolerance && a.x < b.x + b.width - Tolerance) continue;
+            crowded << QStringLiteral("%1: \"%2\" and \"%3\" are %4 mm apart")
+                           .arg(name, inks[i].second.text, inks[j].second.text)
+                           .arg(gap, 0, 'f', 2);
+        }
+}
+
+// Runs `check` over every band of `layout`, each with the name a message gives it.
+void forEachBand(const ReportLayout& layout, const std::function<void(const Band&, const QString&)>& check) {
     const auto checkGroups = [&](const std::vector<GroupBand>& groups, const QString& prefix) {
         for (const GroupBand& g : groups) {
             check(g.header, prefix + QStringLiteral("group header ") + g.field);
@@ -672,7 +712,26 @@ QStringList cutTexts(const ReportLayout& layout) {
         check(s.footer, prefix + QStringLiteral("footer"));
         check(s.noRows, prefix + QStringLiteral("no rows"));
     }
+}
+
+}  // namespace
+
+QStringList cutTexts(const ReportLayout& layout) {
+    const ReportFonts& fonts = reportFonts();
+    QStringList cut;
+    forEachBand(layout, [&](const Band& band, const QString& name) {
+        cutTextsOf(band, name, layout.pageSize, fonts, cut);
+    });
     return cut;
+}
+
+QStringList crowdedTexts(const ReportLayout& layout) {
+    const ReportFonts& fonts = reportFonts();
+    QStringList crowded;
+    forEachBand(layout, [&](const Band& band, const QString& name) {
+        crowdedTextsOf(band, name, VisibleGapMm, fonts, crowded);
+    });
+    return crowded;
 }
 
 void ReportLayout::declareFormula(const QString& name, const QString& designText) {

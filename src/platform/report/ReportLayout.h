@@ -192,6 +192,17 @@ class ReportContext {
 // element beyond the page's right edge. Empty when nothing can be cut. Needs the report fonts.
 QStringList cutTexts(const ReportLayout& layout);
 
+// The least distance two texts of a line keep to read as two: about two blanks of the books' 7-point
+// face, one blank of the 17-cpi continuous form (less the half percent its face may run over).
+inline constexpr double VisibleGapMm = 1.3;
+
+// Two neighbouring texts of one line of `layout` whose widest values (a literal text is its own, a
+// wrapped text may fill its box; a value that declares none is not counted) come closer than
+// VisibleGapMm, one line each naming them and their distance; texts whose boxes overlap are not
+// neighbours. Empty when every neighbour keeps the gap.
+// Needs the report fonts.
+QStringList crowdedTexts(const ReportLayout& layout);
+
 // Builds the pages of a layout over `data` (rows filtered by the selection when one is set), its
 // sections over `sectionData` (one data set per section, in order; a section without one has no
 // rows). Throws platform::values::RuntimeError when the fonts are not loaded.

@@ -200,6 +200,7 @@ Form* ShowInstance(Form* form) {
         return nullptr;
     }
     if (!guard) return nullptr;
+    fitFieldsToLengths(form);
     // Where the load put the focus, if it did.
     const QPointer<QWidget> chosen = form->focusWidget();
     // The window opens at least as large as what its load put in it asks for.

@@ -1,6 +1,8 @@
 #include "platform/ui/FormBuilder.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
@@ -49,8 +51,8 @@ QPushButton* FormBuilder::button(QWidget* owner, const char* name, const char* c
 }
 
 namespace {
-void fitToWidth(QWidget* field, int textWidth) {
-    int width = textWidth;
+// The width of `field` with room for a text `textWidth` pixels wide.
+int widthFor(QWidget* field, int textWidth) {
     if (auto* box = qobject_cast<QLineEdit*>(field)) {
         QStyleOptionFrame option;
         option.initFrom(box);
@@ -60,17 +62,21 @@ void fitToWidth(QWidget* field, int textWidth) {
         const QMargins m = box->textMargins();
         // A line field keeps a margin of two pixels each side of its text, besides its frame.
         constexpr int MargemTexto = 4;
-        width =
-            box->style()
-                ->sizeFromContents(QStyle::CT_LineEdit, &option,
-                                   QSize(textWidth + m.left() + m.right() + MargemTexto, box->height()), box)
-                .width();
-    } else {
-        const QMargins m = field->contentsMargins();
-        width += m.left() + m.right();
+        return box->style()
+            ->sizeFromContents(QStyle::CT_LineEdit, &option,
+                               QSize(textWidth + m.left() + m.right() + MargemTexto, box->height()), box)
+            .width();
     }
-    field->setMinimumWidth(std::max(field->minimumWidth(), width));
+    const QMargins m = field->contentsMargins();
+    return textWidth + m.left() + m.right();
 }
+
+void fitToWidth(QWidget* field, int textWidth) {
+    field->setMinimumWidth(std::max(field->minimumWidth(), widthFor(field, textWidth)));
+}
+
+// No field needs to open wider than this many characters to show that it holds more.
+constexpr int MaisLargoAberto = 60;
 }  // namespace
 
 void fitToText(QWidget* field, const QString& widest) {
@@ -79,6 +85,21 @@ void fitToText(QWidget* field, const QString& widest) {
 
 void fitToLength(QWidget* field, int characters) {
     fitToWidth(field, QFontMetrics(field->font()).averageCharWidth() * characters);
+}
+
+void fitFieldsToLengths(QWidget* window) {
+    for (QLineEdit* box : window->findChildren<QLineEdit*>()) {
+        const int length = box->maxLength();
+        // A box's own editor (a spin box's, a combo's) is sized by its box.
+        QWidget* parent = box->parentWidget();
+        if (length >= QLineEdit().maxLength() || qobject_cast<QAbstractSpinBox*>(parent) ||
+            qobject_cast<QComboBox*>(parent))
+            continue;
+        const int average = QFontMetrics(box->font()).averageCharWidth();
+        const int holds = widthFor(box, average * length);
+        box->setMaximumWidth(std::max(holds, box->minimumWidth()));
+        fitToWidth(box, average * std::min(length, MaisLargoAberto));
+    }
 }
 
 void makePasswordField(QLineEdit* field) {

@@ -61,6 +61,12 @@ void fitToText(QWidget* field, const QString& widest);
 // The same for a text of `characters` characters of average width (a name of that length).
 void fitToLength(QWidget* field, int characters);
 
+// Sizes every line field of `window` that holds a fixed number of characters to about that many:
+// never wider, so that a box that stops at 24 characters does not look as if it took a line, and not
+// narrower (up to a limit) than what it holds. Runs when the window opens, after its load, so that
+// every window gets it whoever set the lengths.
+void fitFieldsToLengths(QWidget* window);
+
 // Widens `window` (a dialog, or the frame of a child window) so that its caption is never cut, with
 // room for the title bar's icon and buttons.
 void keepTitleWhole(QWidget* window);

@@ -37,6 +37,7 @@ int ShowModal(QDialog& dialog) {
             }
         });
     }
+    fitFieldsToLengths(&dialog);
     keepTitleWhole(&dialog);
     const int result = dialog.exec();
     reactivate(opener);
