@@ -10,6 +10,7 @@
 #include <QRegularExpressionValidator>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "companies/empresas_sql.h"
 #include "movement/ArquivoMovimento.h"
@@ -83,9 +84,16 @@ class CadastroIss : public CadastroMovimento {
         shell::AvisaValoresGuardados(nomes, QStringLiteral("documento"));
     }
 
+    // Rate and ISS are zeroed only from what the clerk typed: a stored document whose type and amounts
+    // nobody changed keeps its tax, even where the window cannot show its type.
     void TestaRegras() override {
-        const RegrasIss r = TestaRegrasIss(DocumentoDaJanela(), janela_.Modelo53());
-        if (r.zeraIss) {
+        auto& j = janela_;
+        const RegrasIss r = TestaRegrasIss(DocumentoDaJanela(), j.Modelo53());
+        const std::initializer_list<QWidget*> origens = {j.cmbTipo, j.tdbVlrNota, j.tdbSempr,
+                                                         j.tdbVmateriais};
+        const bool editado = std::any_of(origens.begin(), origens.end(),
+                                         [](const QWidget* c) { return !shell::CampoIntacto(c); });
+        if (r.zeraIss && (Inclusao() || editado)) {
             janela_.tdbAliq->setValue(Currency());
             janela_.tdbIss->setValue(Currency());
         }
