@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "platform/db/ColumnList.h"
 #include "platform/db/Connection.h"
 #include "platform/values/Currency.h"
 
@@ -29,6 +30,8 @@ struct InformacoesMes {
 };
 // Rewrites the additional information of the month; the ICMS items of the row stay.
 void GravaInformacoes(Connection& db, int mes, const InformacoesMes& info);
+// Writes `colunas` (of the additional information) into the month's row; the other columns stay.
+void GravaInformacoes(Connection& db, int mes, const platform::db::ColumnList& colunas);
 
 // The credit balance carried into the month (Scant); a null column or a missing row is 0.
 Currency LeSaldoCredor(Connection& db, int mes);
