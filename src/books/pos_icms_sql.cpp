@@ -99,14 +99,12 @@ Recordset LeItensDoAno(Connection& db) {
                        "WHERE Mes_Base BETWEEN 1 AND 12 ORDER BY Mes_Base"));
 }
 
-void GravaItensDoAno(Connection& db, const std::array<ItensIcms, 12>& itens) {
+void GravaItensDoAno(Connection& db, const std::array<platform::db::ColumnList, 12>& meses) {
     Transaction trans(db);
-    for (int mes = 1; mes <= 12; ++mes) {
-        const ItensIcms& i = itens[std::size_t(mes - 1)];
-        db.Execute(QStringLiteral("UPDATE Pos_Icms SET Saida = ?,O_deb = ?,Estcr = ?,Entra = ?,O_cre = ?,"
-                                  "Estdb = ?,Scant = ? WHERE Mes_Base = ?"),
-                   {i.Saida, i.O_deb, i.Estcr, i.Entra, i.O_cre, i.Estdb, i.Scant, mes});
-    }
+    for (int mes = 1; mes <= 12; ++mes)
+        if (const auto& colunas = meses[std::size_t(mes - 1)]; !colunas.empty())
+            colunas.update(db, QStringLiteral("Pos_Icms"),
+                           platform::db::ColumnList().add(QStringLiteral("Mes_Base"), mes));
     trans.commit();
 }
 

@@ -60,7 +60,8 @@ struct ItensIcms {
 };
 // Mes_Base, Saida, O_deb, Estcr, Entra, O_cre, Estdb, Scant of the months 1 to 12, by month.
 Recordset LeItensDoAno(Connection& db);
-// Writes the items of the twelve months (itens[0] is January) in one transaction: all or none.
-void GravaItensDoAno(Connection& db, const std::array<ItensIcms, 12>& itens);
+// Writes the item columns of each of the twelve months (meses[0] is January; a month without any
+// stays as it is) in one transaction: all or none.
+void GravaItensDoAno(Connection& db, const std::array<platform::db::ColumnList, 12>& meses);
 
 }  // namespace PosIcms

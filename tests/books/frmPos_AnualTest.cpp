@@ -13,6 +13,7 @@
 #include "platform/controls/TDBNumber.h"
 #include "platform/ui/MsgBox.h"
 #include "shell/EstadoGeral.h"
+#include "support/LinhasGravadas.h"
 #include "support/Money.h"
 #include "support/QtPrinters.h"
 #include "support/RegistryWindowFixture.h"
@@ -98,6 +99,10 @@ TEST_F(frmPos_AnualTest, ShowsTheYearByMonthWithItsFinalBalances) {
         "INSERT INTO Pos_Icms(Mes_Base,Saida,O_deb,Estcr,Entra,O_cre,Estdb,Scant) VALUES"
         "(12,10000,20000,30000,40000,NULL,50000,60000),(2,2000000,0,0,1000000,0,0,500000),"
         "(1,1200000,0,0,1000000,0,0,500000),(3,10000,20000,30000,400000,50000,60000,71250)");
+    script->expect(
+        QStringLiteral("Este resumo guarda o que a janela não pode mostrar como está gravado; o que "
+                       "não for digitado será gravado como está:\nS.Credor de Março: 7,125"),
+        QStringLiteral("Atenção"), OK);
     Resumo([&](frmPos_Anual& r) {
         EXPECT_EQ(r.windowTitle(), "Resumo de Apuração Anual - ICMS");
         EXPECT_EQ(movimento.OpenRecordset("SELECT COUNT(*) FROM Pos_Icms").Fields(0).toInt(), 12);
@@ -138,7 +143,7 @@ TEST_F(frmPos_AnualTest, ShowsTheYearByMonthWithItsFinalBalances) {
     EXPECT_TRUE(movimento.OpenRecordset("SELECT O_cre FROM Pos_Icms WHERE Mes_Base = 12").Fields(0).isNull());
 }
 
-// The save writes every month, rounded to cents, and the books window shows the corrected credit
+// The save writes the months changed, rounded to cents, and the books window shows the corrected credit
 // carried into its month; a month the database refuses leaves the whole year as it was, and says so.
 TEST_F(frmPos_AnualTest, TheSaveWritesTheTwelveMonthsOrNothing) {
     const struct {
@@ -165,6 +170,7 @@ TEST_F(frmPos_AnualTest, TheSaveWritesTheTwelveMonthsOrNothing) {
         Resumo([&](frmPos_Anual& r) {
             Digita(r, 1, ColunaAnual::Scant, "321,505");
             Digita(r, 2, ColunaAnual::Saida, "");
+            Digita(r, 6, ColunaAnual::Saida, "0,00");
             EXPECT_EQ(Mostra(r, 2, ColunaAnual::Final), "50,00");
             // A cell that is no amount is refused and keeps its value, also when the save button is
             // what leaves it; that press writes nothing.
@@ -194,13 +200,39 @@ TEST_F(frmPos_AnualTest, TheSaveWritesTheTwelveMonthsOrNothing) {
             EXPECT_EQ(gravados, 0);
             continue;
         }
-        EXPECT_EQ(gravados, 12);
+        EXPECT_EQ(gravados, 3);
         const auto rs =
             movimento.OpenRecordset("SELECT COUNT(*), SUM(Saida), SUM(Entra), SUM(Scant) FROM Pos_Icms");
         EXPECT_EQ(rs.Fields(0).toInt(), 12);
         EXPECT_EQ(rs.Fields(1).storedCurrency(), C("7"));
         EXPECT_EQ(rs.Fields(2).storedCurrency(), C("480"));
         EXPECT_EQ(rs.Fields(3).storedCurrency(), C("331,51"));
+    }
+}
+
+// An item the user does not change stays as stored, a fraction of a cent or a null included; the
+// fractions the grid cannot show are named when it opens.
+TEST_F(frmPos_AnualTest, TheSaveKeepsEveryItemNotTyped) {
+    movimento.Execute("UPDATE Pos_Icms SET Saida = 12345, Entra = NULL WHERE Mes_Base = 1");
+    movimento.Execute("UPDATE Pos_Icms SET O_cre = 7, Scant = NULL WHERE Mes_Base = 3");
+    const QString aviso = QStringLiteral(
+        "Este resumo guarda o que a janela não pode mostrar como está gravado; o que não for digitado será "
+        "gravado como está:\nSaídas de Janeiro: 1,2345\nOutros Créditos de Março: 0,0007");
+    // Each row: the cell typed into (none: -1) and what, the cells changed.
+    const struct {
+        int linha, coluna;
+        const char *digitado, *mudadas;
+    } casos[] = {
+        {-1, 0, "", ""}, {2, ColunaAnual::Estcr, "5", "3.Estcr"}, {0, ColunaAnual::Entra, "1", "1.Entra"}};
+    for (const auto& c : casos) {
+        const auto antes = LinhasGravadas(movimento, "Pos_Icms", "ORDER BY Mes_Base");
+        script->expect(aviso, QStringLiteral("Atenção"), OK);
+        Resumo([&](frmPos_Anual& r) {
+            if (c.linha >= 0) Digita(r, c.linha, c.coluna, c.digitado);
+            click(r.cmdGravar);
+            settle();
+        });
+        EXPECT_EQ(Mudadas(antes, LinhasGravadas(movimento, "Pos_Icms", "ORDER BY Mes_Base")), c.mudadas);
     }
 }
 
