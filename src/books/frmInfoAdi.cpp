@@ -24,6 +24,7 @@
 #include "shell/ErrosLista.h"
 #include "shell/EstadoGeral.h"
 #include "shell/Geral.h"
+#include "shell/JanelaCadastroCampos.h"
 #include "shell/RotinasControles.h"
 
 namespace Livros {
@@ -32,7 +33,31 @@ namespace values = platform::values;
 using platform::controls::MaskEdBox;
 
 namespace {
-qint64 N(const MaskEdBox* campo) { return static_cast<qint64>(values::Val(campo->Text())); }
+using platform::db::Param;
+using values::Currency;
+
+// A note number is written as the number its text begins with ("______" is 0).
+Param NumeroNota(const Param& valor) {
+    const auto* texto = std::get_if<QString>(&valor.value());
+    return texto ? Param(static_cast<qint64>(values::Val(*texto))) : valor;
+}
+// What a save writes for a field: the stored value it keeps, or its own, a note as its number.
+Param Escrito(const QWidget* campo) {
+    const Param valor = shell::ValorCampo(campo);
+    return qobject_cast<const MaskEdBox*>(campo) ? NumeroNota(valor) : valor;
+}
+qint64 Numero(const QWidget* campo) {
+    const Param valor = Escrito(campo);
+    const auto* n = std::get_if<qint64>(&valor.value());
+    return n ? *n : 0;
+}
+Currency Dinheiro(const QWidget* campo) {
+    const Param valor = Escrito(campo);
+    const auto* c = std::get_if<Currency>(&valor.value());
+    return c ? *c : Currency();
+}
+// A rule between two fields the clerk left as stored does not judge them again.
+bool Tocado(const QWidget* a, const QWidget* b) { return !shell::CampoIntacto(a) || !shell::CampoIntacto(b); }
 QLineEdit* Observacao(QWidget* dono, const char* nome) {
     auto* campo = new QLineEdit(dono);
     campo->setObjectName(QString::fromLatin1(nome));
@@ -152,6 +177,14 @@ void frmInfoAdi::Constroi() {
     platform::ui::applyTabOrder(this);
 }
 
+std::vector<std::pair<QWidget*, QString>> frmInfoAdi::Colunas() const {
+    return {{tdbFat, QStringLiteral("Fat")},         {tdbFatAcu, QStringLiteral("FatAcu")},
+            {mskM1Ini, QStringLiteral("M1Ini")},     {mskM1Fim, QStringLiteral("M1Fim")},
+            {mskD1Ini, QStringLiteral("D1Ini")},     {mskD1Fim, QStringLiteral("D1Fim")},
+            {txtObsent1, QStringLiteral("Obsent1")}, {txtObsent2, QStringLiteral("Obsent2")},
+            {txtObssai1, QStringLiteral("Obssai1")}, {txtObssai2, QStringLiteral("Obssai2")}};
+}
+
 QList<QWidget*> frmInfoAdi::Campos() const {
     return {fraFat,   tdbFat,    tdbFatAcu,  fraM1,      mskM1Ini,  mskM1Fim,   fraD1,     mskD1Ini,
             mskD1Fim, fraObsEnt, txtObsent1, txtObsent2, fraObsSai, txtObssai1, txtObssai2};
@@ -201,20 +234,7 @@ void frmInfoAdi::CarregaRegistro() {
     Geral::LimpaCampos(this);
     LimpaMask();
     Geral::HabilitaCampos(Campos(), true);
-    if (MicroEmpresa) {
-        const std::pair<platform::controls::TDBNumber*, const char*> valores[] = {{tdbFat, "Fat"},
-                                                                                  {tdbFatAcu, "FatAcu"}};
-        for (const auto& [campo, coluna] : valores) {
-            const auto v = rs.Fields(QString::fromLatin1(coluna));
-            if (!v.isNull()) campo->setValue(v.toCurrency());
-        }
-        const std::pair<MaskEdBox*, const char*> notas[] = {
-            {mskM1Ini, "M1Ini"}, {mskM1Fim, "M1Fim"}, {mskD1Ini, "D1Ini"}, {mskD1Fim, "D1Fim"}};
-        for (const auto& [campo, coluna] : notas) {
-            const auto v = rs.Fields(QString::fromLatin1(coluna));
-            if (!v.isNull()) campo->setText(Geral::Zeros(v.toLongLong(), 6));
-        }
-    } else {
+    if (!MicroEmpresa) {
         for (QWidget* w : std::initializer_list<QWidget*>{lblTit(0), lblTit(1), fraFat, fraM1, fraD1, tdbFat,
                                                           tdbFatAcu, mskM1Ini, mskM1Fim, mskD1Ini, mskD1Fim})
             w->setEnabled(false);
@@ -222,32 +242,51 @@ void frmInfoAdi::CarregaRegistro() {
              std::initializer_list<QWidget*>{tdbFat, tdbFatAcu, mskM1Ini, mskM1Fim, mskD1Ini, mskD1Fim})
             platform::controls::setBackColor(w, platform::controls::buttonFaceColor());
     }
-    const std::pair<QLineEdit*, const char*> obs[] = {
-        {txtObsent1, "Obsent1"}, {txtObsent2, "Obsent2"}, {txtObssai1, "Obssai1"}, {txtObssai2, "Obssai2"}};
-    for (const auto& [campo, coluna] : obs) campo->setText(rs.Fields(QString::fromLatin1(coluna)).toString());
+    MostraColunas(rs);
 }
 
+// A micro company's billing and notes show when not null, a note in six digits; the observations
+// always. Each field keeps the stored value it cannot show; those of the billing group of a company
+// that is not micro are kept unseen, and the others named.
+void frmInfoAdi::MostraColunas(const platform::db::Recordset& rs) {
+    QStringList nomes;
+    for (const auto& [campo, coluna] : Colunas()) {
+        const auto v = rs.Fields(coluna);
+        const bool nota = qobject_cast<MaskEdBox*>(campo);
+        const bool micro = fraFat->isAncestorOf(campo);
+        const Param gravado = v.isNull() ? Param(platform::db::DbNull)
+                              : nota     ? Param(v.toLongLong())
+                                         : shell::ValorGravado(campo, v);
+        if (!micro || MicroEmpresa) {
+            if (!nota)
+                shell::MostraValorCampo(campo, gravado);
+            else if (const qint64 n = v.toLongLong(); !v.isNull() && n >= 0 && n <= 999999)
+                static_cast<MaskEdBox*>(campo)->setText(Geral::Zeros(n, 6));
+        }
+        const shell::EscritaCampo escrita = nota ? shell::EscritaCampo(NumeroNota) : shell::EscritaCampo();
+        if (shell::GuardaValorCampo(campo, gravado, escrita) && !v.isNull() && (!micro || MicroEmpresa))
+            nomes << shell::NomeValorGuardado(coluna, gravado);
+    }
+    shell::AvisaValoresGuardados(nomes, QStringLiteral("mês"));
+}
+
+// Writes only the columns of the fields the clerk changed; the others stay as stored.
 void frmInfoAdi::cmdGravar_Click() {
     shell::IniciaErros();
-    if (N(mskM1Ini) > N(mskM1Fim) || N(mskD1Ini) > N(mskD1Fim))
+    const auto maior = [](const QWidget* de, const QWidget* ate) {
+        return Tocado(de, ate) && Numero(de) > Numero(ate);
+    };
+    if (maior(mskM1Ini, mskM1Fim) || maior(mskD1Ini, mskD1Fim))
         shell::AdicionaErro(shell::ErroFatal,
                             QStringLiteral("O Número Inicial da Nota Fiscal é Maior que o Número Final !"));
-    if (tdbFat->Value() > tdbFatAcu->Value())
+    if (Tocado(tdbFat, tdbFatAcu) && Dinheiro(tdbFat) > Dinheiro(tdbFatAcu))
         shell::AdicionaErro(shell::ErroFatal,
                             QStringLiteral("O Valor do Faturamento é Maior que o Faturamento Acumulado !"));
     if (!shell::ConcluiErros()) return;
-    PosIcms::InformacoesMes info;
-    info.Fat = tdbFat->Value();
-    info.FatAcu = tdbFatAcu->Value();
-    info.M1Ini = N(mskM1Ini);
-    info.M1Fim = N(mskM1Fim);
-    info.D1Ini = N(mskD1Ini);
-    info.D1Fim = N(mskD1Fim);
-    info.Obsent1 = txtObsent1->text();
-    info.Obsent2 = txtObsent2->text();
-    info.Obssai1 = txtObssai1->text();
-    info.Obssai2 = txtObssai2->text();
-    PosIcms::GravaInformacoes(movimento_, MesAtual, info);
+    platform::db::ColumnList colunas;
+    for (const auto& [campo, coluna] : Colunas())
+        if (!shell::CampoIntacto(campo)) colunas.add(coluna, Escrito(campo));
+    PosIcms::GravaInformacoes(movimento_, MesAtual, colunas);
     cmdCancelar_Click();
 }
 
@@ -261,7 +300,8 @@ void frmInfoAdi::cmdCancelar_Click() {
 }
 
 void frmInfoAdi::cmdApagar_Click() {
-    Geral::LimpaCampos(this);
+    // Every column is cleared, also a value the fields kept.
+    for (const auto& par : Colunas()) shell::EsvaziaCampo(par.first);
     LimpaMask();
     cmdGravar_Click();
     cmdCancelar_Click();

@@ -2,6 +2,8 @@
 
 #include <QDate>
 #include <QString>
+#include <utility>
+#include <vector>
 
 #include "platform/db/Connection.h"
 #include "platform/ui/Focus.h"
@@ -73,6 +75,9 @@ class frmInfoAdi : public platform::ui::Dialog {
   private:
     void Constroi();
     QList<QWidget*> Campos() const;
+    // The fields that show the month's columns, each with its column.
+    std::vector<std::pair<QWidget*, QString>> Colunas() const;
+    void MostraColunas(const platform::db::Recordset& rs);
 
     platform::db::Connection& movimento_;
     qint64 codigoEmpresa_;

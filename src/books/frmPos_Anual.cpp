@@ -15,6 +15,7 @@
 #include "platform/ui/MsgBox.h"
 #include "platform/values/RuntimeError.h"
 #include "shell/Geral.h"
+#include "shell/JanelaCadastroCampos.h"
 
 namespace Livros {
 
@@ -24,15 +25,20 @@ using values::Currency;
 
 namespace {
 
-// Where each item lives in the grid, in the order of ItensIcms.
-constexpr std::array<std::pair<int, Currency PosIcms::ItensIcms::*>, 7> Itens{{
-    {ColunaAnual::Saida, &PosIcms::ItensIcms::Saida},
-    {ColunaAnual::O_deb, &PosIcms::ItensIcms::O_deb},
-    {ColunaAnual::Estcr, &PosIcms::ItensIcms::Estcr},
-    {ColunaAnual::Entra, &PosIcms::ItensIcms::Entra},
-    {ColunaAnual::O_cre, &PosIcms::ItensIcms::O_cre},
-    {ColunaAnual::Estdb, &PosIcms::ItensIcms::Estdb},
-    {ColunaAnual::Scant, &PosIcms::ItensIcms::Scant},
+// Where each item lives in the grid and in Pos_Icms, in the order of ItensIcms.
+struct Item {
+    int coluna;
+    Currency PosIcms::ItensIcms::*membro;
+    const char* nome;
+};
+constexpr std::array<Item, 7> Itens{{
+    {ColunaAnual::Saida, &PosIcms::ItensIcms::Saida, "Saida"},
+    {ColunaAnual::O_deb, &PosIcms::ItensIcms::O_deb, "O_deb"},
+    {ColunaAnual::Estcr, &PosIcms::ItensIcms::Estcr, "Estcr"},
+    {ColunaAnual::Entra, &PosIcms::ItensIcms::Entra, "Entra"},
+    {ColunaAnual::O_cre, &PosIcms::ItensIcms::O_cre, "O_cre"},
+    {ColunaAnual::Estdb, &PosIcms::ItensIcms::Estdb, "Estdb"},
+    {ColunaAnual::Scant, &PosIcms::ItensIcms::Scant, "Scant"},
 }};
 
 const char* const Titulos[9] = {"Mês",    "Saídas",   "Outros",   "Estornos", "Entradas",
@@ -52,7 +58,7 @@ Currency SaldoFinal(const PosIcms::ItensIcms& m) {
 std::optional<PosIcms::ItensIcms> ItensDaLinha(const platform::controls::XArrayDB& a, int linha,
                                                int& invalida) {
     PosIcms::ItensIcms itens;
-    for (const auto& [coluna, item] : Itens) {
+    for (const auto& [coluna, item, nome] : Itens) {
         const auto valor = movimento::NumeroDaCelula(a.Value(linha, coluna));
         if (!valor) {
             invalida = coluna;
@@ -125,7 +131,7 @@ void frmPos_Anual::Form_Load() {
             for (int i = 0; i < 7; ++i) {
                 const auto campo = rs.Fields(i + 1);
                 nulo = nulo || campo.isNull();
-                ArrayPosicao(linha, Itens[std::size_t(i)].first) =
+                ArrayPosicao(linha, Itens[std::size_t(i)].coluna) =
                     campo.isNull() ? QVariant(QString()) : QVariant::fromValue(campo.toCurrency());
             }
             if (!nulo) MostraSaldo(linha);
@@ -142,7 +148,20 @@ void frmPos_Anual::Form_Load() {
     tdgIcms->ReBind();
     tdgIcms->setCol(0);
     tdgIcms->setRow(0);
+    AvisaGuardados();
     platform::ui::setFocusTo(tdgIcms);
+}
+
+void frmPos_Anual::AvisaGuardados() {
+    QStringList nomes;
+    for (int linha = 0; linha < 12; ++linha)
+        for (const Item& item : Itens)
+            if (const QVariant celula = ArrayPosicao(linha, item.coluna); celula.canConvert<Currency>())
+                if (const Currency valor = celula.value<Currency>(); valor != Geral::Arredonda(valor, 2))
+                    nomes << shell::NomeValorGuardado(QString::fromUtf8(NomesColunas[item.coluna]) +
+                                                          QStringLiteral(" de ") + Geral::NomeMes(linha + 1),
+                                                      platform::db::Param(valor));
+    shell::AvisaValoresGuardados(nomes, QStringLiteral("resumo"));
 }
 
 void frmPos_Anual::MostraSaldo(int linha) {
@@ -164,6 +183,7 @@ void frmPos_Anual::tdgIcms_BeforeColUpdate(int ColIndex, const QVariant& /*OldVa
 void frmPos_Anual::tdgIcms_AfterColUpdate(int ColIndex) {
     const int linha = tdgIcms->Row();
     if (linha < 0 || linha >= 12) return;
+    editadas_[std::size_t(linha)][std::size_t(ColIndex)] = true;
     MostraSaldo(linha);
     tdgIcms->setColumns(ColunaAnual::Final, ArrayPosicao(linha, ColunaAnual::Final));
     if (ColIndex == ColunaAnual::Estdb && linha == 11) platform::ui::setFocusTo(cmdGravar);
@@ -188,7 +208,7 @@ void frmPos_Anual::cmdGravar_Click() {
         platform::ui::setFocusTo(tdgIcms);
         return;
     }
-    std::array<PosIcms::ItensIcms, 12> ano;
+    std::array<platform::db::ColumnList, 12> ano;
     for (int linha = 0; linha < 12; ++linha) {
         int invalida = 0;
         const auto itens = ItensDaLinha(ArrayPosicao, linha, invalida);
@@ -197,7 +217,9 @@ void frmPos_Anual::cmdGravar_Click() {
                                  platform::ui::Msg::Exclamation, QStringLiteral("Atenção"));
             return;
         }
-        ano[std::size_t(linha)] = *itens;
+        for (const Item& item : Itens)
+            if (editadas_[std::size_t(linha)][std::size_t(item.coluna)])
+                ano[std::size_t(linha)].add(QString::fromLatin1(item.nome), (*itens).*item.membro);
     }
     try {
         PosIcms::GravaItensDoAno(BancoMovimento, ano);

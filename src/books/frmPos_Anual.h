@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QVariant>
+#include <array>
 #include <optional>
 
 #include "books/pos_icms_sql.h"
@@ -39,8 +40,8 @@ QString CelulaInvalida(int linha, int coluna, const QString& texto);
 // open movement connection, which it neither opens nor closes. Months the table lacks are added
 // first, so row i is month i + 1. The month and the final balance are not editable; only digits, the
 // comma and Backspace are typed, and a cell that reads as no amount is refused and keeps its value.
-// The save writes the twelve months rounded to cents in one transaction and closes (Accepted), or
-// writes nothing, says so and stays open.
+// The save writes the cells the user changed, rounded to cents, in one transaction and closes
+// (Accepted), or writes nothing, says so and stays open; an item not changed stays as stored.
 class frmPos_Anual : public platform::ui::Dialog {
     Q_OBJECT
   public:
@@ -64,7 +65,12 @@ class frmPos_Anual : public platform::ui::Dialog {
     // Shows the row's final balance; empty when a cell of it is no amount.
     void MostraSaldo(int linha);
 
+    // Tells which stored items the grid cannot show as stored (a fraction of a cent).
+    void AvisaGuardados();
+
     platform::db::Connection& BancoMovimento;
+    // The cells the user changed: the save writes only these, every other item stays as stored.
+    std::array<std::array<bool, 9>, 12> editadas_{};
     // A cell was refused since the user last typed in the grid.
     bool recusada_ = false;
 };

@@ -36,11 +36,24 @@ Recordset LeInformacoes(Connection& db, int mes) {
 }
 
 void GravaInformacoes(Connection& db, int mes, const InformacoesMes& info) {
-    db.Execute(
-        QStringLiteral("UPDATE Pos_Icms SET Fat = ?,FatAcu = ?,M1Ini = ?,M1Fim = ?,D1Ini = ?,D1Fim = ?,"
-                       "Obsent1 = ?,Obsent2 = ?,Obssai1 = ?,Obssai2 = ? Where mes_base = ?"),
-        {info.Fat, info.FatAcu, info.M1Ini, info.M1Fim, info.D1Ini, info.D1Fim, info.Obsent1, info.Obsent2,
-         info.Obssai1, info.Obssai2, mes});
+    platform::db::ColumnList colunas;
+    colunas.add(QStringLiteral("Fat"), info.Fat)
+        .add(QStringLiteral("FatAcu"), info.FatAcu)
+        .add(QStringLiteral("M1Ini"), info.M1Ini)
+        .add(QStringLiteral("M1Fim"), info.M1Fim)
+        .add(QStringLiteral("D1Ini"), info.D1Ini)
+        .add(QStringLiteral("D1Fim"), info.D1Fim)
+        .add(QStringLiteral("Obsent1"), info.Obsent1)
+        .add(QStringLiteral("Obsent2"), info.Obsent2)
+        .add(QStringLiteral("Obssai1"), info.Obssai1)
+        .add(QStringLiteral("Obssai2"), info.Obssai2);
+    GravaInformacoes(db, mes, colunas);
+}
+
+void GravaInformacoes(Connection& db, int mes, const platform::db::ColumnList& colunas) {
+    if (!colunas.empty())
+        colunas.update(db, QStringLiteral("Pos_Icms"),
+                       platform::db::ColumnList().add(QStringLiteral("mes_base"), mes));
 }
 
 Currency LeSaldoCredor(Connection& db, int mes) {
@@ -86,14 +99,12 @@ Recordset LeItensDoAno(Connection& db) {
                        "WHERE Mes_Base BETWEEN 1 AND 12 ORDER BY Mes_Base"));
 }
 
-void GravaItensDoAno(Connection& db, const std::array<ItensIcms, 12>& itens) {
+void GravaItensDoAno(Connection& db, const std::array<platform::db::ColumnList, 12>& meses) {
     Transaction trans(db);
-    for (int mes = 1; mes <= 12; ++mes) {
-        const ItensIcms& i = itens[std::size_t(mes - 1)];
-        db.Execute(QStringLiteral("UPDATE Pos_Icms SET Saida = ?,O_deb = ?,Estcr = ?,Entra = ?,O_cre = ?,"
-                                  "Estdb = ?,Scant = ? WHERE Mes_Base = ?"),
-                   {i.Saida, i.O_deb, i.Estcr, i.Entra, i.O_cre, i.Estdb, i.Scant, mes});
-    }
+    for (int mes = 1; mes <= 12; ++mes)
+        if (const auto& colunas = meses[std::size_t(mes - 1)]; !colunas.empty())
+            colunas.update(db, QStringLiteral("Pos_Icms"),
+                           platform::db::ColumnList().add(QStringLiteral("Mes_Base"), mes));
     trans.commit();
 }
 

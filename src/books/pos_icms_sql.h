@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "platform/db/ColumnList.h"
 #include "platform/db/Connection.h"
 #include "platform/values/Currency.h"
 
@@ -29,6 +30,8 @@ struct InformacoesMes {
 };
 // Rewrites the additional information of the month; the ICMS items of the row stay.
 void GravaInformacoes(Connection& db, int mes, const InformacoesMes& info);
+// Writes `colunas` (of the additional information) into the month's row; the other columns stay.
+void GravaInformacoes(Connection& db, int mes, const platform::db::ColumnList& colunas);
 
 // The credit balance carried into the month (Scant); a null column or a missing row is 0.
 Currency LeSaldoCredor(Connection& db, int mes);
@@ -57,7 +60,8 @@ struct ItensIcms {
 };
 // Mes_Base, Saida, O_deb, Estcr, Entra, O_cre, Estdb, Scant of the months 1 to 12, by month.
 Recordset LeItensDoAno(Connection& db);
-// Writes the items of the twelve months (itens[0] is January) in one transaction: all or none.
-void GravaItensDoAno(Connection& db, const std::array<ItensIcms, 12>& itens);
+// Writes the item columns of each of the twelve months (meses[0] is January; a month without any
+// stays as it is) in one transaction: all or none.
+void GravaItensDoAno(Connection& db, const std::array<platform::db::ColumnList, 12>& meses);
 
 }  // namespace PosIcms

@@ -58,12 +58,16 @@ Projecao<D> CamposMes<D>::Colunas() const {
 }
 
 template <typename D>
-platform::db::ColumnList CamposMes<D>::Gravadas(const D& d, const Projecao<D>& colunas) const {
+platform::db::ColumnList CamposMes<D>::Gravadas(const D& d, const Projecao<D>& colunas,
+                                                const D* mostrado) const {
     platform::db::ColumnList lista;
     for (const ColunaMes<D>* c : colunas) {
         const auto par =
             std::find_if(pares_.cbegin(), pares_.cend(), [c](const auto& p) { return p.second == c; });
-        if (par == pares_.cend() || !shell::CampoIntacto(par->first)) lista.add(c->nome, Valor(d, *c));
+        const platform::db::Param valor = Valor(d, *c);
+        const bool intacto = par == pares_.cend() ? mostrado && Valor(*mostrado, *c).value() == valor.value()
+                                                  : shell::CampoIntacto(par->first);
+        if (!intacto) lista.add(c->nome, valor);
     }
     return lista;
 }

@@ -38,8 +38,12 @@ class CamposMes {
     Projecao<Documento> Colunas() const;
     // The columns of `colunas` with their values in `d`, as a save writes them: a column whose control
     // still holds the stored value it was given is left out, so that it stays as stored, byte for byte
-    // (a date with a time part, a null amount); a new document has none.
-    platform::db::ColumnList Gravadas(const Documento& d, const Projecao<Documento>& colunas) const;
+    // (a date with a time part, a null amount); a new document has none. A column no control shows (an
+    // item slot of a grid) is left out where its value is the one of `mostrado`, the document as the
+    // window showed it when loaded: what the clerk left as shown stays as stored. Without `mostrado`
+    // (a new document) every such column is written.
+    platform::db::ColumnList Gravadas(const Documento& d, const Projecao<Documento>& colunas,
+                                      const Documento* mostrado = nullptr) const;
 
   private:
     std::vector<std::pair<QWidget*, const ColunaMes<Documento>*>> pares_;

@@ -80,6 +80,7 @@ class CadastroIcms : public CadastroMovimento {
         campos_.Mostra(d);
         PreencheItens(j.ArrayItens, ItensDoDocumento(d));
         j.tdgItens->ReBind();
+        mostrado_ = DocumentoDaJanela();
         AvisaGuardados(gravado);
     }
 
@@ -110,14 +111,15 @@ class CadastroIcms : public CadastroMovimento {
     }
 
     // The declared fields, the CFOP as the register keeps it and the five item slots: the items in
-    // use, then every unused slot emptied, so a change that drops items leaves none behind.
+    // use, then every unused slot emptied, so a change that drops items leaves none behind; a slot
+    // column the grid still holds as it showed it stays as stored.
     platform::db::ColumnList ColunasRegistro() const override {
         auto colunas = campos_.Colunas();
         for (const auto& c : ColunasIcms())
             if (c.slot >= 0) colunas.push_back(&c);
         DocumentoIcms d = DocumentoDaJanela();
         d.codfiscal = CodigoFiscalProcurado(d.codfiscal);
-        return campos_.Gravadas(d, colunas);
+        return campos_.Gravadas(d, colunas, Inclusao() ? nullptr : &mostrado_);
     }
 
     // The next code moves only once the insert succeeded, past the code the database gave.
@@ -160,6 +162,8 @@ class CadastroIcms : public CadastroMovimento {
 
     frmMovIcms& janela_;
     CamposMes<DocumentoIcms> campos_;
+    // The document loaded, as the window would write it back untouched.
+    DocumentoIcms mostrado_;
     bool gravouNovo_ = false;
     // The code after the one just inserted, taken over once the save has ended.
     qint64 proximo_ = 0;

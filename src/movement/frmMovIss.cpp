@@ -10,6 +10,7 @@
 #include <QRegularExpressionValidator>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "companies/empresas_sql.h"
 #include "movement/ArquivoMovimento.h"
@@ -58,6 +59,16 @@ class CadastroIss : public CadastroMovimento {
         return d;
     }
 
+    // The tax is computed only from what the clerk typed: a stored document whose type, amounts and
+    // rate nobody changed keeps its rate and ISS, even where the window cannot show its type.
+    bool CalculaIss() const {
+        const auto& j = janela_;
+        const std::initializer_list<const QWidget*> origens = {j.cmbTipo, j.tdbVlrNota, j.tdbAliq, j.tdbSempr,
+                                                               j.tdbVmateriais};
+        return Inclusao() || std::any_of(origens.begin(), origens.end(),
+                                         [](const QWidget* c) { return !shell::CampoIntacto(c); });
+    }
+
   protected:
     // After a save the next document is still "new": a code typed then that is not found is ignored.
     bool IncluiChaveDesconhecida() override {
@@ -85,7 +96,7 @@ class CadastroIss : public CadastroMovimento {
 
     void TestaRegras() override {
         const RegrasIss r = TestaRegrasIss(DocumentoDaJanela(), janela_.Modelo53());
-        if (r.zeraIss) {
+        if (r.zeraIss && CalculaIss()) {
             janela_.tdbAliq->setValue(Currency());
             janela_.tdbIss->setValue(Currency());
         }
@@ -389,6 +400,7 @@ void frmMovIss::cmdPesquisar_Click() {
 }
 
 void frmMovIss::tdbAliq_LostFocus() {
+    if (!cadastro_->CalculaIss()) return;
     if (const auto iss = IssCalculado(cadastro_->DocumentoDaJanela(), Modelo53())) tdbIss->setValue(*iss);
 }
 

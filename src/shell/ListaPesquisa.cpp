@@ -28,7 +28,10 @@ FormaCelula Zeros(int largura) {
     };
 }
 FormaCelula Data(const QString& padrao) {
-    return [padrao](const platform::db::Field& f) { return values::Format(f.toDate(), padrao); };
+    // Another tool's empty text is no date, as a null is.
+    return [padrao](const platform::db::Field& f) {
+        return f.isNull() || f.toString().isEmpty() ? QString() : values::Format(f.toDate(), padrao);
+    };
 }
 FormaCelula Numero(const QString& padrao) {
     return [padrao](const platform::db::Field& f) {

@@ -13,6 +13,7 @@
 #include "platform/controls/TDBNumber.h"
 #include "platform/ui/MsgBox.h"
 #include "shell/EstadoGeral.h"
+#include "support/LinhasGravadas.h"
 #include "support/Money.h"
 #include "support/QtPrinters.h"
 #include "support/RegistryWindowFixture.h"
@@ -98,6 +99,10 @@ TEST_F(frmPos_AnualTest, ShowsTheYearByMonthWithItsFinalBalances) {
         "INSERT INTO Pos_Icms(Mes_Base,Saida,O_deb,Estcr,Entra,O_cre,Estdb,Scant) VALUES"
         "(12,10000,20000,30000,40000,NULL,50000,60000),(2,2000000,0,0,1000000,0,0,500000),"
         "(1,1200000,0,0,1000000,0,0,500000),(3,10000,20000,30000,400000,50000,60000,71250)");
+    script->expect(
+        QStringLiteral("Este resumo guarda o que a janela não pode mostrar como está gravado; o que "
+                       "não for digitado será gravado como está:\nS.Credor de Março: 7,125"),
+        QStringLiteral("Atenção"), OK);
     Resumo([&](frmPos_Anual& r) {
         EXPECT_EQ(r.windowTitle(), "Resumo de Apuração Anual - ICMS");
         EXPECT_EQ(movimento.OpenRecordset("SELECT COUNT(*) FROM Pos_Icms").Fields(0).toInt(), 12);
@@ -138,7 +143,7 @@ TEST_F(frmPos_AnualTest, ShowsTheYearByMonthWithItsFinalBalances) {
     EXPECT_TRUE(movimento.OpenRecordset("SELECT O_cre FROM Pos_Icms WHERE Mes_Base = 12").Fields(0).isNull());
 }
 
-// The save writes every month, rounded to cents, and the books window shows the corrected credit
+// The save writes the items changed, rounded to cents, and the books window shows the corrected credit
 // carried into its month; a month the database refuses leaves the whole year as it was, and says so.
 TEST_F(frmPos_AnualTest, TheSaveWritesTheTwelveMonthsOrNothing) {
     const struct {
@@ -155,6 +160,14 @@ TEST_F(frmPos_AnualTest, TheSaveWritesTheTwelveMonthsOrNothing) {
         movimento.Execute("UPDATE Pos_Icms SET Saida = 0, Entra = ?, Scant = 0", {C("40")});
         movimento.Execute("UPDATE Pos_Icms SET Scant = ?, Saida = ? WHERE Mes_Base IN (2, 3)",
                           {C("10"), C("7")});
+        // A fraction of a cent and a null not typed over stay as stored.
+        movimento.Execute("UPDATE Pos_Icms SET O_cre = 7, Estdb = NULL WHERE Mes_Base = 1");
+        script->expect(
+            QStringLiteral("Este resumo guarda o que a janela não pode mostrar como está gravado; o "
+                           "que não for digitado será gravado como está:\nOutros Créditos de "
+                           "Janeiro: 0,0007"),
+            QStringLiteral("Atenção"), OK);
+        const auto linhas = LinhasGravadas(movimento, "Pos_Icms", "ORDER BY Mes_Base");
         w->tdbSalCredAnt->setValue(C("99"));
         if (caso.falhaEmJulho)
             movimento.Execute(
@@ -165,6 +178,7 @@ TEST_F(frmPos_AnualTest, TheSaveWritesTheTwelveMonthsOrNothing) {
         Resumo([&](frmPos_Anual& r) {
             Digita(r, 1, ColunaAnual::Scant, "321,505");
             Digita(r, 2, ColunaAnual::Saida, "");
+            Digita(r, 6, ColunaAnual::Saida, "0,0");
             EXPECT_EQ(Mostra(r, 2, ColunaAnual::Final), "50,00");
             // A cell that is no amount is refused and keeps its value, also when the save button is
             // what leaves it; that press writes nothing.
@@ -194,7 +208,9 @@ TEST_F(frmPos_AnualTest, TheSaveWritesTheTwelveMonthsOrNothing) {
             EXPECT_EQ(gravados, 0);
             continue;
         }
-        EXPECT_EQ(gravados, 12);
+        EXPECT_EQ(gravados, 3);
+        EXPECT_EQ(Mudadas(linhas, LinhasGravadas(movimento, "Pos_Icms", "ORDER BY Mes_Base")),
+                  "2.Scant 3.Saida");
         const auto rs =
             movimento.OpenRecordset("SELECT COUNT(*), SUM(Saida), SUM(Entra), SUM(Scant) FROM Pos_Icms");
         EXPECT_EQ(rs.Fields(0).toInt(), 12);

@@ -18,6 +18,7 @@
 #include "platform/ui/MsgBox.h"
 #include "shell/EstadoGeral.h"
 #include "shell/JanelaCadastro.h"
+#include "support/LinhasGravadas.h"
 
 using namespace movimento;
 using namespace movtest;
@@ -364,12 +365,26 @@ TEST_F(frmMovIcmsGravaTest, StoredValuesTheFieldsCannotShowAreNamedAndKept) {
         {1, "tipo = '0ZZZ', aliq = 0, iss = 0", "tipo: 0ZZZ", "", "", "", "tipo", "'0ZZZ'"},
         {1, "base = 9223372036854775807, aliq = 0, iss = 0, tipo = '3'", "base: 922337203685477,5807",
          "tdbVlrNota", "1000", "", "base", "10000000"},
+        // A type the window cannot show keeps the tax of the document.
+        {1, "tipo = '0 '", "tipo: 0 ", "", "", "", "tipo||aliq||iss", "'0 50000500000'"},
+        {1, "tipo = ' 0'", "tipo:  0", "", "", "", "tipo||aliq||iss", "' 050000500000'"},
+        {1, "tipo = NULL", "", "", "", "", "quote(tipo)||aliq||iss", "'NULL50000500000'"},
+        {1, "tipo = '7'", "tipo: 7", "txtObs", "x", "", "observ", "'x'"},
+        {1, "datalan = ''", "Data de lançamento ausente", "", "", "Todo registro deve ter uma data !",
+         "datalan", "''"},
+        {0, "datalan = ''", "Data de lançamento ausente", "", "", "Todo registro deve ter uma data !",
+         "datalan", "''"},
+        // Item slots as another tool left them: an unused type empty or null, a type padded, a gap.
+        {0, "tipoicms0 = ' 1', tipoicms1 = '', tipoicms2 = '9', tipoicms3 = NULL, baseicms4 = NULL", "", "",
+         "", "", "tipoicms0||tipoicms1||tipoicms2||quote(tipoicms3)||quote(baseicms4)", "' 19NULLNULL'"},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.grava.left(120).toStdString());
         QWidget* janela = c.janela ? static_cast<QWidget*>(iss) : w;
         auto& quadro = c.janela ? iss->Cadastro() : w->Cadastro();
         banco.Execute(valido[c.janela] + ", " + c.grava);
+        const QString tabela = c.janela ? "DIGISS03" : "DIGE03";
+        const auto antes = LinhasGravadas(banco, tabela);
         if (!c.nomes.isEmpty()) script->expect(NaoMostrado + c.nomes, "Atenção", platform::ui::Msg::OK);
         typeInto(janela, "mskCodigo", "1");
         pressEnter();
@@ -385,7 +400,8 @@ TEST_F(frmMovIcmsGravaTest, StoredValuesTheFieldsCannotShowAreNamedAndKept) {
         settle();
         EXPECT_EQ(Geral::ListaErros[1].Descricao, c.erro);
         if (quadro.EstadoAtual() != shell::Ocioso) quadro.cmdCancelar_Click();
-        const QString tabela = c.janela ? "DIGISS03" : "DIGE03";
+        // Only the column typed into changes, and only when the save is made.
+        EXPECT_EQ(Mudadas(antes, LinhasGravadas(banco, tabela)), *c.campo && !*c.erro ? c.colunas : "");
         EXPECT_EQ(banco.OpenRecordset("SELECT quote(" + c.colunas + ") FROM " + tabela).Fields(0).toString(),
                   c.depois);
         EXPECT_TRUE(script->allAnswered());

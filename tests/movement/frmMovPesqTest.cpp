@@ -79,12 +79,14 @@ TEST_F(frmMovPesqTest, OneDocumentIsListedInItsFormsAndOkOrADoubleClickReturnsTh
 }
 
 // Each column sorts by its own kind: the code as a number, the date as a date, the CNPJ as text, money
-// as money. A null date is an empty cell.
+// as money. A null date is an empty cell, and so is an empty text.
 TEST_F(frmMovPesqTest, ColumnsSortByTheirKind) {
     InsereIcms(banco, "DIGS03", QDate(2011, 3, 12), "9.000");
     InsereIcms(banco, "DIGS03", QDate(2011, 3, 5), "10.000");
     InsereIcms(banco, "DIGS03", {}, "11.222.333/0001-81");
     for (int i = 0; i < 7; ++i) InsereIcms(banco, "DIGS03", QDate(2011, 3, 20));
+    // Another tool's empty text is no date either.
+    banco.Execute("UPDATE DIGS03 SET datalan = '' WHERE codauto = 4");
     InsereIss(QDate(2011, 3, 1), C("1000"), C("50"));
     InsereIss(QDate(2011, 3, 2), C("999,99"), C("49,99"));
     Pesquisa(PesquisaIcms(), "DIGS03", [](frmMovPesq& d) {
@@ -93,7 +95,7 @@ TEST_F(frmMovPesqTest, ColumnsSortByTheirKind) {
         d.Lista().Rodape(0);
         EXPECT_EQ(Coluna(d, 0).mid(0, 2), (QStringList{"000010", "000009"}));
         d.Lista().Cabecalho(1);
-        EXPECT_EQ(Coluna(d, 1).mid(0, 3), (QStringList{"", "05/03/2011", "12/03/2011"}));
+        EXPECT_EQ(Coluna(d, 1).mid(0, 4), (QStringList{"", "", "05/03/2011", "12/03/2011"}));
         d.Lista().Cabecalho(2);
         EXPECT_EQ(Coluna(d, 2).mid(7), (QStringList{"10.000", "11.222.333/0001-81", "9.000"}));
         d.close();
