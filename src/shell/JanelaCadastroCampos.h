@@ -13,7 +13,8 @@ namespace shell {
 
 // What the record-window frame does to a field by its kind, so that a window only lists its fields.
 
-// The text a field shows (a mask with its prompts, a date as "dd/mm/yyyy" or its empty mask).
+// The text a field shows (a mask with its prompts, a date as "dd/mm/yyyy" or its empty mask, a group
+// of options the caption of the one chosen).
 QString TextoCampo(const QWidget* campo);
 void DefineTextoCampo(QWidget* campo, const QString& texto);
 // Empties a field as the state "idle" does: text fields, date fields (their empty mask) and number
@@ -46,6 +47,9 @@ bool GuardaValorCampo(QWidget* campo, const platform::db::Param& gravado, const 
 // null is DbNull, in a date field the null date); a column of another kind shown as text is taken as
 // the field shows it, since only a null of it could not be written back as stored.
 platform::db::Param ValorGravado(const QWidget* campo, const platform::db::Field& valor);
+// The value a field writes into its column: the stored value it keeps, or its own value written by
+// `escrita` (as it stands when none is given).
+platform::db::Param ValorEscrito(const QWidget* campo, const EscritaCampo& escrita);
 // The text a window that writes its own statement takes from a text field: the stored text it keeps,
 // or the field's text.
 QString TextoGravado(const QWidget* campo);

@@ -176,7 +176,7 @@ TEST_F(frmEmpresasTest, ACompanyIsLoadedWithItsLabelsAndAnEditKeepsItsPeriod) {
     script->expect(
         "Este registro guarda o que a janela não pode mostrar como está gravado; o que não for "
         "digitado será gravado como está:\nendereco: " +
-            endereco,
+            endereco + "\ncnae: 12345\ntpescri: X",
         Msg::OK);
     db.Execute(
         QStringLiteral("INSERT INTO Enquadramento (codempr, denquadra, codtipo) VALUES (7, ?, 1), (7, ?, 3)"),
@@ -210,7 +210,7 @@ TEST_F(frmEmpresasTest, ACompanyIsLoadedWithItsLabelsAndAnEditKeepsItsPeriod) {
     EXPECT_EQ(r.Fields("bairro").toString(), "Sé");
     EXPECT_EQ(r.Fields("endereco").toString(), endereco);
     EXPECT_EQ(r.Fields("mes_base_fiscal").toDate(), QDate(2005, 4, 1));
-    EXPECT_EQ(r.Fields("cnae").toString(), "12345-00");
+    EXPECT_EQ(r.Fields("cnae").toString(), "12345");
     // The idle window empties the labels again.
     EXPECT_TRUE(w->lblCapital->text().isEmpty());
     EXPECT_EQ(w->cmbSituacao->currentIndex(), -1);
