@@ -550,7 +550,7 @@ void JanelaCadastro::MostraRegistro() {
             MostraValorCampo(campo.controle, valor);
         const bool vazio =
             valor.isNull() || (valor.type() == platform::db::ColumnType::Text && valor.toString().isEmpty());
-        if (const auto gravado = ValorGravado(campo.controle, valor);
+        if (const auto gravado = ValorGravado(campo.controle, valor, bool(campo.escrita));
             GuardaValorCampo(campo.controle, gravado, campo.escrita) && !vazio)
             nomes << NomeValorGuardado(campo.Coluna(), gravado);
     }

@@ -193,12 +193,12 @@ bool GuardaValorCampo(QWidget* campo, const platform::db::Param& gravado, const 
     MemoriaCampo* m = MemoriaCampo::De(campo);
     if (!m) m = new MemoriaCampo(campo);
     m->Solta();
-    Param visto = ValorCampo(campo);
-    if (escrita) visto = escrita(visto);
+    const Param visto = ValorCampo(campo);
     // A text stored in another encoding reads with replacement characters: shown so, its letters are lost.
     const auto* texto = std::get_if<QString>(&gravado.value());
     bool mostrado =
-        visto.value() == gravado.value() && !(texto && texto->contains(QChar::ReplacementCharacter));
+        (visto.value() == gravado.value() || (escrita && escrita(visto).value() == gravado.value())) &&
+        !(texto && texto->contains(QChar::ReplacementCharacter));
     if (auto* mascara = qobject_cast<const MaskEdBox*>(campo);
         !mostrado && !escrita && mascara && !mascara->Mask().isEmpty() &&
         std::holds_alternative<QString>(gravado.value()))
@@ -211,10 +211,24 @@ bool GuardaValorCampo(QWidget* campo, const platform::db::Param& gravado, const 
     return !mostrado;
 }
 
-platform::db::Param ValorGravado(const QWidget* campo, const platform::db::Field& valor) {
+platform::db::Param ValorGravado(const QWidget* campo, const platform::db::Field& valor, bool proprio) {
     using platform::db::ColumnType;
     if (qobject_cast<const TDBDate*>(campo)) return Param(valor.toDate());
     if (valor.isNull()) return platform::db::DbNull;
+    if (proprio) {
+        switch (valor.type()) {
+            case ColumnType::Integer:
+                return Param(valor.toLongLong());
+            case ColumnType::Currency:
+                return Param(valor.toCurrency());
+            case ColumnType::Date:
+                return Param(valor.toDate());
+            case ColumnType::YesNo:
+                return Param(valor.toBool());
+            default:
+                return Param(valor.toString());
+        }
+    }
     if (qobject_cast<const TDBNumber*>(campo)) return Param(valor.toCurrency());
     if (qobject_cast<const QAbstractButton*>(campo)) return Param(valor.toBool());
     const ColumnType tipo = valor.type();

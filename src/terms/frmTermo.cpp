@@ -105,35 +105,14 @@ class CadastroTermo : public shell::JanelaCadastro {
     void CriaRegistro(const QString& chave) override { CriaTermo(Conexao(), chave.toLongLong()); }
     QWidget* FocoAoCarregar() const override { return Criado() ? w_.txtResponsavel : w_.txtRegN; }
 
-    // A row just created keeps the empty fields of the idle state, "P1A/P2A" chosen.
+    // A row just created keeps the empty fields of the idle state, "P1A/P2A" chosen, and its save
+    // writes every column.
     void MostraRegistro() override {
         w_.lblNome->setText(nome_);
-        if (Criado()) return;
-        const auto campos = w_.CamposColunas();
-        const auto& colunas = ColunasTermo();
-        // A stored text a field cannot show whole is named, and a save writes it back as stored.
-        QStringList guardados;
-        for (std::size_t i = 0; i < colunas.size(); ++i) {
-            if (colunas[i].forma == Forma::Modelo || colunas[i].forma == Forma::ModeloOposto) continue;
-            QWidget* campo = campos[int(i)];
-            const auto valor = Registro().Fields(colunas[i].nome);
-            shell::MostraValorCampo(campo, valor);
-            if (colunas[i].forma != Forma::Texto || valor.isNull()) continue;
-            shell::GuardaTexto(guardados, campo, colunas[i].nome, valor.toString());
-        }
-        shell::AvisaValoresGuardados(guardados, QStringLiteral("registro"));
-        const bool p1a = Registro().Fields(QStringLiteral("ESP1a")).toBool();
-        w_.optP1a->setChecked(p1a);
-        w_.optP1->setChecked(!p1a);
+        if (!Criado()) JanelaCadastro::MostraRegistro();
     }
 
     void TestaRegras() override { w_.TestaRegras(); }
-
-    void GravaRegistro(bool /*inclusao*/) override {
-        QStringList textos;
-        for (QWidget* campo : w_.CamposColunas()) textos << shell::TextoGravado(campo);
-        GravaTermo(Conexao(), codauto_, ValoresTermo(textos, w_.optP1a->isChecked()));
-    }
 
     void AjustaBotao(shell::EstadoCadastro estado) override {
         if (estado != shell::Ocioso) return;
@@ -174,7 +153,7 @@ frmTermo::frmTermo(QWidget* parent) : Form(parent) {
                            static_cast<QWidget*>(txtResponsavel), static_cast<QWidget*>(mskCpf),
                            static_cast<QWidget*>(mskRg),          static_cast<QWidget*>(txtContador),
                            static_cast<QWidget*>(mskCrc)})
-        d.campos.push_back({campo, QString()});
+        d.campos.push_back(CampoTermo(campo));
     d.lblTit = &lblTit;
     d.cmdGravar = cmdGravar;
     d.cmdCancelar = cmdCancelar;
@@ -199,6 +178,26 @@ frmTermo::frmTermo(QWidget* parent) : Form(parent) {
 frmTermo::~frmTermo() = default;
 
 shell::JanelaCadastro& frmTermo::Cadastro() { return *cadastro_; }
+
+// A field with its column. Page counts and order numbers are written with their zeros; the model is
+// shown by ESP1a alone and ESP1 written as its opposite.
+shell::CampoCadastro frmTermo::CampoTermo(QWidget* campo) {
+    const int i = int(CamposColunas().indexOf(campo));
+    const ColunaTermo& coluna = ColunasTermo()[std::size_t(i)];
+    shell::CampoCadastro c{campo, coluna.nome};
+    const Forma forma = coluna.forma;
+    if (forma == Forma::Zeros4 || forma == Forma::Zeros3)
+        c.escrita = [forma](const platform::db::Param& texto) {
+            return ValorColuna(forma, std::get<QString>(texto.value()), false);
+        };
+    if (forma == Forma::Modelo)
+        c.mostra = [this](QWidget*, const platform::db::Field& p1a) {
+            optP1a->setChecked(p1a.toBool());
+            optP1->setChecked(!p1a.toBool());
+        };
+    if (forma == Forma::ModeloOposto) c.mostra = [](QWidget*, const platform::db::Field&) {};
+    return c;
+}
 
 QList<QWidget*> frmTermo::CamposColunas() const {
     return {txtResponsavel, mskCpf,       txtRegN,      txtOrg,   tdbArqui,    optP1a,       optP1,
