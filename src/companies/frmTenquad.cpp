@@ -24,8 +24,11 @@ class CadastroEnquadramento : public HistoricoDatado {
         : HistoricoDatado(janela, std::move(definicao)), janela_(janela) {}
 
   protected:
+    // A type kept as stored is no missing type.
     void RegrasProprias() override {
-        if (janela_.cmbTenquadra->currentIndex() < 0)
+        if (janela_.cmbTenquadra->currentIndex() < 0 &&
+            !(shell::ValorGuardado(janela_.cmbTenquadra) &&
+              !std::holds_alternative<platform::db::Null>(shell::ValorCampo(janela_.cmbTenquadra).value())))
             shell::AdicionaErro(shell::ErroFatal, QStringLiteral("O campo enquadramento é obrigatório !"));
     }
 

@@ -146,6 +146,8 @@ void EsvaziaCampo(QWidget* campo) {
 }
 
 void HabilitaCampo(QWidget* campo, bool habilita) {
+    // A group of options keeps its state: its options are the fields the window opens.
+    if (qobject_cast<QGroupBox*>(campo)) return;
     campo->setEnabled(habilita);
     if (qobject_cast<QCheckBox*>(campo)) return;
     setBackColor(campo, habilita ? White : buttonFaceColor());

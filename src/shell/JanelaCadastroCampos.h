@@ -20,7 +20,7 @@ void DefineTextoCampo(QWidget* campo, const QString& texto);
 // Empties a field as the state "idle" does: text fields, date fields (their empty mask) and number
 // fields (0); a check box loses its tick; a plain combo box and a mask field keep their text.
 void EsvaziaCampo(QWidget* campo);
-// Enabled and white, or disabled with the colour of the buttons.
+// Enabled and white, or disabled with the colour of the buttons; a group of options is left as it is.
 void HabilitaCampo(QWidget* campo, bool habilita);
 bool CampoHabilitado(const QWidget* campo);
 // The value a field writes into its column, typed by the field's kind (an empty date is NULL); the

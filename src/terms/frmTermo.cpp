@@ -335,18 +335,20 @@ void frmTermo::Form_Load() { cadastro_->Form_Load(); }
 
 void frmTermo::Form_Unload(bool& Cancel) { cadastro_->Form_Unload(Cancel); }
 
+// A stored value the clerk left as it was is checked as stored, not as its field shows it.
 void frmTermo::TestaRegras() {
     using shell::AdicionaErro;
     using shell::ErroFatal;
-    if (platform::values::Trim(txtResponsavel->text()).isEmpty())
+    using shell::TextoGravado;
+    if (platform::values::Trim(TextoGravado(txtResponsavel)).isEmpty())
         AdicionaErro(ErroFatal, QStringLiteral("O Campo Responsável é Obrigatório !"));
-    if (mskCpf->Text() == QStringLiteral("___.___.___-__"))
+    if (TextoGravado(mskCpf) == QStringLiteral("___.___.___-__"))
         AdicionaErro(ErroFatal, QStringLiteral("O Campo CPF é Obrigatório !"));
-    if (mskRg->Text() == QStringLiteral("__.___.___-_"))
+    if (TextoGravado(mskRg) == QStringLiteral("__.___.___-_"))
         AdicionaErro(ErroFatal, QStringLiteral("O Campo RG é Obrigatório !"));
-    if (platform::values::Trim(txtContador->text()).isEmpty())
+    if (platform::values::Trim(TextoGravado(txtContador)).isEmpty())
         AdicionaErro(ErroFatal, QStringLiteral("O Campo Contador é Obrigatório !"));
-    if (mskCrc->Text() == QStringLiteral("_________/_-_"))
+    if (TextoGravado(mskCrc) == QStringLiteral("_________/_-_"))
         AdicionaErro(ErroFatal, QStringLiteral("O Campo CRC é Obrigatório !"));
 }
 
