@@ -195,12 +195,12 @@ bool GuardaValorCampo(QWidget* campo, const platform::db::Param& gravado, const 
     MemoriaCampo* m = MemoriaCampo::De(campo);
     if (!m) m = new MemoriaCampo(campo);
     m->Solta();
-    const Param visto = ValorCampo(campo);
+    Param visto = ValorCampo(campo);
+    if (escrita) visto = escrita(visto);
     // A text stored in another encoding reads with replacement characters: shown so, its letters are lost.
     const auto* texto = std::get_if<QString>(&gravado.value());
     bool mostrado =
-        (visto.value() == gravado.value() || (escrita && escrita(visto).value() == gravado.value())) &&
-        !(texto && texto->contains(QChar::ReplacementCharacter));
+        visto.value() == gravado.value() && !(texto && texto->contains(QChar::ReplacementCharacter));
     if (auto* mascara = qobject_cast<const MaskEdBox*>(campo);
         !mostrado && !escrita && mascara && !mascara->Mask().isEmpty() &&
         std::holds_alternative<QString>(gravado.value()))

@@ -40,8 +40,8 @@ void MostraValorCampo(QWidget* campo, const platform::db::Param& valor);
 // How a window writes a field's value (ValorCampo) into its column, where it rewrites it.
 using EscritaCampo = std::function<platform::db::Param(const platform::db::Param&)>;
 // Called once `campo` shows `gravado`, its column's stored value typed by the column's kind (a null
-// text is DbNull): true when the field cannot show it as stored (its value, as it stands or written
-// by `escrita`, would differ; a masked field's trailing prompts and literals aside), and then keeps it.
+// text is DbNull): true when the field cannot show it as stored (its value, written by `escrita`,
+// would differ; a masked field's trailing prompts and literals aside), and then keeps it.
 bool GuardaValorCampo(QWidget* campo, const platform::db::Param& gravado, const EscritaCampo& escrita = {});
 // A column's stored value typed for the field that shows it: a date, an amount, a yes/no, a text (a
 // null is DbNull, in a date field the null date); a column of another kind shown as text is taken as
