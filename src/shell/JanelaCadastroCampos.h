@@ -52,8 +52,8 @@ platform::db::Param ValorGravado(const QWidget* campo, const platform::db::Field
 // The value a field writes into its column: the stored value it keeps, or its own value written by
 // `escrita` (as it stands when none is given).
 platform::db::Param ValorEscrito(const QWidget* campo, const EscritaCampo& escrita);
-// The text a window that writes its own statement takes from a text field: the stored text it keeps,
-// or the field's text.
+// The text of a field as a rule of the save reads it: the stored text it keeps (a value the clerk did
+// not edit is checked as stored, not as the field shows it), or the field's text.
 QString TextoGravado(const QWidget* campo);
 // The field gives back a stored value it cannot show.
 bool ValorGuardado(const QWidget* campo);
