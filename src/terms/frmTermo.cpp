@@ -352,7 +352,9 @@ void frmTermo::TestaRegras() {
         AdicionaErro(ErroFatal, QStringLiteral("O Campo CRC é Obrigatório !"));
 }
 
+// A stored count the clerk did not edit stays as stored.
 void frmTermo::NormalizaFolhas(QLineEdit* campo) {
+    if (shell::CampoIntacto(campo)) return;
     campo->setText(QString::number(campo->text().toLongLong()));
 }
 
