@@ -38,18 +38,20 @@ class Aceita : public platform::ui::UiScript {
 
 // One window that saves a row: the row (its table and condition, the SQL that makes it, the columns
 // that keep their values), the button clicked first, the key typed (in the dialog `botao` opens), a
-// person chosen from the list, and the field typed into with the column it changes.
+// person chosen from the list, and the field typed into with the column it changes. A movement
+// window's row is in the movement file `arquivo`, and `prepara` chooses its company and period.
 struct Janela {
     const char *janela, *tabela, *onde, *cria, *fixas, *antes, *chave, *valor, *botao;
     bool pessoa;
-    const char *campo, *texto, *coluna;
+    const char *campo, *texto, *coluna, *arquivo = nullptr;
+    void (*prepara)(QWidget*) = nullptr;
 };
 
 class GravacaoTest : public RegistryWindowFixture {
   protected:
     QStringList Colunas(const QString& tabela, const QString& tipo = {}) {
         QStringList colunas;
-        for (auto rs = db.OpenRecordset(QStringLiteral("PRAGMA table_info(") + tabela + u')'); !rs.Eof();
+        for (auto rs = banco->OpenRecordset(QStringLiteral("PRAGMA table_info(") + tabela + u')'); !rs.Eof();
              rs.MoveNext())
             colunas << (tipo.isEmpty() ? QString() : rs.Fields(tipo).toString() + u' ') +
                            rs.Fields(QStringLiteral("name")).toString();
@@ -60,8 +62,9 @@ class GravacaoTest : public RegistryWindowFixture {
         std::map<QString, QString> linha;
         for (const QString& c : Colunas(tabela))
             linha[c] =
-                db.OpenRecordset(
-                      QStringLiteral("SELECT typeof(%1) || hex(%1) FROM %2 WHERE %3").arg(c, tabela, onde))
+                banco
+                    ->OpenRecordset(
+                        QStringLiteral("SELECT typeof(%1) || hex(%1) FROM %2 WHERE %3").arg(c, tabela, onde))
                     .Fields(0)
                     .toString();
         return linha;
@@ -87,9 +90,12 @@ class GravacaoTest : public RegistryWindowFixture {
             const auto v =
                 valores.count(tipo[0].toUpper()) ? valores.at(tipo[0].toUpper()) : valores.at("TEXT");
             const QString valor = v[vez[v[0]]++ % v.size()];
-            db.Execute(QStringLiteral("UPDATE %1 SET %2 = %3 WHERE %4").arg(tabela, tipo[1], valor, onde));
+            banco->Execute(
+                QStringLiteral("UPDATE %1 SET %2 = %3 WHERE %4").arg(tabela, tipo[1], valor, onde));
         }
     }
+    platform::db::Connection movimento;
+    platform::db::Connection* banco = &db;
     static void Chave(QWidget* w, const char* campo, const char* texto) {
         typeInto(w, QString::fromLatin1(campo), QString::fromUtf8(texto));
         pressTab();
@@ -145,12 +151,15 @@ TEST_F(GravacaoTest, ASaveChangesOnlyTheColumnsOfTheFieldsTyped) {
         db.Execute(QStringLiteral("DELETE FROM Empresas"));
         db.Execute(
             QStringLiteral("INSERT INTO Empresas (codigo, nome, uf, situ) VALUES (7, 'P', '  sp  ', 'A')"));
-        if (*j.cria) db.Execute(QString::fromUtf8(j.cria));
+        if (j.arquivo) movimento.Open(pasta.movementConnection(QString::fromLatin1(j.arquivo)));
+        banco = j.arquivo ? &movimento : &db;
+        if (*j.cria) banco->Execute(QString::fromUtf8(j.cria));
         Estranha(tabela, onde, QString::fromLatin1(j.fixas).split(u' '));
         for (const char* campo : {static_cast<const char*>(nullptr), j.campo}) {
             app::JanelasDoPrograma().at(QString::fromLatin1(j.janela))();
             settle();
             QWidget* w = host->mdiArea()->activeSubWindow()->widget();
+            if (j.prepara) j.prepara(w);
             if (j.antes) click(w, QString::fromLatin1(j.antes));
             const auto grava = [&](QWidget* janela) {
                 Chave(janela, j.chave, j.valor);
