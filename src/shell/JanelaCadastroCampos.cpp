@@ -274,6 +274,8 @@ QString NomeValorGuardado(const QString& rotulo, const platform::db::Param& grav
                                       : *t;
     else if (const auto* n = std::get_if<qint64>(&v))
         texto = QString::number(*n);
+    else if (const auto* b = std::get_if<bool>(&v))
+        texto = *b ? QStringLiteral("Verdadeiro") : QStringLiteral("Falso");
     return rotulo + QStringLiteral(": ") + texto;
 }
 

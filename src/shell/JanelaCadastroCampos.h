@@ -60,7 +60,8 @@ bool ValorGuardado(const QWidget* campo);
 // The field still holds the stored value it was given: not edited, changed or emptied since.
 bool CampoIntacto(const QWidget* campo);
 // A stored value as the clerk is told of it: "observ: texto", an amount with every decimal
-// ("922337203685477,5807"), a date "dd/mm/yyyy"; a long text is cut and its length told.
+// ("922337203685477,5807"), a date "dd/mm/yyyy", a yes/no "Verdadeiro" or "Falso"; a long text is cut
+// and its length told.
 QString NomeValorGuardado(const QString& rotulo, const platform::db::Param& gravado);
 // Keeps the stored text `valor` of column `coluna` in `campo`, which shows it, where the field cannot
 // show it whole (GuardaValorCampo), and then adds its name (NomeValorGuardado) to `nomes`.
