@@ -24,11 +24,12 @@ class CadastroEnquadramento : public HistoricoDatado {
         : HistoricoDatado(janela, std::move(definicao)), janela_(janela) {}
 
   protected:
-    // A type kept as stored is no missing type.
+    // A type kept as stored (one no longer listed) is no missing type.
     void RegrasProprias() override {
-        if (janela_.cmbTenquadra->currentIndex() < 0 &&
-            !(shell::ValorGuardado(janela_.cmbTenquadra) &&
-              !std::holds_alternative<platform::db::Null>(shell::ValorCampo(janela_.cmbTenquadra).value())))
+        const QComboBox* tipo = janela_.cmbTenquadra;
+        const bool guardado = shell::ValorGuardado(tipo) &&
+                              !std::holds_alternative<platform::db::Null>(shell::ValorCampo(tipo).value());
+        if (tipo->currentIndex() < 0 && !guardado)
             shell::AdicionaErro(shell::ErroFatal, QStringLiteral("O campo enquadramento é obrigatório !"));
     }
 

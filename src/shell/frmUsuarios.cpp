@@ -114,7 +114,6 @@ class CadastroUsuarios : public JanelaCadastro {
     platform::db::ColumnList ColunasRegistro() const override {
         platform::db::ColumnList colunas = JanelaCadastro::ColunasRegistro();
         if (Inclusao()) {
-            Geral::SenhaCodificada = HashSenhaAdm(w_.txtsenha->text());
             colunas.add(QStringLiteral("senha"), Geral::SenhaCodificada);
             colunas.add(QStringLiteral("dsenha"), QDate::currentDate());
         }
@@ -123,6 +122,7 @@ class CadastroUsuarios : public JanelaCadastro {
 
     // A user saving his own record prints on the chosen kind from now on.
     void GravaRegistro(bool inclusao) override {
+        if (inclusao) Geral::SenhaCodificada = HashSenhaAdm(w_.txtsenha->text());
         JanelaCadastro::GravaRegistro(inclusao);
         if (!inclusao) Geral::TipoImpressora = w_.LetraImpressora();
     }
