@@ -76,6 +76,13 @@ QString CodigoDe(Lista lista, int indice) {
     return entradas[std::size_t(indice)].codigo;
 }
 
+QString CodigoDaLegenda(Lista lista, const QString& legenda) {
+    const auto& entradas = Entradas(lista);
+    for (std::size_t i = 0; i < entradas.size(); ++i)
+        if (entradas[i].legenda == legenda) return CodigoDe(lista, int(i));
+    return CodigoDe(lista, -1);
+}
+
 int IndiceDe(Lista lista, const QString& codigo) {
     const auto& entradas = Entradas(lista);
     for (std::size_t i = 0; i < entradas.size(); ++i)

@@ -25,6 +25,9 @@ const std::vector<Entrada>& Entradas(Lista lista);
 // stores its own text (situation, company type), one blank, or the empty text (ISS type).
 QString CodigoDe(Lista lista, int indice);
 
+// The value stored for the entry whose caption is `legenda` (no such entry: as for no entry chosen).
+QString CodigoDaLegenda(Lista lista, const QString& legenda);
+
 // The entry a stored value selects when a company is loaded: the entry of that code; an unknown code
 // selects the first entry (the blank), while an unknown situation or company type selects nothing (-1).
 // Codes compare exactly, letter case included.

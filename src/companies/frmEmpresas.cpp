@@ -59,19 +59,16 @@ class CadastroEmpresas : public shell::JanelaCadastro {
         return texto;
     }
 
+    // The fields come from the frame; the tax regime and capital from their own tables.
     void MostraRegistro() override {
         Geral::HabilitaCampos(&w_, true);
-        w_.CarregaRegistro();
+        w_.txtCodigo->setText(Registro().Fields(QStringLiteral("codigo")).toString());
+        JanelaCadastro::MostraRegistro();
+        w_.MostraEnquadramento(Registro().Fields(QStringLiteral("codigo")).toLongLong());
+        w_.MostraCapital(Registro().Fields(QStringLiteral("codauto")).toLongLong());
     }
 
     void TestaRegras() override { w_.TestaRegras(); }
-    void GravaRegistro(bool inclusao) override {
-        const DadosEmpresa empresa = w_.Dados(*ChaveNumerica(ChaveAtual()));
-        if (inclusao)
-            InsereEmpresa(Conexao(), empresa);
-        else
-            AtualizaEmpresa(Conexao(), empresa);
-    }
     void ApagaRegistro() override {
         ExcluiEmpresa(Conexao(), Registro().Fields(QStringLiteral("codigo")).toLongLong(),
                       Registro().Fields(QStringLiteral("codauto")).toLongLong());
@@ -89,10 +86,7 @@ frmEmpresas::frmEmpresas(QWidget* parent) : Form(parent) {
     d.colunaChave = QStringLiteral("codigo");
     d.tipoChave = shell::TipoColuna::Numero;
     d.chave = txtCodigo;
-    shell::CampoCadastro nome;
-    nome.controle = txtNome;
-    nome.destaca = false;
-    d.campos = {nome};
+    d.campos = Campos();
     d.lblTit = &lblTit;
     d.cmdGravar = cmdGravar;
     d.cmdApagar = cmdApagar;
@@ -201,43 +195,6 @@ void frmEmpresas::txtCodigo_KeyPress(int& KeyAscii) {
     if ((KeyAscii < '0' || KeyAscii > '9') && KeyAscii != 8) KeyAscii = 0;
 }
 
-void frmEmpresas::CarregaRegistro() {
-    const Recordset& r = cadastro_->Registro();
-    const auto texto = [&r](const char* coluna) { return r.Fields(QString::fromLatin1(coluna)).toString(); };
-    txtCodigo->setText(texto("codigo"));
-    // A stored text a field cannot show whole is named, and a save writes it back as stored.
-    QStringList guardados;
-    const auto guarda = [&](QWidget* campo, const char* coluna) {
-        shell::GuardaTexto(guardados, campo, QLatin1String(coluna), texto(coluna));
-    };
-    for (const CampoTexto& c : CamposTexto()) {
-        c.campo->setText(texto(c.coluna));
-        guarda(c.campo, c.coluna);
-    }
-    mskCep->setText(texto("cep"));
-    mskCgc->setText(texto("cgc"));
-    mskCei->setText(texto("cei"));
-    mskCcm->setText(texto("ccm"));
-    tdbcadastro->setValue(r.Fields(QStringLiteral("data_cadastro")).toDate());
-    mskCnae->setText(CnaeParaTela(texto("cnae")));
-    cmbSituacao->setCurrentIndex(IndiceDe(Lista::Situacao, texto("situ")));
-    tdbadipi->setValue(r.Fields(QStringLiteral("perc_ipi")).toCurrency());
-    tdbadconvenio->setValue(r.Fields(QStringLiteral("perc_convenio")).toCurrency());
-    tdbpercvendas->setValue(r.Fields(QStringLiteral("irpj_vendas")).toCurrency());
-    tdbpercservicos->setValue(r.Fields(QStringLiteral("irpj_servicos")).toCurrency());
-    cmbTipo_empresa->setCurrentIndex(IndiceDe(Lista::TipoEmpresa, texto("tipo_empresa")));
-    tdbfundacao->setValue(r.Fields(QStringLiteral("fundacao")).toDate());
-    txtObserv->setText(texto("observacao"));
-    guarda(txtObserv, "observacao");
-    MostraEnquadramento(r.Fields(QStringLiteral("codigo")).toLongLong());
-    MostraCapital(r.Fields(QStringLiteral("codauto")).toLongLong());
-    const std::pair<Lista, const char*> codigos[] = {{Lista::TpEscri, "tpescri"}, {Lista::TpIpi, "tpipi"},
-                                                     {Lista::TpIss, "tpiss"},     {Lista::Icms, "icms"},
-                                                     {Lista::GrIcms, "gricms"},   {Lista::Sp, "sp"}};
-    for (auto [lista, coluna] : codigos) Combo(lista)->setCurrentIndex(IndiceDe(lista, texto(coluna)));
-    shell::AvisaValoresGuardados(guardados, QStringLiteral("registro"));
-}
-
 // Without a tax-regime row the labels stay as they are: empty, since a company is only loaded from idle.
 void frmEmpresas::MostraEnquadramento(qint64 codigo) {
     enquadramento_ = LeEnquadramentos(cadastro_->Conexao(), codigo);
@@ -257,7 +214,9 @@ void frmEmpresas::cmdPesquisar_Click() {
                            [this] { return EscolheEmpresa(this); });
 }
 
+// A stored number the clerk did not edit is not checked again.
 void frmEmpresas::mskCgc_LostFocus() {
+    if (shell::CampoIntacto(mskCgc)) return;
     const QString digitos = Trim(mskCgc->ClipText());
     if (!digitos.isEmpty() && !Geral::ValidaCGC(digitos)) {
         setFocusTo(mskCgc);
@@ -265,55 +224,68 @@ void frmEmpresas::mskCgc_LostFocus() {
     }
 }
 
-std::vector<frmEmpresas::CampoTexto> frmEmpresas::CamposTexto() const {
-    using D = DadosEmpresa;
-    return {{txtNome, "nome", &D::nome},
-            {txtendereco, "endereco", &D::endereco},
-            {txtNumero, "numero", &D::numero},
-            {txtcomplemento, "complemento", &D::complemento},
-            {txtBairro, "bairro", &D::bairro},
-            {txtCidade, "cidade", &D::cidade},
-            {txtUf, "uf", &D::uf},
-            {txtInscrEstadual, "inscr_estadual", &D::inscr_estadual},
-            {txtAtividade, "atividade", &D::atividade},
-            {txtcontato1, "contato1", &D::contato1},
-            {txtcontato2, "contato2", &D::contato2},
-            {txtDdd, "ddd", &D::ddd},
-            {txtFax, "fax", &D::fax},
-            {txtFone1, "fone1", &D::fone1},
-            {txtFone2, "fone2", &D::fone2},
-            {txtEmail, "email", &D::email},
-            {txtHomepage, "homepage", &D::homepage},
-            {txtCMun, "cMun", &D::cMun},
-            {txtPais, "xPais", &D::xPais},
-            {txtCPais, "cPais", &D::cPais}};
-}
-
-DadosEmpresa frmEmpresas::Dados(qint64 codigo) const {
-    DadosEmpresa e;
-    e.codigo = codigo;
-    for (const CampoTexto& c : CamposTexto()) e.*c.membro = shell::TextoGravado(c.campo);
-    e.cep = mskCep->Text();
-    e.cgc = mskCgc->Text();
-    e.cei = mskCei->Text();
-    e.ccm = mskCcm->Text();
-    e.data_cadastro = tdbcadastro->Value();
-    e.cnae = mskCnae->Text();
-    e.situ = CodigoDe(Lista::Situacao, cmbSituacao->currentIndex());
-    e.perc_ipi = tdbadipi->Value();
-    e.perc_convenio = tdbadconvenio->Value();
-    e.irpj_vendas = tdbpercvendas->Value();
-    e.irpj_servicos = tdbpercservicos->Value();
-    e.tipo_empresa = CodigoDe(Lista::TipoEmpresa, cmbTipo_empresa->currentIndex());
-    e.fundacao = tdbfundacao->Value();
-    e.tpescri = CodigoDe(Lista::TpEscri, cmbTpEscri->currentIndex());
-    e.tpipi = CodigoDe(Lista::TpIpi, cmbTpIpi->currentIndex());
-    e.tpiss = CodigoDe(Lista::TpIss, cmbTpIss->currentIndex());
-    e.icms = CodigoDe(Lista::Icms, cmbIcms->currentIndex());
-    e.gricms = CodigoDe(Lista::GrIcms, cmbGrIcms->currentIndex());
-    e.sp = CodigoDe(Lista::Sp, cmbSp->currentIndex());
-    e.observacao = shell::TextoGravado(txtObserv);
-    return e;
+// Every field with its column; the captions are lit by the window itself. A list shows the entry of
+// its stored code and writes the code of the entry chosen.
+std::vector<shell::CampoCadastro> frmEmpresas::Campos() {
+    std::vector<shell::CampoCadastro> campos;
+    const auto campo = [&campos](QWidget* controle, const char* coluna) -> shell::CampoCadastro& {
+        shell::CampoCadastro c;
+        c.controle = controle;
+        c.coluna = QString::fromLatin1(coluna);
+        c.destaca = false;
+        campos.push_back(std::move(c));
+        return campos.back();
+    };
+    const std::pair<QWidget*, const char*> simples[] = {{txtNome, "nome"},
+                                                        {txtendereco, "endereco"},
+                                                        {txtNumero, "numero"},
+                                                        {txtcomplemento, "complemento"},
+                                                        {txtBairro, "bairro"},
+                                                        {txtCidade, "cidade"},
+                                                        {txtUf, "uf"},
+                                                        {mskCep, "cep"},
+                                                        {txtCMun, "cMun"},
+                                                        {txtPais, "xPais"},
+                                                        {txtCPais, "cPais"},
+                                                        {mskCgc, "cgc"},
+                                                        {txtInscrEstadual, "inscr_estadual"},
+                                                        {mskCei, "cei"},
+                                                        {mskCcm, "ccm"},
+                                                        {tdbcadastro, "data_cadastro"},
+                                                        {txtAtividade, "atividade"},
+                                                        {txtcontato1, "contato1"},
+                                                        {txtcontato2, "contato2"},
+                                                        {txtDdd, "ddd"},
+                                                        {txtFax, "fax"},
+                                                        {txtFone1, "fone1"},
+                                                        {txtFone2, "fone2"},
+                                                        {txtEmail, "email"},
+                                                        {txtHomepage, "homepage"},
+                                                        {tdbadipi, "perc_ipi"},
+                                                        {tdbadconvenio, "perc_convenio"},
+                                                        {tdbpercvendas, "irpj_vendas"},
+                                                        {tdbpercservicos, "irpj_servicos"},
+                                                        {tdbfundacao, "fundacao"},
+                                                        {txtObserv, "observacao"}};
+    for (auto [controle, coluna] : simples) campo(controle, coluna);
+    campo(mskCnae, "cnae").mostra = [](QWidget* w, const platform::db::Field& valor) {
+        static_cast<X::MaskEdBox*>(w)->setText(CnaeParaTela(valor.toString()));
+    };
+    const std::pair<Lista, const char*> codigos[] = {
+        {Lista::Situacao, "situ"},   {Lista::TipoEmpresa, "tipo_empresa"},
+        {Lista::TpEscri, "tpescri"}, {Lista::TpIpi, "tpipi"},
+        {Lista::TpIss, "tpiss"},     {Lista::Icms, "icms"},
+        {Lista::GrIcms, "gricms"},   {Lista::Sp, "sp"}};
+    for (auto [lista, coluna] : codigos) {
+        shell::CampoCadastro& c = campo(Combo(lista), coluna);
+        c.mostra = [lista](QWidget* w, const platform::db::Field& valor) {
+            static_cast<QComboBox*>(w)->setCurrentIndex(IndiceDe(lista, valor.toString()));
+        };
+        c.escrita = [lista](const platform::db::Param& legenda) {
+            return platform::db::Param(CodigoDaLegenda(lista, std::get<QString>(legenda.value())));
+        };
+    }
+    return campos;
 }
 
 // The save keeps the tax-regime texts for the print that follows it.
@@ -324,11 +296,13 @@ void frmEmpresas::TestaRegras() {
     // A date the focus never left (set by a lookup, or reached by a shortcut) is checked here too.
     for (X::TDBDate* d : {tdbcadastro, tdbfundacao})
         if (!d->TextoValido()) shell::AdicionaErro(shell::ErroFatal, QStringLiteral("Data inválida !"));
+    // A stored value the clerk left as it was is checked as stored, not as its field shows it.
     Recordset atual;
-    shell::AdicionaErros(VerificaGravacao(cadastro_->Conexao(),
-                                          {txtCodigo->text(), cadastro_->Inclusao(), txtNome->text(),
-                                           txtUf->text(), cmbSituacao->currentText()},
-                                          atual));
+    shell::AdicionaErros(
+        VerificaGravacao(cadastro_->Conexao(),
+                         {txtCodigo->text(), cadastro_->Inclusao(), shell::TextoGravado(txtNome),
+                          shell::TextoGravado(txtUf), shell::TextoGravado(cmbSituacao)},
+                         atual));
 }
 
 // The tax-regime rows are kept by the company number.

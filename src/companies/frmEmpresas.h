@@ -128,16 +128,9 @@ class frmEmpresas : public platform::ui::Form {
     void TestaRegras();
     void PreencheCombos();
     void LimpaMask();
-    void CarregaRegistro();
     QComboBox* Combo(Lista lista) const;
-    DadosEmpresa Dados(qint64 codigo) const;
-    // The plain text fields, each with its column and the member of the company row it fills.
-    struct CampoTexto {
-        QLineEdit* campo;
-        const char* coluna;
-        QString DadosEmpresa::*membro;
-    };
-    std::vector<CampoTexto> CamposTexto() const;
+    // The fields the frame reads and writes, each with its column.
+    std::vector<shell::CampoCadastro> Campos();
     void MostraEnquadramento(qint64 codigo);
     void MostraCapital(qint64 codauto);
 

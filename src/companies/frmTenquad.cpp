@@ -24,23 +24,13 @@ class CadastroEnquadramento : public HistoricoDatado {
         : HistoricoDatado(janela, std::move(definicao)), janela_(janela) {}
 
   protected:
+    // A type kept as stored (one no longer listed) is no missing type.
     void RegrasProprias() override {
-        if (janela_.cmbTenquadra->currentIndex() < 0)
+        const QComboBox* tipo = janela_.cmbTenquadra;
+        const bool guardado = shell::ValorGuardado(tipo) &&
+                              !std::holds_alternative<platform::db::Null>(shell::ValorCampo(tipo).value());
+        if (tipo->currentIndex() < 0 && !guardado)
             shell::AdicionaErro(shell::ErroFatal, QStringLiteral("O campo enquadramento é obrigatório !"));
-    }
-
-    // A row whose type is missing from Tipo_enquadr shows no type until one is chosen.
-    void MostraRegistro() override {
-        const qint64 codtipo = Registro().Fields(QStringLiteral("codtipo")).toLongLong();
-        janela_.cmbTenquadra->setCurrentIndex(janela_.cmbTenquadra->findData(codtipo));
-    }
-
-    void GravaRegistro(bool inclusao) override {
-        const qint64 codtipo = janela_.cmbTenquadra->currentData().toLongLong();
-        if (inclusao)
-            InsereEnquadramento(Conexao(), Dono(), DataAtual(), codtipo);
-        else
-            AlteraEnquadramento(Conexao(), Dono(), DataAtual(), codtipo);
     }
 
     void PreencheLista() override { Lista().Carrega(LeHistoricoEnquadramento(Conexao(), Dono())); }
@@ -99,7 +89,16 @@ frmTenquad::frmTenquad(QWidget* parent)
 
     shell::DefinicaoCadastro d = HistoricoDatado::Definicao(
         QStringLiteral("Enquadramento"), QStringLiteral("denquadra"), QStringLiteral("codempr"), tdbDenquad);
-    d.campos = {{cmbTenquadra, QString(), ColunaEnquadramento}};
+    // A row whose type is missing from Tipo_enquadr shows no type until one is chosen, and keeps it.
+    shell::CampoCadastro tipo{cmbTenquadra, QStringLiteral("codtipo"), ColunaEnquadramento};
+    tipo.mostra = [](QWidget* w, const platform::db::Field& codtipo) {
+        auto* combo = static_cast<QComboBox*>(w);
+        combo->setCurrentIndex(combo->findData(codtipo.toLongLong()));
+    };
+    tipo.escrita = [this](const platform::db::Param&) {
+        return platform::db::Param(cmbTenquadra->currentData().toLongLong());
+    };
+    d.campos = {tipo};
     d.lblTit = &lblTit;
     d.cmdGravar = cmdGravar;
     d.cmdApagar = cmdApagar;

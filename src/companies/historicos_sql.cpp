@@ -31,16 +31,6 @@ std::vector<QStringList> LeHistoricoEnquadramento(Connection& db, qint64 codigo)
     return linhas;
 }
 
-void InsereEnquadramento(Connection& db, qint64 codigo, const QDate& data, qint64 codtipo) {
-    db.Execute(QStringLiteral("INSERT INTO Enquadramento(codempr,denquadra,codtipo) VALUES(?,?,?)"),
-               {codigo, data, codtipo});
-}
-
-void AlteraEnquadramento(Connection& db, qint64 codigo, const QDate& data, qint64 codtipo) {
-    db.Execute(QStringLiteral("UPDATE Enquadramento SET codtipo = ? WHERE denquadra = ? AND codempr = ?"),
-               {codtipo, data, codigo});
-}
-
 QString CapitalNaLista(values::Currency capital) { return values::Format(capital, u"####,##0.00"); }
 
 QStringList LinhaContrato(const Recordset& r) {

@@ -27,9 +27,6 @@ std::vector<TipoEnquadramento> LeTiposEnquadramento(platform::db::Connection& db
 // of its type (empty when the type is missing from Tipo_enquadr, so that every row read is shown).
 std::vector<QStringList> LeHistoricoEnquadramento(platform::db::Connection& db, qint64 codigo);
 
-void InsereEnquadramento(platform::db::Connection& db, qint64 codigo, const QDate& data, qint64 codtipo);
-void AlteraEnquadramento(platform::db::Connection& db, qint64 codigo, const QDate& data, qint64 codtipo);
-
 // The text of a capital in the contract-changes list.
 QString CapitalNaLista(platform::values::Currency capital);
 

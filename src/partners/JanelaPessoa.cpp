@@ -42,7 +42,7 @@ class CadastroPessoa : public shell::JanelaCadastro {
 
   protected:
     void TestaRegras() override {
-        if (values::Trim(janela_.txtNome->text()).isEmpty())
+        if (values::Trim(shell::TextoGravado(janela_.txtNome)).isEmpty())
             shell::AdicionaErro(shell::ErroFatal, janela_.textos_.nomeObrigatorio);
     }
 
@@ -335,7 +335,9 @@ void JanelaPessoa::txtCodigo_LostFocus() {
 // A run-time error of the search ends with the focus in the code field.
 void JanelaPessoa::cmdPesqe_Click() { Empresas::PesquisaEmpresa(txtCodigo); }
 
+// A stored number the clerk did not edit is not checked again: it would block every save unseen.
 void JanelaPessoa::mskCpf_LostFocus() {
+    if (shell::CampoIntacto(mskCpf)) return;
     const QString digitos = values::Trim(mskCpf->ClipText());
     if (!digitos.isEmpty() && !Geral::ValidaCPF(digitos)) {
         ui::setFocusTo(mskCpf);

@@ -13,6 +13,7 @@
 #include "registers/frmPesqMun.h"
 #include "shell/EstadoGeral.h"
 #include "shell/GeralConsultas.h"
+#include "shell/JanelaCadastroCampos.h"
 #include "shell/RotinasControles.h"
 
 namespace registers {
@@ -47,8 +48,9 @@ void BlocoEndereco::PoeBrasil() {
 }
 
 // Eight digits make a postal code; "00000-000" is none.
+// A stored value the clerk did not edit is neither checked again nor rewritten as the focus passes.
 void BlocoEndereco::mskCep_LostFocus() {
-    if (c_.cep->Text() == CepVazio) return;
+    if (shell::CampoIntacto(c_.cep) || c_.cep->Text() == CepVazio) return;
     const QString digitos = c_.cep->ClipText().remove(QLatin1Char(' '));
     if (digitos.size() < 8 || c_.cep->Text() == QStringLiteral("00000-000")) {
         FocaSelecionando(c_.cep);
@@ -66,6 +68,7 @@ void BlocoEndereco::mskCep_LostFocus() {
 }
 
 void BlocoEndereco::txtUf_LostFocus() {
+    if (shell::CampoIntacto(c_.uf)) return;
     if (!Trim(c_.uf->text()).isEmpty() && !Geral::ExisteUF(c_.uf->text())) {
         FocaSelecionando(c_.uf);
         ui::MsgBox(QStringLiteral("Sigla do Estado Inválido, digite corretamente ou deixe o campo vazio"),
@@ -76,6 +79,7 @@ void BlocoEndereco::txtUf_LostFocus() {
 }
 
 void BlocoEndereco::txtCMun_LostFocus() {
+    if (shell::CampoIntacto(c_.cMun)) return;
     if (c_.uf->text().compare(QStringLiteral("EX"), Qt::CaseInsensitive) == 0) return;
     if (!c_.pais->text().isEmpty() && !regras_.inclusao()) return;
     PoeBrasil();

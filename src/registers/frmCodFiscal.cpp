@@ -56,15 +56,15 @@ class CadastroCfop : public shell::JanelaCadastro {
         } else if (Inclusao() && cfop::Existe(Conexao(), janela_.tabela(), ChaveAtual())) {
             shell::AdicionaErro(shell::ErroFatal, QStringLiteral("Código Já Cadastrado, Troque o Número !"));
         }
-        if (values::Trim(janela_.txtDescri->text()).isEmpty())
+        if (values::Trim(shell::TextoGravado(janela_.txtDescri)).isEmpty())
             shell::AdicionaErro(shell::ErroFatal, QStringLiteral("O Campo Descrição é Obrigatório !"));
     }
 
-    void GravaRegistro(bool inclusao) override {
-        if (inclusao)
-            cfop::Inclui(Conexao(), janela_.tabela(), ChaveAtual(), shell::TextoGravado(janela_.txtDescri));
-        else
-            cfop::Altera(Conexao(), janela_.tabela(), ChaveAtual(), shell::TextoGravado(janela_.txtDescri));
+    // A new code is written with the level its shape gives it.
+    platform::db::ColumnList ColunasRegistro() const override {
+        platform::db::ColumnList colunas = JanelaCadastro::ColunasRegistro();
+        if (Inclusao()) colunas.add(QStringLiteral("Nivel"), cfop::Nivel(janela_.tabela(), ChaveAtual()));
+        return colunas;
     }
 
     void ApagaRegistro() override { cfop::Exclui(Conexao(), janela_.tabela(), ChaveAtual()); }

@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -67,37 +68,12 @@ class CadastroForCli : public shell::JanelaCadastro {
     }
     bool PerguntaInclusao() const override { return !semPergunta_; }
 
-    // A stored text a field cannot show whole is named, and a save writes it back as stored.
-    void MostraRegistro() override {
-        const forcli::Parceiro p = forcli::LeParceiro(Registro());
-        const std::tuple<QLineEdit*, const QString*, const char*> campos[] = {
-            {w_.txtNome, &p.nome, "nome"},
-            {w_.txtInscrEstadual, &p.ie, "ie"},
-            {w_.txtUf, &p.uf, "uf"},
-            {w_.txtendereco, &p.endereco, "endereco"},
-            {w_.txtNumero, &p.numero, "numero"},
-            {w_.txtcomplemento, &p.complemento, "complemento"},
-            {w_.txtBairro, &p.bairro, "bairro"},
-            {w_.txtCidade, &p.cidade, "cidade"},
-            {w_.txtCMun, &p.CodMun, "cMun"},
-            {w_.txtPais, &p.xPais, "xPais"},
-            {w_.txtCPais, &p.cPais, "cPais"}};
-        QStringList guardados;
-        for (auto [campo, valor, coluna] : campos) {
-            campo->setText(*valor);
-            shell::GuardaTexto(guardados, campo, QLatin1String(coluna), *valor);
-        }
-        w_.mskCep->setText(p.cep);
-        shell::GuardaTexto(guardados, w_.mskCep, QStringLiteral("cep"), p.cep);
-        shell::AvisaValoresGuardados(guardados, QStringLiteral("registro"));
-    }
-
     void TestaRegras() override {
         const QString chave = ChaveAtual();
         auto& cn = Conexao();
         if (Inclusao() && forcli::Existe(cn, Tabela(), chave))
             shell::AdicionaErro(shell::ErroFatal, QStringLiteral("Código Já Cadastrado, Troque o Número !"));
-        if (values::Trim(w_.txtNome->text()).isEmpty())
+        if (values::Trim(shell::TextoGravado(w_.txtNome)).isEmpty())
             shell::AdicionaErro(shell::ErroFatal, QStringLiteral("O campo nome é obrigatório !"));
         if (!Inclusao() || !w_.chkIncForCli->isChecked()) return;
         if (w_.modoFornecedor_ && forcli::Existe(cn, forcli::Clientes, chave))
@@ -114,19 +90,16 @@ class CadastroForCli : public shell::JanelaCadastro {
                     "dupla se quiser coloca-lo apenas como cliente, verifique !"));
     }
 
+    // A new party asked into both registers is written into the other one too, in the same
+    // transaction.
     void GravaRegistro(bool inclusao) override {
-        // A stored text its field cannot show whole is written back as stored.
-        const auto t = [](const QWidget* campo) { return shell::TextoGravado(campo); };
-        const forcli::Parceiro p{
-            ChaveAtual(),         t(w_.txtNome),   t(w_.txtInscrEstadual), t(w_.txtendereco), t(w_.txtNumero),
-            t(w_.txtcomplemento), t(w_.txtBairro), t(w_.txtCidade),        t(w_.txtUf),       t(w_.mskCep),
-            t(w_.txtCMun),        t(w_.txtPais),   t(w_.txtCPais)};
-        if (!inclusao)
-            forcli::Altera(Conexao(), Tabela(), p);
-        else if (w_.chkIncForCli->isChecked())
-            forcli::IncluiDupla(Conexao(), p);
-        else
-            forcli::Inclui(Conexao(), Tabela(), p);
+        if (inclusao && w_.chkIncForCli->isChecked()) {
+            const QString propria = Tabela();
+            UsaTabela(w_.modoFornecedor_ ? forcli::Clientes : forcli::Fornecedores);
+            const auto volta = qScopeGuard([&] { UsaTabela(propria); });
+            JanelaCadastro::GravaRegistro(true);
+        }
+        JanelaCadastro::GravaRegistro(inclusao);
     }
 
     void AjustaBotao(shell::EstadoCadastro estado) override {
@@ -211,16 +184,25 @@ frmForCliGeral::frmForCliGeral(QWidget* parent) : Form(parent) {
     d.chave = txtCgc;
     // The district, complement and country fields leave the last caption lit; the state lights its
     // own as it selects its text.
-    const auto campo = [](QWidget* controle, bool destaca) {
+    const auto campo = [](QWidget* controle, const char* coluna, bool destaca) {
         shell::CampoCadastro c;
         c.controle = controle;
+        c.coluna = QString::fromLatin1(coluna);
         c.destaca = destaca;
         return c;
     };
-    d.campos = {campo(txtNome, true),   campo(txtInscrEstadual, true), campo(txtendereco, true),
-                campo(txtNumero, true), campo(txtcomplemento, false),  campo(txtBairro, false),
-                campo(txtCidade, true), campo(txtUf, false),           campo(mskCep, true),
-                campo(txtCMun, false),  campo(txtPais, false),         campo(txtCPais, false)};
+    d.campos = {campo(txtNome, "nome", true),
+                campo(txtInscrEstadual, "ie", true),
+                campo(txtendereco, "endereco", true),
+                campo(txtNumero, "numero", true),
+                campo(txtcomplemento, "complemento", false),
+                campo(txtBairro, "bairro", false),
+                campo(txtCidade, "cidade", true),
+                campo(txtUf, "uf", false),
+                campo(mskCep, "cep", true),
+                campo(txtCMun, "CodMun", false),
+                campo(txtPais, "xPais", false),
+                campo(txtCPais, "cPais", false)};
     d.lblTit = &lblTit;
     d.cmdGravar = cmdGravar;
     d.cmdApagar = cmdApagar;

@@ -540,15 +540,20 @@ bool JanelaCadastro::LocalizaRegistro(const QString& chave) {
 
 void JanelaCadastro::CriaRegistro(const QString& chave) { ColunasChave(chave).insert(conexao_, tabela_); }
 
-// A null is kept without a word: its field shows it empty.
+// A null or an empty text is kept without a word: its field shows it empty.
 void JanelaCadastro::MostraRegistro() {
     QStringList nomes;
     for (const auto& campo : def_.campos) {
         if (campo.coluna.isEmpty()) continue;
         const auto valor = registro_.Fields(campo.Coluna());
-        MostraValorCampo(campo.controle, valor);
-        if (const auto gravado = ValorGravado(campo.controle, valor);
-            GuardaValorCampo(campo.controle, gravado) && !valor.isNull())
+        if (campo.mostra)
+            campo.mostra(campo.controle, valor);
+        else
+            MostraValorCampo(campo.controle, valor);
+        const bool vazio =
+            valor.isNull() || (valor.type() == platform::db::ColumnType::Text && valor.toString().isEmpty());
+        if (const auto gravado = ValorGravado(campo.controle, valor, bool(campo.escrita));
+            GuardaValorCampo(campo.controle, gravado, campo.escrita) && !vazio)
             nomes << NomeValorGuardado(campo.Coluna(), gravado);
     }
     AvisaValoresGuardados(nomes, QStringLiteral("registro"));
@@ -560,7 +565,7 @@ ColumnList JanelaCadastro::ColunasRegistro() const {
     ColumnList colunas;
     for (const auto& campo : def_.campos)
         if (!campo.coluna.isEmpty() && (inclusao_ || !CampoIntacto(campo.controle)))
-            colunas.add(campo.Coluna(), ValorCampo(campo.controle));
+            colunas.add(campo.Coluna(), ValorEscrito(campo.controle, campo.escrita));
     return colunas;
 }
 

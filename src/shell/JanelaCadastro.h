@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #include "platform/db/Recordset.h"
 #include "platform/ui/Focus.h"
 #include "platform/ui/MsgBox.h"
+#include "shell/JanelaCadastroCampos.h"
 #include "shell/JanelaCadastroLista.h"
 
 class QAbstractButton;
@@ -64,6 +66,11 @@ struct CampoCadastro {
     int posicao = -1;
     // Its caption turns blue as it gets the focus (some fields leave the last caption lit).
     bool destaca = true;
+    // Where the field's kind alone does not say how it shows and writes its column (a list of codes,
+    // a group of options, a number written with its zeros): `mostra` shows the stored value, `escrita`
+    // turns the field's value (ValorCampo) into the column's. Empty: by the field's kind.
+    std::function<void(QWidget*, const platform::db::Field&)> mostra = {};
+    EscritaCampo escrita = {};
 
     QString Coluna() const { return posicao < 0 ? coluna : coluna + QString::number(posicao); }
 };

@@ -1,7 +1,9 @@
 #include "shell/JanelaCadastroCampos.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -50,9 +52,12 @@ class MemoriaCampo : public QObject {
             connect(c, &QComboBox::currentIndexChanged, this, solta);
             connect(c, &QComboBox::activated, this, solta);
             connect(c, &QComboBox::editTextChanged, this, solta);
-        } else if (auto* k = qobject_cast<QCheckBox*>(campo)) {
-            connect(k, &QCheckBox::toggled, this, solta);
-            connect(k, &QCheckBox::clicked, this, solta);
+        } else if (auto* k = qobject_cast<QAbstractButton*>(campo)) {
+            connect(k, &QAbstractButton::toggled, this, solta);
+            connect(k, &QAbstractButton::clicked, this, solta);
+        } else if (qobject_cast<QGroupBox*>(campo)) {
+            for (auto* opcao : campo->findChildren<QAbstractButton*>())
+                connect(opcao, &QAbstractButton::toggled, this, solta);
         }
     }
     static MemoriaCampo* De(const QWidget* campo) {
@@ -102,6 +107,9 @@ QString TextoCampo(const QWidget* campo) {
     if (auto* e = qobject_cast<const QLineEdit*>(campo)) return e->text();
     if (auto* t = qobject_cast<const QPlainTextEdit*>(campo)) return t->toPlainText();
     if (auto* c = qobject_cast<const QComboBox*>(campo)) return c->currentText();
+    if (qobject_cast<const QGroupBox*>(campo))
+        for (const auto* opcao : campo->findChildren<QAbstractButton*>())
+            if (opcao->isChecked()) return opcao->text();
     return {};
 }
 
@@ -138,6 +146,8 @@ void EsvaziaCampo(QWidget* campo) {
 }
 
 void HabilitaCampo(QWidget* campo, bool habilita) {
+    // A group of options keeps its state: its options are the fields the window opens.
+    if (qobject_cast<QGroupBox*>(campo)) return;
     campo->setEnabled(habilita);
     if (qobject_cast<QCheckBox*>(campo)) return;
     setBackColor(campo, habilita ? White : buttonFaceColor());
@@ -149,7 +159,7 @@ platform::db::Param ValorCampo(const QWidget* campo) {
     if (const MemoriaCampo* m = MemoriaCampo::De(campo); m && m->gravado) return *m->gravado;
     if (auto* d = qobject_cast<const TDBDate*>(campo)) return platform::db::Param(d->Value());
     if (auto* n = qobject_cast<const TDBNumber*>(campo)) return platform::db::Param(n->Value());
-    if (auto* k = qobject_cast<const QCheckBox*>(campo)) return platform::db::Param(k->isChecked());
+    if (auto* k = qobject_cast<const QAbstractButton*>(campo)) return platform::db::Param(k->isChecked());
     return platform::db::Param(TextoCampo(campo));
 }
 
@@ -158,7 +168,7 @@ void MostraValorCampo(QWidget* campo, const platform::db::Field& valor) {
         MostraValorCampo(campo, Param(valor.toDate()));
     else if (qobject_cast<TDBNumber*>(campo))
         MostraValorCampo(campo, Param(valor.toCurrency()));
-    else if (auto* k = qobject_cast<QCheckBox*>(campo))
+    else if (auto* k = qobject_cast<QAbstractButton*>(campo))
         k->setChecked(valor.toBool());
     else
         DefineTextoCampo(campo, valor.toString());
@@ -174,7 +184,7 @@ void MostraValorCampo(QWidget* campo, const platform::db::Param& valor) {
     } else if (auto* n = qobject_cast<TDBNumber*>(campo)) {
         n->setValue(values::Currency());
         if (const auto* c = std::get_if<values::Currency>(&v)) n->setValue(*c);
-    } else if (auto* k = qobject_cast<QCheckBox*>(campo)) {
+    } else if (auto* k = qobject_cast<QAbstractButton*>(campo)) {
         k->setChecked(std::holds_alternative<bool>(v) && std::get<bool>(v));
     } else {
         DefineTextoCampo(campo, std::holds_alternative<QString>(v) ? std::get<QString>(v) : QString());
@@ -187,28 +197,51 @@ bool GuardaValorCampo(QWidget* campo, const platform::db::Param& gravado, const 
     m->Solta();
     Param visto = ValorCampo(campo);
     if (escrita) visto = escrita(visto);
-    bool mostrado = visto.value() == gravado.value();
+    // A text stored in another encoding reads with replacement characters: shown so, its letters are lost.
+    const auto* texto = std::get_if<QString>(&gravado.value());
+    bool mostrado =
+        visto.value() == gravado.value() && !(texto && texto->contains(QChar::ReplacementCharacter));
     if (auto* mascara = qobject_cast<const MaskEdBox*>(campo);
         !mostrado && !escrita && mascara && !mascara->Mask().isEmpty() &&
         std::holds_alternative<QString>(gravado.value()))
         mostrado = SemPromptFinal(mascara->Text()) == std::get<QString>(gravado.value());
     // Only a field whose every change the memory sees can say it is intact.
     m->intacto = qobject_cast<QLineEdit*>(campo) || qobject_cast<QPlainTextEdit*>(campo) ||
-                 qobject_cast<QComboBox*>(campo) || qobject_cast<QCheckBox*>(campo);
+                 qobject_cast<QComboBox*>(campo) || qobject_cast<QAbstractButton*>(campo) ||
+                 qobject_cast<QGroupBox*>(campo);
     if (!mostrado) m->gravado = gravado;
     return !mostrado;
 }
 
-platform::db::Param ValorGravado(const QWidget* campo, const platform::db::Field& valor) {
+platform::db::Param ValorGravado(const QWidget* campo, const platform::db::Field& valor, bool proprio) {
     using platform::db::ColumnType;
     if (qobject_cast<const TDBDate*>(campo)) return Param(valor.toDate());
     if (valor.isNull()) return platform::db::DbNull;
+    if (proprio) {
+        switch (valor.type()) {
+            case ColumnType::Integer:
+                return Param(valor.toLongLong());
+            case ColumnType::Currency:
+                return Param(valor.toCurrency());
+            case ColumnType::Date:
+                return Param(valor.toDate());
+            case ColumnType::YesNo:
+                return Param(valor.toBool());
+            default:
+                return Param(valor.toString());
+        }
+    }
     if (qobject_cast<const TDBNumber*>(campo)) return Param(valor.toCurrency());
-    if (qobject_cast<const QCheckBox*>(campo)) return Param(valor.toBool());
+    if (qobject_cast<const QAbstractButton*>(campo)) return Param(valor.toBool());
     const ColumnType tipo = valor.type();
     if (tipo == ColumnType::Text || tipo == ColumnType::None || tipo == ColumnType::Other)
         return Param(valor.toString());
     return Param(TextoCampo(campo));
+}
+
+platform::db::Param ValorEscrito(const QWidget* campo, const EscritaCampo& escrita) {
+    if (!escrita || ValorGuardado(campo)) return ValorCampo(campo);
+    return escrita(ValorCampo(campo));
 }
 
 QString TextoGravado(const QWidget* campo) {
@@ -241,6 +274,8 @@ QString NomeValorGuardado(const QString& rotulo, const platform::db::Param& grav
                                       : *t;
     else if (const auto* n = std::get_if<qint64>(&v))
         texto = QString::number(*n);
+    else if (const auto* b = std::get_if<bool>(&v))
+        texto = *b ? QStringLiteral("Verdadeiro") : QStringLiteral("Falso");
     return rotulo + QStringLiteral(": ") + texto;
 }
 

@@ -13,13 +13,14 @@ namespace shell {
 
 // What the record-window frame does to a field by its kind, so that a window only lists its fields.
 
-// The text a field shows (a mask with its prompts, a date as "dd/mm/yyyy" or its empty mask).
+// The text a field shows (a mask with its prompts, a date as "dd/mm/yyyy" or its empty mask, a group
+// of options the caption of the one chosen).
 QString TextoCampo(const QWidget* campo);
 void DefineTextoCampo(QWidget* campo, const QString& texto);
 // Empties a field as the state "idle" does: text fields, date fields (their empty mask) and number
 // fields (0); a check box loses its tick; a plain combo box and a mask field keep their text.
 void EsvaziaCampo(QWidget* campo);
-// Enabled and white, or disabled with the colour of the buttons.
+// Enabled and white, or disabled with the colour of the buttons; a group of options is left as it is.
 void HabilitaCampo(QWidget* campo, bool habilita);
 bool CampoHabilitado(const QWidget* campo);
 // The value a field writes into its column, typed by the field's kind (an empty date is NULL); the
@@ -44,17 +45,23 @@ using EscritaCampo = std::function<platform::db::Param(const platform::db::Param
 bool GuardaValorCampo(QWidget* campo, const platform::db::Param& gravado, const EscritaCampo& escrita = {});
 // A column's stored value typed for the field that shows it: a date, an amount, a yes/no, a text (a
 // null is DbNull, in a date field the null date); a column of another kind shown as text is taken as
-// the field shows it, since only a null of it could not be written back as stored.
-platform::db::Param ValorGravado(const QWidget* campo, const platform::db::Field& valor);
-// The text a window that writes its own statement takes from a text field: the stored text it keeps,
-// or the field's text.
+// the field shows it, since only a null of it could not be written back as stored. A field with a
+// writing of its own (`proprio`) compares it with the column's value as the column's type holds it.
+platform::db::Param ValorGravado(const QWidget* campo, const platform::db::Field& valor,
+                                 bool proprio = false);
+// The value a field writes into its column: the stored value it keeps, or its own value written by
+// `escrita` (as it stands when none is given).
+platform::db::Param ValorEscrito(const QWidget* campo, const EscritaCampo& escrita);
+// The text of a field as a rule of the save reads it: the stored text it keeps (a value the clerk did
+// not edit is checked as stored, not as the field shows it), or the field's text.
 QString TextoGravado(const QWidget* campo);
 // The field gives back a stored value it cannot show.
 bool ValorGuardado(const QWidget* campo);
 // The field still holds the stored value it was given: not edited, changed or emptied since.
 bool CampoIntacto(const QWidget* campo);
 // A stored value as the clerk is told of it: "observ: texto", an amount with every decimal
-// ("922337203685477,5807"), a date "dd/mm/yyyy"; a long text is cut and its length told.
+// ("922337203685477,5807"), a date "dd/mm/yyyy", a yes/no "Verdadeiro" or "Falso"; a long text is cut
+// and its length told.
 QString NomeValorGuardado(const QString& rotulo, const platform::db::Param& gravado);
 // Keeps the stored text `valor` of column `coluna` in `campo`, which shows it, where the field cannot
 // show it whole (GuardaValorCampo), and then adds its name (NomeValorGuardado) to `nomes`.

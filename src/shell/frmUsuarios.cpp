@@ -88,22 +88,9 @@ class CadastroUsuarios : public JanelaCadastro {
             // Locked at once: a button disabled next must not hand the focus to the code field.
             w_.mskCodigo->setEnabled(false);
         }
-        auto& rs = Registro();
-        w_.txtNome->setText(rs.Fields(QStringLiteral("nome")).toString());
-        w_.MostraImpressora(rs.Fields(QStringLiteral("impressora")).toString());
-        const QDate dsenha = rs.Fields(QStringLiteral("dsenha")).toDate();
+        JanelaCadastro::MostraRegistro();
+        const QDate dsenha = Registro().Fields(QStringLiteral("dsenha")).toDate();
         w_.lblDsenha->setText(dsenha.isValid() ? values::formatDate(dsenha) : QString());
-        const auto caixas = w_.Caixas();
-        for (QCheckBox* consulta : {w_.chkBdcon, w_.chkCfcon}) {
-            const int i = int(std::find(caixas.begin(), caixas.end(), consulta) - caixas.begin());
-            consulta->setChecked(rs.Fields(QString::fromLatin1(usuarios::ColunasDireitos[i])).toBool());
-            w_.Governa(consulta);
-            if (!consulta->isChecked()) continue;
-            for (QCheckBox* governada : w_.Governadas(consulta)) {
-                const int g = int(std::find(caixas.begin(), caixas.end(), governada) - caixas.begin());
-                governada->setChecked(rs.Fields(QString::fromLatin1(usuarios::ColunasDireitos[g])).toBool());
-            }
-        }
         if (!administrador)
             for (QCheckBox* consulta : {w_.chkBdcon, w_.chkCfcon})
                 for (QCheckBox* governada : w_.Governadas(consulta)) governada->setEnabled(false);
@@ -114,28 +101,30 @@ class CadastroUsuarios : public JanelaCadastro {
         const qint64 codigo = NumeroDe(ChaveAtual());
         if (Inclusao() && usuarios::Existe(Conexao(), codigo))
             AdicionaErro(ErroFatal, QStringLiteral("Código Já Cadastrado, Troque o Número !"));
-        if (values::Trim(w_.txtNome->text()).isEmpty())
+        const QString nome = TextoGravado(w_.txtNome);
+        if (values::Trim(nome).isEmpty())
             AdicionaErro(ErroFatal, QStringLiteral("O nome do usuário é obrigatório !"));
         // The login finds a user by his name in any letter case: two users so named would share it.
-        else if (usuarios::NomeDeOutro(Conexao(), w_.txtNome->text(), codigo))
+        else if (usuarios::NomeDeOutro(Conexao(), nome, codigo))
             AdicionaErro(ErroFatal, QStringLiteral("Nome de usuário já cadastrado !"));
     }
 
-    void GravaRegistro(bool inclusao) override {
-        usuarios::Usuario u;
-        u.codigo = NumeroDe(ChaveAtual());
-        u.nome = w_.txtNome->text();
-        u.impressora = w_.LetraImpressora();
-        const auto caixas = w_.Caixas();
-        for (std::size_t i = 0; i < caixas.size(); ++i) u.direitos[i] = caixas[i]->isChecked();
-        if (inclusao) {
-            Geral::SenhaCodificada = HashSenhaAdm(w_.txtsenha->text());
-            usuarios::Inclui(Conexao(), u, Geral::SenhaCodificada, QDate::currentDate());
-        } else {
-            usuarios::Altera(Conexao(), u);
-            // A user saving his own record prints on the chosen kind from now on.
-            Geral::TipoImpressora = u.impressora;
+    // A new user's password is stored in its encoded form, dated today; once he exists only the
+    // password change alters it.
+    platform::db::ColumnList ColunasRegistro() const override {
+        platform::db::ColumnList colunas = JanelaCadastro::ColunasRegistro();
+        if (Inclusao()) {
+            colunas.add(QStringLiteral("senha"), Geral::SenhaCodificada);
+            colunas.add(QStringLiteral("dsenha"), QDate::currentDate());
         }
+        return colunas;
+    }
+
+    // A user saving his own record prints on the chosen kind from now on.
+    void GravaRegistro(bool inclusao) override {
+        if (inclusao) Geral::SenhaCodificada = HashSenhaAdm(w_.txtsenha->text());
+        JanelaCadastro::GravaRegistro(inclusao);
+        if (!inclusao) Geral::TipoImpressora = w_.LetraImpressora();
     }
 
     void ApagaRegistro() override { usuarios::Exclui(Conexao(), NumeroDe(ChaveAtual())); }
@@ -280,7 +269,7 @@ frmUsuarios::frmUsuarios(QWidget* parent)
     d.colunaChave = QStringLiteral("codigo");
     d.tipoChave = TipoColuna::Numero;
     d.chave = mskCodigo;
-    d.campos = {{txtNome, QString()}, {txtsenha, QString()}};
+    d.campos = Campos();
     d.lblTit = &lblTit;
     d.cmdGravar = cmdGravar;
     d.cmdApagar = cmdApagar;
@@ -311,6 +300,34 @@ frmUsuarios::frmUsuarios(QWidget* parent)
 }
 
 frmUsuarios::~frmUsuarios() = default;
+
+// The name, the password (which the frame does not write), the printer by its letter and the rights;
+// a right shows only under its consult right.
+std::vector<CampoCadastro> frmUsuarios::Campos() {
+    std::vector<CampoCadastro> campos{{txtNome, QStringLiteral("nome")}, {txtsenha, QString()}};
+    CampoCadastro impressora{fraImp, QStringLiteral("impressora")};
+    impressora.destaca = false;
+    impressora.mostra = [this](QWidget*, const platform::db::Field& letra) {
+        MostraImpressora(letra.toString());
+    };
+    impressora.escrita = [this](const platform::db::Param&) {
+        return platform::db::Param(LetraImpressora());
+    };
+    campos.push_back(impressora);
+    const auto caixas = Caixas();
+    for (int i = 0; i < Direitos; ++i) {
+        CampoCadastro direito{caixas[i], QString::fromLatin1(usuarios::ColunasDireitos[i])};
+        direito.destaca = false;
+        QCheckBox* caixa = caixas[i];
+        QCheckBox* consulta = i < usuarios::DireitosBanco ? chkBdcon : chkCfcon;
+        direito.mostra = [this, caixa, consulta](QWidget*, const platform::db::Field& valor) {
+            caixa->setChecked(valor.toBool() && (caixa == consulta || consulta->isChecked()));
+            if (caixa == consulta) Governa(consulta);
+        };
+        campos.push_back(direito);
+    }
+    return campos;
+}
 
 std::array<QCheckBox*, frmUsuarios::Direitos> frmUsuarios::Caixas() const {
     return {chkBdcon, chkBdadi, chkBdexc, chkBdalt, chkCfcon, chkCfadi, chkCfexc, chkCfalt, chkCfbai};

@@ -71,6 +71,7 @@ class frmUsuarios : public platform::ui::Form {
 
     // The nine boxes in the order of the rights' columns (bdcon... cfbai).
     std::array<QCheckBox*, Direitos> Caixas() const;
+    std::vector<CampoCadastro> Campos();
 
     // The record-window frame that runs the lookup, save, delete, cancel and the close guard.
     JanelaCadastro& Cadastro();

@@ -1,10 +1,7 @@
 #include "shell/usuarios_sql.h"
 
-#include "platform/db/ColumnList.h"
-
 namespace shell::usuarios {
 
-using platform::db::ColumnList;
 using platform::db::Connection;
 using platform::db::Recordset;
 
@@ -14,32 +11,6 @@ Recordset PorCodigo(Connection& cn, qint64 codigo) {
 
 bool Existe(Connection& cn, qint64 codigo) {
     return !cn.OpenRecordset(QStringLiteral("SELECT codigo FROM usuarios WHERE codigo = ?"), {codigo}).Eof();
-}
-
-namespace {
-
-// The columns both statements write: the name, the printer and the nine rights.
-ColumnList colunas(const Usuario& u) {
-    ColumnList c;
-    c.add(QStringLiteral("nome"), u.nome).add(QStringLiteral("impressora"), u.impressora);
-    for (std::size_t i = 0; i < ColunasDireitos.size(); ++i)
-        c.add(QString::fromLatin1(ColunasDireitos[i]), u.direitos[i]);
-    return c;
-}
-
-}  // namespace
-
-void Inclui(Connection& cn, const Usuario& u, const QString& senhaCodificada, const QDate& dsenha) {
-    ColumnList c = colunas(u);
-    c.add(QStringLiteral("codigo"), u.codigo)
-        .add(QStringLiteral("senha"), senhaCodificada)
-        .add(QStringLiteral("dsenha"), dsenha);
-    cn.Execute(c.insertSql(QStringLiteral("usuarios")), c.values());
-}
-
-long long Altera(Connection& cn, const Usuario& u) {
-    return colunas(u).update(cn, QStringLiteral("usuarios"),
-                             ColumnList().add(QStringLiteral("codigo"), u.codigo));
 }
 
 void Exclui(Connection& cn, qint64 codigo) {

@@ -22,26 +22,10 @@ inline constexpr std::array<const char*, 9> TitulosDireitos{
     "Exclusão de Recibos",    "Alteração de Recibos",  "Baixa de Recibos"};
 inline constexpr int DireitosBanco = 4;
 
-// A user's row as the users window writes it.
-struct Usuario {
-    qint64 codigo = 0;
-    QString nome;
-    // The printer letter: "M", "J", "L" or "S".
-    QString impressora;
-    // In the order of ColunasDireitos.
-    std::array<bool, 9> direitos{};
-};
-
 // Every column of the user of `codigo`.
 platform::db::Recordset PorCodigo(platform::db::Connection& cn, qint64 codigo);
 bool Existe(platform::db::Connection& cn, qint64 codigo);
 
-// A new user with the stored form of his password; `dsenha` is the date of that password.
-void Inclui(platform::db::Connection& cn, const Usuario& u, const QString& senhaCodificada,
-            const QDate& dsenha);
-// The name, printer and rights of the user of u.codigo; never the password or its date. Returns the
-// rows changed.
-long long Altera(platform::db::Connection& cn, const Usuario& u);
 void Exclui(platform::db::Connection& cn, qint64 codigo);
 
 // The stored password form and its date (senha, dsenha) of the user of `codigo`.

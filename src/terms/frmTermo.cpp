@@ -105,35 +105,14 @@ class CadastroTermo : public shell::JanelaCadastro {
     void CriaRegistro(const QString& chave) override { CriaTermo(Conexao(), chave.toLongLong()); }
     QWidget* FocoAoCarregar() const override { return Criado() ? w_.txtResponsavel : w_.txtRegN; }
 
-    // A row just created keeps the empty fields of the idle state, "P1A/P2A" chosen.
+    // A row just created keeps the empty fields of the idle state, "P1A/P2A" chosen, and its save
+    // writes every column.
     void MostraRegistro() override {
         w_.lblNome->setText(nome_);
-        if (Criado()) return;
-        const auto campos = w_.CamposColunas();
-        const auto& colunas = ColunasTermo();
-        // A stored text a field cannot show whole is named, and a save writes it back as stored.
-        QStringList guardados;
-        for (std::size_t i = 0; i < colunas.size(); ++i) {
-            if (colunas[i].forma == Forma::Modelo || colunas[i].forma == Forma::ModeloOposto) continue;
-            QWidget* campo = campos[int(i)];
-            const auto valor = Registro().Fields(colunas[i].nome);
-            shell::MostraValorCampo(campo, valor);
-            if (colunas[i].forma != Forma::Texto || valor.isNull()) continue;
-            shell::GuardaTexto(guardados, campo, colunas[i].nome, valor.toString());
-        }
-        shell::AvisaValoresGuardados(guardados, QStringLiteral("registro"));
-        const bool p1a = Registro().Fields(QStringLiteral("ESP1a")).toBool();
-        w_.optP1a->setChecked(p1a);
-        w_.optP1->setChecked(!p1a);
+        if (!Criado()) JanelaCadastro::MostraRegistro();
     }
 
     void TestaRegras() override { w_.TestaRegras(); }
-
-    void GravaRegistro(bool /*inclusao*/) override {
-        QStringList textos;
-        for (QWidget* campo : w_.CamposColunas()) textos << shell::TextoGravado(campo);
-        GravaTermo(Conexao(), codauto_, ValoresTermo(textos, w_.optP1a->isChecked()));
-    }
 
     void AjustaBotao(shell::EstadoCadastro estado) override {
         if (estado != shell::Ocioso) return;
@@ -174,7 +153,7 @@ frmTermo::frmTermo(QWidget* parent) : Form(parent) {
                            static_cast<QWidget*>(txtResponsavel), static_cast<QWidget*>(mskCpf),
                            static_cast<QWidget*>(mskRg),          static_cast<QWidget*>(txtContador),
                            static_cast<QWidget*>(mskCrc)})
-        d.campos.push_back({campo, QString()});
+        d.campos.push_back(CampoTermo(campo));
     d.lblTit = &lblTit;
     d.cmdGravar = cmdGravar;
     d.cmdCancelar = cmdCancelar;
@@ -199,6 +178,26 @@ frmTermo::frmTermo(QWidget* parent) : Form(parent) {
 frmTermo::~frmTermo() = default;
 
 shell::JanelaCadastro& frmTermo::Cadastro() { return *cadastro_; }
+
+// A field with its column. Page counts and order numbers are written with their zeros; the model is
+// shown by ESP1a alone and ESP1 written as its opposite.
+shell::CampoCadastro frmTermo::CampoTermo(QWidget* campo) {
+    const int i = int(CamposColunas().indexOf(campo));
+    const ColunaTermo& coluna = ColunasTermo()[std::size_t(i)];
+    shell::CampoCadastro c{campo, coluna.nome};
+    const Forma forma = coluna.forma;
+    if (forma == Forma::Zeros4 || forma == Forma::Zeros3)
+        c.escrita = [forma](const platform::db::Param& texto) {
+            return ValorColuna(forma, std::get<QString>(texto.value()), false);
+        };
+    if (forma == Forma::Modelo)
+        c.mostra = [this](QWidget*, const platform::db::Field& p1a) {
+            optP1a->setChecked(p1a.toBool());
+            optP1->setChecked(!p1a.toBool());
+        };
+    if (forma == Forma::ModeloOposto) c.mostra = [](QWidget*, const platform::db::Field&) {};
+    return c;
+}
 
 QList<QWidget*> frmTermo::CamposColunas() const {
     return {txtResponsavel, mskCpf,       txtRegN,      txtOrg,   tdbArqui,    optP1a,       optP1,
@@ -336,22 +335,26 @@ void frmTermo::Form_Load() { cadastro_->Form_Load(); }
 
 void frmTermo::Form_Unload(bool& Cancel) { cadastro_->Form_Unload(Cancel); }
 
+// A stored value the clerk left as it was is checked as stored, not as its field shows it.
 void frmTermo::TestaRegras() {
     using shell::AdicionaErro;
     using shell::ErroFatal;
-    if (platform::values::Trim(txtResponsavel->text()).isEmpty())
+    using shell::TextoGravado;
+    if (platform::values::Trim(TextoGravado(txtResponsavel)).isEmpty())
         AdicionaErro(ErroFatal, QStringLiteral("O Campo Responsável é Obrigatório !"));
-    if (mskCpf->Text() == QStringLiteral("___.___.___-__"))
+    if (TextoGravado(mskCpf) == QStringLiteral("___.___.___-__"))
         AdicionaErro(ErroFatal, QStringLiteral("O Campo CPF é Obrigatório !"));
-    if (mskRg->Text() == QStringLiteral("__.___.___-_"))
+    if (TextoGravado(mskRg) == QStringLiteral("__.___.___-_"))
         AdicionaErro(ErroFatal, QStringLiteral("O Campo RG é Obrigatório !"));
-    if (platform::values::Trim(txtContador->text()).isEmpty())
+    if (platform::values::Trim(TextoGravado(txtContador)).isEmpty())
         AdicionaErro(ErroFatal, QStringLiteral("O Campo Contador é Obrigatório !"));
-    if (mskCrc->Text() == QStringLiteral("_________/_-_"))
+    if (TextoGravado(mskCrc) == QStringLiteral("_________/_-_"))
         AdicionaErro(ErroFatal, QStringLiteral("O Campo CRC é Obrigatório !"));
 }
 
+// A stored count the clerk did not edit stays as stored.
 void frmTermo::NormalizaFolhas(QLineEdit* campo) {
+    if (shell::CampoIntacto(campo)) return;
     campo->setText(QString::number(campo->text().toLongLong()));
 }
 

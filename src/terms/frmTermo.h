@@ -19,7 +19,8 @@ class TDBDate;
 
 namespace shell {
 class JanelaCadastro;
-}
+struct CampoCadastro;
+}  // namespace shell
 
 namespace terms {
 
@@ -87,6 +88,7 @@ class frmTermo : public platform::ui::Form {
     shell::JanelaCadastro& Cadastro();
     // The fields of the terms row's columns, in the columns' order (the model's two options included).
     QList<QWidget*> CamposColunas() const;
+    shell::CampoCadastro CampoTermo(QWidget* campo);
 
   protected:
     void Form_Load() override;

@@ -170,13 +170,14 @@ TEST_F(frmEmpresasTest, ACompanyIsLoadedWithItsLabelsAndAnEditKeepsItsPeriod) {
     // An address longer than its field, written by another tool, is named and kept whole.
     const QString endereco = QStringLiteral("Avenida Brigadeiro Faria Lima, conjunto 1203");
     db.Execute(QStringLiteral("UPDATE Empresas Set cnae = '12345', situ = '2', tpiss = '51', tpescri = 'X', "
-                              "perc_ipi = NULL, perc_convenio = 0, mes_base_fiscal = ?, endereco = ? "
+                              "perc_ipi = NULL, perc_convenio = 0, mes_base_fiscal = ?, endereco = ?, "
+                              "cidade = CAST(X'53E36F205061756C6F' AS TEXT) "
                               "Where Codigo = 7"),
                {QDate(2005, 4, 1), endereco});
     script->expect(
         "Este registro guarda o que a janela não pode mostrar como está gravado; o que não for "
         "digitado será gravado como está:\nendereco: " +
-            endereco,
+            endereco + "\ncidade: S\uFFFDo Paulo\ncnae: 12345\ntpescri: X",
         Msg::OK);
     db.Execute(
         QStringLiteral("INSERT INTO Enquadramento (codempr, denquadra, codtipo) VALUES (7, ?, 1), (7, ?, 3)"),
@@ -210,7 +211,9 @@ TEST_F(frmEmpresasTest, ACompanyIsLoadedWithItsLabelsAndAnEditKeepsItsPeriod) {
     EXPECT_EQ(r.Fields("bairro").toString(), "Sé");
     EXPECT_EQ(r.Fields("endereco").toString(), endereco);
     EXPECT_EQ(r.Fields("mes_base_fiscal").toDate(), QDate(2005, 4, 1));
-    EXPECT_EQ(r.Fields("cnae").toString(), "12345-00");
+    EXPECT_EQ(r.Fields("cnae").toString(), "12345");
+    EXPECT_EQ(db.OpenRecordset("SELECT hex(cidade) FROM Empresas WHERE codigo = 7").Fields(0).toString(),
+              "53E36F205061756C6F");
     // The idle window empties the labels again.
     EXPECT_TRUE(w->lblCapital->text().isEmpty());
     EXPECT_EQ(w->cmbSituacao->currentIndex(), -1);

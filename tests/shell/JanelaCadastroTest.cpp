@@ -157,6 +157,22 @@ TEST_F(JanelaCadastroTest, AStoredTextTheFieldCannotShowIsKeptUnlessTypedOver) {
     }
 }
 
+// A save writes the column of a field only when the clerk typed into it, even a value it shows as stored.
+TEST_F(JanelaCadastroTest, ASaveWritesOnlyTheColumnsOfTheFieldsTyped) {
+    db.Execute(QStringLiteral("CREATE TABLE Escritas (coluna TEXT)"));
+    db.Execute(
+        QStringLiteral("CREATE TRIGGER Escreve AFTER UPDATE OF Descri ON Teste "
+                       "BEGIN INSERT INTO Escritas VALUES ('Descri'); END"));
+    for (const auto& [digitado, escritas] : {std::pair{"", 0}, {"s", 1}}) {
+        Chave(QStringLiteral("20"));
+        typeText(QString::fromLatin1(digitado));
+        Grava();
+        EXPECT_EQ(db.OpenRecordset(QStringLiteral("SELECT count(*) FROM Escritas")).Fields(0).toInt(),
+                  escritas);
+    }
+    EXPECT_EQ(Descri(20), QStringLiteral("Vintes"));
+}
+
 TEST_F(JanelaCadastroTest, AnUpdateAfterAHeaderSortChangesTheRowOfItsKey) {
     Chave(QStringLiteral("10"));
     w->cadastro().Lista_FootClick(1);  // descending by description: Vinte, Trinta, Dez

@@ -506,4 +506,21 @@ TEST_F(frmUsuariosTest, AFailingWriteIsToldAndLeavesTheRecordOpenWithItsInput) {
     EXPECT_EQ(Coluna(5, "nome"), QStringLiteral("Maria"));
 }
 
+// A printer in another form, a name longer than its field and a right under no consult right are named
+// as the user loads, and a save with nothing typed keeps them.
+TEST_F(frmUsuariosTest, StoredValuesTheFieldsCannotShowAreNamedAndKept) {
+    InsereUsuario(9, QStringLiteral("Ana Beatriz de Souza Lima"), QStringLiteral("x"), QStringLiteral("j"),
+                  QDate(2011, 3, 15), QStringLiteral("010000000"));
+    Abre();
+    script->expect(
+        "Este registro guarda o que a janela não pode mostrar como está gravado; o que não for "
+        "digitado será gravado como está:\nnome: Ana Beatriz de Souza Lima\nimpressora: j\n"
+        "bdadi: Verdadeiro",
+        OK);
+    Chave(QStringLiteral("9"));
+    Grava();
+    EXPECT_EQ(Coluna(9, "nome") + Coluna(9, "impressora") + Direitos(9),
+              "Ana Beatriz de Souza Limaj010000000");
+}
+
 }  // namespace

@@ -166,6 +166,8 @@ Currency Field::storedCurrency() const {
 QDate Field::toDate() const {
     if (isNull()) return QDate();
     if (const auto* text = std::get_if<QString>(&stored_)) {
+        // Other tools store "no date" as an empty text.
+        if (text->isEmpty()) return QDate();
         const QDate d = isoDate(text->utf16(), text->size());
         if (d.isValid()) return d;
     }

@@ -42,7 +42,8 @@ class Field {
     // An expression over money columns (SUM(base), MAX(capital)): the stored ten-thousandths; a value
     // that is not a whole number of them throws.
     values::Currency storedCurrency() const;
-    // A date stored as ISO text (any declared type: MAX(datalan) has none); null -> a null QDate.
+    // A date stored as ISO text (any declared type: MAX(datalan) has none); null or an empty text -> a
+    // null QDate.
     QDate toDate() const;
     // Yes/no: null -> false, otherwise the number is not 0.
     bool toBool() const;

@@ -1,0 +1,208 @@
+// What a save writes, over the program's windows that save a row: a row whose every column holds an
+// odd value, saved with nothing typed, is left whole, type and bytes; one field typed changes only its
+// column.
+#include <QDialog>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTableView>
+#include <QTest>
+#include <map>
+
+#include "app/Janelas.h"
+#include "platform/controls/TDBList.h"
+#include "platform/ui/Form.h"
+#include "platform/ui/MsgBox.h"
+#include "platform/ui/UiScript.h"
+#include "shell/EstadoGeral.h"
+#include "support/RegistryWindowFixture.h"
+
+using namespace testsupport;
+
+namespace {
+
+// Answers every message (OK, or Yes to a question) and drives the dialog a window opens; an error
+// message or any other dialog fails the test.
+class Aceita : public platform::ui::UiScript {
+  public:
+    int answerMessage(const platform::ui::MessageRequest& r) override {
+        EXPECT_FALSE(r.title.startsWith(QStringLiteral("Erro"))) << r.text.toStdString();
+        return (r.style & 7) == platform::ui::Msg::OKOnly ? platform::ui::Msg::OK : platform::ui::Msg::Yes;
+    }
+    void dialogShown(QDialog& d) override {
+        if (dialogo) return dialogo(d);
+        ADD_FAILURE() << d.objectName().toStdString();
+        d.reject();
+    }
+    std::function<void(QDialog&)> dialogo;
+};
+
+// One window that saves a row: the row (its table and condition, the SQL that makes it, the columns
+// that keep their values), the button clicked first, the key typed (in the dialog `botao` opens), a
+// person chosen from the list, and the field typed into with the column it changes. A movement
+// window's row is in the movement file `arquivo`, and `prepara` chooses its company and period.
+struct Janela {
+    const char *janela, *tabela, *onde, *cria, *fixas, *antes, *chave, *valor, *botao;
+    bool pessoa;
+    const char *campo, *texto, *coluna, *arquivo = nullptr;
+    void (*prepara)(QWidget*) = nullptr;
+};
+
+class GravacaoTest : public RegistryWindowFixture {
+  protected:
+    QStringList Colunas(const QString& tabela, const QString& tipo = {}) {
+        QStringList colunas;
+        for (auto rs = banco->OpenRecordset(QStringLiteral("PRAGMA table_info(") + tabela + u')'); !rs.Eof();
+             rs.MoveNext())
+            colunas << (tipo.isEmpty() ? QString() : rs.Fields(tipo).toString() + u' ') +
+                           rs.Fields(QStringLiteral("name")).toString();
+        return colunas;
+    }
+    // Every column of the row as its type and bytes.
+    std::map<QString, QString> Le(const QString& tabela, const QString& onde) {
+        std::map<QString, QString> linha;
+        for (const QString& c : Colunas(tabela))
+            linha[c] =
+                banco
+                    ->OpenRecordset(
+                        QStringLiteral("SELECT typeof(%1) || hex(%1) FROM %2 WHERE %3").arg(c, tabela, onde))
+                    .Fields(0)
+                    .toString();
+        return linha;
+    }
+    // Every column but the key and `fixas` gets an odd value of its kind, in turn: a text longer than
+    // any field and padded, null, empty, padded, Windows-1252 bytes, of another form; a date empty, with
+    // a time part; a fourth decimal; YESNO -1.
+    void Estranha(const QString& tabela, const QString& onde, const QStringList& fixas) {
+        const std::map<QString, QStringList> valores{
+            {"TEXT",
+             {"printf('%300s', 'x')", "NULL", "''", "'  sp  '", "CAST(X'53E36F205061756C6F' AS TEXT)",
+              "'3.145.926-5'", "'4711-3/02'"}},
+            {"DATE", {"''", "'2020-01-05 10:00:00'", "NULL"}},
+            {"CURRENCY", {"125007", "NULL"}},
+            {"YESNO", {"-1"}},
+            {"INTEGER", {"NULL", "123456789"}},
+            {"DOUBLE", {"1.23456789"}}};
+        const QStringList pks = Colunas(tabela, QStringLiteral("pk")), tipos = Colunas(tabela, "type");
+        std::map<QString, int> vez;
+        for (int i = 0; i < tipos.size(); ++i) {
+            const QStringList tipo = tipos[i].split(u' ');
+            if (pks[i].startsWith(u'1') || fixas.contains(tipo[1], Qt::CaseInsensitive)) continue;
+            const auto v =
+                valores.count(tipo[0].toUpper()) ? valores.at(tipo[0].toUpper()) : valores.at("TEXT");
+            const QString valor = v[vez[v[0]]++ % v.size()];
+            banco->Execute(
+                QStringLiteral("UPDATE %1 SET %2 = %3 WHERE %4").arg(tabela, tipo[1], valor, onde));
+        }
+    }
+    platform::db::Connection movimento;
+    platform::db::Connection* banco = &db;
+    static void Chave(QWidget* w, const char* campo, const char* texto) {
+        typeInto(w, QString::fromLatin1(campo), QString::fromUtf8(texto));
+        pressTab();
+        settle();
+    }
+};
+
+TEST_F(GravacaoTest, ASaveChangesOnlyTheColumnsOfTheFieldsTyped) {
+    Geral::UsuarioAtual = QStringLiteral("Administrador");
+    const char* cgc = "cgc = '11.222.333/0001-81'";
+    const Janela janelas[] = {
+        {"frmEmpresas", "Empresas", "codigo = 7", "", "codigo nome uf situ", nullptr, "txtCodigo", "7",
+         nullptr, false, "txtBairro", "Sé", "bairro"},
+        {"frmForCliGeral", "ForGeral", cgc,
+         "INSERT INTO ForGeral (cgc, nome) VALUES ('11.222.333/0001-81', 'F')", "cgc nome", nullptr, "txtCgc",
+         "11222333000181", nullptr, false, "txtBairro", "Sé", "bairro"},
+        {"frmForCliGeral", "CliGeral", cgc,
+         "INSERT INTO CliGeral (cgc, nome) VALUES ('11.222.333/0001-81', 'C')", "cgc nome", "cmdAltera",
+         "txtCgc", "11222333000181", nullptr, false, "txtNome", "x", "nome"},
+        {"frmCodFiscal03", "CodFiscal2003", "codfiscal = '5.102'", "", "codfiscal Descri", nullptr,
+         "mskCodigo", "5102", nullptr, false, "txtDescri", "x", "Descri"},
+        {"frmCodFiscal", "CodFiscal", "codfiscal = '1.11'", "", "codfiscal Descri", nullptr, "mskCodigo",
+         "111", nullptr, false, "txtDescri", "x", "Descri"},
+        {"frmSocios", "Socios", "nome = 'S'",
+         "INSERT INTO Socios (codempr, nome) SELECT codauto, 'S' FROM Empresas", "codempr nome", nullptr,
+         "txtCodigo", "7", nullptr, true, "txtBairro", "Sé", "bairro"},
+        {"frmTerceiros", "Terceiros", "nome = 'T'",
+         "INSERT INTO Terceiros (codempr, nome) SELECT codauto, 'T' FROM Empresas", "codempr nome", nullptr,
+         "txtCodigo", "7", nullptr, true, "txtBairro", "Sé", "bairro"},
+        {"frmTermo", "Termo", "codcli > 0",
+         "INSERT INTO Termo (codcli, Resp, Cpf, Rg, Cont, Crc) SELECT codauto, ' R ', '123', '4', ' C ', '5' "
+         "FROM Empresas",
+         "codcli Resp Cpf Rg Cont Crc", nullptr, "txtCodigo", "7", nullptr, false, "txtRegN", "123",
+         "ESRegN"},
+        {"frmUsuarios", "usuarios", "codigo = 5",
+         "INSERT INTO usuarios (codigo, nome) VALUES (5, ' Ana Beatriz de Souza Lima ')", "codigo nome",
+         nullptr, "mskCodigo", "5", nullptr, false, "txtNome", "x", "nome"},
+        {"frmEmpresas", "Enquadramento", "codempr = 7",
+         "INSERT INTO Enquadramento (codempr, denquadra, codtipo) VALUES (7, '2005-01-01', 99)",
+         "codempr denquadra codtipo", nullptr, "tdbDenquad", "01012005", "cmdEnquadra", false, nullptr, "",
+         ""},
+        {"frmEmpresas", "Contrato", "Nregistro = '1'",
+         "INSERT INTO Contrato (codempr, Dregistro, Nregistro) SELECT codauto, '2005-01-01', '1' FROM "
+         "Empresas",
+         "codempr Dregistro Nregistro", nullptr, "tdbDregistro", "01012005", "cmdContrato", false,
+         "txtBrelato", "x", "Brelato"},
+    };
+    Aceita aceita;
+    platform::ui::setUiScript(&aceita);
+    for (const Janela& j : janelas) {
+        SCOPED_TRACE(std::string(j.janela) + " " + j.tabela);
+        const QString tabela = QString::fromLatin1(j.tabela), onde = QString::fromLatin1(j.onde);
+        db.Execute(QStringLiteral("DELETE FROM Empresas"));
+        db.Execute(
+            QStringLiteral("INSERT INTO Empresas (codigo, nome, uf, situ) VALUES (7, 'P', '  sp  ', 'A')"));
+        if (j.arquivo) movimento.Open(pasta.movementConnection(QString::fromLatin1(j.arquivo)));
+        banco = j.arquivo ? &movimento : &db;
+        if (*j.cria) banco->Execute(QString::fromUtf8(j.cria));
+        Estranha(tabela, onde, QString::fromLatin1(j.fixas).split(u' '));
+        for (const char* campo : {static_cast<const char*>(nullptr), j.campo}) {
+            app::JanelasDoPrograma().at(QString::fromLatin1(j.janela))();
+            settle();
+            QWidget* w = host->mdiArea()->activeSubWindow()->widget();
+            if (j.prepara) j.prepara(w);
+            if (j.antes) click(w, QString::fromLatin1(j.antes));
+            const auto grava = [&](QWidget* janela) {
+                Chave(janela, j.chave, j.valor);
+                if (j.pessoa) {
+                    QTableView* v = janela->findChild<platform::controls::TDBList*>()->view();
+                    QTest::mouseClick(v->viewport(), Qt::LeftButton, {},
+                                      v->visualRect(v->model()->index(0, 1)).center());
+                }
+                if (campo) {
+                    clickInto(control(janela, QString::fromLatin1(campo)));
+                    pressKey(Qt::Key_A, Qt::ControlModifier);
+                    typeText(QString::fromUtf8(j.texto));
+                }
+                // Nothing typed: the focus only passes through the fields.
+                for (int i = 0; !campo && i < 40; ++i) pressTab();
+                click(janela, QStringLiteral("cmdGravar"));
+                settle();
+            };
+            const auto antes = Le(tabela, onde);
+            if (j.botao) {
+                Chave(w, "txtCodigo", "7");
+                aceita.dialogo = [&](QDialog& d) {
+                    grava(&d);
+                    click(&d, QStringLiteral("cmdSair"));
+                };
+                click(w, QString::fromLatin1(j.botao));
+                aceita.dialogo = nullptr;
+                click(w, QStringLiteral("cmdCancelar"));
+            } else {
+                grava(w);
+            }
+            const auto depois = Le(tabela, onde);
+            QStringList mudadas;
+            for (const auto& [coluna, valor] : antes)
+                if (depois.at(coluna) != valor) mudadas << coluna;
+            EXPECT_EQ(mudadas, campo ? QStringList{QString::fromLatin1(j.coluna)} : QStringList())
+                << (campo ? campo : "");
+            platform::ui::destroyAllForms();
+            settle();
+            if (!j.campo) break;
+        }
+    }
+    platform::ui::setUiScript(script.get());
+}
+
+}  // namespace
