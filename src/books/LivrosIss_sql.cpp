@@ -1,6 +1,7 @@
 #include "books/LivrosIss_sql.h"
 
 #include "books/ConfereDocumento.h"
+#include "books/documentos_sql.h"
 #include "platform/db/Recordset.h"
 
 namespace LivrosIss {
@@ -81,6 +82,7 @@ std::vector<DocumentoIss> LeDocumentos(Connection& movimento, const QDate& perio
         } catch (const platform::db::Error& e) {
             throw platform::db::inDocument(e, tabela, rs.Fields(QStringLiteral("docinicial")).toString());
         }
+    Livros::ConfereOutrasTabelas(movimento, tabela, periodo);
     return docs;
 }
 

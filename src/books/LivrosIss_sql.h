@@ -12,7 +12,8 @@ namespace LivrosIss {
 using platform::db::Connection;
 
 // The documents of the month table of `periodo` (any day of its month) ordered by date and first
-// number, each checked as a book prints it (ConfereDocumento): refused by name otherwise.
+// number, each checked as a book prints it (ConfereDocumento): refused by name otherwise, as is a
+// document of another month's table entered in that month.
 std::vector<DocumentoIss> LeDocumentos(Connection& movimento, const QDate& periodo);
 
 // The month's ISS book of `modelo` afresh: MovIss53, MovIss51 and MovAliqIss emptied whatever the

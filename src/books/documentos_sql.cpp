@@ -72,31 +72,24 @@ void AcrescentaJson(QString& json, const QString& texto) {
     json += u'"';
 }
 
-// Throws, naming it, for a document of another month table of the book's family whose entry date is
-// in the month of `periodo`: its own table's book refuses it, and this month's book, which the date
-// names, would otherwise leave it out without a word.
-void ConfereOutrasTabelas(Connection& movimento, bool entradas, const QString& tabela, const QDate& periodo) {
-    static const auto colunas = movimento::Projeta<DocumentoIcms>({"docinicial", "datalan"});
+// Throws, naming it, for the first document of `outra` entered in the month of `periodo`: compared as
+// stored, so that the index on datalan serves; a day with a time after it ("2003-04-30 00:00:00") is
+// still before the next month's first.
+template <typename Documento>
+void ConfereTabela(Connection& movimento, const QString& outra, const QDate& periodo) {
+    static const auto colunas = movimento::Projeta<Documento>({"docinicial", "datalan"});
     const QDate primeiro(periodo.year(), periodo.month(), 1);
-    const int proprio = movimento::MesDaTabela(tabela);
-    const DocumentoIcms nenhum;
-    for (int mes = 1; mes <= 12; ++mes) {
-        if (mes == proprio) continue;
-        const QString outra = movimento::TabelaMes(entradas ? movimento::Entradas : movimento::Saidas, mes);
-        // Compared as stored, so that the index on datalan serves: a day with a time after it
-        // ("2003-04-30 00:00:00") is still before the next month's first.
-        movimento::LeituraMes<DocumentoIcms> leitura(
-            movimento, outra, colunas,
-            QStringLiteral("WHERE datalan >= ? AND datalan < ? ORDER BY datalan, codauto LIMIT 1"),
-            {primeiro, primeiro.addMonths(1)});
-        if (leitura.Linhas().Eof()) continue;
-        DocumentoIcms d;
-        leitura.Le(d, nenhum);
-        try {
-            ConfereDatas(QDate(periodo.year(), mes, 1), d.datalan);
-        } catch (const platform::db::Error& e) {
-            throw platform::db::inDocument(e, outra, d.docinicial);
-        }
+    movimento::LeituraMes<Documento> leitura(
+        movimento, outra, colunas,
+        QStringLiteral("WHERE datalan >= ? AND datalan < ? ORDER BY datalan, codauto LIMIT 1"),
+        {primeiro, primeiro.addMonths(1)});
+    if (leitura.Linhas().Eof()) return;
+    Documento d;
+    leitura.Le(d, Documento{});
+    try {
+        ConfereDatas(QDate(periodo.year(), movimento::MesDaTabela(outra), 1), d.datalan);
+    } catch (const platform::db::Error& e) {
+        throw platform::db::inDocument(e, outra, d.docinicial);
     }
 }
 
@@ -137,7 +130,7 @@ std::vector<DocumentoIcms> LeDocumentos(Connection& movimento, Livro livro, cons
             throw platform::db::inDocument(e, tabela, rs.Fields(QStringLiteral("docinicial")).toString());
         }
     }
-    ConfereOutrasTabelas(movimento, entradas, tabela, periodo);
+    ConfereOutrasTabelas(movimento, tabela, periodo);
     // The book's order is the one "ORDER BY datalan, cgc, docinicial" gives (entries; the exits leave
     // out cgc), the numbers compared as numbers (9 before 10), taken here in memory with the same text
     // comparison: the database would sort whole rows of the month, which costs more than sorting their
@@ -172,6 +165,19 @@ std::vector<DocumentoIcms> LeDocumentos(Connection& movimento, Livro livro, cons
         ordem[k] = k;
     }
     return documentos;
+}
+
+void ConfereOutrasTabelas(Connection& movimento, const QString& tabela, const QDate& periodo) {
+    const QString propria = movimento::TabelaDoMovimento(tabela);
+    const QString familia = propria.chopped(2);
+    for (int mes = 1; mes <= 12; ++mes) {
+        const QString outra = movimento::TabelaMes(familia, mes);
+        if (outra == propria) continue;
+        if (familia == movimento::Iss)
+            ConfereTabela<movimento::DocumentoIss>(movimento, outra, periodo);
+        else
+            ConfereTabela<DocumentoIcms>(movimento, outra, periodo);
+    }
 }
 
 QHash<QString, Participante> LeParticipantes(Connection& cadastro, Livro livro,

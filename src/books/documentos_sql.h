@@ -33,6 +33,12 @@ std::vector<DocumentoIcms> LeDocumentos(Connection& movimento, Livro livro, cons
                                         const QDate& periodo, const std::optional<FaixaDias>& faixa,
                                         bool industria = false);
 
+// Throws, naming it, for a document of another month table of the family of `tabela` (a month table:
+// ICMS entries, exits or ISS documents) whose entry date is in the month of `periodo`: its own table's
+// book refuses it, and this month's book, which the date names, would otherwise leave it out without
+// a word.
+void ConfereOutrasTabelas(Connection& movimento, const QString& tabela, const QDate& periodo);
+
 // A counterpart as the books print it.
 struct Participante {
     QString nome, ie;

@@ -186,7 +186,10 @@ TEST_F(PreparaLivroIssTest, StoredValuesNoBookCanReadNameTheirDocument) {
               "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 9300) "
               "INSERT OR REPLACE INTO DIGISS03(codauto,datalan,docinicial,base,aliq,iss,tipo) "
               "SELECT i, '2003-03-12', i, 999999999999900, 50000, 0, '0' FROM n",
-              "Estouro nas somas do livro de ISS: confira os valores dos documentos da tabela DIGISS03."}}) {
+              "Estouro nas somas do livro de ISS: confira os valores dos documentos da tabela DIGISS03."},
+          // A document of March kept in April's table is refused by March's book too, before its sums.
+          std::pair{"INSERT INTO DIGISS04(datalan,docinicial) VALUES ('2003-03-31 00:00:00','44')",
+                    "Documento 44 da tabela DIGISS04: Data de lançamento fora do período: 31/03/2003"}}) {
         movimento.Execute(QString::fromUtf8(sql));
         try {
             PreparaLivroIss(cadastro, movimento, QDate(2003, 3, 1), Modelo::M53);
