@@ -6,8 +6,16 @@ QStringList breakLines(const QString& text, const std::function<bool(const QStri
     QStringList lines;
     for (const QString& paragraph : text.split(u'\n')) {
         QString line;
-        for (const QString& word : paragraph.split(u' ', Qt::SkipEmptyParts)) {
-            const QString tried = line.isEmpty() ? word : line + u' ' + word;
+        qsizetype at = 0;
+        while (at < paragraph.size()) {
+            // A word and the blanks before it: blanks inside a line print as typed.
+            const qsizetype start = at;
+            while (at < paragraph.size() && paragraph[at] == u' ') ++at;
+            const qsizetype wordStart = at;
+            while (at < paragraph.size() && paragraph[at] != u' ') ++at;
+            if (wordStart == at) break;
+            const QString word = paragraph.mid(wordStart, at - wordStart);
+            const QString tried = line + paragraph.mid(start, at - start);
             if (fits(tried)) {
                 line = tried;
                 continue;
