@@ -73,7 +73,8 @@ void cabecalho(ReportLayout& layout, const ColumnTable& table, const QString& ti
         layout.declareFormula(QStringLiteral("Peri"));
         Band& band = layout.pageHeader;
         band.computed(esquerda(table), band.height, largura(table), form.lineMm, form.body, Align::Left,
-                      [](const ReportContext& c) { return impresso(c, QStringLiteral("Peri")); });
+                      [](const ReportContext& c) { return impresso(c, QStringLiteral("Peri")); })
+            .wrap();
         band.height += form.lineMm + 1;
     }
     table.header(layout.columnHeader);
@@ -115,14 +116,15 @@ Section resumoCfop(const QString& tabela, const std::vector<std::pair<QString, Q
     table.detail(s.detail);
     table.declareSums(s.sums);
     platform::report::GroupBand grupo{QStringLiteral("grupo"), {}, {}};
-    grupo.header.computed(form.leftMm, 1, table.right() - form.leftMm, form.lineMm, form.head, Align::Left,
-                          [grupos](const ReportContext& c) {
-                              const QString g =
-                                  platform::report::displayText(c.field(QStringLiteral("grupo")));
-                              for (const auto& [digito, nome] : grupos)
-                                  if (digito == g) return g + QStringLiteral(".000 - ") + nome;
-                              return g;
-                          });
+    grupo.header
+        .computed(form.leftMm, 1, table.right() - form.leftMm, form.lineMm, form.head, Align::Left,
+                  [grupos](const ReportContext& c) {
+                      const QString g = platform::report::displayText(c.field(QStringLiteral("grupo")));
+                      for (const auto& [digito, nome] : grupos)
+                          if (digito == g) return g + QStringLiteral(".000 - ") + nome;
+                      return g;
+                  })
+        .wrap();
     grupo.header.height = 1 + form.lineMm;
     table.totals(grupo.footer, QStringLiteral("Subtotal"), TotalOf::Group, 0);
     s.groups.push_back(std::move(grupo));
@@ -154,7 +156,8 @@ void informacoes(ReportLayout& layout, const ColumnTable& table, const QStringLi
     for (const QString& f : formulas) {
         layout.declareFormula(f);
         band.computed(esquerda(table), y, largura(table), table.form().lineMm, table.form().body, Align::Left,
-                      [f](const ReportContext& c) { return impresso(c, f); });
+                      [f](const ReportContext& c) { return impresso(c, f); })
+            .wrap();
         y += table.form().lineMm;
     }
     band.height = y;

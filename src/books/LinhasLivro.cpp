@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/report/TextLines.h"
 #include "platform/values/Str.h"
 #include "platform/values/TextCompare.h"
 #include "platform/values/Vb.h"
@@ -25,14 +26,17 @@ struct Observacoes {
     std::vector<QString> pecas;
 };
 
-// The remark: its first 12 characters as a piece, and what follows them, up to 12 characters, as the
-// next (never the last 12, which would print some characters twice). The second piece makes a line of
-// its own when the document has none there, so that a remark is always printed whole.
+// The remark in pieces of at most 12 characters, broken between words, so that a word is printed
+// whole on its line; every piece makes a line of its own when the document has none there, so that a
+// remark is always printed whole.
 void AcrescentaObservacao(Observacoes& obs, const QString& observ) {
     if (Trim(observ).isEmpty()) return;
-    obs.pecas.push_back(observ.left(12));
-    const QString resto = observ.mid(12, 12);
-    if (!Trim(resto).isEmpty()) obs.pecas.push_back(resto);
+    // A remark that fits one piece prints as typed, its blanks included.
+    if (observ.size() <= 12) {
+        obs.pecas.push_back(observ);
+        return;
+    }
+    for (const QString& peca : platform::report::breakLines(observ, 12)) obs.pecas.push_back(peca);
 }
 
 // The document's lines: the value lines, then as many observation-only lines as the pieces need,

@@ -48,11 +48,12 @@ struct DocumentoExpandido {
 
 // The entries book: each slot gives up to three lines (taxed base with its rate and ICMS, exempt,
 // other; only amounts above 0), then observation pieces (the IPI amount in one of two formats, the
-// ICMS at source, the remark's first 12 characters and the 12 after them), paired with the lines by
-// position.
+// ICMS at source, the remark in pieces of at most 12 characters broken between words), paired with the lines
+// by position.
 DocumentoExpandido ExpandeEntrada(const DocumentoIcms& doc);
 // The exits book: one line per slot with a base, exempt or other amount; the IPI as one more line of
-// an industry, or as two observations of any other company; then the remark in 12-character parts.
+// an industry, or as two observations of any other company; then the remark in pieces of at most 12
+// characters broken between words.
 DocumentoExpandido ExpandeSaida(const DocumentoIcms& doc, bool industria);
 
 // The header columns of a book row: the document's on its first row, blank forms on the others.

@@ -115,7 +115,8 @@ class LayoutIss : public ReportLayout {
             const QString texto = QString::fromUtf8(rotulo);
             declareFormula(nome);
             band.computed(form.leftMm, band.height, largura, form.lineMm, form.body, Align::Left,
-                          [nome, texto](const ReportContext& c) { return texto + impresso(c, nome); });
+                          [nome, texto](const ReportContext& c) { return texto + impresso(c, nome); })
+                .wrap();
             band.height += form.lineMm;
         }
         band.height += 1;

@@ -175,9 +175,12 @@ class LayoutApuracao : public ReportLayout {
         s.printWhen = {};
         s.header.text(form.leftMm, 2, 150, form.lineMm, titulo, form.head);
         s.header.height = 2 + form.lineMm;
-        s.noRows.computed(
-            form.leftMm, 1, 150, form.lineMm, form.head, Align::Left,
-            [vazio](const ReportContext& c) { return c.formula(vazio) == u"1" ? SemMovimento : QString(); });
+        s.noRows
+            .computed(form.leftMm, 1, 150, form.lineMm, form.head, Align::Left,
+                      [vazio](const ReportContext& c) {
+                          return c.formula(vazio) == u"1" ? SemMovimento : QString();
+                      })
+            .widest(SemMovimento);
         s.noRows.height = 1 + form.lineMm + 1;
         return s;
     }

@@ -20,6 +20,9 @@ constexpr double AlturaLinha = 6;
 constexpr double AlturaTexto = 5;
 
 const FontSpec Rotulo = FontSpec::sans(9, true);
+// A value keeps this much room before the next pair's caption; a longer one wraps in its room and
+// moves the lines below it down.
+constexpr double Folga = 2;
 const FontSpec Corpo = FontSpec::sans(9);
 
 QString textoDe(const ReportContext& c, const char* campo) {
@@ -54,14 +57,15 @@ class Folha {
     // A pair whose value is the field as handed over.
     Folha& campo(const char* rotulo, const char* campo, double largura) {
         const double w = rotuloEm(rotulo);
-        band_.field(x_ + w, y_, largura - w, AlturaTexto, QString::fromLatin1(campo), Corpo);
+        band_.field(x_ + w, y_, largura - w - Folga, AlturaTexto, QString::fromLatin1(campo), Corpo).wrap();
         x_ += largura;
         return *this;
     }
     // A pair whose value the layout computes from the row.
     Folha& calculado(const char* rotulo, double largura, std::function<QString(const ReportContext&)> valor) {
         const double w = rotuloEm(rotulo);
-        band_.computed(x_ + w, y_, largura - w, AlturaTexto, Corpo, Align::Left, std::move(valor));
+        band_.computed(x_ + w, y_, largura - w - Folga, AlturaTexto, Corpo, Align::Left, std::move(valor))
+            .wrap();
         x_ += largura;
         return *this;
     }

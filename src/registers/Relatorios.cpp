@@ -1,6 +1,7 @@
 #include "registers/Relatorios.h"
 
 #include "platform/report/LayoutRegistry.h"
+#include "platform/report/Widest.h"
 #include "platform/values/Vb.h"
 
 namespace registers {
@@ -14,15 +15,17 @@ constexpr double Direita = 200;
 
 void cabecalhoComTitulo(ReportLayout& layout, const QString& formula) {
     layout.pageHeader.height = 12;
-    layout.pageHeader.formula(Esquerda, 2, Direita - Esquerda, 7, formula, FontSpec::sans(12, true),
-                              Align::Center);
+    layout.pageHeader
+        .formula(Esquerda, 2, Direita - Esquerda, 7, formula, FontSpec::sans(12, true), Align::Center)
+        .wrap();
 }
 
 void rodapeComPagina(ReportLayout& layout) {
     layout.pageFooter.height = 8;
     layout.pageFooter.line(Esquerda, 1, Direita, 1)
         .pageNumber(Esquerda, 2, Direita - Esquerda, 5, FontSpec::sans(8), Align::Right,
-                    QStringLiteral("Página "));
+                    QStringLiteral("Página "))
+        .widest(widest::page(QStringLiteral("Página ")));
 }
 
 }  // namespace
@@ -38,7 +41,9 @@ RelatorioForCliGeral::RelatorioForCliGeral() {
         .line(Esquerda, 7, Direita, 7);
     detail.height = 5;
     detail.field(Esquerda, 0, 42, 5, QStringLiteral("cgc"), corpo)
-        .field(55, 0, Direita - 55, 5, QStringLiteral("nome"), corpo);
+        .widest(widest::Cnpj)
+        .field(55, 0, Direita - 55, 5, QStringLiteral("nome"), corpo)
+        .wrap();
     rodapeComPagina(*this);
 }
 
@@ -79,6 +84,7 @@ RelatorioCodFisc::RelatorioCodFisc() {
         detail
             .computed(xCodigo(nivel), 0, LarguraCodigo, 4, fonteDoNivel(nivel), Align::Left,
                       doNivel("codfiscal"))
+            .widest(QStringLiteral("9.99.9"))
             .computed(xDescricao(nivel), 0, Direita - xDescricao(nivel), 4, fonteDoNivel(nivel), Align::Left,
                       doNivel("descri"))
             .wrap(MaximoLinhas);

@@ -37,7 +37,8 @@ double tabelaDireitos(Band& band, double y, const QString& titulo, int primeiro,
                   QString::fromUtf8(usuarios::TitulosDireitos[i]), corpo)
             .box(ColunaCaixa, y, LarguraCaixa, LarguraCaixa)
             .field(ColunaCaixa, y, LarguraCaixa, LarguraCaixa, QString::fromLatin1(CamposDireitos[i]),
-                   negrito, Align::Center, QString::fromLatin1(RelatorioUsuario::Marca) + QLatin1Char(';'));
+                   negrito, Align::Center, QString::fromLatin1(RelatorioUsuario::Marca) + QLatin1Char(';'))
+            .widest(QString::fromLatin1(RelatorioUsuario::Marca));
         y += AlturaLinha;
     }
     return y + 4;
@@ -59,7 +60,8 @@ RelatorioUsuario::RelatorioUsuario() {
         {"Código:", "codigo"}, {"Nome:", "nome"}, {"Data da Senha:", "data"}};
     for (const auto& [rotulo, campo] : dados) {
         detail.text(Esquerda, y, ColunaValor - Esquerda, 6, QString::fromUtf8(rotulo), titulo)
-            .field(ColunaValor, y, Direita - ColunaValor, 6, QString::fromLatin1(campo), corpo);
+            .field(ColunaValor, y, Direita - ColunaValor, 6, QString::fromLatin1(campo), corpo)
+            .wrap();
         y += AlturaLinha;
     }
     y += 6;

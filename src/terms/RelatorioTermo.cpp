@@ -92,31 +92,38 @@ RelatorioTermo::RelatorioTermo() {
     const FontSpec titulo = FontSpec::sans(14, true);
     const FontSpec texto = FontSpec::sans(11);
     Band& d = detail;
-    d.formula(Esquerda, 20, Largura, 8, QStringLiteral("Titu"), titulo, Align::Center);
-    d.formula(Esquerda, 30, Largura, 8, QStringLiteral("Titu1"), titulo, Align::Center);
-    d.computed(Esquerda, 48, Largura / 2, Linha, texto, Align::Left, Modelo);
-    d.formula(Esquerda + Largura / 2, 48, Largura / 2, Linha, QStringLiteral("Titu3"), texto, Align::Right);
+    // Every value wraps in its room rather than reach its neighbour; what stands below moves down.
+    d.formula(Esquerda, 20, Largura, 8, QStringLiteral("Titu"), titulo, Align::Center).wrap();
+    d.formula(Esquerda, 30, Largura, 8, QStringLiteral("Titu1"), titulo, Align::Center).wrap();
+    constexpr double Meio = Largura / 2 - 2;
+    d.computed(Esquerda, 48, Meio, Linha, texto, Align::Left, Modelo).wrap();
+    d.formula(Esquerda + Largura - Meio, 48, Meio, Linha, QStringLiteral("Titu3"), texto, Align::Right)
+        .wrap();
     d.computed(Esquerda, 66, Largura, Linha, texto, Align::Left, Corpo).wrap(LinhasCorpo);
     constexpr int LinhasDaEmpresa = 6;
     for (int i = 0; i < LinhasDaEmpresa; ++i)
         d.computed(Esquerda, 110 + i * Linha, Largura, Linha, texto, Align::Left,
-                   [i](const ReportContext& c) { return LinhasEmpresa(c).value(i); });
+                   [i](const ReportContext& c) { return LinhasEmpresa(c).value(i); })
+            .wrap();
     d.computed(Esquerda, 170, Largura, Linha, texto, Align::Right, [](const ReportContext& c) {
-        return Formula(c, "Cid") + QStringLiteral(", ") + Formula(c, "Dat");
-    });
+         return Formula(c, "Cid") + QStringLiteral(", ") + Formula(c, "Dat");
+     }).wrap();
     constexpr double Assinatura = 215;
     constexpr double Coluna = 75;
     const double direita = Esquerda + Largura - Coluna;
     d.line(Esquerda, Assinatura, Esquerda + Coluna, Assinatura);
     d.line(direita, Assinatura, direita + Coluna, Assinatura);
-    d.field(Esquerda, Assinatura + 2, Coluna, Linha, QStringLiteral("Resp"), texto, Align::Center);
+    d.field(Esquerda, Assinatura + 2, Coluna, Linha, QStringLiteral("Resp"), texto, Align::Center).wrap();
     d.computed(Esquerda, Assinatura + 2 + Linha, Coluna, Linha, texto, Align::Center,
-               [](const ReportContext& c) { return QStringLiteral("C.P.F.: ") + Campo(c, "Cpf"); });
+               [](const ReportContext& c) { return QStringLiteral("C.P.F.: ") + Campo(c, "Cpf"); })
+        .wrap();
     d.computed(Esquerda, Assinatura + 2 + 2 * Linha, Coluna, Linha, texto, Align::Center,
-               [](const ReportContext& c) { return QStringLiteral("R.G.: ") + Campo(c, "Rg"); });
-    d.field(direita, Assinatura + 2, Coluna, Linha, QStringLiteral("Cont"), texto, Align::Center);
+               [](const ReportContext& c) { return QStringLiteral("R.G.: ") + Campo(c, "Rg"); })
+        .wrap();
+    d.field(direita, Assinatura + 2, Coluna, Linha, QStringLiteral("Cont"), texto, Align::Center).wrap();
     d.computed(direita, Assinatura + 2 + Linha, Coluna, Linha, texto, Align::Center,
-               [](const ReportContext& c) { return QStringLiteral("C.R.C.: ") + Campo(c, "Crc"); });
+               [](const ReportContext& c) { return QStringLiteral("C.R.C.: ") + Campo(c, "Crc"); })
+        .wrap();
     d.height = Assinatura + 2 + 3 * Linha;
 }
 

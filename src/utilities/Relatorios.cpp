@@ -5,6 +5,7 @@
 
 #include "platform/report/ColumnTable.h"
 #include "platform/report/LayoutRegistry.h"
+#include "platform/report/Widest.h"
 #include "platform/values/Vb.h"
 
 namespace utilities {
@@ -38,7 +39,7 @@ Column Listada(const char* titulo, const char* campo, double largura, Align alin
         .aligned(alinhamento);
 }
 
-Column Codigo() { return Listada("Código", "Codigo", 15, Align::Right); }
+Column Codigo() { return Listada("Código", "Codigo", 15, Align::Right).widest(widest::digits(6)); }
 
 std::vector<Column> colunasDe(int modelo) {
     switch (modelo) {
@@ -50,12 +51,13 @@ std::vector<Column> colunasDe(int modelo) {
                     Listada("CCM", "Ccm", 28),
                     Listada("UF", "Uf", 12)};
         case 2:
-            return {Codigo(), Listada("Nome", "Nome", 70),
-                    // The working period reaches the row as the first day of its month.
-                    Listada("Mês Base", "mes_base_fiscal", 18).computedBy([](const ReportContext& c) {
-                        return textoDe(c, "mes_base_fiscal").mid(3);
-                    }),
-                    Listada("Observações", "observacao", 87).wrapped()};
+            return {
+                Codigo(), Listada("Nome", "Nome", 70),
+                // The working period reaches the row as the first day of its month.
+                Listada("Mês Base", "mes_base_fiscal", 18)
+                    .widest(QStringLiteral("12/2099"))
+                    .computedBy([](const ReportContext& c) { return textoDe(c, "mes_base_fiscal").mid(3); }),
+                Listada("Observações", "observacao", 87).wrapped()};
         case 3:
             return {Codigo(),
                     Listada("Nome", "Nome", 60),
@@ -91,8 +93,10 @@ EtiquetaPadrao::EtiquetaPadrao() {
     for (int i = 0; i < 4; ++i) {
         const QString nome = QStringLiteral("L") + QString::number(i);
         declareFormula(nome);
-        detail.formula(EsquerdaEtiqueta + RecuoLinha, TopoLinha + AlturaLinhaEtiqueta * i,
-                       LarguraEtiqueta - 2 * RecuoLinha, AlturaLinhaEtiqueta, nome, FontSpec::mono(10));
+        detail
+            .formula(EsquerdaEtiqueta + RecuoLinha, TopoLinha + AlturaLinhaEtiqueta * i,
+                     LarguraEtiqueta - 2 * RecuoLinha, AlturaLinhaEtiqueta, nome, FontSpec::mono(10))
+            .widest(widest::letters(LetrasLinhaEtiqueta));
     }
 }
 
@@ -109,9 +113,12 @@ ListagemResumida::ListagemResumida(int modelo) {
     const FontSpec corpo = FontSpec::sans(8);
     pageHeader.height = 26;
     pageHeader.formula(Esquerda, 0, largura / 2, 5, QStringLiteral("gClient"), FontSpec::sans(9))
+        .wrap()
         .pageNumber(Esquerda + largura / 2, 0, largura / 2, 5, FontSpec::sans(9), Align::Right,
                     QStringLiteral("Página "))
+        .widest(widest::page(QStringLiteral("Página ")))
         .formula(Esquerda, 7, largura, 7, QStringLiteral("Titu"), FontSpec::sans(12, true), Align::Center)
+        .wrap()
         .line(Esquerda, 16, direita, 16)
         .line(Esquerda, 23, direita, 23);
     detail.height = AlturaDetalhe;
@@ -129,7 +136,12 @@ ListagemResumida::ListagemResumida(int modelo) {
             detail.computed(x, 0.5, w, 4, corpo, c.align, c.compute);
         else
             detail.field(x, 0.5, w, 4, c.field, corpo, c.align);
-        if (c.wraps) detail.wrap(LinhasObservacao);
+        // A value without a widest value of its own is a free text: it wraps rather than reach its
+        // neighbour.
+        if (!c.widestText.isEmpty())
+            detail.widest(c.widestText);
+        else
+            detail.wrap(c.wraps ? LinhasObservacao : 0);
     }
 }
 

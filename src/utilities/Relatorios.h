@@ -10,6 +10,8 @@ namespace utilities {
 class EtiquetaPadrao : public platform::report::ReportLayout {
   public:
     static constexpr int EtiquetasPorFolha = 20;
+    // The characters a line of the label window holds.
+    static constexpr int LetrasLinhaEtiqueta = 32;
     EtiquetaPadrao();
 };
 

@@ -1,5 +1,7 @@
 #include "platform/report/BookHeading.h"
 
+#include "platform/report/Widest.h"
+
 namespace platform::report {
 
 double addBookHeading(ReportLayout& layout, const BookHeading& h, double left, double right) {
@@ -21,7 +23,8 @@ double addBookHeading(ReportLayout& layout, const BookHeading& h, double left, d
     const double pageWidth = 30;
     band.text(left + pageWidth, top, width - 2 * pageWidth, line + 1, h.title, titleFont, Align::Center);
     band.pageNumber(right - pageWidth, top, pageWidth, line + 1, body, Align::Right,
-                    QStringLiteral("Folha: "));
+                    QStringLiteral("Folha: "))
+        .widest(widest::page(QStringLiteral("Folha: ")));
     double y = top + line + 1;
     const auto item = [&](double x, double w, Align align, const QString& label, const QString& formula,
                           const QString& widest) {

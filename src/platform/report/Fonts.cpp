@@ -11,6 +11,7 @@
 #include <deque>
 #include <vector>
 
+#include "platform/report/TextLines.h"
 #include "platform/values/RuntimeError.h"
 
 namespace platform::report {
@@ -137,27 +138,7 @@ QString ReportFonts::fit(const QString& text, const FontSpec& fontSpec, double w
 }
 
 QStringList ReportFonts::wrap(const QString& text, const FontSpec& fontSpec, double widthMm) const {
-    QStringList lines;
-    for (const QString& paragraph : text.split(u'\n')) {
-        QString line;
-        for (const QString& word : paragraph.split(u' ', Qt::SkipEmptyParts)) {
-            const QString tried = line.isEmpty() ? word : line + u' ' + word;
-            if (this->widthMm(tried, fontSpec) <= widthMm) {
-                line = tried;
-                continue;
-            }
-            if (!line.isEmpty()) lines << line;
-            line = word;
-            while (this->widthMm(line, fontSpec) > widthMm) {
-                const QString fits = fit(line, fontSpec, widthMm);
-                if (fits.isEmpty()) break;
-                lines << fits;
-                line = line.mid(fits.size());
-            }
-        }
-        if (!line.isEmpty()) lines << line;
-    }
-    return lines;
+    return breakLines(text, [&](const QString& line) { return this->widthMm(line, fontSpec) <= widthMm; });
 }
 
 ReportFonts& reportFonts() {

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <algorithm>
+#include <cmath>
 
 #include "platform/report/Fonts.h"
 #include "platform/report/Render.h"
@@ -454,51 +455,86 @@ class Builder : public ReportContext {
         return lines;
     }
 
+    // How far each element of `band` moves down: a text that wraps onto more lines than its band has
+    // room for pushes down what stands below it, as far as its last line reaches. The last entry is the
+    // band's height.
+    std::vector<double> shiftsOf(const Band& band, const std::vector<int>& fields,
+                                 std::vector<QStringList>& wrapped) {
+        constexpr double Tolerance = 1e-6;
+        const std::size_t n = band.elements.size();
+        wrapped.assign(n, {});
+        std::vector<std::size_t> wraps;
+        for (std::size_t i = 0; i < n; ++i)
+            if (band.elements[i].wrap) {
+                wrapped[i] = linesOf(band.elements[i], textOf(band.elements[i], fields[i]));
+                wraps.push_back(i);
+            }
+        std::vector<std::size_t> order(n);
+        for (std::size_t i = 0; i < n; ++i) order[i] = i;
+        std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+            return band.elements[a].y < band.elements[b].y;
+        });
+        std::vector<double> shifts(n + 1, 0.0);
+        double height = band.height;
+        double most = 0;
+        for (const std::size_t i : order) {
+            const Element& f = band.elements[i];
+            for (const std::size_t w : wraps) {
+                const Element& e = band.elements[w];
+                if (e.y + e.height > f.y + Tolerance) continue;
+                const double reach =
+                    e.y + shifts[w] +
+                    static_cast<double>(std::max<qsizetype>(wrapped[w].size(), 1)) * e.height;
+                shifts[i] = std::max(shifts[i], reach - f.y);
+            }
+            most = std::max(most, shifts[i]);
+            if (f.wrap)
+                height = std::max(
+                    height, f.y + shifts[i] +
+                                static_cast<double>(std::max<qsizetype>(wrapped[i].size(), 1)) * f.height);
+        }
+        shifts[n] = std::max(height, band.height + most);
+        return shifts;
+    }
+
     // The band's height with its wrapped texts.
     double heightOf(const Band& band) {
-        double height = band.height;
-        for (std::size_t i = 0; i < band.elements.size(); ++i) {
-            const Element& e = band.elements[i];
-            if (!e.wrap) continue;
-            const auto lines = linesOf(e, textOf(e, fieldsOf(band)[i])).size();
-            height = std::max(height, e.y + static_cast<double>(std::max<qsizetype>(lines, 1)) * e.height);
-        }
-        return height;
+        std::vector<QStringList> wrapped;
+        const std::vector<double> shifts = shiftsOf(band, fieldsOf(band), wrapped);
+        return shifts.back();
     }
 
     void place(const Band& band, bool checkPrintWhen = true) {
         if (checkPrintWhen && band.printWhen && !band.printWhen(*this)) return;
         Page& page = doc_.pages.back();
         const std::vector<int>& fields = fieldsOf(band);
-        double height = band.height;
+        std::vector<QStringList> wrapped;
+        const std::vector<double> shifts = shiftsOf(band, fields, wrapped);
         for (std::size_t i = 0; i < band.elements.size(); ++i) {
             const Element& e = band.elements[i];
+            const double top = y_ + e.y + shifts[i];
             switch (e.kind) {
                 case Element::Kind::Line:
-                    page.lines.push_back(
-                        {dx_ + e.x, y_ + e.y, dx_ + e.x + e.width, y_ + e.y + e.height, e.penMm});
+                    page.lines.push_back({dx_ + e.x, top, dx_ + e.x + e.width, top + e.height, e.penMm});
                     continue;
                 case Element::Kind::Box:
-                    page.boxes.push_back({dx_ + e.x, y_ + e.y, e.width, e.height, e.penMm});
+                    page.boxes.push_back({dx_ + e.x, top, e.width, e.height, e.penMm});
                     continue;
                 default:
                     break;
             }
-            const QString text = textOf(e, fields[i]);
             if (e.wrap) {
-                const QStringList lines = linesOf(e, text);
-                double y = y_ + e.y;
-                for (const QString& line : lines) {
+                double y = top;
+                for (const QString& line : wrapped[i]) {
                     placeText(page, e, y, line);
                     y += e.height;
                 }
-                height = std::max(height,
-                                  e.y + static_cast<double>(std::max<qsizetype>(lines.size(), 1)) * e.height);
                 continue;
             }
-            if (!text.isEmpty()) placeText(page, e, y_ + e.y, text);
+            const QString text = textOf(e, fields[i]);
+            if (!text.isEmpty()) placeText(page, e, top, text);
         }
-        y_ += height;
+        y_ += shifts.back();
     }
 
     void placeText(Page& page, const Element& e, double y, const QString& text) {
@@ -664,9 +700,18 @@ std::optional<Ink> inkOf(const Element& e, const ReportFonts& fonts) {
 void crowdedTextsOf(const Band& band, const QString& name, double gapMm, const ReportFonts& fonts,
                     QStringList& crowded) {
     std::vector<std::pair<const Element*, Ink>> inks;
-    for (const Element& e : band.elements)
-        if (e.kind != Element::Kind::Line && e.kind != Element::Kind::Box && e.width > 0)
-            if (const auto ink = inkOf(e, fonts)) inks.emplace_back(&e, *ink);
+    for (const Element& e : band.elements) {
+        if (e.kind == Element::Kind::Line || e.kind == Element::Kind::Box || e.width <= 0) continue;
+        if (const auto ink = inkOf(e, fonts)) {
+            inks.emplace_back(&e, *ink);
+        } else if (e.kind != Element::Kind::Text) {
+            // A value of unknown reach could touch any neighbour: none is let through unchecked.
+            crowded << QStringLiteral("%1: the value at %2 mm (\"%3\") declares no widest value")
+                           .arg(name)
+                           .arg(e.x, 0, 'f', 1)
+                           .arg(e.text);
+        }
+    }
     std::sort(inks.begin(), inks.end(),
               [](const auto& a, const auto& b) { return a.second.left < b.second.left; });
     constexpr double Tolerance = 1e-6;

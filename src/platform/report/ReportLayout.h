@@ -31,7 +31,8 @@ struct Element {
     // A field that prints nothing when its value is zero or null (a book's continuation lines).
     bool blankWhenZero = false;
     // A text that wraps: one line of `height` per line its width needs, at most `maxLines` (0: no
-    // limit; the last line then takes the rest, cut at the edge); its band grows to hold them.
+    // limit; the last line then takes the rest, cut at the edge); its band grows to hold them, and
+    // what stands below it in the band moves down where the lines reach it.
     bool wrap = false;
     int maxLines = 0;
     // The widest text a field, formula or computed element can print (the largest amount, the longest
@@ -197,9 +198,10 @@ QStringList cutTexts(const ReportLayout& layout);
 inline constexpr double VisibleGapMm = 1.3;
 
 // Two neighbouring texts of one line of `layout` whose widest values (a literal text is its own, a
-// wrapped text may fill its box; a value that declares none is not counted) come closer than
-// VisibleGapMm, one line each naming them and their distance; texts whose boxes overlap are not
-// neighbours. Empty when every neighbour keeps the gap.
+// wrapped text may fill its box) come closer than VisibleGapMm, one line each naming them and their
+// distance; texts whose boxes overlap are not neighbours. A value (field, formula, text object,
+// computed, page number) that neither wraps nor declares its widest value is named too, so that no
+// layout escapes the check. Empty when every neighbour keeps the gap.
 // Needs the report fonts.
 QStringList crowdedTexts(const ReportLayout& layout);
 
