@@ -214,11 +214,14 @@ void frmEmpresas::cmdPesquisar_Click() {
                            [this] { return EscolheEmpresa(this); });
 }
 
-// A stored number the clerk did not edit is not checked again.
+// A stored number the clerk did not edit is not checked again. Wrong check digits are told and keep
+// the focus; a number of another length is sent back without a word by Tab or Enter, and let go by a
+// click, the save refusing it.
 void frmEmpresas::mskCgc_LostFocus() {
     if (shell::CampoIntacto(mskCgc)) return;
     const QString digitos = Trim(mskCgc->ClipText());
     if (!digitos.isEmpty() && !Geral::ValidaCGC(digitos)) {
+        if (digitos.size() != 14 && platform::ui::leavingByChoice()) return;
         setFocusTo(mskCgc);
         Geral::SelecionaTexto();
     }
@@ -296,6 +299,13 @@ void frmEmpresas::TestaRegras() {
     // A date the focus never left (set by a lookup, or reached by a shortcut) is checked here too.
     for (X::TDBDate* d : {tdbcadastro, tdbfundacao})
         if (!d->TextoValido()) shell::AdicionaErro(shell::ErroFatal, QStringLiteral("Data inválida !"));
+    endereco_->TestaCep();
+    // A number the clerk typed that a click left unchecked.
+    if (const QString cgc = Trim(mskCgc->ClipText());
+        !shell::CampoIntacto(mskCgc) && !cgc.isEmpty() && !Geral::CgcConfere(cgc))
+        shell::AdicionaErro(
+            shell::ErroFatal,
+            QStringLiteral("C.N.P.J. Inválido, digite os 14 dígitos corretamente ou deixe o campo vazio !"));
     // A stored value the clerk left as it was is checked as stored, not as its field shows it.
     Recordset atual;
     shell::AdicionaErros(

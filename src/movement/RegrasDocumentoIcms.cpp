@@ -3,6 +3,7 @@
 #include "movement/LancamentoIcms.h"
 #include "platform/controls/XArrayDB.h"
 #include "platform/values/Vb.h"
+#include "registers/ChaveCgc.h"
 #include "shell/ErrosLista.h"
 
 namespace movimento {
@@ -98,7 +99,11 @@ std::vector<ErroDocumento> RegrasGravacao(const DocumentoIcms& doc, const Destin
             fatal("Data de emissão posterior ao período");
     }
     if (CgcPreenchido(doc.cgc)) {
-        if (!cadastrado(doc.cgc)) fatal("O CNPJ/CPF utilizado no lançamento não foi cadastrado !");
+        // One not found that is no CNPJ or CPF at all says what the field needs.
+        if (!cadastrado(doc.cgc))
+            fatal(registers::ReescreveCgc(doc.cgc).tipo == registers::TipoChave::Invalida
+                      ? "CNPJ/CPF Inválido, digite os 14 dígitos do CNPJ ou os 11 do CPF !"
+                      : "O CNPJ/CPF utilizado no lançamento não foi cadastrado !");
     } else if (destino.entradas) {
         fatal("O campo CNPJ/CPF é de preenchimento obrigatório !");
     }

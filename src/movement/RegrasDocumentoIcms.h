@@ -69,10 +69,11 @@ struct ErroDocumento {
 // the IPI amount unless the launch type is "99"; the accounting value is 0; an amount is negative
 // (ColunaNegativa); no entry date; no issue
 // date in entries, or one after the period's last day (the books refuse both); a filled
-// CNPJ/CPF that `cadastrado` (asked only for a filled one, with the field's text) does not find, or an
-// empty one in entries; a CFOP that does not suit the direction (CodigoFiscalAdequado, the document's
-// state compared as typed with the company's); no first number; no CFOP digit. Empty when the document
-// may be written; it balances then to the cent, since every amount is a Currency.
+// CNPJ/CPF that `cadastrado` (asked only for a filled one, with the field's text) does not find (told
+// as invalid when its digits are neither 11 nor 14), or an empty one in entries; a CFOP that does not suit
+// the direction (CodigoFiscalAdequado, the document's state compared as typed with the company's); no first
+// number; no CFOP digit. Empty when the document may be written; it balances then to the cent, since every
+// amount is a Currency.
 std::vector<ErroDocumento> RegrasGravacao(const DocumentoIcms& doc, const DestinoDocumento& destino,
                                           const std::function<bool(const QString& cgc)>& cadastrado);
 

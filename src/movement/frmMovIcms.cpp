@@ -604,6 +604,9 @@ void frmMovIcms::txtCgc_LostFocus() {
     bool valida = false;
     if (chave.tipo == registers::TipoChave::Cpf) valida = Geral::ValidaCPF(chave.digitos);
     if (chave.tipo == registers::TipoChave::Cnpj) valida = Geral::ValidaCGC(chave.digitos);
+    // Wrong check digits are told and keep the focus; another count of digits is sent back without a
+    // word by Tab or Enter, and let go by a click, the save refusing it.
+    if (!valida && chave.tipo == registers::TipoChave::Invalida && platform::ui::leavingByChoice()) return;
     if (!valida) {
         platform::ui::setFocusTo(txtCgc);
         Geral::SelecionaTexto(txtCgc);

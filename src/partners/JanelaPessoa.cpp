@@ -44,6 +44,13 @@ class CadastroPessoa : public shell::JanelaCadastro {
     void TestaRegras() override {
         if (values::Trim(shell::TextoGravado(janela_.txtNome)).isEmpty())
             shell::AdicionaErro(shell::ErroFatal, janela_.textos_.nomeObrigatorio);
+        janela_.endereco_->TestaCep();
+        // A number the clerk typed that a click left unchecked.
+        const QString cpf = values::Trim(janela_.mskCpf->ClipText());
+        if (!shell::CampoIntacto(janela_.mskCpf) && !cpf.isEmpty() && !Geral::CpfConfere(cpf))
+            shell::AdicionaErro(
+                shell::ErroFatal,
+                QStringLiteral("CPF Inválido, digite os 11 dígitos corretamente ou deixe o campo vazio !"));
     }
 
     bool LocalizaRegistro(const QString& chave) override {
@@ -240,7 +247,7 @@ void JanelaPessoa::Liga(std::vector<shell::CampoCadastro> proprios) {
     regras.inclusao = [this] { return cadastro_->Inclusao(); };
     regras.aberto = [this] { return mskCpf->isEnabled(); };
     regras.aposCep = [this] { AposCep(); };
-    new registers::BlocoEndereco(*this, campos, std::move(regras));
+    endereco_ = new registers::BlocoEndereco(*this, campos, std::move(regras));
 
     ui::onKeyPress(txtCodigo, this, &JanelaPessoa::txtCodigo_KeyPress);
     ui::onLostFocus(txtCodigo, this, &JanelaPessoa::txtCodigo_LostFocus);
@@ -335,11 +342,14 @@ void JanelaPessoa::txtCodigo_LostFocus() {
 // A run-time error of the search ends with the focus in the code field.
 void JanelaPessoa::cmdPesqe_Click() { Empresas::PesquisaEmpresa(txtCodigo); }
 
-// A stored number the clerk did not edit is not checked again: it would block every save unseen.
+// A stored number the clerk did not edit is not checked again: it would block every save unseen. Wrong
+// check digits are told and keep the focus; a number of another length is sent back without a word by
+// Tab or Enter, and let go by a click, the save refusing it.
 void JanelaPessoa::mskCpf_LostFocus() {
     if (shell::CampoIntacto(mskCpf)) return;
     const QString digitos = values::Trim(mskCpf->ClipText());
     if (!digitos.isEmpty() && !Geral::ValidaCPF(digitos)) {
+        if (digitos.size() != 11 && ui::leavingByChoice()) return;
         ui::setFocusTo(mskCpf);
         Geral::SelecionaTexto(this);
     }

@@ -19,6 +19,10 @@ class SSTab;
 class TDBList;
 }  // namespace platform::controls
 
+namespace registers {
+class BlocoEndereco;
+}
+
 namespace partners {
 
 struct FamiliaPessoa;
@@ -127,6 +131,7 @@ class JanelaPessoa : public platform::ui::Form {
     const TextosPessoa textos_;
     QLineEdit* txtCodauto_;
     CadastroPessoa* cadastro_ = nullptr;
+    registers::BlocoEndereco* endereco_ = nullptr;
     // The automatic number of the chosen company (0: none).
     qint64 codempr_ = 0;
 };

@@ -11,6 +11,7 @@
 #include "platform/values/RuntimeError.h"
 #include "platform/values/Vb.h"
 #include "registers/frmPesqMun.h"
+#include "shell/ErrosLista.h"
 #include "shell/EstadoGeral.h"
 #include "shell/GeralConsultas.h"
 #include "shell/JanelaCadastroCampos.h"
@@ -47,13 +48,27 @@ void BlocoEndereco::PoeBrasil() {
     c_.cPais->setText(CodigoPaisBrasil);
 }
 
-// Eight digits make a postal code; "00000-000" is none.
-// A stored value the clerk did not edit is neither checked again nor rewritten as the focus passes.
+// Eight digits make a postal code; "00000-000" is none. A stored value the clerk did not edit is
+// neither checked again nor rewritten as the focus passes.
+bool BlocoEndereco::CepRecusado() const {
+    if (shell::CampoIntacto(c_.cep) || c_.cep->Text() == CepVazio) return false;
+    const QString digitos = c_.cep->ClipText().remove(QLatin1Char(' '));
+    return digitos.size() < 8 || c_.cep->Text() == QStringLiteral("00000-000");
+}
+
+void BlocoEndereco::TestaCep() const {
+    if (CepRecusado())
+        shell::AdicionaErro(
+            shell::ErroFatal,
+            QStringLiteral("CEP Inválido, digite os 8 dígitos corretamente ou deixe o campo vazio !"));
+}
+
+// Tab and Enter are sent back into a code that is not whole, without a word; a click goes where the
+// clerk pointed, and the save refuses the code by name.
 void BlocoEndereco::mskCep_LostFocus() {
     if (shell::CampoIntacto(c_.cep) || c_.cep->Text() == CepVazio) return;
-    const QString digitos = c_.cep->ClipText().remove(QLatin1Char(' '));
-    if (digitos.size() < 8 || c_.cep->Text() == QStringLiteral("00000-000")) {
-        FocaSelecionando(c_.cep);
+    if (CepRecusado()) {
+        if (!ui::leavingByChoice()) FocaSelecionando(c_.cep);
         return;
     }
     if (!c_.cMun) {

@@ -57,12 +57,18 @@ class BlocoEndereco : public QObject {
     // The postal code's empty mask, as a cleared window shows it.
     void LimpaCep();
 
+    // The save's rule for the postal code: one the clerk typed and that is not whole (eight digits, not
+    // "00000-000") is a fatal row of the error list, which says what the field needs. A click may leave
+    // the field with such a code; Tab and Enter never do.
+    void TestaCep() const;
+
     void cmdPesqMun_Click();
     void mskCep_LostFocus();
     void txtUf_LostFocus();
     void txtCMun_LostFocus();
 
   private:
+    bool CepRecusado() const;
     void FocaSelecionando(QWidget* campo);
     void PoeBrasil();
 

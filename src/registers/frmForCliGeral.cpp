@@ -75,6 +75,7 @@ class CadastroForCli : public shell::JanelaCadastro {
             shell::AdicionaErro(shell::ErroFatal, QStringLiteral("Código Já Cadastrado, Troque o Número !"));
         if (values::Trim(shell::TextoGravado(w_.txtNome)).isEmpty())
             shell::AdicionaErro(shell::ErroFatal, QStringLiteral("O campo nome é obrigatório !"));
+        w_.endereco_->TestaCep();
         if (!Inclusao() || !w_.chkIncForCli->isChecked()) return;
         if (w_.modoFornecedor_ && forcli::Existe(cn, forcli::Clientes, chave))
             shell::AdicionaErro(

@@ -208,7 +208,8 @@ void frmSintegra::driDrive_Change() {
         MudaPasta(unidade.root);
 }
 
-// Only a positive whole number is looked up: anything else is emptied without a word.
+// Only a positive whole number is looked up: anything else is emptied without a word, and Tab or Enter
+// bring the focus back; a click goes where it points, and Gerar asks for the code.
 void frmSintegra::txtCodigo_LostFocus() {
     if (platform::values::Trim(txtCodigo->text()).isEmpty()) return;
     if (const auto rs = Empresas::LeEmpresaDoCampo(*txtCodigo, cn, Empresas::BotaoLista::Pesquisar);
@@ -219,7 +220,7 @@ void frmSintegra::txtCodigo_LostFocus() {
         return;
     }
     txtCodigo->clear();
-    setFocusTo(txtCodigo);
+    if (!platform::ui::leavingByChoice()) setFocusTo(txtCodigo);
 }
 
 void frmSintegra::txtFone_KeyPress(int& KeyAscii) {

@@ -132,6 +132,10 @@ TEST(RegrasDocumentoIcmsTest, SaveRulesInTheirOrder) {
          mil,
          [](DocumentoIcms& d, DestinoDocumento&) { d.cgc = "11.111.111/0001-91"; },
          {Fatal + "|O CNPJ/CPF utilizado no lançamento não foi cadastrado !"}},
+        {"a CNPJ cut short",
+         mil,
+         [](DocumentoIcms& d, DestinoDocumento&) { d.cgc = "11.111.111/0"; },
+         {Fatal + "|CNPJ/CPF Inválido, digite os 14 dígitos do CNPJ ou os 11 do CPF !"}},
         {"5.102 in entries of another state",
          mil,
          [](DocumentoIcms& d, DestinoDocumento&) {

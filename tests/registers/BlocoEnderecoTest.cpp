@@ -11,6 +11,8 @@
 #include "platform/ui/Form.h"
 #include "platform/ui/MsgBox.h"
 #include "registers/BlocoEndereco.h"
+#include "shell/ErrosLista.h"
+#include "shell/EstadoGeral.h"
 #include "support/Drive.h"
 #include "support/MessageScript.h"
 
@@ -70,11 +72,18 @@ class BlocoEnderecoTest : public RegistrosFixture {
     QPointer<frmEnderecoTeste> w;
 };
 
-// Eight digits make a postal code: anything shorter, or all zeros, keeps the focus without a word.
+// Eight digits make a postal code: anything shorter, or all zeros, keeps the focus against Tab without
+// a word; a click goes where it points, and the save refuses the code by name.
 TEST_F(BlocoEnderecoTest, OnlyAFullPostalCodeOfANewRecordFillsTheMunicipality) {
     for (const char* incompleto : {"0100", "0100100", "00000000"}) {
         EXPECT_EQ(Cep(QString::fromLatin1(incompleto)), QStringLiteral("mskCep")) << incompleto;
         EXPECT_TRUE(w->txtCMun->text().isEmpty()) << incompleto;
+        clickInto(w->txtSeguinte);
+        EXPECT_EQ(focusedName(), QStringLiteral("txtSeguinte")) << incompleto;
+        shell::IniciaErros();
+        w->bloco->TestaCep();
+        EXPECT_EQ(Geral::ListaErros[1].Descricao,
+                  QStringLiteral("CEP Inválido, digite os 8 dígitos corretamente ou deixe o campo vazio !"));
     }
     w->inclusao = false;
     EXPECT_EQ(Cep(QStringLiteral("01001000")), QStringLiteral("txtCMun"));
