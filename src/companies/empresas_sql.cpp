@@ -46,10 +46,6 @@ void InsereEmpresa(Connection& db, const DadosEmpresa& empresa) {
     db.Execute(colunas.insertSql(Tabela), colunas.values());
 }
 
-long long AtualizaEmpresa(Connection& db, const DadosEmpresa& empresa) {
-    return colunasComuns(empresa).update(db, Tabela, ColumnList().add(u"codigo"_s, empresa.codigo));
-}
-
 void ExcluiEmpresa(Connection& db, qint64 codigo, qint64 codauto) {
     Transaction t(db);
     db.Execute(QStringLiteral("DELETE FROM Enquadramento WHERE codempr = ?"), {codigo});

@@ -38,10 +38,6 @@ Recordset LeEmpresa(Connection& db, qint64 codigo);
 // Inserts a new company; its working period starts null.
 void InsereEmpresa(Connection& db, const DadosEmpresa& empresa);
 
-// Rewrites the company of number `empresa.codigo`, every column but its number and its working period
-// (which the movement windows keep). Returns the rows changed: 0 when the company is gone.
-long long AtualizaEmpresa(Connection& db, const DadosEmpresa& empresa);
-
 // Deletes a company with its tax-regime rows (kept by company number), its third parties, partners
 // and contract changes (kept by automatic number), all or nothing.
 void ExcluiEmpresa(Connection& db, qint64 codigo, qint64 codauto);

@@ -63,9 +63,6 @@ class Mapa {
     }
 };
 
-// A stored empty text is no date: other tools store no date so.
-bool DataVazia(const platform::db::Field& campo) { return campo.isNull() || campo.toString().isEmpty(); }
-
 [[noreturn]] void TabelaInvalida(const QString& nome) {
     throw platform::values::RuntimeError(platform::values::ErrorNumber::InvalidArgument,
                                          QStringLiteral("Tabela de movimento inválida: ") + nome);
@@ -248,7 +245,7 @@ D LeDocumentoDaLinha(const Recordset& rs) {
                 d.*(c->numero) = campo.toLongLong();
                 break;
             case TipoMes::Data:
-                d.*(c->data) = DataVazia(campo) ? QDate() : campo.toDate();
+                d.*(c->data) = campo.toDate();
                 break;
             case TipoMes::Dinheiro:
                 c->Dinheiro(d) = campo.toCurrency();
@@ -273,16 +270,6 @@ LeituraMes<D>::LeituraMes(platform::db::Connection& banco, const QString& tabela
     rs_ = banco.OpenRecordset(QStringLiteral("SELECT ") + lista + QStringLiteral(" FROM ") +
                                   TabelaDoMovimento(tabela) + u' ' + resto,
                               params);
-}
-
-template <typename D>
-QDate LeituraMes<D>::Data(Recordset::RowValues& v, int coluna) const {
-    try {
-        return v.date();
-    } catch (const platform::values::RuntimeError&) {
-        if (DataVazia(rs_.Fields(coluna))) return QDate();
-        throw;
-    }
 }
 
 #define MOVIMENTO_MAPA(D)                                                 \

@@ -214,7 +214,6 @@ class LeituraMes {
     // A value that cannot be read as its column's kind throws as the recordset does.
     void Le(Documento& d, const Documento& anterior) const {
         platform::db::Recordset::RowValues v(rs_);
-        int coluna = 0;
         for (const ColunaMes<Documento>* c : projecao_) {
             switch (c->tipo) {
                 case TipoMes::Texto:
@@ -224,19 +223,16 @@ class LeituraMes {
                     c->Dinheiro(d) = v.currency();
                     break;
                 case TipoMes::Data:
-                    d.*(c->data) = Data(v, coluna);
+                    d.*(c->data) = v.date();
                     break;
                 case TipoMes::Numero:
                     d.*(c->numero) = v.text().toLongLong();
                     break;
             }
-            ++coluna;
         }
     }
 
   private:
-    QDate Data(platform::db::Recordset::RowValues& v, int coluna) const;
-
     Projecao<Documento> projecao_;
     platform::db::Recordset rs_;
 };

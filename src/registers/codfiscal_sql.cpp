@@ -9,11 +9,6 @@ namespace {
 const QString& tabela(Tabela t) { return DefinicaoDe(t).tabela; }
 }  // namespace
 
-Recordset Lista(Connection& cn, Tabela t) {
-    return cn.OpenRecordset(QStringLiteral("SELECT * FROM ") + tabela(t) +
-                            QStringLiteral(" ORDER BY codfiscal"));
-}
-
 Recordset Procura(Connection& cn, Tabela t, const QString& codigo) {
     return cn.OpenRecordset(
         QStringLiteral("SELECT * FROM ") + tabela(t) + QStringLiteral(" Where codfiscal = ?"), {codigo});
@@ -25,17 +20,6 @@ bool Existe(Connection& cn, Tabela t, const QString& codigo) {
                                  QStringLiteral(" Where codfiscal = ?"),
                              {codigo})
                 .Eof();
-}
-
-void Inclui(Connection& cn, Tabela t, const QString& codigo, const QString& descricao) {
-    cn.Execute(
-        QStringLiteral("INSERT INTO ") + tabela(t) + QStringLiteral("(codfiscal,Descri,Nivel) VALUES(?,?,?)"),
-        {codigo, descricao, Nivel(t, codigo)});
-}
-
-void Altera(Connection& cn, Tabela t, const QString& codigo, const QString& descricao) {
-    cn.Execute(QStringLiteral("Update ") + tabela(t) + QStringLiteral(" Set Descri = ? Where codfiscal = ?"),
-               {descricao, codigo});
 }
 
 void Exclui(Connection& cn, Tabela t, const QString& codigo) {

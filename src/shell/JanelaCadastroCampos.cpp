@@ -279,11 +279,6 @@ QString NomeValorGuardado(const QString& rotulo, const platform::db::Param& grav
     return rotulo + QStringLiteral(": ") + texto;
 }
 
-void GuardaTexto(QStringList& nomes, QWidget* campo, const QString& coluna, const QString& valor) {
-    if (const Param gravado(valor); GuardaValorCampo(campo, gravado))
-        nomes << NomeValorGuardado(coluna, gravado);
-}
-
 void AvisaValoresGuardados(const QStringList& nomes, const QString& registro) {
     if (nomes.isEmpty()) return;
     platform::ui::MsgBox(

@@ -63,9 +63,6 @@ bool CampoIntacto(const QWidget* campo);
 // ("922337203685477,5807"), a date "dd/mm/yyyy", a yes/no "Verdadeiro" or "Falso"; a long text is cut
 // and its length told.
 QString NomeValorGuardado(const QString& rotulo, const platform::db::Param& gravado);
-// Keeps the stored text `valor` of column `coluna` in `campo`, which shows it, where the field cannot
-// show it whole (GuardaValorCampo), and then adds its name (NomeValorGuardado) to `nomes`.
-void GuardaTexto(QStringList& nomes, QWidget* campo, const QString& coluna, const QString& valor);
 // Tells the clerk, under "Atenção", the values of the `registro` ("documento", "registro") just shown
 // that its fields cannot show as stored and that a save keeps unless typed over; nothing when none.
 void AvisaValoresGuardados(const QStringList& nomes, const QString& registro);

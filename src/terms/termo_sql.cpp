@@ -5,7 +5,6 @@
 
 namespace terms {
 
-using platform::db::ColumnList;
 using platform::db::Param;
 using platform::db::Transaction;
 
@@ -51,26 +50,12 @@ Param ValorColuna(Forma forma, const QString& texto, bool p1a) {
     return texto;
 }
 
-ColumnList ValoresTermo(const QStringList& textos, bool p1a) {
-    ColumnList valores;
-    const auto& colunas = ColunasTermo();
-    for (std::size_t i = 0; i < colunas.size(); ++i)
-        valores.add(colunas[i].nome, ValorColuna(colunas[i].forma, textos.value(int(i)), p1a));
-    return valores;
-}
-
 Recordset LeTermo(Connection& db, qint64 codcli) {
     return db.OpenRecordset(QStringLiteral("SELECT * FROM Termo WHERE codcli = ?"), {codcli});
 }
 
 void CriaTermo(Connection& db, qint64 codcli) {
     db.Execute(QStringLiteral("INSERT INTO Termo (codcli) VALUES (?)"), {codcli});
-}
-
-void GravaTermo(Connection& db, qint64 codcli, const ColumnList& valores) {
-    ColumnList chave;
-    chave.add(QStringLiteral("codcli"), codcli);
-    valores.update(db, QStringLiteral("Termo"), chave);
 }
 
 LinhaTermo LeLinhaTermo(const Recordset& termo) {

@@ -35,16 +35,10 @@ const std::vector<ColunaTermo>& ColunasTermo();
 // The value of a column of form `forma` from its field's text `texto`; `p1a` is the model chosen.
 platform::db::Param ValorColuna(Forma forma, const QString& texto, bool p1a);
 
-// Every column of the save with its value: `textos` holds one field text per column of ColunasTermo
-// (the texts of the two model columns are not read).
-platform::db::ColumnList ValoresTermo(const QStringList& textos, bool p1a);
-
 // The company's terms row (every column), or an empty recordset when it has none.
 Recordset LeTermo(Connection& db, qint64 codcli);
 // A new terms row holding only the company's key.
 void CriaTermo(Connection& db, qint64 codcli);
-// Rewrites the company's terms row whole.
-void GravaTermo(Connection& db, qint64 codcli, const platform::db::ColumnList& valores);
 
 // What the printed terms take of the terms row: the model, the order number of each book (entries,
 // exits, ICMS, IPI, ISS) and the date of each of the ten terms (null when the row holds none).

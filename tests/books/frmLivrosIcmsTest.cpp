@@ -23,7 +23,6 @@
 #include "platform/ui/MsgBox.h"
 #include "platform/values/Vb.h"
 #include "shell/EstadoGeral.h"
-#include "support/LinhasGravadas.h"
 #include "support/Money.h"
 #include "support/RegistryWindowFixture.h"
 
@@ -327,48 +326,6 @@ TEST_F(frmLivrosIcmsTest, OnlyAMicroCompanyKeepsItsBilling) {
     const auto rs = movimento.OpenRecordset("SELECT Fat, M1Ini FROM Pos_Icms WHERE Mes_Base = 2");
     EXPECT_EQ(rs.Fields(0).toCurrency(), Currency());
     EXPECT_EQ(rs.Fields(1).toLongLong(), 0);
-}
-
-// What another tool stored stays unless the clerk types into its field, the company micro (its billing
-// shown, what cannot be shown named) or not (its billing kept out of sight).
-TEST_F(frmLivrosIcmsTest, TheAdditionalInformationKeepsWhatTheClerkDidNotType) {
-    movimento.Execute(
-        "UPDATE Pos_Icms SET Fat = 5000001, FatAcu = NULL, M1Ini = 1234567, M1Fim = 150, "
-        "D1Ini = 1, D1Fim = 20, Obsent1 = ?, Obsent2 = NULL WHERE Mes_Base = 2",
-        {QString(150, u'o')});
-    cadastro.Execute("INSERT INTO Enquadramento(codempr,denquadra,codtipo) VALUES(7,?,1)",
-                     {QDate(2011, 1, 1)});
-    Abre(7);
-    const QString obs = "Obsent1: " + QString(60, u'o') + "... (150 caracteres)";
-    const QString micro = "Fat: 500,0001\nM1Ini: 1234567\n" + obs;
-    const struct {
-        bool micro;
-        QString nomes;
-        const char *campo, *digitado, *mudadas;
-    } casos[] = {{false, obs, "", "", ""},
-                 {false, obs, "txtObssai1", "x", "Obssai1"},
-                 {true, micro, "", "", ""},
-                 {true, micro, "tdbFatAcu", "2000", "FatAcu"}};
-    for (const auto& c : casos) {
-        cadastro.Execute("UPDATE Enquadramento SET codtipo = ?", {c.micro ? 3 : 1});
-        const auto antes = LinhasGravadas(movimento, "Pos_Icms", "WHERE Mes_Base = 2");
-        script->expect(
-            "Este mês guarda o que a janela não pode mostrar como está gravado; o que não for "
-            "digitado será gravado como está:\n" +
-                c.nomes,
-            "Atenção", OK);
-        script->onDialog("frmInfoAdi", [&](QDialog& d) {
-            if (*c.campo) {
-                clickInto(control(&d, c.campo));
-                pressKey(Qt::Key_A, Qt::ControlModifier);
-                typeText(c.digitado);
-            }
-            click(&d, "cmdGravar");
-            d.close();
-        });
-        click(w->cmdInfoAdi);
-        EXPECT_EQ(Mudadas(antes, LinhasGravadas(movimento, "Pos_Icms", "WHERE Mes_Base = 2")), c.mudadas);
-    }
 }
 
 }  // namespace

@@ -100,25 +100,6 @@ TEST_F(EmpresasSql, InsertStoresEveryFieldAsTyped) {
     EXPECT_EQ(rs.Fields("cPais").toString(), "1058");
 }
 
-TEST_F(EmpresasSql, UpdateKeepsNumberAndPeriodAndTellsWhenTheCompanyIsGone) {
-    InsereEmpresa(db, completa(7));
-    db.Execute(QStringLiteral("UPDATE Empresas Set mes_base_fiscal = ? Where Codigo = 7"),
-               {QDate(2005, 4, 1)});
-    DadosEmpresa e = completa(7);
-    e.nome = QStringLiteral("uf");
-    e.data_cadastro = QDate();
-    e.perc_ipi = Currency::fromRaw(12345);
-    EXPECT_EQ(AtualizaEmpresa(db, e), 1);
-    Recordset rs = LeEmpresa(db, 7);
-    EXPECT_EQ(rs.Fields("nome").toString(), "uf");
-    EXPECT_TRUE(rs.Fields("data_cadastro").isNull());
-    EXPECT_EQ(rs.Fields("perc_ipi").toCurrency(), Currency::fromRaw(12345));
-    EXPECT_EQ(rs.Fields("mes_base_fiscal").toDate(), QDate(2005, 4, 1));
-
-    e.codigo = 8;
-    EXPECT_EQ(AtualizaEmpresa(db, e), 0);
-}
-
 class Dependentes : public EmpresasSql {
   protected:
     void SetUp() override {

@@ -3,7 +3,16 @@
 #include <QString>
 #include <vector>
 
+#include "platform/db/Connection.h"
 #include "support/RegistryWindowFixture.h"
+
+// One party of ForGeral or CliGeral, every column as text (a null column as "").
+struct Parceiro {
+    QString cgc, nome, ie, endereco, numero, complemento, bairro, cidade, uf, cep, CodMun, xPais, cPais;
+    friend bool operator==(const Parceiro&, const Parceiro&) = default;
+};
+void InsereParceiro(platform::db::Connection& db, const QString& tabela, const Parceiro& p);
+Parceiro LeParceiro(platform::db::Connection& db, const QString& tabela, const QString& cgc);
 
 // A window test of the general registers: a fresh installed program folder whose registry the module
 // state names, its own connection to check the rows, and the report layouts of the registers.

@@ -25,9 +25,8 @@ using platform::ui::Msg::Yes;
 namespace {
 
 // A party with the columns a test needs; the others empty.
-forcli::Parceiro Parte(const QString& cgc, const QString& nome, const QString& uf = {},
-                       const QString& ie = {}) {
-    forcli::Parceiro p;
+Parceiro Parte(const QString& cgc, const QString& nome, const QString& uf = {}, const QString& ie = {}) {
+    Parceiro p;
     p.cgc = cgc;
     p.nome = nome;
     p.uf = uf;
@@ -71,10 +70,7 @@ class ForCliGeralTest : public RegistrosFixture {
         Clica("cmdGravar");
     }
     QString Nome(const QString& tabela, const QString& cgc) { return Coluna(tabela, "cgc", cgc, "nome"); }
-    void InsereParceiro(const QString& tabela, const forcli::Parceiro& p) { forcli::Inclui(db, tabela, p); }
-    forcli::Parceiro Le(const QString& tabela, const QString& cgc) {
-        return forcli::LeParceiro(forcli::Procura(db, tabela, cgc));
-    }
+    Parceiro Le(const QString& tabela, const QString& cgc) { return LeParceiro(db, tabela, cgc); }
 
     frmForCliGeral* w = nullptr;
 };
@@ -152,20 +148,20 @@ TEST_F(ForCliGeralTest, ASupplierIsWrittenIntoTheSuppliersOnly) {
 // A name longer than its field, written by another tool, is named when shown and kept whole.
 TEST_F(ForCliGeralTest, ALoadedPartySavedUnchangedKeepsEveryColumn) {
     const QString longo = QStringLiteral("Comércio de Ferragens e Materiais Elétricos Ltda");
-    const forcli::Parceiro p{Cnpj,
-                             longo,
-                             QStringLiteral("110.042.490.114"),
-                             QStringLiteral("Rua A"),
-                             QStringLiteral("12"),
-                             QStringLiteral("fundos"),
-                             QStringLiteral("Centro"),
-                             QStringLiteral("São Paulo"),
-                             QStringLiteral("SP"),
-                             QStringLiteral("01001-000"),
-                             QStringLiteral("3550308"),
-                             QStringLiteral("Brasil"),
-                             QStringLiteral("1058")};
-    InsereParceiro(forcli::Fornecedores, p);
+    const Parceiro p{Cnpj,
+                     longo,
+                     QStringLiteral("110.042.490.114"),
+                     QStringLiteral("Rua A"),
+                     QStringLiteral("12"),
+                     QStringLiteral("fundos"),
+                     QStringLiteral("Centro"),
+                     QStringLiteral("São Paulo"),
+                     QStringLiteral("SP"),
+                     QStringLiteral("01001-000"),
+                     QStringLiteral("3550308"),
+                     QStringLiteral("Brasil"),
+                     QStringLiteral("1058")};
+    InsereParceiro(db, forcli::Fornecedores, p);
     script->expect(QStringLiteral("Este registro guarda o que a janela não pode mostrar como está gravado; o "
                                   "que não for digitado será gravado como está:\nnome: ") +
                        longo,
@@ -216,7 +212,7 @@ TEST_F(ForCliGeralTest, ADualRegistrationWritesBothTablesAndADeleteOnlyOne) {
 }
 
 TEST_F(ForCliGeralTest, ADualRegistrationOfAKnownClientIsRefusedAndWritesNothing) {
-    InsereParceiro(forcli::Clientes, Parte(Cnpj, QStringLiteral("Já cliente")));
+    InsereParceiro(db, forcli::Clientes, Parte(Cnpj, QStringLiteral("Já cliente")));
     script->expect(NaoCadastrado, Yes);
     Chave(Cnpj);
     typeText(QStringLiteral("Novo fornecedor"));
@@ -289,7 +285,7 @@ TEST_F(ForCliGeralTest, AHandedOverKeyIsLookedUpAtLoadAndBeginsARecordWithoutAsk
 }
 
 TEST_F(ForCliGeralTest, AHandedOverKeyAlreadyRegisteredLoadsAndUsesUpTheHandOver) {
-    InsereParceiro(forcli::Fornecedores, Parte(Cnpj, QStringLiteral("Emitente")));
+    InsereParceiro(db, forcli::Fornecedores, Parte(Cnpj, QStringLiteral("Emitente")));
     Clica("cmdSair");
     Geral::InclusaoAtiva = true;
     Geral::InclusaoCgc = Cnpj;
@@ -405,19 +401,20 @@ TEST_F(ForCliGeralTest, AForeignPartyKeepsItsCountry) {
 }
 
 TEST_F(ForCliGeralTest, TheMunicipalityButtonConfirmsAMatchingCode) {
-    InsereParceiro(forcli::Fornecedores, {Cnpj,
-                                          QStringLiteral("Paulista"),
-                                          {},
-                                          {},
-                                          {},
-                                          {},
-                                          {},
-                                          QStringLiteral("São Paulo"),
-                                          QStringLiteral("SP"),
-                                          QStringLiteral("_____-___"),
-                                          QStringLiteral("3550308"),
-                                          QStringLiteral("Brasil"),
-                                          QStringLiteral("1058")});
+    InsereParceiro(db, forcli::Fornecedores,
+                   {Cnpj,
+                    QStringLiteral("Paulista"),
+                    {},
+                    {},
+                    {},
+                    {},
+                    {},
+                    QStringLiteral("São Paulo"),
+                    QStringLiteral("SP"),
+                    QStringLiteral("_____-___"),
+                    QStringLiteral("3550308"),
+                    QStringLiteral("Brasil"),
+                    QStringLiteral("1058")});
     Chave(Cnpj);
     script->expect(QStringLiteral("O código do Município São Paulo(SP) é 3550308 e está correto !"), OK);
     Clica("cmdPesqMun");
@@ -453,8 +450,8 @@ TEST_F(ForCliGeralTest, TheMunicipalitySearchFillsCodeCityAndState) {
 }
 
 TEST_F(ForCliGeralTest, TheSearchButtonLooksUpTheChosenParty) {
-    InsereParceiro(forcli::Fornecedores, Parte(Cnpj, QStringLiteral("Zeta"), QStringLiteral("SP")));
-    InsereParceiro(forcli::Fornecedores, Parte(Cpf, QStringLiteral("Alfa")));
+    InsereParceiro(db, forcli::Fornecedores, Parte(Cnpj, QStringLiteral("Zeta"), QStringLiteral("SP")));
+    InsereParceiro(db, forcli::Fornecedores, Parte(Cpf, QStringLiteral("Alfa")));
     QString coluna1;
     script->onDialog(QStringLiteral("frmPesqCGC"), [&](QDialog& d) {
         auto& pesquisa = static_cast<frmPesqCGC&>(d);
@@ -483,9 +480,9 @@ TEST_F(ForCliGeralTest, TheSearchButtonLooksUpTheChosenParty) {
 }
 
 TEST_F(ForCliGeralTest, ThePrintListsTheRegisterOfTheModeInKeyOrder) {
-    InsereParceiro(forcli::Fornecedores, Parte(Cnpj2, QStringLiteral("Segundo")));
-    InsereParceiro(forcli::Fornecedores, Parte(Cnpj, QStringLiteral("Primeiro")));
-    InsereParceiro(forcli::Clientes, Parte(Cpf, QStringLiteral("Cliente")));
+    InsereParceiro(db, forcli::Fornecedores, Parte(Cnpj2, QStringLiteral("Segundo")));
+    InsereParceiro(db, forcli::Fornecedores, Parte(Cnpj, QStringLiteral("Primeiro")));
+    InsereParceiro(db, forcli::Clientes, Parte(Cpf, QStringLiteral("Cliente")));
     Clica("cmdImprimir");
     auto previas = Previas();
     ASSERT_EQ(previas.size(), 1u);

@@ -19,9 +19,8 @@ using platform::ui::Msg::OK;
 namespace {
 
 // A party with the columns a test needs; the others empty.
-forcli::Parceiro Parte(const QString& cgc, const QString& nome, const QString& uf = {},
-                       const QString& ie = {}) {
-    forcli::Parceiro p;
+Parceiro Parte(const QString& cgc, const QString& nome, const QString& uf = {}, const QString& ie = {}) {
+    Parceiro p;
     p.cgc = cgc;
     p.nome = nome;
     p.uf = uf;
@@ -33,11 +32,11 @@ class PesqCGCTest : public RegistrosFixture {
   protected:
     void SetUp() override {
         RegistrosFixture::SetUp();
-        forcli::Inclui(db, forcli::Clientes,
+        InsereParceiro(db, forcli::Clientes,
                        Parte(QStringLiteral("11.222.333/0001-81"), QStringLiteral("Beta"),
                              QStringLiteral("SP"), QStringLiteral("110")));
-        forcli::Inclui(db, forcli::Clientes, Parte(QStringLiteral("123.456.789-09"), QStringLiteral("Alfa")));
-        forcli::Inclui(
+        InsereParceiro(db, forcli::Clientes, Parte(QStringLiteral("123.456.789-09"), QStringLiteral("Alfa")));
+        InsereParceiro(
             db, forcli::Clientes,
             Parte(QStringLiteral("98.765.432/0001-98"), QStringLiteral("Gama"), QStringLiteral("RJ")));
     }
@@ -113,7 +112,7 @@ TEST_F(PesqCGCTest, CancelEscAndTheCloseBoxLeaveTheKeyAndCancel) {
                                                                       pressEsc();
                                                                   },
                                                                   [](frmPesqCGC& d) { d.close(); }};
-    forcli::Inclui(db, forcli::Fornecedores, Parte(QStringLiteral("123.456.789-09"), QStringLiteral("F")));
+    InsereParceiro(db, forcli::Fornecedores, Parte(QStringLiteral("123.456.789-09"), QStringLiteral("F")));
     for (const auto& saida : saidas) {
         Geral::ChaveComum = QStringLiteral("antes");
         EXPECT_FALSE(Pesquisa(forcli::Fornecedores, saida));

@@ -97,5 +97,14 @@ QStringList TermoFixture::TextosLidos() {
 
 void TermoFixture::TermoCompleto(qint64 codauto) {
     terms::CriaTermo(db, codauto);
-    terms::GravaTermo(db, codauto, terms::ValoresTermo(TextosCompletos(), true));
+    GravaTextos(codauto, TextosCompletos(), true);
+}
+
+void TermoFixture::GravaTextos(qint64 codauto, const QStringList& textos, bool p1a) {
+    platform::db::ColumnList valores;
+    const auto& colunas = terms::ColunasTermo();
+    for (std::size_t i = 0; i < colunas.size(); ++i)
+        valores.add(colunas[i].nome, terms::ValorColuna(colunas[i].forma, textos.value(int(i)), p1a));
+    valores.update(db, QStringLiteral("Termo"),
+                   platform::db::ColumnList().add(QStringLiteral("codcli"), codauto));
 }

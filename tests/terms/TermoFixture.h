@@ -12,6 +12,8 @@ class TermoFixture : public testsupport::RegistryWindowFixture {
     qint64 Empresa(qint64 codigo, const QString& nome = QStringLiteral("Comércio Exemplo Ltda"));
     // The terms row of the company of automatic number `codauto`, every column filled.
     void TermoCompleto(qint64 codauto);
+    // Rewrites the company's terms row whole from one field text per column (`p1a` the model).
+    void GravaTextos(qint64 codauto, const QStringList& textos, bool p1a);
     // The field texts of a full row, in the columns' order, and the row they store.
     static QStringList TextosCompletos();
     // The full row read back as texts, in the same order: numbers with their zeros, the flags as words.

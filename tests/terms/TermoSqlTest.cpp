@@ -46,7 +46,7 @@ TEST_F(TermoSqlTest, AFreshRowHoldsItsKeyAloneAndASaveRewritesEveryColumn) {
     for (const ColunaTermo& c : ColunasTermo())
         EXPECT_TRUE(fresco.Fields(c.nome).isNull()) << c.nome.toStdString();
 
-    GravaTermo(db, codauto, ValoresTermo(TextosCompletos(), true));
+    GravaTextos(codauto, TextosCompletos(), true);
     auto rs = LeTermo(db, codauto);
     const QStringList esperado = TextosLidos();
     for (int i = 0; i < NumeroColunas; ++i)
@@ -62,7 +62,7 @@ TEST_F(TermoSqlTest, TextsWithQuotesAndColumnNamesAreStoredAsTyped) {
     QStringList textos = TextosCompletos();
     textos[0] = QStringLiteral("Cont");
     textos[3] = QStringLiteral("Junta \"Comercial\" d'Oeste");
-    GravaTermo(db, codauto, ValoresTermo(textos, false));
+    GravaTextos(codauto, textos, false);
     auto rs = LeTermo(db, codauto);
     EXPECT_EQ(rs.Fields(QStringLiteral("Resp")).toString(), QStringLiteral("Cont"));
     EXPECT_EQ(rs.Fields(QStringLiteral("ESOrg")).toString(), QStringLiteral("Junta \"Comercial\" d'Oeste"));
@@ -76,7 +76,7 @@ TEST_F(TermoSqlTest, TheRowAndTheCompanyAsThePrintReadsThem) {
     const LinhaTermo vazia = LeLinhaTermo(LeTermo(db, codauto));
     EXPECT_FALSE(vazia.p1a);
     for (const QDate& d : vazia.datas) EXPECT_TRUE(d.isNull());
-    GravaTermo(db, codauto, ValoresTermo(TextosCompletos(), true));
+    GravaTextos(codauto, TextosCompletos(), true);
     const LinhaTermo linha = LeLinhaTermo(LeTermo(db, codauto));
     EXPECT_TRUE(linha.p1a);
     EXPECT_EQ(linha.ordens, (std::array<QString, 5>{"0001", "0002", "3", "4", "5"}));
