@@ -2,6 +2,7 @@
 
 #include "movement/LancamentoIcms.h"
 #include "platform/controls/XArrayDB.h"
+#include "platform/values/TextCompare.h"
 #include "platform/values/Vb.h"
 #include "registers/ChaveCgc.h"
 #include "shell/ErrosLista.h"
@@ -31,6 +32,21 @@ bool CodigoFiscalAdequado(bool entradas, bool mesmoEstado, QStringView cfop) {
     const int inicio = d.left(3).toInt();
     if (entradas) return mesmoEstado ? primeiro == u'1' : (primeiro != u'1' && inicio <= 500);
     return mesmoEstado ? primeiro == u'5' : (primeiro != u'5' && inicio >= 500);
+}
+
+bool MesmoEstado(QStringView uf, QStringView ufEmpresa) {
+    return platform::values::equalText(Trim(uf), Trim(ufEmpresa));
+}
+
+QString UfForaDosEstados(bool entradas, QStringView cgc, QStringView uf,
+                         const std::function<bool(const QString& uf)>& existeUf) {
+    const QString letras = Trim(uf).toUpper();
+    if (letras.isEmpty() || !existeUf || existeUf(letras)) return {};
+    const QString quem = !CgcPreenchido(cgc) ? QStringLiteral("do documento")
+                         : entradas          ? QStringLiteral("do fornecedor ") + cgc.toString()
+                                             : QStringLiteral("do cliente ") + cgc.toString();
+    return QStringLiteral(" A UF gravada ") + quem + QStringLiteral(", \"") + uf.toString() +
+           QStringLiteral("\", não é sigla de Estado: digite a UF do documento.");
 }
 
 bool TemCodigoFiscal(QStringView cfop) { return !digitos(cfop).isEmpty(); }
@@ -107,8 +123,9 @@ std::vector<ErroDocumento> RegrasGravacao(const DocumentoIcms& doc, const Destin
     } else if (destino.entradas) {
         fatal("O campo CNPJ/CPF é de preenchimento obrigatório !");
     }
-    if (!CodigoFiscalAdequado(destino.entradas, doc.uf == destino.uf, doc.codfiscal))
-        fatal("Código fiscal inadequado !");
+    if (!CodigoFiscalAdequado(destino.entradas, MesmoEstado(doc.uf, destino.uf), doc.codfiscal))
+        fatal("Código fiscal inadequado !" +
+              UfForaDosEstados(destino.entradas, doc.cgc, doc.uf, destino.existeUf));
     if (Trim(doc.docinicial).isEmpty()) fatal("O Campo Número Inicial é Obrigatório !");
     if (!TemCodigoFiscal(doc.codfiscal)) fatal("Todo registro deve ter código fiscal !");
     return erros;

@@ -26,6 +26,18 @@ namespace movimento {
 // field check and the save both judge the direction by this one function.
 bool CodigoFiscalAdequado(bool entradas, bool mesmoEstado, QStringView cfop);
 
+// Whether a document of state `uf` is of the company's state `ufEmpresa`: each is the letters it holds
+// without the blanks at both ends, compared by the program's text comparator ("  sp  " is "SP"). Every
+// rule that compares the document's (the supplier's) state with the company's asks this one function.
+bool MesmoEstado(QStringView uf, QStringView ufEmpresa);
+
+// What a refusal of the CFOP's direction adds where the document's state `uf` is no state at all
+// (`existeUf`, asked with the letters in upper case, does not know it): the counterpart ("fornecedor" in
+// entries, "cliente" in exits) named by its CNPJ/CPF, and the state as stored, since the clerk may not
+// have typed it. Empty for an empty state, a known one, or when `existeUf` is not given.
+QString UfForaDosEstados(bool entradas, QStringView cgc, QStringView uf,
+                         const std::function<bool(const QString& uf)>& existeUf);
+
 // Whether the CFOP field's text holds a digit.
 bool TemCodigoFiscal(QStringView cfop);
 
@@ -47,11 +59,12 @@ QString NumeroDocumento(QStringView texto);
 bool CgcPreenchido(QStringView cgc);
 
 // Where a document is saved: among the entries or the exits of a company of state `uf`, in the month
-// of `periodo` (none: the issue date is not checked).
+// of `periodo` (none: the issue date is not checked); `existeUf` tells a state's code (UfForaDosEstados).
 struct DestinoDocumento {
     bool entradas = true;
     QString uf;
     QDate periodo;
+    std::function<bool(const QString& uf)> existeUf;
 };
 
 // One broken rule: its severity (shell::ErroFatal or shell::AlertaErro) and its message.
@@ -71,7 +84,8 @@ struct ErroDocumento {
 // date in entries, or one after the period's last day (the books refuse both); a filled
 // CNPJ/CPF that `cadastrado` (asked only for a filled one, with the field's text) does not find (told
 // as invalid when its digits are neither 11 nor 14), or an empty one in entries; a CFOP that does not suit
-// the direction (CodigoFiscalAdequado, the document's state compared as typed with the company's); no first
+// the direction (CodigoFiscalAdequado, the states compared by MesmoEstado; where the document's state is
+// no state, the refusal names it once, by UfForaDosEstados); no first
 // number; no CFOP digit. Empty when the document may be written; it balances then to the cent, since every
 // amount is a Currency.
 std::vector<ErroDocumento> RegrasGravacao(const DocumentoIcms& doc, const DestinoDocumento& destino,

@@ -51,6 +51,14 @@ using platform::controls::setBackColor;
 using shell::EstadoCadastro;
 namespace values = platform::values;
 
+namespace {
+bool ExisteEstado(const QString& uf) { return Geral::ExisteUF(uf); }
+
+// A state as the register keeps it, put into the document: its letters, in upper case as the field
+// leaves a typed one (a padded one would not fit the field).
+QString UfDoCadastro(const QString& uf) { return values::Trim(uf).toUpper(); }
+}  // namespace
+
 // The movement frame with this window's own reading, writing and rules.
 class CadastroIcms : public CadastroMovimento {
   public:
@@ -105,8 +113,8 @@ class CadastroIcms : public CadastroMovimento {
         const auto cadastrado = [&j](const QString& cgc) {
             return registers::forcli::Existe(j.Empresa().BancoCadastro(), j.TabelaParticipante, cgc);
         };
-        for (const auto& e : RegrasGravacao(DocumentoDaJanela(),
-                                            {j.Entradas, j.lblUf->text(), j.Empresa().Periodo()}, cadastrado))
+        const DestinoDocumento destino{j.Entradas, j.lblUf->text(), j.Empresa().Periodo(), ExisteEstado};
+        for (const auto& e : RegrasGravacao(DocumentoDaJanela(), destino, cadastrado))
             shell::AdicionaErro(e.severidade, e.mensagem);
     }
 
@@ -550,10 +558,11 @@ void frmMovIcms::mskCfiscal_LostFocus() {
     const QString texto = mskCfiscal->Text();
     if (!TemCodigoFiscal(texto)) return;
     QString mensagem;
-    if (!CodigoFiscalAdequado(Entradas, txtUf->text() == lblUf->text(), texto)) {
+    if (!CodigoFiscalAdequado(Entradas, MesmoEstado(txtUf->text(), lblUf->text()), texto)) {
         mensagem = QStringLiteral(
-            "Código fiscal inadequado, verifique se o UF da empresa combina ou se o código "
-            "fiscal esta correto!");
+                       "Código fiscal inadequado, verifique se o UF da empresa combina ou se o código "
+                       "fiscal esta correto!") +
+                   UfForaDosEstados(Entradas, txtCgc->text(), shell::TextoGravado(txtUf), ExisteEstado);
     } else {
         auto rs =
             registers::cfop::Procura(empresa_->BancoCadastro(), TabelaCfop, CodigoFiscalProcurado(texto));
@@ -567,7 +576,10 @@ void frmMovIcms::mskCfiscal_LostFocus() {
     platform::ui::setFocusTo(mskCfiscal);
 }
 
+// A state the clerk did not type (the document's as stored, the register's) was checked where it was
+// typed; checked again, it would keep the focus with a message on every pass through the field.
 void frmMovIcms::txtUf_LostFocus() {
+    if (!txtUf->isModified()) return;
     const QString uf = txtUf->text();
     if (!uf.trimmed().isEmpty() && !Geral::ExisteUF(uf.toUpper())) {
         platform::ui::setFocusTo(txtUf);
@@ -614,7 +626,7 @@ void frmMovIcms::txtCgc_LostFocus() {
     }
     const auto rs = registers::forcli::Procura(empresa_->BancoCadastro(), TabelaParticipante, chave.texto);
     if (!rs.Eof()) {
-        txtUf->setText(rs.Fields(QStringLiteral("uf")).toString());
+        txtUf->setText(UfDoCadastro(rs.Fields(QStringLiteral("uf")).toString()));
         return;
     }
     using namespace platform::ui::Msg;
@@ -637,7 +649,7 @@ void frmMovIcms::cmdPcgc_Click() {
         return;
     }
     txtCgc->setText(*chave);
-    txtUf->setText(Geral::UfEscolhida);
+    txtUf->setText(UfDoCadastro(Geral::UfEscolhida));
     platform::ui::setFocusTo(txtUf);
 }
 

@@ -150,6 +150,19 @@ TEST(RegrasDocumentoIcmsTest, SaveRulesInTheirOrder) {
              d.codfiscal = "2.102";
          },
          {}},
+        {"1.102 where the company's state is stored padded in lower case",
+         mil,
+         [](DocumentoIcms&, DestinoDocumento& destino) { destino.uf = "  sp  "; },
+         {}},
+        {"1.102 where the supplier's state is no state",
+         mil,
+         [](DocumentoIcms& d, DestinoDocumento& destino) {
+             d.uf = " xx";
+             destino.existeUf = [](const QString& uf) { return uf == "SP"; };
+         },
+         {Fatal + "|" + Inadequado +
+          " A UF gravada do fornecedor 12.345.678/0001-95, \" xx\", não é sigla de Estado: digite a UF do "
+          "documento."}},
         {"6.102 in exits of the company's state",
          mil,
          [](DocumentoIcms& d, DestinoDocumento& destino) {
@@ -196,7 +209,7 @@ TEST(RegrasDocumentoIcmsTest, SaveRulesInTheirOrder) {
         doc.uf = "SP";
         doc.codfiscal = "1.102";
         doc.docinicial = "123";
-        DestinoDocumento destino{true, "SP", QDate(2003, 3, 1)};
+        DestinoDocumento destino{true, "SP", QDate(2003, 3, 1), {}};
         caso.muda(doc, destino);
         QStringList procurados;
         const auto erros = RegrasGravacao(doc, destino, [&](const QString& cgc) {

@@ -219,6 +219,28 @@ TEST_F(frmMovIcmsGravaTest, TheFieldsSettleOrRefuseTheirText) {
     EXPECT_EQ(focused(), w->txtCgc);
     EXPECT_TRUE(script->allAnswered());
 
+    // A supplier's state as the register keeps it was not typed: passing through it tells nothing, and
+    // only a CFOP that needs a state refuses it, naming it.
+    for (const QString uf : {" sp ", "xx"}) {
+        cadastro.Execute("UPDATE ForGeral SET uf = ?", {uf});
+        clickInto(w->txtCgc);
+        typeText(Fornecedor);
+        for (int i = 0; i < 2; ++i) pressTab(), settle();
+        typeText("1102");
+        if (uf == "xx")
+            script->expect(
+                "Código fiscal inadequado, verifique se o UF da empresa combina ou se o código fiscal "
+                "esta correto! A UF gravada do fornecedor " +
+                    Fornecedor + ", \"XX\", não é sigla de Estado: digite a UF do documento.",
+                "Atenção...", platform::ui::Msg::OK);
+        pressTab();
+        settle();
+        EXPECT_EQ(w->mskCfiscal->Text(), uf == "xx" ? "_.___" : "1.102");
+        EXPECT_TRUE(script->allAnswered());
+        w->txtCgc->clear();
+        w->mskCfiscal->setText({});
+    }
+
     // The launch type fills the first item from the accounting value and goes to the save.
     w->tdbVlrcont->setValue(Valor("1000"));
     clickInto(w->txtTipolan);
@@ -349,6 +371,11 @@ TEST_F(frmMovIcmsGravaTest, StoredValuesTheFieldsCannotShowAreNamedAndKept) {
          "serie: nf\ndocinicial: 12A45", "", "", "", "docinicial||quote(docfinal)||quote(tipolan)||serie",
          "'12A45NULLNULLnf'"},
         {0, "especie = 'NFEX'", "especie: NFEX", "txtEspecie", "NFE", "", "especie", "'NFE'"},
+        {0, "uf = '  sp  '", "uf:   sp  ", "", "", "", "uf", "'  sp  '"},
+        {0, "uf = 'xx'", "", "", "",
+         "Código fiscal inadequado ! A UF gravada do fornecedor 11.222.333/0001-81, \"xx\", não é sigla de "
+         "Estado: digite a UF do documento.",
+         "uf", "'xx'"},
         {1,
          "codserv = '12345678901', serie = 'ABCDEF', talao = 'T2345678901', "
          "docinicial = '99999999999999999999', docfinal = NULL, observ = " +
