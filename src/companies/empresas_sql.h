@@ -16,27 +16,8 @@ using platform::db::Connection;
 using platform::db::Recordset;
 using platform::values::Currency;
 
-// A company row as the company window writes it: texts as typed (masked fields with their literals
-// and prompt characters), a null date for an empty date field, codes as the lists store them.
-struct DadosEmpresa {
-    qint64 codigo = 0;
-    QString nome, endereco, numero, complemento, bairro, cidade, uf, cep, cMun, xPais, cPais;
-    QString cgc, inscr_estadual, cei, ccm;
-    QDate data_cadastro;
-    QString cnae, situ, atividade;
-    QString contato1, contato2, ddd, fax, fone1, fone2, email, homepage;
-    Currency perc_ipi, perc_convenio, irpj_vendas, irpj_servicos;
-    QString tipo_empresa;
-    QDate fundacao;
-    QString tpescri, tpipi, tpiss, icms, gricms, sp;
-    QString observacao;
-};
-
 // The company of number `codigo` (every column), or an empty recordset.
 Recordset LeEmpresa(Connection& db, qint64 codigo);
-
-// Inserts a new company; its working period starts null.
-void InsereEmpresa(Connection& db, const DadosEmpresa& empresa);
 
 // Deletes a company with its tax-regime rows (kept by company number), its third parties, partners
 // and contract changes (kept by automatic number), all or nothing.

@@ -6,6 +6,7 @@
 #include "companies/CampoEmpresa.h"
 #include "companies/empresas_sql.h"
 #include "platform/ui/MsgBox.h"
+#include "support/EmpresaGravada.h"
 #include "support/TempProgramFolder.h"
 #include "support/UiFixture.h"
 

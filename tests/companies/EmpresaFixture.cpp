@@ -10,6 +10,7 @@
 #include "platform/controls/XArrayDB.h"
 #include "platform/ui/Form.h"
 #include "shell/EstadoGeral.h"
+#include "support/EmpresaGravada.h"
 
 using namespace testsupport;
 
@@ -21,8 +22,8 @@ void EmpresaFixture::SetUp() {
     settle();
 }
 
-Empresas::DadosEmpresa EmpresaFixture::Empresa(qint64 codigo, const QString& nome) {
-    Empresas::DadosEmpresa e;
+testsupport::DadosEmpresa EmpresaFixture::Empresa(qint64 codigo, const QString& nome) {
+    testsupport::DadosEmpresa e;
     e.codigo = codigo;
     e.nome = nome;
     e.uf = QStringLiteral("SP");
@@ -37,8 +38,8 @@ Empresas::DadosEmpresa EmpresaFixture::Empresa(qint64 codigo, const QString& nom
     return e;
 }
 
-qint64 EmpresaFixture::Insere(const Empresas::DadosEmpresa& e) {
-    Empresas::InsereEmpresa(db, e);
+qint64 EmpresaFixture::Insere(const testsupport::DadosEmpresa& e) {
+    testsupport::InsereEmpresa(db, e);
     return Empresas::LeEmpresa(db, e.codigo).Fields(QStringLiteral("codauto")).toLongLong();
 }
 

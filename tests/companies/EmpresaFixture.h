@@ -6,8 +6,8 @@
 #include <functional>
 #include <vector>
 
-#include "companies/empresas_sql.h"
 #include "companies/frmEmpresas.h"
+#include "support/EmpresaGravada.h"
 #include "support/RegistryWindowFixture.h"
 
 namespace platform::controls {
@@ -20,9 +20,9 @@ class EmpresaFixture : public testsupport::RegistryWindowFixture {
     void SetUp() override;
 
     // A company as another copy of the program wrote it: name, UF, situation A, empty masks.
-    Empresas::DadosEmpresa Empresa(qint64 codigo, const QString& nome = QStringLiteral("Empresa"));
+    testsupport::DadosEmpresa Empresa(qint64 codigo, const QString& nome = QStringLiteral("Empresa"));
     // Inserts it and returns its automatic number.
-    qint64 Insere(const Empresas::DadosEmpresa& e);
+    qint64 Insere(const testsupport::DadosEmpresa& e);
     qint64 Insere(qint64 codigo, const QString& nome = QStringLiteral("Empresa"));
     // Loads the company of `codigo` into the window.
     void Carrega(qint64 codigo);

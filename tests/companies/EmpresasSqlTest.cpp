@@ -5,9 +5,11 @@
 #include "companies/empresas_sql.h"
 #include "platform/db/Error.h"
 #include "shell/EstadoGeral.h"
+#include "support/EmpresaGravada.h"
 #include "support/TempProgramFolder.h"
 
 using namespace Empresas;
+using namespace testsupport;
 using platform::db::Connection;
 using platform::db::Recordset;
 using platform::values::Currency;

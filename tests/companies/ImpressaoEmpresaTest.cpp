@@ -13,6 +13,7 @@
 #include "platform/ui/Hourglass.h"
 #include "platform/values/Vb.h"
 #include "shell/EstadoGeral.h"
+#include "support/EmpresaGravada.h"
 
 using namespace testsupport;
 using namespace platform::report;
@@ -23,8 +24,8 @@ namespace {
 class ImpressaoEmpresaTest : public EmpresaFixture {
   protected:
     // A company with every field of the sheet filled.
-    Empresas::DadosEmpresa Completa() {
-        Empresas::DadosEmpresa e = Empresa(7, QStringLiteral("Padaria D'Ávila Ltda"));
+    testsupport::DadosEmpresa Completa() {
+        testsupport::DadosEmpresa e = Empresa(7, QStringLiteral("Padaria D'Ávila Ltda"));
         e.endereco = QStringLiteral("Rua do Sol");
         e.numero = QStringLiteral("12");
         e.complemento = QStringLiteral("Sala 3");

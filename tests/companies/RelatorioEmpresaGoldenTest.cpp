@@ -5,6 +5,7 @@
 #include "companies/empresas_sql.h"
 #include "platform/report/Automation.h"
 #include "platform/report/LayoutRegistry.h"
+#include "support/EmpresaGravada.h"
 #include "support/Golden.h"
 
 using namespace platform::report;
@@ -15,7 +16,7 @@ namespace {
 using RelatorioEmpresaGoldenTest = EmpresaFixture;
 
 TEST_F(RelatorioEmpresaGoldenTest, TheRegistrationSheet) {
-    Empresas::DadosEmpresa e = Empresa(7, QStringLiteral("Padaria D'Ávila Ltda"));
+    testsupport::DadosEmpresa e = Empresa(7, QStringLiteral("Padaria D'Ávila Ltda"));
     e.endereco = QStringLiteral("Rua do Sol");
     e.numero = QStringLiteral("12");
     // Pasted control characters print as blanks; the masks never typed (CNAE, CEI) print nothing, the

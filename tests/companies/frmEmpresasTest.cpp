@@ -18,6 +18,7 @@
 #include "platform/ui/MsgBox.h"
 #include "registers/frmPesqMun.h"
 #include "shell/EstadoGeral.h"
+#include "support/EmpresaGravada.h"
 #include "support/TempProgramFolder.h"
 #include "support/UiFixture.h"
 

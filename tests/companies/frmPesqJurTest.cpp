@@ -13,6 +13,7 @@
 #include "platform/ui/ShowModal.h"
 #include "shell/EstadoGeral.h"
 #include "shell/ListaPesquisa.h"
+#include "support/EmpresaGravada.h"
 #include "support/TempProgramFolder.h"
 #include "support/UiFixture.h"
 

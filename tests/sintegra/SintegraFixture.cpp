@@ -3,9 +3,9 @@
 #include <QDialog>
 #include <QFile>
 
-#include "companies/empresas_sql.h"
 #include "shell/EstadoGeral.h"
 #include "shell/Geral.h"
+#include "support/EmpresaGravada.h"
 
 using platform::values::Currency;
 
@@ -20,7 +20,7 @@ void SintegraFixture::SetUp() {
     UiFixture::SetUp();
     Geral::DiretorioSistema = folder.path();
     cadastro.Open(folder.registryConnection());
-    Empresas::DadosEmpresa e;
+    testsupport::DadosEmpresa e;
     e.codigo = 7;
     e.nome = QString::fromUtf8("Ótica Três Irmãos Comércio e Ferragens Ltda");
     e.endereco = "Avenida Brasil";
@@ -33,7 +33,7 @@ void SintegraFixture::SetUp() {
     e.cgc = "12.345.678/0001-95";
     e.inscr_estadual = "110.042.490.114";
     e.fax = "(32) 3371-2222";
-    Empresas::InsereEmpresa(cadastro, e);
+    testsupport::InsereEmpresa(cadastro, e);
     acesso = sintegra::AcessoDoPrograma();
 }
 

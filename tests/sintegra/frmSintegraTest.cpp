@@ -8,7 +8,6 @@
 #include <QListWidget>
 
 #include "SintegraFixture.h"
-#include "companies/empresas_sql.h"
 #include "companies/frmPesqJur.h"
 #include "platform/controls/TDBDate.h"
 #include "platform/controls/TDBList.h"
@@ -16,6 +15,7 @@
 #include "platform/ui/MsgBox.h"
 #include "shell/EstadoGeral.h"
 #include "sintegra/frmSintegra.h"
+#include "support/EmpresaGravada.h"
 
 namespace Msg = platform::ui::Msg;
 using namespace testsupport;
@@ -105,10 +105,10 @@ TEST_F(frmSintegraTest, OnlyARegisteredPositiveCodeIsTakenAndNamesTheFile) {
     EXPECT_EQ(w->txtNome->text(), "SINT007");
     EXPECT_EQ(focusedName(), "cmdPesqe");
 
-    Empresas::DadosEmpresa grande;
+    testsupport::DadosEmpresa grande;
     grande.codigo = 1234;
     grande.nome = "Mil Duzentos";
-    Empresas::InsereEmpresa(cadastro, grande);
+    testsupport::InsereEmpresa(cadastro, grande);
     codigo("1234");
     EXPECT_EQ(w->txtNome->text(), "SINT1234");
 

@@ -1,10 +1,11 @@
 #include "TermoFixture.h"
 
 #include "companies/empresas_sql.h"
+#include "support/EmpresaGravada.h"
 #include "terms/termo_sql.h"
 
 qint64 TermoFixture::Empresa(qint64 codigo, const QString& nome) {
-    Empresas::DadosEmpresa e;
+    testsupport::DadosEmpresa e;
     e.codigo = codigo;
     e.nome = nome;
     e.endereco = QStringLiteral("Rua das Palmeiras");
@@ -15,7 +16,7 @@ qint64 TermoFixture::Empresa(qint64 codigo, const QString& nome) {
     e.cgc = QStringLiteral("11.222.333/0001-81");
     e.inscr_estadual = QStringLiteral("244.111.222.113");
     e.ccm = QStringLiteral("1.234.567-8");
-    Empresas::InsereEmpresa(db, e);
+    testsupport::InsereEmpresa(db, e);
     return Empresas::LeEmpresa(db, codigo).Fields(QStringLiteral("codauto")).toLongLong();
 }
 

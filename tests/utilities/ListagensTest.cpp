@@ -9,6 +9,7 @@
 #include "platform/ui/Form.h"
 #include "platform/ui/MsgBox.h"
 #include "support/Drive.h"
+#include "support/EmpresaGravada.h"
 #include "support/Golden.h"
 #include "support/MessageScript.h"
 #include "support/RegistryWindowFixture.h"
@@ -95,12 +96,12 @@ class ListagensTest : public RegistryWindowFixture {
         utilities::RegistraRelatorios();
     }
     void Empresa(qint64 codigo, const QString& nome,
-                 const std::function<void(Empresas::DadosEmpresa&)>& mais = {}) {
-        Empresas::DadosEmpresa e;
+                 const std::function<void(testsupport::DadosEmpresa&)>& mais = {}) {
+        testsupport::DadosEmpresa e;
         e.codigo = codigo;
         e.nome = nome;
         if (mais) mais(e);
-        Empresas::InsereEmpresa(db, e);
+        testsupport::InsereEmpresa(db, e);
     }
     QStringList Nomes(const std::vector<CondicaoFiltro>& filtros, const QString& ordem) {
         auto rs =
