@@ -231,6 +231,15 @@ TEST_F(ForCliGeralTest, ADualRegistrationOfAKnownClientIsRefusedAndWritesNothing
     Clica("cmdGravar");
     EXPECT_EQ(Nome(QStringLiteral("ForGeral"), Cnpj), QStringLiteral("Novo fornecedor"));
     EXPECT_EQ(Nome(QStringLiteral("CliGeral"), Cnpj), QStringLiteral("Já cliente"));
+    // The second write refused takes the first back with it.
+    db.Execute("CREATE TRIGGER recusa BEFORE INSERT ON CliGeral BEGIN SELECT RAISE(ABORT, 'recusado'); END");
+    script->expect(NaoCadastrado, Yes).expect("Erro número 1811 recusado", OK);
+    Chave(QStringLiteral("12345678909"));
+    typeText(QStringLiteral("Dupla"));
+    Clica("chkIncForCli");
+    Clica("cmdGravar");
+    EXPECT_EQ(Nome(QStringLiteral("ForGeral"), Cpf) + Nome(QStringLiteral("CliGeral"), Cpf),
+              "<nenhum><nenhum>");
 }
 
 TEST_F(ForCliGeralTest, TheDualDefaultIsStoredAtClosingAndReadAtOpening) {
