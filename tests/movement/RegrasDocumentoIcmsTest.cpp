@@ -154,15 +154,6 @@ TEST(RegrasDocumentoIcmsTest, SaveRulesInTheirOrder) {
          mil,
          [](DocumentoIcms&, DestinoDocumento& destino) { destino.uf = "  sp  "; },
          {}},
-        {"1.102 where the supplier's state is no state",
-         mil,
-         [](DocumentoIcms& d, DestinoDocumento& destino) {
-             d.uf = " xx";
-             destino.existeUf = [](const QString& uf) { return uf == "SP"; };
-         },
-         {Fatal + "|" + Inadequado +
-          " A UF gravada do fornecedor 12.345.678/0001-95, \" xx\", não é sigla de Estado: digite a UF do "
-          "documento."}},
         {"6.102 in exits of the company's state",
          mil,
          [](DocumentoIcms& d, DestinoDocumento& destino) {
