@@ -159,9 +159,9 @@ void Participante(const DocumentoIcms& documento, const QString& digitosCgc, boo
     if (r.uf.isEmpty() || grupo == 3) r.uf = QStringLiteral("EX");
     // Record 61 names no other party.
     if (grupo >= 1 && grupo <= 3 && r.regtip != u"61" &&
-        grupo != (r.uf == u"EX"                 ? 3
-                  : r.uf == ufEmpresa.toUpper() ? 1
-                                                : 2))
+        grupo != (r.uf == u"EX"                                         ? 3
+                  : r.uf == platform::values::Trim(ufEmpresa).toUpper() ? 1
+                                                                        : 2))
         falhas[CfopUf] = true;
 
     static const QString SemCgc(14, u'0');

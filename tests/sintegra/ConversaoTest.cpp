@@ -27,6 +27,7 @@ struct Caso {
     const char* lancamento = "-03-05";
     int mes = 3;  // of the file
     const char* serie = "";
+    const char* ufEmpresa = "SP";  // the company's state as stored
 };
 
 Inscricoes fornecedores() {
@@ -76,6 +77,9 @@ const std::vector<Caso> Casos = {
      {"50|" + Parte + "20040305|SP|21|   |T |000007|1303|" + Valores}},
     {"an entry issued the month before is dated when received", 2004, false, "NF", Cnpj, "SP", "7", "1.102",
      {Cem}, {"50|" + Parte + "20040305|SP|01|   |T |000007|1102|" + Valores}, "-02-27"},
+    {"a company state stored padded and in small letters is still its own", 2004, false, "NF", Cnpj, "SP", "7",
+     "1.102", {Cem}, {"50|" + Parte + "20040305|SP|01|   |T |000007|1102|" + Valores}, "-03-05", nullptr,
+     "-03-05", 3, "", "  sp "},
     {"an exit is dated when issued", 2004, true, "NF", Cnpj, "SP", "7", "5.102", {Cem},
      {"50|" + Parte + "20040301|SP|01|   |P |000007|5102|" + Valores}, "-03-01"},
     {"an entry under the company's own CNPJ is its own", 2004, false, "NF", "12.345.678/0001-95", "SP", "7",
@@ -228,8 +232,8 @@ TEST(ConverteDocumento, GivesTheRegistersOfEachTakenSlotOrTheFaultsOfTheDocument
         Conversao conversao;
         conversao.registros.push_back({});  // registers of earlier documents stay
         const QDate inicio(c.ano, c.mes, 1);
-        ConverteDocumento(d, {inicio, inicio.addMonths(1).addDays(-1), "SP", "12345678000195"}, c.saida,
-                          fornecedores(), conversao);
+        ConverteDocumento(d, {inicio, inicio.addMonths(1).addDays(-1), c.ufEmpresa, "12345678000195"},
+                          c.saida, fornecedores(), conversao);
         QStringList obtido = conversao.recusas;
         for (std::size_t i = 1; i < conversao.registros.size(); ++i)
             obtido.append(junta(conversao.registros[i]));
