@@ -27,14 +27,11 @@ Element placed(Element::Kind kind, double x, double y, double w, double h, FontS
     return e;
 }
 
-const QString* findNamed(const std::vector<std::pair<QString, QString>>& list, const QString& name) {
-    for (const auto& [n, v] : list)
-        if (n.compare(name, Qt::CaseInsensitive) == 0) return &v;
-    return nullptr;
-}
-
-const QString* findValue(const std::map<QString, QString>& map, const QString& name) {
-    for (const auto& [n, v] : map)
+// The value kept under `name` in a list or map of (name, value) pairs, names matched regardless of
+// case; nullptr when none is.
+template <typename Pairs>
+const QString* findNamed(const Pairs& pairs, const QString& name) {
+    for (const auto& [n, v] : pairs)
         if (n.compare(name, Qt::CaseInsensitive) == 0) return &v;
     return nullptr;
 }
@@ -123,7 +120,7 @@ class Builder : public ReportContext {
         body_ = &bodies_[0];
         firstNumber_ = 1;
         if (!layout.pageStartFormula.isEmpty()) {
-            if (const QString* v = findValue(values.formulas, layout.pageStartFormula)) {
+            if (const QString* v = findNamed(values.formulas, layout.pageStartFormula)) {
                 bool ok = false;
                 const int n = v->trimmed().toInt(&ok);
                 if (ok) firstNumber_ = n + 1;
@@ -168,14 +165,14 @@ class Builder : public ReportContext {
     const DataSet& data() const override { return *body_->data; }
     long row() const override { return row_; }
     QString formula(const QString& name) const override {
-        if (const QString* v = findValue(values_.formulas, name)) return *v;
+        if (const QString* v = findNamed(values_.formulas, name)) return *v;
         return layout_.designText(name);
     }
     bool formulaSet(const QString& name) const override {
-        return findValue(values_.formulas, name) != nullptr;
+        return findNamed(values_.formulas, name) != nullptr;
     }
     QString textObject(const QString& name) const override {
-        if (const QString* v = findValue(values_.textObjects, name)) return *v;
+        if (const QString* v = findNamed(values_.textObjects, name)) return *v;
         return layout_.textObjectDesign(name);
     }
     int pageNumber() const override { return firstNumber_ + static_cast<int>(doc_.pages.size()) - 1; }
@@ -475,6 +472,12 @@ class Builder : public ReportContext {
             return band.elements[a].y < band.elements[b].y;
         });
         std::vector<double> shifts(n + 1, 0.0);
+        // Where the last line of a wrapped text reaches, once moved down (an empty text keeps one line).
+        const auto bottomOf = [&](std::size_t w) {
+            const Element& e = band.elements[w];
+            return e.y + shifts[w] +
+                   static_cast<double>(std::max<qsizetype>(wrapped[w].size(), 1)) * e.height;
+        };
         double height = band.height;
         double most = 0;
         for (const std::size_t i : order) {
@@ -482,16 +485,10 @@ class Builder : public ReportContext {
             for (const std::size_t w : wraps) {
                 const Element& e = band.elements[w];
                 if (e.y + e.height > f.y + Tolerance) continue;
-                const double reach =
-                    e.y + shifts[w] +
-                    static_cast<double>(std::max<qsizetype>(wrapped[w].size(), 1)) * e.height;
-                shifts[i] = std::max(shifts[i], reach - f.y);
+                shifts[i] = std::max(shifts[i], bottomOf(w) - f.y);
             }
             most = std::max(most, shifts[i]);
-            if (f.wrap)
-                height = std::max(
-                    height, f.y + shifts[i] +
-                                static_cast<double>(std::max<qsizetype>(wrapped[i].size(), 1)) * f.height);
+            if (f.wrap) height = std::max(height, bottomOf(i));
         }
         shifts[n] = std::max(height, band.height + most);
         return shifts;
@@ -650,133 +647,6 @@ Band& Band::wrap(int maxLines) {
 Band& Band::widest(const QString& text) {
     if (!elements.empty()) elements.back().widest = text;
     return *this;
-}
-
-namespace {
-
-void cutTextsOf(const Band& band, const QString& name, const PageSize& page, const ReportFonts& fonts,
-                QStringList& cut) {
-    for (const Element& e : band.elements) {
-        const double right = e.x + std::max(e.width, 0.0);
-        if (right > page.widthMm + 1e-6)
-            cut << QStringLiteral("%1: %2 ends at %3 mm, beyond the page's %4 mm")
-                       .arg(name, e.kind == Element::Kind::Line || e.kind == Element::Kind::Box
-                                      ? QStringLiteral("a rule")
-                                      : u'"' + (e.widest.isEmpty() ? e.text : e.widest) + u'"')
-                       .arg(right, 0, 'f', 1)
-                       .arg(page.widthMm, 0, 'f', 1);
-        if (e.kind == Element::Kind::Line || e.kind == Element::Kind::Box) continue;
-        // A wrapped text needs room only for its widest word, when it declares one.
-        const QString text =
-            e.kind == Element::Kind::Text && e.widest.isEmpty() && !e.wrap ? e.text : e.widest;
-        if (text.isEmpty() || fonts.fit(text, e.font, e.width) == text) continue;
-        cut << QStringLiteral("%1: \"%2\" needs %3 mm, has %4 mm")
-                   .arg(name, text)
-                   .arg(fonts.widthMm(text, e.font), 0, 'f', 2)
-                   .arg(e.width, 0, 'f', 2);
-    }
-}
-
-// Where the ink of an element can reach on its line: its widest text (a literal text is its own)
-// where its alignment puts it; a text that wraps may fill its box. A value without a widest value has
-// no known reach.
-struct Ink {
-    double left, right;
-    QString text;
-};
-
-std::optional<Ink> inkOf(const Element& e, const ReportFonts& fonts) {
-    const QString text = e.kind == Element::Kind::Text && e.widest.isEmpty() ? e.text : e.widest;
-    if (e.wrap) return Ink{e.x, e.x + e.width, text.isEmpty() ? e.text : text};
-    if (text.isEmpty()) return std::nullopt;
-    const double advance = std::min(fonts.widthMm(text, e.font), e.width);
-    const double slack = e.width - advance;
-    const double left = e.align == Align::Right    ? e.x + slack
-                        : e.align == Align::Center ? e.x + slack / 2
-                                                   : e.x;
-    return Ink{left, left + advance, text};
-}
-
-void crowdedTextsOf(const Band& band, const QString& name, double gapMm, const ReportFonts& fonts,
-                    QStringList& crowded) {
-    std::vector<std::pair<const Element*, Ink>> inks;
-    for (const Element& e : band.elements) {
-        if (e.kind == Element::Kind::Line || e.kind == Element::Kind::Box || e.width <= 0) continue;
-        if (const auto ink = inkOf(e, fonts)) {
-            inks.emplace_back(&e, *ink);
-        } else if (e.kind != Element::Kind::Text) {
-            // A value of unknown reach could touch any neighbour: none is let through unchecked.
-            crowded << QStringLiteral("%1: the value at %2 mm (\"%3\") declares no widest value")
-                           .arg(name)
-                           .arg(e.x, 0, 'f', 1)
-                           .arg(e.text);
-        }
-    }
-    std::sort(inks.begin(), inks.end(),
-              [](const auto& a, const auto& b) { return a.second.left < b.second.left; });
-    constexpr double Tolerance = 1e-6;
-    for (std::size_t i = 0; i < inks.size(); ++i)
-        for (std::size_t j = i + 1; j < inks.size(); ++j) {
-            const Element& a = *inks[i].first;
-            const Element& b = *inks[j].first;
-            // Only texts that share a line can touch.
-            if (a.y >= b.y + b.height - Tolerance || b.y >= a.y + a.height - Tolerance) continue;
-            const double gap = inks[j].second.left - inks[i].second.right;
-            if (gap >= gapMm - Tolerance) continue;
-            // Texts whose boxes overlap (a title over its columns, a page number at the end of the
-            // heading's line) share the line by design, not as neighbours.
-            if (b.x < a.x + a.width - Tolerance && a.x < b.x + b.width - Tolerance) continue;
-            crowded << QStringLiteral("%1: \"%2\" and \"%3\" are %4 mm apart")
-                           .arg(name, inks[i].second.text, inks[j].second.text)
-                           .arg(gap, 0, 'f', 2);
-        }
-}
-
-// Runs `check` over every band of `layout`, each with the name a message gives it.
-void forEachBand(const ReportLayout& layout, const std::function<void(const Band&, const QString&)>& check) {
-    const auto checkGroups = [&](const std::vector<GroupBand>& groups, const QString& prefix) {
-        for (const GroupBand& g : groups) {
-            check(g.header, prefix + QStringLiteral("group header ") + g.field);
-            check(g.footer, prefix + QStringLiteral("group footer ") + g.field);
-        }
-    };
-    check(layout.reportHeader, QStringLiteral("report header"));
-    check(layout.pageHeader, QStringLiteral("page header"));
-    check(layout.columnHeader, QStringLiteral("column header"));
-    check(layout.detail, QStringLiteral("detail"));
-    checkGroups(layout.groups, QString());
-    check(layout.pageFooter, QStringLiteral("page footer"));
-    check(layout.summary, QStringLiteral("summary"));
-    for (std::size_t i = 0; i < layout.sections.size(); ++i) {
-        const Section& s = layout.sections[i];
-        const QString prefix = QStringLiteral("section %1 ").arg(i + 1);
-        check(s.header, prefix + QStringLiteral("header"));
-        check(s.columnHeader, prefix + QStringLiteral("column header"));
-        check(s.detail, prefix + QStringLiteral("detail"));
-        checkGroups(s.groups, prefix);
-        check(s.footer, prefix + QStringLiteral("footer"));
-        check(s.noRows, prefix + QStringLiteral("no rows"));
-    }
-}
-
-}  // namespace
-
-QStringList cutTexts(const ReportLayout& layout) {
-    const ReportFonts& fonts = reportFonts();
-    QStringList cut;
-    forEachBand(layout, [&](const Band& band, const QString& name) {
-        cutTextsOf(band, name, layout.pageSize, fonts, cut);
-    });
-    return cut;
-}
-
-QStringList crowdedTexts(const ReportLayout& layout) {
-    const ReportFonts& fonts = reportFonts();
-    QStringList crowded;
-    forEachBand(layout, [&](const Band& band, const QString& name) {
-        crowdedTextsOf(band, name, VisibleGapMm, fonts, crowded);
-    });
-    return crowded;
 }
 
 void ReportLayout::declareFormula(const QString& name, const QString& designText) {
