@@ -341,36 +341,24 @@ QWidget* PaginaDe(QWidget* c) {
     return nullptr;
 }
 
-// A value the field takes whole: a date of the window's month, a valid CNPJ or CPF, a full CEP.
-QString ValorPara(QWidget* c) {
+// A value the field takes whole: a date of the window's month, a valid CNPJ or CPF, a full CEP; or one
+// its check (if any) refuses: a day or month that does not exist, a CNPJ or CPF whose check digits are
+// wrong, a zero. None for a drop-down.
+QString ValorPara(QWidget* c, bool recusado = false) {
     if (auto* d = qobject_cast<platform::controls::TDBDate*>(c))
-        return d->isPeriod() ? QStringLiteral("032004")
-               : d->isYear() ? QStringLiteral("2004")
-                             : QStringLiteral("15032004");
+        return QString::fromLatin1(d->isPeriod() ? (recusado ? "132004" : "032004")
+                                   : d->isYear() ? (recusado ? "0000" : "2004")
+                                                 : (recusado ? "31022004" : "15032004"));
     if (auto* m = qobject_cast<platform::controls::MaskEdBox*>(c); m && !m->Mask().isEmpty()) {
         const auto digitos = m->Mask().count(QLatin1Char('#')) + m->Mask().count(QLatin1Char('9'));
+        if (recusado) return QString(digitos, QLatin1Char(digitos >= 11 ? '1' : '0'));
         if (digitos == 14) return QStringLiteral("11222333000181");
         if (digitos == 11) return QStringLiteral("11144477735");
         if (digitos == 8) return QStringLiteral("01310100");
         return QString(digitos, QLatin1Char('1'));
     }
     if (qobject_cast<QComboBox*>(c)) return QString();
-    return QStringLiteral("1");
-}
-
-// A value the field's check (if any) refuses: a day or month that does not exist, a CNPJ or CPF whose
-// check digits are wrong, a zero. None for a drop-down.
-QString RecusadoPara(QWidget* c) {
-    if (auto* d = qobject_cast<platform::controls::TDBDate*>(c))
-        return d->isPeriod() ? QStringLiteral("132004")
-               : d->isYear() ? QStringLiteral("0000")
-                             : QStringLiteral("31022004");
-    if (auto* m = qobject_cast<platform::controls::MaskEdBox*>(c); m && !m->Mask().isEmpty()) {
-        const auto digitos = m->Mask().count(QLatin1Char('#')) + m->Mask().count(QLatin1Char('9'));
-        return QString(digitos, QLatin1Char(digitos >= 11 ? '1' : '0'));
-    }
-    if (qobject_cast<QComboBox*>(c)) return QString();
-    return QStringLiteral("0");
+    return QLatin1String(recusado ? "0" : "1");
 }
 
 QString TextoDe(QWidget* c) {
@@ -538,7 +526,7 @@ TEST_F(CliquesTest, EveryFieldOfEveryWindowLetsTheClickChooseAndSairLeave) {
                     Tolerante tolerante;
                     auto campos = CamposDaJanela(w);
                     QWidget* campo = control(w, nomes[i]);
-                    const QString valor = recusa ? RecusadoPara(campo) : ValorPara(campo);
+                    const QString valor = ValorPara(campo, recusa);
                     if (recusa && valor.isEmpty()) {
                         platform::ui::destroyAllForms();
                         settle();
