@@ -6,7 +6,6 @@
 #include <QMdiSubWindow>
 #include <QTableView>
 #include <QTest>
-#include <list>
 #include <map>
 
 #include "app/Janelas.h"
@@ -41,55 +40,27 @@ class Aceita : public platform::ui::UiScript {
 // One window that saves a row: the row (its table and condition, the SQL that makes it, the columns
 // that keep their values, "*" for all: the SQL gives each its odd value), the button clicked first,
 // the key typed (in the dialog `botao` opens), a person chosen from the list, and the field typed into
-// with the columns it changes. A movement window's row is in the movement file `arquivo`, and
-// `prepara` chooses its company and period.
+// with the columns it changes. A movement window's row is in the movement file `arquivo`, company 7
+// chosen in its own period after the registry rows `cadastro` are written.
 struct Janela {
-    const char *janela, *tabela, *onde, *cria, *fixas, *antes, *chave, *valor, *botao;
+    const char *janela, *tabela, *onde;
+    QString cria;
+    const char *fixas, *antes, *chave, *valor, *botao;
     bool pessoa;
-    const char *campo, *texto, *coluna, *arquivo = nullptr;
-    void (*prepara)(QWidget*) = nullptr;
+    const char *campo, *texto, *coluna, *arquivo = nullptr, *cadastro = "";
 };
 
-// Company 7 in its own period, as the clerk chooses it in a movement or books window.
-void Empresa7(QWidget* w) {
-    clickInto(control(w, QStringLiteral("txtCodigo")));
-    typeText(QStringLiteral("7"));
-    for (int i = 0; i < 2; ++i) {
-        pressEnter();
-        settle();
-    }
-}
-
-// The same, with registry rows of the window's own first.
-void Empresa7Com(QWidget* w, const char* sql) {
-    platform::db::Connection cadastro;
-    cadastro.Open(Geral::ConexaoCadastro);
-    for (const QString& comando : QString::fromLatin1(sql).split(u';')) cadastro.Execute(comando);
-    Empresa7(w);
-}
-
 // An ISS document of rate 5,00 and ISS 5,00 whose type is `tipo`, its other columns odd.
-const char* IssTipo(const char* tipo) {
-    static std::list<QByteArray> criadas;
-    return criadas
-        .emplace_back(
-            QByteArray("INSERT INTO DIGISS02 (datalan, codserv, serie, docinicial, docfinal, talao, "
-                       "base, aliq, iss, ir, tipo, observ, subempr, materiais) VALUES ('2012-02-09', "
-                       "'1', 'A', '7', '', NULL, 1000000, 50000, 50000, NULL, ") +
-            tipo + ", printf('%300s', 'x'), 0, 125007)")
-        .constData();
+QString IssTipo(const char* tipo) {
+    return QStringLiteral(
+               "INSERT INTO DIGISS02 (datalan, codserv, serie, docinicial, docfinal, talao, base, aliq, iss, "
+               "ir, tipo, observ, subempr, materiais) VALUES ('2012-02-09', '1', 'A', '7', '', NULL, "
+               "1000000, 50000, 50000, NULL, ") +
+           tipo + ", printf('%300s', 'x'), 0, 125007)";
 }
 
 class GravacaoTest : public RegistryWindowFixture {
   protected:
-    QStringList Colunas(const QString& tabela, const QString& tipo = {}) {
-        QStringList colunas;
-        for (auto rs = banco->OpenRecordset(QStringLiteral("PRAGMA table_info(") + tabela + u')'); !rs.Eof();
-             rs.MoveNext())
-            colunas << (tipo.isEmpty() ? QString() : rs.Fields(tipo).toString() + u' ') +
-                           rs.Fields(QStringLiteral("name")).toString();
-        return colunas;
-    }
     // Every column but the key and `fixas` gets an odd value of its kind, in turn: a text longer than
     // any field and padded, null, empty, padded, Windows-1252 bytes, of another form; a date empty, with
     // a time part; a fourth decimal; YESNO -1.
@@ -104,17 +75,15 @@ class GravacaoTest : public RegistryWindowFixture {
             {"INTEGER", {"NULL", "123456789"}},
             {"DOUBLE", {"1.23456789"}}};
         if (fixas == QStringList{"*"}) return;
-        const QStringList pks = Colunas(tabela, QStringLiteral("pk")), tipos = Colunas(tabela, "type");
+        QStringList trocas;
         std::map<QString, int> vez;
-        for (int i = 0; i < tipos.size(); ++i) {
-            const QStringList tipo = tipos[i].split(u' ');
-            if (pks[i].startsWith(u'1') || fixas.contains(tipo[1], Qt::CaseInsensitive)) continue;
-            const auto v =
-                valores.count(tipo[0].toUpper()) ? valores.at(tipo[0].toUpper()) : valores.at("TEXT");
-            const QString valor = v[vez[v[0]]++ % v.size()];
-            banco->Execute(
-                QStringLiteral("UPDATE %1 SET %2 = %3 WHERE %4").arg(tabela, tipo[1], valor, onde));
+        for (auto rs = banco->OpenRecordset("PRAGMA table_info(" + tabela + ')'); !rs.Eof(); rs.MoveNext()) {
+            const QString nome = rs.Fields("name").toString(), tipo = rs.Fields("type").toString().toUpper();
+            if (rs.Fields("pk").toString() == "1" || fixas.contains(nome, Qt::CaseInsensitive)) continue;
+            const auto& v = valores.count(tipo) ? valores.at(tipo) : valores.at("TEXT");
+            trocas << nome + " = " + v[vez[v[0]]++ % v.size()];
         }
+        banco->Execute("UPDATE " + tabela + " SET " + trocas.join(", ") + " WHERE " + onde);
     }
     platform::db::Connection movimento;
     platform::db::Connection* banco = &db;
@@ -157,9 +126,8 @@ TEST_F(GravacaoTest, ASaveChangesOnlyTheColumnsOfTheFieldsTyped) {
          "INSERT INTO usuarios (codigo, nome) VALUES (5, ' Ana Beatriz de Souza Lima ')", "codigo nome",
          nullptr, "mskCodigo", "5", nullptr, false, "txtNome", "x", "nome"},
         {"frmEmpresas", "Enquadramento", "codempr = 7",
-         "INSERT INTO Enquadramento (codempr, denquadra, codtipo) VALUES (7, '2005-01-01', 99)",
-         "codempr denquadra codtipo", nullptr, "tdbDenquad", "01012005", "cmdEnquadra", false, nullptr, "",
-         ""},
+         "INSERT INTO Enquadramento (codempr, denquadra, codtipo) VALUES (7, '2005-01-01', 99)", "*", nullptr,
+         "tdbDenquad", "01012005", "cmdEnquadra", false, nullptr, "", ""},
         {"frmEmpresas", "Contrato", "Nregistro = '1'",
          "INSERT INTO Contrato (codempr, Dregistro, Nregistro) SELECT codauto, '2005-01-01', '1' FROM "
          "Empresas",
@@ -167,38 +135,33 @@ TEST_F(GravacaoTest, ASaveChangesOnlyTheColumnsOfTheFieldsTyped) {
          "txtBrelato", "x", "Brelato"},
         // The ISS document of a model-51 company: a type the window cannot show keeps the tax.
         {"frmMovIss", "DIGISS02", "codauto = 1", IssTipo("'0 '"), "*", nullptr, "mskCodigo", "1", nullptr,
-         false, "tdbVlrNota", "1000", "aliq base iss", arquivo, Empresa7},
+         false, "tdbVlrNota", "1000", "aliq base iss", arquivo},
         {"frmMovIss", "DIGISS02", "codauto = 1", IssTipo("' 0'"), "*", nullptr, "mskCodigo", "1", nullptr,
-         false, "txtObs", "x", "observ", arquivo, Empresa7},
+         false, "txtObs", "x", "observ", arquivo},
         {"frmMovIss", "DIGISS02", "codauto = 1", IssTipo("'7'"), "*", nullptr, "mskCodigo", "1", nullptr,
-         false, nullptr, "", "", arquivo, Empresa7},
+         false, nullptr, "", "", arquivo},
         {"frmMovIss", "DIGISS02", "codauto = 1", IssTipo("NULL"), "*", nullptr, "mskCodigo", "1", nullptr,
-         false, nullptr, "", "", arquivo, Empresa7},
+         false, nullptr, "", "", arquivo},
         // The ICMS document: unused slot types empty or null, a type padded, a gap, a fourth decimal.
         {"frmMovIcms", "DIGE02", "codauto = 1",
          "INSERT INTO DIGE02 (datalan, demiss, especie, serie, docinicial, docfinal, cgc, uf, codfiscal, "
          "vlrcontabil, tipolan, baseicms0, aliqicms0, valricms0, tipoicms0, tipoicms1, tipoicms2, tipoicms3, "
          "baseicms4, observ, talao) VALUES ('2012-02-09', '2012-02-09 10:00:00', 'NF', 'U', '7', '', "
-         "'11.222.333/0001-81', "
-         "'SP', "
-         "'1.102', 10000005, NULL, 10000005, 170000, 1700000, ' 1', '', '9', NULL, NULL, "
+         "'11.222.333/0001-81', 'SP', '1.102', 10000005, NULL, 10000005, 170000, 1700000, ' 1', '', '9', "
+         "NULL, NULL, "
          "printf('%300s', 'x'), NULL)",
          "*", nullptr, "mskCodigo", "1", nullptr, false, "txtObserv", "x", "observ", arquivo,
-         [](QWidget* w) {
-             Empresa7Com(w,
-                         "UPDATE Empresas SET uf = 'SP'; DELETE FROM ForGeral; INSERT INTO ForGeral (cgc, "
-                         "nome, uf) VALUES "
-                         "('11.222.333/0001-81', 'F', 'SP')");
-         }},
+         "UPDATE Empresas SET uf = 'SP'; DELETE FROM ForGeral; INSERT INTO ForGeral (cgc, nome, uf) VALUES "
+         "('11.222.333/0001-81', 'F', 'SP')"},
         // The books' month: billing, invoice ranges and remarks of a company not micro, then micro.
         {"frmLivrosIcms", "Pos_Icms", "Mes_Base = 2", "", "Mes_Base", nullptr, nullptr, nullptr, "cmdInfoAdi",
-         false, "txtObssai1", "x", "Obssai1", arquivo, Empresa7},
+         false, "txtObssai1", "x", "Obssai1", arquivo},
         {"frmLivrosIcms", "Pos_Icms", "Mes_Base = 2", "", "Mes_Base", nullptr, nullptr, nullptr, "cmdInfoAdi",
          false, "tdbFatAcu", "2000", "FatAcu", arquivo,
-         [](QWidget* w) { Empresa7Com(w, "INSERT INTO Enquadramento VALUES (7, '2012-01-01', 3)"); }},
+         "INSERT INTO Enquadramento VALUES (7, '2012-01-01', 3)"},
         // The annual summary: every month odd.
         {"frmLivrosIcms", "Pos_Icms", "Mes_Base > 0", "", "Mes_Base", nullptr, nullptr, nullptr, "cmdRanual",
-         false, nullptr, "", "", arquivo, Empresa7},
+         false, nullptr, "", "", arquivo},
     };
     Aceita aceita;
     platform::ui::setUiScript(&aceita);
@@ -209,15 +172,25 @@ TEST_F(GravacaoTest, ASaveChangesOnlyTheColumnsOfTheFieldsTyped) {
         db.Execute(
             QStringLiteral("INSERT INTO Empresas (codigo, nome, uf, situ, mes_base_fiscal, TpIss, "
                            "tpescri) VALUES (7, 'P', '  sp  ', 'A', '2012-02-01', '51', 'C')"));
+        for (const QString& linha : QString::fromLatin1(j.cadastro).split(u';', Qt::SkipEmptyParts))
+            db.Execute(linha);
         if (j.arquivo) movimento.Open(pasta.movementConnection(QString::fromLatin1(j.arquivo)));
         banco = j.arquivo ? &movimento : &db;
-        if (*j.cria) banco->Execute(QString::fromUtf8(j.cria));
+        if (!j.cria.isEmpty()) banco->Execute(j.cria);
         Estranha(tabela, onde, QString::fromLatin1(j.fixas).split(u' '));
         for (const char* campo : {static_cast<const char*>(nullptr), j.campo}) {
             app::JanelasDoPrograma().at(QString::fromLatin1(j.janela))();
             settle();
             QWidget* w = host->mdiArea()->activeSubWindow()->widget();
-            if (j.prepara) j.prepara(w);
+            // Company 7 in its own period, as the clerk chooses it.
+            if (j.arquivo) {
+                clickInto(control(w, QStringLiteral("txtCodigo")));
+                typeText(QStringLiteral("7"));
+                for (int i = 0; i < 2; ++i) {
+                    pressEnter();
+                    settle();
+                }
+            }
             if (j.antes) click(w, QString::fromLatin1(j.antes));
             const auto grava = [&](QWidget* janela) {
                 if (j.chave) Chave(janela, j.chave, j.valor);
@@ -238,7 +211,7 @@ TEST_F(GravacaoTest, ASaveChangesOnlyTheColumnsOfTheFieldsTyped) {
             };
             const auto antes = LinhasGravadas(*banco, tabela, "WHERE " + onde);
             if (j.botao) {
-                if (!j.prepara) Chave(w, "txtCodigo", "7");
+                if (!j.arquivo) Chave(w, "txtCodigo", "7");
                 aceita.dialogo = [&](QDialog& d) {
                     grava(&d);
                     if (d.isVisible()) click(&d, QStringLiteral("cmdSair"));
