@@ -24,16 +24,6 @@ using platform::ui::Msg::Yes;
 
 namespace {
 
-// A party with the columns a test needs; the others empty.
-Parceiro Parte(const QString& cgc, const QString& nome, const QString& uf = {}, const QString& ie = {}) {
-    Parceiro p;
-    p.cgc = cgc;
-    p.nome = nome;
-    p.uf = uf;
-    p.ie = ie;
-    return p;
-}
-
 const QString NaoCadastrado = QStringLiteral("Código Não Cadastrado, Incluir Novo ?");
 const QString Cnpj = QStringLiteral("11.222.333/0001-81");
 const QString Cnpj2 = QStringLiteral("98.765.432/0001-98");
