@@ -154,11 +154,7 @@ TEST_F(JanelaCadastroTest, ASaveWritesOnlyTheColumnsOfTheFieldsTyped) {
         int escritas;
     } casos[] = {{10, "", "Dez", 0}, {10, "s", "Dezs", 1}, {30, "", "Trinta", 1}, {30, "Trin", "Trin", 2}};
     for (const auto& c : casos) {
-        if (c.codigo == 30)
-            script->expect(
-                "Este registro guarda o que a janela não pode mostrar como está gravado; o que não "
-                "for digitado será gravado como está:\nDescri: Trinta",
-                "Atenção", OK);
+        if (c.codigo == 30) script->expectKept("Descri: Trinta");
         Chave(QString::number(c.codigo));
         typeText(QString::fromLatin1(c.digitado));
         Grava();
