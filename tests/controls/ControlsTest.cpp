@@ -509,55 +509,39 @@ TEST_F(ControlsTest, AClickOnAButtonFromAMultiLineFieldIsDelivered) {
 // list it still scrolls.
 TEST_F(ControlsTest, TheWheelChangesNoFieldAndTakesNoFocusButAListStillScrolls) {
     auto* f = ShowForm<frmObs>();
-    const auto itens = [](QComboBox* c) {
-        c->addItems({"Ativo", "Inativo", "Suspenso"});
-        return c;
-    };
     auto* lista = new QTableWidget(200, 1, f);
-    auto* tdbCombo = itens(new TDBCombo(f));
+    auto* tdbCombo = new TDBCombo(f);
     tdbCombo->setEditable(true);
-    auto* spin = new QSpinBox(f);
-    const struct {
-        const char* caso;
-        QWidget* controle;
-        QWidget* alvo;  // where the wheel lands
-        std::function<QString()> valor;
-    } casos[] = {
-        {"drop-down", itens(new QComboBox(f)), nullptr, {}},
-        {"typed drop-down", tdbCombo, tdbCombo->lineEdit(), [tdbCombo] { return tdbCombo->currentText(); }},
-        {"spin box", spin, nullptr, [spin] { return QString::number(spin->value()); }},
-        {"date", new TDBDate(f), nullptr, {}},
-        {"number", new TDBNumber(f), nullptr, {}},
-        {"list", lista, lista->viewport(),
-         [lista] { return QString::number(lista->verticalScrollBar()->value()); }},
+    const auto valor = [&](QWidget* c) {
+        if (auto* cb = qobject_cast<QComboBox*>(c)) return cb->currentText();
+        if (auto* spin = qobject_cast<QSpinBox*>(c)) return QString::number(spin->value());
+        if (auto* l = qobject_cast<QLineEdit*>(c)) return l->text();
+        return QString::number(lista->verticalScrollBar()->value());
     };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(c.caso);
-        f->layout()->addWidget(c.controle);
-        c.controle->show();
+    for (QWidget* c : std::initializer_list<QWidget*>{new QComboBox(f), tdbCombo, new QSpinBox(f),
+                                                      new TDBDate(f), new TDBNumber(f), lista}) {
+        SCOPED_TRACE(c->metaObject()->className());
+        if (auto* cb = qobject_cast<QComboBox*>(c)) cb->addItems({"Ativo", "Inativo", "Suspenso"});
+        if (auto* l = qobject_cast<QLineEdit*>(c)) l->setText("12");
+        f->layout()->addWidget(c);
+        c->show();
         settle();
-        QWidget* alvo = c.alvo ? c.alvo : c.controle;
-        const auto valor = [&] {
-            if (c.valor) return c.valor();
-            if (auto* combo = qobject_cast<QComboBox*>(c.controle)) return combo->currentText();
-            return qobject_cast<QLineEdit*>(c.controle)->text();
-        };
-        if (auto* l = qobject_cast<QLineEdit*>(c.controle)) l->setText("12");
-        const bool rola = c.controle == lista;
+        // Where the wheel lands.
+        QWidget* alvo = c == lista ? lista->viewport() : c == tdbCombo ? tdbCombo->lineEdit() : c;
         for (bool comFoco : {false, true}) {
-            setFocusTo(comFoco ? c.controle : f->txtNome);
+            setFocusTo(comFoco ? c : f->txtNome);
             settle();
-            const QString antes = valor();
+            const QString antes = valor(c);
             const QPointF meio = QRectF(alvo->rect()).center();
             QWheelEvent roda(meio, alvo->mapToGlobal(meio), QPoint(), QPoint(0, -120), Qt::NoButton,
                              Qt::NoModifier, Qt::NoScrollPhase, false);
             QApplication::sendEvent(alvo, &roda);
             settle();
-            EXPECT_EQ(valor() != antes, rola) << valor().toStdString();
+            EXPECT_EQ(valor(c) != antes, c == lista) << valor(c).toStdString();
             EXPECT_EQ(focused() == f->txtNome, !comFoco);
             lista->verticalScrollBar()->setValue(0);
         }
-        EXPECT_NE(c.controle->focusPolicy() & Qt::WheelFocus, Qt::WheelFocus);
+        EXPECT_NE(c->focusPolicy() & Qt::WheelFocus, Qt::WheelFocus);
     }
 }
 

@@ -22,26 +22,23 @@ long RegistrosFixture::Conta(const QString& tabela) {
 }
 
 namespace {
-const char* const ColunasParceiro[] = {"cgc",    "nome", "ie",  "endereco", "numero", "complemento", "bairro",
-                                       "cidade", "uf",   "cep", "CodMun",   "xPais",  "cPais"};
-QString* CamposParceiro(Parceiro& p, int i) {
-    QString* campos[] = {&p.cgc,    &p.nome, &p.ie,  &p.endereco, &p.numero, &p.complemento, &p.bairro,
-                         &p.cidade, &p.uf,   &p.cep, &p.CodMun,   &p.xPais,  &p.cPais};
-    return campos[i];
-}
+const std::pair<const char*, QString Parceiro::*> Colunas[] = {
+    {"cgc", &Parceiro::cgc},           {"nome", &Parceiro::nome},     {"ie", &Parceiro::ie},
+    {"endereco", &Parceiro::endereco}, {"numero", &Parceiro::numero}, {"complemento", &Parceiro::complemento},
+    {"bairro", &Parceiro::bairro},     {"cidade", &Parceiro::cidade}, {"uf", &Parceiro::uf},
+    {"cep", &Parceiro::cep},           {"CodMun", &Parceiro::CodMun}, {"xPais", &Parceiro::xPais},
+    {"cPais", &Parceiro::cPais}};
 }  // namespace
 
 void InsereParceiro(platform::db::Connection& db, const QString& tabela, const Parceiro& p) {
     platform::db::ColumnList c;
-    Parceiro copia = p;
-    for (int i = 0; i < 13; ++i) c.add(QString::fromLatin1(ColunasParceiro[i]), *CamposParceiro(copia, i));
+    for (const auto& [coluna, campo] : Colunas) c.add(QString::fromLatin1(coluna), p.*campo);
     db.Execute(c.insertSql(tabela), c.values());
 }
 
 Parceiro LeParceiro(platform::db::Connection& db, const QString& tabela, const QString& cgc) {
     Parceiro p;
     const auto rs = db.OpenRecordset("SELECT * FROM " + tabela + " WHERE cgc = ?", {cgc});
-    for (int i = 0; i < 13; ++i)
-        *CamposParceiro(p, i) = rs.Fields(QString::fromLatin1(ColunasParceiro[i])).toString();
+    for (const auto& [coluna, campo] : Colunas) p.*campo = rs.Fields(QString::fromLatin1(coluna)).toString();
     return p;
 }

@@ -12,6 +12,13 @@ struct Parceiro {
     friend bool operator==(const Parceiro&, const Parceiro&) = default;
 };
 void InsereParceiro(platform::db::Connection& db, const QString& tabela, const Parceiro& p);
+// A party with the columns a test needs; the others empty.
+inline Parceiro Parte(const QString& cgc, const QString& nome, const QString& uf = {},
+                      const QString& ie = {}) {
+    Parceiro p;
+    p.cgc = cgc, p.nome = nome, p.uf = uf, p.ie = ie;
+    return p;
+}
 Parceiro LeParceiro(platform::db::Connection& db, const QString& tabela, const QString& cgc);
 
 // A window test of the general registers: a fresh installed program folder whose registry the module

@@ -18,16 +18,6 @@ using platform::ui::Msg::OK;
 
 namespace {
 
-// A party with the columns a test needs; the others empty.
-Parceiro Parte(const QString& cgc, const QString& nome, const QString& uf = {}, const QString& ie = {}) {
-    Parceiro p;
-    p.cgc = cgc;
-    p.nome = nome;
-    p.uf = uf;
-    p.ie = ie;
-    return p;
-}
-
 class PesqCGCTest : public RegistrosFixture {
   protected:
     void SetUp() override {

@@ -133,10 +133,7 @@ TEST(PageModelTest, FieldTextIsCutAtItsBox) {
 // A value reaches paper without control characters, each a blank, a mask never typed prints nothing
 // and a mask partly typed prints its prompts as blanks; the layout's own texts print as written.
 TEST(PageModelTest, ValuesPrintWithoutControlCharactersOrEmptyMasks) {
-    const struct {
-        QString valor;
-        QString impresso;
-    } casos[] = {
+    const std::pair<QString, QString> casos[] = {
         {QString("Nome\tcom\rtab e\x1b escape"), "Nome com tab e  escape"},
         {"Linha um\r\nLinha dois", "Linha um  Linha dois"},
         {"__.___.____-__", ""},
@@ -148,24 +145,23 @@ TEST(PageModelTest, ValuesPrintWithoutControlCharactersOrEmptyMasks) {
         {"____ de ______ de 2011 NOME_FANTASIA", "____ de ______ de 2011 NOME_FANTASIA"},
         {"S/N", "S/N"},
     };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(c.valor.toStdString());
-        ReportLayout layout;
-        layout.declareFormula("f");
-        layout.detail.height = 5;
-        layout.detail.field(10, 0, 100, 5, "nome", FontSpec::sans(9))
-            .formula(10, 5, 100, 5, "f", FontSpec::sans(9))
-            .text(120, 0, 40, 5, "____________", FontSpec::sans(9));
-        DataSet data;
-        data.fields = {{"nome", FieldType::Text}};
-        data.rows = {{c.valor}};
+    ReportLayout layout;
+    layout.declareFormula("f");
+    layout.detail.height = 5;
+    layout.detail.field(10, 0, 100, 5, "nome", FontSpec::sans(9))
+        .formula(10, 5, 100, 5, "f", FontSpec::sans(9))
+        .text(120, 0, 40, 5, "____________", FontSpec::sans(9));
+    DataSet data;
+    data.fields = {{"nome", FieldType::Text}};
+    for (const auto& [valor, impresso] : casos) {
+        SCOPED_TRACE(valor.toStdString());
+        data.rows = {{valor}};
         PrintValues valores;
-        valores.formulas["f"] = c.valor;
-        const Document doc = buildDocument(layout, data, valores);
-        const Page& page = doc.pages[0];
-        EXPECT_EQ(page.find(c.impresso).size(), c.impresso.isEmpty() ? 0u : 2u);
+        valores.formulas["f"] = valor;
+        const Page page = buildDocument(layout, data, valores).pages[0];
+        EXPECT_EQ(page.find(impresso).size(), impresso.isEmpty() ? 0u : 2u);
         EXPECT_EQ(page.find("____________").size(), 1u);
-        EXPECT_EQ(page.texts.size(), c.impresso.isEmpty() ? 1u : 3u);
+        EXPECT_EQ(page.texts.size(), impresso.isEmpty() ? 1u : 3u);
     }
 }
 

@@ -21,9 +21,7 @@ void InsereEmpresa(platform::db::Connection& db, const DadosEmpresa& e) {
     c.add(u"irpj_vendas"_s, e.irpj_vendas).add(u"irpj_servicos"_s, e.irpj_servicos);
     c.add(u"tipo_empresa"_s, e.tipo_empresa).add(u"fundacao"_s, e.fundacao).add(u"tpescri"_s, e.tpescri);
     c.add(u"tpipi"_s, e.tpipi).add(u"tpiss"_s, e.tpiss).add(u"icms"_s, e.icms).add(u"gricms"_s, e.gricms);
-    c.add(u"sp"_s, e.sp).add(u"observacao"_s, e.observacao);
-    c.add(u"codigo"_s, e.codigo);
-    // The working period of a new company starts null.
+    c.add(u"sp"_s, e.sp).add(u"observacao"_s, e.observacao).add(u"codigo"_s, e.codigo);
     c.add(u"mes_base_fiscal"_s, platform::db::DbNull);
     db.Execute(c.insertSql(u"Empresas"_s), c.values());
 }

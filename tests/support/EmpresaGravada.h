@@ -6,7 +6,6 @@
 #include "platform/db/Connection.h"
 #include "platform/values/Currency.h"
 
-// A company row as the tests store it before a window reads it.
 namespace testsupport {
 
 // A company row as the company window writes it: texts as typed (masked fields with their literals

@@ -39,6 +39,15 @@ MessageScript& MessageScript::expect(const QString& text, const QString& title, 
     return *this;
 }
 
+MessageScript& MessageScript::expectKept(const QString& names, const QString& record) {
+    return expect(
+        "Este " + record +
+            " guarda o que a janela não pode mostrar como está gravado; o que não for digitado será "
+            "gravado como está:\n" +
+            names,
+        QStringLiteral("Atenção"), platform::ui::Msg::OK);
+}
+
 MessageScript& MessageScript::onDialog(const QString& nameOrClass, std::function<void(QDialog&)> drive) {
     dialogs_.push_back({nameOrClass, std::move(drive)});
     return *this;

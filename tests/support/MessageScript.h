@@ -24,6 +24,9 @@ class MessageScript : public platform::ui::UiScript {
     MessageScript& expect(const QString& text, int answer);
     // Expect a box with this text and title.
     MessageScript& expect(const QString& text, const QString& title, int answer);
+    // Expect the warning, answered OK, that the `record` shown keeps values its fields cannot show as
+    // stored, naming them one a line.
+    MessageScript& expectKept(const QString& names, const QString& record = QStringLiteral("registro"));
     // When the next modal dialog opens, it must have this objectName or class name (or a class it
     // inherits); `drive` fills it and must close it (accept, reject, a button click...).
     MessageScript& onDialog(const QString& nameOrClass, std::function<void(QDialog&)> drive);
