@@ -96,6 +96,7 @@ frmLivrosIcms::frmLivrosIcms(QWidget* parent) : Form(parent) {
     empresa_->fechada = [this] { Ocioso(); };
     empresa_->semPeriodo = [this] { SemLivro(); };
     empresa_->aberta = [this](const movimento::Abertura&) { PeriodoConfirmado(); };
+    empresa_->CampoDoPeriodo(tdbSalCredAnt, [this] { MostraSaldoCredor(); });
 
     using namespace platform::ui;
     onClick(OptEnt, this, &frmLivrosIcms::OptEnt_Click);
@@ -245,7 +246,6 @@ void frmLivrosIcms::PeriodoConfirmado() {
         w->setEnabled(true);
     setBackColor(txtNpag, platform::controls::White);
     PosIcms::CompletaMeses(BancoMovimento);
-    MostraSaldoCredor();
     platform::ui::setFocusTo(OptEnt);
 }
 
@@ -420,6 +420,8 @@ void frmLivrosIcms::Imprime_Livro() {
         depois = [this, mes, saldoAnterior] {
             Atualiza_Saldo(BancoMovimento, mes, Aliquotas.ImpostoEntradas, Aliquotas.ImpostoSaidas,
                            saldoAnterior);
+            // What was typed is now the month's stored credit.
+            empresa_->Repreenche(tdbSalCredAnt);
         };
     const platform::report::QueriesOn linhas(BancoCadastro());
     ImprimeLivro(
@@ -434,10 +436,15 @@ void frmLivrosIcms::cmdInfoAdi_Click() {
 }
 
 // The summary corrects this window's open movement database. The assessment stores the carried credit
-// as this window shows it, so a corrected credit is shown again before it could be written back.
+// as this window shows it, so a credit the summary changed is shown again before it could be written
+// back; any other month's change leaves the field as it was, typed or not.
 void frmLivrosIcms::cmdRanual_Click() {
+    const int mes = empresa_->Periodo().month();
+    const values::Currency antes = PosIcms::LeSaldoCredor(BancoMovimento, mes);
     frmPos_Anual resumo(BancoMovimento, this);
-    if (platform::ui::ShowModal(resumo) == QDialog::Accepted) MostraSaldoCredor();
+    if (platform::ui::ShowModal(resumo) == QDialog::Accepted &&
+        PosIcms::LeSaldoCredor(BancoMovimento, mes) != antes)
+        empresa_->Repreenche(tdbSalCredAnt);
 }
 
 void frmLivrosIcms::cmdCancelar_Click() {

@@ -11,12 +11,14 @@
 #include "companies/empresas_sql.h"
 #include "platform/controls/Colors.h"
 #include "platform/controls/TDBDate.h"
+#include "platform/controls/TDBNumber.h"
 #include "platform/ui/Focus.h"
 #include "platform/ui/FormBuilder.h"
 #include "platform/ui/Handlers.h"
 #include "platform/values/RuntimeError.h"
 #include "shell/EstadoGeral.h"
 #include "shell/Geral.h"
+#include "shell/JanelaCadastroCampos.h"
 #include "shell/RotinasControles.h"
 
 namespace movimento {
@@ -42,6 +44,7 @@ EmpresaPeriodo::EmpresaPeriodo(QWidget& janela, Controles controles, platform::d
     onGotFocus(c_.txtCodigo, this, &EmpresaPeriodo::txtCodigo_GotFocus);
     onLostFocus(c_.txtCodigo, this, &EmpresaPeriodo::txtCodigo_LostFocus);
     onLostFocus(c_.tdbAnomes, this, &EmpresaPeriodo::tdbAnomes_LostFocus);
+    connect(c_.tdbAnomes, &QLineEdit::textChanged, this, [this] { MostraCamposDoPeriodo(); });
     onClick(c_.cmdPesqe, this, &EmpresaPeriodo::cmdPesqe_Click);
     onBeforeClick(&janela, [this](QAbstractButton* botao) { return ConfirmaPendente(botao); });
 }
@@ -57,6 +60,41 @@ QString EmpresaPeriodo::PeriodoAtual() const {
     return periodo_.isValid() ? periodo_.toString(QStringLiteral("MM/yyyy")) : QString();
 }
 
+void EmpresaPeriodo::CampoDoPeriodo(QWidget* campo, std::function<void()> preenche) {
+    campos_.push_back({campo, std::move(preenche)});
+    shell::MarcaPreenchido(campo);
+    MostraCamposDoPeriodo(true);
+}
+
+void EmpresaPeriodo::Repreenche(QWidget* campo) {
+    for (CampoPeriodo& c : campos_)
+        if (c.campo == campo && aberta_) {
+            c.preenche();
+            c.preenchido = true;
+            shell::MarcaPreenchido(campo);
+        }
+}
+
+void EmpresaPeriodo::MostraCamposDoPeriodo(bool esquece) {
+    const QDate periodo = c_.tdbAnomes->Value();
+    const bool doMes = aberta_ && periodo.isValid() && QDate(periodo.year(), periodo.month(), 1) == periodo_;
+    for (CampoPeriodo& c : campos_) {
+        if (esquece) {
+            shell::MarcaPreenchido(c.campo);
+            c.preenchido = !doMes;
+        }
+        if (shell::DigitadoDesde(c.campo) || c.preenchido == doMes) continue;
+        c.preenchido = doMes;
+        if (doMes) {
+            c.preenche();
+            continue;
+        }
+        shell::EsvaziaCampo(c.campo);
+        // Blank, not a zero the month does not hold.
+        if (auto* numero = qobject_cast<platform::controls::TDBNumber*>(c.campo)) numero->setText(QString());
+    }
+}
+
 void EmpresaPeriodo::Fecha() {
     banco_.Close();
     aberta_ = false;
@@ -66,6 +104,7 @@ void EmpresaPeriodo::Fecha() {
         platform::controls::setBackColor(c_.txtCodigo, platform::controls::White);
     }
     if (fechada) fechada();
+    MostraCamposDoPeriodo(true);
 }
 
 // The name, state and period shown belong to the company being chosen, so they go as soon as the
@@ -186,6 +225,7 @@ void EmpresaPeriodo::Confirma() {
     }
     aberta_ = true;
     if (aberta) aberta(abertura);
+    MostraCamposDoPeriodo();
 }
 
 // The company stays chosen; only the session of the previous period ends.
@@ -195,6 +235,7 @@ void EmpresaPeriodo::FechaPeriodo(const std::function<void()>& depois) {
     pendente_ = false;
     periodo_ = QDate();
     depois();
+    MostraCamposDoPeriodo();
 }
 
 // A failure of the search only gives the focus back, as a cancelled search does.

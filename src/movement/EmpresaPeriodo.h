@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <vector>
 
 #include "movement/ArquivoMovimento.h"
 #include "platform/db/Connection.h"
@@ -81,6 +82,16 @@ class EmpresaPeriodo : public QObject {
     // lookup; the code is then locked until the session ends (Cancelar, the search).
     QLabel* lblTpescri = nullptr;
 
+    // A field the open period fills with its month's stored value (the books' carried credit): `preenche`
+    // shows it. The field shows that month's value or nothing: it is filled as the period opens and
+    // blank while the period field shows another month (being typed, or left by a click before it is
+    // confirmed). A value the clerk typed into it since it was filled is the clerk's: no confirmation
+    // replaces it, and it goes only with the company (Cancelar, the company search).
+    void CampoDoPeriodo(QWidget* campo, std::function<void()> preenche);
+    // The period's field shows the stored value again (the window stored what the clerk typed, or
+    // another window changed what is stored): `preenche` runs, whatever was typed.
+    void Repreenche(QWidget* campo);
+
     qint64 CodigoEmpresa() const { return codigoEmpresa_; }
     // The confirmed period: its first day; PeriodoAtual as "mm/yyyy".
     QDate Periodo() const { return periodo_; }
@@ -98,6 +109,14 @@ class EmpresaPeriodo : public QObject {
     void cmdPesqe_Click();
 
   private:
+    struct CampoPeriodo {
+        QWidget* campo;
+        std::function<void()> preenche;
+        bool preenchido = false;
+    };
+    // Fills or blanks the period's fields by the month the period field shows; `esquece` (the company
+    // is gone) blanks also what the clerk typed.
+    void MostraCamposDoPeriodo(bool esquece = false);
     void EsvaziaEmpresa();
     void Confirma();
     // Before a button of the window runs: a period shown and not confirmed is confirmed first; false
@@ -115,6 +134,7 @@ class EmpresaPeriodo : public QObject {
     bool aberta_ = false;
     // The period field was left by a click into a field while it showed a month not confirmed.
     bool pendente_ = false;
+    std::vector<CampoPeriodo> campos_;
 };
 
 }  // namespace movimento

@@ -44,9 +44,11 @@ class MemoriaCampo : public QObject {
         setObjectName(NomeMemoria);
         campo->installEventFilter(this);
         const auto solta = [this] { Solta(); };
-        if (auto* e = qobject_cast<QLineEdit*>(campo))
+        if (auto* e = qobject_cast<QLineEdit*>(campo)) {
             connect(e, &QLineEdit::textChanged, this, solta);
-        else if (auto* t = qobject_cast<QPlainTextEdit*>(campo))
+            // A paste or a drop by the mouse is typing too.
+            connect(e, &QLineEdit::textEdited, this, [this] { digitado = true; });
+        } else if (auto* t = qobject_cast<QPlainTextEdit*>(campo))
             connect(t, &QPlainTextEdit::textChanged, this, solta);
         else if (auto* c = qobject_cast<QComboBox*>(campo)) {
             connect(c, &QComboBox::currentIndexChanged, this, solta);
@@ -71,10 +73,15 @@ class MemoriaCampo : public QObject {
 
     std::optional<Param> gravado;
     bool intacto = false;
+    // The clerk edited the field since MarcaPreenchido; the program's own changes do not count.
+    bool digitado = false;
 
   protected:
     bool eventFilter(QObject* /*alvo*/, QEvent* e) override {
-        if (e->type() == QEvent::KeyPress && Edita(static_cast<QKeyEvent*>(e))) Solta();
+        if (e->type() == QEvent::KeyPress && Edita(static_cast<QKeyEvent*>(e))) {
+            Solta();
+            digitado = true;
+        }
         return false;
     }
 };
@@ -189,6 +196,17 @@ void MostraValorCampo(QWidget* campo, const platform::db::Param& valor) {
     } else {
         DefineTextoCampo(campo, std::holds_alternative<QString>(v) ? std::get<QString>(v) : QString());
     }
+}
+
+void MarcaPreenchido(QWidget* campo) {
+    MemoriaCampo* m = MemoriaCampo::De(campo);
+    if (!m) m = new MemoriaCampo(campo);
+    m->digitado = false;
+}
+
+bool DigitadoDesde(const QWidget* campo) {
+    const MemoriaCampo* m = MemoriaCampo::De(campo);
+    return m && m->digitado;
 }
 
 bool GuardaValorCampo(QWidget* campo, const platform::db::Param& gravado, const EscritaCampo& escrita) {

@@ -59,6 +59,11 @@ QString TextoGravado(const QWidget* campo);
 bool ValorGuardado(const QWidget* campo);
 // The field still holds the stored value it was given: not edited, changed or emptied since.
 bool CampoIntacto(const QWidget* campo);
+// The program filled `campo` with a value of its own (a month's stored credit): from then on
+// DigitadoDesde tells whether the clerk edited it (any editing key, paste or drop in it, even one that
+// leaves the text as it was). What the program writes into the field is no typing.
+void MarcaPreenchido(QWidget* campo);
+bool DigitadoDesde(const QWidget* campo);
 // A stored value as the clerk is told of it: "observ: texto", an amount with every decimal
 // ("922337203685477,5807"), a date "dd/mm/yyyy", a yes/no "Verdadeiro" or "Falso"; a long text is cut
 // and its length told.

@@ -28,6 +28,7 @@
 #include "books/Relatorios.h"
 #include "books/frmLivrosIcms.h"
 #include "books/frmLivrosIss.h"
+#include "books/pos_icms_sql.h"
 #include "companies/frmEmpresas.h"
 #include "companies/frmPesqJur.h"
 #include "movement/ArquivoMovimento.h"
@@ -41,6 +42,7 @@
 #include "platform/controls/TDBDate.h"
 #include "platform/controls/TDBGrid.h"
 #include "platform/controls/TDBList.h"
+#include "platform/controls/TDBNumber.h"
 #include "platform/controls/XArrayDB.h"
 #include "platform/db/Recordset.h"
 #include "platform/report/PrintEngine.h"
@@ -631,39 +633,83 @@ TEST_F(CliquesTest, EveryFieldOfEveryWindowLetsTheClickChooseAndSairLeave) {
 // The books print the month the period field shows: a period typed and not confirmed yet is confirmed
 // by the click on any button but the exits, with its checks and messages, before the button runs (also
 // after a click into another field, which confirms nothing); a year without a movement file is told and
-// nothing is printed.
+// nothing is printed. The carried credit shows only the month the period field shows (nothing while
+// another is pending), and a credit typed into it is the one printed and carried, whatever button
+// confirms the period.
 TEST_F(CliquesTest, TheBooksPrintTheMonthThePeriodFieldShows) {
     books::RegistraRelatorios();
     platform::report::PEOpenEngine();
+    platform::db::Connection movimento;
+    movimento.Open(pasta.movementConnection(movimento::NomeArquivo(7, 2004)));
+    PosIcms::CompletaMeses(movimento);
+    static constexpr const char* emite = "cmdEmissao";
     const struct {
         const char* janela;
         const char* periodo;  // 2005 has no movement file
         const char* antes;    // a button clicked before the emission
-    } casos[] = {{"frmLivrosIcms", "042004", nullptr},  {"frmLivrosIcms", "042004", "OptSai"},
-                 {"frmLivrosIcms", "012005", nullptr},  {"frmLivrosIss", "042004", nullptr},
-                 {"frmLivrosIss", "042004", "txtNpag"}, {"frmLivrosIss", "012005", nullptr}};
+        const char* botao = emite;
+        bool credito = false;           // the assessment, with 250 typed as the credit carried into the month
+        bool tab = false;               // the period confirmed by Enter before the credit is typed
+        const char* dialogo = nullptr;  // the dialog the button opens
+    } casos[] = {{"frmLivrosIcms", "042004", nullptr},
+                 {"frmLivrosIcms", "042004", "OptSai"},
+                 {"frmLivrosIcms", "012005", nullptr},
+                 {"frmLivrosIss", "042004", nullptr},
+                 {"frmLivrosIss", "042004", "txtNpag"},
+                 {"frmLivrosIss", "012005", nullptr},
+                 {"frmLivrosIcms", "042004", nullptr, emite, true},
+                 {"frmLivrosIcms", "042004", nullptr, emite, true, true},
+                 {"frmLivrosIcms", "042004", nullptr, "cmdInfoAdi", true, false, "frmInfoAdi"},
+                 {"frmLivrosIcms", "042004", nullptr, "cmdInfoAdi", true, true, "frmInfoAdi"},
+                 {"frmLivrosIcms", "042004", nullptr, "cmdRanual", true, false, "frmPos_Anual"}};
     for (const auto& c : casos) {
-        SCOPED_TRACE(std::string(c.janela) + c.periodo);
+        SCOPED_TRACE(std::string(c.janela) + c.periodo + c.botao + (c.credito ? " credito" : "") +
+                     (c.tab ? " tab" : ""));
+        for (const auto& [mes, credito] : {std::pair{3, "100"}, {4, "40"}, {5, "0"}})
+            PosIcms::GravaSaldoCredor(movimento, mes, C(credito));
         app::JanelasDoPrograma().at(QString::fromLatin1(c.janela))();
         settle();
         auto* w = qobject_cast<Form*>(host->mdiArea()->activeSubWindow()->widget());
         Marco2004(*this, w);
+        auto* credito = w->findChild<platform::controls::TDBNumber*>(QStringLiteral("tdbSalCredAnt"));
+        if (c.credito) click(w, QStringLiteral("OptApu"));
         clickInto(control(w, QStringLiteral("tdbAnomes")));
         control<QLineEdit>(w, QStringLiteral("tdbAnomes"))->selectAll();
         typeText(QString::fromLatin1(c.periodo));
-        const bool imprime = QByteArray(c.periodo).endsWith("2004");
-        if (!imprime)
+        if (c.tab) pressEnter();
+        settle();
+        if (c.credito) {
+            EXPECT_EQ(credito->text(), QString::fromLatin1(c.tab ? "40,00" : ""));
+            clickInto(credito);
+            typeText(QStringLiteral("250"));
+        }
+        const bool imprime = QByteArray(c.periodo).endsWith("2004") && c.botao == emite;
+        if (!QByteArray(c.periodo).endsWith("2004"))
             script->expect(QStringLiteral("Arquivo de Movimento da Empresa Inexistente, Verifique !!!"),
                            Msg::OK);
+        // The dialog the button opens is left as the clerk leaves it unchanged.
+        if (c.dialogo)
+            script->onDialog(QString::fromLatin1(c.dialogo), [](QDialog& d) {
+                click(&d, QStringLiteral("cmdCancelar"));
+                if (d.isVisible()) click(&d, QStringLiteral("cmdSair"));
+            });
         if (c.antes) click(w, QString::fromLatin1(c.antes));
-        click(w, QStringLiteral("cmdEmissao"));
+        click(w, QString::fromLatin1(c.botao));
         settle();
+        if (c.credito) {
+            EXPECT_EQ(credito->text(), QStringLiteral("250,00"));
+        }
         const auto previas = previewWindows();
         ASSERT_EQ(previas.size(), imprime ? 1 : 0);
         if (imprime) {
             const QString texto = platform::report::dump(previas[0]->previews().at(0)->document());
             EXPECT_TRUE(texto.contains(QStringLiteral("04/2004")));
             EXPECT_FALSE(texto.contains(QStringLiteral("03/2004")));
+            if (c.credito) {
+                EXPECT_TRUE(texto.contains(QStringLiteral("250,00")));
+                EXPECT_EQ(PosIcms::LeSaldoCredor(movimento, 4), C("250"));
+                EXPECT_EQ(PosIcms::LeSaldoCredor(movimento, 5), C("250"));
+            }
             previas[0]->close();
         }
         platform::ui::destroyAllForms();
