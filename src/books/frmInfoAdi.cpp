@@ -24,6 +24,7 @@
 #include "shell/ErrosLista.h"
 #include "shell/EstadoGeral.h"
 #include "shell/Geral.h"
+#include "shell/JanelaCadastro.h"
 #include "shell/JanelaCadastroCampos.h"
 #include "shell/RotinasControles.h"
 
@@ -228,6 +229,8 @@ void frmInfoAdi::LimpaMask() {
 void frmInfoAdi::CarregaRegistro() {
     const platform::db::Recordset rs = PosIcms::LeInformacoes(movimento_, MesAtual);
     if (rs.Eof()) return;
+    carregado_.clear();
+    for (int i = 0; i < rs.FieldCount(); ++i) carregado_.push_back(rs.Fields(i));
     lblMes->setText(Geral::NomeMes(MesAtual));
     for (auto* b : {cmdGravar, cmdCancelar, cmdApagar}) b->setEnabled(true);
     cmdSair->setEnabled(false);
@@ -270,7 +273,9 @@ void frmInfoAdi::MostraColunas(const platform::db::Recordset& rs) {
     shell::AvisaValoresGuardados(nomes, QStringLiteral("mês"));
 }
 
-// Writes only the columns of the fields the clerk changed; the others stay as stored.
+// Writes only the columns of the fields the clerk changed; the others stay as stored. A column another
+// copy changed since this month was shown is not written over: the save is refused and what was typed
+// stays on screen.
 void frmInfoAdi::cmdGravar_Click() {
     shell::IniciaErros();
     const auto maior = [](const QWidget* de, const QWidget* ate) {
@@ -286,7 +291,18 @@ void frmInfoAdi::cmdGravar_Click() {
     platform::db::ColumnList colunas;
     for (const auto& [campo, coluna] : Colunas())
         if (!shell::CampoIntacto(campo)) colunas.add(coluna, Escrito(campo));
+    platform::db::Transaction gravacao(movimento_);
+    const QString aviso = shell::MudancaDaLinha(
+        carregado_, PosIcms::LeInformacoes(movimento_, MesAtual),
+        [&colunas](const QString& c) { return colunas.columns().contains(c, Qt::CaseInsensitive); },
+        QStringLiteral("a gravação"));
+    if (!aviso.isEmpty()) {
+        gravacao.rollback();
+        platform::ui::MsgBox(aviso, platform::ui::Msg::Critical, QStringLiteral("Atenção"));
+        return;
+    }
     PosIcms::GravaInformacoes(movimento_, MesAtual, colunas);
+    gravacao.commit();
     cmdCancelar_Click();
 }
 

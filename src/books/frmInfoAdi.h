@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/db/Connection.h"
+#include "platform/db/Field.h"
 #include "platform/ui/Focus.h"
 #include "platform/ui/Form.h"
 
@@ -80,6 +81,8 @@ class frmInfoAdi : public platform::ui::Dialog {
     void MostraColunas(const platform::db::Recordset& rs);
 
     platform::db::Connection& movimento_;
+    // The month's row as it was shown, for the save's check against another copy's.
+    std::vector<platform::db::Field> carregado_;
     qint64 codigoEmpresa_;
     QString nomeEmpresa_;
     QDate dataReferencia_;

@@ -15,6 +15,7 @@
 #include "platform/ui/MsgBox.h"
 #include "platform/values/RuntimeError.h"
 #include "shell/Geral.h"
+#include "shell/JanelaCadastro.h"
 #include "shell/JanelaCadastroCampos.h"
 
 namespace Livros {
@@ -130,6 +131,7 @@ void frmPos_Anual::Form_Load() {
             bool nulo = false;
             for (int i = 0; i < 7; ++i) {
                 const auto campo = rs.Fields(i + 1);
+                carregados_[std::size_t(linha)].push_back(campo);
                 nulo = nulo || campo.isNull();
                 ArrayPosicao(linha, Itens[std::size_t(i)].coluna) =
                     campo.isNull() ? QVariant(QString()) : QVariant::fromValue(campo.toCurrency());
@@ -200,6 +202,22 @@ void frmPos_Anual::tdgIcms_BeforeInsert(bool& Cancel) {
     if (ArrayPosicao.Count(1) > 11) Cancel = true;
 }
 
+QString frmPos_Anual::MudancaDoAno(const std::array<platform::db::ColumnList, 12>& ano) {
+    std::array<bool, 12> visto{};
+    for (auto rs = PosIcms::LeItensDoAno(BancoMovimento); !rs.Eof(); rs.MoveNext()) {
+        const auto linha = std::size_t(rs.Fields(0).toInt() - 1);
+        if (std::exchange(visto[linha], true) || ano[linha].empty()) continue;
+        const QStringList& escritas = ano[linha].columns();
+        if (QString aviso = shell::MudancaDaLinha(
+                carregados_[linha], rs,
+                [&escritas](const QString& c) { return escritas.contains(c, Qt::CaseInsensitive); },
+                QStringLiteral("a gravação"));
+            !aviso.isEmpty())
+            return aviso;
+    }
+    return {};
+}
+
 void frmPos_Anual::cmdGravar_Click() {
     tdgIcms->MoveFirst();
     // A cell refused on the way here (leaving it for this button) is shown again before anything is
@@ -222,7 +240,14 @@ void frmPos_Anual::cmdGravar_Click() {
                 ano[std::size_t(linha)].add(QString::fromLatin1(item.nome), (*itens).*item.membro);
     }
     try {
+        platform::db::Transaction gravacao(BancoMovimento);
+        if (const QString aviso = MudancaDoAno(ano); !aviso.isEmpty()) {
+            gravacao.rollback();
+            platform::ui::MsgBox(aviso, platform::ui::Msg::Critical, QStringLiteral("Atenção"));
+            return;
+        }
         PosIcms::GravaItensDoAno(BancoMovimento, ano);
+        gravacao.commit();
     } catch (const values::RuntimeError& e) {
         platform::ui::MsgBox(QStringLiteral("O Resumo Anual não foi gravado, nenhum mês foi alterado !\n") +
                                  QStringLiteral("Erro número ") + QString::number(e.number()) + u' ' +

@@ -3,10 +3,13 @@
 #include <QVariant>
 #include <array>
 #include <optional>
+#include <vector>
 
 #include "books/pos_icms_sql.h"
 #include "platform/controls/XArrayDB.h"
+#include "platform/db/ColumnList.h"
 #include "platform/db/Connection.h"
+#include "platform/db/Field.h"
 #include "platform/ui/Form.h"
 
 class QPushButton;
@@ -67,10 +70,15 @@ class frmPos_Anual : public platform::ui::Dialog {
 
     // Tells which stored items the grid cannot show as stored (a fraction of a cent).
     void AvisaGuardados();
+    // Why the save of `ano` would write over an item another copy changed since the load; empty when
+    // none of the items written changed.
+    QString MudancaDoAno(const std::array<platform::db::ColumnList, 12>& ano);
 
     platform::db::Connection& BancoMovimento;
     // The cells the user changed: the save writes only these, every other item stays as stored.
     std::array<std::array<bool, 9>, 12> editadas_{};
+    // Each month's items as loaded, for the save's check against another copy's.
+    std::array<std::vector<platform::db::Field>, 12> carregados_;
     // A cell was refused since the user last typed in the grid.
     bool recusada_ = false;
 };

@@ -588,25 +588,27 @@ void JanelaCadastro::GravaRegistro(bool inclusao) {
     }
 }
 
+QString MudancaDaLinha(const std::vector<platform::db::Field>& carregado,
+                       const platform::db::Recordset& atual, const std::function<bool(const QString&)>& conta,
+                       const QString& operacao) {
+    if (atual.Eof())
+        return QStringLiteral("Registro não encontrado, ") + operacao +
+               QStringLiteral(" não foi realizada !");
+    for (const auto& antes : carregado)
+        if (conta(antes.name()) && !antes.sameValue(atual.Fields(antes.name())))
+            return QStringLiteral("Registro alterado em outra estação depois de carregado, ") + operacao +
+                   QStringLiteral(" não foi realizada !");
+    return {};
+}
+
 QString JanelaCadastro::MudancaDoRegistro(const QString& operacao) {
-    auto atual = conexao_.OpenRecordset(
+    const auto atual = conexao_.OpenRecordset(
         QStringLiteral("SELECT * FROM ") + tabela_ + QStringLiteral(" WHERE ") + CondicaoChave(),
         ParametrosChave(chaveAtual_));
-    QString aviso;
-    if (atual.Eof()) {
-        aviso =
-            QStringLiteral("Registro não encontrado, ") + operacao + QStringLiteral(" não foi realizada !");
-    } else {
-        for (const auto& antes : carregado_) {
-            if (def_.colunasAlheias.contains(antes.name(), Qt::CaseInsensitive)) continue;
-            if (!antes.sameValue(atual.Fields(antes.name()))) {
-                aviso = QStringLiteral("Registro alterado em outra estação depois de carregado, ") +
-                        operacao + QStringLiteral(" não foi realizada !");
-                break;
-            }
-        }
-    }
-    return aviso;
+    return MudancaDaLinha(
+        carregado_, atual,
+        [this](const QString& coluna) { return !def_.colunasAlheias.contains(coluna, Qt::CaseInsensitive); },
+        operacao);
 }
 
 void JanelaCadastro::ApagaRegistro() {

@@ -134,6 +134,15 @@ struct DefinicaoCadastro {
     QString textoGuarda = GuardaLonga.toString();
 };
 
+// Why a row read again (`atual`, positioned on it) is no longer as a window loaded it (`carregado`, its
+// fields as read then): "Registro não encontrado, ..." when `atual` holds no row, "Registro alterado em
+// outra estação depois de carregado, ..." when a column that `conta` accepts changed; empty while it is
+// as loaded. `operacao` ("a gravação", "a exclusão") names what was not made. Every save that writes a
+// row another copy may have changed since its load runs this check inside its write transaction.
+QString MudancaDaLinha(const std::vector<platform::db::Field>& carregado,
+                       const platform::db::Recordset& atual, const std::function<bool(const QString&)>& conta,
+                       const QString& operacao);
+
 // The record-window frame: key lookup on leaving the key field, load or offer a new record, save
 // through the error list, delete, cancel, the sorted list that follows the changes, the close guard,
 // the caption highlight and Enter as Tab. A window declares its table, fields and texts, gives its

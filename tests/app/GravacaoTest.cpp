@@ -1,6 +1,7 @@
 // What a save writes, over the program's windows that save a row: a row whose every column holds an
 // odd value, saved with nothing typed, is left whole, type and bytes; one field typed changes only its
-// column.
+// column; and when another copy changed that column since the window showed it, the save is refused by
+// name and writes nothing.
 #include <QDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -26,6 +27,7 @@ namespace {
 class Aceita : public platform::ui::UiScript {
   public:
     int answerMessage(const platform::ui::MessageRequest& r) override {
+        mensagens << r.text;
         EXPECT_FALSE(r.title.startsWith(QStringLiteral("Erro"))) << r.text.toStdString();
         return (r.style & 7) == platform::ui::Msg::OKOnly ? platform::ui::Msg::OK : platform::ui::Msg::Yes;
     }
@@ -35,6 +37,7 @@ class Aceita : public platform::ui::UiScript {
         d.reject();
     }
     std::function<void(QDialog&)> dialogo;
+    QStringList mensagens;
 };
 
 // One window that saves a row: the row (its table and condition, the SQL that makes it, the columns
@@ -178,7 +181,11 @@ TEST_F(GravacaoTest, ASaveChangesOnlyTheColumnsOfTheFieldsTyped) {
         banco = j.arquivo ? &movimento : &db;
         if (!j.cria.isEmpty()) banco->Execute(j.cria);
         Estranha(tabela, onde, QString::fromLatin1(j.fixas).split(u' '));
-        for (const char* campo : {static_cast<const char*>(nullptr), j.campo}) {
+        // Nothing typed, a field typed, the same with another copy's change of its column first.
+        for (int passo = 0; passo < 3; ++passo) {
+            const char* campo = passo > 0 ? j.campo : nullptr;
+            const QString coluna = QString::fromLatin1(j.coluna).section(u' ', 0, 0);
+            const bool outraCopia = passo == 2;
             app::JanelasDoPrograma().at(QString::fromLatin1(j.janela))();
             settle();
             QWidget* w = host->mdiArea()->activeSubWindow()->widget();
@@ -206,6 +213,10 @@ TEST_F(GravacaoTest, ASaveChangesOnlyTheColumnsOfTheFieldsTyped) {
                 }
                 // Nothing typed: the focus only passes through the fields.
                 for (int i = 0; !campo && i < 40; ++i) pressTab();
+                if (outraCopia)
+                    banco->Execute("UPDATE " + tabela + " SET " + coluna + " = CASE WHEN " + coluna +
+                                   " IS NULL THEN 1 ELSE " + coluna + " || '1' END WHERE " + onde);
+                aceita.mensagens.clear();
                 click(janela, QStringLiteral("cmdGravar"));
                 settle();
             };
@@ -222,8 +233,13 @@ TEST_F(GravacaoTest, ASaveChangesOnlyTheColumnsOfTheFieldsTyped) {
             } else {
                 grava(w);
             }
-            EXPECT_EQ(Mudadas(antes, LinhasGravadas(*banco, tabela, "WHERE " + onde)), campo ? j.coluna : "")
+            EXPECT_EQ(Mudadas(antes, LinhasGravadas(*banco, tabela, "WHERE " + onde)),
+                      outraCopia ? coluna : QString::fromLatin1(campo ? j.coluna : ""))
                 << (campo ? campo : "");
+            EXPECT_EQ(outraCopia,
+                      aceita.mensagens.contains(QStringLiteral(
+                          "Registro alterado em outra estação depois de carregado, a gravação não "
+                          "foi realizada !")));
             platform::ui::destroyAllForms();
             settle();
             if (!j.campo) break;
