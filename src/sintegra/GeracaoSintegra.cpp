@@ -142,7 +142,9 @@ ResultadoGeracao GeraArquivoSintegra(const PedidoSintegra& pedido, platform::db:
         return ResultadoGeracao::FalhaGravacao;
     }
     if (!texto.Commit()) {
-        MsgBox(QStringLiteral("Erro ao Gravar o Arquivo ") + caminho + QStringLiteral(" !"),
+        const QString motivo = texto.Motivo();
+        MsgBox(QStringLiteral("Erro ao Gravar o Arquivo ") + caminho + QStringLiteral(" !\n") +
+                   motivo.left(1).toUpper() + motivo.mid(1) + u'.',
                Msg::OKOnly | Msg::Critical, QStringLiteral("Erro"));
         return ResultadoGeracao::FalhaGravacao;
     }

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <QFileDialog>
 #include <QLineEdit>
@@ -7,11 +8,13 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <csignal>
 
 #include "ReportTestSupport.h"
 #include "platform/report/Render.h"
 #include "platform/report/ReportLayout.h"
 #include "platform/report/ReportPreview.h"
+#include "platform/ui/MsgBox.h"
 #include "support/Golden.h"
 #include "support/MessageScript.h"
 
@@ -26,6 +29,11 @@ Document sample(int rows) {
     values.title = "Amostra";
     values.formulas = {{"empr", "Comércio Exemplo Ltda"}, {"nfolha", "4"}};
     return buildDocument(layout, sampleRows(rows), values);
+}
+
+QByteArray Bytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 }  // namespace
@@ -131,6 +139,63 @@ TEST(OutputTest, SaveAsPdfThroughTheScriptedFileDialog) {
     EXPECT_EQ(testsupport::pdfPages(path), 2);
     EXPECT_FALSE(preview.savePdf());
     qputenv("HOME", homeBefore);
+}
+
+// A saved PDF takes the place of the file of its name only once whole and on disk: writes that fail
+// (a file-size limit) are told with the file and the cause, and leave the earlier file byte for byte
+// and no file where there was none; a working file a killed save left behind goes with the next save.
+TEST(OutputTest, ASavedPdfReplacesTheFileWholeOrSaysWhyAndLeavesIt) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("salvo.pdf");
+    const struct {
+        rlim_t limite;  // bytes a file may take; 0: no limit
+        bool existia;
+    } casos[] = {{0, true}, {8192, true}, {8192, false}, {0, false}};
+    std::signal(SIGXFSZ, SIG_IGN);
+    for (const auto& c : casos) {
+        SCOPED_TRACE(std::to_string(c.limite) + (c.existia ? " existia" : ""));
+        QFile::remove(path);
+        if (c.existia) {
+            QFile velho(path);
+            ASSERT_TRUE(velho.open(QIODevice::WriteOnly));
+            velho.write("PDF anterior");
+        }
+        QFile resto(dir.filePath(".salvo.pdf.novo-morto"));
+        ASSERT_TRUE(resto.open(QIODevice::WriteOnly));
+        resto.close();
+        testsupport::MessageScript script;
+        script.onDialog("savePdfDialog", [&](QDialog& dialog) {
+            auto* files = qobject_cast<QFileDialog*>(&dialog);
+            files->setDirectory(dir.path());
+            // The clerk has answered the dialog's own question to replace the file.
+            files->setOption(QFileDialog::DontConfirmOverwrite);
+            files->findChild<QLineEdit*>("fileNameEdit")->setText("salvo.pdf");
+            dialog.accept();
+        });
+        if (c.limite)
+            script.expect(QStringLiteral("Não foi possível gravar o arquivo ") + path +
+                              ": o arquivo passa do tamanho que o sistema permite." +
+                              (c.existia ? "\nO arquivo que já havia com esse nome ficou como estava." : ""),
+                          "Erro", platform::ui::Msg::OK);
+        ReportPreview preview(sample(60), PreviewOptions{});
+        rlimit antes{};
+        getrlimit(RLIMIT_FSIZE, &antes);
+        rlimit limite = antes;
+        if (c.limite) limite.rlim_cur = c.limite;
+        setrlimit(RLIMIT_FSIZE, &limite);
+        const bool salvo = preview.savePdf();
+        setrlimit(RLIMIT_FSIZE, &antes);
+        EXPECT_EQ(salvo, c.limite == 0);
+        EXPECT_TRUE(script.allAnswered());
+        if (salvo) {
+            EXPECT_EQ(testsupport::pdfPages(path), 2);
+        } else if (c.existia) {
+            EXPECT_EQ(Bytes(path), QByteArray("PDF anterior"));
+        }
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                  salvo || c.existia ? QStringList{"salvo.pdf"} : QStringList{});
+    }
+    std::signal(SIGXFSZ, SIG_DFL);
 }
 
 TEST(OutputTest, PrintThroughTheScriptedPrinterDialogWithPagesAndCopies) {

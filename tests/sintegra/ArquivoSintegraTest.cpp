@@ -412,8 +412,9 @@ TEST_F(ArquivoSintegra, MissingMovementRefusedDocumentOrUnwritableFolderWriteNot
 
     sintegra::PedidoSintegra p = pedido(QDate(2004, 2, 1), QDate(2004, 2, 29));
     p.pasta = folder.filePath("sem/pasta");
-    script->expect("Erro ao Gravar o Arquivo " + folder.filePath("sem/pasta/SINT007.TXT") + " !", "Erro",
-                   Msg::OK);
+    script->expect("Erro ao Gravar o Arquivo " + folder.filePath("sem/pasta/SINT007.TXT") +
+                       " !\nO arquivo ou a pasta não existe.",
+                   "Erro", Msg::OK);
     EXPECT_EQ(gera(p), ResultadoGeracao::FalhaGravacao);
     EXPECT_FALSE(QDir(folder.filePath("sem")).exists());
 }

@@ -224,8 +224,9 @@ TEST_F(frmSintegraTest, TheFileGoesWhereTheFolderListPointsAndIsReplacedOnlyWhen
     EXPECT_EQ(w->lblCaminho->text(), folder.filePath("plano/sub/"));
     w->tdbDini->setValue(QDate(2004, 1, 1));
     w->tdbDfin->setValue(QDate(2004, 1, 11));
-    script->expect("Erro ao Gravar o Arquivo " + folder.filePath("plano/sub/SINT007.TXT") + " !", "Erro",
-                   Msg::OK);
+    script->expect("Erro ao Gravar o Arquivo " + folder.filePath("plano/sub/SINT007.TXT") +
+                       " !\nHá um arquivo com o nome da pasta.",
+                   "Erro", Msg::OK);
     click(w, "cmdGeraSint");
     EXPECT_EQ(arquivoEm(folder.filePath("plano")), "");
     EXPECT_EQ(arquivo(), escrito);

@@ -16,7 +16,8 @@ const std::pair<int, const char*> Motivos[] = {{EACCES, "sem permissão de grava
                                                {EISDIR, "há uma pasta com o nome do arquivo"},
                                                {ENOTDIR, "há um arquivo com o nome da pasta"},
                                                {ENOENT, "o arquivo ou a pasta não existe"},
-                                               {EIO, "falha de leitura ou gravação no disco"}};
+                                               {EIO, "falha de leitura ou gravação no disco"},
+                                               {EFBIG, "o arquivo passa do tamanho que o sistema permite"}};
 
 QString Sistema(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 }  // namespace

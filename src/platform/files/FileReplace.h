@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QIODevice>
 #include <QString>
+#include <memory>
 
 namespace platform::files {
 
@@ -26,5 +28,35 @@ bool KeepBackup(const QString& file, const QString& backup, QString& reason);
 // Renames the synced `working` file over `target` in one step and syncs the folder, so that the new
 // name survives a crash. False with the reason when the rename fails (both files are as they were).
 bool ReplaceWith(const QString& working, const QString& target, QString& reason);
+
+// A new file for `target`, written to a working file beside it and put in its place by commit() only
+// when it is complete and on disk: a failure, a full disk or a kill leaves the old file (or none) or the
+// complete new one under the target's name. Opening removes the working files that an earlier
+// replacement of the same target, killed, left behind. Destroyed without commit(), it removes its own.
+class FileReplacement {
+  public:
+    explicit FileReplacement(const QString& target);
+    ~FileReplacement();
+    FileReplacement(const FileReplacement&) = delete;
+    FileReplacement& operator=(const FileReplacement&) = delete;
+
+    // Creates the working file (with the permissions of the file it replaces); false with reason().
+    bool open();
+    // Where the new content is written, once open (a device that only appends).
+    QIODevice& device();
+    // Checks that every write reached the working file, syncs it and renames it over the target;
+    // false with reason(), the target as it was and the working file gone.
+    bool commit();
+    // Why open() or commit() failed, in the user's words ("o disco está cheio").
+    const QString& reason() const { return reason_; }
+
+  private:
+    class Device;
+    void discard();
+    QString target_;
+    QString working_;
+    std::unique_ptr<Device> device_;
+    QString reason_;
+};
 
 }  // namespace platform::files

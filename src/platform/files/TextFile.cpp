@@ -12,14 +12,14 @@ constexpr qsizetype BlockSize = 256 * 1024;
 TextFile::TextFile(const QString& path) : file_(path) {}
 
 bool TextFile::Open() {
-    failed_ = !file_.open(QIODevice::WriteOnly);
+    failed_ = !file_.open();
     buffer_.clear();
     buffer_.reserve(BlockSize + 1024);
     return !failed_;
 }
 
 void TextFile::WriteLine(const QString& line) {
-    if (failed_ || !file_.isOpen()) {
+    if (failed_ || !file_.device().isOpen()) {
         failed_ = true;
         return;
     }
@@ -28,7 +28,7 @@ void TextFile::WriteLine(const QString& line) {
 }
 
 void TextFile::WriteEncodedLine(QByteArrayView line) {
-    if (failed_ || !file_.isOpen()) {
+    if (failed_ || !file_.device().isOpen()) {
         failed_ = true;
         return;
     }
@@ -39,21 +39,17 @@ void TextFile::WriteEncodedLine(QByteArrayView line) {
 void TextFile::endLine() {
     buffer_ += "\r\n";
     if (buffer_.size() >= BlockSize) {
-        failed_ = file_.write(buffer_) != buffer_.size();
+        failed_ = file_.device().write(buffer_) != buffer_.size();
         // Emptied, not released: the next block fills the same room.
         buffer_.resize(0);
     }
 }
 
 bool TextFile::Commit() {
-    if (!file_.isOpen()) return false;
-    if (!failed_ && !buffer_.isEmpty()) failed_ = file_.write(buffer_) != buffer_.size();
+    if (!file_.device().isOpen()) return false;
+    if (!failed_ && !buffer_.isEmpty()) file_.device().write(buffer_);
     buffer_.clear();
-    if (failed_) {
-        file_.cancelWriting();
-        file_.commit();
-        return false;
-    }
+    // A write that failed is in the device's error, which the commit reports with its cause.
     return file_.commit();
 }
 

@@ -1,15 +1,15 @@
 #pragma once
 
 #include <QByteArray>
-#include <QSaveFile>
 #include <QString>
+
+#include "platform/files/FileReplace.h"
 
 namespace platform::files {
 
 // A text file for another program: every line in Windows-1252 (a character outside it becomes "?")
-// followed by CR LF, the last one included. It is written beside its target and renamed over it only
-// by Commit, so a failure, or an object destroyed without Commit, leaves no partial file and an
-// existing file as it was.
+// followed by CR LF, the last one included. It replaces its target whole (FileReplacement): a failure,
+// a kill, or an object destroyed without Commit leaves no partial file and an existing file as it was.
 class TextFile {
   public:
     explicit TextFile(const QString& path);
@@ -25,10 +25,12 @@ class TextFile {
     // Flushes and puts the new file in place of the target; false, with the target untouched and the
     // new file removed, when anything failed since Open.
     bool Commit();
+    // Why Open or Commit failed, in the user's words.
+    const QString& Motivo() const { return file_.reason(); }
 
   private:
     void endLine();
-    QSaveFile file_;
+    FileReplacement file_;
     QByteArray buffer_;
     bool failed_ = false;
 };

@@ -14,6 +14,7 @@
 #include <deque>
 #include <vector>
 
+#include "platform/files/FileReplace.h"
 #include "platform/report/Fonts.h"
 
 namespace platform::report {
@@ -172,48 +173,59 @@ void setPaper(QPagedPaintDevice& device, const PageSize& size) {
                                      QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
 }
 
-bool writePdf(const Document& document, const QString& path) {
-    keepHeap();
-    QPdfWriter writer(path);
-    writer.setResolution(PdfDpi);
-    writer.setTitle(document.title);
-    writer.setCreator(QStringLiteral("Redazor Tarvel"));
-    setPaper(writer, document.pageSize);
+namespace {
+// Draws the document's pages `pages` (indexes, in order; all when empty) one per page of `device`.
+bool drawPages(QPagedPaintDevice& device, const Document& document, const std::vector<std::size_t>& pages,
+               double dotsPerMm) {
     QPainter painter;
-    if (!painter.begin(&writer)) return false;
-    const double k = PdfDpi / 25.4;
-    GlyphCache cache(k);
-    for (std::size_t i = 0; i < document.pages.size(); ++i) {
-        if (i > 0) writer.newPage();
-        drawWith(painter, document.pages[i], k, cache);
+    if (!painter.begin(&device)) return false;
+    GlyphCache cache(dotsPerMm);
+    const std::size_t count = pages.empty() ? document.pages.size() : pages.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i > 0) device.newPage();
+        drawWith(painter, document.pages[pages.empty() ? i : pages[i]], dotsPerMm, cache);
     }
     return painter.end();
 }
+}  // namespace
 
-bool printDocument(const Document& document, QPrinter& printer) {
+bool writePdf(const Document& document, const QString& path, QString* reason,
+              const std::vector<std::size_t>& pages) {
     keepHeap();
-    printer.setFullPage(true);
-    setPaper(printer, document.pageSize);
+    files::FileReplacement file(path);
+    bool written = file.open();
+    if (written) {
+        QPdfWriter writer(&file.device());
+        writer.setResolution(PdfDpi);
+        writer.setTitle(document.title);
+        writer.setCreator(QStringLiteral("Redazor Tarvel"));
+        setPaper(writer, document.pageSize);
+        written = drawPages(writer, document, pages, PdfDpi / 25.4);
+    }
+    if (written) written = file.commit();
+    if (!written && reason) *reason = file.reason();
+    return written;
+}
+
+bool printDocument(const Document& document, QPrinter& printer, QString* reason) {
+    keepHeap();
     const int count = static_cast<int>(document.pages.size());
     int from = 1, to = count;
     if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
         from = std::max(1, printer.fromPage());
         to = std::min(count, printer.toPage() > 0 ? printer.toPage() : count);
     }
-    const int copies = printer.supportsMultipleCopies() ? 1 : std::max(1, printer.copyCount());
-    QPainter painter;
-    if (!painter.begin(&printer)) return false;
-    const double k = printer.resolution() / 25.4;
-    GlyphCache cache(k);
-    bool first = true;
-    for (int c = 0; c < copies; ++c) {
-        for (int p = from; p <= to; ++p) {
-            if (!first) printer.newPage();
-            first = false;
-            drawWith(painter, document.pages[static_cast<std::size_t>(p - 1)], k, cache);
-        }
-    }
-    return painter.end();
+    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
+    const int copies = printer.supportsMultipleCopies() && !toFile ? 1 : std::max(1, printer.copyCount());
+    std::vector<std::size_t> pages;
+    for (int c = 0; c < copies; ++c)
+        for (int p = from; p <= to; ++p) pages.push_back(static_cast<std::size_t>(p - 1));
+    if (pages.empty()) return true;
+    // A PDF "printed" to a file is a file the clerk keeps: it replaces the old one whole, as a saved PDF.
+    if (toFile) return writePdf(document, printer.outputFileName(), reason, pages);
+    printer.setFullPage(true);
+    setPaper(printer, document.pageSize);
+    return drawPages(printer, document, pages, printer.resolution() / 25.4);
 }
 
 }  // namespace platform::report

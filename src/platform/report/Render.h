@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <vector>
 
 #include "platform/report/PageModel.h"
 
@@ -23,11 +24,16 @@ void setPaper(QPagedPaintDevice& device, const PageSize& size);
 // year's documents call it.
 void keepHeap();
 
-// Writes the document to a PDF file; false when the file cannot be written.
-bool writePdf(const Document& document, const QString& path);
+// Writes the document's pages (all, or the indexes `pages` in their order) to a PDF file that takes the
+// place of `path` only once complete and on disk (files::FileReplacement): a failure or a kill leaves
+// the earlier file as it was. False, with the cause in `reason` ("o disco está cheio"), when the file
+// cannot be written.
+bool writePdf(const Document& document, const QString& path, QString* reason = nullptr,
+              const std::vector<std::size_t>& pages = {});
 
 // Prints the document on a printer the print dialog has set up (its page range and copies);
-// the paper is set to the document's page size. False when the printer cannot be opened.
-bool printDocument(const Document& document, QPrinter& printer);
+// the paper is set to the document's page size. A printer that writes a PDF file writes it as
+// writePdf does. False when the printer cannot be opened or the file written (the cause in `reason`).
+bool printDocument(const Document& document, QPrinter& printer, QString* reason = nullptr);
 
 }  // namespace platform::report

@@ -223,9 +223,13 @@ bool ReportPreview::printReport() {
     dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
     dialog.setMinMax(1, std::max(1, pageCount()));
     if (platform::ui::ShowModal(dialog) != QDialog::Accepted) return false;
-    if (!printDocument(document_, printer)) {
-        platform::ui::MsgBox(QStringLiteral("Não foi possível imprimir o relatório."),
-                             platform::ui::Msg::OKOnly, QStringLiteral("Erro"));
+    QString reason;
+    if (!printDocument(document_, printer, &reason)) {
+        if (printer.outputFileName().isEmpty())
+            platform::ui::MsgBox(QStringLiteral("Não foi possível imprimir o relatório."),
+                                 platform::ui::Msg::OKOnly, QStringLiteral("Erro"));
+        else
+            tellUnsaved(printer.outputFileName(), reason);
         return false;
     }
     return true;
@@ -266,12 +270,21 @@ bool ReportPreview::savePdf() {
     const QString path = dialog.selectedFiles().value(0);
     if (path.isEmpty()) return false;
     lastPdfFolder() = QFileInfo(path).absolutePath();
-    if (!writePdf(document_, path)) {
-        platform::ui::MsgBox(QStringLiteral("Não foi possível gravar o arquivo ") + path,
-                             platform::ui::Msg::OKOnly, QStringLiteral("Erro"));
+    QString reason;
+    if (!writePdf(document_, path, &reason)) {
+        tellUnsaved(path, reason);
         return false;
     }
     return true;
+}
+
+void ReportPreview::tellUnsaved(const QString& path, const QString& reason) {
+    QString text = QStringLiteral("Não foi possível gravar o arquivo ") + QDir::toNativeSeparators(path) +
+                   QStringLiteral(": ") + reason + QStringLiteral(".");
+    if (QFileInfo::exists(path))
+        text += QStringLiteral("\nO arquivo que já havia com esse nome ficou como estava.");
+    platform::ui::MsgBox(text, platform::ui::Msg::OKOnly | platform::ui::Msg::Critical,
+                         QStringLiteral("Erro"));
 }
 
 }  // namespace platform::report

@@ -83,7 +83,8 @@ class ReportPreview : public QWidget {
     void setZoom(ZoomMode mode, int percent = 100);
     // Opens the printer dialog and prints what it sets up; true when pages were sent.
     bool printReport();
-    // Opens the save dialog and writes the PDF chosen; true when written.
+    // Opens the save dialog and writes the PDF chosen, replacing a file of that name whole; true when
+    // written. A failure is told with the file and its cause, and leaves the earlier file as it was.
     bool savePdf();
 
   signals:
@@ -91,6 +92,8 @@ class ReportPreview : public QWidget {
 
   private:
     void updateControls();
+    // Tells that the PDF `path` was not written, and why.
+    void tellUnsaved(const QString& path, const QString& reason);
 
     Document document_;
     PageView* view_;
