@@ -92,7 +92,7 @@ Section semMovimento(const ColumnTable& table) {
 Section resumoCfop(const QString& tabela, const std::vector<std::pair<QString, QString>>& grupos,
                    const QString& imposto, const TableForm& form) {
     // The code column also holds the total lines' labels.
-    const ColumnTable table({Column("Código\nFiscal", "CodFiscal", 20, 12).widest(MaiorCfop),
+    const ColumnTable table({Column("Código\nFiscal", "CodFiscal", 20, 12).widest(MaiorCfop).masked(),
                              ColunaValor("Valor\nContábil", "VContabil", 32, 18).totalled(),
                              ColunaValor("Base de Cálculo\nou Valor", "Base", 32, 18).totalled(),
                              ColunaValor(imposto, "Icms", 32, 18).totalled(),

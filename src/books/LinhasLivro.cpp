@@ -1,6 +1,7 @@
 #include "books/LinhasLivro.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "platform/report/TextLines.h"
 #include "platform/values/Str.h"
@@ -21,6 +22,9 @@ Currency R(Currency valor) { return Geral::Arredonda(valor, 2); }
 
 const Currency Zero;
 
+// The characters of a remark's piece, the most a line of the observation column holds.
+constexpr qsizetype TamanhoPeca = 12;
+
 // The observation pieces of a document, each on a line of its own.
 struct Observacoes {
     std::vector<QString> pecas;
@@ -32,11 +36,11 @@ struct Observacoes {
 void AcrescentaObservacao(Observacoes& obs, const QString& observ) {
     if (Trim(observ).isEmpty()) return;
     // A remark that fits one piece prints as typed, its blanks included.
-    if (observ.size() <= 12) {
+    if (observ.size() <= TamanhoPeca) {
         obs.pecas.push_back(observ);
         return;
     }
-    for (const QString& peca : platform::report::breakLines(observ, 12)) obs.pecas.push_back(peca);
+    for (const QString& peca : platform::report::breakLines(observ, TamanhoPeca)) obs.pecas.push_back(peca);
 }
 
 // The document's lines: the value lines, then as many observation-only lines as the pieces need,
@@ -85,6 +89,19 @@ void AcrescentaIpiEntrada(Observacoes& obs, Currency ipi) {
     obs.pecas.push_back(ieTexto);
 }
 
+// The ICMS withheld at source (the seller as substitute), noted after the IPI: without it the row's
+// columns would not add up to its valor contábil. Where the piece is longer than `cabe` characters
+// (the exits book's narrower column) the label and the amount take a line each, so that no amount is
+// broken across two lines.
+void AcrescentaFonte(Observacoes& obs, Currency fonte, qsizetype cabe) {
+    if (!(fonte > Zero)) return;
+    const QString valor = Format(fonte, u"####0.00");
+    if (valor.size() + 4 <= cabe)
+        obs.pecas.push_back(QStringLiteral(" IF=") + valor);
+    else
+        obs.pecas.insert(obs.pecas.end(), {QStringLiteral("IF="), valor});
+}
+
 }  // namespace
 
 const LinhaLivro& LinhaComplementar() {
@@ -122,7 +139,7 @@ DocumentoExpandido ExpandeEntrada(const DocumentoIcms& doc) {
     }
     Observacoes obs;
     if (doc.valripi > Zero) AcrescentaIpiEntrada(obs, R(doc.valripi));
-    if (t.icmsfonte > Zero) obs.pecas.push_back(QStringLiteral(" IF=") + Format(t.icmsfonte, u"####0.00"));
+    AcrescentaFonte(obs, t.icmsfonte, std::numeric_limits<qsizetype>::max());
     AcrescentaObservacao(obs, doc.observ);
     e.linhas = Emparelha(std::move(linhas), obs);
     return e;
@@ -161,6 +178,7 @@ DocumentoExpandido ExpandeSaida(const DocumentoIcms& doc, bool industria) {
             obs.pecas.push_back(QStringLiteral(" IE=") + ipi);
         }
     }
+    AcrescentaFonte(obs, t.icmsfonte, TamanhoPeca);
     AcrescentaObservacao(obs, doc.observ);
     e.linhas = Emparelha(std::move(linhas), obs);
     return e;

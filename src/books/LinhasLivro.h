@@ -52,8 +52,8 @@ struct DocumentoExpandido {
 // by position.
 DocumentoExpandido ExpandeEntrada(const DocumentoIcms& doc);
 // The exits book: one line per slot with a base, exempt or other amount; the IPI as one more line of
-// an industry, or as two observations of any other company; then the remark in pieces of at most 12
-// characters broken between words.
+// an industry, or as two observations of any other company; the ICMS at source as the entries book
+// notes it; then the remark in pieces of at most 12 characters broken between words.
 DocumentoExpandido ExpandeSaida(const DocumentoIcms& doc, bool industria);
 
 // The header columns of a book row: the document's on its first row, blank forms on the others.

@@ -61,6 +61,12 @@ class Folha {
         x_ += largura;
         return *this;
     }
+    // The same for a value typed into a masked field (Element::masked).
+    Folha& mascarado(const char* rotulo, const char* nome, double largura) {
+        campo(rotulo, nome, largura);
+        band_.masked();
+        return *this;
+    }
     // A pair whose value the layout computes from the row.
     Folha& calculado(const char* rotulo, double largura, std::function<QString(const ReportContext&)> valor) {
         const double w = rotuloEm(rotulo);
@@ -116,7 +122,7 @@ RelatorioEmpresa::RelatorioEmpresa() {
     f.fimLinha();
     f.campo("D.Cadastro:", "Data_cadastro", 60)
         .campo("Data de Fundação:", "Fundacao", 60)
-        .campo("CNAE:", "Cnae", 60);
+        .mascarado("CNAE:", "Cnae", 60);
     f.fimLinha();
     f.campo("Descrição da Atividade:", "Atividade", 180);
     f.fimLinha();
@@ -128,13 +134,13 @@ RelatorioEmpresa::RelatorioEmpresa() {
     f.fimLinha();
     f.campo("Complemento:", "Complemento", 80).campo("Bairro:", "Bairro", 100);
     f.fimLinha();
-    f.campo("Cidade:", "Cidade", 100).campo("UF:", "Uf", 30).campo("Cep:", "Cep", 50);
+    f.campo("Cidade:", "Cidade", 100).campo("UF:", "Uf", 30).mascarado("Cep:", "Cep", 50);
     f.fimLinha();
 
     f.secao(QStringLiteral("Inscrições"));
-    f.campo("C.N.P.J.:", "Cgc", 90).campo("Inscrição Estadual:", "Inscr_estadual", 90);
+    f.mascarado("C.N.P.J.:", "Cgc", 90).campo("Inscrição Estadual:", "Inscr_estadual", 90);
     f.fimLinha();
-    f.campo("CEI:", "Cei", 90).campo("CCM:", "Ccm", 90);
+    f.mascarado("CEI:", "Cei", 90).mascarado("CCM:", "Ccm", 90);
     f.fimLinha();
 
     f.secao(QStringLiteral("Regimes"));

@@ -33,15 +33,15 @@ constexpr int ColunaNome = 1;
 
 // The number sorts and finds as a number, every other column as the typed beginning of a text.
 std::vector<shell::ColunaPesquisa> Colunas() {
-    const auto texto = [](const char* titulo) {
-        return shell::ColunaPesquisa{QString::fromUtf8(titulo), TipoTexto, CompComeca};
+    const auto texto = [](const char* titulo, shell::FormaCelula forma = {}) {
+        return shell::ColunaPesquisa{QString::fromUtf8(titulo), TipoTexto, CompComeca, std::move(forma)};
     };
     return {
         {QStringLiteral("Código"), TipoInteiro, CompIgual},
         texto("Nome"),
-        texto("C.N.P.J."),
+        texto("C.N.P.J.", shell::Forma::Mascara()),
         texto("Inscr.Estadual"),
-        texto("C.E.I."),
+        texto("C.E.I.", shell::Forma::Mascara()),
         texto("UF"),
         {QStringLiteral("Data Mov"), TipoTexto, CompComeca, shell::Forma::Data(QStringLiteral("mm/yyyy"))}};
 }

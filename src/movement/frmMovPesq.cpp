@@ -19,8 +19,8 @@ shell::ColunaPesquisa Numero() {
 shell::ColunaPesquisa Data() {
     return {QStringLiteral("Data"), Pesquisa::TipoData, Pesquisa::CompIgual, Forma::Data(FormaData)};
 }
-shell::ColunaPesquisa Texto(const char* titulo) {
-    return {QString::fromUtf8(titulo), Pesquisa::TipoTexto, Pesquisa::CompComeca, {}};
+shell::ColunaPesquisa Texto(const char* titulo, shell::FormaCelula forma = {}) {
+    return {QString::fromUtf8(titulo), Pesquisa::TipoTexto, Pesquisa::CompComeca, std::move(forma)};
 }
 shell::ColunaPesquisa Valor(const char* titulo) {
     return {QString::fromUtf8(titulo), Pesquisa::TipoMoeda, Pesquisa::CompIgual, Forma::Numero(FormaValor)};
@@ -30,7 +30,8 @@ shell::ColunaPesquisa Valor(const char* titulo) {
 const ModeloPesquisa& PesquisaIcms() {
     static const ModeloPesquisa modelo{
         QStringLiteral("frmMovIcmsPesq"),
-        {Numero(), Data(), Texto("C.N.P.J."), Texto("Cod.Fiscal"), Texto("UF"), Valor("Vlr.Contábil")},
+        {Numero(), Data(), Texto("C.N.P.J."), Texto("Cod.Fiscal", Forma::Mascara()), Texto("UF"),
+         Valor("Vlr.Contábil")},
         &ListaIcms};
     return modelo;
 }

@@ -85,6 +85,7 @@ RelatorioCodFisc::RelatorioCodFisc() {
             .computed(xCodigo(nivel), 0, LarguraCodigo, 4, fonteDoNivel(nivel), Align::Left,
                       doNivel("codfiscal"))
             .widest(QStringLiteral("9.99.9"))
+            .masked()
             .computed(xDescricao(nivel), 0, Direita - xDescricao(nivel), 4, fonteDoNivel(nivel), Align::Left,
                       doNivel("descri"))
             .wrap(MaximoLinhas);

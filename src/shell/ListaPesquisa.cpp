@@ -38,11 +38,14 @@ FormaCelula Numero(const QString& padrao) {
         return f.isNull() ? QString() : values::Format(f.toCurrency(), padrao);
     };
 }
+FormaCelula Mascara() {
+    return [](const platform::db::Field& f) { return values::blankIfEmptyMask(f.toString()); };
+}
 }  // namespace Forma
 
 namespace {
 QString TextoCelula(const platform::db::Field& valor, const FormaCelula& forma) {
-    return forma ? forma(valor) : values::blankIfEmptyMask(valor.toString());
+    return forma ? forma(valor) : valor.toString();
 }
 }  // namespace
 

@@ -44,6 +44,9 @@ FormaCelula Zeros(int largura);
 // A date or a number in one of the program's patterns ("dd/mm/yyyy", "####,##0.00").
 FormaCelula Data(const QString& padrao);
 FormaCelula Numero(const QString& padrao);
+// A value typed into a masked field: the empty mask ("__.___.___/____-__") shows blank. A column
+// without a form shows its text as stored.
+FormaCelula Mascara();
 }  // namespace Forma
 
 // One column of a search list: its caption, its value type (3, 4, 6, 9), the comparison a find in it

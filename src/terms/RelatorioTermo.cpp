@@ -1,6 +1,7 @@
 #include "terms/RelatorioTermo.h"
 
 #include "platform/report/LayoutRegistry.h"
+#include "platform/values/MaskedText.h"
 #include "terms/FormulasTermo.h"
 
 namespace terms {
@@ -20,6 +21,10 @@ QString Campo(const ReportContext& c, const char* nome) {
 }
 
 QString Formula(const ReportContext& c, const char* nome) { return c.formula(QString::fromLatin1(nome)); }
+
+// A value typed into a masked field prints its unfilled positions as blanks; the texts around it print
+// as stored.
+QString Mascarado(const QString& valor) { return platform::values::withoutPrompts(valor); }
 
 // A count of folios or pages as its number, without the stored zeros.
 QString Numero(const ReportContext& c, const char* nome) {
@@ -69,9 +74,10 @@ QStringList LinhasEmpresa(const ReportContext& c) {
         QStringLiteral("Endereço: ") + Formula(c, "Rua") + QStringLiteral(", ") + Formula(c, "Numero") +
             QStringLiteral(" - ") + Formula(c, "Bairro"),
         QStringLiteral("Município: ") + Formula(c, "Cid") + QStringLiteral(" - ") + Formula(c, "Uf"),
-        QStringLiteral("C.N.P.J.: ") + Formula(c, "CNPJ") + QStringLiteral("   Inscrição Estadual: ") +
-            Formula(c, "Ie")};
-    if (c.formulaSet(QStringLiteral("CCM"))) linhas << QStringLiteral("C.C.M.: ") + Formula(c, "CCM");
+        QStringLiteral("C.N.P.J.: ") + Mascarado(Formula(c, "CNPJ")) +
+            QStringLiteral("   Inscrição Estadual: ") + Formula(c, "Ie")};
+    if (c.formulaSet(QStringLiteral("CCM")))
+        linhas << QStringLiteral("C.C.M.: ") + Mascarado(Formula(c, "CCM"));
     const QString registro = Campo(c, "ESRegN");
     if (!registro.isEmpty())
         linhas << QStringLiteral("Registro Nº ") + registro + QStringLiteral(" - ") + Campo(c, "ESOrg") +
@@ -115,14 +121,14 @@ RelatorioTermo::RelatorioTermo() {
     d.line(direita, Assinatura, direita + Coluna, Assinatura);
     d.field(Esquerda, Assinatura + 2, Coluna, Linha, QStringLiteral("Resp"), texto, Align::Center).wrap();
     d.computed(Esquerda, Assinatura + 2 + Linha, Coluna, Linha, texto, Align::Center,
-               [](const ReportContext& c) { return QStringLiteral("C.P.F.: ") + Campo(c, "Cpf"); })
+               [](const ReportContext& c) { return QStringLiteral("C.P.F.: ") + Mascarado(Campo(c, "Cpf")); })
         .wrap();
     d.computed(Esquerda, Assinatura + 2 + 2 * Linha, Coluna, Linha, texto, Align::Center,
-               [](const ReportContext& c) { return QStringLiteral("R.G.: ") + Campo(c, "Rg"); })
+               [](const ReportContext& c) { return QStringLiteral("R.G.: ") + Mascarado(Campo(c, "Rg")); })
         .wrap();
     d.field(direita, Assinatura + 2, Coluna, Linha, QStringLiteral("Cont"), texto, Align::Center).wrap();
     d.computed(direita, Assinatura + 2 + Linha, Coluna, Linha, texto, Align::Center,
-               [](const ReportContext& c) { return QStringLiteral("C.R.C.: ") + Campo(c, "Crc"); })
+               [](const ReportContext& c) { return QStringLiteral("C.R.C.: ") + Mascarado(Campo(c, "Crc")); })
         .wrap();
     d.height = Assinatura + 2 + 3 * Linha;
 }

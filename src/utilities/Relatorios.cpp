@@ -46,9 +46,9 @@ std::vector<Column> colunasDe(int modelo) {
         case 1:
             return {Codigo(),
                     Listada("Nome", "Nome", 70),
-                    Listada("CNPJ", "Cgc", 35),
+                    Listada("CNPJ", "Cgc", 35).masked(),
                     Listada("Inscr. Estadual", "Inscr_estadual", 30),
-                    Listada("CCM", "Ccm", 28),
+                    Listada("CCM", "Ccm", 28).masked(),
                     Listada("UF", "Uf", 12)};
         case 2:
             return {
@@ -67,7 +67,7 @@ std::vector<Column> colunasDe(int modelo) {
                     Listada("Bairro", "Bairro", 32),
                     Listada("Cidade", "Cidade", 40),
                     Listada("UF", "Uf", 10),
-                    Listada("CEP", "Cep", 25)};
+                    Listada("CEP", "Cep", 25).masked()};
         default:
             return {Codigo(),
                     Listada("Nome", "Nome", 60),
@@ -142,6 +142,7 @@ ListagemResumida::ListagemResumida(int modelo) {
             detail.widest(c.widestText);
         else
             detail.wrap(c.wraps ? LinhasObservacao : 0);
+        if (c.mask) detail.masked();
     }
 }
 

@@ -57,6 +57,9 @@ QStringList esperado(const std::vector<const char*>& linhas) {
 
 const char* const Obs24 = "ABCDEFGHIJKLMNOPQRSTUVWX";
 const char* const Obs20 = "ABCDEFGHIJKLMNOPQRST";
+const char* const Controles =
+    "Alfa\tBeta\rGama\x1b"
+    "Delta Omega";
 
 }  // namespace
 
@@ -101,6 +104,13 @@ TEST(LinhasLivroTest, EntriesBookLines) {
          {"ICMS 1|1000|18|180|ABCDE", "ICMS 1|1000|18|180|"}},
         {"remark 12, one line", {{tributado}, "0", "ABCDEFGHIJKL"}, {"ICMS 1|1000|18|180|ABCDEFGHIJKL"}},
         {"remark only", {{}, "0", "   nota   "}, {"|0|0|0|   nota   "}},
+        // Control characters stored by another program print as blanks, and break the remark as blanks.
+        {"remark with control characters",
+         {{}, "0", Controles},
+         {"|0|0|0|Alfa\tBeta",
+          "|0|0|0|Gama\x1b"
+          "Delta",
+          "|0|0|0|Omega"}},
         {"blank remark", {{}, "0", "     "}, {}},
     };
     for (const Caso& c : casos)
@@ -141,6 +151,23 @@ TEST(LinhasLivroTest, ExitsBookLines) {
          {{tributado, tributado}, "0", Obs20},
          false,
          {"ICMS|1000|18|180|0|0|ABCDEFGHIJKL", "ICMS|1000|18|180|0|0|MNOPQRST"}},
+        {"at source", {{tributado}, "0", "", "150"}, false, {"ICMS|1000|18|180|0|0| IF=150,00"}},
+        {"ipi, at source and remark",
+         {{tributado}, "150,5", "Mercadoria para revenda", "150"},
+         false,
+         {"ICMS|1000|18|180|0|0|IPI= 150.5", "|0|0|0|0|0| IE= 150.5", "|0|0|0|0|0| IF=150,00",
+          "|0|0|0|0|0|Mercadoria", "|0|0|0|0|0|para revenda"}},
+        {"industry ipi, at source",
+         {{tributado}, "150,5", "", "150"},
+         true,
+         {"ICMS|1000|18|180|0|0| IF=150,00", "IPI|1000|0|150,5|20|30|"}},
+        {"remark with control characters",
+         {{tributado}, "0", Controles},
+         false,
+         {"ICMS|1000|18|180|0|0|Alfa\tBeta",
+          "|0|0|0|0|0|Gama\x1b"
+          "Delta",
+          "|0|0|0|0|0|Omega"}},
         {"ipi, one slot and remark 24",
          {{tributado}, "150,5", Obs24},
          false,

@@ -132,36 +132,46 @@ TEST(PageModelTest, FieldTextIsCutAtItsBox) {
 
 // A value reaches paper without control characters, each a blank, a mask never typed prints nothing
 // and a mask partly typed prints its prompts as blanks; the layout's own texts print as written.
-TEST(PageModelTest, ValuesPrintWithoutControlCharactersOrEmptyMasks) {
-    const std::pair<QString, QString> casos[] = {
-        {QString("Nome\tcom\rtab e\x1b escape"), "Nome com tab e  escape"},
-        {"Linha um\r\nLinha dois", "Linha um  Linha dois"},
-        {"__.___.____-__", ""},
-        {"_____-__", ""},
-        {"12.345.___-__", "12.345.   -"},
-        {"R.G.: 12.345.678-_", "R.G.: 12.345.678-"},
-        {"C.R.C.: 1SP123455/_-_ em 1999", "C.R.C.: 1SP123455/ -  em 1999"},
-        {"C.P.F.: ___.___.___-__", "C.P.F.:"},
-        {"____ de ______ de 2011 NOME_FANTASIA", "____ de ______ de 2011 NOME_FANTASIA"},
-        {"S/N", "S/N"},
+// A value prints its control characters as blanks; only a masked field's value (a CNPJ, a CEP) prints
+// its unfilled prompts as blanks, and nothing when never typed: free text prints its "_" as typed.
+TEST(PageModelTest, ValuesPrintWithoutControlCharactersAndOnlyMaskedOnesWithoutPrompts) {
+    const struct {
+        QString valor, livre, mascarado;
+    } casos[] = {
+        {QString("Nome\tcom\rtab e\x1b escape"), "Nome com tab e  escape", "Nome com tab e  escape"},
+        {"Linha um\r\nLinha dois", "Linha um  Linha dois", "Linha um  Linha dois"},
+        {"__.___.____-__", "__.___.____-__", ""},
+        {"_____-__", "_____-__", ""},
+        {"12.345.___-__", "12.345.___-__", "12.345.   -"},
+        {"R.G.: 12.345.678-_", "R.G.: 12.345.678-_", "R.G.: 12.345.678-"},
+        {"C.R.C.: 1SP123455/_-_ em 1999", "C.R.C.: 1SP123455/_-_ em 1999", "C.R.C.: 1SP123455/ -  em 1999"},
+        {"C.P.F.: ___.___.___-__", "C.P.F.: ___.___.___-__", "C.P.F.:"},
+        {"____ de ______ de 2011 NOME_FANTASIA", "____ de ______ de 2011 NOME_FANTASIA",
+         "____ de ______ de 2011 NOME_FANTASIA"},
+        {"www.paulista_ferragens.com.br", "www.paulista_ferragens.com.br", "www.paulista ferragens.com.br"},
+        {"S/N", "S/N", "S/N"},
     };
     ReportLayout layout;
     layout.declareFormula("f");
     layout.detail.height = 5;
     layout.detail.field(10, 0, 100, 5, "nome", FontSpec::sans(9))
         .formula(10, 5, 100, 5, "f", FontSpec::sans(9))
+        .field(10, 10, 100, 5, "cep", FontSpec::sans(9))
+        .masked()
         .text(120, 0, 40, 5, "____________", FontSpec::sans(9));
     DataSet data;
-    data.fields = {{"nome", FieldType::Text}};
-    for (const auto& [valor, impresso] : casos) {
-        SCOPED_TRACE(valor.toStdString());
-        data.rows = {{valor}};
+    data.fields = {{"nome", FieldType::Text}, {"cep", FieldType::Text}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.valor.toStdString());
+        data.rows = {{c.valor, c.valor}};
         PrintValues valores;
-        valores.formulas["f"] = valor;
+        valores.formulas["f"] = c.valor;
         const Page page = buildDocument(layout, data, valores).pages[0];
-        EXPECT_EQ(page.find(impresso).size(), impresso.isEmpty() ? 0u : 2u);
-        EXPECT_EQ(page.find("____________").size(), 1u);
-        EXPECT_EQ(page.texts.size(), impresso.isEmpty() ? 1u : 3u);
+        QStringList impressos{c.livre, c.livre, c.mascarado, "____________"};
+        impressos.removeAll(QString());
+        for (const QString& t : impressos)
+            EXPECT_EQ(qsizetype(page.find(t).size()), impressos.count(t)) << t.toStdString();
+        EXPECT_EQ(qsizetype(page.texts.size()), impressos.size());
     }
 }
 

@@ -27,13 +27,14 @@ double addBookHeading(ReportLayout& layout, const BookHeading& h, double left, d
         .widest(widest::page(QStringLiteral("Folha: ")));
     double y = top + line + 1;
     const auto item = [&](double x, double w, Align align, const QString& label, const QString& formula,
-                          const QString& widest) {
+                          const QString& widest, bool masked = false) {
         band.computed(x, y, w, line, body, align, labelled(label, formula)).widest(label + widest);
+        if (masked) band.masked();
     };
     item(left, width, Align::Left, QStringLiteral("Empresa: "), h.companyFormula, h.widestCompany);
     y += line;
     const double third = width / 3;
-    item(left, third, Align::Left, QStringLiteral("CNPJ: "), h.cnpjFormula, h.widestCnpj);
+    item(left, third, Align::Left, QStringLiteral("CNPJ: "), h.cnpjFormula, h.widestCnpj, true);
     item(left + third, third, Align::Left, QStringLiteral("Inscrição Estadual: "), h.ieFormula, h.widestIe);
     item(left + 2 * third, third, Align::Right, QStringLiteral("Período: "), h.periodFormula, h.widestPeriod);
     y += line + 1;

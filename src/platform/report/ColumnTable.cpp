@@ -43,6 +43,11 @@ Column& Column::computedBy(std::function<QString(const ReportContext&)> text) {
     return *this;
 }
 
+Column& Column::masked() {
+    mask = true;
+    return *this;
+}
+
 TableForm TableForm::A4Landscape() {
     TableForm f;
     f.page = PageSize::A4Landscape();
@@ -147,6 +152,7 @@ void ColumnTable::detail(Band& band) const {
         // A free text is never cut: it goes on under itself.
         if (c.widestText.isEmpty() || c.wraps) band.wrap();
         band.widest(c.widestText);
+        if (c.mask) band.masked();
     }
     band.height = y + form_.lineMm;
 }

@@ -35,6 +35,8 @@ struct Column {
     Column& totalled();
     // Prints what `text` computes from the row instead of the field.
     Column& computedBy(std::function<QString(const ReportContext&)> text);
+    // The field's value was typed into a masked field (Element::masked).
+    Column& masked();
 
     QString caption;
     QString group;
@@ -48,6 +50,7 @@ struct Column {
     QString format;
     bool blankWhenZero = false;
     bool total = false;
+    bool mask = false;
 };
 
 // The paper, faces and units a column table is laid out for.

@@ -411,11 +411,12 @@ class Builder : public ReportContext {
 
     // What reaches paper of an element. The layout's own texts print as written; a value (stored or
     // handed over) prints without its control characters, each a blank, since a tab, a line break or an
-    // escape pasted into a name or remark would move or garble the line; a masked value prints its
-    // unfilled positions as blanks, and nothing when it was never typed.
+    // escape pasted into a name or remark would move or garble the line; a masked field's value prints
+    // its unfilled positions as blanks, and nothing when it was never typed.
     QString textOf(const Element& e, int field) const {
         if (e.kind == Element::Kind::Text) return e.text;
-        QString text = values::withoutPrompts(valueOf(e, field));
+        QString text = valueOf(e, field);
+        if (e.masked) text = values::withoutPrompts(text);
         for (qsizetype i = 0; i < text.size(); ++i)
             if (text.at(i).category() == QChar::Other_Control) text[i] = u' ';
         return text;
@@ -646,6 +647,11 @@ Band& Band::wrap(int maxLines) {
 
 Band& Band::widest(const QString& text) {
     if (!elements.empty()) elements.back().widest = text;
+    return *this;
+}
+
+Band& Band::masked() {
+    if (!elements.empty()) elements.back().masked = true;
     return *this;
 }
 

@@ -36,6 +36,10 @@ struct Element {
     // what stands below it in the band moves down where the lines reach it.
     bool wrap = false;
     int maxLines = 0;
+    // A value typed into a masked field (a CNPJ, CEP, CCM, CNAE, CFOP): its unfilled prompts print as
+    // blanks, and nothing of it when it was never typed (values::withoutPrompts). Any other value prints
+    // as stored, a "_" typed in it included.
+    bool masked = false;
     // The widest text a field, formula or computed element can print (the largest amount, the longest
     // registration): the layout is checked to give it room (cutTexts). A literal text is its own.
     QString widest;
@@ -69,6 +73,8 @@ class Band {
     Band& wrap(int maxLines = 0);
     // The last element added can print at most as wide as `text` (Element::widest).
     Band& widest(const QString& text);
+    // The last element added prints a masked field's value (Element::masked).
+    Band& masked();
 };
 
 // A group: header and footer printed around each run of rows with the same value of `field`.

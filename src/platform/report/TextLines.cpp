@@ -2,6 +2,12 @@
 
 namespace platform::report {
 
+namespace {
+// A control character prints as a blank (a tab or an escape pasted in from another program), so a
+// line breaks at it as at a blank.
+bool blank(QChar c) { return c == u' ' || c.category() == QChar::Other_Control; }
+}  // namespace
+
 QStringList breakLines(const QString& text, const std::function<bool(const QString&)>& fits) {
     QStringList lines;
     for (const QString& paragraph : text.split(u'\n')) {
@@ -10,9 +16,9 @@ QStringList breakLines(const QString& text, const std::function<bool(const QStri
         while (at < paragraph.size()) {
             // A word and the blanks before it: blanks inside a line print as typed.
             const qsizetype start = at;
-            while (at < paragraph.size() && paragraph[at] == u' ') ++at;
+            while (at < paragraph.size() && blank(paragraph[at])) ++at;
             const qsizetype wordStart = at;
-            while (at < paragraph.size() && paragraph[at] != u' ') ++at;
+            while (at < paragraph.size() && !blank(paragraph[at])) ++at;
             if (wordStart == at) break;
             const QString word = paragraph.mid(wordStart, at - wordStart);
             const QString tried = line + paragraph.mid(start, at - start);
